@@ -1,0 +1,107 @@
+#include "GameProgram/Common/XC_IOTextFile.h"
+
+#include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_SafeFileWriter.h"
+
+static const char* const s_szSourceFile = "GameProgram\\Common\\XC_IOTextFile";
+
+namespace {
+
+bool IsLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+} // namespace
+
+HRESULT XC_IOTextFile::LoadFromFile(const char* szPath)
+{
+    BYTE* pData = nullptr;
+    DWORD dwSize = 0;
+    if (FAILED(XF_LoadFile(szPath, &pData, &dwSize))) {
+        const bool bExists = GetFileAttributesA(szPath) != INVALID_FILE_ATTRIBUTES;
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText(bExists ? "XC_IOTextFile ReadFile時錯誤 %s  " : "XC_IOTextFile 載入檔案 %s 錯誤 ",
+                                     szPath));
+        return E_FAIL;
+    }
+    const HRESULT hr = LoadFromMemory(reinterpret_cast<const char*>(pData), dwSize);
+    delete[] pData;
+    return hr;
+}
+
+HRESULT XC_IOTextFile::LoadFromMemory(const char* lpstrBuf, DWORD dwSize)
+{
+    Clear();
+    if (lpstrBuf == nullptr) {
+        XM_REPORT_FAILED("lpstrBuf");
+        return S_OK;
+    }
+    if (dwSize == 0)
+        XM_REPORT_FAILED("dwSize > 0");
+    DWORD dwPosition = 0;
+    std::string strLine;
+    while (ExtractLine(lpstrBuf, dwSize, &dwPosition, &strLine))
+        m_Lines.push_back(strLine);
+    return S_OK;
+}
+
+HRESULT XC_IOTextFile::SaveToFile(const char* szPath)
+{
+    std::string strContent;
+    for (const std::string& strLine : m_Lines) {
+        strContent += strLine;
+        strContent += "\r\n";
+    }
+    if (FAILED(XF_WriteFileSafely(szPath, strContent.data(), strContent.size()))) {
+        XF_ReportError(s_szSourceFile, __LINE__, nullptr);
+        return E_FAIL;
+    }
+    return S_OK;
+}
+
+const char* XC_IOTextFile::GetLine(DWORD dwIndex) const
+{
+    return dwIndex < m_Lines.size() ? m_Lines[dwIndex].c_str() : nullptr;
+}
+
+const char* XC_IOTextFile::GetNextLine()
+{
+    const char* szLine = GetLine(m_dwCursor);
+    if (szLine != nullptr)
+        ++m_dwCursor;
+    return szLine;
+}
+
+DWORD XC_IOTextFile::GetLineCount() const
+{
+    return static_cast<DWORD>(m_Lines.size());
+}
+
+void XC_IOTextFile::AddLine(const char* szLine)
+{
+    m_Lines.emplace_back(szLine != nullptr ? szLine : "");
+}
+
+void XC_IOTextFile::Clear()
+{
+    m_Lines.clear();
+    m_dwCursor = 0;
+}
+
+bool XC_IOTextFile::ExtractLine(const char* lpstrBuf, DWORD dwSize, DWORD* pdwPosition, std::string* pstrLine)
+{
+    DWORD dwAt = *pdwPosition;
+    while (dwAt < dwSize && IsLineEnd(lpstrBuf[dwAt]))
+        ++dwAt;
+    if (dwAt >= dwSize) {
+        *pdwPosition = dwAt;
+        return false;
+    }
+    const DWORD dwStart = dwAt;
+    while (dwAt < dwSize && !IsLineEnd(lpstrBuf[dwAt]))
+        ++dwAt;
+    pstrLine->assign(lpstrBuf + dwStart, dwAt - dwStart);
+    *pdwPosition = dwAt;
+    return true;
+}
