@@ -18,7 +18,7 @@ class XC_TextNode
 public:
     // Nesting deeper than this is dropped when a document is read, so a
     // damaged file cannot exhaust the stack.
-    static const int MAX_DEPTH = 256;
+    static constexpr int MAX_DEPTH = 256;
 
     XC_TextNode() = default;
     XC_TextNode(const XC_TextNode&) = delete;
