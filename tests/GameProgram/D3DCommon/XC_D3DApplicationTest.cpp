@@ -1,0 +1,347 @@
+#include "GameProgram/D3DCommon/XC_D3DApplication.h"
+
+#include "GameProgram/D3DCommon/XF_AppTimer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A frame that writes down every hook it is given and fails the one named.
+class RecordingApplication : public XC_D3DApplication
+{
+public:
+    explicit RecordingApplication(std::string strFailingHook = "") : m_strFailingHook(std::move(strFailingHook)) {}
+
+    using XC_D3DApplication::Render3DEnvironment;
+    using XC_D3DApplication::Reset3DEnvironment;
+    using XC_D3DApplication::Shutdown;
+
+    std::vector<std::string> m_Calls;
+    std::string m_strFailingHook;
+
+    HWND Window() const { return m_hWnd; }
+    IDirect3D9* Direct3D() const { return m_pD3D; }
+    IDirect3DDevice9* Device() const { return m_pD3DDevice; }
+    const D3DPRESENT_PARAMETERS& PresentParameters() const { return m_D3Dpp; }
+    const D3DSURFACE_DESC& BackBufferDesc() const { return m_BackBufferDesc; }
+    RECT ClientRect() const { return m_rcWindowClient; }
+    void SetWindowed(BOOL bWindowed) { m_bWindowed = bWindowed; }
+    BOOL IsMinimized() const { return m_bMinimized; }
+    BOOL IsMaximized() const { return m_bMaximized; }
+
+protected:
+    HRESULT Record(const char* szHook)
+    {
+        m_Calls.push_back(szHook);
+        return m_strFailingHook == szHook ? E_FAIL : S_OK;
+    }
+    HRESULT OneTimeSceneInit() override { return Record("OneTimeSceneInit"); }
+    HRESULT InitDeviceObjects() override { return Record("InitDeviceObjects"); }
+    HRESULT RestoreDeviceObjects() override { return Record("RestoreDeviceObjects"); }
+    HRESULT FrameMove() override { return Record("FrameMove"); }
+    HRESULT Render() override { return Record("Render"); }
+    HRESULT InvalidateDeviceObjects() override { return Record("InvalidateDeviceObjects"); }
+    HRESULT DeleteDeviceObjects() override { return Record("DeleteDeviceObjects"); }
+    HRESULT FinalCleanup() override { return Record("FinalCleanup"); }
+};
+
+// Takes the quit message that a shut-down leaves behind when no loop runs.
+void DrainMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message != WM_QUIT)
+            DispatchMessageA(&msg);
+    }
+}
+
+} // namespace
+
+using Calls = std::vector<std::string>;
+
+// A window of 800 by 600 client pixels with a device whose back buffer has
+// the desktop's format; two frames; the close message shuts down in order.
+TEST(XC_D3DApplication, NormalRunCallsTheHooksInOrder)
+{
+    RecordingApplication app;
+    ASSERT_EQ(app.Create(GetModuleHandleA(nullptr)), S_OK);
+    ASSERT_NE(app.Device(), nullptr);
+
+    char szClass[32] = {};
+    GetClassNameA(app.Window(), szClass, sizeof(szClass));
+    EXPECT_STREQ(szClass, "D3D Window");
+    const RECT rc = app.ClientRect();
+    EXPECT_EQ(rc.right - rc.left, 800);
+    EXPECT_EQ(rc.bottom - rc.top, 600);
+    D3DDISPLAYMODE mode = {};
+    app.Direct3D()->GetAdapterDisplayMode(D3DADAPTER_DEFAULT, &mode);
+    EXPECT_EQ(app.PresentParameters().BackBufferFormat, mode.Format);
+    EXPECT_EQ(app.BackBufferDesc().Width, 800u);
+    EXPECT_EQ(app.BackBufferDesc().Height, 600u);
+
+    app.Pause(TRUE);
+    Sleep(5);
+    EXPECT_EQ(app.Render3DEnvironment(), S_OK);
+    Sleep(5);
+    EXPECT_EQ(app.Render3DEnvironment(), S_OK);
+    SendMessageA(app.Window(), WM_CLOSE, 0, 0);
+    DrainMessages();
+
+    const Calls expected = {"OneTimeSceneInit", "InitDeviceObjects", "RestoreDeviceObjects", "FrameMove", "Render",
+                            "FrameMove", "Render", "InvalidateDeviceObjects", "DeleteDeviceObjects", "FinalCleanup"};
+    EXPECT_EQ(app.m_Calls, expected);
+    EXPECT_EQ(app.Window(), nullptr);
+    EXPECT_EQ(app.Device(), nullptr);
+    EXPECT_EQ(app.Direct3D(), nullptr);
+}
+
+// A failing start-up hook gets the partner hooks that are owed and no
+// others, and nothing is released twice.
+TEST(XC_D3DApplication, FailedStartUpHooksTable)
+{
+    struct Case { const char* failing; Calls expected; bool windowLeftOpen; };
+    const Case cases[] = {
+        {"OneTimeSceneInit", {"OneTimeSceneInit"}, true},
+        {"InitDeviceObjects", {"OneTimeSceneInit", "InitDeviceObjects", "DeleteDeviceObjects", "FinalCleanup"}, false},
+        {"RestoreDeviceObjects",
+         {"OneTimeSceneInit", "InitDeviceObjects", "RestoreDeviceObjects", "InvalidateDeviceObjects",
+          "DeleteDeviceObjects", "FinalCleanup"},
+         false},
+    };
+    for (const Case& c : cases) {
+        RecordingApplication app(c.failing);
+        EXPECT_EQ(app.Create(GetModuleHandleA(nullptr)), E_FAIL) << c.failing;
+        EXPECT_EQ(app.m_Calls, c.expected) << c.failing;
+        EXPECT_EQ(app.Direct3D(), nullptr) << c.failing;
+        EXPECT_EQ(app.Device(), nullptr) << c.failing;
+        EXPECT_EQ(app.Window() != nullptr, c.windowLeftOpen) << c.failing;
+        if (app.Window() != nullptr)
+            DestroyWindow(app.Window());
+        DrainMessages();
+    }
+}
+
+// A reset gives back the restored objects around it; a reset whose restore
+// fails is invalidated at once and not again at shut-down.
+TEST(XC_D3DApplication, ResetKeepsTheHookPairsBalanced)
+{
+    RecordingApplication app;
+    ASSERT_EQ(app.Create(GetModuleHandleA(nullptr)), S_OK);
+    app.Pause(TRUE);
+    app.m_Calls.clear();
+
+    EXPECT_EQ(app.Reset3DEnvironment(), S_OK);
+    Sleep(5);
+    EXPECT_EQ(app.Render3DEnvironment(), S_OK);
+    EXPECT_EQ(app.m_Calls, (Calls{"InvalidateDeviceObjects", "RestoreDeviceObjects", "FrameMove", "Render"}));
+    EXPECT_EQ(app.BackBufferDesc().Width, 800u);
+
+    app.m_Calls.clear();
+    app.m_strFailingHook = "RestoreDeviceObjects";
+    EXPECT_EQ(app.Reset3DEnvironment(), E_FAIL);
+    SendMessageA(app.Window(), WM_CLOSE, 0, 0);
+    DrainMessages();
+    EXPECT_EQ(app.m_Calls, (Calls{"InvalidateDeviceObjects", "RestoreDeviceObjects", "InvalidateDeviceObjects",
+                                  "DeleteDeviceObjects", "FinalCleanup"}));
+}
+
+// A frame with no elapsed time is skipped; an inactive frame is moved but
+// not drawn.
+TEST(XC_D3DApplication, FramesFollowTheClockAndTheActiveFlag)
+{
+    RecordingApplication app;
+    ASSERT_EQ(app.Create(GetModuleHandleA(nullptr)), S_OK);
+    app.Pause(TRUE);
+    app.m_Calls.clear();
+
+    XF_AppTimer(APPTIMER_STOP);
+    EXPECT_EQ(app.Render3DEnvironment(), S_OK);
+    EXPECT_TRUE(app.m_Calls.empty());
+
+    XF_AppTimer(APPTIMER_START);
+    Sleep(5);
+    EXPECT_EQ(app.Render3DEnvironment(), S_OK);
+    EXPECT_EQ(app.m_Calls, (Calls{"FrameMove", "Render"}));
+
+    app.m_Calls.clear();
+    app.Pause(FALSE);
+    EXPECT_EQ(app.Render3DEnvironment(), S_OK);
+    EXPECT_TRUE(app.m_Calls.empty());
+    XF_AppTimer(APPTIMER_START);
+    Sleep(5);
+    EXPECT_EQ(app.Render3DEnvironment(), S_OK);
+    EXPECT_EQ(app.m_Calls, (Calls{"FrameMove"}));
+
+    SendMessageA(app.Window(), WM_CLOSE, 0, 0);
+    DrainMessages();
+}
+
+// A window set before Create is used as it is: no class, no new window.
+TEST(XC_D3DApplication, WindowSetBeforeCreateIsKept)
+{
+    class OwnWindowApplication : public RecordingApplication
+    {
+    public:
+        explicit OwnWindowApplication(HWND hWnd) { m_hWnd = hWnd; }
+    };
+    const HWND hWnd = CreateWindowA("STATIC", "own", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480, nullptr,
+                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(hWnd, nullptr);
+    OwnWindowApplication app(hWnd);
+    ASSERT_EQ(app.Create(GetModuleHandleA(nullptr)), S_OK);
+    EXPECT_EQ(app.Window(), hWnd);
+    WNDCLASSA wc;
+    EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), "D3D Window", &wc));
+    app.Shutdown(app.Window());
+    DrainMessages();
+}
+
+// Minimised and maximised follow the size messages.
+TEST(XC_D3DApplication, SizeMessagesTable)
+{
+    struct Case { std::vector<WPARAM> sizes; BOOL minimized; BOOL maximized; };
+    const Case cases[] = {
+        {{SIZE_MINIMIZED}, TRUE, FALSE},
+        {{SIZE_MAXIMIZED}, FALSE, TRUE},
+        {{SIZE_MINIMIZED, SIZE_RESTORED}, FALSE, FALSE},
+        {{SIZE_MAXIMIZED, SIZE_MINIMIZED}, TRUE, FALSE},
+        {{SIZE_MINIMIZED, SIZE_MAXIMIZED, SIZE_RESTORED}, FALSE, FALSE},
+    };
+    const HWND hWnd = CreateWindowA("STATIC", "size", WS_OVERLAPPEDWINDOW, 0, 0, 320, 240, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(hWnd, nullptr);
+    for (const Case& c : cases) {
+        RecordingApplication app;
+        for (const WPARAM wSize : c.sizes)
+            app.MsgProc(hWnd, WM_SIZE, wSize, MAKELPARAM(320, 240));
+        EXPECT_EQ(app.IsMinimized(), c.minimized) << c.sizes.size();
+        EXPECT_EQ(app.IsMaximized(), c.maximized) << c.sizes.size();
+    }
+    DestroyWindow(hWnd);
+}
+
+// In full screen the commands that size, move or menu the window are
+// swallowed and the window answers every hit test as client area; in a
+// window they pass.
+TEST(XC_D3DApplication, FullScreenSwallowsWindowCommands)
+{
+    const HWND hWnd = CreateWindowA("STATIC", "commands", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 320, 240, nullptr,
+                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(hWnd, nullptr);
+    RecordingApplication app;
+    app.SetWindowed(FALSE);
+    for (const WPARAM wCommand : {SC_SIZE, SC_MOVE, SC_MAXIMIZE, SC_KEYMENU, SC_MONITORPOWER})
+        EXPECT_EQ(app.MsgProc(hWnd, WM_SYSCOMMAND, wCommand, 0), TRUE) << std::hex << wCommand;
+    EXPECT_FALSE(IsZoomed(hWnd));
+    EXPECT_EQ(app.MsgProc(hWnd, WM_NCHITTEST, 0, MAKELPARAM(5000, 5000)), HTCLIENT);
+
+    app.SetWindowed(TRUE);
+    EXPECT_NE(app.MsgProc(hWnd, WM_NCHITTEST, 0, MAKELPARAM(5000, 5000)), HTCLIENT);
+    app.MsgProc(hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    EXPECT_TRUE(IsZoomed(hWnd));
+    DestroyWindow(hWnd);
+}
+
+namespace {
+
+const UINT WM_TEST_ACTIVATE = WM_APP + 1;
+const UINT_PTR INACTIVE_TIMER = 1;
+
+// Is activated and deactivated by the test's own messages while the loop
+// runs: active for two frames, inactive for three timer ticks, active for
+// one more frame, then closed.
+class ActivationApplication : public RecordingApplication
+{
+public:
+    std::vector<double> m_SecondsFromActivationToFrame;
+
+    LRESULT MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (uMsg == WM_TEST_ACTIVATE) {
+            Record("activate");
+            m_dActivatedAt = XF_AppTimer(APPTIMER_GETABSOLUTETIME);
+            Pause(TRUE);
+            return 0;
+        }
+        if (uMsg == WM_TIMER && wParam == INACTIVE_TIMER) {
+            Record("tick");
+            if (++m_iTicks == 3) {
+                KillTimer(hWnd, INACTIVE_TIMER);
+                PostMessageA(hWnd, WM_TEST_ACTIVATE, 0, 0);
+            }
+            return 0;
+        }
+        return RecordingApplication::MsgProc(hWnd, uMsg, wParam, lParam);
+    }
+
+protected:
+    HRESULT Render3DEnvironment() override
+    {
+        Record(m_bDeviceLost ? "frame testing the device" : "frame");
+        return RecordingApplication::Render3DEnvironment();
+    }
+    HRESULT FrameMove() override
+    {
+        if (m_dActivatedAt > 0.0) {
+            m_SecondsFromActivationToFrame.push_back(XF_AppTimer(APPTIMER_GETABSOLUTETIME) - m_dActivatedAt);
+            m_dActivatedAt = 0.0;
+        }
+        return Record("FrameMove");
+    }
+    HRESULT Render() override
+    {
+        ++m_iFrames;
+        if (m_iFrames == 2) {
+            Pause(FALSE);
+            SetTimer(m_hWnd, INACTIVE_TIMER, 20, nullptr);
+        } else if (m_iFrames == 3) {
+            PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+        }
+        return Record("Render");
+    }
+
+private:
+    double m_dActivatedAt = 0.0;
+    int m_iTicks = 0;
+    int m_iFrames = 0;
+};
+
+} // namespace
+
+// While inactive the loop only handles messages; the first frame after
+// activation waits and tests the device before it moves and draws.
+TEST(XC_D3DApplication, RunRendersOnlyWhileActive)
+{
+    ActivationApplication app;
+    ASSERT_EQ(app.Create(GetModuleHandleA(nullptr)), S_OK);
+    PostMessageA(app.Window(), WM_TEST_ACTIVATE, 0, 0);
+    EXPECT_EQ(app.Run(), 0u);
+
+    const Calls expected = {"OneTimeSceneInit", "InitDeviceObjects", "RestoreDeviceObjects",
+                            "activate", "frame testing the device", "FrameMove", "Render",
+                            "frame", "FrameMove", "Render",
+                            "tick", "tick", "tick",
+                            "activate", "frame testing the device", "FrameMove", "Render",
+                            "InvalidateDeviceObjects", "DeleteDeviceObjects", "FinalCleanup"};
+    EXPECT_EQ(app.m_Calls, expected);
+    ASSERT_EQ(app.m_SecondsFromActivationToFrame.size(), 2u);
+    for (const double dSeconds : app.m_SecondsFromActivationToFrame)
+        EXPECT_GE(dSeconds, 0.15);
+}
+
+// A failed frame closes the window, which shuts the frame down and ends the
+// loop with exit code 0.
+TEST(XC_D3DApplication, FailedFrameClosesTheWindow)
+{
+    RecordingApplication app("FrameMove");
+    ASSERT_EQ(app.Create(GetModuleHandleA(nullptr)), S_OK);
+    app.Pause(TRUE);
+    Sleep(5);
+    EXPECT_EQ(app.Run(), 0u);
+    EXPECT_EQ(app.m_Calls, (Calls{"OneTimeSceneInit", "InitDeviceObjects", "RestoreDeviceObjects", "FrameMove",
+                                  "InvalidateDeviceObjects", "DeleteDeviceObjects", "FinalCleanup"}));
+    EXPECT_EQ(app.Window(), nullptr);
+}
