@@ -43,7 +43,11 @@ protected:
     virtual HRESULT InvalidateDeviceObjects() { return S_OK; }
     virtual HRESULT DeleteDeviceObjects() { return S_OK; }
     virtual HRESULT FinalCleanup() { return S_OK; }
+
+public:
     virtual float GetElapsedTime() { return m_fElapsedTime; }
+
+protected:
 
     BOOL m_bWindowed = TRUE;
     BOOL m_bActive = FALSE;

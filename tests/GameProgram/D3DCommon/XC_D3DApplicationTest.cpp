@@ -2,6 +2,10 @@
 
 #include "GameProgram/D3DCommon/XF_AppTimer.h"
 
+#include "tests/Support/BitmapFile.h"
+#include "tests/Support/InkBox.h"
+#include "tests/Support/TestOutput.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -344,4 +348,86 @@ TEST(XC_D3DApplication, FailedFrameClosesTheWindow)
     EXPECT_EQ(app.m_Calls, (Calls{"OneTimeSceneInit", "InitDeviceObjects", "RestoreDeviceObjects", "FrameMove",
                                   "InvalidateDeviceObjects", "DeleteDeviceObjects", "FinalCleanup"}));
     EXPECT_EQ(app.Window(), nullptr);
+}
+
+namespace {
+
+// The program's own folder, ending in a separator.
+std::string ProgramFolder()
+{
+    char szPath[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, szPath, MAX_PATH);
+    std::string strPath(szPath);
+    return strPath.substr(0, strPath.find_last_of("\\/") + 1);
+}
+
+BOOL CALLBACK FindFrameWindow(HWND hWnd, LPARAM lParam)
+{
+    char szClass[32] = {};
+    GetClassNameA(hWnd, szClass, sizeof(szClass));
+    if (std::string(szClass) != "D3D Window")
+        return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
+// Waits until the file exists, the process has ended or a minute has gone.
+bool WaitForFile(const std::string& path, HANDLE hProcess)
+{
+    for (int i = 0; i < 600; ++i) {
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return true;
+        if (WaitForSingleObject(hProcess, 100) == WAIT_OBJECT_0)
+            return false;
+    }
+    return false;
+}
+
+} // namespace
+
+// A program on the frame draws its text through a device reset, saves a
+// picture after a few frames and ends with exit code 0 when its window is
+// closed.
+TEST(XC_D3DApplication, HostProgramDrawsTextAndEndsWhenClosed)
+{
+    const std::string strPicture = TestOutputFile("FrameHost.bmp");
+    DeleteFileA(strPicture.c_str());
+    const std::string strHost = ProgramFolder() + "FrameHost.exe";
+    std::string strCommand = "\"" + strHost + "\" \"" + strPicture + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(CreateProcessA(strHost.c_str(), strCommand.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process))
+        << strHost;
+
+    EXPECT_TRUE(WaitForFile(strPicture, process.hProcess));
+    HWND hWnd = nullptr;
+    EnumThreadWindows(process.dwThreadId, FindFrameWindow, reinterpret_cast<LPARAM>(&hWnd));
+    EXPECT_NE(hWnd, nullptr);
+    if (hWnd != nullptr)
+        PostMessageA(hWnd, WM_CLOSE, 0, 0);
+    const DWORD dwWait = WaitForSingleObject(process.hProcess, 30000);
+    if (dwWait != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 99);
+    DWORD dwExitCode = 99;
+    GetExitCodeProcess(process.hProcess, &dwExitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(dwWait, WAIT_OBJECT_0);
+    EXPECT_EQ(dwExitCode, 0u);
+
+    BitmapFile picture;
+    ASSERT_TRUE(picture.Load(strPicture));
+    ASSERT_EQ(picture.Width(), 800);
+    ASSERT_EQ(picture.Height(), 600);
+    const std::uint32_t background = 0x000080;
+    const InkBox text = FindInk(picture, background, 0, 0, 800, 600);
+    ASSERT_FALSE(text.bEmpty);
+    EXPECT_NEAR(text.left, 100, 3);
+    EXPECT_NEAR(text.top, 200, 4);
+    EXPECT_GT(text.right, 150);
+    EXPECT_LT(text.right, 400);
+    EXPECT_LT(text.bottom, 225);
+    EXPECT_EQ(picture.Pixel(text.left - 1, text.CenterY()), background);
 }
