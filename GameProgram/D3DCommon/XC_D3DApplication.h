@@ -48,7 +48,6 @@ public:
     virtual float GetElapsedTime() { return m_fElapsedTime; }
 
 protected:
-
     BOOL m_bWindowed = TRUE;
     BOOL m_bActive = FALSE;
     BOOL m_bDeviceLost = FALSE;
