@@ -3,6 +3,7 @@
 #include "GameProgram/D3DCommon/XF_AppTimer.h"
 
 #include "tests/Support/BitmapFile.h"
+#include "tests/Support/ErrorLogCapture.h"
 #include "tests/Support/InkBox.h"
 #include "tests/Support/TestOutput.h"
 
@@ -91,8 +92,16 @@ TEST(XC_D3DApplication, NormalRunCallsTheHooksInOrder)
     EXPECT_EQ(app.Render3DEnvironment(), S_OK);
     Sleep(5);
     EXPECT_EQ(app.Render3DEnvironment(), S_OK);
+
+    // A device still referenced at shut-down is reported and dropped.
+    ErrorLogCapture log;
+    IDirect3DDevice9* pDevice = app.Device();
+    pDevice->AddRef();
     SendMessageA(app.Window(), WM_CLOSE, 0, 0);
     DrainMessages();
+    EXPECT_TRUE(log.Contains("GameProgram\\D3DCommon\\XC_D3DApplication (")) << log.Text();
+    EXPECT_TRUE(log.Contains("Device No Release 1")) << log.Text();
+    EXPECT_EQ(pDevice->Release(), 0u);
 
     const Calls expected = {"OneTimeSceneInit", "InitDeviceObjects", "RestoreDeviceObjects", "FrameMove", "Render",
                             "FrameMove", "Render", "InvalidateDeviceObjects", "DeleteDeviceObjects", "FinalCleanup"};
@@ -106,22 +115,29 @@ TEST(XC_D3DApplication, NormalRunCallsTheHooksInOrder)
 // others, and nothing is released twice.
 TEST(XC_D3DApplication, FailedStartUpHooksTable)
 {
-    struct Case { const char* failing; Calls expected; bool windowLeftOpen; };
+    struct Case { const char* failing; Calls expected; bool windowLeftOpen; const char* report; };
     const Case cases[] = {
-        {"OneTimeSceneInit", {"OneTimeSceneInit"}, true},
-        {"InitDeviceObjects", {"OneTimeSceneInit", "InitDeviceObjects", "DeleteDeviceObjects", "FinalCleanup"}, false},
+        {"OneTimeSceneInit", {"OneTimeSceneInit"}, true, "( OneTimeSceneInit ) failed , hr = 80004005 "},
+        {"InitDeviceObjects",
+         {"OneTimeSceneInit", "InitDeviceObjects", "DeleteDeviceObjects", "FinalCleanup"},
+         false,
+         "( InitDeviceObjects() ) failed , hr = 80004005 "},
         {"RestoreDeviceObjects",
          {"OneTimeSceneInit", "InitDeviceObjects", "RestoreDeviceObjects", "InvalidateDeviceObjects",
           "DeleteDeviceObjects", "FinalCleanup"},
-         false},
+         false,
+         "( RestoreDeviceObjects() ) failed , hr = 80004005 "},
     };
     for (const Case& c : cases) {
+        ErrorLogCapture log;
         RecordingApplication app(c.failing);
         EXPECT_EQ(app.Create(GetModuleHandleA(nullptr)), E_FAIL) << c.failing;
         EXPECT_EQ(app.m_Calls, c.expected) << c.failing;
         EXPECT_EQ(app.Direct3D(), nullptr) << c.failing;
         EXPECT_EQ(app.Device(), nullptr) << c.failing;
         EXPECT_EQ(app.Window() != nullptr, c.windowLeftOpen) << c.failing;
+        EXPECT_TRUE(log.Contains(c.report)) << log.Text();
+        EXPECT_TRUE(log.Contains("( Initialize3DEnvironment ) failed") != c.windowLeftOpen) << log.Text();
         if (app.Window() != nullptr)
             DestroyWindow(app.Window());
         DrainMessages();
@@ -145,7 +161,9 @@ TEST(XC_D3DApplication, ResetKeepsTheHookPairsBalanced)
 
     app.m_Calls.clear();
     app.m_strFailingHook = "RestoreDeviceObjects";
+    ErrorLogCapture log;
     EXPECT_EQ(app.Reset3DEnvironment(), E_FAIL);
+    EXPECT_TRUE(log.Contains("RestoreDeviceObjects 錯誤  , hr =  80004005")) << log.Text();
     SendMessageA(app.Window(), WM_CLOSE, 0, 0);
     DrainMessages();
     EXPECT_EQ(app.m_Calls, (Calls{"InvalidateDeviceObjects", "RestoreDeviceObjects", "InvalidateDeviceObjects",
