@@ -1,0 +1,21 @@
+#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
+
+namespace {
+
+XC_GlobalVariable s_GlobalVariable;
+
+} // namespace
+
+XC_GlobalVariable* g_pVar = &s_GlobalVariable;
+
+XC_GlobalVariable::XC_GlobalVariable()
+    : g_hWnd(nullptr)
+    , g_pD3DDevice(nullptr)
+    , g_D3DCaps()
+    , g_BackBufferDesc()
+    , g_matModelScale(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1)
+    , g_matModelRotation(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1)
+    , g_matIdentity(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1)
+    , g_szGamePath(nullptr)
+{
+}
