@@ -26,10 +26,13 @@ float PlaneDistance(const D3DXPLANE& plane, const D3DXVECTOR3& vPoint)
 
 } // namespace
 
+// Before the first Build every plane is zero, so everything counts as inside.
 XC_Frustum::XC_Frustum()
-    : m_vCorners()
-    , m_Planes()
 {
+    for (D3DXVECTOR3& vCorner : m_vCorners)
+        vCorner = D3DXVECTOR3(0.0f, 0.0f, 0.0f);
+    for (D3DXPLANE& plane : m_Planes)
+        plane = D3DXPLANE(0.0f, 0.0f, 0.0f, 0.0f);
 }
 
 void XC_Frustum::Build(D3DXMATRIX matView, D3DXMATRIX matProjection)
