@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
 // A camera at the origin looking along +z with a 90° field of view, near 1, far 100:
@@ -101,8 +99,8 @@ TEST(XC_Frustum, SingularMatrixKeepsThePlanes)
 {
     ErrorLogCapture log;
     XC_Frustum frustum = MakeFrustum();
-    D3DXMATRIX matZero;
-    std::memset(&matZero, 0, sizeof(matZero));
+    const float fZeros[16] = {};
+    const D3DXMATRIX matZero(fZeros);
     frustum.Build(matZero, matZero);
     EXPECT_TRUE(log.Contains("D3DXMatrixInverse"));
     EXPECT_TRUE(frustum.PointInFrustum(0.0f, 0.0f, 50.0f));

@@ -322,7 +322,7 @@ TEST(XC_RenderNode, CopyTakesLocalValuesAndParent)
 
     ErrorLogCapture log;
     EXPECT_EQ(copy.CopyRenderNode(nullptr), E_FAIL);
-    EXPECT_FALSE(log.IsEmpty());
+    EXPECT_FALSE(log.Text().empty());
 }
 
 TEST(XC_RenderNode, DrawableBuildsItsOwnWorldMatrix)

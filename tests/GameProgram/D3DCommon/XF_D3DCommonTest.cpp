@@ -10,6 +10,7 @@
 #include <d3dx9.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -97,8 +98,9 @@ TEST(XF_D3DCommon, QuaternionToRotationGivesTheSameTurn)
         D3DXQuaternionRotationYawPitchRoll(&qBack, vAngles.y, vAngles.x, vAngles.z);
         ExpectSameMatrix(RotationOf(qBack), RotationOf(q));
         EXPECT_NEAR(vAngles.x, c.fPitch, 1e-3f);
-        if (std::fabs(c.fPitch) == HALF_PI)
+        if (std::fabs(c.fPitch) == HALF_PI) {
             EXPECT_EQ(vAngles.z, 0.0f) << "straight up or down the roll goes into the yaw";
+        }
     }
 }
 
