@@ -1,0 +1,23 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Number conversions of the template data system's own. The C runtime's
+// atol and _atoi64 stop at their limits and atof follows the locale, but a
+// number text must read back exactly what the writers printed, on any machine.
+
+// A decimal text by the rules of atol: leading white space, an optional sign,
+// then digits up to the first other character; 0 when there are none. The
+// value keeps the low 64 bits, so "%u" and "%I64u" texts read back unchanged
+// and "-1" gives all bits set.
+ULONGLONG JF_DecimalToUInt64(const std::string& strText);
+
+// The same, keeping the low 32 bits as a signed number (the rules of atoi).
+int JF_DecimalToInt(const std::string& strText);
+
+// A real number by the rules of atof, with '.' as the decimal point whatever
+// the locale: leading white space, an optional sign, digits with an optional
+// fraction and exponent; 0 when there is none.
+double JF_TextToReal(const std::string& strText);
