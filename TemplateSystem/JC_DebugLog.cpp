@@ -1,12 +1,14 @@
 #include "TemplateSystem/JC_DebugLog.h"
 
+#include "GameProgram/Common/XF_InitOrder.h"
+
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-JC_DebugLog s_DebugLog;
+JC_DebugLog s_DebugLog XM_INIT_ORDER(XE_INIT_DEBUG_LOG);
 
 } // namespace
 

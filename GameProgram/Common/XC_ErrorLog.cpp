@@ -1,10 +1,12 @@
 #include "GameProgram/Common/XC_ErrorLog.h"
 
+#include "GameProgram/Common/XF_InitOrder.h"
+
 #include <cstdio>
 
 namespace {
 
-XC_ErrorLog s_ErrorLog;
+XC_ErrorLog s_ErrorLog XM_INIT_ORDER(XE_INIT_ERROR_LOG);
 
 // The system's text for an error code, or an empty text when it has none.
 XC_String SystemErrorText(DWORD dwError)

@@ -1,10 +1,12 @@
 #include "GameProgram/Common/XC_Register.h"
 
+#include "GameProgram/Common/XF_InitOrder.h"
+
 #include <cstring>
 
 namespace {
 
-XC_Register s_Register;
+XC_Register s_Register XM_INIT_ORDER(XE_INIT_REGISTER);
 
 HRESULT Result(LONG lStatus)
 {

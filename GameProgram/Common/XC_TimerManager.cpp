@@ -1,12 +1,13 @@
 #include "GameProgram/Common/XC_TimerManager.h"
 
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_InitOrder.h"
 
 static const char* const s_szSourceFile = "GameProgram\\Common\\XC_TimerManager";
 
 namespace {
 
-XC_TimerManager s_TimerManager;
+XC_TimerManager s_TimerManager XM_INIT_ORDER(XE_INIT_TIMER_MANAGER);
 
 } // namespace
 

@@ -1,8 +1,10 @@
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 
+#include "GameProgram/Common/XF_InitOrder.h"
+
 namespace {
 
-XC_GlobalVariable s_GlobalVariable;
+XC_GlobalVariable s_GlobalVariable XM_INIT_ORDER(XE_INIT_GLOBAL_VARIABLE);
 
 } // namespace
 

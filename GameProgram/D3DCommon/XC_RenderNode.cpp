@@ -1,13 +1,14 @@
 #include "GameProgram/D3DCommon/XC_RenderNode.h"
 
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_InitOrder.h"
 #include "GameProgram/D3DCommon/XF_D3DCommon.h"
 
 #include <iterator>
 
 static const char* const s_szSourceFile = "GameProgram\\D3DCommon\\XC_RenderNode";
 
-XC_RenderNodeSet g_RootNodeSet;
+XC_RenderNodeSet g_RootNodeSet XM_INIT_ORDER(XE_INIT_ROOT_NODE_SET);
 
 void XF_AddRootRenderNode(XC_RenderNode* pNode)
 {

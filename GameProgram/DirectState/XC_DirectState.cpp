@@ -1,6 +1,7 @@
 #include "GameProgram/DirectState/XC_DirectState.h"
 
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_InitOrder.h"
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 
 #include <cstring>
@@ -9,7 +10,7 @@ static const char* const s_szSourceFile = "GameProgram\\DirectState\\XC_DirectSt
 
 namespace {
 
-XC_DirectState s_DirectState;
+XC_DirectState s_DirectState XM_INIT_ORDER(XE_INIT_DIRECT_STATE);
 
 const DWORD FLOAT_ONE = 0x3F800000;       // 1.0f
 const DWORD FLOAT_SIXTY_FOUR = 0x42800000; // 64.0f
