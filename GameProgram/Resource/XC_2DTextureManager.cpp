@@ -104,7 +104,6 @@ XC_2DTextureManager::XC_2DTextureManager()
     , m_dwSlotsPerRow(0)
     , m_dwTextureSlotCount(0)
     , m_dwImageSlotWidth(0)
-    , m_bImageSlotStateMax(0)
     , m_rpSurface32()
     , m_rpSurface16()
 {
@@ -133,6 +132,11 @@ HRESULT XC_2DTextureManager::Init(XI_PackFile* pPackFile, DWORD dwTextureWidth, 
                                      static_cast<unsigned>(dwTextureWidth), static_cast<unsigned>(dwSlotWidth)));
         return E_FAIL;
     }
+    // Shared textures of other sizes would be written past their edges.
+    if (m_PAL_2DTextureBuffer.Count() > 0) {
+        XM_REPORT_FAILED("m_PAL_2DTextureBuffer.Count() == 0");
+        return E_FAIL;
+    }
     IDirect3DDevice9* const pD3DDevice = g_pVar->g_pD3DDevice;
     if (pD3DDevice == nullptr) {
         XM_REPORT_FAILED("g_pVar->g_pD3DDevice");
@@ -146,8 +150,6 @@ HRESULT XC_2DTextureManager::Init(XI_PackFile* pPackFile, DWORD dwTextureWidth, 
     m_dwSlotsPerRow = m_dwTextureWidth / m_dwSlotWidth;
     m_dwTextureSlotCount = m_dwSlotsPerRow * m_dwSlotsPerRow;
     m_dwImageSlotWidth = m_dwSlotWidth - 2;
-    const DWORD dwMaxCellsPerEdge = (m_dwImageSlotWidth + MAX_IMAGE_EDGE - 1) / m_dwImageSlotWidth;
-    m_bImageSlotStateMax = dwMaxCellsPerEdge * dwMaxCellsPerEdge;
     return S_OK;
 }
 

@@ -89,8 +89,6 @@ private:
     DWORD m_dwTextureSlotCount;
     // A cell is a slot less its border.
     DWORD m_dwImageSlotWidth;
-    // The cells of a 1024 × 1024 image, the most an image can have.
-    DWORD m_bImageSlotStateMax;
     // Edges 64, 128, 256, 512 and 1024, to decode images into.
     IDirect3DSurface9* m_rpSurface32[SCRATCH_SURFACE_COUNT];
     IDirect3DSurface9* m_rpSurface16[SCRATCH_SURFACE_COUNT];

@@ -4,8 +4,9 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Resource/XC_TextureManager.h"
 
+#include <climits>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -20,25 +21,83 @@ const char* const PLACEHOLDER = "(*)";
 // load ask for textures for ever.
 const DWORD MAX_BATCH_PAGES = 4096;
 
-// The value of a "TextureBatch" leaf, scanned as "%s , %d ~ %d , %d".
+// The value of a "TextureBatch" leaf, read as "%s , %d ~ %d , %d" would
+// read it, but with no buffer of fixed size and no number overflowing.
 struct TextureBatch
 {
     std::string strPattern;
-    int iNumStart = 0;
-    int iNumEnd = 0;
-    int iCharNum = 0;
+    long long llNumStart = 0;
+    long long llNumEnd = 0;
+    long long llCharNum = 0;
 };
+
+bool IsBlank(char ch)
+{
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f';
+}
+
+// Reads the separator and the number after it, each after optional blanks.
+bool ScanNumber(const char*& pText, char chSeparator, long long* pllNumber)
+{
+    while (IsBlank(*pText))
+        ++pText;
+    if (*pText != chSeparator)
+        return false;
+    ++pText;
+    while (IsBlank(*pText))
+        ++pText;
+    char* pEnd = nullptr;
+    // Out of range gives the largest or smallest number, which later checks refuse.
+    const long long llNumber = std::strtoll(pText, &pEnd, 10);
+    if (pEnd == pText)
+        return false;
+    pText = pEnd;
+    *pllNumber = llNumber;
+    return true;
+}
 
 // False when not even the pattern can be read; numbers not read stay 0.
 bool ScanTextureBatch(const char* szValue, TextureBatch* pBatch)
 {
-    // The pattern cannot be longer than the whole text.
-    std::string strPattern(std::strlen(szValue) + 1, '\0');
-    const int iRead = std::sscanf(szValue, "%s , %d ~ %d , %d", &strPattern[0], &pBatch->iNumStart,
-                                  &pBatch->iNumEnd, &pBatch->iCharNum);
-    if (iRead < 1)
+    const char* pText = szValue;
+    while (IsBlank(*pText))
+        ++pText;
+    const char* const pPattern = pText;
+    while (*pText != '\0' && !IsBlank(*pText))
+        ++pText;
+    if (pText == pPattern)
         return false;
-    pBatch->strPattern = strPattern.c_str();
+    pBatch->strPattern.assign(pPattern, pText);
+    if (ScanNumber(pText, ',', &pBatch->llNumStart) && ScanNumber(pText, '~', &pBatch->llNumEnd))
+        ScanNumber(pText, ',', &pBatch->llCharNum);
+    return true;
+}
+
+bool IsCount(long long llNumber)
+{
+    return llNumber >= 0 && llNumber <= INT_MAX;
+}
+
+// Reports what is odd about the numbers; false when they cannot be used.
+// A first number equal to the last gives one page, one above it none.
+bool CheckTextureBatch(const TextureBatch& batch, const char* szValue)
+{
+    if (!IsCount(batch.llNumStart) || !IsCount(batch.llNumEnd) || !IsCount(batch.llCharNum)) {
+        XF_ReportError(s_szSourceFile, __LINE__, XF_FormatText("TextureBatch numbers out of range : %s", szValue));
+        return false;
+    }
+    if (batch.llCharNum == 0)
+        XM_REPORT_FAILED("dwCharNum > 0");
+    if (batch.llNumStart >= batch.llNumEnd)
+        XM_REPORT_FAILED("dwNumStart < dwNumEnd");
+    if (batch.llNumEnd - batch.llNumStart >= MAX_BATCH_PAGES) {
+        XM_REPORT_FAILED("dwNumEnd - dwNumStart < MAX_BATCH_PAGES");
+        return false;
+    }
+    if (batch.llCharNum >= MAX_PATH) {
+        XM_REPORT_FAILED("dwCharNum < MAX_PATH");
+        return false;
+    }
     return true;
 }
 
@@ -97,6 +156,10 @@ HRESULT XC_TextureList::Render(const D3DXMATRIX* pmatWorld)
 
 HRESULT XC_TextureList::LoadMem(const void* pData, DWORD dwSize)
 {
+    if (pData == nullptr && dwSize > 0) {
+        XM_REPORT_FAILED("pData");
+        return E_FAIL;
+    }
     XC_TextTree TTree;
     const HRESULT hr = TTree.LoadMem(pData, dwSize);
     if (FAILED(hr))
@@ -219,6 +282,10 @@ IDirect3DTexture9* XC_TextureList::TextureOfPage(DWORD dwPage) const
 
 HRESULT XC_TextureList::LoadList(const XC_TextNode* pTNode)
 {
+    if (pTNode == nullptr) {
+        XM_REPORT_FAILED("pTNode");
+        return E_FAIL;
+    }
     const XC_TextNode* const pListNode = pTNode->FindChildNode("[List]");
     if (pListNode == nullptr)
         return E_FAIL;
@@ -235,6 +302,10 @@ HRESULT XC_TextureList::LoadList(const XC_TextNode* pTNode)
 
 HRESULT XC_TextureList::LoadBatch(const XC_TextNode* pTNode)
 {
+    if (pTNode == nullptr) {
+        XM_REPORT_FAILED("pTNode");
+        return E_FAIL;
+    }
     const XC_TextLeaf* const pLeaf = pTNode->FindLeaf("TextureBatch");
     if (pLeaf == nullptr)
         return S_OK;
@@ -244,28 +315,14 @@ HRESULT XC_TextureList::LoadBatch(const XC_TextNode* pTNode)
     }
     TextureBatch batch;
     if (!ScanTextureBatch(pLeaf->GetStr(), &batch)) {
-        XF_ReportError(s_szSourceFile, __LINE__, "TextureBatch");
+        XF_ReportError(s_szSourceFile, __LINE__, "TextureBatch without a name pattern");
         return E_FAIL;
     }
-    if (batch.iNumStart < 0 || batch.iNumEnd < 0 || batch.iCharNum < 0) {
-        XM_REPORT_FAILED("dwNumStart >= 0 && dwNumEnd >= 0 && dwCharNum >= 0");
+    if (!CheckTextureBatch(batch, pLeaf->GetStr()))
         return E_FAIL;
-    }
-    const DWORD dwNumStart = static_cast<DWORD>(batch.iNumStart);
-    const DWORD dwNumEnd = static_cast<DWORD>(batch.iNumEnd);
-    const DWORD dwCharNum = static_cast<DWORD>(batch.iCharNum);
-    if (dwCharNum == 0)
-        XM_REPORT_FAILED("dwCharNum > 0");
-    if (dwNumStart >= dwNumEnd)
-        XM_REPORT_FAILED("dwNumStart < dwNumEnd");
-    if (dwNumEnd >= dwNumStart && dwNumEnd - dwNumStart >= MAX_BATCH_PAGES) {
-        XM_REPORT_FAILED("dwNumEnd - dwNumStart < MAX_BATCH_PAGES");
-        return E_FAIL;
-    }
-    if (dwCharNum >= MAX_PATH) {
-        XM_REPORT_FAILED("dwCharNum < MAX_PATH");
-        return E_FAIL;
-    }
+    const DWORD dwNumStart = static_cast<DWORD>(batch.llNumStart);
+    const DWORD dwNumEnd = static_cast<DWORD>(batch.llNumEnd);
+    const DWORD dwCharNum = static_cast<DWORD>(batch.llCharNum);
     const std::string::size_type posPlaceholder = batch.strPattern.find(PLACEHOLDER);
     if (posPlaceholder == std::string::npos) {
         XF_ReportError(s_szSourceFile, __LINE__, XF_FormatText("TextureBatch without \"(*)\" : %s",

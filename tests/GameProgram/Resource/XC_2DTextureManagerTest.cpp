@@ -344,6 +344,7 @@ TEST(XC_2DTextureManager, InitRoundsSizesToPowersOfTwo)
             XS_2DTextureBuffer* const pBuffer = manager.GetTextureBuffer(0);
             EXPECT_EQ(pBuffer->SlotState.size(), c.dwSlots) << c.dwTextureWidth << "/" << c.dwSlotWidth;
             pTexture->Release();
+            EXPECT_EQ(manager.Init(&pack, 2 * c.dwTextureWidth, c.dwSlotWidth), E_FAIL) << "its textures are made";
         }
         manager.Fini();
     }

@@ -105,6 +105,9 @@ TEST_F(TextureListTest, BatchNamesAreJoinedFromThePattern)
         {"one(*).bmp , 5 ~ 5 , 2", {"one05.bmp"}, "( dwNumStart < dwNumEnd ) failed"},
         {"zero(*).bmp , 1 ~ 2 , 0", {"zero1.bmp", "zero2.bmp"}, "( dwCharNum > 0 ) failed"},
         {"alone(*).bmp", {"alone0.bmp"}, "( dwCharNum > 0 ) failed"},
+        {"stop(*).bmp , 0 - 3 , 2", {"stop0.bmp"}, "( dwNumStart < dwNumEnd ) failed"},
+        // The pattern runs to the first blank.
+        {"tight(*).bmp,1~2,1", {"tight0.bmp,1~2,1"}, "( dwCharNum > 0 ) failed"},
         // A percent sign is part of the name, never a format.
         {"p%s%n(*).bmp , 1 ~ 1 , 1", {"p%s%n1.bmp"}, nullptr},
     };
@@ -130,6 +133,7 @@ TEST_F(TextureListTest, ListsThatYieldNoPageFailToLoad)
         "TextureBatch = fire(*).bmp , 6 ~ 5 , 2\n",           // first above last: no page
         "TextureBatch =\n",                                     // not even a pattern
         "TextureBatch = f(*).bmp , -1 ~ 3 , 1\n",             // negative numbers
+        "TextureBatch = f(*).bmp , 1 ~ 99999999999 , 1\n",    // past any 32-bit number
         "TextureBatch = f(*).bmp , 0 ~ 2147483647 , 1\n",     // far too many pages
         "TextureBatch = f(*).bmp , 0 ~ 1 , 100000\n",         // far too many digits
         "[List]\n{\n}\n",                                       // an empty list and no batch
