@@ -120,6 +120,8 @@ TEST_F(TwoDTextureManagerTest, CellsWithAnOpaquePixelTakeASlotEach)
     }
     EXPECT_EQ(m_Manager.GetTextureBuffer(2), nullptr);
     EXPECT_TRUE(m_Log.Contains("( dwIndex < m_PAL_2DTextureBuffer.Count() ) failed"));
+    m_Manager.RenderTextureBuffer(2);
+    EXPECT_TRUE(m_Log.Contains("( ps2DTextureBuffer ) failed"));
 }
 
 TEST_F(TwoDTextureManagerTest, ManyCellsSpreadOverTexturesFirstFit)
