@@ -10,8 +10,6 @@
 #include <memory>
 #include <vector>
 
-struct XS_2DTextureBuffer;
-
 // An image of the 2D texture manager, cut into square cells of which only
 // those with an opaque pixel are kept, packed into slots of shared textures.
 // Drawn one unit a pixel in the plane z = 0, its centre near the origin.
