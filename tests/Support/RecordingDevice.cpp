@@ -274,9 +274,10 @@ HRESULT STDMETHODCALLTYPE RecordingDevice::Clear(DWORD, const D3DRECT *, DWORD, 
     return D3DERR_INVALIDCALL;
 }
 
-HRESULT STDMETHODCALLTYPE RecordingDevice::SetTransform(D3DTRANSFORMSTATETYPE, const D3DMATRIX *)
+HRESULT STDMETHODCALLTYPE RecordingDevice::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX *matrix)
 {
-    return D3DERR_INVALIDCALL;
+    m_TransformCalls.push_back({state, *matrix});
+    return D3D_OK;
 }
 
 HRESULT STDMETHODCALLTYPE RecordingDevice::GetTransform(D3DTRANSFORMSTATETYPE, D3DMATRIX*)
@@ -309,9 +310,10 @@ HRESULT STDMETHODCALLTYPE RecordingDevice::GetMaterial(D3DMATERIAL9*)
     return D3DERR_INVALIDCALL;
 }
 
-HRESULT STDMETHODCALLTYPE RecordingDevice::SetLight(DWORD, const D3DLIGHT9 *)
+HRESULT STDMETHODCALLTYPE RecordingDevice::SetLight(DWORD index, const D3DLIGHT9 *light)
 {
-    return D3DERR_INVALIDCALL;
+    m_LightCalls.push_back({index, true, FALSE, *light});
+    return D3D_OK;
 }
 
 HRESULT STDMETHODCALLTYPE RecordingDevice::GetLight(DWORD, D3DLIGHT9*)
@@ -319,9 +321,10 @@ HRESULT STDMETHODCALLTYPE RecordingDevice::GetLight(DWORD, D3DLIGHT9*)
     return D3DERR_INVALIDCALL;
 }
 
-HRESULT STDMETHODCALLTYPE RecordingDevice::LightEnable(DWORD, WINBOOL)
+HRESULT STDMETHODCALLTYPE RecordingDevice::LightEnable(DWORD Index, WINBOOL Enable)
 {
-    return D3DERR_INVALIDCALL;
+    m_LightCalls.push_back({Index, false, Enable, D3DLIGHT9()});
+    return D3D_OK;
 }
 
 HRESULT STDMETHODCALLTYPE RecordingDevice::GetLightEnable(DWORD, WINBOOL*)
@@ -369,9 +372,10 @@ HRESULT STDMETHODCALLTYPE RecordingDevice::GetTexture(DWORD, IDirect3DBaseTextur
     return D3DERR_INVALIDCALL;
 }
 
-HRESULT STDMETHODCALLTYPE RecordingDevice::SetTexture(DWORD, IDirect3DBaseTexture9*)
+HRESULT STDMETHODCALLTYPE RecordingDevice::SetTexture(DWORD Stage, IDirect3DBaseTexture9* pTexture)
 {
-    return D3DERR_INVALIDCALL;
+    m_TextureCalls.push_back({Stage, pTexture});
+    return D3D_OK;
 }
 
 HRESULT STDMETHODCALLTYPE RecordingDevice::ValidateDevice(DWORD*)

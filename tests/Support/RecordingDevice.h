@@ -10,7 +10,8 @@
 
 // A stand-in for a Direct3D 9 device that records the render, texture-stage
 // and sampler state calls it gets, keeps the values it accepts and refuses
-// the ones a test names. Every other call fails or does nothing.
+// the ones a test names. Texture, light and transform calls are recorded and
+// always accepted. Every other call fails or does nothing.
 class RecordingDevice : public IDirect3DDevice9
 {
 public:
@@ -29,6 +30,31 @@ public:
         }
     };
 
+    struct TextureCall
+    {
+        DWORD dwStage;
+        IDirect3DBaseTexture9* pTexture;
+        bool operator==(const TextureCall& other) const
+        {
+            return dwStage == other.dwStage && pTexture == other.pTexture;
+        }
+    };
+
+    // A light switched (bSetLight false) or a light record set.
+    struct LightCall
+    {
+        DWORD dwIndex;
+        bool bSetLight;
+        WINBOOL bEnable;
+        D3DLIGHT9 Light;
+    };
+
+    struct TransformCall
+    {
+        D3DTRANSFORMSTATETYPE eState;
+        D3DMATRIX Matrix;
+    };
+
     RecordingDevice() = default;
     virtual ~RecordingDevice() = default;
     RecordingDevice(const RecordingDevice&) = delete;
@@ -37,7 +63,16 @@ public:
     // Makes the device answer D3DERR_INVALIDCALL to this value of this state.
     void Reject(StateKind kind, DWORD dwIndex, DWORD dwType, DWORD dwValue);
     const std::vector<StateCall>& Calls() const { return m_Calls; }
-    void ClearCalls() { m_Calls.clear(); }
+    const std::vector<TextureCall>& TextureCalls() const { return m_TextureCalls; }
+    const std::vector<LightCall>& LightCalls() const { return m_LightCalls; }
+    const std::vector<TransformCall>& TransformCalls() const { return m_TransformCalls; }
+    void ClearCalls()
+    {
+        m_Calls.clear();
+        m_TextureCalls.clear();
+        m_LightCalls.clear();
+        m_TransformCalls.clear();
+    }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
@@ -170,4 +205,7 @@ private:
     std::vector<StateCall> m_Calls;
     std::set<std::tuple<StateKind, DWORD, DWORD, DWORD>> m_Rejected;
     std::map<StateKey, DWORD> m_States;
+    std::vector<TextureCall> m_TextureCalls;
+    std::vector<LightCall> m_LightCalls;
+    std::vector<TransformCall> m_TransformCalls;
 };
