@@ -3,6 +3,7 @@
 #include "GameProgram/Common/XC_Strtok.h"
 #include "GameProgram/Common/XC_TextTree.h"
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_InitOrder.h"
 #include "GameProgram/DirectState/XC_DirectState.h"
 #include "GameProgram/Resource/XC_Texture.h"
 #include "GameProgram/Resource/XC_TextureManager.h"
@@ -12,7 +13,19 @@
 
 static const char* const s_szSourceFile = "GameProgram\\DirectState\\XC_SetDirectState";
 
-XI_DirectState* g_pActiveDirectStateObj = g_pDirectStateObj;
+XI_DirectState* g_pActiveDirectStateObj = nullptr;
+
+namespace {
+
+// Makes the state cache the active state object as soon as it is built.
+struct XS_ActiveDirectStateStart
+{
+    XS_ActiveDirectStateStart() { g_pActiveDirectStateObj = g_pDirectStateObj; }
+};
+
+XS_ActiveDirectStateStart s_ActiveDirectStateStart XM_INIT_ORDER(XE_INIT_DIRECT_STATE + 1);
+
+} // namespace
 
 XC_SetDirectState::~XC_SetDirectState()
 {

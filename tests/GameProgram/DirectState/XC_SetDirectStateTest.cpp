@@ -1,8 +1,10 @@
 #include "GameProgram/DirectState/XC_SetDirectState.h"
 
 #include "GameProgram/Common/XC_TextNode.h"
+#include "GameProgram/Common/XF_InitOrder.h"
 #include "GameProgram/DirectState/XC_DirectState.h"
 
+#include "tests/GameProgram/Resource/TextureManagerFixture.h"
 #include "tests/Support/BitmapFile.h"
 #include "tests/Support/ErrorLogCapture.h"
 #include "tests/Support/RecordingDevice.h"
@@ -33,6 +35,18 @@ RecordingDevice::StateCall SS(DWORD dwSampler, DWORD dwType, DWORD dwValue)
 {
     return {RecordingDevice::SAMPLER_STATE, dwSampler, dwType, dwValue};
 }
+
+// What the active state object is to the static objects built after the cache.
+struct ActiveObjectWitness
+{
+    ActiveObjectWitness()
+        : pActive(g_pActiveDirectStateObj)
+    {
+    }
+    XI_DirectState* pActive;
+};
+
+ActiveObjectWitness s_Witness XM_INIT_ORDER(XE_INIT_DIRECT_STATE + 2);
 
 // Base values of the cache that the tests fall back to.
 const DWORD CACHE_TEXTUREFACTOR = 0xFFFFFFFF;
@@ -78,6 +92,12 @@ protected:
 };
 
 } // namespace
+
+TEST(XC_SetDirectState, TheCacheIsActiveFromTheStart)
+{
+    EXPECT_EQ(s_Witness.pActive, g_pDirectStateObj);
+    EXPECT_EQ(g_pActiveDirectStateObj, g_pDirectStateObj);
+}
 
 TEST_F(SetDirectStateTest, NestedSetsFallBackThroughTheirPredecessors)
 {
@@ -435,4 +455,154 @@ TEST(XC_SetDirectState, NestedSetsDrawOnARealDevice)
     pDevice->GetTextureStageState(0, D3DTSS_COLOROP, &dwColorOp);
     EXPECT_EQ(dwFactor, CACHE_TEXTUREFACTOR);
     EXPECT_EQ(dwColorOp, static_cast<DWORD>(D3DTOP_SELECTARG2));
+}
+
+namespace {
+
+// State sets binding textures of a texture manager on a real device; the
+// device calls are recorded by switching to the recording device.
+class SetTextureTest : public TextureManagerFixture
+{
+protected:
+    void SetUp() override
+    {
+        TextureManagerFixture::SetUp();
+        // Released textures stay loaded, so their counts can still be read.
+        m_Manager.SetCacheSize(8);
+        AddImage("red.bmp", 0xFF0000);
+        AddImage("blue.bmp", 0x0000FF);
+        g_pDirectStateObj->InitDefaults();
+    }
+
+    // A texture of the manager, without keeping the reference taken to find it.
+    XC_Texture* Texture(const char* szName)
+    {
+        XC_Texture* const pTexture = m_Manager.GetTexture(szName);
+        pTexture->Release();
+        return pTexture;
+    }
+
+    XC_Texture* StageTexture(const XC_SetDirectState& set, DWORD dwStage)
+    {
+        XC_Texture* pTexture = reinterpret_cast<XC_Texture*>(1);
+        EXPECT_EQ(set.GetStageTexture(dwStage, &pTexture), S_OK);
+        return pTexture;
+    }
+};
+
+} // namespace
+
+TEST_F(SetTextureTest, BoundTexturesHoldOneReferenceEach)
+{
+    XC_SetDirectState set;
+    EXPECT_EQ(set.SetTexture(0, "red.bmp"), S_OK);
+    XC_Texture* const pRed = StageTexture(set, 0);
+    ASSERT_NE(pRed, nullptr);
+    EXPECT_EQ(pRed->GetRef(), 1) << "the manager's reference went back";
+    EXPECT_EQ(StageTexture(set, 1), nullptr);
+
+    EXPECT_EQ(set.SetTexture(0, pRed), S_OK);
+    EXPECT_EQ(pRed->GetRef(), 1) << "binding the same texture again";
+    XC_SetDirectState copy;
+    EXPECT_EQ(copy.Copy(&set), S_OK);
+    EXPECT_EQ(StageTexture(copy, 0), pRed);
+    EXPECT_EQ(pRed->GetRef(), 2);
+
+    EXPECT_EQ(set.ScriptSetDirectState("SetTexture 1 , blue.bmp"), S_OK);
+    XC_Texture* const pBlue = Texture("blue.bmp");
+    EXPECT_EQ(StageTexture(set, 1), pBlue);
+    const std::string text = "[SetTexture]\n{\nt = 0 , blue.bmp\n}\n";
+    EXPECT_EQ(set.LoadFromMemory(text.data(), static_cast<DWORD>(text.size())), S_OK);
+    EXPECT_EQ(StageTexture(set, 0), pBlue);
+    EXPECT_EQ(pRed->GetRef(), 1);
+    EXPECT_EQ(pBlue->GetRef(), 2);
+
+    EXPECT_EQ(set.ScriptSetDirectState("RemoveTexture 1"), S_OK);
+    EXPECT_EQ(StageTexture(set, 1), nullptr);
+    EXPECT_EQ(pBlue->GetRef(), 1);
+    copy.Clear();
+    EXPECT_EQ(pRed->GetRef(), 0);
+    EXPECT_EQ(m_Log.Text(), "");
+}
+
+TEST_F(SetTextureTest, DeactivationLeavesTheStageWithoutATexture)
+{
+    XC_SetDirectState outer;
+    XC_SetDirectState inner;
+    outer.SetTexture(0, "red.bmp");
+    inner.SetTexture(0, "blue.bmp");
+    inner.SetRenderState(D3DRS_TEXTUREFACTOR, 0x22);
+    IDirect3DBaseTexture9* const pRed = Texture("red.bmp")->GetTexture();
+    IDirect3DBaseTexture9* const pBlue = Texture("blue.bmp")->GetTexture();
+
+    RecordingDevice recording;
+    g_pVar->g_pD3DDevice = &recording;
+    outer.Activate();
+    inner.Activate();
+    inner.Deactivate();
+    outer.Deactivate();
+    typedef RecordingDevice::TextureCall Bind;
+    EXPECT_EQ(recording.TextureCalls(), (std::vector<Bind>{{0, pRed}, {0, pBlue}, {0, nullptr}, {0, nullptr}}))
+        << "the inner set unbinds the stage although the outer one binds it";
+    EXPECT_EQ(recording.Calls(), (Calls{RS(D3DRS_TEXTUREFACTOR, 0x22), RS(D3DRS_TEXTUREFACTOR, CACHE_TEXTUREFACTOR)}));
+
+    // A record without a texture binds nothing.
+    recording.ClearCalls();
+    XC_SetDirectState empty;
+    empty.SetTexture(1, static_cast<XC_Texture*>(nullptr));
+    empty.Activate();
+    EXPECT_TRUE(m_Log.Contains("( m_pTextureObj ) failed"));
+    EXPECT_TRUE(recording.TextureCalls().empty());
+    empty.Deactivate();
+    g_pVar->g_pD3DDevice = m_Device.Device();
+}
+
+TEST_F(SetTextureTest, TexturesThatCannotBeHadAreReported)
+{
+    XC_SetDirectState set;
+    EXPECT_EQ(set.SetTexture(0, static_cast<const char*>(nullptr)), E_FAIL);
+    EXPECT_TRUE(m_Log.Contains("( szTextureName ) failed"));
+
+    // Without "error.bmp" a missing name gives no texture; a section goes on past it.
+    const std::string text = "[SetTexture]\n{\na = 0 , missing.bmp\nb = 1 , red.bmp\n}\n";
+    EXPECT_EQ(set.LoadFromMemory(text.data(), static_cast<DWORD>(text.size())), S_OK);
+    EXPECT_TRUE(m_Log.Contains("( pTextureObj ) failed"));
+    EXPECT_TRUE(m_Log.Contains("( ScriptSetTexture( pLeaf->GetStr() ) ) failed , hr = 80004005"));
+    EXPECT_EQ(StageTexture(set, 0), nullptr);
+    EXPECT_EQ(StageTexture(set, 1), Texture("red.bmp"));
+
+    g_pTextureManager = nullptr;
+    EXPECT_EQ(set.ScriptSetDirectState("SetTexture 0 , red.bmp"), E_FAIL);
+    EXPECT_TRUE(m_Log.Contains("( g_pTextureManager ) failed"));
+    g_pTextureManager = &m_Manager;
+}
+
+TEST_F(SetTextureTest, ABoundTextureDrawsOnARealDevice)
+{
+    IDirect3DDevice9* const pDevice = m_Device.Device();
+    g_pDirectStateObj->ApplyAll();
+    XC_SetDirectState set;
+    ASSERT_EQ(set.ScriptSetDirectState("SetTextureStageState 0 , 1 , 2"), S_OK); // select the texture
+    ASSERT_EQ(set.ScriptSetDirectState("SetTexture 0 , red.bmp"), S_OK);
+
+    struct Vertex { float x, y, z, rhw, u, v; };
+    const Vertex quad[4] = {{100.0f, 100.0f, 0.5f, 1.0f, 0.0f, 0.0f}, {300.0f, 100.0f, 0.5f, 1.0f, 1.0f, 0.0f},
+                            {100.0f, 300.0f, 0.5f, 1.0f, 0.0f, 1.0f}, {300.0f, 300.0f, 0.5f, 1.0f, 1.0f, 1.0f}};
+    ASSERT_EQ(pDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, D3DCOLOR_XRGB(0, 0, 80), 1.0f, 0), D3D_OK);
+    ASSERT_EQ(pDevice->BeginScene(), D3D_OK);
+    set.Activate();
+    pDevice->SetFVF(D3DFVF_XYZRHW | D3DFVF_TEX1);
+    pDevice->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, quad, sizeof(Vertex));
+    set.Deactivate();
+    pDevice->EndScene();
+
+    BitmapFile picture;
+    ASSERT_TRUE(picture.Load(m_Device.SaveBackBuffer("XC_SetDirectState_Texture")));
+    EXPECT_EQ(picture.Pixel(200, 200), 0xFF0000u);
+    EXPECT_EQ(picture.Pixel(50, 50), 0x000050u);
+    IDirect3DBaseTexture9* pBound = nullptr;
+    pDevice->GetTexture(0, &pBound);
+    EXPECT_EQ(pBound, nullptr);
+    if (pBound != nullptr)
+        pBound->Release();
 }
