@@ -423,8 +423,9 @@ TEST(XC_SetDirectState, NestedSetsDrawOnARealDevice)
     struct Vertex { float x, y, z, rhw; DWORD dwColor; };
     const auto drawColumn = [&](int iColumn) {
         const float fLeft = 100.0f + 150.0f * iColumn;
-        const Vertex quad[4] = {{fLeft, 100.0f, 0.5f, 1.0f, 0xFF0000FF}, {fLeft + 100.0f, 100.0f, 0.5f, 1.0f, 0xFF0000FF},
-                                {fLeft, 300.0f, 0.5f, 1.0f, 0xFF0000FF}, {fLeft + 100.0f, 300.0f, 0.5f, 1.0f, 0xFF0000FF}};
+        const DWORD dwBlue = 0xFF0000FF;
+        const Vertex quad[4] = {{fLeft, 100.0f, 0.5f, 1.0f, dwBlue}, {fLeft + 100.0f, 100.0f, 0.5f, 1.0f, dwBlue},
+                                {fLeft, 300.0f, 0.5f, 1.0f, dwBlue}, {fLeft + 100.0f, 300.0f, 0.5f, 1.0f, dwBlue}};
         pDevice->SetFVF(D3DFVF_XYZRHW | D3DFVF_DIFFUSE);
         pDevice->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, quad, sizeof(Vertex));
     };

@@ -399,8 +399,11 @@ TEST(XC_LightMan, LightsAQuadOnARealDevice)
 
     struct Vertex { float x, y, z, nx, ny, nz; };
     const auto drawQuad = [&](float fLeft) {
-        const Vertex quad[4] = {{fLeft, 1.0f, 5.0f, 0.0f, 0.0f, -1.0f}, {fLeft + 1.0f, 1.0f, 5.0f, 0.0f, 0.0f, -1.0f},
-                                {fLeft, -1.0f, 5.0f, 0.0f, 0.0f, -1.0f}, {fLeft + 1.0f, -1.0f, 5.0f, 0.0f, 0.0f, -1.0f}};
+        // Every normal faces the camera.
+        const Vertex quad[4] = {{fLeft, 1.0f, 5.0f, 0.0f, 0.0f, -1.0f},
+                                {fLeft + 1.0f, 1.0f, 5.0f, 0.0f, 0.0f, -1.0f},
+                                {fLeft, -1.0f, 5.0f, 0.0f, 0.0f, -1.0f},
+                                {fLeft + 1.0f, -1.0f, 5.0f, 0.0f, 0.0f, -1.0f}};
         pDevice->SetFVF(D3DFVF_XYZ | D3DFVF_NORMAL);
         pDevice->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, quad, sizeof(Vertex));
     };
