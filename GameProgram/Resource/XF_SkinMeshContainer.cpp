@@ -81,9 +81,11 @@ void WriteVertices(const std::vector<SkinnedVertex>& vertices, const D3DXMATRIX&
         const SkinnedVertex& vertex = vertices[i];
         const BYTE* const pFrom = pSource + i * dwStride;
         BYTE* const pTo = pTarget + i * dwStride;
-        D3DXVECTOR3 vPosition = vertex.vPosition;
-        D3DXVECTOR3 vNormal = vertex.vNormal;
-        if (vertex.fWeight == 0.0f) {
+        D3DXVECTOR3 vPosition, vNormal;
+        if (vertex.fWeight != 0.0f) {
+            vPosition = vertex.vPosition / vertex.fWeight;
+            vNormal = vertex.vNormal;
+        } else {
             vPosition = XF_TransformPoint(&PositionAt(pFrom), &matFrame);
             if (bNormals)
                 D3DXVec3TransformNormal(&vNormal, &NormalAt(pFrom), &matFrame);

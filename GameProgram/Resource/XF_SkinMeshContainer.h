@@ -8,7 +8,8 @@
 // Skins a skinned mesh container on the CPU, where the device cannot blend
 // with a matrix palette: every vertex of the rest pose (m_pLoadedMesh) is
 // moved by its bones' offset and combined matrices, weighted, into the
-// container's mesh. The result lies in the space of the combined matrices, so
+// container's mesh. The weights count relative to the bones that could be
+// found, so a bone without a frame does not pull its vertices to the origin. The result lies in the space of the combined matrices, so
 // the mesh is drawn with an identity world transform. A vertex that no bone
 // moves follows the frame that holds the container. Call it after the frames'
 // combined matrices are brought up to date. E_FAIL with a report when the
