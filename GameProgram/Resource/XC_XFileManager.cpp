@@ -10,6 +10,7 @@
 
 #include <d3dx9mesh.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <new>
