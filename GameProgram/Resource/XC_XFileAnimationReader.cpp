@@ -73,7 +73,7 @@ XC_XFileAnimationReader::XC_XFileAnimationReader(const BYTE* pData, DWORD dwSize
 HRESULT XC_XFileAnimationReader::Read(D3DXFRAME* pFrameRoot, ID3DXAnimationController** ppController)
 {
     *ppController = nullptr;
-    if (!IsText())
+    if (!IsText(reinterpret_cast<const BYTE*>(m_pText), static_cast<DWORD>(m_uSize)))
         return S_OK;
     const HRESULT hr = ReadTopLevel();
     if (FAILED(hr))
@@ -83,9 +83,10 @@ HRESULT XC_XFileAnimationReader::Read(D3DXFRAME* pFrameRoot, ID3DXAnimationContr
     return S_OK;
 }
 
-bool XC_XFileAnimationReader::IsText() const
+bool XC_XFileAnimationReader::IsText(const BYTE* pData, DWORD dwSize)
 {
-    return m_uSize >= HEADER_SIZE && std::memcmp(m_pText, "xof ", 4) == 0 && std::memcmp(m_pText + 8, "txt ", 4) == 0;
+    return pData != nullptr && dwSize >= HEADER_SIZE && std::memcmp(pData, "xof ", 4) == 0
+        && std::memcmp(pData + 8, "txt ", 4) == 0;
 }
 
 void XC_XFileAnimationReader::SkipBlanksAndComments()

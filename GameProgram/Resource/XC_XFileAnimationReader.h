@@ -20,6 +20,9 @@ public:
     XC_XFileAnimationReader(const XC_XFileAnimationReader&) = delete;
     XC_XFileAnimationReader& operator=(const XC_XFileAnimationReader&) = delete;
 
+    // Whether the bytes are a ".x" file in the text format.
+    static bool IsText(const BYTE* pData, DWORD dwSize);
+
     // S_OK with a new controller (one reference) whose track 0 plays the
     // first animation set, or with null when there is nothing to animate;
     // D3DXFERR_PARSEERROR with a report when the text is malformed.
@@ -40,7 +43,6 @@ private:
         std::vector<XC_XFileAnimationSet::Animation> Animations;
     };
 
-    bool IsText() const;
     Token NextToken();
     void SkipBlanksAndComments();
     Token ScanDelimited(TokenType type, char chEnd);

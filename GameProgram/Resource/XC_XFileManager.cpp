@@ -22,12 +22,6 @@ namespace {
 
 const size_t XFILE_HEADER_SIZE = 16;
 
-bool IsTextXFile(const XS_FileData& fileData)
-{
-    return fileData.dwSize >= XFILE_HEADER_SIZE && std::memcmp(fileData.pData, "xof ", 4) == 0
-        && std::memcmp(fileData.pData + 8, "txt ", 4) == 0;
-}
-
 // The platform's D3DX knows only the templates of the retained-mode format,
 // while D3DX on Windows also knows those of skinning and animation, so a text
 // file may use them undeclared. They are declared after its header; a file
@@ -35,7 +29,7 @@ bool IsTextXFile(const XS_FileData& fileData)
 std::string WithExtensionTemplates(const XS_FileData& fileData)
 {
     const std::string strFile(reinterpret_cast<const char*>(fileData.pData), fileData.dwSize);
-    if (!IsTextXFile(fileData))
+    if (!XC_XFileAnimationReader::IsText(fileData.pData, fileData.dwSize))
         return strFile;
     const char* const szSkinTemplates = XSKINEXP_TEMPLATES;
     const char* const szExtensionTemplates = XEXTENSIONS_TEMPLATES;

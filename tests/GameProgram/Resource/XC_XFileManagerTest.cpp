@@ -9,6 +9,7 @@
 #include <d3dx9.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 namespace {

@@ -88,6 +88,22 @@ TEST_F(SkinMeshContainerTest, BoneMovesItsVerticesAfterAKnownTime)
     pXFileObj->Release();
 }
 
+// A file that declares the skinning templates itself, as exporters write
+// them, loads as one that does not.
+TEST_F(SkinMeshContainerTest, FileDeclaringItsTemplatesLoads)
+{
+    const std::string strTemplates = std::string(XSKINEXP_TEMPLATES).substr(16);
+    const std::string strStrip = StripText();
+    m_Pack.Add("declared.x", strStrip.substr(0, 17) + strTemplates + "\n" + strStrip.substr(17));
+    XC_XFileObject* const pXFileObj = m_XFiles.GetXFile("declared.x");
+    ASSERT_NE(pXFileObj, nullptr) << m_Log.Text();
+    EXPECT_NE(pXFileObj->GetAnimationController(), nullptr);
+    XS_XFileMeshContainer* const pMeshContainer = ContainerOf(pXFileObj, "Root");
+    ASSERT_NE(pMeshContainer, nullptr);
+    EXPECT_NE(pMeshContainer->pSkinInfo, nullptr);
+    pXFileObj->Release();
+}
+
 // A bone whose name matches no frame: the failure is reported and the mesh is
 // still handed out; skinning leaves that bone out: the vertices that only it
 // moves follow the frame holding the mesh, those it shares follow the others.
