@@ -1,0 +1,402 @@
+#include "GameProgram/Resource/XC_XFileAnimationReader.h"
+
+#include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Resource/XC_XFileAnimationController.h"
+
+#include <d3dx9xof.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_XFileAnimationReader";
+
+namespace {
+
+// Ticks per second when the file does not say, as D3DX assumes.
+const DWORD DEFAULT_TICKS_PER_SECOND = 4800;
+const size_t HEADER_SIZE = 16;
+
+enum KeyType { KEY_ROTATION = 0, KEY_SCALE = 1, KEY_POSITION = 2, KEY_MATRIX = 3, KEY_MATRIX_TOO = 4 };
+
+bool IsBlank(char ch)
+{
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == ',' || ch == ';';
+}
+
+bool EndsName(char ch)
+{
+    return IsBlank(ch) || ch == '{' || ch == '}' || ch == '<' || ch == '"' || ch == '#' || ch == '/';
+}
+
+// The number of values a key of the type holds, or 0 for an unknown type.
+DWORD ValueCount(DWORD dwKeyType)
+{
+    switch (dwKeyType) {
+    case KEY_ROTATION:
+        return 4;
+    case KEY_SCALE:
+    case KEY_POSITION:
+        return 3;
+    case KEY_MATRIX:
+    case KEY_MATRIX_TOO:
+        return 16;
+    default:
+        return 0;
+    }
+}
+
+template <typename Key>
+void SortByTime(std::vector<Key>& keys)
+{
+    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) { return a.Time < b.Time; });
+}
+
+void CollectFrames(D3DXFRAME* pFrame, std::vector<D3DXFRAME*>* pFrames)
+{
+    for (; pFrame != nullptr; pFrame = pFrame->pFrameSibling) {
+        pFrames->push_back(pFrame);
+        CollectFrames(pFrame->pFrameFirstChild, pFrames);
+    }
+}
+
+} // namespace
+
+XC_XFileAnimationReader::XC_XFileAnimationReader(const BYTE* pData, DWORD dwSize)
+    : m_pText(reinterpret_cast<const char*>(pData))
+    , m_uSize(pData != nullptr ? dwSize : 0)
+    , m_uPosition(HEADER_SIZE)
+    , m_dwTicksPerSecond(DEFAULT_TICKS_PER_SECOND)
+{
+}
+
+HRESULT XC_XFileAnimationReader::Read(D3DXFRAME* pFrameRoot, ID3DXAnimationController** ppController)
+{
+    *ppController = nullptr;
+    if (!IsText(reinterpret_cast<const BYTE*>(m_pText), static_cast<DWORD>(m_uSize)))
+        return S_OK;
+    const HRESULT hr = ReadTopLevel();
+    if (FAILED(hr))
+        return hr;
+    if (!m_PendingSets.empty())
+        *ppController = BuildController(pFrameRoot);
+    return S_OK;
+}
+
+bool XC_XFileAnimationReader::IsText(const BYTE* pData, DWORD dwSize)
+{
+    return pData != nullptr && dwSize >= HEADER_SIZE && std::memcmp(pData, "xof ", 4) == 0
+        && std::memcmp(pData + 8, "txt ", 4) == 0;
+}
+
+void XC_XFileAnimationReader::SkipBlanksAndComments()
+{
+    while (m_uPosition < m_uSize) {
+        const char ch = m_pText[m_uPosition];
+        const bool bSlashes = ch == '/' && m_uPosition + 1 < m_uSize && m_pText[m_uPosition + 1] == '/';
+        if (ch == '#' || bSlashes) {
+            while (m_uPosition < m_uSize && m_pText[m_uPosition] != '\n')
+                ++m_uPosition;
+        } else if (IsBlank(ch)) {
+            ++m_uPosition;
+        } else {
+            return;
+        }
+    }
+}
+
+XC_XFileAnimationReader::Token XC_XFileAnimationReader::ScanDelimited(TokenType type, char chEnd)
+{
+    const size_t uStart = ++m_uPosition;
+    while (m_uPosition < m_uSize && m_pText[m_uPosition] != chEnd)
+        ++m_uPosition;
+    if (m_uPosition >= m_uSize)
+        return Token{TOKEN_ERROR, {}};
+    return Token{type, std::string(m_pText + uStart, m_pText + m_uPosition++)};
+}
+
+XC_XFileAnimationReader::Token XC_XFileAnimationReader::NextToken()
+{
+    SkipBlanksAndComments();
+    if (m_uPosition >= m_uSize)
+        return Token{TOKEN_END, {}};
+    switch (m_pText[m_uPosition]) {
+    case '{':
+        ++m_uPosition;
+        return Token{TOKEN_OPEN, {}};
+    case '}':
+        ++m_uPosition;
+        return Token{TOKEN_CLOSE, {}};
+    case '<':
+        return ScanDelimited(TOKEN_GUID, '>');
+    case '"':
+        return ScanDelimited(TOKEN_STRING, '"');
+    case '/':
+        ++m_uPosition;
+        return Token{TOKEN_ERROR, {}};
+    default:
+        break;
+    }
+    const size_t uStart = m_uPosition;
+    while (m_uPosition < m_uSize && !EndsName(m_pText[m_uPosition]))
+        ++m_uPosition;
+    return Token{TOKEN_NAME, std::string(m_pText + uStart, m_pText + m_uPosition)};
+}
+
+HRESULT XC_XFileAnimationReader::Fail(const char* szWhat)
+{
+    XF_ReportError(s_szSourceFile, __LINE__,
+                   XF_FormatText("Load XFile Error , animation : %s , at byte %u", szWhat,
+                                 static_cast<unsigned>(m_uPosition)));
+    return D3DXFERR_PARSEERROR;
+}
+
+HRESULT XC_XFileAnimationReader::ReadTopLevel()
+{
+    for (;;) {
+        const Token token = NextToken();
+        if (token.type == TOKEN_END)
+            return S_OK;
+        if (token.type != TOKEN_NAME)
+            return Fail("a data object or template expected");
+        std::string strName;
+        HRESULT hr = OpenObject(&strName);
+        if (FAILED(hr))
+            return hr;
+        if (token.strText == "AnimTicksPerSecond")
+            hr = ReadTicksPerSecond();
+        else if (token.strText == "AnimationSet")
+            hr = ReadAnimationSet(strName);
+        else
+            hr = SkipBody();
+        if (FAILED(hr))
+            return hr;
+    }
+}
+
+// Reads what follows an object's type up to its opening brace: its name, if any.
+HRESULT XC_XFileAnimationReader::OpenObject(std::string* pstrName)
+{
+    pstrName->clear();
+    Token token = NextToken();
+    if (token.type == TOKEN_NAME) {
+        *pstrName = token.strText;
+        token = NextToken();
+    }
+    return token.type == TOKEN_OPEN ? S_OK : Fail("'{' expected");
+}
+
+// Reads up to the brace that closes the object just opened.
+HRESULT XC_XFileAnimationReader::SkipBody()
+{
+    for (int iDepth = 1; iDepth > 0;) {
+        const Token token = NextToken();
+        if (token.type == TOKEN_END || token.type == TOKEN_ERROR)
+            return Fail("object not closed");
+        if (token.type == TOKEN_OPEN)
+            ++iDepth;
+        else if (token.type == TOKEN_CLOSE)
+            --iDepth;
+    }
+    return S_OK;
+}
+
+HRESULT XC_XFileAnimationReader::ReadTicksPerSecond()
+{
+    DWORD dwTicks;
+    const HRESULT hr = ReadUInt(&dwTicks);
+    if (FAILED(hr))
+        return hr;
+    if (dwTicks == 0)
+        return Fail("AnimTicksPerSecond is 0");
+    m_dwTicksPerSecond = dwTicks;
+    return SkipBody();
+}
+
+HRESULT XC_XFileAnimationReader::ReadAnimationSet(const std::string& strName)
+{
+    PendingSet set;
+    set.strName = strName;
+    for (;;) {
+        const Token token = NextToken();
+        HRESULT hr = S_OK;
+        if (token.type == TOKEN_CLOSE)
+            break;
+        if (token.type == TOKEN_OPEN) {
+            hr = SkipBody();
+        } else if (token.type == TOKEN_NAME) {
+            std::string strObjectName;
+            hr = OpenObject(&strObjectName);
+            if (SUCCEEDED(hr))
+                hr = token.strText == "Animation" ? ReadAnimation(&set) : SkipBody();
+        } else if (token.type != TOKEN_GUID) {
+            hr = Fail("AnimationSet not closed");
+        }
+        if (FAILED(hr))
+            return hr;
+    }
+    m_PendingSets.push_back(std::move(set));
+    return S_OK;
+}
+
+HRESULT XC_XFileAnimationReader::ReadAnimation(PendingSet* pSet)
+{
+    XC_XFileAnimationSet::Animation animation;
+    for (;;) {
+        const Token token = NextToken();
+        HRESULT hr = S_OK;
+        if (token.type == TOKEN_CLOSE)
+            break;
+        if (token.type == TOKEN_OPEN) {
+            hr = ReadReference(&animation.strName);
+        } else if (token.type == TOKEN_NAME) {
+            std::string strObjectName;
+            hr = OpenObject(&strObjectName);
+            if (SUCCEEDED(hr))
+                hr = token.strText == "AnimationKey" ? ReadKey(&animation) : SkipBody();
+        } else if (token.type != TOKEN_GUID) {
+            hr = Fail("Animation not closed");
+        }
+        if (FAILED(hr))
+            return hr;
+    }
+    // An animation that names no frame moves nothing.
+    if (!animation.strName.empty())
+        pSet->Animations.push_back(std::move(animation));
+    return S_OK;
+}
+
+// Reads a reference "{ Name }" (the name may be followed by a GUID, or be
+// missing) after its opening brace.
+HRESULT XC_XFileAnimationReader::ReadReference(std::string* pstrName)
+{
+    const Token token = NextToken();
+    if (token.type == TOKEN_CLOSE)
+        return S_OK;
+    if (token.type == TOKEN_NAME)
+        *pstrName = token.strText;
+    return SkipBody();
+}
+
+HRESULT XC_XFileAnimationReader::ReadKey(XC_XFileAnimationSet::Animation* pAnimation)
+{
+    DWORD dwKeyType, dwKeyCount;
+    HRESULT hr = ReadUInt(&dwKeyType);
+    if (SUCCEEDED(hr))
+        hr = ReadUInt(&dwKeyCount);
+    if (FAILED(hr))
+        return hr;
+    if (ValueCount(dwKeyType) == 0)
+        return Fail("unknown AnimationKey type");
+    // Every key is read from the text before it is kept, so the count of a
+    // damaged file cannot make anything large.
+    for (DWORD i = 0; i < dwKeyCount; ++i) {
+        DWORD dwTime, dwValueCount;
+        hr = ReadUInt(&dwTime);
+        if (SUCCEEDED(hr))
+            hr = ReadUInt(&dwValueCount);
+        if (SUCCEEDED(hr) && dwValueCount != ValueCount(dwKeyType))
+            hr = Fail("AnimationKey value count does not fit its type");
+        if (SUCCEEDED(hr))
+            hr = ReadKeyValues(dwKeyType, static_cast<float>(dwTime), pAnimation);
+        if (FAILED(hr))
+            return hr;
+    }
+    SortByTime(pAnimation->ScaleKeys);
+    SortByTime(pAnimation->RotationKeys);
+    SortByTime(pAnimation->TranslationKeys);
+    return NextToken().type == TOKEN_CLOSE ? S_OK : Fail("AnimationKey holds more than its keys");
+}
+
+HRESULT XC_XFileAnimationReader::ReadKeyValues(DWORD dwKeyType, float fTime, XC_XFileAnimationSet::Animation* pAnimation)
+{
+    float afValue[16];
+    const DWORD dwCount = ValueCount(dwKeyType);
+    for (DWORD i = 0; i < dwCount; ++i) {
+        const HRESULT hr = ReadFloat(&afValue[i]);
+        if (FAILED(hr))
+            return hr;
+    }
+    if (dwKeyType == KEY_ROTATION) {
+        // The file writes w, x, y, z of the inverse rotation.
+        const D3DXQUATERNION qRotation(-afValue[1], -afValue[2], -afValue[3], afValue[0]);
+        pAnimation->RotationKeys.push_back(D3DXKEY_QUATERNION{fTime, qRotation});
+    } else if (dwKeyType == KEY_SCALE) {
+        pAnimation->ScaleKeys.push_back(D3DXKEY_VECTOR3{fTime, D3DXVECTOR3(afValue)});
+    } else if (dwKeyType == KEY_POSITION) {
+        pAnimation->TranslationKeys.push_back(D3DXKEY_VECTOR3{fTime, D3DXVECTOR3(afValue)});
+    } else {
+        const D3DXMATRIX matKey(afValue);
+        D3DXVECTOR3 vScale, vTranslation;
+        D3DXQUATERNION qRotation;
+        if (FAILED(D3DXMatrixDecompose(&vScale, &qRotation, &vTranslation, &matKey)))
+            return Fail("matrix key cannot be decomposed");
+        pAnimation->ScaleKeys.push_back(D3DXKEY_VECTOR3{fTime, vScale});
+        pAnimation->RotationKeys.push_back(D3DXKEY_QUATERNION{fTime, qRotation});
+        pAnimation->TranslationKeys.push_back(D3DXKEY_VECTOR3{fTime, vTranslation});
+    }
+    return S_OK;
+}
+
+HRESULT XC_XFileAnimationReader::ReadUInt(DWORD* pdwValue)
+{
+    const Token token = NextToken();
+    const char* const pEnd = token.strText.data() + token.strText.size();
+    if (token.type == TOKEN_NAME) {
+        const auto result = std::from_chars(token.strText.data(), pEnd, *pdwValue);
+        if (result.ec == std::errc() && result.ptr == pEnd)
+            return S_OK;
+    }
+    return Fail("whole number expected");
+}
+
+HRESULT XC_XFileAnimationReader::ReadFloat(float* pfValue)
+{
+    const Token token = NextToken();
+    const char* const pEnd = token.strText.data() + token.strText.size();
+    if (token.type == TOKEN_NAME) {
+        const auto result = std::from_chars(token.strText.data(), pEnd, *pfValue);
+        if (result.ec == std::errc() && result.ptr == pEnd)
+            return S_OK;
+    }
+    return Fail("number expected");
+}
+
+ID3DXAnimationController* XC_XFileAnimationReader::BuildController(D3DXFRAME* pFrameRoot)
+{
+    std::vector<D3DXFRAME*> frames;
+    CollectFrames(pFrameRoot, &frames);
+    frames.erase(std::remove_if(frames.begin(), frames.end(),
+                                [this](const D3DXFRAME* pFrame) { return !IsAnimated(pFrame->Name); }),
+                 frames.end());
+
+    XC_XFileAnimationController* const pController = new XC_XFileAnimationController(
+        static_cast<UINT>(frames.size()), static_cast<UINT>(m_PendingSets.size()), 1, 0);
+    for (D3DXFRAME* pFrame : frames)
+        pController->RegisterAnimationOutput(pFrame->Name, &pFrame->TransformationMatrix, nullptr, nullptr, nullptr);
+    for (PendingSet& pending : m_PendingSets) {
+        XC_XFileAnimationSet* const pAnimSet =
+            new XC_XFileAnimationSet(pending.strName.c_str(), static_cast<double>(m_dwTicksPerSecond));
+        for (XC_XFileAnimationSet::Animation& animation : pending.Animations)
+            pAnimSet->AddAnimation(std::move(animation));
+        pController->RegisterAnimationSet(pAnimSet);
+        if (pController->GetNumAnimationSets() == 1)
+            pController->SetTrackAnimationSet(0, pAnimSet);
+        pAnimSet->Release();
+    }
+    pController->SetTrackEnable(0, TRUE);
+    return pController;
+}
+
+bool XC_XFileAnimationReader::IsAnimated(const char* szFrameName) const
+{
+    if (szFrameName == nullptr)
+        return false;
+    for (const PendingSet& set : m_PendingSets) {
+        for (const XC_XFileAnimationSet::Animation& animation : set.Animations) {
+            if (animation.strName == szFrameName)
+                return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "GameProgram/Resource/XC_XFileAnimationSet.h"
+
+#include <windows.h>
+#include <d3dx9.h>
+
+#include <string>
+#include <vector>
+
+// Reads the animation of a text ".x" file (AnimTicksPerSecond and the
+// top-level AnimationSets with their key frames) into an animation controller
+// of the mesh manager's own, bound to the frames of the hierarchy loaded from
+// the same file. Binary and compressed files are not read.
+class XC_XFileAnimationReader
+{
+public:
+    // The bytes stay the caller's and must outlive Read.
+    XC_XFileAnimationReader(const BYTE* pData, DWORD dwSize);
+    XC_XFileAnimationReader(const XC_XFileAnimationReader&) = delete;
+    XC_XFileAnimationReader& operator=(const XC_XFileAnimationReader&) = delete;
+
+    // Whether the bytes are a ".x" file in the text format.
+    static bool IsText(const BYTE* pData, DWORD dwSize);
+
+    // S_OK with a new controller (one reference) whose track 0 plays the
+    // first animation set, or with null when there is nothing to animate;
+    // D3DXFERR_PARSEERROR with a report when the text is malformed.
+    HRESULT Read(D3DXFRAME* pFrameRoot, ID3DXAnimationController** ppController);
+
+private:
+    enum TokenType { TOKEN_END, TOKEN_NAME, TOKEN_OPEN, TOKEN_CLOSE, TOKEN_STRING, TOKEN_GUID, TOKEN_ERROR };
+
+    struct Token
+    {
+        TokenType type;
+        std::string strText;
+    };
+
+    struct PendingSet
+    {
+        std::string strName;
+        std::vector<XC_XFileAnimationSet::Animation> Animations;
+    };
+
+    Token NextToken();
+    void SkipBlanksAndComments();
+    Token ScanDelimited(TokenType type, char chEnd);
+    HRESULT Fail(const char* szWhat);
+
+    HRESULT ReadTopLevel();
+    HRESULT OpenObject(std::string* pstrName);
+    HRESULT SkipBody();
+    HRESULT ReadTicksPerSecond();
+    HRESULT ReadAnimationSet(const std::string& strName);
+    HRESULT ReadAnimation(PendingSet* pSet);
+    HRESULT ReadReference(std::string* pstrName);
+    HRESULT ReadKey(XC_XFileAnimationSet::Animation* pAnimation);
+    HRESULT ReadKeyValues(DWORD dwKeyType, float fTime, XC_XFileAnimationSet::Animation* pAnimation);
+    HRESULT ReadUInt(DWORD* pdwValue);
+    HRESULT ReadFloat(float* pfValue);
+
+    ID3DXAnimationController* BuildController(D3DXFRAME* pFrameRoot);
+    bool IsAnimated(const char* szFrameName) const;
+
+    const char* m_pText;
+    size_t m_uSize;
+    size_t m_uPosition;
+    DWORD m_dwTicksPerSecond;
+    std::vector<PendingSet> m_PendingSets;
+};
