@@ -1,5 +1,6 @@
 #include "GameProgram/Resource/Font/JC_D3DFont.h"
 
+#include "tests/GameProgram/Resource/Font/GlyphFiles.h"
 #include "tests/Support/ScopedTempFolder.h"
 #include "tests/Support/TestDevice.h"
 
@@ -9,27 +10,6 @@
 #include <string>
 
 namespace {
-
-// A glyph file of cells of n pixels with entries for the given codes: each
-// glyph is w×h, its coverage byte at (column, row) is code + column + row.
-std::string MakeGlyphFile(DWORD dwCell, const char* szFace, DWORD dwLastCode, DWORD dwWidth, DWORD dwHeight)
-{
-    const size_t entrySize = dwCell * dwCell + 8;
-    std::string file(std::max<size_t>((dwLastCode + 1) * entrySize, JC_D3DFont::FILE_HEADER_SIZE), '\0');
-    for (DWORD dwCode = 0x20; dwCode <= dwLastCode; ++dwCode) {
-        char* pEntry = &file[dwCode * entrySize];
-        std::memcpy(pEntry, &dwWidth, 4);
-        std::memcpy(pEntry + 4, &dwHeight, 4);
-        for (DWORD dwRow = 0; dwRow < dwCell; ++dwRow)
-            for (DWORD dwColumn = 0; dwColumn < dwCell; ++dwColumn)
-                pEntry[8 + dwRow * dwCell + dwColumn] = static_cast<char>(dwCode + dwColumn + dwRow);
-    }
-    // The header overlaps the control codes' entries.
-    for (int i = 0; i < 256; ++i)
-        file[256 + i] = static_cast<char>((i < static_cast<int>(std::strlen(szFace)) ? szFace[i] : 0) + 1);
-    std::memcpy(&file[516], &dwCell, 4);
-    return file;
-}
 
 class GlyphFont : public testing::Test
 {
@@ -100,7 +80,7 @@ TEST_F(GlyphFont, InitiationRefusesBadRecords)
 TEST_F(GlyphFont, GlyphFileHeaderIsCheckedAndItsCellSizeWins)
 {
     const std::string path = m_Folder.File("glyphs.fon");
-    std::string file = MakeGlyphFile(16, "Kai", 0x60, 12, 14);
+    std::string file = MakeGlyphFile(16, "Kai", CodeRange(0x20, 0x60), 12, 14);
     ASSERT_TRUE(WriteTestFile(m_Folder.File("short.fon"), file.substr(0, 523)));
     ASSERT_TRUE(WriteTestFile(m_Folder.File("header.fon"), file.substr(0, 524)));
     ASSERT_TRUE(WriteTestFile(path, file));
@@ -120,7 +100,7 @@ TEST_F(GlyphFont, GlyphFileHeaderIsCheckedAndItsCellSizeWins)
 TEST_F(GlyphFont, GlyphsFillCellsRowByRowThenPageByPage)
 {
     const std::string path = m_Folder.File("glyphs.fon");
-    ASSERT_TRUE(WriteTestFile(path, MakeGlyphFile(16, "Kai", 0x20 + 60, 12, 14)));
+    ASSERT_TRUE(WriteTestFile(path, MakeGlyphFile(16, "Kai", CodeRange(0x20, 0x20 + 60), 12, 14)));
     JC_D3DFont font;
     ASSERT_EQ(font.Initiation(Pages(128)), S_OK);
     ASSERT_EQ(font.CreateFontA(FromFile(path)), S_OK);
@@ -156,7 +136,7 @@ TEST_F(GlyphFont, GlyphsFillCellsRowByRowThenPageByPage)
 TEST_F(GlyphFont, PageLimitAndCodesWithoutAnEntry)
 {
     const std::string path = m_Folder.File("glyphs.fon");
-    ASSERT_TRUE(WriteTestFile(path, MakeGlyphFile(16, "Kai", 0x43, 40, 40)));
+    ASSERT_TRUE(WriteTestFile(path, MakeGlyphFile(16, "Kai", CodeRange(0x20, 0x43), 40, 40)));
     JC_D3DFont font;
     ASSERT_EQ(font.Initiation(Pages(32, D3DFMT_A8R8G8B8, 2)), S_OK);
     ASSERT_EQ(font.CreateFontA(FromFile(path)), S_OK);
