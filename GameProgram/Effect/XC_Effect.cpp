@@ -1,0 +1,80 @@
+#include "GameProgram/Effect/XC_Effect.h"
+
+#include "GameProgram/Common/XC_TextNode.h"
+#include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Effect/XC_TextureSpecialEffect_ChangeUV.h"
+#include "GameProgram/Effect/XC_TextureSpecialEffect_CubicEnvironmentMap.h"
+#include "GameProgram/Effect/XC_TextureSpecialEffect_ProjectiveTexturing.h"
+
+#include <cstring>
+
+static const char* const s_szSourceFile = "GameProgram\\Effect\\XC_Effect";
+
+namespace {
+
+// A new record of a kind that reads itself from the section.
+template <class T> T* ReadRecord(const XC_TextNode& TNode)
+{
+    T* const pRecord = new T;
+    pRecord->Read(TNode);
+    return pRecord;
+}
+
+} // namespace
+
+HRESULT XC_Effect::LoadFromTextNode(const XC_TextNode* pTNode)
+{
+    if (pTNode == nullptr) {
+        XM_REPORT_FAILED("pTNode");
+        return E_FAIL;
+    }
+    static const struct
+    {
+        const char* szName;
+        HRESULT (XC_Effect::*pLoader)(const XC_TextNode*);
+    } SECTIONS[] = {
+        {"[SetRenderState]", &XC_Effect::LoadRenderStates},
+        {"[SetTextureStageState]", &XC_Effect::LoadTextureStageStates},
+        {"[SetSamplerState]", &XC_Effect::LoadSamplerStates},
+        {"[SetTexture]", &XC_Effect::LoadTextures},
+        {"[TextureSpecialEffect]", &XC_Effect::LoadTextureSpecialEffect},
+    };
+
+    for (int i = 0; i < pTNode->GetChildNodeCount(); ++i) {
+        const XC_TextNode* const pChild = pTNode->FindChildNode(i);
+        const char* const szName = pChild != nullptr ? pChild->GetName() : nullptr;
+        HRESULT hr = E_FAIL;
+        for (const auto& section : SECTIONS) {
+            if (szName != nullptr && std::strcmp(szName, section.szName) == 0)
+                hr = (this->*section.pLoader)(pChild);
+        }
+        if (FAILED(hr)) {
+            Clear();
+            XF_ReportError(s_szSourceFile, __LINE__,
+                           XF_FormatText("LoadFromTextNode Error , \"%s\"", szName != nullptr ? szName : ""));
+            return E_FAIL;
+        }
+    }
+    return S_OK;
+}
+
+HRESULT XC_Effect::LoadTextureSpecialEffect(const XC_TextNode* pTNode)
+{
+    if (pTNode == nullptr) {
+        XM_REPORT_FAILED("pTNode");
+        return E_FAIL;
+    }
+    const char* const lpctstrType = pTNode->GetStr("Type", nullptr);
+    if (lpctstrType == nullptr) {
+        XM_REPORT_FAILED("lpctstrType");
+        return E_FAIL;
+    }
+    if (std::strcmp(lpctstrType, "CheageUV") == 0)
+        return AddSetState(ReadRecord<XC_TextureSpecialEffect_ChangeUV>(*pTNode));
+    if (std::strcmp(lpctstrType, "CubicEnvironmentMap") == 0)
+        return AddSetState(ReadRecord<XC_TextureSpecialEffect_CubicEnvironmentMap>(*pTNode));
+    if (std::strcmp(lpctstrType, "ProjectiveTexturing") == 0)
+        return AddSetState(ReadRecord<XC_TextureSpecialEffect_ProjectiveTexturing>(*pTNode));
+    XF_ReportError(s_szSourceFile, __LINE__, XF_FormatText("Unknow TextureSpecialEffect Type \"%s\"", lpctstrType));
+    return E_FAIL;
+}
