@@ -11,8 +11,8 @@
 #include <cstring>
 
 JC_Quorlin::JC_Quorlin()
-    : m_ReadBuffer(BLOCK_SIZE)
-    , m_OutputBuffer(OUTPUT_SIZE)
+    : m_pReadBuffer(new std::uint8_t[BLOCK_SIZE])
+    , m_pOutputBuffer(new std::uint8_t[OUTPUT_SIZE])
 {
     Initiation();
 }
@@ -194,6 +194,8 @@ bool JC_Quorlin::ReadBlockTable(JC_QuorlinFile& archive, const JC_QuorlinNode& n
     const std::uint32_t dwCount = node.m_dwBlockCount;
     if (dwCount > MAX_BLOCKS)
         return false;
+    if (dwCount == 0)
+        return node.m_dwPackedBytes == 0;
     std::vector<std::uint8_t> bytes(static_cast<size_t>(dwCount) * 8);
     if (!archive.Seek(static_cast<std::uint64_t>(node.m_dwDataOffset) + node.m_dwPackedBytes)
         || !archive.ReadExactly(bytes.data(), static_cast<std::uint32_t>(bytes.size())))
@@ -222,18 +224,18 @@ JC_Quorlin::JE_BlockRead JC_Quorlin::ReadBlock(JC_QuorlinFile& archive, const JC
         return BLOCK_DAMAGED;
     const std::uint32_t dwPlain =
         static_cast<std::uint32_t>(std::min<std::uint64_t>(BLOCK_SIZE, node.m_dwPlainSize - qwStart));
-    if (!archive.ReadExactly(m_ReadBuffer.data(), dwStored))
+    if (!archive.ReadExactly(m_pReadBuffer.get(), dwStored))
         return BLOCK_DAMAGED;
     if (table.flags[dwIndex] != 1) {
-        *ppPlain = m_ReadBuffer.data();
+        *ppPlain = m_pReadBuffer.get();
         *pdwLength = dwStored;
         return dwStored == dwPlain ? BLOCK_READ : BLOCK_DAMAGED;
     }
     std::uint32_t dwLength = OUTPUT_SIZE;
-    *pPackerCode = m_Packer.UnpackInto(m_ReadBuffer.data(), dwStored, m_OutputBuffer.data(), &dwLength);
+    *pPackerCode = m_Packer.UnpackInto(m_pReadBuffer.get(), dwStored, m_pOutputBuffer.get(), &dwLength);
     if (*pPackerCode != 0)
         return BLOCK_INFLATE_FAILED;
-    *ppPlain = m_OutputBuffer.data();
+    *ppPlain = m_pOutputBuffer.get();
     *pdwLength = dwLength;
     return dwLength == dwPlain ? BLOCK_READ : BLOCK_DAMAGED;
 }

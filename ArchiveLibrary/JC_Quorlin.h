@@ -7,6 +7,7 @@
 #include "ArchiveLibrary/JS_QuorlinTrailer.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -94,12 +95,12 @@ inline JC_QuorlinNode* QuorlinMarker(std::intptr_t iMarker)
 class JC_Quorlin : public JI_Quorlin
 {
 public:
-    static const std::uint32_t BLOCK_SIZE = 524288;
-    static const std::uint32_t OUTPUT_SIZE = 576716;
-    static const std::uint32_t MAX_BLOCKS = 4096;
-    static const std::uint32_t ARCHIVE_THRESHOLD = 98;
+    static constexpr std::uint32_t BLOCK_SIZE = 524288;
+    static constexpr std::uint32_t OUTPUT_SIZE = 576716;
+    static constexpr std::uint32_t MAX_BLOCKS = 4096;
+    static constexpr std::uint32_t ARCHIVE_THRESHOLD = 98;
     // Deepest nesting of folders a table may hold.
-    static const std::uint32_t MAX_TREE_DEPTH = 256;
+    static constexpr std::uint32_t MAX_TREE_DEPTH = 256;
 
     JC_Quorlin();
     virtual ~JC_Quorlin();
@@ -257,8 +258,9 @@ private:
     std::uint32_t m_dwOpen = 0;
     std::string m_strArchivePath;
     std::string m_strTargetPath;
-    std::vector<std::uint8_t> m_ReadBuffer;
-    std::vector<std::uint8_t> m_OutputBuffer;
+    // Blocks are read into the first and inflated into the second.
+    std::unique_ptr<std::uint8_t[]> m_pReadBuffer;
+    std::unique_ptr<std::uint8_t[]> m_pOutputBuffer;
     std::vector<std::string> m_Messages;
     std::uint32_t m_dwTopCount = 0;
     JC_QuorlinNode* m_pFirstNode = nullptr;

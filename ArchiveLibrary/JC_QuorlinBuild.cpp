@@ -195,18 +195,18 @@ std::int32_t JC_Quorlin::PackNodeFile(JC_QuorlinNode* pNode, JC_QuorlinFile& arc
     for (std::uint32_t dwDone = 0; dwDone < dwPlainSize && iResult == 0;) {
         const std::uint32_t dwPiece = std::min(BLOCK_SIZE, dwPlainSize - dwDone);
         // A disk file that shrank since it was scanned ends the packing.
-        if (!disk.ReadExactly(m_ReadBuffer.data(), dwPiece)) {
+        if (!disk.ReadExactly(m_pReadBuffer.get(), dwPiece)) {
             iResult = QUORLIN_E_PACK_SHORT;
             break;
         }
         std::uint32_t dwStored = OUTPUT_SIZE;
         std::uint32_t dwDeflated = 0;
-        if (m_Packer.PackInto(m_ReadBuffer.data(), dwPiece, m_OutputBuffer.data(), &dwStored, &dwDeflated,
+        if (m_Packer.PackInto(m_pReadBuffer.get(), dwPiece, m_pOutputBuffer.get(), &dwStored, &dwDeflated,
                               ARCHIVE_THRESHOLD, nullptr) != 0 || dwDeflated == 0) {
             dwDeflated = 0;
             dwStored = dwPiece;
         }
-        if (!archive.Write(dwDeflated != 0 ? m_OutputBuffer.data() : m_ReadBuffer.data(), dwStored))
+        if (!archive.Write(dwDeflated != 0 ? m_pOutputBuffer.get() : m_pReadBuffer.get(), dwStored))
             iResult = QUORLIN_E_PACK_WRITE;
         sizes.push_back(dwStored);
         flags.push_back(dwDeflated);
@@ -250,9 +250,9 @@ std::int32_t JC_Quorlin::CopyNodeData(JC_QuorlinNode* pNode, JC_QuorlinFile& tar
     progress.SetByteRange(pNode->m_dwStoredBytes);
     for (std::uint32_t dwDone = 0; dwDone < pNode->m_dwStoredBytes;) {
         const std::uint32_t dwPiece = std::min(BLOCK_SIZE, pNode->m_dwStoredBytes - dwDone);
-        if (!source.ReadExactly(m_ReadBuffer.data(), dwPiece))
+        if (!source.ReadExactly(m_pReadBuffer.get(), dwPiece))
             return QUORLIN_E_COPY_READ;
-        if (!target.Write(m_ReadBuffer.data(), dwPiece))
+        if (!target.Write(m_pReadBuffer.get(), dwPiece))
             return QUORLIN_E_COPY_WRITE;
         dwDone += dwPiece;
         progress.SetBytePosition(dwDone);

@@ -13,8 +13,8 @@ struct JS_QuorlinDiskEntry;
 class JC_QuorlinNode
 {
 public:
-    static const std::uint32_t KIND_FILE = 0;
-    static const std::uint32_t KIND_FOLDER = 1;
+    static constexpr std::uint32_t KIND_FILE = 0;
+    static constexpr std::uint32_t KIND_FOLDER = 1;
 
     JC_QuorlinNode() = default;
     virtual ~JC_QuorlinNode() = default;

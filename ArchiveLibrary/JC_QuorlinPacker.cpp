@@ -14,8 +14,6 @@ namespace {
 
 const int PACK_LEVEL = 9;
 const std::uint64_t MAX_BUFFER = 0xFFFFFFFFu;
-// Deflate never makes data grow by more than this factor when inflated.
-const std::uint64_t MAX_INFLATE_FACTOR = 1032;
 const std::uint32_t TABLE_ENTRY_SIZE = 8;
 
 // The next buffer size of a growing retry, or 0 when it cannot grow.
@@ -138,7 +136,7 @@ std::int32_t JC_QuorlinPacker::UnpackToNew(const std::uint8_t* pSource, std::uin
     const std::uint32_t dwPacked = *pdwLength;
     // No stream inflates beyond this, so no larger buffer is ever tried.
     const std::uint64_t qwLimit = std::min(
-        MAX_BUFFER, std::max<std::uint64_t>(dwExpected, static_cast<std::uint64_t>(dwPacked) * MAX_INFLATE_FACTOR));
+        MAX_BUFFER, std::max<std::uint64_t>(dwExpected, static_cast<std::uint64_t>(dwPacked) * JC_QuorlinPacker::MAX_INFLATE_RATIO));
     std::uint64_t qwCapacity = dwExpected != 0 ? dwExpected : static_cast<std::uint64_t>(dwPacked) * 2;
     for (;;) {
         qwCapacity = GrowCapacity(qwCapacity, dwGrowth, qwLimit);

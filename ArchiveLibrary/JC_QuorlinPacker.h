@@ -57,13 +57,15 @@ inline constexpr std::int32_t PACKER_E_NO_MEMORY = static_cast<std::int32_t>(0x8
 class JC_QuorlinPacker
 {
 public:
-    static const std::uint32_t PACKED_FILE_MAGIC = 0x00010015;
-    static const std::uint32_t PACKED_FILE_HEADER_SIZE = 16;
-    static const std::uint32_t BLOCK_SIZE = 0x100000;
-    static const std::uint32_t OUTPUT_SIZE = 1153445;
-    static const std::uint32_t PACKED_FILE_THRESHOLD = 90;
+    static constexpr std::uint32_t PACKED_FILE_MAGIC = 0x00010015;
+    static constexpr std::uint32_t PACKED_FILE_HEADER_SIZE = 16;
+    static constexpr std::uint32_t BLOCK_SIZE = 0x100000;
+    static constexpr std::uint32_t OUTPUT_SIZE = 1153445;
+    static constexpr std::uint32_t PACKED_FILE_THRESHOLD = 90;
     // Sources shorter than this are stored as one raw block.
-    static const std::uint32_t SMALL_SOURCE = 128;
+    static constexpr std::uint32_t SMALL_SOURCE = 128;
+    // No deflate stream inflates to more than this many times its length.
+    static constexpr std::uint32_t MAX_INFLATE_RATIO = 1032;
 
     JC_QuorlinPacker() = default;
     JC_QuorlinPacker(const JC_QuorlinPacker&) = delete;

@@ -15,9 +15,9 @@ class JC_QuorlinFile;
 class JC_QuorlinStream
 {
 public:
-    static const std::uint32_t BUFFER_SIZE = 4096;
+    static constexpr std::uint32_t BUFFER_SIZE = 4096;
     // Longest string a loading stream accepts.
-    static const std::uint64_t MAX_STRING_LENGTH = 0x7FFFFFFF;
+    static constexpr std::uint64_t MAX_STRING_LENGTH = 0x7FFFFFFF;
 
     // A storing stream.
     explicit JC_QuorlinStream(JC_QuorlinFile& file);

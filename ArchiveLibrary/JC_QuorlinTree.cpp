@@ -284,8 +284,11 @@ bool JC_Quorlin::IsRecordSound(const JC_QuorlinNode& node) const
         return true;
     const std::uint64_t qwBlocks = (static_cast<std::uint64_t>(node.m_dwPlainSize) + BLOCK_SIZE - 1) / BLOCK_SIZE;
     const std::uint64_t qwStored = static_cast<std::uint64_t>(node.m_dwPackedBytes) + 8ull * node.m_dwBlockCount;
+    // The plain size is bounded by what the stored bytes can inflate to, so
+    // no reader allocates more than the archive can fill.
     return node.m_dwBlockCount == qwBlocks && node.m_dwBlockCount <= MAX_BLOCKS
         && node.m_dwPackedBytes <= static_cast<std::uint64_t>(node.m_dwBlockCount) * BLOCK_SIZE
+        && node.m_dwPlainSize <= static_cast<std::uint64_t>(node.m_dwPackedBytes) * JC_QuorlinPacker::MAX_INFLATE_RATIO
         && node.m_dwStoredBytes == qwStored
         && static_cast<std::uint64_t>(node.m_dwDataOffset) + qwStored <= m_Trailer.qwTableOffset;
 }

@@ -6,9 +6,9 @@
 // kept as read, so a saved archive writes back what it was opened with.
 struct JS_QuorlinTrailer
 {
-    static const std::uint32_t SIZE = 96;
-    static const std::uint32_t VERSION = 0x00010000;
-    static const std::uint32_t RESERVED_SIZE = 68;
+    static constexpr std::uint32_t SIZE = 96;
+    static constexpr std::uint32_t VERSION = 0x00010000;
+    static constexpr std::uint32_t RESERVED_SIZE = 68;
 
     std::uint32_t dwFolderCount = 0;  // folders at the top level
     std::uint32_t dwFileCount = 0;    // files at the top level

@@ -118,6 +118,7 @@ TEST(JC_QuorlinDamage, BadCountsSizesAndOffsetsFail)
         {"stored bytes", archive(U16(1) + withU32(record, 20, 14)), false},
         {"region past the table", archive(U16(1) + withU32(record, 24, 1)), false},
         {"packed bytes over the blocks", archive(U16(1) + FileRecord("x", 5, 1, 600000, 0)), false},
+        {"plain size beyond any inflation", archive(U16(1) + FileRecord("x", 5161, 1, 5, 0)), false},
         {"file with children", archive(U16(1) + std::string(record).replace(record.size() - 2, 2, U16(1)) + U16(0)), false},
         {"child count twice unequal", region + U16(1) + folderOfOne + U16(1) + record + Trailer(1, 0, 13), false},
         {"files before folders", region + U16(2) + record + FolderRecord("f") + Trailer(1, 1, 13), false},
