@@ -46,3 +46,44 @@ inline size_t XF_FindText(const std::string& strText, const std::string& strPart
     }
     return std::string::npos;
 }
+
+// The position of the last single-byte character c in strText, stepping over
+// double-byte characters; std::string::npos when there is none.
+inline size_t XF_FindLastChar(const std::string& strText, char c)
+{
+    size_t last = std::string::npos;
+    for (size_t at = XF_FindChar(strText, c); at != std::string::npos; at = XF_FindChar(strText, c, at + 1))
+        last = at;
+    return last;
+}
+
+// Compares two texts character by character without regard to the case of
+// single-byte letters; a double-byte character counts as its two bytes read
+// as one number, so it sorts after every single-byte character. Negative,
+// zero or positive, as strcmp.
+inline int XF_CompareNoCase(const std::string& strA, const std::string& strB)
+{
+    const auto next = [](const std::string& strText, size_t& at) -> unsigned int {
+        if (at >= strText.size())
+            return 0;
+        const unsigned char cFirst = static_cast<unsigned char>(strText[at]);
+        if (XF_CharLength(strText.c_str(), at, strText.size()) == 2) {
+            const unsigned char cSecond = static_cast<unsigned char>(strText[at + 1]);
+            at += 2;
+            return 0x10000u | (static_cast<unsigned int>(cFirst) << 8) | cSecond;
+        }
+        ++at;
+        if (cFirst >= 'A' && cFirst <= 'Z')
+            return cFirst + ('a' - 'A');
+        return cFirst;
+    };
+    size_t atA = 0;
+    size_t atB = 0;
+    while (atA < strA.size() || atB < strB.size()) {
+        const unsigned int uA = next(strA, atA);
+        const unsigned int uB = next(strB, atB);
+        if (uA != uB)
+            return uA < uB ? -1 : 1;
+    }
+    return 0;
+}

@@ -1,0 +1,294 @@
+#include "ArchiveLibrary/JC_QuorlinModule.h"
+
+#include <windows.h>
+#include <zlib.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// Builds an archive of about 50 MB (text-like and incompressible files of
+// 4 KiB, 512 KiB and 8 MiB), reads every file through GetFileEx as the game
+// does and compares the rate with plain uncompress of the same blocks; then
+// times lookups in folders of 100, 1,000 and 10,000 names.
+
+namespace {
+
+const int READ_PASSES = 3;
+
+struct FileClass
+{
+    const char* szName;
+    bool bText;
+    size_t size;
+    int count;
+};
+
+const FileClass s_Classes[] = {
+    {"text 4 KiB", true, 4096, 256},          {"noise 4 KiB", false, 4096, 256},
+    {"text 512 KiB", true, 524288, 16},       {"noise 512 KiB", false, 524288, 16},
+    {"text 8 MiB", true, 8388608, 2},         {"noise 8 MiB", false, 8388608, 2},
+};
+
+double Now()
+{
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+std::string Bytes(size_t size, bool bText, unsigned int seed)
+{
+    static const char* const s_Words[] = {"[Scene]\r\n", "szName = ", "dwTime = 120\r\n", "fSpeed = 1.5\r\n",
+                                          "person ", "battle ", "\xA7\xF0\xC0\xBB ", "\xA4\x48\xAA\xAB\r\n"};
+    std::string bytes;
+    bytes.reserve(size + 32);
+    while (bytes.size() < size) {
+        seed = seed * 1103515245u + 12345u;
+        if (bText)
+            bytes += s_Words[(seed >> 16) % 8];
+        else
+            bytes += static_cast<char>(seed >> 24);
+    }
+    bytes.resize(size);
+    return bytes;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::FILE* pFile = std::fopen(path.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), pFile);
+    std::fclose(pFile);
+}
+
+std::string ClassFolder(const FileClass& fileClass)
+{
+    std::string name = fileClass.szName;
+    for (char& c : name) {
+        if (c == ' ')
+            c = '_';
+    }
+    return name;
+}
+
+// A node by its exact path, walked through the tree's links (the library's
+// own lookup is what is being measured).
+const JC_QuorlinNode* NodeAt(const JC_QuorlinNode* pNode, const std::string& path)
+{
+    size_t at = 0;
+    for (;;) {
+        const size_t separator = path.find('\\', at);
+        const std::string name = path.substr(at, separator == std::string::npos ? std::string::npos : separator - at);
+        while (pNode != nullptr && pNode->m_strName != name)
+            pNode = pNode->m_pNext;
+        if (pNode == nullptr || separator == std::string::npos)
+            return pNode;
+        pNode = pNode->m_pFirstChild;
+        at = separator + 1;
+    }
+}
+
+// The stored blocks of one file node: each block's bytes and flag.
+struct StoredBlocks
+{
+    std::vector<std::string> blocks;
+    std::vector<std::uint32_t> flags;
+    std::uint32_t plainSize = 0;
+};
+
+StoredBlocks ReadStoredBlocks(std::FILE* pArchive, const JC_QuorlinNode& node)
+{
+    StoredBlocks stored;
+    stored.plainSize = node.m_dwPlainSize;
+    std::string region(node.m_dwStoredBytes, '\0');
+    _fseeki64(pArchive, node.m_dwDataOffset, SEEK_SET);
+    std::fread(region.data(), 1, region.size(), pArchive);
+    const std::uint32_t count = node.m_dwBlockCount;
+    size_t at = 0;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::uint32_t size = 0;
+        std::uint32_t flag = 0;
+        std::memcpy(&size, region.data() + node.m_dwPackedBytes + 4 * i, 4);
+        std::memcpy(&flag, region.data() + node.m_dwPackedBytes + 4 * (count + i), 4);
+        stored.blocks.push_back(region.substr(at, size));
+        stored.flags.push_back(flag);
+        at += size;
+    }
+    return stored;
+}
+
+struct Rates
+{
+    double libraryMBs;
+    double zlibMBs;
+};
+
+Rates MeasureClass(JI_Quorlin& quorlin, const std::vector<std::string>& paths,
+                   const std::vector<StoredBlocks>& stored)
+{
+    double plainBytes = 0;
+    for (const StoredBlocks& file : stored)
+        plainBytes += file.plainSize;
+    std::vector<std::uint8_t> buffer;
+
+    const double libraryStart = Now();
+    for (int pass = 0; pass < READ_PASSES; ++pass) {
+        for (const std::string& path : paths) {
+            std::uint8_t* pBuffer = nullptr;
+            std::uint32_t size = 0;
+            quorlin.GetFileEx(path.c_str(), &pBuffer, &size);
+            buffer.resize(size);
+            pBuffer = buffer.data();
+            if (quorlin.GetFileEx(path.c_str(), &pBuffer, &size) != 0)
+                std::printf("read failed: %s\n", path.c_str());
+        }
+    }
+    const double librarySeconds = Now() - libraryStart;
+
+    std::vector<std::uint8_t> plain(JC_Quorlin::BLOCK_SIZE);
+    const double zlibStart = Now();
+    for (int pass = 0; pass < READ_PASSES; ++pass) {
+        for (const StoredBlocks& file : stored) {
+            for (size_t i = 0; i < file.blocks.size(); ++i) {
+                const std::string& block = file.blocks[i];
+                if (file.flags[i] != 1) {
+                    std::memcpy(plain.data(), block.data(), block.size());
+                    continue;
+                }
+                uLongf length = static_cast<uLongf>(plain.size());
+                uncompress(plain.data(), &length, reinterpret_cast<const Bytef*>(block.data()),
+                           static_cast<uLong>(block.size()));
+            }
+        }
+    }
+    const double zlibSeconds = Now() - zlibStart;
+    const double megabytes = plainBytes * READ_PASSES / 1e6;
+    return {megabytes / librarySeconds, megabytes / zlibSeconds};
+}
+
+void MeasureReading(const JC_QuorlinModule& module, const std::string& folder)
+{
+    const std::string source = folder + "\\read";
+    CreateDirectoryA(source.c_str(), nullptr);
+    double plainTotal = 0;
+    unsigned int seed = 1;
+    for (const FileClass& fileClass : s_Classes) {
+        const std::string classFolder = source + "\\" + ClassFolder(fileClass);
+        CreateDirectoryA(classFolder.c_str(), nullptr);
+        for (int i = 0; i < fileClass.count; ++i) {
+            WriteFile(classFolder + "\\f" + std::to_string(i) + ".dat", Bytes(fileClass.size, fileClass.bText, ++seed));
+            plainTotal += fileClass.size;
+        }
+    }
+    const std::string archive = folder + "\\read.jbf";
+    JC_Quorlin* pManager = module.NewManager();
+    const double buildStart = Now();
+    JC_QuorlinModule::AddFolderContents(*pManager, source, "");
+    if (pManager->BuildFromFolder(archive.c_str(), nullptr) != 0) {
+        std::printf("the archive cannot be built\n");
+        return;
+    }
+    const double buildSeconds = Now() - buildStart;
+    std::printf("archive: %.1f MB plain, %.1f MB on disk, built in %.1f s\n", plainTotal / 1e6,
+                std::filesystem::file_size(archive) / 1e6, buildSeconds);
+
+    std::FILE* pArchive = std::fopen(archive.c_str(), "rb");
+    std::printf("%-14s %12s %12s %7s\n", "files", "GetFileEx", "uncompress", "ratio");
+    double libraryTime = 0;
+    double zlibTime = 0;
+    double megabytes = 0;
+    for (const FileClass& fileClass : s_Classes) {
+        std::vector<std::string> paths;
+        std::vector<StoredBlocks> stored;
+        for (int i = 0; i < fileClass.count; ++i) {
+            paths.push_back(ClassFolder(fileClass) + "\\f" + std::to_string(i) + ".dat");
+            const JC_QuorlinNode* pNode = NodeAt(pManager->GetFirstNode(), paths.back());
+            if (pNode == nullptr) {
+                std::printf("missing from the archive: %s\n", paths.back().c_str());
+                return;
+            }
+            stored.push_back(ReadStoredBlocks(pArchive, *pNode));
+        }
+        const Rates rates = MeasureClass(*pManager, paths, stored);
+        const double classMegabytes = static_cast<double>(fileClass.size) * fileClass.count * READ_PASSES / 1e6;
+        libraryTime += classMegabytes / rates.libraryMBs;
+        zlibTime += classMegabytes / rates.zlibMBs;
+        megabytes += classMegabytes;
+        std::printf("%-14s %7.1f MB/s %7.1f MB/s %7.2f\n", fileClass.szName, rates.libraryMBs, rates.zlibMBs,
+                    rates.libraryMBs / rates.zlibMBs);
+    }
+    std::printf("%-14s %7.1f MB/s %7.1f MB/s %7.2f\n", "all files", megabytes / libraryTime, megabytes / zlibTime,
+                zlibTime / libraryTime);
+    std::fclose(pArchive);
+    module.DeleteManager(pManager);
+}
+
+void MeasureLookups(const JC_QuorlinModule& module, const std::string& folder)
+{
+    const std::string source = folder + "\\names";
+    CreateDirectoryA(source.c_str(), nullptr);
+    const int counts[] = {100, 1000, 10000};
+    for (const int count : counts) {
+        const std::string names = source + "\\n" + std::to_string(count);
+        CreateDirectoryA(names.c_str(), nullptr);
+        for (int i = 0; i < count; ++i)
+            WriteFile(names + "\\name_" + std::to_string(i * 7919 % 100003) + ".txt", "x");
+    }
+    const std::string archive = folder + "\\names.jbf";
+    JC_Quorlin* pManager = module.NewManager();
+    JC_QuorlinModule::AddFolderContents(*pManager, source, "");
+    if (pManager->BuildFromFolder(archive.c_str(), nullptr) != 0) {
+        std::printf("the name archive cannot be built\n");
+        return;
+    }
+    for (const int count : counts) {
+        std::vector<std::string> paths;
+        unsigned int seed = 7;
+        const int lookups = 5000000 / count + 1000;
+        for (int i = 0; i < lookups; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            const int name = static_cast<int>((seed >> 8) % count);
+            paths.push_back(std::string("N") + std::to_string(count) + "\\NAME_" + std::to_string(name * 7919 % 100003) + ".TXT");
+        }
+        const double start = Now();
+        int found = 0;
+        for (const std::string& path : paths) {
+            std::uint8_t* pBuffer = nullptr;
+            std::uint32_t size = 0;
+            if (pManager->GetFileEx(path.c_str(), &pBuffer, &size) == 0)
+                ++found;
+        }
+        const double seconds = Now() - start;
+        std::printf("lookups in a folder of %5d names: %9.0f per second (%d of %d found)\n", count,
+                    lookups / seconds, found, lookups);
+    }
+    module.DeleteManager(pManager);
+}
+
+} // namespace
+
+int main()
+{
+    char szProgram[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, szProgram, MAX_PATH);
+    std::string library(szProgram, length);
+    library = library.substr(0, library.find_last_of('\\') + 1) + "Quorlin_R.dll";
+    const JC_QuorlinModule module(library.c_str());
+    if (!module.IsLoaded()) {
+        std::printf("the archive library cannot be loaded\n");
+        return 1;
+    }
+    char szTemp[MAX_PATH];
+    GetTempPathA(MAX_PATH, szTemp);
+    const std::string folder = std::string(szTemp) + "jbf-bench-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder.c_str(), nullptr);
+    MeasureReading(module, folder);
+    MeasureLookups(module, folder);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    return 0;
+}
