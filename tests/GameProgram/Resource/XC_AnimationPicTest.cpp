@@ -1,11 +1,11 @@
 #include "GameProgram/Resource/XC_AnimationPic.h"
 
 #include "GameProgram/Common/XC_IOTextFile.h"
-#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "GameProgram/Resource/XC_2DTextureManager.h"
 
 #include "tests/Support/ErrorLogCapture.h"
 #include "tests/Support/RecordingDevice.h"
+#include "tests/Support/ScopedGlobalDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -42,12 +42,11 @@ protected:
     // The device calls that switching the picture's state set on makes.
     Calls ActivationCalls(XC_AnimationPic& pic)
     {
+        const ScopedGlobalDevice usingDevice(&m_Device);
         m_Device.ClearCalls();
-        g_pVar->g_pD3DDevice = &m_Device;
         pic.m_SetDirectState.Activate();
         Calls calls = m_Device.Calls();
         pic.m_SetDirectState.Deactivate();
-        g_pVar->g_pD3DDevice = nullptr;
         return calls;
     }
 
