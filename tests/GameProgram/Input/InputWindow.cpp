@@ -22,7 +22,9 @@ InputWindow::InputWindow(std::function<void(UINT, WPARAM, LPARAM)> onMessage)
     : m_OnMessage(std::move(onMessage))
 {
     RegisterInputClass();
-    m_hWnd = CreateWindowExA(WS_EX_TOPMOST, WINDOW_CLASS, "input", WS_POPUP | WS_VISIBLE, 100, 50, 800, 600,
+    // Low on the 1024×768 display, so that its centre lies clear of the
+    // windows other test programs open at the top left.
+    m_hWnd = CreateWindowExA(WS_EX_TOPMOST, WINDOW_CLASS, "input", WS_POPUP | WS_VISIBLE, 500, 400, 800, 600,
                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&InputWindow::WindowProc));
@@ -44,6 +46,9 @@ LRESULT CALLBACK InputWindow::WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LP
 
 void InputWindow::Activate()
 {
+    // Without a window manager the keyboard follows the pointer.
+    const POINT centre = ToScreen(400, 300);
+    SetCursorPos(centre.x, centre.y);
     SetForegroundWindow(m_hWnd);
     SetFocus(m_hWnd);
     PumpUntil([] { return false; }, 200);

@@ -17,7 +17,8 @@ public:
     InputWindow& operator=(const InputWindow&) = delete;
 
     HWND Handle() const { return m_hWnd; }
-    // Makes the window the foreground window and pumps its messages a while.
+    // Puts the pointer on the window's centre, makes it the foreground window
+    // and pumps its messages a while.
     void Activate();
     // Pumps messages until done() holds, at most about uMilliseconds; says
     // whether done() held.
