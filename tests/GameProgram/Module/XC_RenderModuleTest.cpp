@@ -1,6 +1,8 @@
 #include "GameProgram/Module/XC_RenderModule.h"
 
+#include "GameProgram/CameraMan/XC_CameraMan.h"
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
+#include "GameProgram/LightMan/XC_LightMan.h"
 #include "GameProgram/Module/XC_ModuleManager.h"
 
 #include "tests/GameProgram/Painter/FakeDrawable.h"
@@ -35,4 +37,32 @@ TEST(XC_RenderModule, StackedModulesDrawThroughTheirOwnPainters)
     lower.GetPainter()->RemoveRenderObj(&background);
     upper.GetPainter()->RemoveRenderObj(&menu);
     g_pVar->g_pD3DDevice = nullptr;
+}
+
+TEST(XC_RenderModule, CameraAndLightMenComeFromItsEnvironment)
+{
+    ErrorLogCapture log;
+    {
+        XC_RenderModule early; // made before the engine's men exist
+        EXPECT_TRUE(log.Contains("( g_pWorldCameraMan ) failed"));
+        EXPECT_EQ(early.GetWorldCameraMan(), nullptr);
+    }
+
+    XC_CameraMan worldCamera, screenCamera, ownCamera;
+    XC_LightMan worldLight, screenLight;
+    g_pWorldCameraMan = &worldCamera;
+    g_pWorldLightMan = &worldLight;
+    g_pScreenLightMan = &screenLight;
+    g_pScreenCameraMan = &screenCamera;
+    XC_RenderModule module;
+    EXPECT_EQ(module.GetWorldCameraMan(), &worldCamera);
+    EXPECT_EQ(module.GetWorldLightMan(), &worldLight);
+    EXPECT_EQ(module.GetScreenCameraMan(), &screenCamera);
+    EXPECT_EQ(module.GetScreenLightMan(), &screenLight);
+    module.GetEnvironmentOfRender()->SetScreenCameraMan(&ownCamera);
+    EXPECT_EQ(module.GetScreenCameraMan(), &ownCamera);
+    g_pWorldCameraMan = nullptr;
+    g_pWorldLightMan = nullptr;
+    g_pScreenLightMan = nullptr;
+    g_pScreenCameraMan = nullptr;
 }
