@@ -59,3 +59,10 @@ function(oskel_tests name)
         DISCOVERY_TIMEOUT 120
         PROPERTIES TIMEOUT 300)
 endfunction()
+
+# The Windows form (drive Z:) of a path of this machine, as programs under
+# Wine take it on their command line.
+function(oskel_windows_path out path)
+    string(REPLACE "/" "\\" windows_path "Z:${path}")
+    set(${out} ${windows_path} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,167 @@
+// samplegame: writes the sample game folder. Text sources come from the
+// content folder (UTF-8 in the repository, CP950 in the game); pictures and
+// sounds are drawn here, so regenerating gives the same bytes.
+//
+//   samplegame OUTPUT_FOLDER CONTENT_FOLDER
+
+#include "GameProgram/Common/XF_SafeFileWriter.h"
+#include "tools/samplegame/SampleImage.h"
+
+#include <windows.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool WriteGameFile(const fs::path& path, const std::string& bytes)
+{
+    std::error_code ignored;
+    fs::create_directories(path.parent_path(), ignored);
+    if (FAILED(XF_WriteFileSafely(path.string().c_str(), bytes.data(), bytes.size()))) {
+        std::fprintf(stderr, "samplegame: cannot write %s\n", path.string().c_str());
+        return false;
+    }
+    return true;
+}
+
+std::string ReadWhole(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+// UTF-8 source text as the game's code page 950 text.
+std::string ToCodePage950(const std::string& strUtf8)
+{
+    if (strUtf8.empty())
+        return strUtf8;
+    const int iWide = MultiByteToWideChar(CP_UTF8, 0, strUtf8.data(), static_cast<int>(strUtf8.size()), nullptr, 0);
+    std::wstring wide(iWide, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, strUtf8.data(), static_cast<int>(strUtf8.size()), wide.data(), iWide);
+    const int iBytes = WideCharToMultiByte(950, 0, wide.data(), iWide, nullptr, 0, nullptr, nullptr);
+    std::string strBig5(iBytes, '\0');
+    WideCharToMultiByte(950, 0, wide.data(), iWide, strBig5.data(), iBytes, nullptr, nullptr);
+    return strBig5;
+}
+
+bool IsText(const fs::path& path)
+{
+    const std::string extension = path.extension().string();
+    return extension == ".ini" || extension == ".ant" || extension == ".tl" || extension == ".txt";
+}
+
+bool CopyContent(const fs::path& content, const fs::path& output)
+{
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(content)) {
+        if (!entry.is_regular_file())
+            continue;
+        const std::string bytes = ReadWhole(entry.path());
+        const fs::path target = output / fs::relative(entry.path(), content);
+        if (!WriteGameFile(target, IsText(entry.path()) ? ToCodePage950(bytes) : bytes))
+            return false;
+    }
+    return true;
+}
+
+void Put(std::string& out, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// A mono 16-bit 22050 Hz tone that fades out.
+std::string Tone(double frequency, double seconds)
+{
+    const std::uint32_t rate = 22050;
+    const std::uint32_t samples = static_cast<std::uint32_t>(rate * seconds);
+    std::string data;
+    for (std::uint32_t i = 0; i < samples; ++i) {
+        const double fade = 1.0 - static_cast<double>(i) / samples;
+        const double value = 9000.0 * fade * std::sin(2.0 * 3.14159265358979 * frequency * i / rate);
+        Put(data, static_cast<std::uint16_t>(static_cast<std::int16_t>(value)), 2);
+    }
+    std::string out("RIFF");
+    Put(out, 36 + static_cast<std::uint32_t>(data.size()), 4);
+    out += "WAVEfmt ";
+    Put(out, 16, 4);
+    Put(out, 1, 2);
+    Put(out, 1, 2);
+    Put(out, rate, 4);
+    Put(out, rate * 2, 4);
+    Put(out, 2, 2);
+    Put(out, 16, 2);
+    out += "data";
+    Put(out, static_cast<std::uint32_t>(data.size()), 4);
+    return out + data;
+}
+
+std::string ErrorPicture()
+{
+    SampleImage image(32, 32, 0);
+    image.FillChecker(8, 0xFF00FF, 0x000000);
+    return image.ToBmp();
+}
+
+bool WritePictures(const fs::path& output)
+{
+    SampleImage tile(64, 64, 0);
+    tile.FillGradient(0x3060C0, 0x102040);
+    tile.DrawOutline(0, 0, 64, 64, 0xFFFFFF);
+    tile.FillRect(16, 16, 48, 48, 0xC04020);
+
+    SampleImage page1(32, 32, 0xC02020);
+    page1.FillCircle(16, 16, 10, 0xFFFFFF);
+    SampleImage page2(32, 32, 0x2020C0);
+    page2.FillRect(6, 6, 26, 26, 0xFFFF00);
+
+    // Opaque pure green is the colour key: the star's corners are transparent.
+    SampleImage star(32, 32, 0x00FF00);
+    star.FillCircle(16, 16, 12, 0xFFD020);
+    star.FillCircle(16, 16, 5, 0xFF8000);
+
+    SampleImage glass(64, 64, 0);
+    glass.FillGradient(0xFFFFFF, 0x80C0FF);
+    glass.DrawOutline(0, 0, 64, 64, 0x204080);
+
+    return WriteGameFile(output / "Texture" / "error.bmp", ErrorPicture())
+        && WriteGameFile(output / "AniTexture" / "error.bmp", ErrorPicture())
+        && WriteGameFile(output / "Texture" / "Tile.bmp", tile.ToBmp())
+        && WriteGameFile(output / "Texture" / "Page1.bmp", page1.ToBmp())
+        && WriteGameFile(output / "Texture" / "Page2.bmp", page2.ToBmp())
+        && WriteGameFile(output / "AniTexture" / "Star.bmp", star.ToBmp())
+        && WriteGameFile(output / "AniTexture" / "Glass.bmp", glass.ToBmp());
+}
+
+bool WriteSounds(const fs::path& output)
+{
+    return WriteGameFile(output / "Wave" / "error.WAV", Tone(220.0, 0.2))
+        && WriteGameFile(output / "Wave" / "Click.wav", Tone(880.0, 0.1));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: samplegame OUTPUT_FOLDER CONTENT_FOLDER\n");
+        return 1;
+    }
+    const fs::path output(argv[1]);
+    const fs::path content(argv[2]);
+    std::error_code error;
+    fs::create_directories(output / "Debug", error);
+    if (error || !CopyContent(content, output) || !WritePictures(output) || !WriteSounds(output))
+        return 1;
+    std::printf("samplegame: wrote %s\n", output.string().c_str());
+    return 0;
+}
