@@ -42,9 +42,10 @@ function(oskel_library name)
 endfunction()
 
 # One GoogleTest program per subsystem, made of the test sources of its folders
-# below tests/; every test is registered with CTest by name.
+# below tests/; every test is registered with CTest by name. FIXTURES names
+# what the program's tests need made first (the sample game folder).
 function(oskel_tests name)
-    cmake_parse_arguments(ARG "" "" "FOLDERS;EXCLUDE;DEPENDS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "FOLDERS;EXCLUDE;DEPENDS;FIXTURES" ${ARGN})
     list(TRANSFORM ARG_FOLDERS PREPEND tests/)
     list(TRANSFORM ARG_EXCLUDE PREPEND tests/)
     oskel_collect_sources(sources FOLDERS ${ARG_FOLDERS} EXCLUDE ${ARG_EXCLUDE})
@@ -54,10 +55,14 @@ function(oskel_tests name)
     add_executable(${name} ${sources})
     oskel_target_defaults(${name})
     target_link_libraries(${name} PRIVATE TestSupport ${ARG_DEPENDS})
+    set(properties TIMEOUT 300)
+    if(ARG_FIXTURES)
+        list(APPEND properties FIXTURES_REQUIRED ${ARG_FIXTURES})
+    endif()
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 120
-        PROPERTIES TIMEOUT 300)
+        PROPERTIES ${properties})
 endfunction()
 
 # The Windows form (drive Z:) of a path of this machine, as programs under

@@ -18,6 +18,8 @@
 
 static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_XFileManager";
 
+XC_XFileManager* g_pXFileManager = nullptr;
+
 namespace {
 
 const size_t XFILE_HEADER_SIZE = 16;

@@ -74,3 +74,6 @@ private:
     XC_TextureManager* m_pTextureManager;
     XI_PackFile* m_pPackFile;
 };
+
+// The mesh manager while the device lives; made by the configured application.
+extern XC_XFileManager* g_pXFileManager;
