@@ -2,7 +2,11 @@
 // content folder (UTF-8 in the repository, CP950 in the game); pictures and
 // sounds are drawn here, so regenerating gives the same bytes.
 //
-//   samplegame OUTPUT_FOLDER CONTENT_FOLDER
+//   samplegame OUTPUT_FOLDER CONTENT_FOLDER ARCHIVE_SOURCE_FOLDER
+//
+// The folders under content's "Packs" are packs shipped only as ".jbf"
+// archives: they go to the archive source folder, stamped with one fixed
+// time (the archive records it), for the archive tool to build.
 
 #include "GameProgram/Common/XF_SafeFileWriter.h"
 #include "tools/samplegame/SampleImage.h"
@@ -14,6 +18,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -60,13 +65,47 @@ bool IsText(const fs::path& path)
     return extension == ".ini" || extension == ".ant" || extension == ".tl" || extension == ".txt";
 }
 
-bool CopyContent(const fs::path& content, const fs::path& output)
+const char* const ARCHIVE_PACKS = "Packs";
+
+bool IsArchiveSource(const fs::path& relative)
+{
+    return relative.begin() != relative.end() && *relative.begin() == ARCHIVE_PACKS;
+}
+
+// 2026-01-01 00:00:00 UTC: every archive source carries it, so the archives
+// come out the same byte for byte.
+bool StampFixedTime(const fs::path& path)
+{
+    const HANDLE hFile = CreateFileA(path.string().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return false;
+    const ULONGLONG qwTime = 134116992000000000ULL;
+    FILETIME fileTime;
+    fileTime.dwLowDateTime = static_cast<DWORD>(qwTime & 0xFFFFFFFF);
+    fileTime.dwHighDateTime = static_cast<DWORD>(qwTime >> 32);
+    const BOOL bStamped = SetFileTime(hFile, &fileTime, &fileTime, &fileTime);
+    CloseHandle(hFile);
+    return bStamped != FALSE;
+}
+
+bool CopyContent(const fs::path& content, const fs::path& output, const fs::path& archiveSources)
 {
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(content)) {
         if (!entry.is_regular_file())
             continue;
         const std::string bytes = ReadWhole(entry.path());
-        const fs::path target = output / fs::relative(entry.path(), content);
+        const fs::path relative = fs::relative(entry.path(), content);
+        if (IsArchiveSource(relative)) {
+            const fs::path target = archiveSources / fs::relative(relative, ARCHIVE_PACKS);
+            if (!WriteGameFile(target, bytes) || !StampFixedTime(target))
+                return false;
+            // The pack's folder holds only its archive.
+            std::error_code ignored;
+            fs::create_directories(output / *std::next(relative.begin()), ignored);
+            continue;
+        }
+        const fs::path target = output / relative;
         if (!WriteGameFile(target, IsText(entry.path()) ? ToCodePage950(bytes) : bytes))
             return false;
     }
@@ -152,15 +191,18 @@ bool WriteSounds(const fs::path& output)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: samplegame OUTPUT_FOLDER CONTENT_FOLDER\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: samplegame OUTPUT_FOLDER CONTENT_FOLDER ARCHIVE_SOURCE_FOLDER\n");
         return 1;
     }
     const fs::path output(argv[1]);
     const fs::path content(argv[2]);
+    const fs::path archiveSources(argv[3]);
     std::error_code error;
+    // Sources left from an earlier content would slip into the archives.
+    fs::remove_all(archiveSources, error);
     fs::create_directories(output / "Debug", error);
-    if (error || !CopyContent(content, output) || !WritePictures(output) || !WriteSounds(output))
+    if (error || !CopyContent(content, output, archiveSources) || !WritePictures(output) || !WriteSounds(output))
         return 1;
     std::printf("samplegame: wrote %s\n", output.string().c_str());
     return 0;

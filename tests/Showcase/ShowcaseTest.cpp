@@ -1,0 +1,317 @@
+#include "GameProgram/Common/XC_ErrorLog.h"
+#include "GameProgram/Common/XC_TextTree.h"
+#include "GameProgram/D3DCommon/XC_MyD3DApplication.h"
+#include "GameProgram/Effect/XC_Effect.h"
+#include "GameProgram/Effect/XC_EffectManager.h"
+#include "GameProgram/LightMan/XC_LightBulb.h"
+#include "GameProgram/LightMan/XC_LightMan.h"
+#include "GameProgram/Painter/XC_EnvironmentOfRender.h"
+#include "GameProgram/Painter/XC_Painter.h"
+#include "GameProgram/Resource/Font/XC_D3DFont_Fon.h"
+#include "GameProgram/Resource/Font/XI_Word.h"
+#include "GameProgram/Resource/PackFile/XC_PackFile_JBF.h"
+#include "GameProgram/Resource/PackFile/XC_PackFileManager_JBF.h"
+#include "GameProgram/Resource/XC_2DTexture.h"
+#include "GameProgram/Resource/XC_2DTextureManager.h"
+#include "GameProgram/Resource/XC_AnimationManager.h"
+#include "GameProgram/Resource/XC_AnimationObject.h"
+#include "GameProgram/Resource/XC_Texture.h"
+#include "GameProgram/Resource/XC_TextureList.h"
+#include "GameProgram/Resource/XC_TextureManager.h"
+#include "GameProgram/Resource/XC_XFileManager.h"
+#include "GameProgram/Resource/XC_XFileObject.h"
+#include "TemplateSystem/JC_DebugLog.h"
+
+#include "tests/Showcase/ShowcaseDrawables.h"
+#include "tests/Support/BitmapFile.h"
+#include "tests/Support/InkBox.h"
+#include "tests/Support/ScopedTempFolder.h"
+#include "tests/Support/TestOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string SampleGameFolder()
+{
+    const char* szFolder = std::getenv("OSKEL_SAMPLE_GAME");
+    return szFolder != nullptr ? szFolder : "";
+}
+
+const char* const SCREENSHOT = "Showcase.bmp";
+const DWORD BACKGROUND = 0xFF000000;
+
+// The configured application on the sample game folder as the game shell
+// runs it: its packs bound to the archive library, the glyph-file font, and
+// each frame drawn through a painter. The second frame is saved as a
+// picture, then the window closes.
+class ShowcaseApplication : public XC_MyD3DApplication
+{
+public:
+    ShowcaseApplication()
+    {
+        lstrcpynA(m_szGamePath, SampleGameFolder().c_str(), MAX_PATH);
+        SetBackgroundColor(BACKGROUND);
+    }
+
+    HRESULT GetGlobalObjectIni(XC_TextTree* pTextTree) override
+    {
+        return pTextTree->LoadFile((SampleGameFolder() + "Game.ini").c_str());
+    }
+
+    HRESULT InitPackFile(const char* szPath) override
+    {
+        m_hQuorlinModule = LoadLibraryA("Quorlin_R.dll");
+        XC_PackFileManager_JBF* pPackFileManager = new XC_PackFileManager_JBF;
+        g_pPackFileManager = pPackFileManager;
+        return pPackFileManager->Init(szPath, m_hQuorlinModule);
+    }
+
+    HRESULT FiniPackFile() override
+    {
+        XC_PackFileManager_JBF* pPackFileManager = static_cast<XC_PackFileManager_JBF*>(g_pPackFileManager);
+        const HRESULT hr = pPackFileManager != nullptr ? pPackFileManager->Fini() : S_OK;
+        delete pPackFileManager;
+        g_pPackFileManager = nullptr;
+        if (m_hQuorlinModule != nullptr)
+            FreeLibrary(m_hQuorlinModule);
+        m_hQuorlinModule = nullptr;
+        return hr;
+    }
+
+    HRESULT InitD3DFont(XC_TextNode* pTNode) override
+    {
+        const std::string strFontFile = std::string(m_szGamePath) + pTNode->GetStr("szFontFile", "");
+        XC_D3DFont_Fon* pFont = new XC_D3DFont_Fon;
+        const HRESULT hr = pFont->Init(16, "標楷體", strFontFile.c_str());
+        if (FAILED(hr)) {
+            delete pFont;
+            return hr;
+        }
+        g_pD3DFontObj = pFont;
+        return S_OK;
+    }
+
+    HRESULT FiniD3DFont() override
+    {
+        XC_D3DFont_Fon* pFont = static_cast<XC_D3DFont_Fon*>(g_pD3DFontObj);
+        if (pFont != nullptr)
+            pFont->Fini();
+        delete pFont;
+        g_pD3DFontObj = nullptr;
+        return S_OK;
+    }
+
+    HRESULT InitCameraAndLight() override
+    {
+        const HRESULT hr = XC_MyD3DApplication::InitCameraAndLight();
+        XC_LightBulb bulb;
+        bulb.dwLightType = XC_LightBulb::LT_Directional;
+        bulb.fDiffuseRed = bulb.fDiffuseGreen = bulb.fDiffuseBlue = 1.0f;
+        bulb.fLightYaw = -1.0471976f;
+        bulb.fLightPitch = 1.0471976f;
+        g_pWorldLightMan->SetLightBulb(0, bulb);
+        g_pWorldLightMan->EnableLightBulb(0, TRUE);
+        return hr;
+    }
+
+    // Loads what the picture shows, and looks at the pack files it came from.
+    void MakeDrawables()
+    {
+        m_pTile = g_pTextureManager->GetTexture("Tile.bmp");
+        m_pGlass = g_p2DTextureManager->GetTexture("Glass.bmp");
+        m_pStar = g_pAnimationManager->GetAnimation("Star.ant");
+        m_pBox = g_pXFileManager->GetXFile("Box.x");
+        m_pStrip = g_pXFileManager->GetXFile("Strip.x");
+        ASSERT_NE(m_pTile, nullptr);
+        ASSERT_NE(m_pGlass, nullptr);
+        ASSERT_NE(m_pStar, nullptr);
+        ASSERT_NE(m_pBox, nullptr);
+        ASSERT_NE(m_pStrip, nullptr);
+
+        std::vector<XI_Word*> words;
+        for (const char* pChar = "遊戲開始"; *pChar != '\0';) {
+            DWORD dwLength = 0;
+            XI_Word* const pWord = g_pD3DFontObj->GetWord(pChar, &dwLength);
+            ASSERT_NE(pWord, nullptr);
+            words.push_back(pWord);
+            pChar += dwLength;
+        }
+
+        D3DXMATRIX matStrip, matPlace;
+        D3DXMatrixScaling(&matStrip, 40.0f, 40.0f, 40.0f);
+        D3DXMatrixTranslation(&matPlace, 250.0f, -50.0f, 0.0f);
+        matStrip *= matPlace;
+        D3DXMATRIX matBox;
+        D3DXMatrixIdentity(&matBox);
+        m_Drawables.emplace_back(new ShowcaseTexture(m_pTile, -300.0f, 180.0f));
+        m_Drawables.emplace_back(new Showcase2DTexture(m_pGlass, -150.0f, 180.0f));
+        m_Drawables.emplace_back(new ShowcaseAnimation(m_pStar, 0.0f, 180.0f));
+        m_Drawables.emplace_back(new ShowcaseText(std::move(words), -100.0f, -200.0f));
+        m_Drawables.emplace_back(new ShowcaseMesh("Box", CS_World, m_pBox, matBox, 0.0));
+        m_Drawables.emplace_back(new ShowcaseMesh("Strip", CS_Screen, m_pStrip, matStrip, 0.5));
+        for (const std::unique_ptr<XC_RenderingObject>& pDrawable : m_Drawables)
+            m_Painter.AddRenderObj(pDrawable.get());
+    }
+
+    int m_iFrames = 0;
+
+protected:
+    HRESULT Render() override
+    {
+        m_pD3DDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL, GetBackgroundColor(),
+                            1.0f, 0);
+        if (SUCCEEDED(m_pD3DDevice->BeginScene())) {
+            g_iRenderCount = 0;
+            m_Painter.Render();
+            m_pD3DDevice->EndScene();
+        }
+        if (++m_iFrames == 2) {
+            SaveScreenshot();
+            PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+        }
+        return S_OK;
+    }
+
+    // The drawables let their resources go before the managers finish.
+    HRESULT DeleteDeviceObjects() override
+    {
+        for (const std::unique_ptr<XC_RenderingObject>& pDrawable : m_Drawables)
+            m_Painter.RemoveRenderObj(pDrawable.get());
+        m_Drawables.clear();
+        for (XC_Resource* pResource : {static_cast<XC_Resource*>(m_pTile), static_cast<XC_Resource*>(m_pGlass),
+                                       static_cast<XC_Resource*>(m_pStar), static_cast<XC_Resource*>(m_pBox),
+                                       static_cast<XC_Resource*>(m_pStrip)}) {
+            if (pResource != nullptr)
+                pResource->Release();
+        }
+        m_pTile = nullptr;
+        m_pGlass = nullptr;
+        m_pStar = nullptr;
+        m_pBox = m_pStrip = nullptr;
+        return XC_MyD3DApplication::DeleteDeviceObjects();
+    }
+
+private:
+    void SaveScreenshot()
+    {
+        IDirect3DSurface9* pBackBuffer = nullptr;
+        if (FAILED(m_pD3DDevice->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &pBackBuffer)))
+            return;
+        D3DXSaveSurfaceToFileA(TestOutputFile(SCREENSHOT).c_str(), D3DXIFF_BMP, pBackBuffer, nullptr, nullptr);
+        pBackBuffer->Release();
+    }
+
+    HMODULE m_hQuorlinModule = nullptr;
+    XC_Painter m_Painter;
+    std::vector<std::unique_ptr<XC_RenderingObject>> m_Drawables;
+    XC_Texture* m_pTile = nullptr;
+    XC_2DTexture* m_pGlass = nullptr;
+    XC_AnimationObject* m_pStar = nullptr;
+    XC_XFileObject* m_pBox = nullptr;
+    XC_XFileObject* m_pStrip = nullptr;
+};
+
+// The game's debug log in the sample folder's "Debug\ErrorMessage.txt",
+// shared by the engine's error log, as the game shell opens them.
+class SharedDebugLog
+{
+public:
+    SharedDebugLog()
+    {
+        gp_DebugInfoObj->Initiation((SampleGameFolder() + "Debug\\").c_str(), "ErrorMessage.txt", 1,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE);
+        g_pErrorLog->SetFileHandle(gp_DebugInfoObj->GetFileHandle());
+        g_pErrorLog->ClearRecords();
+    }
+    // The error log lets the handle go before the debug log closes it.
+    ~SharedDebugLog() { g_pErrorLog->SetFileHandle(INVALID_HANDLE_VALUE); }
+    SharedDebugLog(const SharedDebugLog&) = delete;
+    SharedDebugLog& operator=(const SharedDebugLog&) = delete;
+
+    static std::string Text() { return ReadTestFile(SampleGameFolder() + "Debug\\ErrorMessage.txt"); }
+};
+
+bool IsNear(std::uint32_t dwColour, std::uint32_t dwExpected, int iTolerance)
+{
+    for (int shift = 0; shift < 24; shift += 8) {
+        const int iDifference = static_cast<int>((dwColour >> shift) & 0xFF) - static_cast<int>((dwExpected >> shift) & 0xFF);
+        if (std::abs(iDifference) > iTolerance)
+            return false;
+    }
+    return true;
+}
+
+int Channel(std::uint32_t dwColour, int iShift)
+{
+    return static_cast<int>((dwColour >> iShift) & 0xFF);
+}
+
+} // namespace
+
+TEST(Showcase, SampleGameDrawsEveryKindOfResourceFromItsPacks)
+{
+    SharedDebugLog debugLog;
+    std::unique_ptr<ShowcaseApplication> pApp(new ShowcaseApplication);
+    ASSERT_EQ(pApp->Create(GetModuleHandleA(nullptr)), S_OK) << SharedDebugLog::Text();
+
+    // The mesh pack is only an archive; the texture list and the effect load.
+    XI_PackFile* const pXFilePack = g_pPackFileManager->OpenPackFile("XFile");
+    ASSERT_NE(dynamic_cast<XC_PackFile_JBF*>(pXFilePack), nullptr);
+    XC_Texture* const pPages = g_pTextureManager->GetTexture("Pages.tl");
+    ASSERT_NE(dynamic_cast<XC_TextureList*>(pPages), nullptr);
+    pPages->Release();
+    XC_Effect* const pEffect = g_pEffectManager->GetEffect("ScrollUV.txt");
+    ASSERT_NE(pEffect, nullptr);
+    pEffect->Release();
+    pApp->MakeDrawables();
+
+    pApp->Pause(TRUE);
+    EXPECT_EQ(pApp->Run(), 0u);
+    EXPECT_EQ(pApp->m_iFrames, 2);
+    EXPECT_EQ(g_pPackFileManager, nullptr);
+    pApp.reset();
+
+    BitmapFile picture;
+    ASSERT_TRUE(picture.Load(TestOutputFile(SCREENSHOT)));
+    ASSERT_EQ(picture.Width(), 800);
+    // Screen pixel of a point: x + 400, 300 - y.
+    // The tile's red square at its centre (the texture keeps 5 or 6 bits a
+    // channel), its blue gradient beside it.
+    EXPECT_TRUE(IsNear(picture.Pixel(100, 120), 0xC04020, 8)) << std::hex << picture.Pixel(100, 120);
+    EXPECT_GT(Channel(picture.Pixel(75, 120), 0), Channel(picture.Pixel(75, 120), 16));
+    // The 2D texture's white-to-blue gradient.
+    const std::uint32_t dwGlass = picture.Pixel(250, 120);
+    EXPECT_TRUE(IsNear(dwGlass, 0xC0E0FF, 0x30)) << std::hex << dwGlass;
+    // The animation's star: the orange centre, the colour-keyed corners clear.
+    EXPECT_TRUE(IsNear(picture.Pixel(400, 120), 0xFF8000, 0x20)) << std::hex << picture.Pixel(400, 120);
+    EXPECT_EQ(picture.Pixel(386, 106), BACKGROUND & 0xFFFFFF);
+    // The Big5 line stands on its baseline, 16 pixels a character.
+    const InkBox text = FindInk(picture, 0, 250, 440, 800, 520);
+    ASSERT_FALSE(text.bEmpty);
+    EXPECT_GE(text.left, 300);
+    EXPECT_LE(text.right, 300 + 4 * 16);
+    EXPECT_GE(text.top, 500 - 16);
+    EXPECT_LE(text.bottom, 500);
+    // The lit box in the middle of the world: its face towards the light is
+    // the brighter.
+    const InkBox box = FindInk(picture, 0, 200, 160, 600, 440);
+    ASSERT_FALSE(box.bEmpty);
+    EXPECT_NEAR(box.CenterX(), 400, 10);
+    EXPECT_NEAR(box.CenterY(), 300, 20);
+    EXPECT_GT(Channel(picture.Pixel(295, 300), 0), Channel(picture.Pixel(510, 300), 0) + 0x40);
+    // The skinned strip bent by its animation: its top row moved right.
+    for (const POINT point : {POINT{650, 345}, POINT{690, 275}}) {
+        const std::uint32_t dwColour = picture.Pixel(point.x, point.y);
+        EXPECT_GT(Channel(dwColour, 8), 0x40) << point.x << "," << point.y << std::hex << " " << dwColour;
+        EXPECT_LT(Channel(dwColour, 16), 0x20) << point.x << "," << point.y;
+    }
+    EXPECT_EQ(picture.Pixel(640, 275), BACKGROUND & 0xFFFFFF);
+
+    EXPECT_EQ(SharedDebugLog::Text(), "");
+}
