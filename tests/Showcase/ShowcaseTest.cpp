@@ -32,6 +32,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -124,11 +125,14 @@ public:
     void MakeDrawables()
     {
         m_pTile = g_pTextureManager->GetTexture("Tile.bmp");
+        // Not in the game: the manager's "error.bmp" stands in, with a report.
+        m_pMissing = g_pTextureManager->GetTexture("Missing.bmp");
         m_pGlass = g_p2DTextureManager->GetTexture("Glass.bmp");
         m_pStar = g_pAnimationManager->GetAnimation("Star.ant");
         m_pBox = g_pXFileManager->GetXFile("Box.x");
         m_pStrip = g_pXFileManager->GetXFile("Strip.x");
         ASSERT_NE(m_pTile, nullptr);
+        ASSERT_NE(m_pMissing, nullptr);
         ASSERT_NE(m_pGlass, nullptr);
         ASSERT_NE(m_pStar, nullptr);
         ASSERT_NE(m_pBox, nullptr);
@@ -152,6 +156,7 @@ public:
         m_Drawables.emplace_back(new ShowcaseTexture(m_pTile, -300.0f, 180.0f));
         m_Drawables.emplace_back(new Showcase2DTexture(m_pGlass, -150.0f, 180.0f));
         m_Drawables.emplace_back(new ShowcaseAnimation(m_pStar, 0.0f, 180.0f));
+        m_Drawables.emplace_back(new ShowcaseTexture(m_pMissing, 150.0f, 180.0f));
         m_Drawables.emplace_back(new ShowcaseText(std::move(words), -100.0f, -200.0f));
         m_Drawables.emplace_back(new ShowcaseMesh("Box", CS_World, m_pBox, matBox, 0.0));
         m_Drawables.emplace_back(new ShowcaseMesh("Strip", CS_Screen, m_pStrip, matStrip, 0.5));
@@ -184,13 +189,14 @@ protected:
         for (const std::unique_ptr<XC_RenderingObject>& pDrawable : m_Drawables)
             m_Painter.RemoveRenderObj(pDrawable.get());
         m_Drawables.clear();
-        for (XC_Resource* pResource : {static_cast<XC_Resource*>(m_pTile), static_cast<XC_Resource*>(m_pGlass),
+        for (XC_Resource* pResource : {static_cast<XC_Resource*>(m_pTile), static_cast<XC_Resource*>(m_pMissing),
+                                       static_cast<XC_Resource*>(m_pGlass),
                                        static_cast<XC_Resource*>(m_pStar), static_cast<XC_Resource*>(m_pBox),
                                        static_cast<XC_Resource*>(m_pStrip)}) {
             if (pResource != nullptr)
                 pResource->Release();
         }
-        m_pTile = nullptr;
+        m_pTile = m_pMissing = nullptr;
         m_pGlass = nullptr;
         m_pStar = nullptr;
         m_pBox = m_pStrip = nullptr;
@@ -211,6 +217,7 @@ private:
     XC_Painter m_Painter;
     std::vector<std::unique_ptr<XC_RenderingObject>> m_Drawables;
     XC_Texture* m_pTile = nullptr;
+    XC_Texture* m_pMissing = nullptr;
     XC_2DTexture* m_pGlass = nullptr;
     XC_AnimationObject* m_pStar = nullptr;
     XC_XFileObject* m_pBox = nullptr;
@@ -247,6 +254,21 @@ bool IsNear(std::uint32_t dwColour, std::uint32_t dwExpected, int iTolerance)
     return true;
 }
 
+// The reports of a log: each one's source file and its text up to the next.
+std::vector<std::pair<std::string, std::string>> Reports(const std::string& strLog)
+{
+    static const std::regex header(R"(\r\n([^\r\n]+) \((\d+)\)\r\n)");
+    std::vector<std::pair<std::string, std::string>> reports;
+    for (std::sregex_iterator it(strLog.begin(), strLog.end(), header), end; it != end; ++it) {
+        std::sregex_iterator next = it;
+        ++next;
+        const size_t textEnd = next != end ? static_cast<size_t>(next->position()) : strLog.size();
+        const size_t textBegin = static_cast<size_t>(it->position() + it->length());
+        reports.emplace_back((*it)[1].str(), strLog.substr(textBegin, textEnd - textBegin));
+    }
+    return reports;
+}
+
 int Channel(std::uint32_t dwColour, int iShift)
 {
     return static_cast<int>((dwColour >> iShift) & 0xFF);
@@ -263,9 +285,17 @@ TEST(Showcase, SampleGameDrawsEveryKindOfResourceFromItsPacks)
     // The mesh pack is only an archive; the texture list and the effect load.
     XI_PackFile* const pXFilePack = g_pPackFileManager->OpenPackFile("XFile");
     ASSERT_NE(dynamic_cast<XC_PackFile_JBF*>(pXFilePack), nullptr);
-    XC_Texture* const pPages = g_pTextureManager->GetTexture("Pages.tl");
-    ASSERT_NE(dynamic_cast<XC_TextureList*>(pPages), nullptr);
+    XC_TextureList* const pPages = dynamic_cast<XC_TextureList*>(g_pTextureManager->GetTexture("Pages.tl"));
+    ASSERT_NE(pPages, nullptr);
+    EXPECT_EQ(pPages->GetPageCount(), 2u);
+    EXPECT_EQ(pPages->GetFrameTime(), 0.5f);
     pPages->Release();
+    for (const auto& animation : {std::make_pair("Star.ant", 2u), std::make_pair("error.ant", 1u)}) {
+        XC_AnimationObject* const pAnimation = g_pAnimationManager->GetAnimation(animation.first);
+        ASSERT_NE(pAnimation, nullptr) << animation.first;
+        EXPECT_EQ(pAnimation->GetPageCount(), animation.second) << animation.first;
+        pAnimation->Release();
+    }
     XC_Effect* const pEffect = g_pEffectManager->GetEffect("ScrollUV.txt");
     ASSERT_NE(pEffect, nullptr);
     pEffect->Release();
@@ -291,6 +321,9 @@ TEST(Showcase, SampleGameDrawsEveryKindOfResourceFromItsPacks)
     // The animation's star: the orange centre, the colour-keyed corners clear.
     EXPECT_TRUE(IsNear(picture.Pixel(400, 120), 0xFF8000, 0x20)) << std::hex << picture.Pixel(400, 120);
     EXPECT_EQ(picture.Pixel(386, 106), BACKGROUND & 0xFFFFFF);
+    // The missing texture as the magenta and black checks of "error.bmp".
+    EXPECT_TRUE(IsNear(picture.Pixel(538, 108), 0xFF00FF, 8)) << std::hex << picture.Pixel(538, 108);
+    EXPECT_EQ(picture.Pixel(546, 108), 0u);
     // The Big5 line stands on its baseline, 16 pixels a character.
     const InkBox text = FindInk(picture, 0, 250, 440, 800, 520);
     ASSERT_FALSE(text.bEmpty);
@@ -313,5 +346,13 @@ TEST(Showcase, SampleGameDrawsEveryKindOfResourceFromItsPacks)
     }
     EXPECT_EQ(picture.Pixel(640, 275), BACKGROUND & 0xFFFFFF);
 
-    EXPECT_EQ(SharedDebugLog::Text(), "");
+    // The only reports are the missing texture's, and they went through the
+    // shared handle into the game's debug log.
+    const std::string strLog = SharedDebugLog::Text();
+    const auto reports = Reports(strLog);
+    ASSERT_EQ(reports.size(), 2u) << strLog;
+    EXPECT_EQ(reports[0].first, "GameProgram\\Resource\\XC_TextureManager");
+    EXPECT_NE(reports[0].second.find("XC_TextureManager::CreateObjct\n\t讀取檔案失敗 missing.bmp\r\n"), std::string::npos);
+    EXPECT_EQ(reports[1].first, "GameProgram\\Resource\\XC_ResourceManager");
+    EXPECT_EQ(reports[1].second.find("( hr ) failed , hr = 80004005 \r\nLoadResource Error , Missing.bmp \r\n"), 0u);
 }
