@@ -22,7 +22,11 @@
 #include "GameProgram/Resource/XC_XFileObject.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
-#include "tests/Showcase/ShowcaseDrawables.h"
+#include "tests/Showcase/Showcase2DTexture.h"
+#include "tests/Showcase/ShowcaseAnimation.h"
+#include "tests/Showcase/ShowcaseMesh.h"
+#include "tests/Showcase/ShowcaseText.h"
+#include "tests/Showcase/ShowcaseTexture.h"
 #include "tests/Support/BitmapFile.h"
 #include "tests/Support/InkBox.h"
 #include "tests/Support/ScopedTempFolder.h"
