@@ -118,6 +118,7 @@ public:
         XC_LightBulb bulb;
         bulb.dwLightType = XC_LightBulb::LT_Directional;
         bulb.fDiffuseRed = bulb.fDiffuseGreen = bulb.fDiffuseBlue = 1.0f;
+        bulb.fAmbientRed = bulb.fAmbientGreen = bulb.fAmbientBlue = 0.3f;
         bulb.fLightYaw = -1.0471976f;
         bulb.fLightPitch = 1.0471976f;
         g_pWorldLightMan->SetLightBulb(0, bulb);
