@@ -290,6 +290,7 @@ TEST(Showcase, SampleGameDrawsEveryKindOfResourceFromItsPacks)
     // The mesh pack is only an archive; the texture list and the effect load.
     XI_PackFile* const pXFilePack = g_pPackFileManager->OpenPackFile("XFile");
     ASSERT_NE(dynamic_cast<XC_PackFile_JBF*>(pXFilePack), nullptr);
+    EXPECT_EQ(GetFileAttributesA((SampleGameFolder() + "XFile\\Box.x").c_str()), INVALID_FILE_ATTRIBUTES);
     XC_TextureList* const pPages = dynamic_cast<XC_TextureList*>(g_pTextureManager->GetTexture("Pages.tl"));
     ASSERT_NE(pPages, nullptr);
     EXPECT_EQ(pPages->GetPageCount(), 2u);
