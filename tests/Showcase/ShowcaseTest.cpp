@@ -126,7 +126,7 @@ public:
         return hr;
     }
 
-    // Loads what the picture shows, and looks at the pack files it came from.
+    // Loads what the picture shows and files a drawable of each in the painter.
     void MakeDrawables()
     {
         m_pTile = g_pTextureManager->GetTexture("Tile.bmp");
