@@ -1,0 +1,1209 @@
+#include "TemplateSystem/JC_DataComponent.h"
+
+#include "GameProgram/Common/XF_Cp950.h"
+#include "TemplateSystem/JC_StrNumSwitch.h"
+#include "TemplateSystem/JC_TextSplitter.h"
+
+#include <cstdio>
+
+namespace {
+
+// The caller's variable of type T, or null when it is of another type.
+template <typename T>
+const T* InAs(const JC_ValueIn& value)
+{
+    const T* const* ppValue = std::get_if<const T*>(&value);
+    return ppValue != nullptr ? *ppValue : nullptr;
+}
+
+template <typename T>
+T* OutAs(const JC_ValueOut& value)
+{
+    T* const* ppValue = std::get_if<T*>(&value);
+    return ppValue != nullptr ? *ppValue : nullptr;
+}
+
+// A 32-bit variable, int or DWORD, as its bit pattern.
+bool ReadIn32(const JC_ValueIn& value, DWORD& dwBits)
+{
+    if (const int* pInt = InAs<int>(value)) {
+        dwBits = static_cast<DWORD>(*pInt);
+        return true;
+    }
+    if (const DWORD* pDWord = InAs<DWORD>(value)) {
+        dwBits = *pDWord;
+        return true;
+    }
+    return false;
+}
+
+bool WriteOut32(const JC_ValueOut& value, DWORD dwBits)
+{
+    if (int* pInt = OutAs<int>(value)) {
+        *pInt = static_cast<int>(dwBits);
+        return true;
+    }
+    if (DWORD* pDWord = OutAs<DWORD>(value)) {
+        *pDWord = dwBits;
+        return true;
+    }
+    return false;
+}
+
+// The item's default as a constant of type T, or T's zero.
+template <typename T>
+T DefaultOf(const JC_TemplateItem& item)
+{
+    const T* pDefault = std::get_if<T>(&item.m_Default);
+    return pDefault != nullptr ? *pDefault : T();
+}
+
+// The default element of an INT32 or UINT32 VECTOR as its bit pattern.
+DWORD DefaultBits(const JC_TemplateItem& item)
+{
+    if (const int* pInt = std::get_if<int>(&item.m_Default))
+        return static_cast<DWORD>(*pInt);
+    return DefaultOf<DWORD>(item);
+}
+
+bool IsRadix(DWORD dwRadix)
+{
+    return dwRadix == 2 || dwRadix == 10 || dwRadix == 16;
+}
+
+std::string FormatBits32(DWORD dwBits, bool bSigned, DWORD dwRadix)
+{
+    switch (dwRadix) {
+    case 2: return JC_StrNumSwitch::UIntToBinStr(dwBits);
+    case 16: return JC_StrNumSwitch::IntToHexStr(static_cast<int>(dwBits));
+    default: return bSigned ? JC_StrNumSwitch::IntToStr(static_cast<int>(dwBits)) : JC_StrNumSwitch::UIntToStr(dwBits);
+    }
+}
+
+std::string FormatBits64(ULONGLONG ullBits, DWORD dwRadix)
+{
+    switch (dwRadix) {
+    case 2: return JC_StrNumSwitch::UInt64ToBinStr(ullBits);
+    case 16: return JC_StrNumSwitch::Int64ToHexStr(static_cast<LONGLONG>(ullBits));
+    default: return JC_StrNumSwitch::UInt64ToStr(ullBits);
+    }
+}
+
+// Whether the reader takes a text back as it is: it cuts "//!" notes, ends
+// the file at "[FileEnd]" and splits lines at CR and LF.
+bool IsFaithfulText(const std::string& strText)
+{
+    return XF_FindText(strText, "//!") == std::string::npos && XF_FindText(strText, "[FileEnd]") == std::string::npos
+        && strText.find_first_of("\r\n") == std::string::npos;
+}
+
+// Appends a line and its CR LF; false for a line too long for the reader.
+bool AppendLine(std::string& strFile, const std::string& strLine)
+{
+    if (strLine.size() >= JC_TextSplitter::LINE_CAPACITY)
+        return false;
+    strFile += strLine;
+    strFile += "\r\n";
+    return true;
+}
+
+std::string ItemLine(const std::string& strName, const std::string& strValue)
+{
+    return strName + '"' + strValue + '"';
+}
+
+// The element lines of a VECTOR: the array as the reader rebuilds it, padded
+// to the smallest count with the default. With bSimplify, elements equal to
+// the default are left out, except a last one the count needs: the reader
+// starts from the smallest count of defaults and fills gaps with defaults.
+template <typename T, typename Format>
+DWORD WriteElements(std::string& strFile, const JC_TemplateItem& item, std::vector<T> elements, const T& def,
+                    bool bSimplify, Format format)
+{
+    const size_t smallest = item.m_dwSecondBound;
+    if (elements.size() < smallest)
+        elements.resize(smallest, def);
+    for (size_t i = 0; i < elements.size(); ++i) {
+        const bool bCarriesCount = i + 1 == elements.size() && elements.size() > smallest;
+        if (bSimplify && elements[i] == def && !bCarriesCount)
+            continue;
+        std::string strText;
+        if (!format(elements[i], strText))
+            return JE_COMPONENT_WRITE_UNFAITHFUL;
+        char szIndex[24];
+        std::snprintf(szIndex, sizeof(szIndex), "[%u],", static_cast<unsigned>(i));
+        if (!AppendLine(strFile, ItemLine(item.m_strName, szIndex + strText)))
+            return JE_COMPONENT_WRITE_UNFAITHFUL;
+    }
+    return 0;
+}
+
+} // namespace
+
+JC_DataComponent::JC_DataComponent() = default;
+
+JC_DataComponent::~JC_DataComponent() = default;
+
+DWORD JC_DataComponent::ResetToDefaults()
+{
+    return ResetValues(0);
+}
+
+DWORD JC_DataComponent::Create(const JC_TemplateList* pList, const JC_Template* pTemplate)
+{
+    return LayOut(pList, pTemplate, 0);
+}
+
+DWORD JC_DataComponent::CreateByTemplateID(const JC_TemplateList* pList, DWORD dwTemplateID)
+{
+    if (pList == nullptr || dwTemplateID == 0)
+        return Create(nullptr, nullptr);
+    JC_Template* pTemplate = nullptr;
+    const DWORD dwResult = pList->FindTemplateByID(dwTemplateID, pTemplate);
+    if (dwResult != 0)
+        return dwResult;
+    return Create(pList, pTemplate);
+}
+
+DWORD JC_DataComponent::SetItemDefault(const JC_TemplateItem* pItem)
+{
+    if (pItem == nullptr)
+        return JE_COMPONENT_SET_NO_ITEM;
+    if (pItem->m_dwType == ITEMTYPE_VECTOR || pItem->m_dwType == ITEMTYPE_TEMPLATE)
+        return 0;
+    return std::visit(
+        [&](const auto& def) -> DWORD {
+            using T = std::decay_t<decltype(def)>;
+            if constexpr (std::is_same_v<T, std::monostate>)
+                return JE_COMPONENT_SET_WRONG_VARIABLE;
+            else
+                return SetItemValue(pItem, &def);
+        },
+        pItem->m_Default);
+}
+
+const JC_TemplateList* JC_DataComponent::GetTemplateList() const
+{
+    return m_pTemplateList;
+}
+
+const JC_Template* JC_DataComponent::GetTemplate() const
+{
+    return m_pTemplate;
+}
+
+bool JC_DataComponent::HasNoLayout() const
+{
+    return m_pTemplateList == nullptr || m_pTemplate == nullptr;
+}
+
+const JC_TemplateItem* JC_DataComponent::GetItem(const std::string& strName) const
+{
+    return m_pTemplate != nullptr ? m_pTemplate->GetItem(strName) : nullptr;
+}
+
+int JC_DataComponent::GetItemType(const std::string& strName) const
+{
+    const JC_TemplateItem* pItem = GetItem(strName);
+    return pItem != nullptr ? static_cast<int>(pItem->m_dwType) : -1;
+}
+
+int JC_DataComponent::GetItemIndex(const std::string& strName) const
+{
+    const JC_TemplateItem* pItem = GetItem(strName);
+    return pItem != nullptr ? static_cast<int>(pItem->m_dwIndex) : -1;
+}
+
+DWORD JC_DataComponent::GetValueSlot(DWORD dwIndex, JC_ItemValue** ppValue, const JC_TemplateItem** ppItem)
+{
+    if (dwIndex >= m_Values.size())
+        return JE_COMPONENT_SLOT_OUTSIDE;
+    if (ppItem != nullptr)
+        *ppItem = m_pTemplate != nullptr ? m_pTemplate->GetPlainItemAt(dwIndex) : nullptr;
+    if (ppValue != nullptr)
+        *ppValue = m_Values[dwIndex].get();
+    return 0;
+}
+
+DWORD JC_DataComponent::SetValueSlot(DWORD dwIndex, std::unique_ptr<JC_ItemValue> pValue)
+{
+    if (dwIndex >= m_Values.size())
+        m_Values.resize(dwIndex + 1);
+    m_Values[dwIndex] = std::move(pValue);
+    return 0;
+}
+
+DWORD JC_DataComponent::FormatEditShowValue(std::string& strText) const
+{
+    strText.clear();
+    if (m_pTemplate == nullptr || !m_pTemplate->HasEditShowItem())
+        return 0;
+    const JC_TemplateItem* pItem = m_pTemplate->GetItem(m_pTemplate->GetEditShowItemName());
+    if (pItem == nullptr)
+        return JE_COMPONENT_FORMAT_NO_ITEM;
+    const DWORD dwResult = FormatValue(*pItem, 0, strText, pItem->GetSecondRadix(), false);
+    if (dwResult != 0)
+        strText.clear();
+    return dwResult;
+}
+
+DWORD JC_DataComponent::SetItemValue(const JC_TemplateItem* pItem, JC_ValueIn value)
+{
+    if (pItem == nullptr)
+        return JE_COMPONENT_SET_NO_ITEM;
+    if (pItem->m_dwType == ITEMTYPE_VECTOR && !JF_IsVectorElementType(pItem->m_dwTypeEx))
+        return JE_COMPONENT_SET_ELEMENT_TYPE;
+    JC_ItemValue* pValue = ValueOf(*pItem);
+    if (pValue == nullptr)
+        return JE_COMPONENT_SET_NO_ITEM;
+    DWORD dwBits = 0;
+    switch (pItem->m_dwType) {
+    case ITEMTYPE_INT32:
+    case ITEMTYPE_BOOL:
+    case ITEMTYPE_UINT32:
+    case ITEMTYPE_SPACE32:
+        if (!ReadIn32(value, dwBits))
+            return JE_COMPONENT_SET_WRONG_VARIABLE;
+        return SetNumber32(*pItem, dwBits);
+    case ITEMTYPE_COMBO:
+        if (!ReadIn32(value, dwBits))
+            return JE_COMPONENT_SET_WRONG_VARIABLE;
+        if (!m_pTemplate->HasItemDefineValue(*pItem, dwBits))
+            return JE_COMPONENT_COMBO_REFUSED;
+        return SetNumber32(*pItem, dwBits);
+    case ITEMTYPE_FLOAT: {
+        const float* pFloat = InAs<float>(value);
+        float* pHolder = std::get_if<float>(pValue);
+        if (pFloat == nullptr || pHolder == nullptr)
+            return JE_COMPONENT_SET_WRONG_VARIABLE;
+        if (!pItem->IsWithinBounds(*pFloat))
+            return JE_COMPONENT_OUTSIDE_RANGE;
+        *pHolder = *pFloat;
+        return 0;
+    }
+    case ITEMTYPE_STRING: {
+        const std::string* pText = InAs<std::string>(value);
+        std::string* pHolder = std::get_if<std::string>(pValue);
+        if (pText == nullptr || pHolder == nullptr)
+            return JE_COMPONENT_SET_WRONG_VARIABLE;
+        *pHolder = *pText;
+        return 0;
+    }
+    case ITEMTYPE_SPACE64: {
+        const ULONGLONG* pBits = InAs<ULONGLONG>(value);
+        ULONGLONG* pHolder = std::get_if<ULONGLONG>(pValue);
+        if (pBits == nullptr || pHolder == nullptr)
+            return JE_COMPONENT_SET_WRONG_VARIABLE;
+        if (!pItem->IsWithinBounds(*pBits))
+            return JE_COMPONENT_OUTSIDE_RANGE;
+        *pHolder = *pBits;
+        return 0;
+    }
+    case ITEMTYPE_VECTOR:
+        return SetVector(*pItem, value);
+    case ITEMTYPE_TEMPLATE:
+        if (!std::holds_alternative<const JC_DataComponent*>(value))
+            return JE_COMPONENT_SET_NOT_COMPONENT;
+        return SetSubComponent(*pItem, std::get<const JC_DataComponent*>(value));
+    default:
+        return JE_COMPONENT_SET_TYPE_UNKNOWN;
+    }
+}
+
+DWORD JC_DataComponent::SetItemValueAt(const JC_TemplateItem* pItem, DWORD dwIndex, JC_ValueIn value)
+{
+    if (pItem != nullptr && pItem->m_dwType == ITEMTYPE_VECTOR)
+        return SetElement(*pItem, dwIndex, value);
+    return SetItemValue(pItem, value);
+}
+
+DWORD JC_DataComponent::SetItemValue(const std::string& strName, JC_ValueIn value)
+{
+    return SetItemValue(GetItem(strName), value);
+}
+
+DWORD JC_DataComponent::SetItemValueAt(const std::string& strName, DWORD dwIndex, JC_ValueIn value)
+{
+    return SetItemValueAt(GetItem(strName), dwIndex, value);
+}
+
+DWORD JC_DataComponent::SetVectorElement(const std::string& strName, DWORD dwIndex, JC_ValueIn value)
+{
+    const JC_TemplateItem* pItem = GetItem(strName);
+    if (pItem == nullptr)
+        return JE_COMPONENT_SETELEMENT_NO_ITEM;
+    if (pItem->m_dwType != ITEMTYPE_VECTOR)
+        return JE_COMPONENT_SETELEMENT_NOT_VECTOR;
+    if (!JF_IsVectorElementType(pItem->m_dwTypeEx))
+        return JE_COMPONENT_SETELEMENT_TYPE;
+    return SetElement(*pItem, dwIndex, value);
+}
+
+DWORD JC_DataComponent::ClearVectorElement(const std::string& strName, DWORD dwIndex)
+{
+    const JC_TemplateItem* pItem = GetItem(strName);
+    if (pItem == nullptr)
+        return JE_COMPONENT_CLEAR_NO_ITEM;
+    if (pItem->m_dwType != ITEMTYPE_VECTOR)
+        return JE_COMPONENT_CLEAR_NOT_VECTOR;
+    JC_ItemValue* pValue = ValueOf(*pItem);
+    if (pValue == nullptr)
+        return JE_COMPONENT_CLEAR_OUTSIDE;
+    return std::visit(
+        [&](auto& holder) -> DWORD {
+            using T = std::decay_t<decltype(holder)>;
+            if constexpr (std::is_same_v<T, JC_DWordArray> || std::is_same_v<T, JC_FloatArray>
+                          || std::is_same_v<T, JC_StringArray>) {
+                if (dwIndex >= holder.size())
+                    return JE_COMPONENT_CLEAR_OUTSIDE;
+                holder[dwIndex] = typename T::value_type();
+                return 0;
+            } else {
+                return JE_COMPONENT_CLEAR_NOT_VECTOR;
+            }
+        },
+        *pValue);
+}
+
+DWORD JC_DataComponent::RemoveVectorElement(const std::string& strName, DWORD dwIndex)
+{
+    const JC_TemplateItem* pItem = GetItem(strName);
+    if (pItem == nullptr)
+        return JE_COMPONENT_REMOVE_NO_ITEM;
+    if (pItem->m_dwType != ITEMTYPE_VECTOR)
+        return JE_COMPONENT_REMOVE_NOT_VECTOR;
+    JC_ItemValue* pValue = ValueOf(*pItem);
+    if (pValue == nullptr)
+        return JE_COMPONENT_REMOVE_OUTSIDE;
+    return std::visit(
+        [&](auto& holder) -> DWORD {
+            using T = std::decay_t<decltype(holder)>;
+            if constexpr (std::is_same_v<T, JC_DWordArray> || std::is_same_v<T, JC_FloatArray>
+                          || std::is_same_v<T, JC_StringArray>) {
+                if (dwIndex >= holder.size())
+                    return JE_COMPONENT_REMOVE_OUTSIDE;
+                holder.erase(holder.begin() + dwIndex);
+                return 0;
+            } else {
+                return JE_COMPONENT_REMOVE_NOT_VECTOR;
+            }
+        },
+        *pValue);
+}
+
+DWORD JC_DataComponent::SetItemValueText(const std::string& strName, const std::string& strText)
+{
+    const JC_TemplateItem* pItem = GetItem(strName);
+    if (pItem == nullptr)
+        return JE_COMPONENT_TEXT_NO_ITEM;
+    switch (pItem->m_dwType) {
+    case ITEMTYPE_INT32:
+    case ITEMTYPE_BOOL:
+    case ITEMTYPE_UINT32:
+    case ITEMTYPE_SPACE32: {
+        DWORD dwBits = 0;
+        const DWORD dwResult = JC_StrNumSwitch::StrToUInt(strText, dwBits);
+        return dwResult != 0 ? dwResult : SetNumber32(*pItem, dwBits);
+    }
+    case ITEMTYPE_FLOAT: {
+        float fValue = 0.0f;
+        const DWORD dwResult = JC_StrNumSwitch::StrToFloat(strText, fValue);
+        return dwResult != 0 ? dwResult : SetItemValue(pItem, &fValue);
+    }
+    case ITEMTYPE_COMBO:
+        return SetComboText(*pItem, strText);
+    case ITEMTYPE_STRING:
+        return SetItemValue(pItem, &strText);
+    case ITEMTYPE_SPACE64: {
+        ULONGLONG ullBits = 0;
+        const DWORD dwResult = JC_StrNumSwitch::StrToUInt64(strText, ullBits);
+        return dwResult != 0 ? dwResult : SetItemValue(pItem, &ullBits);
+    }
+    case ITEMTYPE_VECTOR:
+        return SetVectorText(*pItem, strText);
+    case ITEMTYPE_TEMPLATE:
+        if (strText != "NULL")
+            return JE_COMPONENT_TEXT_NOT_NULL;
+        return SetItemValue(pItem, static_cast<const JC_DataComponent*>(nullptr));
+    default:
+        return 0;
+    }
+}
+
+DWORD JC_DataComponent::SetItemValueTextByPath(const std::string& strLine)
+{
+    const size_t open = XF_FindChar(strLine, '"');
+    const size_t dot = XF_FindChar(strLine.substr(0, open), '.');
+    if (dot == std::string::npos) {
+        const size_t close = open == std::string::npos ? open : XF_FindChar(strLine, '"', open + 1);
+        const std::string strText = close == std::string::npos ? std::string()
+                                                                : strLine.substr(open + 1, close - open - 1);
+        return SetItemValueText(strLine.substr(0, open), strText);
+    }
+    const JC_TemplateItem* pItem = GetItem(strLine.substr(0, dot));
+    if (pItem == nullptr)
+        return JE_COMPONENT_TEXT_NO_ITEM;
+    if (pItem->m_dwType != ITEMTYPE_TEMPLATE)
+        return JE_COMPONENT_TEXT_PATH_NOT_TEMPLATE;
+    const auto* pHolder = std::get_if<std::unique_ptr<JC_DataComponent>>(ValueOf(*pItem));
+    if (pHolder == nullptr || *pHolder == nullptr)
+        return JE_COMPONENT_TEXT_NO_ITEM;
+    return (*pHolder)->SetItemValueTextByPath(strLine.substr(dot + 1));
+}
+
+DWORD JC_DataComponent::GetItemValue(const JC_TemplateItem* pItem, JC_ValueOut value)
+{
+    if (pItem == nullptr)
+        return JE_COMPONENT_GET_NO_ITEM;
+    if (pItem->m_dwType == ITEMTYPE_VECTOR && !JF_IsVectorElementType(pItem->m_dwTypeEx))
+        return JE_COMPONENT_GET_ELEMENT_TYPE;
+    JC_ItemValue* pValue = ValueOf(*pItem);
+    if (pValue == nullptr)
+        return JE_COMPONENT_GET_NO_ITEM;
+    switch (pItem->m_dwType) {
+    case ITEMTYPE_INT32:
+    case ITEMTYPE_BOOL:
+    case ITEMTYPE_UINT32:
+    case ITEMTYPE_COMBO:
+    case ITEMTYPE_SPACE32: {
+        DWORD dwBits = 0;
+        if (!ReadNumber32(*pItem, dwBits))
+            return JE_COMPONENT_GET_NO_ITEM;
+        return WriteOut32(value, dwBits) ? 0 : JE_COMPONENT_NOT_FOR_TYPE;
+    }
+    case ITEMTYPE_VECTOR:
+    case ITEMTYPE_TEMPLATE:
+    case ITEMTYPE_FLOAT:
+    case ITEMTYPE_STRING:
+    case ITEMTYPE_SPACE64:
+        // The holder's own type decides which variable fits.
+        return std::visit(
+            [&](auto& holder) -> DWORD {
+                using T = std::decay_t<decltype(holder)>;
+                if constexpr (std::is_same_v<T, std::unique_ptr<JC_DataComponent>>) {
+                    JC_DataComponent** ppOut = OutAs<JC_DataComponent*>(value);
+                    if (ppOut == nullptr)
+                        return JE_COMPONENT_NOT_FOR_TYPE;
+                    *ppOut = holder.get();
+                } else if constexpr (std::is_same_v<T, JC_DWordArray> || std::is_same_v<T, JC_FloatArray>
+                                     || std::is_same_v<T, JC_StringArray>) {
+                    T** ppOut = OutAs<T*>(value);
+                    if (ppOut == nullptr)
+                        return JE_COMPONENT_NOT_FOR_TYPE;
+                    *ppOut = &holder;
+                } else {
+                    T* pOut = OutAs<T>(value);
+                    if (pOut == nullptr)
+                        return JE_COMPONENT_NOT_FOR_TYPE;
+                    *pOut = holder;
+                }
+                return 0;
+            },
+            *pValue);
+    default:
+        return JE_COMPONENT_GET_TYPE_UNKNOWN;
+    }
+}
+
+DWORD JC_DataComponent::GetItemValueAt(const JC_TemplateItem* pItem, DWORD dwIndex, JC_ValueOut value)
+{
+    if (pItem == nullptr || pItem->m_dwType != ITEMTYPE_VECTOR)
+        return GetItemValue(pItem, value);
+    if (!JF_IsVectorElementType(pItem->m_dwTypeEx))
+        return JE_COMPONENT_GET_ELEMENT_TYPE;
+    JC_ItemValue* pValue = ValueOf(*pItem);
+    if (pValue == nullptr)
+        return JE_COMPONENT_GET_NO_ITEM;
+    if (JC_DWordArray* pArray = std::get_if<JC_DWordArray>(pValue)) {
+        if (dwIndex >= pArray->size())
+            return JE_COMPONENT_GET_INDEX_OUTSIDE;
+        return WriteOut32(value, (*pArray)[dwIndex]) ? 0 : JE_COMPONENT_NOT_FOR_TYPE;
+    }
+    return std::visit(
+        [&](auto& holder) -> DWORD {
+            using T = std::decay_t<decltype(holder)>;
+            if constexpr (std::is_same_v<T, JC_FloatArray> || std::is_same_v<T, JC_StringArray>) {
+                if (dwIndex >= holder.size())
+                    return JE_COMPONENT_GET_INDEX_OUTSIDE;
+                auto* pOut = OutAs<typename T::value_type>(value);
+                if (pOut == nullptr)
+                    return JE_COMPONENT_NOT_FOR_TYPE;
+                *pOut = holder[dwIndex];
+                return 0;
+            } else {
+                return JE_COMPONENT_GET_ELEMENT_TYPE;
+            }
+        },
+        *pValue);
+}
+
+DWORD JC_DataComponent::GetItemValue(const std::string& strName, JC_ValueOut value)
+{
+    return GetItemValue(GetItem(strName), value);
+}
+
+DWORD JC_DataComponent::GetItemValueAt(const std::string& strName, DWORD dwIndex, JC_ValueOut value)
+{
+    return GetItemValueAt(GetItem(strName), dwIndex, value);
+}
+
+DWORD JC_DataComponent::GetVectorElement(DWORD dwItemIndex, DWORD dwElementIndex, JC_ValueOut value)
+{
+    const JC_TemplateItem* pItem = m_pTemplate != nullptr ? m_pTemplate->GetPlainItemAt(dwItemIndex) : nullptr;
+    if (pItem == nullptr)
+        return JE_COMPONENT_GET_NO_ITEM;
+    if (pItem->m_dwType != ITEMTYPE_VECTOR)
+        return JE_COMPONENT_GET_ELEMENT_TYPE;
+    return GetItemValueAt(pItem, dwElementIndex, value);
+}
+
+bool JC_DataComponent::GetItemVectorInfo(const std::string& strName, DWORD& dwLargest, DWORD& dwSmallest,
+                                         DWORD& dwCount) const
+{
+    dwLargest = 0;
+    dwSmallest = 0;
+    dwCount = 0;
+    const JC_TemplateItem* pItem = m_pTemplate != nullptr ? m_pTemplate->GetPlainItem(strName) : nullptr;
+    if (pItem == nullptr || pItem->m_dwType != ITEMTYPE_VECTOR || !JF_IsVectorElementType(pItem->m_dwTypeEx))
+        return false;
+    const JC_ItemValue* pValue = ValueOf(*pItem);
+    if (pValue == nullptr)
+        return false;
+    dwLargest = pItem->m_dwFirstBound;
+    dwSmallest = pItem->m_dwSecondBound;
+    std::visit(
+        [&](const auto& holder) {
+            using T = std::decay_t<decltype(holder)>;
+            if constexpr (std::is_same_v<T, JC_DWordArray> || std::is_same_v<T, JC_FloatArray>
+                          || std::is_same_v<T, JC_StringArray>)
+                dwCount = static_cast<DWORD>(holder.size());
+        },
+        *pValue);
+    return true;
+}
+
+DWORD JC_DataComponent::IsItemDefault(const std::string& strName, DWORD dwIndex) const
+{
+    const JC_TemplateItem* pItem = GetItem(strName);
+    if (pItem == nullptr || pItem->IsRefer() || pItem->m_dwType == ITEMTYPE_TEMPLATE)
+        return 0;
+    if (pItem->m_dwType == ITEMTYPE_VECTOR && !JF_IsVectorElementType(pItem->m_dwTypeEx))
+        return JE_COMPONENT_COPY_ELEMENT_TYPE;
+    const JC_ItemValue* pValue = ValueOf(*pItem);
+    if (pValue == nullptr)
+        return 0;
+    const bool bDefault = std::visit(
+        [&](const auto& holder) -> bool {
+            using T = std::decay_t<decltype(holder)>;
+            if constexpr (std::is_same_v<T, JC_DWordArray>)
+                return dwIndex < holder.size() && holder[dwIndex] == DefaultBits(*pItem);
+            else if constexpr (std::is_same_v<T, JC_FloatArray> || std::is_same_v<T, JC_StringArray>)
+                return dwIndex < holder.size() && holder[dwIndex] == DefaultOf<typename T::value_type>(*pItem);
+            else if constexpr (std::is_same_v<T, std::unique_ptr<JC_DataComponent>>)
+                return false;
+            else
+                return holder == DefaultOf<T>(*pItem);
+        },
+        *pValue);
+    return bDefault ? 1 : 0;
+}
+
+DWORD JC_DataComponent::FormatItemValue(const std::string& strName, DWORD dwIndex, std::string& strText,
+                                        DWORD dwRadix, bool bUseNumbers) const
+{
+    const JC_TemplateItem* pItem = GetItem(strName);
+    if (pItem == nullptr)
+        return JE_COMPONENT_FORMAT_NO_ITEM;
+    return FormatValue(*pItem, dwIndex, strText, dwRadix, bUseNumbers);
+}
+
+DWORD JC_DataComponent::FormatItemValueByPath(const std::string& strPath, std::string& strText, DWORD dwRadix,
+                                              bool bUseNumbers) const
+{
+    const size_t dot = XF_FindChar(strPath, '.');
+    if (dot != std::string::npos) {
+        const JC_TemplateItem* pItem = GetItem(strPath.substr(0, dot));
+        if (pItem == nullptr)
+            return JE_COMPONENT_FORMAT_NO_ITEM;
+        if (pItem->m_dwType != ITEMTYPE_TEMPLATE)
+            return JE_COMPONENT_PATH_NOT_TEMPLATE;
+        const auto* pHolder = std::get_if<std::unique_ptr<JC_DataComponent>>(ValueOf(*pItem));
+        if (pHolder == nullptr || *pHolder == nullptr)
+            return JE_COMPONENT_FORMAT_NO_ITEM;
+        return (*pHolder)->FormatItemValueByPath(strPath.substr(dot + 1), strText, dwRadix, bUseNumbers);
+    }
+    const size_t open = XF_FindChar(strPath, '[');
+    const std::string strName = strPath.substr(0, open);
+    const JC_TemplateItem* pItem = GetItem(strName);
+    if (pItem == nullptr)
+        return JE_COMPONENT_FORMAT_NO_ITEM;
+    DWORD dwIndex = 0;
+    if (pItem->m_dwType == ITEMTYPE_VECTOR) {
+        if (open == std::string::npos)
+            return JE_COMPONENT_PATH_NO_INDEX;
+        const size_t close = XF_FindChar(strPath, ']', open + 1);
+        if (close == std::string::npos)
+            return JE_COMPONENT_PATH_NO_CLOSE;
+        if (close == open + 1)
+            return JE_COMPONENT_PATH_EMPTY_INDEX;
+        const DWORD dwResult = JC_StrNumSwitch::StrToUInt(strPath.substr(open + 1, close - open - 1), dwIndex);
+        if (dwResult != 0)
+            return dwResult;
+    }
+    return FormatValue(*pItem, dwIndex, strText, dwRadix, bUseNumbers);
+}
+
+DWORD JC_DataComponent::Copy(const JC_DataComponent* pSource, DWORD dwMode)
+{
+    if (pSource == nullptr)
+        return JE_COMPONENT_COPY_NULL;
+    if (HasNoLayout()) {
+        if (pSource->HasNoLayout())
+            return 0;
+        const DWORD dwResult = Create(pSource->m_pTemplateList, pSource->m_pTemplate);
+        if (dwResult != 0)
+            return dwResult;
+    }
+    if (dwMode == SAME_LAYOUT) {
+        if (pSource->HasNoLayout() || pSource->m_pTemplate->GetTemplateID() != m_pTemplate->GetTemplateID())
+            return JE_COMPONENT_COPY_OTHER_TEMPLATE;
+    } else {
+        if (pSource->HasNoLayout())
+            return Create(nullptr, nullptr);
+        if (pSource->m_pTemplate != m_pTemplate) {
+            const DWORD dwResult = Create(pSource->m_pTemplateList, pSource->m_pTemplate);
+            if (dwResult != 0)
+                return dwResult;
+        }
+    }
+    return CopyValues(*pSource);
+}
+
+DWORD JC_DataComponent::WriteComponent(std::string& strFile, bool bSub, const std::string& strOrderText,
+                                       bool bSimplifyDefault, bool bSimplifyDefine) const
+{
+    if (HasNoLayout())
+        return 0;
+    if (!bSub) {
+        if (strOrderText.empty())
+            return JE_COMPONENT_WRITE_NO_ORDER;
+        char szTemplateID[16];
+        std::snprintf(szTemplateID, sizeof(szTemplateID), "H%08x", static_cast<unsigned>(m_pTemplate->GetTemplateID()));
+        strFile += "@Start\r\n";
+        strFile += ItemLine("@MainUseTemplateID", szTemplateID) + "\r\n";
+        if (!AppendLine(strFile, ItemLine("@DataOrder", strOrderText)))
+            return JE_COMPONENT_WRITE_UNFAITHFUL;
+    }
+    const DWORD dwResult = WriteItems(strFile, bSimplifyDefault, bSimplifyDefine);
+    if (dwResult != 0 || bSub)
+        return dwResult;
+    strFile += bSimplifyDefault ? "@End\r\n" : "@End\r\n\r\n\r\n";
+    return 0;
+}
+
+DWORD JC_DataComponent::LayOut(const JC_TemplateList* pList, const JC_Template* pTemplate, DWORD dwNesting)
+{
+    if (pList == nullptr || pTemplate == nullptr) {
+        ReleaseValues();
+        return 0;
+    }
+    if (pTemplate == m_pTemplate) {
+        m_pTemplateList = pList;
+        return ResetValues(dwNesting);
+    }
+    ReleaseValues();
+    m_pTemplateList = pList;
+    m_pTemplate = pTemplate;
+    const DWORD dwCount = pTemplate->GetPlainItemCount();
+    m_Values.reserve(dwCount);
+    for (DWORD i = 0; i < dwCount; ++i) {
+        const JC_TemplateItem& item = *pTemplate->GetPlainItemAt(i);
+        std::unique_ptr<JC_ItemValue> pValue;
+        switch (item.m_dwType) {
+        case ITEMTYPE_INT32:
+        case ITEMTYPE_BOOL: pValue = std::make_unique<JC_ItemValue>(0); break;
+        case ITEMTYPE_UINT32:
+        case ITEMTYPE_COMBO:
+        case ITEMTYPE_SPACE32: pValue = std::make_unique<JC_ItemValue>(DWORD(0)); break;
+        case ITEMTYPE_FLOAT: pValue = std::make_unique<JC_ItemValue>(0.0f); break;
+        case ITEMTYPE_STRING: pValue = std::make_unique<JC_ItemValue>(std::string()); break;
+        case ITEMTYPE_SPACE64: pValue = std::make_unique<JC_ItemValue>(ULONGLONG(0)); break;
+        case ITEMTYPE_VECTOR:
+            if (item.m_dwTypeEx == ITEMTYPE_FLOAT)
+                pValue = std::make_unique<JC_ItemValue>(JC_FloatArray());
+            else if (item.m_dwTypeEx == ITEMTYPE_STRING)
+                pValue = std::make_unique<JC_ItemValue>(JC_StringArray());
+            else if (JF_IsVectorElementType(item.m_dwTypeEx))
+                pValue = std::make_unique<JC_ItemValue>(JC_DWordArray());
+            break;
+        case ITEMTYPE_TEMPLATE:
+            pValue = std::make_unique<JC_ItemValue>(std::unique_ptr<JC_DataComponent>());
+            break;
+        default: return JE_COMPONENT_TYPE_UNKNOWN;
+        }
+        m_Values.push_back(std::move(pValue));
+    }
+    return ResetValues(dwNesting);
+}
+
+DWORD JC_DataComponent::ResetValues(DWORD dwNesting)
+{
+    if (m_pTemplate == nullptr)
+        return 0;
+    for (size_t i = 0; i < m_Values.size(); ++i) {
+        const JC_TemplateItem* pItem = m_pTemplate->GetPlainItemAt(static_cast<DWORD>(i));
+        if (pItem == nullptr || m_Values[i] == nullptr)
+            continue;
+        const DWORD dwResult = ResetValue(*pItem, *m_Values[i], dwNesting);
+        if (dwResult != 0)
+            return dwResult;
+    }
+    return 0;
+}
+
+DWORD JC_DataComponent::ResetValue(const JC_TemplateItem& item, JC_ItemValue& value, DWORD dwNesting)
+{
+    return std::visit(
+        [&](auto& holder) -> DWORD {
+            using T = std::decay_t<decltype(holder)>;
+            if constexpr (std::is_same_v<T, std::unique_ptr<JC_DataComponent>>) {
+                if (DefaultOf<DWORD>(item) == 0) {
+                    holder.reset();
+                    return 0;
+                }
+                return LayOutSubComponent(item, holder, dwNesting);
+            } else if constexpr (std::is_same_v<T, JC_DWordArray>) {
+                holder.assign(item.m_dwSecondBound, DefaultBits(item));
+            } else if constexpr (std::is_same_v<T, JC_FloatArray> || std::is_same_v<T, JC_StringArray>) {
+                holder.assign(item.m_dwSecondBound, DefaultOf<typename T::value_type>(item));
+            } else {
+                holder = DefaultOf<T>(item);
+            }
+            return 0;
+        },
+        value);
+}
+
+DWORD JC_DataComponent::LayOutSubComponent(const JC_TemplateItem& item, std::unique_ptr<JC_DataComponent>& pSub,
+                                           DWORD dwNesting) const
+{
+    if (dwNesting + 1 > MAX_NESTING)
+        return JE_COMPONENT_NESTED_TOO_DEEP;
+    JC_Template* pSubTemplate = nullptr;
+    const DWORD dwFound = m_pTemplateList->FindTemplateByID(item.m_dwTypeEx, pSubTemplate);
+    if (dwFound != 0)
+        return dwFound;
+    if (pSub == nullptr)
+        pSub = std::make_unique<JC_DataComponent>();
+    const DWORD dwResult = pSub->LayOut(m_pTemplateList, pSubTemplate, dwNesting + 1);
+    if (dwResult != 0)
+        pSub.reset();
+    return dwResult;
+}
+
+void JC_DataComponent::ReleaseValues()
+{
+    m_Values.clear();
+    m_pTemplateList = nullptr;
+    m_pTemplate = nullptr;
+}
+
+JC_ItemValue* JC_DataComponent::ValueOf(const JC_TemplateItem& item) const
+{
+    const JC_TemplateItem* pPlain =
+        item.IsRefer() ? static_cast<const JC_TemplateReferItem&>(item).m_pReferredItem : &item;
+    // An item of another template has no value here.
+    if (pPlain == nullptr || m_pTemplate == nullptr || pPlain->m_dwIndex >= m_Values.size()
+        || m_pTemplate->GetPlainItemAt(pPlain->m_dwIndex) != pPlain)
+        return nullptr;
+    return m_Values[pPlain->m_dwIndex].get();
+}
+
+DWORD JC_DataComponent::SetNumber32(const JC_TemplateItem& item, DWORD dwBits)
+{
+    JC_ItemValue* pValue = ValueOf(item);
+    if (pValue == nullptr)
+        return JE_COMPONENT_SET_NO_ITEM;
+    if (int* pInt = std::get_if<int>(pValue)) {
+        if (!item.IsWithinBounds(static_cast<int>(dwBits)))
+            return JE_COMPONENT_OUTSIDE_RANGE;
+        *pInt = static_cast<int>(dwBits);
+        return 0;
+    }
+    if (item.m_dwType != ITEMTYPE_COMBO && !item.IsWithinBounds(dwBits))
+        return JE_COMPONENT_OUTSIDE_RANGE;
+    if (!item.IsRefer()) {
+        DWORD* pDWord = std::get_if<DWORD>(pValue);
+        if (pDWord == nullptr)
+            return JE_COMPONENT_SET_NO_ITEM;
+        *pDWord = dwBits;
+        return 0;
+    }
+    const JC_TemplateReferItem& refer = static_cast<const JC_TemplateReferItem&>(item);
+    if (!refer.HasBits())
+        return JE_COMPONENT_SET_NO_ITEM;
+    const ULONGLONG ullMask = static_cast<ULONGLONG>(refer.GetMask()) << refer.m_dwFirstBound;
+    const ULONGLONG ullBits = static_cast<ULONGLONG>(dwBits & refer.GetMask()) << refer.m_dwFirstBound;
+    if (DWORD* pSpace = std::get_if<DWORD>(pValue))
+        *pSpace = static_cast<DWORD>((*pSpace & ~ullMask) | ullBits);
+    else if (ULONGLONG* pSpace64 = std::get_if<ULONGLONG>(pValue))
+        *pSpace64 = (*pSpace64 & ~ullMask) | ullBits;
+    return 0;
+}
+
+DWORD JC_DataComponent::SetVector(const JC_TemplateItem& item, JC_ValueIn value)
+{
+    JC_ItemValue* pValue = ValueOf(item);
+    // What the reader would refuse is refused here too, so every array set
+    // can be written and read back.
+    const auto fits = [&](const auto& elements, auto isWithin) -> DWORD {
+        if (elements.size() > item.m_dwFirstBound)
+            return JE_COMPONENT_INDEX_TOO_LARGE;
+        for (const auto& element : elements) {
+            if (!isWithin(element))
+                return JE_COMPONENT_OUTSIDE_RANGE;
+        }
+        return 0;
+    };
+    const auto assign = [&](const auto* pElements, auto isWithin, DWORD dwWrongVariable) -> DWORD {
+        using T = std::decay_t<decltype(*pElements)>;
+        T* pHolder = std::get_if<T>(pValue);
+        if (pElements == nullptr || pHolder == nullptr)
+            return dwWrongVariable;
+        const DWORD dwResult = fits(*pElements, isWithin);
+        if (dwResult == 0)
+            *pHolder = *pElements;
+        return dwResult;
+    };
+    switch (item.m_dwTypeEx) {
+    case ITEMTYPE_INT32:
+        return assign(InAs<JC_DWordArray>(value),
+                      [&](DWORD dwBits) { return item.IsWithinBounds(static_cast<int>(dwBits)); },
+                      JE_COMPONENT_SET_NOT_DWORD_ARRAY);
+    case ITEMTYPE_UINT32:
+        return assign(InAs<JC_DWordArray>(value), [&](DWORD dwBits) { return item.IsWithinBounds(dwBits); },
+                      JE_COMPONENT_SET_NOT_DWORD_ARRAY);
+    case ITEMTYPE_FLOAT:
+        return assign(InAs<JC_FloatArray>(value), [&](float fValue) { return item.IsWithinBounds(fValue); },
+                      JE_COMPONENT_SET_WRONG_VARIABLE);
+    case ITEMTYPE_STRING:
+        return assign(InAs<JC_StringArray>(value), [](const std::string&) { return true; },
+                      JE_COMPONENT_SET_NOT_STRING_ARRAY);
+    default:
+        return JE_COMPONENT_SET_ELEMENT_TYPE;
+    }
+}
+
+DWORD JC_DataComponent::SetSubComponent(const JC_TemplateItem& item, const JC_DataComponent* pSource)
+{
+    auto* pHolder = std::get_if<std::unique_ptr<JC_DataComponent>>(ValueOf(item));
+    if (pHolder == nullptr)
+        return JE_COMPONENT_SET_NO_ITEM;
+    if (pSource == nullptr) {
+        pHolder->reset();
+        return 0;
+    }
+    if (*pHolder == nullptr) {
+        const DWORD dwResult = LayOutSubComponent(item, *pHolder, 0);
+        if (dwResult != 0)
+            return dwResult;
+    }
+    return (*pHolder)->Copy(pSource, SAME_LAYOUT);
+}
+
+DWORD JC_DataComponent::SetElement(const JC_TemplateItem& item, DWORD dwIndex, JC_ValueIn value)
+{
+    JC_ItemValue* pValue = ValueOf(item);
+    const auto place = [&](auto& elements, const auto& element, const auto& def) -> DWORD {
+        if (dwIndex >= item.m_dwFirstBound)
+            return JE_COMPONENT_INDEX_TOO_LARGE;
+        // The default is the value of every new element.
+        if (dwIndex >= elements.size())
+            elements.resize(dwIndex + 1, def);
+        elements[dwIndex] = element;
+        return 0;
+    };
+    switch (item.m_dwTypeEx) {
+    case ITEMTYPE_INT32:
+    case ITEMTYPE_UINT32: {
+        DWORD dwBits = 0;
+        JC_DWordArray* pArray = std::get_if<JC_DWordArray>(pValue);
+        if (!ReadIn32(value, dwBits) || pArray == nullptr)
+            return JE_COMPONENT_SET_WRONG_VARIABLE;
+        const bool bWithin = item.m_dwTypeEx == ITEMTYPE_INT32 ? item.IsWithinBounds(static_cast<int>(dwBits))
+                                                                : item.IsWithinBounds(dwBits);
+        if (!bWithin)
+            return JE_COMPONENT_OUTSIDE_RANGE;
+        return place(*pArray, dwBits, DefaultBits(item));
+    }
+    case ITEMTYPE_FLOAT: {
+        const float* pFloat = InAs<float>(value);
+        JC_FloatArray* pArray = std::get_if<JC_FloatArray>(pValue);
+        if (pFloat == nullptr || pArray == nullptr)
+            return JE_COMPONENT_SET_WRONG_VARIABLE;
+        if (!item.IsWithinBounds(*pFloat))
+            return JE_COMPONENT_OUTSIDE_RANGE;
+        return place(*pArray, *pFloat, DefaultOf<float>(item));
+    }
+    case ITEMTYPE_STRING: {
+        const std::string* pText = InAs<std::string>(value);
+        JC_StringArray* pArray = std::get_if<JC_StringArray>(pValue);
+        if (pText == nullptr || pArray == nullptr)
+            return JE_COMPONENT_SET_WRONG_VARIABLE;
+        return place(*pArray, *pText, DefaultOf<std::string>(item));
+    }
+    default:
+        return JE_COMPONENT_SET_ELEMENT_TYPE;
+    }
+}
+
+bool JC_DataComponent::ReadNumber32(const JC_TemplateItem& item, DWORD& dwBits) const
+{
+    const JC_ItemValue* pValue = ValueOf(item);
+    if (pValue == nullptr)
+        return false;
+    if (item.IsRefer()) {
+        const JC_TemplateReferItem& refer = static_cast<const JC_TemplateReferItem&>(item);
+        if (!refer.HasBits())
+            return false;
+        ULONGLONG ullSpace = 0;
+        if (const DWORD* pSpace = std::get_if<DWORD>(pValue))
+            ullSpace = *pSpace;
+        else if (const ULONGLONG* pSpace64 = std::get_if<ULONGLONG>(pValue))
+            ullSpace = *pSpace64;
+        else
+            return false;
+        dwBits = static_cast<DWORD>(ullSpace >> refer.m_dwFirstBound) & refer.GetMask();
+        return true;
+    }
+    if (const int* pInt = std::get_if<int>(pValue)) {
+        dwBits = static_cast<DWORD>(*pInt);
+        return true;
+    }
+    if (const DWORD* pDWord = std::get_if<DWORD>(pValue)) {
+        dwBits = *pDWord;
+        return true;
+    }
+    return false;
+}
+
+DWORD JC_DataComponent::SetVectorText(const JC_TemplateItem& item, const std::string& strText)
+{
+    const size_t open = XF_FindChar(strText, '[');
+    const size_t close = open == std::string::npos ? open : XF_FindChar(strText, ']', open + 1);
+    if (close == std::string::npos)
+        return JE_COMPONENT_TEXT_NO_BRACKETS;
+    if (close == open + 1)
+        return JE_COMPONENT_TEXT_EMPTY_INDEX;
+    DWORD dwIndex = 0;
+    DWORD dwResult = JC_StrNumSwitch::StrToUInt(strText.substr(open + 1, close - open - 1), dwIndex);
+    if (dwResult != 0)
+        return dwResult;
+    const size_t comma = XF_FindChar(strText, ',', close + 1);
+    const std::string strValue = comma == std::string::npos ? std::string() : strText.substr(comma + 1);
+    switch (item.m_dwTypeEx) {
+    case ITEMTYPE_INT32:
+    case ITEMTYPE_UINT32: {
+        DWORD dwBits = 0;
+        dwResult = JC_StrNumSwitch::StrToUInt(strValue, dwBits);
+        return dwResult != 0 ? dwResult : SetElement(item, dwIndex, &dwBits);
+    }
+    case ITEMTYPE_FLOAT: {
+        float fValue = 0.0f;
+        dwResult = JC_StrNumSwitch::StrToFloat(strValue, fValue);
+        return dwResult != 0 ? dwResult : SetElement(item, dwIndex, &fValue);
+    }
+    case ITEMTYPE_STRING:
+        return SetElement(item, dwIndex, &strValue);
+    default:
+        return 0;
+    }
+}
+
+DWORD JC_DataComponent::SetComboText(const JC_TemplateItem& item, const std::string& strText)
+{
+    DWORD dwValue = 0;
+    if (strText.compare(0, 2, "DF") == 0) {
+        if (m_pTemplate->GetDefineValue(strText, dwValue) != 0)
+            return JE_COMPONENT_TEXT_NO_DEFINE;
+    } else {
+        const DWORD dwResult = JC_StrNumSwitch::StrToUInt(strText, dwValue);
+        if (dwResult != 0)
+            return dwResult;
+    }
+    return SetNumber32(item, dwValue);
+}
+
+DWORD JC_DataComponent::FormatValue(const JC_TemplateItem& item, DWORD dwIndex, std::string& strText,
+                                    DWORD dwRadix, bool bUseNumbers) const
+{
+    const DWORD dwUseRadix = IsRadix(dwRadix) ? dwRadix : item.GetFirstRadix();
+    const JC_ItemValue* pValue = ValueOf(item);
+    if (pValue == nullptr)
+        return JE_COMPONENT_FORMAT_NO_ITEM;
+    DWORD dwBits = 0;
+    switch (item.m_dwType) {
+    case ITEMTYPE_INT32:
+    case ITEMTYPE_UINT32:
+    case ITEMTYPE_SPACE32:
+    case ITEMTYPE_BOOL:
+    case ITEMTYPE_COMBO:
+        if (!ReadNumber32(item, dwBits))
+            return JE_COMPONENT_FORMAT_NO_ITEM;
+        if (item.m_dwType == ITEMTYPE_BOOL)
+            strText.assign(1, dwBits != 0 ? '1' : '0');
+        else if (item.m_dwType != ITEMTYPE_COMBO)
+            strText = FormatBits32(dwBits, item.m_dwType == ITEMTYPE_INT32, dwUseRadix);
+        else if (bUseNumbers)
+            strText = JC_StrNumSwitch::IntToHexStr(static_cast<int>(dwBits));
+        else if (!m_pTemplate->FindItemDefineName(item, dwBits, strText))
+            return JE_COMPONENT_FORMAT_NO_DEFINE;
+        return 0;
+    case ITEMTYPE_TEMPLATE:
+        return JE_COMPONENT_NOT_FOR_TYPE;
+    case ITEMTYPE_FLOAT:
+    case ITEMTYPE_STRING:
+    case ITEMTYPE_SPACE64:
+    case ITEMTYPE_VECTOR:
+        return std::visit(
+            [&](const auto& holder) -> DWORD {
+                using T = std::decay_t<decltype(holder)>;
+                if constexpr (std::is_same_v<T, float>) {
+                    strText = JC_StrNumSwitch::FloatToStr(holder);
+                } else if constexpr (std::is_same_v<T, std::string>) {
+                    strText = holder;
+                } else if constexpr (std::is_same_v<T, ULONGLONG>) {
+                    strText = FormatBits64(holder, dwUseRadix);
+                } else if constexpr (std::is_same_v<T, JC_DWordArray>) {
+                    if (dwIndex >= holder.size())
+                        return JE_COMPONENT_GET_INDEX_OUTSIDE;
+                    strText = FormatBits32(holder[dwIndex], item.m_dwTypeEx == ITEMTYPE_INT32, dwUseRadix);
+                } else if constexpr (std::is_same_v<T, JC_FloatArray>) {
+                    if (dwIndex >= holder.size())
+                        return JE_COMPONENT_GET_INDEX_OUTSIDE;
+                    strText = JC_StrNumSwitch::FloatToStr(holder[dwIndex]);
+                } else if constexpr (std::is_same_v<T, JC_StringArray>) {
+                    if (dwIndex >= holder.size())
+                        return JE_COMPONENT_GET_INDEX_OUTSIDE;
+                    strText = holder[dwIndex];
+                } else {
+                    return JE_COMPONENT_GET_TYPE_UNKNOWN;
+                }
+                return 0;
+            },
+            *pValue);
+    default:
+        return JE_COMPONENT_GET_TYPE_UNKNOWN;
+    }
+}
+
+DWORD JC_DataComponent::CopyValues(const JC_DataComponent& source)
+{
+    for (size_t i = 0; i < m_Values.size(); ++i) {
+        const JC_TemplateItem* pItem = m_pTemplate->GetPlainItemAt(static_cast<DWORD>(i));
+        if (pItem == nullptr)
+            return JE_COMPONENT_COPY_OTHER_TEMPLATE;
+        if (pItem->m_dwType == ITEMTYPE_VECTOR && !JF_IsVectorElementType(pItem->m_dwTypeEx))
+            return JE_COMPONENT_COPY_ELEMENT_TYPE;
+        if (i >= source.m_Values.size() || m_Values[i] == nullptr || source.m_Values[i] == nullptr)
+            return JE_COMPONENT_COPY_OTHER_TEMPLATE;
+        const JC_ItemValue& from = *source.m_Values[i];
+        const DWORD dwResult = std::visit(
+            [&](auto& holder) -> DWORD {
+                using T = std::decay_t<decltype(holder)>;
+                const T* pFrom = std::get_if<T>(&from);
+                if (pFrom == nullptr)
+                    return JE_COMPONENT_COPY_OTHER_TEMPLATE;
+                if constexpr (std::is_same_v<T, std::unique_ptr<JC_DataComponent>>)
+                    return SetSubComponent(*pItem, pFrom->get());
+                else
+                    holder = *pFrom;
+                return 0;
+            },
+            *m_Values[i]);
+        if (dwResult != 0)
+            return dwResult;
+    }
+    return 0;
+}
+
+DWORD JC_DataComponent::WriteItems(std::string& strFile, bool bSimplifyDefault, bool bSimplifyDefine) const
+{
+    for (DWORD i = 0; i < m_pTemplate->GetPlainItemCount(); ++i) {
+        const JC_TemplateItem& item = *m_pTemplate->GetPlainItemAt(i);
+        if (item.m_dwType == ITEMTYPE_VECTOR) {
+            const DWORD dwResult = WriteVector(strFile, item, bSimplifyDefault);
+            if (dwResult != 0)
+                return dwResult;
+            continue;
+        }
+        if (item.m_dwType == ITEMTYPE_TEMPLATE) {
+            const DWORD dwResult = WriteSubComponent(strFile, item, bSimplifyDefault, bSimplifyDefine);
+            if (dwResult != 0)
+                return dwResult;
+            continue;
+        }
+        if (bSimplifyDefault && IsItemDefault(item.m_strName, 0) == 1)
+            continue;
+        const bool bSpace = item.m_dwType == ITEMTYPE_SPACE32 || item.m_dwType == ITEMTYPE_SPACE64;
+        const DWORD dwRadix = bSpace && bSimplifyDefault ? 16 : item.GetSecondRadix();
+        std::string strText;
+        const DWORD dwResult = FormatValue(item, 0, strText, dwRadix, bSimplifyDefine);
+        if (dwResult != 0)
+            return dwResult;
+        if (!IsFaithfulText(strText) || !AppendLine(strFile, ItemLine(item.m_strName, strText)))
+            return JE_COMPONENT_WRITE_UNFAITHFUL;
+    }
+    return 0;
+}
+
+DWORD JC_DataComponent::WriteVector(std::string& strFile, const JC_TemplateItem& item, bool bSimplifyDefault) const
+{
+    const JC_ItemValue* pValue = ValueOf(item);
+    if (pValue == nullptr)
+        return JE_COMPONENT_COPY_ELEMENT_TYPE;
+    const DWORD dwRadix = item.GetFirstRadix();
+    if (const JC_DWordArray* pArray = std::get_if<JC_DWordArray>(pValue)) {
+        const bool bSigned = item.m_dwTypeEx == ITEMTYPE_INT32;
+        return WriteElements(strFile, item, *pArray, DefaultBits(item), bSimplifyDefault,
+                             [&](DWORD dwBits, std::string& strText) {
+                                 strText = FormatBits32(dwBits, bSigned, dwRadix);
+                                 return true;
+                             });
+    }
+    if (const JC_FloatArray* pArray = std::get_if<JC_FloatArray>(pValue)) {
+        return WriteElements(strFile, item, *pArray, DefaultOf<float>(item), bSimplifyDefault,
+                             [](float fValue, std::string& strText) {
+                                 strText = JC_StrNumSwitch::FloatToStr(fValue);
+                                 return true;
+                             });
+    }
+    if (const JC_StringArray* pArray = std::get_if<JC_StringArray>(pValue)) {
+        return WriteElements(strFile, item, *pArray, DefaultOf<std::string>(item), bSimplifyDefault,
+                             [](const std::string& strElement, std::string& strText) {
+                                 strText = strElement;
+                                 return IsFaithfulText(strElement);
+                             });
+    }
+    return JE_COMPONENT_COPY_ELEMENT_TYPE;
+}
+
+DWORD JC_DataComponent::WriteSubComponent(std::string& strFile, const JC_TemplateItem& item, bool bSimplifyDefault,
+                                          bool bSimplifyDefine) const
+{
+    const auto* pHolder = std::get_if<std::unique_ptr<JC_DataComponent>>(ValueOf(item));
+    const JC_DataComponent* pSub = pHolder != nullptr ? pHolder->get() : nullptr;
+    if (pSub == nullptr || pSub->HasNoLayout()) {
+        if (!AppendLine(strFile, ItemLine(item.m_strName, "NULL")))
+            return JE_COMPONENT_WRITE_UNFAITHFUL;
+        return 0;
+    }
+    if (!AppendLine(strFile, ItemLine("@StartSub", item.m_strName)))
+        return JE_COMPONENT_WRITE_UNFAITHFUL;
+    const DWORD dwResult = pSub->WriteItems(strFile, bSimplifyDefault, bSimplifyDefine);
+    if (dwResult != 0)
+        return dwResult;
+    if (!bSimplifyDefault)
+        strFile += "\r\n\r\n";
+    return AppendLine(strFile, ItemLine("@EndSub", item.m_strName)) ? 0 : JE_COMPONENT_WRITE_UNFAITHFUL;
+}

@@ -1,0 +1,150 @@
+#include "TemplateSystem/JC_DataFile.h"
+
+#include "TemplateSystem/JC_DataFileParser.h"
+#include "TemplateSystem/JC_DebugLog.h"
+
+namespace {
+
+const char* const s_szSourceFile = "TemplateSystem\\JC_DataFile.cpp";
+
+void LogFailure(int iSourceLine, const std::string& strSource, DWORD dwLine, DWORD dwResult)
+{
+    gp_DebugInfoObj->PrintAt(s_szSourceFile, iSourceLine, " LoadDataFile Fail. \r\n File:%s BreakLine:%u Code:0x%08x ",
+                             strSource.c_str(), static_cast<unsigned>(dwLine), static_cast<unsigned>(dwResult));
+}
+
+} // namespace
+
+DWORD JC_DataFile::Initiation(const JC_TemplateList* pTemplateList)
+{
+    m_bInitiated = false;
+    if (pTemplateList == nullptr)
+        return JE_DATAFILE_NULL_LIST;
+    m_pTemplateList = pTemplateList;
+    m_bInitiated = true;
+    return 0;
+}
+
+DWORD JC_DataFile::SetDistributeType(DWORD dwType)
+{
+    if (dwType != 1 && dwType != 2)
+        return JE_DATAFILE_BAD_DISTRIBUTE;
+    m_dwDistributeType = dwType;
+    return 0;
+}
+
+DWORD JC_DataFile::LoadDataFile(const std::string& strPath, JC_DataComponentMaker*& pManager, DWORD& dwLine,
+                                JI_DataFileProgress* pProgress)
+{
+    dwLine = 0;
+    if (!m_bInitiated)
+        return JE_DATAFILE_NOT_INITIATED;
+    if (pManager != nullptr)
+        return JE_DATAFILE_MANAGER_SET;
+    std::vector<BYTE> text;
+    DWORD dwResult = ReadText(strPath, text);
+    if (dwResult == 0)
+        dwResult = Parse(reinterpret_cast<const char*>(text.data()), static_cast<DWORD>(text.size()), pManager,
+                         dwLine, pProgress);
+    if (dwResult != 0)
+        LogFailure(__LINE__, strPath, dwLine, dwResult);
+    return dwResult;
+}
+
+DWORD JC_DataFile::LoadDataMemory(const BYTE* pData, DWORD dwSize, JC_DataComponentMaker*& pManager,
+                                  DWORD& dwLine, JI_DataFileProgress* pProgress)
+{
+    dwLine = 0;
+    if (!m_bInitiated)
+        return JE_DATAFILE_MEMORY_NOT_INITIATED;
+    if (pManager != nullptr)
+        return JE_DATAFILE_MEMORY_MANAGER_SET;
+    std::vector<BYTE> text;
+    DWORD dwResult = DecodeText(pData, dwSize, text);
+    if (dwResult == 0)
+        dwResult = Parse(reinterpret_cast<const char*>(text.data()), static_cast<DWORD>(text.size()), pManager,
+                         dwLine, pProgress);
+    if (dwResult != 0)
+        LogFailure(__LINE__, "(memory)", dwLine, dwResult);
+    return dwResult;
+}
+
+DWORD JC_DataFile::Parse(const char* pData, DWORD dwSize, JC_DataComponentMaker*& pManager, DWORD& dwLine,
+                         JI_DataFileProgress* pProgress)
+{
+    dwLine = 0;
+    if (pData == nullptr)
+        return JE_DATAFILE_NO_DATA;
+    if (dwSize == 0)
+        return JE_DATAFILE_DATA_EMPTY;
+    if (!m_bInitiated)
+        return JE_DATAFILE_MEMORY_NOT_INITIATED;
+    if (pManager != nullptr)
+        return JE_DATAFILE_MEMORY_MANAGER_SET;
+    return JC_DataFileParser(*this, pData, dwSize, pProgress).Run(pManager, dwLine);
+}
+
+DWORD JC_DataFile::CreateManager(DWORD dwType, JC_DataComponentMaker*& pManager)
+{
+    if (pManager != nullptr)
+        return JE_DATAFILE_CREATE_MANAGER_SET;
+    std::unique_ptr<JC_DataComponentMaker> pNew;
+    if (dwType == JC_DataComponentMaker::DISTRIBUTE_ARRAY)
+        pNew = std::make_unique<JC_DataArrayManager>();
+    else if (dwType == JC_DataComponentMaker::DISTRIBUTE_TREE)
+        pNew = std::make_unique<JC_DataTreeManager>();
+    else
+        return JE_DATAFILE_CREATE_BAD_TYPE;
+    const DWORD dwResult = pNew->Reset();
+    if (dwResult != 0)
+        return dwResult;
+    pManager = pNew.release();
+    return 0;
+}
+
+DWORD JC_DataFile::DeleteManager(JC_DataComponentMaker*& pManager)
+{
+    delete pManager;
+    pManager = nullptr;
+    return 0;
+}
+
+DWORD JC_DataFile::GetDistributeType() const
+{
+    return m_dwDistributeType;
+}
+
+const JC_TemplateList* JC_DataFile::GetTemplateList() const
+{
+    return m_pTemplateList;
+}
+
+DWORD JC_DataFile::ReadText(const std::string& strPath, std::vector<BYTE>& text)
+{
+    JC_TextCodec::MakeHeader(m_Header);
+    DWORD dwLength = 0;
+    DWORD dwResult = JC_TextCodec::ReadAndDecode(m_Header, strPath, nullptr, dwLength);
+    if (dwResult != 0 && dwResult != JE_CODEC_NEED_BUFFER)
+        return dwResult;
+    if (dwLength == 0)
+        return JE_DATAFILE_EMPTY_FILE;
+    text.resize(dwLength);
+    dwResult = JC_TextCodec::ReadAndDecode(m_Header, strPath, text.data(), dwLength);
+    text.resize(dwLength);
+    return dwResult;
+}
+
+DWORD JC_DataFile::DecodeText(const BYTE* pData, DWORD dwSize, std::vector<BYTE>& text)
+{
+    JC_TextCodec::MakeHeader(m_Header);
+    DWORD dwLength = 0;
+    DWORD dwResult = JC_TextCodec::Decode(m_Header, pData, dwSize, nullptr, dwLength);
+    if (dwResult != 0 && dwResult != JE_CODEC_NEED_BUFFER)
+        return dwResult;
+    if (dwLength == 0)
+        return JE_DATAFILE_MEMORY_EMPTY;
+    text.resize(dwLength);
+    dwResult = JC_TextCodec::Decode(m_Header, pData, dwSize, text.data(), dwLength);
+    text.resize(dwLength);
+    return dwResult;
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "TemplateSystem/JC_DataFile.h"
+#include "TemplateSystem/JC_TextSplitter.h"
+
+#include <optional>
+
+// One parse of a data file's text: the head, then the blocks of the
+// components, into a new component manager of the file's distribution.
+class JC_DataFileParser
+{
+public:
+    JC_DataFileParser(JC_DataFile& dataFile, const char* pData, DWORD dwSize, JI_DataFileProgress* pProgress);
+
+    // Hands the manager out only when the text was read up to "[FileEnd]".
+    DWORD Run(JC_DataComponentMaker*& pManager, DWORD& dwLine);
+
+private:
+    // Where the head or a block stands; the numbers the file format gives.
+    enum HeadState : DWORD
+    {
+        HEAD_FILE = 0,
+        HEAD_HEAD = 2,
+        HEAD_END = 3,
+        HEAD_VERSION = 4,
+        HEAD_DISTRIBUTE = 5,
+        HEAD_TEMPLATES = 6,
+        HEAD_SIMPLIFY_DEFAULT = 8,
+        HEAD_SIMPLIFY_DEFINE = 9,
+        HEAD_DONE = 100,
+    };
+    enum BlockState : DWORD
+    {
+        BLOCK_START = 10,
+        BLOCK_ITEMS = 11,
+        BLOCK_SUB_ITEMS = 13,
+        BLOCK_TEMPLATE = 14,
+        BLOCK_ORDER = 15,
+    };
+    struct JS_DataBlockState
+    {
+        DWORD dwState = BLOCK_START;
+        const JC_Template* pTemplate = nullptr;
+        JC_DataComponent* pComponent = nullptr;
+    };
+
+    DWORD ReadHeadLine(const std::string& strLine);
+    DWORD StartBody();
+    DWORD FinishBody(JC_DataComponentMaker*& pManager);
+    DWORD ReadBodyLine(const std::string& strLine);
+    DWORD ReadBlockTemplate(const std::string& strLine);
+    DWORD ReadBlockOrder(const std::string& strLine);
+    DWORD StartSubBlock(const std::string& strLine);
+    void EndSubBlock();
+    DWORD ReadItemLine(const std::string& strLine);
+    // The TREE nodes an order would add; a parse makes no more than its
+    // bytes allow.
+    DWORD CountMissingNodes(const JC_DataOrder& order) const;
+
+    JC_DataFile& m_DataFile;
+    const char* const m_pData;
+    const DWORD m_dwSize;
+    JI_DataFileProgress* const m_pProgress;
+    JC_TextSplitter m_TextSplitter;
+
+    DWORD m_dwHeadState = HEAD_FILE;
+    DWORD m_dwDistributeType = 0;
+    std::vector<DWORD> m_TemplateIDs;
+    std::string m_strSortItem;
+    std::unique_ptr<JC_DataComponentMaker> m_pManagerObj;
+    std::optional<JS_DataBlockState> m_Block;
+    std::vector<JS_DataBlockState> m_SavedBlocks;
+    DWORD m_dwNodesMade = 0;
+};

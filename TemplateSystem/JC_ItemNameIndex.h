@@ -1,0 +1,31 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+constexpr DWORD JE_NAMEINDEX_NAME_PRESENT = 0x88124013;
+constexpr DWORD JE_NAMEINDEX_NAME_ABSENT = 0x88124023;
+constexpr DWORD JE_NAMEINDEX_DUMP_FAILED = 0x88124031;
+
+// A template's item names, sorted, each with the item's index in its list
+// and whether it is a refer item.
+class JC_ItemNameIndex
+{
+public:
+    virtual ~JC_ItemNameIndex() = default;
+
+    // Empties the index and makes room for dwSize names.
+    virtual void Reserve(DWORD dwSize);
+    virtual void Clear();
+    virtual DWORD AddName(const std::string& strName, DWORD dwIndex, bool bRefer);
+    virtual DWORD FindName(const std::string& strName, DWORD& dwIndex, bool& bRefer) const;
+    // Writes every entry, in name order, to a text file for reading by eye.
+    virtual DWORD DumpNames(const std::string& strPath) const;
+
+private:
+    std::vector<std::string> m_Names;
+    std::vector<DWORD> m_Indexes;
+    std::vector<bool> m_ReferFlags;
+};

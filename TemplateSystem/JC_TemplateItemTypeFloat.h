@@ -1,0 +1,15 @@
+#pragma once
+
+#include "TemplateSystem/JC_TemplateItemType.h"
+
+constexpr DWORD JE_FLOAT_BAD_RANGE = 0x88129301;
+constexpr DWORD JE_FLOAT_DEFAULT_NOT_NUMBER = 0x88129311;
+constexpr DWORD JE_FLOAT_DEFAULT_OUTSIDE = 0x88129312;
+
+// FLOAT: a 32-bit real number within its range.
+class JC_TemplateItemTypeFloat : public JC_TemplateItemType
+{
+public:
+    DWORD ParseMinMax(const std::string* pText, const JC_Template& tmpl, JC_TemplateItem& item) const override;
+    DWORD ParseDefault(const std::string* pText, const JC_Template& tmpl, JC_TemplateItem& item) const override;
+};
