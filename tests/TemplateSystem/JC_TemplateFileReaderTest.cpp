@@ -66,7 +66,7 @@ T Get(const JS_ItemConstant& constant)
 TEST(JC_TemplateFileReader, LoadsEveryItemTypeWithItsRules)
 {
     TemplateFixture fixture;
-    ASSERT_EQ(fixture.m_Templates.GetCount(), 3u);
+    ASSERT_EQ(fixture.m_Templates.GetCount(), 4u);
     const JC_Template& person = fixture.Template(0x10);
     EXPECT_EQ(person.GetVersion(), 0x80000u);
     EXPECT_EQ(person.GetTemplateName(), "人物");

@@ -71,7 +71,15 @@ inline const char* const g_szGemTemplate =
     "@Name \"名字\" @Type \"STRING\" @TypeEx \"\" @Radix \",\" @MinMax \"\" @Default \"\"\r\n"
     "[FileEnd]\r\n";
 
-// The folder with the three templates and the define file; its path ends
+// A chain of nodes of any length, each holding the next.
+inline const char* const g_szNodeTemplate =
+    "[File]\r\n[Head]\r\n@Version \"H00080000\"\r\n@TemplateID \"H00000050\"\r\n@TemplateName \"\"\r\n"
+    "@TemplateExplain \"\"\r\n[HeadEnd]\r\n"
+    "@Name \"ID\" @Type \"UINT32\" @TypeEx \"\" @Radix \",\" @MinMax \"\" @Default \"0\"\r\n"
+    "@Name \"Next\" @Type \"Template\" @TypeEx \"H00000050\" @Radix \",\" @MinMax \"\" @Default \"0\"\r\n"
+    "[FileEnd]\r\n";
+
+// The folder with the four templates and the define file; its path ends
 // with its separator, as the readers expect.
 class TemplateFixture
 {
@@ -82,6 +90,7 @@ public:
         WriteTestFile(m_Folder.File("Person.temp"), g_szPersonTemplate);
         WriteTestFile(m_Folder.File("Weapon.temp"), g_szWeaponTemplate);
         WriteTestFile(m_Folder.File("Gem.temp"), g_szGemTemplate);
+        WriteTestFile(m_Folder.File("Node.temp"), g_szNodeTemplate);
         EXPECT_EQ(m_Reader.Initiation(), 0u);
         DWORD dwLine = 0;
         EXPECT_EQ(m_Reader.LoadTemplateFolder(Folder(), &m_Templates, nullptr, dwLine), 0u) << "line " << dwLine;
