@@ -187,8 +187,9 @@ DWORD JC_DataArrayManager::WriteDataFile(const std::string& strPath, bool bSimpl
         components.push_back(m_ComponentObjs[i].get());
         orderTexts.push_back(strOrder);
     }
-    return WriteBlocks(strPath, bSimplifyDefault, bSimplifyDefine, components, orderTexts,
-                       JE_ARRAY_FILE_NOT_WRITTEN);
+    std::string strFile;
+    const DWORD dwResult = ComposeFile(bSimplifyDefault, bSimplifyDefine, components, orderTexts, strFile);
+    return dwResult != 0 ? dwResult : WriteFile(strPath, strFile, JE_ARRAY_FILE_NOT_WRITTEN);
 }
 
 DWORD JC_DataArrayManager::BuildKeyedIndex()

@@ -127,11 +127,11 @@ void JC_DataComponentMaker::ForgetComponent(const JC_DataComponent* pComponent)
         m_KeyedIndex.RemoveComponent(pComponent);
 }
 
-DWORD JC_DataComponentMaker::WriteBlocks(const std::string& strPath, bool bSimplifyDefault, bool bSimplifyDefine,
+DWORD JC_DataComponentMaker::ComposeFile(bool bSimplifyDefault, bool bSimplifyDefine,
                                          const std::vector<const JC_DataComponent*>& components,
-                                         const std::vector<std::string>& orderTexts, DWORD dwCannotWrite) const
+                                         const std::vector<std::string>& orderTexts, std::string& strFile) const
 {
-    std::string strFile = HeadText(bSimplifyDefault, bSimplifyDefine);
+    strFile = HeadText(bSimplifyDefault, bSimplifyDefine);
     for (size_t i = 0; i < components.size(); ++i) {
         const DWORD dwResult =
             components[i]->WriteComponent(strFile, false, orderTexts[i], bSimplifyDefault, bSimplifyDefine);
@@ -139,6 +139,11 @@ DWORD JC_DataComponentMaker::WriteBlocks(const std::string& strPath, bool bSimpl
             return dwResult;
     }
     strFile += "[FileEnd]\r\n";
+    return 0;
+}
+
+DWORD JC_DataComponentMaker::WriteFile(const std::string& strPath, const std::string& strFile, DWORD dwCannotWrite)
+{
     return JF_WriteFile(strPath, strFile) ? 0 : dwCannotWrite;
 }
 

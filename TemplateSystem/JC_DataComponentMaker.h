@@ -71,11 +71,13 @@ protected:
     // Takes a component the manager is about to delete out of the keyed
     // index, which must never hand out a deleted one.
     void ForgetComponent(const JC_DataComponent* pComponent);
-    // Writes the file: the head, then the block of each component with its
-    // order text; dwCannotWrite when the file cannot be written.
-    DWORD WriteBlocks(const std::string& strPath, bool bSimplifyDefault, bool bSimplifyDefine,
+    // The text of a data file: the head, then the block of each component
+    // with its order text.
+    DWORD ComposeFile(bool bSimplifyDefault, bool bSimplifyDefine,
                       const std::vector<const JC_DataComponent*>& components,
-                      const std::vector<std::string>& orderTexts, DWORD dwCannotWrite) const;
+                      const std::vector<std::string>& orderTexts, std::string& strFile) const;
+    // dwCannotWrite when the file cannot be written.
+    static DWORD WriteFile(const std::string& strPath, const std::string& strFile, DWORD dwCannotWrite);
 
 private:
     std::string HeadText(bool bSimplifyDefault, bool bSimplifyDefine) const;

@@ -8,8 +8,6 @@ namespace {
 
 // The head must be complete within this many lines.
 constexpr DWORD MAX_HEAD_LINES = 150;
-// TREE nodes a parse may make beyond one per byte of its text.
-constexpr DWORD BASE_NODE_BUDGET = 65536;
 constexpr DWORD MIN_VERSION = 0x00080000;
 constexpr DWORD MAX_VERSION = 0x0008FFFF;
 
@@ -287,7 +285,7 @@ DWORD JC_DataFileParser::ReadBlockOrder(const std::string& strLine)
     if (m_pManagerObj->ParseOrder(strValue, order) != 0)
         return JE_DATAFILE_ORDER_REFUSED;
     const DWORD dwMissing = CountMissingNodes(order);
-    if (dwMissing > BASE_NODE_BUDGET + m_dwSize - m_dwNodesMade)
+    if (!JC_DataTreeManager::IsWithinNodeBudget(m_dwNodesMade + dwMissing, m_dwSize))
         return JE_DATAFILE_NO_COMPONENT;
     m_dwNodesMade += dwMissing;
     JC_DataComponent* pComponent = nullptr;

@@ -200,7 +200,15 @@ DWORD JC_DataTreeManager::WriteDataFile(const std::string& strPath, bool bSimpli
         components.push_back(nodes[i]);
         orderTexts.push_back(texts[i]);
     }
-    return WriteBlocks(strPath, bSimplifyDefault, bSimplifyDefine, components, orderTexts, JE_TREE_FILE_NOT_WRITTEN);
+    std::string strFile;
+    const DWORD dwResult = ComposeFile(bSimplifyDefault, bSimplifyDefine, components, orderTexts, strFile);
+    if (dwResult != 0)
+        return dwResult;
+    // The reader makes no more nodes than its text allows; a tree it could not
+    // read back is not written.
+    if (!IsWithinNodeBudget(static_cast<DWORD>(nodes.size()), strFile.size()))
+        return JE_TREE_TOO_MANY_NODES;
+    return WriteFile(strPath, strFile, JE_TREE_FILE_NOT_WRITTEN);
 }
 
 DWORD JC_DataTreeManager::BuildKeyedIndex()
@@ -397,6 +405,11 @@ void JC_DataTreeManager::RemoveAllNodes()
     GetKeyedIndex().RemoveAll();
     while (m_pFirstTop != nullptr)
         RemoveNode(m_pFirstTop);
+}
+
+bool JC_DataTreeManager::IsWithinNodeBudget(DWORD dwNodes, size_t textSize)
+{
+    return dwNodes <= NODE_ALLOWANCE || dwNodes - NODE_ALLOWANCE <= textSize;
 }
 
 bool JC_DataTreeManager::IsTop(const JC_DataComponent* pParent)

@@ -19,6 +19,8 @@ constexpr DWORD JE_TREE_ORDER_ENTRIES = 0x88137144;
 constexpr DWORD JE_TREE_INDEX_TOO_LARGE = 0x88137145;
 constexpr DWORD JE_TREE_EMPTY_ORDER = 0x88137146;
 constexpr DWORD JE_TREE_FILE_NOT_WRITTEN = 0x881371A1;
+// More nodes than a data file of the tree's size may make when it is read.
+constexpr DWORD JE_TREE_TOO_MANY_NODES = 0x881371A5;
 
 // The platform's tree-view markers: the top level as a parent, and the
 // places InsertNode puts a node.
@@ -35,6 +37,10 @@ class JC_DataTreeManager : public JC_DataComponentMaker
 public:
     static constexpr DWORD MAX_DEPTH = 127;
     static constexpr DWORD MAX_CHILD_INDEX = 5119;
+    // The nodes a data file may make: this many, and one more for each byte
+    // of its text, so a short file cannot make millions of nodes.
+    static constexpr DWORD NODE_ALLOWANCE = 65536;
+    static bool IsWithinNodeBudget(DWORD dwNodes, size_t textSize);
 
     JC_DataTreeManager();
     ~JC_DataTreeManager() override;

@@ -241,6 +241,12 @@ TEST_F(DataFile, TreeOrdersTheReaderRefusesFailBeforeTheFile)
     EXPECT_EQ(tree.WriteDataFile(strPath, false, false), JE_COMPONENT_WRITE_NO_ORDER);
     EXPECT_EQ(ReadTestFile(strPath), "old");
     tree.RemoveNode(pFar);
+    // More nodes than its text lets the reader make.
+    for (int i = 0; i < 70000; ++i)
+        tree.InsertNode(nullptr, pNode, JM_TREE_LAST);
+    EXPECT_EQ(tree.WriteDataFile(strPath, false, false), JE_TREE_TOO_MANY_NODES);
+    EXPECT_EQ(ReadTestFile(strPath), "old");
+    tree.RemoveNode(pNode);
     // A read-only file is replaced all the same.
     SetFileAttributesA(strPath.c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(tree.WriteDataFile(strPath, true, false), 0u);
