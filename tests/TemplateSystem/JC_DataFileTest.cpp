@@ -62,7 +62,8 @@ protected:
 
     // Fills a manager with persons: vectors ending in defaults, a vector
     // below its smallest count, nested weapons and gems, Big5 texts with
-    // double quotes and a trail byte that reads as '@'.
+    // double quotes and trail bytes that read as '@' and '[', so a byte-wise
+    // search would see "@End" and "[FileEnd]".
     void FillManager(DWORD dwDistribute)
     {
         ASSERT_EQ(m_Fixture.m_DataFile.CreateManager(dwDistribute, m_pManager), 0u);
@@ -83,7 +84,7 @@ protected:
             pPersonData->SetItemValue("ID", &dwID);
         }
         JC_DataComponent& first = *At(orders[0]);
-        const std::string strName = "許\"功\"一End @End [HeadEnd] 蓋";
+        const std::string strName = "許\"功\"一End 久FileEnd] [HeadEnd] 蓋";
         const int iHP = -5;
         const JC_DWordArray skills{7, 3, 7, 7};
         const JC_StringArray noTitles;
@@ -145,7 +146,7 @@ TEST_F(DataFile, WriteReadWriteGivesTheSameBytesInEveryForm)
                 EXPECT_EQ(WithoutDate(ReadTestFile(strSecond)), WithoutDate(strText));
 
                 const JC_DataOrder first{0, 0};
-                EXPECT_EQ(Text(first, "名字"), "許\"功\"一End @End [HeadEnd] 蓋");
+                EXPECT_EQ(Text(first, "名字"), "許\"功\"一End 久FileEnd] [HeadEnd] 蓋");
                 EXPECT_EQ(Text(first, "Skills[3]"), "H7");
                 EXPECT_EQ(Text(first, "稱號[0]"), "無");
                 EXPECT_EQ(Text(first, "Rates[2]"), "F0.500000");
