@@ -227,6 +227,10 @@ DWORD JC_DataComponent::GetValueSlot(DWORD dwIndex, JC_ItemValue** ppValue, cons
 
 DWORD JC_DataComponent::SetValueSlot(DWORD dwIndex, std::unique_ptr<JC_ItemValue> pValue)
 {
+    // An entry only for an item of the template: the array never grows
+    // without bound.
+    if (m_pTemplate == nullptr || dwIndex >= m_pTemplate->GetPlainItemCount())
+        return JE_COMPONENT_SLOT_OUTSIDE;
     if (dwIndex >= m_Values.size())
         m_Values.resize(dwIndex + 1);
     m_Values[dwIndex] = std::move(pValue);

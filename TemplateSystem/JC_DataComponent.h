@@ -89,6 +89,7 @@ public:
     // there is no template or no such item.
     int GetItemIndex(const std::string& strName) const;
     DWORD GetValueSlot(DWORD dwIndex, JC_ItemValue** ppValue, const JC_TemplateItem** ppItem);
+    // Only for the index of a plain item of the template.
     DWORD SetValueSlot(DWORD dwIndex, std::unique_ptr<JC_ItemValue> pValue);
     // The text of the template's edit-show item; empty without one.
     DWORD FormatEditShowValue(std::string& strText) const;

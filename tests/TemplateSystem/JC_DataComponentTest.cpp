@@ -60,6 +60,16 @@ TEST_F(DataComponent, StartsFromTheDefaults)
     EXPECT_EQ(strShow, "0");
     EXPECT_EQ(m_Person.GetItemIndex("Rank"), 1);
     EXPECT_EQ(m_Person.GetItemIndex("none"), -1);
+
+    JC_ItemValue* pValue = nullptr;
+    const JC_TemplateItem* pItem = nullptr;
+    EXPECT_EQ(m_Person.GetValueSlot(2, &pValue, &pItem), 0u);
+    EXPECT_EQ(pItem->m_strName, "HP");
+    EXPECT_EQ(std::get<int>(*pValue), 50);
+    EXPECT_EQ(m_Person.GetValueSlot(14, &pValue, &pItem), JE_COMPONENT_SLOT_OUTSIDE);
+    EXPECT_EQ(m_Person.SetValueSlot(2, std::make_unique<JC_ItemValue>(60)), 0u);
+    EXPECT_EQ(Text("HP"), "60");
+    EXPECT_EQ(m_Person.SetValueSlot(4000000000u, nullptr), JE_COMPONENT_SLOT_OUTSIDE);
 }
 
 TEST_F(DataComponent, ALayoutByTheSameTemplateOnlyResets)
