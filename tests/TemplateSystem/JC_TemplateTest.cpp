@@ -14,6 +14,14 @@ std::unique_ptr<JC_TemplateItem> PlainItem(const std::string& strName, DWORD dwT
     return pItem;
 }
 
+// "I" and the number.
+std::string Numbered(int i)
+{
+    std::string strName(1, 'I');
+    strName += std::to_string(i);
+    return strName;
+}
+
 JC_Template* MakeTemplate(DWORD dwTemplateID, std::initializer_list<std::pair<const char*, DWORD>> items)
 {
     auto* pTemplate = new JC_Template();
@@ -86,7 +94,7 @@ TEST(JC_Template, HoldsAtMost512Items)
     JC_Template tmpl;
     int iIndex = -1;
     for (int i = 0; i < 511; ++i)
-        ASSERT_EQ(tmpl.AddItem(PlainItem("I" + std::to_string(i), ITEMTYPE_INT32), iIndex), 0u);
+        ASSERT_EQ(tmpl.AddItem(PlainItem(Numbered(i), ITEMTYPE_INT32), iIndex), 0u);
     EXPECT_EQ(tmpl.AddItem(PlainItem("last", ITEMTYPE_INT32), iIndex), 0u);
     EXPECT_EQ(iIndex, 511);
     EXPECT_EQ(tmpl.AddItem(PlainItem("more", ITEMTYPE_INT32), iIndex), JE_TEMPLATE_TOO_MANY_ITEMS);
@@ -171,7 +179,7 @@ TEST(JC_TemplateList, TemplatesOf512ItemsAreNoSortCandidates)
     JC_Template* pFull = MakeTemplate(1, {{"ID", ITEMTYPE_UINT32}});
     int iIndex = -1;
     for (int i = 1; i < 512; ++i)
-        pFull->AddItem(PlainItem("I" + std::to_string(i), ITEMTYPE_INT32), iIndex);
+        pFull->AddItem(PlainItem(Numbered(i), ITEMTYPE_INT32), iIndex);
     list.AddTemplate(pFull, true);
     JC_Template* pSmallest = nullptr;
     list.GetSmallestTemplate(pSmallest, iIndex);
