@@ -6,7 +6,7 @@
 #include "TemplateSystem/JC_FileLister.h"
 #include "TemplateSystem/JC_LineReader.h"
 #include "TemplateSystem/JC_StrNumSwitch.h"
-#include "TemplateSystem/JC_TemplateItemType.h"
+#include "TemplateSystem/JF_ItemTypeHandler.h"
 
 namespace {
 

@@ -49,6 +49,3 @@ protected:
     static DWORD ReadFloatDefault(const std::string* pText, DWORD dwNotNumber, DWORD dwOutside,
                                   JC_TemplateItem& item);
 };
-
-// The handler of an item type number; null for a number that names none.
-const JC_TemplateItemType* JF_GetItemTypeHandler(DWORD dwType);

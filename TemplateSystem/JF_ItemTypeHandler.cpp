@@ -1,3 +1,5 @@
+#include "TemplateSystem/JF_ItemTypeHandler.h"
+
 #include "TemplateSystem/JC_TemplateItemTypeBool.h"
 #include "TemplateSystem/JC_TemplateItemTypeCombo.h"
 #include "TemplateSystem/JC_TemplateItemTypeFloat.h"
