@@ -84,6 +84,18 @@ void FiniManager(T*& pManager, const char* szCall, int iLine)
     pManager = nullptr;
 }
 
+// Reports a manager's failed Init; the manager is kept and start-up goes on.
+void ReportInitFailure(HRESULT hr, const char* szCall, int iLine)
+{
+    if (hr != S_OK)
+        XF_ReportError(s_szSourceFile, iLine, XF_FormatText("( %s ) failed , hr = %x ", szCall, static_cast<unsigned>(hr)));
+}
+
+DWORD CacheSize(const XC_TextNode* pTNode)
+{
+    return pTNode->GetDword("dwCache", 0);
+}
+
 } // namespace
 
 XC_MyD3DApplication::XC_MyD3DApplication()
@@ -366,48 +378,36 @@ HRESULT XC_MyD3DApplication::InitSoundManager(XC_TextNode* pTNode)
     if (FAILED(hr))
         XM_REPORT_FAILED_HR("pSoundManager->Init( m_hWnd , strWavePath )", hr);
     g_pMusicManager = pSoundManager;
-    pSoundManager->SetCacheSize(pTNode->GetDword("dwCache", 0));
+    pSoundManager->SetCacheSize(CacheSize(pTNode));
     return S_OK;
 }
 
 HRESULT XC_MyD3DApplication::InitTextureManager(XC_TextNode* pTNode)
 {
     g_pTextureManager = new XC_TextureManager;
-    XI_PackFile* pPackFile = GetPackFileFromNode(pTNode);
-    if (pPackFile == nullptr)
-        XM_REPORT_FAILED("pPackFile");
-    const HRESULT hr = g_pTextureManager->Init(pPackFile);
-    if (hr != S_OK)
-        XM_REPORT_FAILED_HR("g_pTextureManager->Init( pPackFile )", hr);
-    g_pTextureManager->SetCacheSize(pTNode->GetDword("dwCache", 0));
+    ReportInitFailure(g_pTextureManager->Init(SectionPackFile(pTNode)), "g_pTextureManager->Init( pPackFile )",
+                      __LINE__);
+    g_pTextureManager->SetCacheSize(CacheSize(pTNode));
     return S_OK;
 }
 
 HRESULT XC_MyD3DApplication::Init2DTextureManager(XC_TextNode* pTNode)
 {
     g_p2DTextureManager = new XC_2DTextureManager;
-    XI_PackFile* pPackFile = GetPackFileFromNode(pTNode);
-    if (pPackFile == nullptr)
-        XM_REPORT_FAILED("pPackFile");
     const DWORD dwTextureWidth = pTNode->GetDword("dwTextureWidth", 256);
     const DWORD dwSlotWidth = pTNode->GetDword("dwSlotWidth", 16);
-    const HRESULT hr = g_p2DTextureManager->Init(pPackFile, dwTextureWidth, dwSlotWidth);
-    if (hr != S_OK)
-        XM_REPORT_FAILED_HR("g_p2DTextureManager->Init( pPackFile , dwTextureWidth , dwSlotWidth )", hr);
-    g_p2DTextureManager->SetCacheSize(pTNode->GetDword("dwCache", 0));
+    ReportInitFailure(g_p2DTextureManager->Init(SectionPackFile(pTNode), dwTextureWidth, dwSlotWidth),
+                      "g_p2DTextureManager->Init( pPackFile , dwTextureWidth , dwSlotWidth )", __LINE__);
+    g_p2DTextureManager->SetCacheSize(CacheSize(pTNode));
     return S_OK;
 }
 
 HRESULT XC_MyD3DApplication::InitEffectManager(XC_TextNode* pTNode)
 {
     g_pEffectManager = new XC_EffectManager;
-    XI_PackFile* pPackFile = GetPackFileFromNode(pTNode);
-    if (pPackFile == nullptr)
-        XM_REPORT_FAILED("pPackFile");
-    const HRESULT hr = g_pEffectManager->Init(pPackFile);
-    if (hr != S_OK)
-        XM_REPORT_FAILED_HR("g_pEffectManager->Init( pPackFile )", hr);
-    g_pEffectManager->SetCacheSize(pTNode->GetDword("dwCache", 0));
+    ReportInitFailure(g_pEffectManager->Init(SectionPackFile(pTNode)), "g_pEffectManager->Init( pPackFile )",
+                      __LINE__);
+    g_pEffectManager->SetCacheSize(CacheSize(pTNode));
     return S_OK;
 }
 
@@ -427,26 +427,18 @@ HRESULT XC_MyD3DApplication::InitD3DFont(XC_TextNode*)
 HRESULT XC_MyD3DApplication::InitAnimationManager(XC_TextNode* pTNode)
 {
     g_pAnimationManager = new XC_AnimationManager;
-    XI_PackFile* pPackFile = GetPackFileFromNode(pTNode);
-    if (pPackFile == nullptr)
-        XM_REPORT_FAILED("pPackFile");
-    const HRESULT hr = g_pAnimationManager->Init(pPackFile, g_p2DTextureManager, g_pMusicManager);
-    if (hr != S_OK)
-        XM_REPORT_FAILED_HR("g_pAnimationManager->Init( pPackFile , g_p2DTextureManager , g_pMusicManager )", hr);
-    g_pAnimationManager->SetCacheSize(pTNode->GetDword("dwCache", 0));
+    ReportInitFailure(g_pAnimationManager->Init(SectionPackFile(pTNode), g_p2DTextureManager, g_pMusicManager),
+                      "g_pAnimationManager->Init( pPackFile , g_p2DTextureManager , g_pMusicManager )", __LINE__);
+    g_pAnimationManager->SetCacheSize(CacheSize(pTNode));
     return S_OK;
 }
 
 HRESULT XC_MyD3DApplication::InitXFileManager(XC_TextNode* pTNode)
 {
     g_pXFileManager = new XC_XFileManager;
-    XI_PackFile* pPackFile = GetPackFileFromNode(pTNode);
-    if (pPackFile == nullptr)
-        XM_REPORT_FAILED("pPackFile");
-    const HRESULT hr = g_pXFileManager->Init(pPackFile, g_pTextureManager);
-    if (hr != S_OK)
-        XM_REPORT_FAILED_HR("g_pXFileManager->Init(pPackFile , g_pTextureManager )", hr);
-    g_pXFileManager->SetCacheSize(pTNode->GetDword("dwCache", 0));
+    ReportInitFailure(g_pXFileManager->Init(SectionPackFile(pTNode), g_pTextureManager),
+                      "g_pXFileManager->Init(pPackFile , g_pTextureManager )", __LINE__);
+    g_pXFileManager->SetCacheSize(CacheSize(pTNode));
     return S_OK;
 }
 
@@ -504,6 +496,14 @@ HRESULT XC_MyD3DApplication::FiniXFileManager()
 {
     FiniManager(g_pXFileManager, "g_pXFileManager->Fini()", __LINE__);
     return S_OK;
+}
+
+XI_PackFile* XC_MyD3DApplication::SectionPackFile(XC_TextNode* pTNode)
+{
+    XI_PackFile* pPackFile = GetPackFileFromNode(pTNode);
+    if (pPackFile == nullptr)
+        XM_REPORT_FAILED("pPackFile");
+    return pPackFile;
 }
 
 XI_PackFile* XC_MyD3DApplication::GetPackFileFromNode(XC_TextNode* pTNode)

@@ -62,6 +62,8 @@ protected:
     // The step timers and cameras advance by: the frame's elapsed time, at
     // most 0.04 s.
     float GetFrameStep();
+    // The pack file of a manager's section; a missing one is reported.
+    XI_PackFile* SectionPackFile(XC_TextNode* pTNode);
 
     XC_PtrArrayList<XI_PackFile> m_PackFileList;
     DWORD m_dwBackgroundColor = 0xFFFFFFFF;

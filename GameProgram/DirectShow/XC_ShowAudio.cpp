@@ -12,28 +12,11 @@ XC_ShowAudio::~XC_ShowAudio()
 
 HRESULT XC_ShowAudio::Init(HWND hWndApp, long lNotify, const char* szFilePath)
 {
-    if (hWndApp == nullptr) {
-        XM_REPORT_FAILED("hWndApp");
-        return E_FAIL;
-    }
-    if (szFilePath == nullptr) {
-        XM_REPORT_FAILED("szFilePath");
-        return E_FAIL;
-    }
-    if (m_lpstrFilePath != nullptr) {
-        XM_REPORT_FAILED("NULL == m_lpstrFilePath");
-        return E_FAIL;
-    }
-    const HRESULT hr = XF_StrCopy(&m_lpstrFilePath, szFilePath);
-    if (FAILED(hr)) {
-        XM_REPORT_FAILED_HR("XF_StrCopy( m_lpstrFilePath , szFilePath )", hr);
+    const HRESULT hr = m_Owner.Init(s_szSourceFile, hWndApp, lNotify, szFilePath);
+    if (FAILED(hr))
         return hr;
-    }
-    m_hWndApp = hWndApp;
-    m_lDirectShowAudioNotify = lNotify;
     m_pfVolumeList.assign(2, 1.0f);
     m_fMasterVolume = 1.0f;
-    m_bComInitialized = SUCCEEDED(CoInitialize(nullptr));
     return S_OK;
 }
 
@@ -42,13 +25,8 @@ HRESULT XC_ShowAudio::Fini()
     const HRESULT hr = ClearAllAudio();
     if (FAILED(hr))
         XM_REPORT_FAILED_HR("ClearAllAudio()", hr);
-    delete[] m_lpstrFilePath;
-    m_lpstrFilePath = nullptr;
     m_pfVolumeList.clear();
-    if (m_bComInitialized) {
-        CoUninitialize();
-        m_bComInitialized = false;
-    }
+    m_Owner.Fini();
     return S_OK;
 }
 
@@ -62,7 +40,7 @@ HRESULT XC_ShowAudio::LoadAudio(const char* szAudioFileName)
     if (FAILED(hr))
         XM_REPORT_FAILED_HR("ClearAudio()", hr);
 
-    const std::wstring wFile = XF_MediaPath(m_lpstrFilePath, szAudioFileName);
+    const std::wstring wFile = m_Owner.MediaPath(szAudioFileName);
     hr = CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
                           reinterpret_cast<void**>(&m_pIGraphBuilder));
     if (FAILED(hr)) {
@@ -94,7 +72,7 @@ HRESULT XC_ShowAudio::LoadAudio(const char* szAudioFileName)
             return hr;
         }
     }
-    hr = m_pIMediaEventEx->SetNotifyWindow(reinterpret_cast<OAHWND>(m_hWndApp), m_lDirectShowAudioNotify, 0);
+    hr = m_pIMediaEventEx->SetNotifyWindow(reinterpret_cast<OAHWND>(m_Owner.Window()), m_Owner.Notify(), 0);
     if (FAILED(hr)) {
         XM_REPORT_FAILED_HR("m_pIMediaEventEx->SetNotifyWindow( (OAHWND)m_hWndApp , m_lDirectShowAudioNotify , 0 )",
                             hr);

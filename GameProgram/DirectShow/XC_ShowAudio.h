@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameProgram/Common/XC_String.h"
+#include "GameProgram/DirectShow/XC_DirectShowOwner.h"
 
 #include <dshow.h>
 #include <windows.h>
@@ -66,10 +67,7 @@ private:
     std::map<unsigned int, XC_String, std::greater<unsigned int>> m_MusicList;
     int m_iState = STATE_NO_DATA;
     bool m_bReplay = true;
-    HWND m_hWndApp = nullptr;
-    long m_lDirectShowAudioNotify = 0;
-    char* m_lpstrFilePath = nullptr;
+    XC_DirectShowOwner m_Owner;
     std::vector<float> m_pfVolumeList;
     float m_fMasterVolume = 1.0f;
-    bool m_bComInitialized = false;
 };

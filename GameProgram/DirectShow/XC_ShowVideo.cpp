@@ -14,27 +14,7 @@ XC_ShowVideo::~XC_ShowVideo()
 
 HRESULT XC_ShowVideo::Init(HWND hWndApp, long lNotify, const char* szFilePath)
 {
-    if (hWndApp == nullptr) {
-        XM_REPORT_FAILED("hWndApp");
-        return E_FAIL;
-    }
-    if (szFilePath == nullptr) {
-        XM_REPORT_FAILED("szFilePath");
-        return E_FAIL;
-    }
-    if (m_lpstrFilePath != nullptr) {
-        XM_REPORT_FAILED("NULL == m_lpstrFilePath");
-        return E_FAIL;
-    }
-    const HRESULT hr = XF_StrCopy(&m_lpstrFilePath, szFilePath);
-    if (FAILED(hr)) {
-        XM_REPORT_FAILED_HR("XF_StrCopy( m_lpstrFilePath , szFilePath )", hr);
-        return hr;
-    }
-    m_hWndApp = hWndApp;
-    m_lDirectShowVideoNotify = lNotify;
-    m_bComInitialized = SUCCEEDED(CoInitialize(nullptr));
-    return S_OK;
+    return m_Owner.Init(s_szSourceFile, hWndApp, lNotify, szFilePath);
 }
 
 HRESULT XC_ShowVideo::Fini()
@@ -42,12 +22,7 @@ HRESULT XC_ShowVideo::Fini()
     const HRESULT hr = Clear();
     if (FAILED(hr))
         XM_REPORT_FAILED_HR("Clear()", hr);
-    delete[] m_lpstrFilePath;
-    m_lpstrFilePath = nullptr;
-    if (m_bComInitialized) {
-        CoUninitialize();
-        m_bComInitialized = false;
-    }
+    m_Owner.Fini();
     return S_OK;
 }
 
@@ -58,7 +33,7 @@ HRESULT XC_ShowVideo::LoadVideo(const char* szFileName)
         return E_FAIL;
     }
     Clear();
-    const std::wstring wFile = XF_MediaPath(m_lpstrFilePath, szFileName);
+    const std::wstring wFile = m_Owner.MediaPath(szFileName);
     HRESULT hr = CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
                                   reinterpret_cast<void**>(&m_pIGraphBuilder));
     if (FAILED(hr)) {
@@ -125,19 +100,19 @@ HRESULT XC_ShowVideo::CheckVisibility()
 
 HRESULT XC_ShowVideo::PlaceVideoWindow()
 {
-    HRESULT hr = m_pIVideoWindow->put_Owner(reinterpret_cast<OAHWND>(m_hWndApp));
+    HRESULT hr = m_pIVideoWindow->put_Owner(reinterpret_cast<OAHWND>(m_Owner.Window()));
     if (FAILED(hr)) {
         XM_REPORT_FAILED_HR("m_pIVideoWindow->put_Owner( (OAHWND)m_hWndApp)", hr);
         return hr;
     }
-    hr = m_pIMediaEventEx->SetNotifyWindow(reinterpret_cast<OAHWND>(m_hWndApp), m_lDirectShowVideoNotify, 0);
+    hr = m_pIMediaEventEx->SetNotifyWindow(reinterpret_cast<OAHWND>(m_Owner.Window()), m_Owner.Notify(), 0);
     if (FAILED(hr)) {
         XM_REPORT_FAILED_HR("m_pIMediaEventEx->SetNotifyWindow( (OAHWND)m_hWndApp , m_lDirectShowVideoNotify , 0 )",
                             hr);
         return hr;
     }
     RECT client = {};
-    GetClientRect(m_hWndApp, &client);
+    GetClientRect(m_Owner.Window(), &client);
     hr = m_pIVideoWindow->SetWindowPosition(client.left, client.top, client.right, client.bottom);
     if (FAILED(hr)) {
         XM_REPORT_FAILED_HR("m_pIVideoWindow->SetWindowPosition( client.left , client.top , client.right , client.bottom )",

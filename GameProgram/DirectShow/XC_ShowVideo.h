@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameProgram/DirectShow/XC_DirectShowOwner.h"
+
 #include <dshow.h>
 #include <windows.h>
 
@@ -41,8 +43,5 @@ private:
     IBasicAudio* m_pIBasicAudio = nullptr;
 
     E_ShowVideoState m_eShowVideoState = SVS_NoData;
-    HWND m_hWndApp = nullptr;
-    long m_lDirectShowVideoNotify = 0;
-    char* m_lpstrFilePath = nullptr;
-    bool m_bComInitialized = false;
+    XC_DirectShowOwner m_Owner;
 };
