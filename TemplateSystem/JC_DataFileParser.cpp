@@ -86,14 +86,15 @@ DWORD JC_DataFileParser::Run(JC_DataComponentMaker*& pManager, DWORD& dwLine)
         m_pProgress->SetSecondSwitch(1);
         m_pProgress->SetRange(dwCount, 0);
     }
-    char szLine[JC_TextSplitter::LINE_CAPACITY];
     DWORD dwPosition = 0;
+    std::string strLine;
     for (;;) {
-        DWORD dwLength = sizeof(szLine);
-        DWORD dwResult = JC_LineReader::GetNextLine(m_pData, m_dwSize, dwPosition, szLine, dwLength);
-        if (dwResult == 0 && dwPosition == JC_LineReader::NO_MORE_LINES)
+        bool bEnd = false;
+        DWORD dwResult = m_TextSplitter.ReadCleanLine(
+            m_pData, m_dwSize, dwPosition, dwLine,
+            JC_TextSplitter::CUT_NOTE | JC_TextSplitter::TRIM_LEFT | JC_TextSplitter::TRIM_RIGHT, strLine, bEnd);
+        if (bEnd)
             return JE_DATAFILE_TRUNCATED;
-        ++dwLine;
         if (dwResult != 0)
             return dwResult;
         if (m_pProgress != nullptr)
@@ -101,9 +102,6 @@ DWORD JC_DataFileParser::Run(JC_DataComponentMaker*& pManager, DWORD& dwLine)
         const bool bInHead = m_dwHeadState != HEAD_DONE;
         if (bInHead && dwLine > MAX_HEAD_LINES)
             return JE_DATAFILE_HEAD_TOO_LONG;
-        std::string strLine(szLine, dwLength);
-        m_TextSplitter.CleanLine(strLine, JC_TextSplitter::CUT_NOTE | JC_TextSplitter::TRIM_LEFT |
-                                              JC_TextSplitter::TRIM_RIGHT);
         if (strLine.empty())
             continue;
         if (bInHead) {

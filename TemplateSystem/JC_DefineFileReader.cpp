@@ -3,7 +3,6 @@
 #include "GameProgram/Common/XF_Cp950.h"
 #include "TemplateSystem/JC_DebugLog.h"
 #include "TemplateSystem/JC_FileLister.h"
-#include "TemplateSystem/JC_LineReader.h"
 #include "TemplateSystem/JC_StrNumSwitch.h"
 #include "TemplateSystem/JF_NumberText.h"
 
@@ -123,21 +122,18 @@ DWORD JC_DefineFileReader::Parse(const char* pText, DWORD dwSize, JC_DefineTable
     if (pTable == nullptr)
         return JE_DEFREADER_PARSE_NULL_TABLE;
 
-    char szLine[JC_TextSplitter::LINE_CAPACITY];
     Phase phase = Phase::File;
     DWORD dwPosition = 0;
+    std::string strLine;
     for (;;) {
-        DWORD dwLength = sizeof(szLine);
-        const DWORD dwResult = JC_LineReader::GetNextLine(pText, dwSize, dwPosition, szLine, dwLength);
-        if (dwResult == 0 && dwPosition == JC_LineReader::NO_MORE_LINES)
+        bool bEnd = false;
+        const DWORD dwResult = m_TextSplitter.ReadCleanLine(
+            pText, dwSize, dwPosition, dwLine,
+            JC_TextSplitter::CUT_NOTE | JC_TextSplitter::TRIM_LEFT | JC_TextSplitter::TRIM_RIGHT, strLine, bEnd);
+        if (bEnd)
             return 0;
-        // A line too long counts too, so the number names it.
-        ++dwLine;
         if (dwResult != 0)
             return dwResult;
-        std::string strLine(szLine, dwLength);
-        m_TextSplitter.CleanLine(strLine, JC_TextSplitter::CUT_NOTE | JC_TextSplitter::TRIM_LEFT |
-                                              JC_TextSplitter::TRIM_RIGHT);
         if (strLine.empty())
             continue;
         switch (phase) {

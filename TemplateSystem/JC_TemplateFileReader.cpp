@@ -4,7 +4,6 @@
 #include "TemplateSystem/JC_DebugLog.h"
 #include "TemplateSystem/JC_DefineFileReader.h"
 #include "TemplateSystem/JC_FileLister.h"
-#include "TemplateSystem/JC_LineReader.h"
 #include "TemplateSystem/JC_StrNumSwitch.h"
 #include "TemplateSystem/JF_ItemTypeHandler.h"
 
@@ -243,21 +242,19 @@ DWORD JC_TemplateFileReader::ReadTemplateHead(const std::string& strFolder, cons
     if (pTemplate == nullptr)
         return JE_TEMPLATEREADER_NULL_TEMPLATE;
 
-    char szLine[JC_TextSplitter::LINE_CAPACITY];
     Step step = Step::File;
     DWORD dwPosition = 0;
+    std::string strLine;
     for (;;) {
-        DWORD dwLength = sizeof(szLine);
-        DWORD dwResult = JC_LineReader::GetNextLine(pText, dwSize, dwPosition, szLine, dwLength);
-        if (dwResult == 0 && dwPosition == JC_LineReader::NO_MORE_LINES)
+        bool bEnd = false;
+        DWORD dwResult = m_TextSplitter.ReadCleanLine(
+            pText, dwSize, dwPosition, dwLine,
+            JC_TextSplitter::CUT_COMMENT | JC_TextSplitter::TRIM_LEFT | JC_TextSplitter::TRIM_RIGHT, strLine, bEnd);
+        if (bEnd)
             return 0;
-        ++dwLine;
         // A line too long would drop the items after it without a word.
         if (dwResult != 0)
             return dwResult;
-        std::string strLine(szLine, dwLength);
-        m_TextSplitter.CleanLine(strLine, JC_TextSplitter::CUT_COMMENT | JC_TextSplitter::TRIM_LEFT |
-                                              JC_TextSplitter::TRIM_RIGHT);
         if (strLine.empty())
             continue;
         switch (step) {

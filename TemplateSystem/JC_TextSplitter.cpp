@@ -23,6 +23,21 @@ DWORD JC_TextSplitter::CleanLine(std::string& strText, DWORD dwFlags) const
     return 0;
 }
 
+DWORD JC_TextSplitter::ReadCleanLine(const char* pBuffer, DWORD dwSize, DWORD& dwPosition, DWORD& dwLine,
+                                     DWORD dwFlags, std::string& strLine, bool& bEnd)
+{
+    DWORD dwLength = LINE_CAPACITY;
+    const DWORD dwResult = JC_LineReader::GetNextLine(pBuffer, dwSize, dwPosition, m_szLine, dwLength);
+    bEnd = dwResult == 0 && dwPosition == JC_LineReader::NO_MORE_LINES;
+    if (bEnd)
+        return 0;
+    ++dwLine;
+    if (dwResult != 0)
+        return dwResult;
+    strLine.assign(m_szLine, dwLength);
+    return CleanLine(strLine, dwFlags);
+}
+
 DWORD JC_TextSplitter::SplitLines(const char* pBuffer, DWORD dwSize, std::vector<std::string>& lines)
 {
     lines.clear();

@@ -23,6 +23,11 @@ public:
 
     // Cuts and trims one line in place by the flags.
     DWORD CleanLine(std::string& strText, DWORD dwFlags) const;
+    // The next line of a buffer, counted in dwLine and cleaned by the flags
+    // (it may come back empty). bEnd is true, with nothing counted, when no
+    // line is left; a line too long is counted too, so dwLine names it.
+    DWORD ReadCleanLine(const char* pBuffer, DWORD dwSize, DWORD& dwPosition, DWORD& dwLine, DWORD dwFlags,
+                        std::string& strLine, bool& bEnd);
     // Replaces lines with the lines of the buffer, empty ones included. A line
     // too long ends the split; the lines before it stay.
     DWORD SplitLines(const char* pBuffer, DWORD dwSize, std::vector<std::string>& lines);
