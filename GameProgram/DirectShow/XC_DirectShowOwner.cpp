@@ -4,6 +4,16 @@
 
 #include <objbase.h>
 
+namespace {
+
+void ReportCall(const char* szSourceFile, int iLine, const char* szCall, HRESULT hr)
+{
+    XF_ReportError(szSourceFile, iLine,
+                   XF_FormatText("( %s ) failed , hr = %x ", szCall, static_cast<unsigned>(hr)));
+}
+
+} // namespace
+
 XC_DirectShowOwner::~XC_DirectShowOwner()
 {
     Fini();
@@ -21,9 +31,7 @@ HRESULT XC_DirectShowOwner::Init(const char* szSourceFile, HWND hWndApp, long lN
     }
     const HRESULT hr = XF_StrCopy(&m_lpstrFilePath, szFilePath);
     if (FAILED(hr)) {
-        XF_ReportError(szSourceFile, __LINE__,
-                       XF_FormatText("( %s ) failed , hr = %x ", "XF_StrCopy( m_lpstrFilePath , szFilePath )",
-                                     static_cast<unsigned>(hr)));
+        ReportCall(szSourceFile, __LINE__, "XF_StrCopy( m_lpstrFilePath , szFilePath )", hr);
         return hr;
     }
     m_hWndApp = hWndApp;
@@ -49,4 +57,29 @@ std::wstring XC_DirectShowOwner::MediaPath(const char* szFileName) const
     const int iLength = MultiByteToWideChar(CP_ACP, 0, strPath.c_str(), static_cast<int>(strPath.size()), wPath,
                                             MAX_PATH - 1);
     return std::wstring(wPath, iLength > 0 ? iLength : 0);
+}
+
+HRESULT XC_DirectShowOwner::BuildGraph(const char* szSourceFile, const char* szFileName, const char* szRenderCall,
+                                       IGraphBuilder** ppGraph, const XS_GraphQuery* pQueries,
+                                       size_t queryCount) const
+{
+    HRESULT hr = CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
+                                  reinterpret_cast<void**>(ppGraph));
+    if (FAILED(hr)) {
+        ReportCall(szSourceFile, __LINE__, "CoCreateInstance( CLSID_FilterGraph )", hr);
+        return hr;
+    }
+    hr = (*ppGraph)->RenderFile(MediaPath(szFileName).c_str(), nullptr);
+    if (FAILED(hr)) {
+        ReportCall(szSourceFile, __LINE__, szRenderCall, hr);
+        return hr;
+    }
+    for (size_t i = 0; i < queryCount; ++i) {
+        hr = (*ppGraph)->QueryInterface(pQueries[i].iid, pQueries[i].ppInterface);
+        if (FAILED(hr)) {
+            ReportCall(szSourceFile, __LINE__, pQueries[i].szCall, hr);
+            return hr;
+        }
+    }
+    return S_OK;
 }

@@ -1,8 +1,18 @@
 #pragma once
 
+#include <dshow.h>
 #include <windows.h>
 
 #include <string>
+
+// One interface a player asks its graph for, and the call text a failure
+// is reported with.
+struct XS_GraphQuery
+{
+    REFIID iid;
+    void** ppInterface;
+    const char* szCall;
+};
 
 // What both DirectShow players are given by Init: the window their graph
 // events go to, the message that carries them, the folder of their files,
@@ -25,6 +35,11 @@ public:
     // The folder followed by the file name, in UTF-16 through the process's
     // ANSI code page, cut to at most 259 characters.
     std::wstring MediaPath(const char* szFileName) const;
+    // Makes a filter graph that renders the file of the folder, then asks it
+    // for each interface; the first failure is reported with the player's
+    // source file and its call text, and returned.
+    HRESULT BuildGraph(const char* szSourceFile, const char* szFileName, const char* szRenderCall,
+                       IGraphBuilder** ppGraph, const XS_GraphQuery* pQueries, size_t queryCount) const;
 
 private:
     HWND m_hWndApp = nullptr;

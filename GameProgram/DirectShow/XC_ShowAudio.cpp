@@ -40,20 +40,7 @@ HRESULT XC_ShowAudio::LoadAudio(const char* szAudioFileName)
     if (FAILED(hr))
         XM_REPORT_FAILED_HR("ClearAudio()", hr);
 
-    const std::wstring wFile = m_Owner.MediaPath(szAudioFileName);
-    hr = CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
-                          reinterpret_cast<void**>(&m_pIGraphBuilder));
-    if (FAILED(hr)) {
-        XM_REPORT_FAILED_HR("CoCreateInstance( CLSID_FilterGraph )", hr);
-        return hr;
-    }
-    hr = m_pIGraphBuilder->RenderFile(wFile.c_str(), nullptr);
-    if (FAILED(hr)) {
-        XM_REPORT_FAILED_HR("m_pIGraphBuilder->RenderFile( wFile, 0 )", hr);
-        return hr;
-    }
-    struct Query { REFIID iid; void** ppInterface; const char* szCall; };
-    const Query queries[] = {
+    const XS_GraphQuery queries[] = {
         {IID_IMediaControl, reinterpret_cast<void**>(&m_pIMediaControl),
          "m_pIGraphBuilder->QueryInterface(IID_IMediaControl , (void **)&m_pIMediaControl )"},
         {IID_IMediaEventEx, reinterpret_cast<void**>(&m_pIMediaEventEx),
@@ -65,13 +52,10 @@ HRESULT XC_ShowAudio::LoadAudio(const char* szAudioFileName)
         {IID_IBasicAudio, reinterpret_cast<void**>(&m_pIBasicAudio),
          "m_pIGraphBuilder->QueryInterface(IID_IBasicAudio , (void **)&m_pIBasicAudio )"},
     };
-    for (const Query& query : queries) {
-        hr = m_pIGraphBuilder->QueryInterface(query.iid, query.ppInterface);
-        if (FAILED(hr)) {
-            XM_REPORT_FAILED_HR(query.szCall, hr);
-            return hr;
-        }
-    }
+    hr = m_Owner.BuildGraph(s_szSourceFile, szAudioFileName, "m_pIGraphBuilder->RenderFile( wFile, 0 )",
+                            &m_pIGraphBuilder, queries, sizeof(queries) / sizeof(queries[0]));
+    if (FAILED(hr))
+        return hr;
     hr = m_pIMediaEventEx->SetNotifyWindow(reinterpret_cast<OAHWND>(m_Owner.Window()), m_Owner.Notify(), 0);
     if (FAILED(hr)) {
         XM_REPORT_FAILED_HR("m_pIMediaEventEx->SetNotifyWindow( (OAHWND)m_hWndApp , m_lDirectShowAudioNotify , 0 )",

@@ -3,8 +3,6 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/DirectShow/XF_DirectShow.h"
 
-#include <string>
-
 static const char* const s_szSourceFile = "GameProgram\\DirectShow\\XC_ShowVideo";
 
 XC_ShowVideo::~XC_ShowVideo()
@@ -33,19 +31,7 @@ HRESULT XC_ShowVideo::LoadVideo(const char* szFileName)
         return E_FAIL;
     }
     Clear();
-    const std::wstring wFile = m_Owner.MediaPath(szFileName);
-    HRESULT hr = CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
-                                  reinterpret_cast<void**>(&m_pIGraphBuilder));
-    if (FAILED(hr)) {
-        XM_REPORT_FAILED_HR("CoCreateInstance( CLSID_FilterGraph )", hr);
-        return hr;
-    }
-    hr = m_pIGraphBuilder->RenderFile(wFile.c_str(), nullptr);
-    if (FAILED(hr)) {
-        XM_REPORT_FAILED_HR("m_pIGraphBuilder->RenderFile(wFile, 0)", hr);
-        return hr;
-    }
-    hr = QueryInterfaces();
+    HRESULT hr = BuildGraph(szFileName);
     if (FAILED(hr))
         return hr;
     hr = CheckVisibility();
@@ -60,10 +46,9 @@ HRESULT XC_ShowVideo::LoadVideo(const char* szFileName)
     return S_OK;
 }
 
-HRESULT XC_ShowVideo::QueryInterfaces()
+HRESULT XC_ShowVideo::BuildGraph(const char* szFileName)
 {
-    struct Query { REFIID iid; void** ppInterface; const char* szCall; };
-    const Query queries[] = {
+    const XS_GraphQuery queries[] = {
         {IID_IMediaControl, reinterpret_cast<void**>(&m_pIMediaControl),
          "m_pIGraphBuilder->QueryInterface( IID_IMediaControl , (void **)&m_pIMediaControl )"},
         {IID_IMediaEventEx, reinterpret_cast<void**>(&m_pIMediaEventEx),
@@ -79,14 +64,8 @@ HRESULT XC_ShowVideo::QueryInterfaces()
         {IID_IBasicAudio, reinterpret_cast<void**>(&m_pIBasicAudio),
          "m_pIGraphBuilder->QueryInterface( IID_IBasicAudio , (void **)&m_pIBasicAudio )"},
     };
-    for (const Query& query : queries) {
-        const HRESULT hr = m_pIGraphBuilder->QueryInterface(query.iid, query.ppInterface);
-        if (FAILED(hr)) {
-            XM_REPORT_FAILED_HR(query.szCall, hr);
-            return hr;
-        }
-    }
-    return S_OK;
+    return m_Owner.BuildGraph(s_szSourceFile, szFileName, "m_pIGraphBuilder->RenderFile(wFile, 0)",
+                              &m_pIGraphBuilder, queries, sizeof(queries) / sizeof(queries[0]));
 }
 
 // A file without a video stream has no video window to show.

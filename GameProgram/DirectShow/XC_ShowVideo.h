@@ -29,7 +29,8 @@ public:
     HRESULT Clear();
 
 private:
-    HRESULT QueryInterfaces();
+    // The graph of the file with every interface the player uses.
+    HRESULT BuildGraph(const char* szFileName);
     HRESULT CheckVisibility();
     HRESULT PlaceVideoWindow();
 
