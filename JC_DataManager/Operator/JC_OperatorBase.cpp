@@ -1,0 +1,184 @@
+#include "JC_DataManager/Operator/JC_OperatorBase.h"
+
+#include "JC_DataManager/Manager/JF_ItemErrorName.h"
+
+namespace {
+
+const char* const s_szSourceFile = ".\\JC_DataManager\\Operator\\JC_OperatorBase";
+const char* const s_szKindItemName = "DataComponentKind";
+
+} // namespace
+
+JC_OperatorBase::JC_OperatorBase() : JC_OperatorBase(DATACOMPONENTKIND_ANY)
+{
+}
+
+JC_OperatorBase::JC_OperatorBase(DWORD dwOperatorKind) : m_dwOperatorKind(dwOperatorKind)
+{
+}
+
+DWORD JC_OperatorBase::Initiation(JC_DataManager* pDataManager)
+{
+    if (pDataManager == nullptr)
+        return JE_OPERATOR_NULL_DATA_MANAGER;
+    if (!pDataManager->IsInitiated())
+        return JE_OPERATOR_DATA_MANAGER_NOT_INITIATED;
+    m_pDataManager = pDataManager;
+    m_pErrorLog = pDataManager->GetErrorLog();
+    m_pDataComponent = nullptr;
+    return 0;
+}
+
+DWORD JC_OperatorBase::ReadRecordKind(JC_DataComponent* pRecord, DWORD& dwKind)
+{
+    dwKind = 0;
+    return pRecord->GetItemValueAt(s_szKindItemName, 0, &dwKind);
+}
+
+void JC_OperatorBase::Bind(JC_DataComponent* pRecord)
+{
+    m_pDataComponent = pRecord;
+}
+
+DWORD JC_OperatorBase::SetDataConponent(JC_DataComponent* pRecord)
+{
+    m_pDataComponent = nullptr;
+    if (pRecord == nullptr) {
+        Log()->PrintAt(s_szSourceFile, __LINE__, " SetDataConponent DataComponentObjNULL. \r\n ");
+        return JE_OPERATOR_NULL_RECORD;
+    }
+    DWORD dwKind = 0;
+    const DWORD dwResult = ReadRecordKind(pRecord, dwKind);
+    if (dwResult != 0) {
+        Log()->PrintAt(s_szSourceFile, __LINE__, " Get DataComponentKind ItemData Fail. \r\n HRESULT:0x%08x \r\n",
+                       static_cast<unsigned>(dwResult));
+        return JE_OPERATOR_KIND_UNREADABLE;
+    }
+    if (m_dwOperatorKind != DATACOMPONENTKIND_ANY && m_dwOperatorKind != dwKind) {
+        Log()->PrintAt(s_szSourceFile, __LINE__,
+                       " OperatorKind MustTheSame DataComponentKind. \r\n OperatorKind:0x%08x \r\n "
+                       "DataComponentKind:0x%08x \r\n HRESULT:0x%08x \r\n",
+                       static_cast<unsigned>(m_dwOperatorKind), static_cast<unsigned>(dwKind), 0u);
+        return JE_OPERATOR_KIND_MISMATCH;
+    }
+    m_pDataComponent = pRecord;
+    return 0;
+}
+
+DWORD JC_OperatorBase::GetDataComponentKind()
+{
+    DWORD dwKind = 0;
+    const DWORD dwResult = m_pDataComponent != nullptr ? ReadRecordKind(m_pDataComponent, dwKind)
+                                                       : JE_COMPONENT_GET_NO_ITEM;
+    if (dwResult != 0) {
+        Log()->PrintAt(s_szSourceFile, __LINE__, " Get DataComponentKind ItemData Fail. \r\n HRESULT:0x%08x \r\n",
+                       static_cast<unsigned>(dwResult));
+        return 0;
+    }
+    return dwKind;
+}
+
+int JC_OperatorBase::GetItemIndex(const std::string& strItemName)
+{
+    return m_pDataComponent != nullptr ? m_pDataComponent->GetItemIndex(strItemName) : -1;
+}
+
+DWORD JC_OperatorBase::GetItemSpace(const std::string& strItemName, JC_ValueOut value)
+{
+    const DWORD dwResult = m_pDataComponent != nullptr ? m_pDataComponent->GetItemValue(strItemName, value)
+                                                       : JE_COMPONENT_GET_NO_ITEM;
+    if (dwResult != 0) {
+        Log()->PrintAt(s_szSourceFile, __LINE__,
+                       " Get DataComponent ItemData Fail. \r\n ItemName:%s  \r\n HRESULT:0x%08x(%s) \r\n",
+                       strItemName.c_str(), static_cast<unsigned>(dwResult), JF_ItemReadErrorName(dwResult));
+    }
+    return dwResult;
+}
+
+DWORD JC_OperatorBase::GetItemData(const std::string& strItemName, DWORD dwIndex, JC_ValueOut value)
+{
+    const DWORD dwResult = m_pDataComponent != nullptr
+                               ? m_pDataComponent->GetItemValueAt(strItemName, dwIndex, value)
+                               : JE_COMPONENT_GET_NO_ITEM;
+    if (dwResult != 0) {
+        Log()->PrintAt(s_szSourceFile, __LINE__,
+                       " Get DataComponent ItemData Fail. \r\n ItemName:%s  \r\n Index:%d \r\n HRESULT:0x%08x(%s) \r\n",
+                       strItemName.c_str(), static_cast<int>(dwIndex), static_cast<unsigned>(dwResult),
+                       JF_ItemReadErrorName(dwResult));
+    }
+    return dwResult;
+}
+
+DWORD JC_OperatorBase::SetItemData(const std::string& strItemName, DWORD dwIndex, JC_ValueIn value)
+{
+    const DWORD dwResult = m_pDataComponent != nullptr
+                               ? m_pDataComponent->SetItemValueAt(strItemName, dwIndex, value)
+                               : JE_COMPONENT_SET_NO_ITEM;
+    if (dwResult != 0) {
+        Log()->PrintAt(s_szSourceFile, __LINE__,
+                       " Set DataComponent ItemData Fail. \r\n ItemName:%s  \r\n Index:%d \r\n HRESULT:0x%08x(%s) \r\n",
+                       strItemName.c_str(), static_cast<int>(dwIndex), static_cast<unsigned>(dwResult),
+                       JF_ItemWriteErrorName(dwResult));
+    }
+    return dwResult;
+}
+
+DWORD JC_OperatorBase::SetItemSpace(const std::string& strItemName, JC_ValueIn value)
+{
+    const DWORD dwResult = m_pDataComponent != nullptr ? m_pDataComponent->SetItemValue(strItemName, value)
+                                                       : JE_COMPONENT_SET_NO_ITEM;
+    if (dwResult != 0) {
+        Log()->PrintAt(s_szSourceFile, __LINE__,
+                       " Set DataComponent ItemData Fail. \r\n ItemName:%s  \r\n HRESULT:0x%08x(%s) \r\n",
+                       strItemName.c_str(), static_cast<unsigned>(dwResult), JF_ItemWriteErrorName(dwResult));
+    }
+    return dwResult;
+}
+
+DWORD JC_OperatorBase::SetItemDataText(const std::string& strItemName, const std::string& strText)
+{
+    const DWORD dwResult = m_pDataComponent != nullptr ? m_pDataComponent->SetItemValueText(strItemName, strText)
+                                                       : JE_COMPONENT_SET_NO_ITEM;
+    if (dwResult != 0) {
+        Log()->PrintAt(s_szSourceFile, __LINE__,
+                       " Set DataComponent ItemData Fail. \r\n ItemName:%s  \r\n HRESULT:0x%08x(%s) \r\n",
+                       strItemName.c_str(), static_cast<unsigned>(dwResult), JF_ItemWriteErrorName(dwResult));
+    }
+    return dwResult;
+}
+
+bool JC_OperatorBase::HasRoomFor(const std::string& strItemName)
+{
+    DWORD dwLargest = 0;
+    DWORD dwSmallest = 0;
+    DWORD dwCount = 0;
+    if (m_pDataComponent == nullptr
+        || !m_pDataComponent->GetItemVectorInfo(strItemName, dwLargest, dwSmallest, dwCount))
+        return false;
+    if (dwCount >= dwLargest) {
+        Log()->PrintAt(s_szSourceFile, __LINE__, " Append ItemData Fail. \r\n ItemName:%s  \r\n Count:%d \r\n",
+                       strItemName.c_str(), static_cast<int>(dwCount));
+        return false;
+    }
+    return true;
+}
+
+JC_DataComponent* JC_OperatorBase::GetDataComponent() const
+{
+    return m_pDataComponent;
+}
+
+JC_DataManager* JC_OperatorBase::GetDataManager() const
+{
+    return m_pDataManager;
+}
+
+DWORD JC_OperatorBase::GetOperatorKind() const
+{
+    return m_dwOperatorKind;
+}
+
+JC_DebugLog* JC_OperatorBase::Log() const
+{
+    return m_pErrorLog != nullptr ? m_pErrorLog : gp_DebugInfoObj;
+}
