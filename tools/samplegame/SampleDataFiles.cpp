@@ -9,6 +9,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Bounds of the generated arrays: a table cannot ask for more records than
+// the readers take.
+const DWORD MAX_RECORDS = 10000;
+const DWORD MAX_GRID_SIDE = 128;
+
 std::string ItemText(const std::string& strName, const std::string& strValue)
 {
     return strName + "\"" + strValue + "\"\r\n";
@@ -77,6 +82,8 @@ bool SampleDataFiles::LoadFile(const SampleTable& table, DataFile& file)
         const SampleLine& line = lines[at];
         const std::vector<std::string> tokens = SampleTable::Split(line.strText);
         const DWORD dwNext = file.records.empty() ? 0 : file.records.back().dwPosition + 1;
+        if (tokens.empty() || tokens[0].empty())
+            return table.Fail(line, "a line must begin with a name");
         if (tokens[0] == "@Templates") {
             for (size_t i = 1; i < tokens.size(); ++i) {
                 DWORD dwKind = 0;
@@ -100,7 +107,7 @@ bool SampleDataFiles::LoadFile(const SampleTable& table, DataFile& file)
             record.bHasBase = tokens.size() == 4;
         } else if (tokens[0] == "@Records" && tokens.size() == 3) {
             DWORD dwCount = 0;
-            if (!ParseSampleNumber(tokens[2], dwCount))
+            if (!ParseSampleNumber(tokens[2], dwCount) || dwCount > MAX_RECORDS)
                 return table.Fail(line, "bad count " + tokens[2]);
             for (DWORD i = 0; i < dwCount; ++i) {
                 if (!StartRecord(table, line, file, tokens[1], dwNext + i))
@@ -131,6 +138,8 @@ bool SampleDataFiles::StartRecord(const SampleTable& table, const SampleLine& li
     Record record;
     if (!SampleTemplates::KindByName(strKind, dwKind) || (record.pTemplate = m_pTemplates->Find(dwKind)) == nullptr)
         return table.Fail(line, "no template of kind " + strKind);
+    if (dwPosition >= MAX_RECORDS)
+        return table.Fail(line, "position " + std::to_string(dwPosition) + " past the last one the readers take");
     for (const Record& other : file.records) {
         if (other.dwPosition == dwPosition)
             return table.Fail(line, "two records at position " + std::to_string(dwPosition));
@@ -186,8 +195,9 @@ bool SampleDataFiles::LoadFloorGrid(const SampleTable& table, size_t& at, DataFi
     const std::vector<std::string> tokens = SampleTable::Split(head.strText);
     DWORD dwWidth = 0;
     DWORD dwHeight = 0;
-    if (tokens.size() != 3 || !ParseSampleNumber(tokens[1], dwWidth) || !ParseSampleNumber(tokens[2], dwHeight))
-        return table.Fail(head, "\"@FloorGrid\" takes a width and a height");
+    if (tokens.size() != 3 || !ParseSampleNumber(tokens[1], dwWidth) || !ParseSampleNumber(tokens[2], dwHeight)
+        || dwWidth > MAX_GRID_SIDE || dwHeight > MAX_GRID_SIDE)
+        return table.Fail(head, "\"@FloorGrid\" takes a width and a height up to 128");
     const DWORD dwFirst = file.records.empty() ? 0 : file.records.back().dwPosition + 1;
     for (DWORD z = 0; z < dwHeight; ++z) {
         if (++at >= lines.size())

@@ -128,6 +128,8 @@ bool SampleTemplates::LoadTemplate(const SampleTable& table, const SampleDefines
     sample.strFileName = table.Path().stem().string() + ".temp";
     for (const SampleLine& line : table.Lines()) {
         const std::vector<std::string> tokens = SampleTable::Split(line.strText);
+        if (tokens.empty() || tokens[0].empty())
+            return table.Fail(line, "a line must begin with a name");
         if (tokens[0] == "@Template") {
             if (tokens.size() < 3 || !KindByName(tokens[1], sample.dwKind))
                 return table.Fail(line, "a template needs a known kind and a name");
