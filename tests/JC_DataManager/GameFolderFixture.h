@@ -1,0 +1,131 @@
+#pragma once
+
+#include "JC_DataManager/Manager/JC_DataManager.h"
+#include "TemplateSystem/JC_DebugLog.h"
+
+#include "tests/Support/ScopedTempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+
+// A game folder made for one test: templates, the define file of behaviour
+// states and round types, and whatever data files the test writes; a data
+// manager initiated on it, logging to a file of its own.
+
+inline std::string TemplateItem(const std::string& strName, const std::string& strType,
+                                const std::string& strDefault)
+{
+    return "@Name \"" + strName + "\" @Type \"" + strType + "\" @TypeEx \"\" @Radix \",\" @MinMax \"\" @Default \"" +
+           strDefault + "\"\r\n";
+}
+
+inline std::string TemplateRangeItem(const std::string& strName, const std::string& strType,
+                                     const std::string& strRange, const std::string& strDefault)
+{
+    return "@Name \"" + strName + "\" @Type \"" + strType + "\" @TypeEx \"\" @Radix \",\" @MinMax \"" + strRange +
+           "\" @Default \"" + strDefault + "\"\r\n";
+}
+
+inline std::string TemplateVectorItem(const std::string& strName, const std::string& strElementType)
+{
+    return "@Name \"" + strName + "\" @Type \"VECTOR\" @TypeEx \"" + strElementType +
+           "\" @Radix \",\" @MinMax \"\" @ArraySize \"0,0\" @Default \"\"\r\n";
+}
+
+// A template whose ID is its kind, with the kind item first.
+inline std::string TemplateText(DWORD dwKind, const std::string& strItems)
+{
+    char szKind[16];
+    snprintf(szKind, sizeof(szKind), "H%08X", static_cast<unsigned>(dwKind));
+    return std::string("[File]\r\n[Head]\r\n@Version \"H00080000\"\r\n@TemplateID \"") + szKind +
+           "\"\r\n@TemplateName \"\"\r\n@TemplateExplain \"\"\r\n[HeadEnd]\r\n" +
+           TemplateItem("DataComponentKind", "UINT32", szKind) + strItems + "[FileEnd]\r\n";
+}
+
+inline const char* const g_szBehaviorDefines =
+    "//[File]\r\n//[Head]\r\n//@Version \"H00080001\"\r\n//[HeadEnd]\r\n"
+    "#define DF_STATE_POISON 31 //@Combo \"\"\r\n"
+    "#define DF_STATE_SLEEP 32 //@Combo \"\"\r\n"
+    "#define DF_STATE_MOVE 33 //@Combo \"\"\r\n"
+    "#define DF_ROUND_CAMP 0x10 //@Combo \"\"\r\n"
+    "#define DF_ROUND_USE 0x30 //@Combo \"\"\r\n"
+    "#define DF_ROUND_ATTACK 0x50 //@Combo \"\"\r\n"
+    "#define DF_INLAY_SETFIELD 0x10001 //@Combo \"\"\r\n"
+    "#define DF_INLAY_ADDFIELD 0x10002 //@Combo \"\"\r\n"
+    "#define DF_INLAY_OTHER 0x10003 //@Combo \"\"\r\n"
+    "//[FileEnd]\r\n";
+
+inline const std::string g_strPersonTemplate =
+    TemplateText(0x160001, TemplateItem("ID", "UINT32", "0") + TemplateVectorItem("BehaviorGroup0", "STRING") +
+                               TemplateVectorItem("BehaviorGroup1", "STRING") +
+                               TemplateVectorItem("BehaviorGroup2", "STRING"));
+
+// One record per block, each given as its item lines; the file holds the
+// records at orders (0, 0), (0, 1), ...
+inline std::string ArrayDataFile(DWORD dwTemplateID, const std::vector<std::string>& records)
+{
+    char szID[16];
+    snprintf(szID, sizeof(szID), "H%08X", static_cast<unsigned>(dwTemplateID));
+    std::string strFile = std::string("[File]\r\n[Head]\r\n@Version\"H00080000\"\r\n@Distribute\"ARRAY\"\r\n"
+                                      "@UseTemplateID\"") +
+                          szID + "\"\r\n@IsSimplifyDefault\"TRUE\"\r\n@IsSimplifyDefine\"FALSE\"\r\n[HeadEnd]\r\n";
+    for (size_t i = 0; i < records.size(); ++i)
+        strFile += std::string("@Start\r\n@MainUseTemplateID\"") + szID + "\"\r\n@DataOrder\"0," +
+                   std::to_string(i) + "\"\r\n" + records[i] + "@End\r\n";
+    return strFile + "[FileEnd]\r\n";
+}
+
+class GameFolderFixture : public testing::Test
+{
+protected:
+    GameFolderFixture()
+    {
+        CreateDirectoryA(m_Folder.File("Template").c_str(), nullptr);
+        CreateDirectoryA(Path("Template\\Template").c_str(), nullptr);
+        CreateDirectoryA(Path("Template\\Template\\TemplateDefine").c_str(), nullptr);
+        CreateDirectoryA(Path("Template\\TemplateData").c_str(), nullptr);
+        CreateDirectoryA(Path("Template\\TemplateDataIrregular").c_str(), nullptr);
+        CreateDirectoryA(Path("Template\\TemplateDataIrregular\\00").c_str(), nullptr);
+        Write("Template\\Template\\TemplateDefine\\Behavior.h", g_szBehaviorDefines);
+        Write("Template\\Template\\Person.temp", g_strPersonTemplate);
+        EXPECT_EQ(m_Log.OpenLogFile(Path("log.txt").c_str(), 1, FILE_SHARE_READ | FILE_SHARE_WRITE), S_OK);
+    }
+
+    std::string Root() const { return m_Folder.Path() + "\\"; }
+    std::string Path(const std::string& strRelative) const { return Root() + strRelative; }
+    void Write(const std::string& strRelative, const std::string& strText) const
+    {
+        ASSERT_TRUE(WriteTestFile(Path(strRelative), strText)) << strRelative;
+    }
+    void WriteTemplate(const std::string& strName, DWORD dwKind, const std::string& strItems) const
+    {
+        Write("Template\\Template\\" + strName + ".temp", TemplateText(dwKind, strItems));
+    }
+    void WriteUnfixedData(const std::string& strKind, DWORD dwTemplateID, const std::vector<std::string>& records) const
+    {
+        Write("Template\\TemplateDataIrregular\\00\\UnfixedData_" + strKind + ".DATA",
+              ArrayDataFile(dwTemplateID, records));
+    }
+
+    // Initiates the data manager on the folder as it stands.
+    void Initiate() { ASSERT_EQ(m_DataManager.Initiation(Root(), &m_Log), 0u) << LogText(); }
+    std::string LogText() const { return ReadTestFile(Path("log.txt")); }
+    bool Logged(const std::string& strPart) const { return LogText().find(strPart) != std::string::npos; }
+
+    // A new record of a template, owned by the test.
+    std::unique_ptr<JC_DataComponent> NewRecord(DWORD dwTemplateID)
+    {
+        const JC_TemplateList* pList = m_DataManager.GetTemplateManager()->GetTemplateList();
+        auto pRecord = std::make_unique<JC_DataComponent>();
+        EXPECT_EQ(pRecord->CreateByTemplateID(pList, dwTemplateID), 0u);
+        return pRecord;
+    }
+
+    ScopedTempFolder m_Folder;
+    JC_DebugLog m_Log;
+    JC_DataManager m_DataManager;
+};
