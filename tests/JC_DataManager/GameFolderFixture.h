@@ -72,7 +72,7 @@ inline std::string ArrayDataFile(DWORD dwTemplateID, const std::vector<std::stri
     snprintf(szID, sizeof(szID), "H%08X", static_cast<unsigned>(dwTemplateID));
     std::string strFile = std::string("[File]\r\n[Head]\r\n@Version\"H00080000\"\r\n@Distribute\"ARRAY\"\r\n"
                                       "@UseTemplateID\"") +
-                          szID + "\"\r\n@IsSimplifyDefault\"TRUE\"\r\n@IsSimplifyDefine\"FALSE\"\r\n[HeadEnd]\r\n";
+                          szID + "\"\r\n@SortItem\"\"\r\n@IsSimplifyDefault\"TRUE\"\r\n@IsSimplifyDefine\"FALSE\"\r\n[HeadEnd]\r\n";
     for (size_t i = 0; i < records.size(); ++i)
         strFile += std::string("@Start\r\n@MainUseTemplateID\"") + szID + "\"\r\n@DataOrder\"0," +
                    std::to_string(i) + "\"\r\n" + records[i] + "@End\r\n";
