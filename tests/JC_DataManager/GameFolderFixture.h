@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JC_DataManager/Manager/JC_DataManager.h"
+#include "JC_DataManager/Manager/JE_DataKind.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
 #include "tests/Support/ScopedTempFolder.h"
@@ -9,7 +10,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <map>
 #include <memory>
 
 // A game folder made for one test: templates, the define file of behaviour
@@ -33,7 +36,7 @@ inline std::string TemplateRangeItem(const std::string& strName, const std::stri
 inline std::string TemplateVectorItem(const std::string& strName, const std::string& strElementType)
 {
     return "@Name \"" + strName + "\" @Type \"VECTOR\" @TypeEx \"" + strElementType +
-           "\" @Radix \",\" @MinMax \"\" @ArraySize \"0,0\" @Default \"\"\r\n";
+           "\" @Radix \",\" @MinMax \"\" @ArraySize \"64,0\" @Default \"\"\r\n";
 }
 
 // A template whose ID is its kind, with the kind item first.
@@ -64,18 +67,37 @@ inline const std::string g_strPersonTemplate =
                                TemplateVectorItem("BehaviorGroup1", "STRING") +
                                TemplateVectorItem("BehaviorGroup2", "STRING"));
 
-// One record per block, each given as its item lines; the file holds the
-// records at orders (0, 0), (0, 1), ...
-inline std::string ArrayDataFile(DWORD dwTemplateID, const std::vector<std::string>& records)
+// A record of an ARRAY data file: its template and its item lines.
+struct JS_TestRecord
 {
+    DWORD dwTemplateID;
+    std::string strItems;
+};
+
+// The records at orders (0, 0), (0, 1), ...; the file names every template
+// its records use, or the one given when it has none.
+inline std::string ArrayDataFile(const std::vector<JS_TestRecord>& records, const std::string& strSortItem = "",
+                                 DWORD dwEmptyTemplateID = 0x160001)
+{
+    std::vector<DWORD> templateIDs;
+    for (const JS_TestRecord& record : records) {
+        if (std::find(templateIDs.begin(), templateIDs.end(), record.dwTemplateID) == templateIDs.end())
+            templateIDs.push_back(record.dwTemplateID);
+    }
+    if (templateIDs.empty())
+        templateIDs.push_back(dwEmptyTemplateID);
+    std::string strFile = "[File]\r\n[Head]\r\n@Version\"H00080000\"\r\n@Distribute\"ARRAY\"\r\n";
     char szID[16];
-    snprintf(szID, sizeof(szID), "H%08X", static_cast<unsigned>(dwTemplateID));
-    std::string strFile = std::string("[File]\r\n[Head]\r\n@Version\"H00080000\"\r\n@Distribute\"ARRAY\"\r\n"
-                                      "@UseTemplateID\"") +
-                          szID + "\"\r\n@SortItem\"\"\r\n@IsSimplifyDefault\"TRUE\"\r\n@IsSimplifyDefine\"FALSE\"\r\n[HeadEnd]\r\n";
-    for (size_t i = 0; i < records.size(); ++i)
+    for (const DWORD dwTemplateID : templateIDs) {
+        snprintf(szID, sizeof(szID), "H%08X", static_cast<unsigned>(dwTemplateID));
+        strFile += std::string("@UseTemplateID\"") + szID + "\"\r\n";
+    }
+    strFile += "@SortItem\"" + strSortItem + "\"\r\n@IsSimplifyDefault\"TRUE\"\r\n@IsSimplifyDefine\"FALSE\"\r\n[HeadEnd]\r\n";
+    for (size_t i = 0; i < records.size(); ++i) {
+        snprintf(szID, sizeof(szID), "H%08X", static_cast<unsigned>(records[i].dwTemplateID));
         strFile += std::string("@Start\r\n@MainUseTemplateID\"") + szID + "\"\r\n@DataOrder\"0," +
-                   std::to_string(i) + "\"\r\n" + records[i] + "@End\r\n";
+                   std::to_string(i) + "\"\r\n" + records[i].strItems + "@End\r\n";
+    }
     return strFile + "[FileEnd]\r\n";
 }
 
@@ -105,10 +127,29 @@ protected:
     {
         Write("Template\\Template\\" + strName + ".temp", TemplateText(dwKind, strItems));
     }
-    void WriteUnfixedData(const std::string& strKind, DWORD dwTemplateID, const std::vector<std::string>& records) const
+    // The data files of one kind set, each given by its file name; every
+    // other file of the set is written empty.
+    using DataFiles = std::map<std::string, std::string>;
+    void WriteDataSet(const std::string& strFolder, const char* const* aszNames, DWORD dwCount,
+                      const DataFiles& files) const
     {
-        Write("Template\\TemplateDataIrregular\\00\\UnfixedData_" + strKind + ".DATA",
-              ArrayDataFile(dwTemplateID, records));
+        CreateDirectoryA(Path(strFolder).c_str(), nullptr);
+        for (DWORD i = 0; i < dwCount; ++i) {
+            const auto found = files.find(aszNames[i]);
+            Write(strFolder + aszNames[i], found != files.end() ? found->second : ArrayDataFile({}));
+        }
+    }
+    void WriteUnfixedData(const DataFiles& files) const
+    {
+        WriteDataSet("Template\\TemplateDataIrregular\\00\\", g_aszUnfixedDataFileNames, UNFIXEDDATAKIND_LIMIT, files);
+    }
+    void WriteFixedData(const DataFiles& files) const
+    {
+        WriteDataSet("Template\\TemplateData\\01\\", g_aszFixedDataFileNames, FIXEDDATAKIND_LIMIT, files);
+    }
+    void WriteModuleData(const DataFiles& files) const
+    {
+        WriteDataSet("Template\\TemplateData\\", g_aszModuleDataFileNames, MODULEDATAKIND_LIMIT, files);
     }
 
     // Initiates the data manager on the folder as it stands.

@@ -15,9 +15,9 @@ protected:
         WriteTemplate("Game", 0x70001,
                       TemplateRangeItem("Money", "INT32", strMoneyRange, "0") +
                           TemplateItem("WorldMapIndex", "INT32", "0"));
-        WriteUnfixedData("Game", 0x70001, {"Money\"50\"\r\n"});
+        WriteUnfixedData({{"UnfixedData_Game.DATA", ArrayDataFile({{0x70001, "Money\"50\"\r\n"}})}});
         Initiate();
-        m_DataManager.InitUnfixedData(0);
+        ASSERT_EQ(m_DataManager.InitUnfixedData(0), 0u) << LogText();
         ASSERT_EQ(m_Control.Initiation(&m_DataManager), 0u) << LogText();
     }
 
