@@ -2,8 +2,10 @@
 
 #include "JC_DataManager/Manager/JC_DataManager.h"
 #include "JC_DataManager/Manager/JE_DataKind.h"
+
 #include "TemplateSystem/JC_DebugLog.h"
 
+#include "tests/JC_DataManager/GameDataFixture.h"
 #include "tests/Support/ScopedTempFolder.h"
 
 #include <gtest/gtest.h>
@@ -19,34 +21,9 @@
 // states and round types, and whatever data files the test writes; a data
 // manager initiated on it, logging to a file of its own.
 
-inline std::string TemplateItem(const std::string& strName, const std::string& strType,
-                                const std::string& strDefault)
-{
-    return "@Name \"" + strName + "\" @Type \"" + strType + "\" @TypeEx \"\" @Radix \",\" @MinMax \"\" @Default \"" +
-           strDefault + "\"\r\n";
-}
-
-inline std::string TemplateRangeItem(const std::string& strName, const std::string& strType,
-                                     const std::string& strRange, const std::string& strDefault)
-{
-    return "@Name \"" + strName + "\" @Type \"" + strType + "\" @TypeEx \"\" @Radix \",\" @MinMax \"" + strRange +
-           "\" @Default \"" + strDefault + "\"\r\n";
-}
-
 inline std::string TemplateVectorItem(const std::string& strName, const std::string& strElementType)
 {
-    return "@Name \"" + strName + "\" @Type \"VECTOR\" @TypeEx \"" + strElementType +
-           "\" @Radix \",\" @MinMax \"\" @ArraySize \"64,0\" @Default \"\"\r\n";
-}
-
-// A template whose ID is its kind, with the kind item first.
-inline std::string TemplateText(DWORD dwKind, const std::string& strItems)
-{
-    char szKind[16];
-    snprintf(szKind, sizeof(szKind), "H%08X", static_cast<unsigned>(dwKind));
-    return std::string("[File]\r\n[Head]\r\n@Version \"H00080000\"\r\n@TemplateID \"") + szKind +
-           "\"\r\n@TemplateName \"\"\r\n@TemplateExplain \"\"\r\n[HeadEnd]\r\n" +
-           TemplateItem("DataComponentKind", "UINT32", szKind) + strItems + "[FileEnd]\r\n";
+    return ItemLine(strName, "VECTOR", "", strElementType, "64,0");
 }
 
 inline const char* const g_szBehaviorDefines =
@@ -63,7 +40,7 @@ inline const char* const g_szBehaviorDefines =
     "//[FileEnd]\r\n";
 
 inline const std::string g_strPersonTemplate =
-    TemplateText(0x160001, TemplateItem("ID", "UINT32", "0") + TemplateVectorItem("BehaviorGroup0", "STRING") +
+    TemplateText(0x160001, TemplateVectorItem("BehaviorGroup0", "STRING") +
                                TemplateVectorItem("BehaviorGroup1", "STRING") +
                                TemplateVectorItem("BehaviorGroup2", "STRING"));
 
@@ -80,25 +57,15 @@ inline std::string ArrayDataFile(const std::vector<JS_TestRecord>& records, cons
                                  DWORD dwEmptyTemplateID = 0x160001)
 {
     std::vector<DWORD> templateIDs;
-    for (const JS_TestRecord& record : records) {
-        if (std::find(templateIDs.begin(), templateIDs.end(), record.dwTemplateID) == templateIDs.end())
-            templateIDs.push_back(record.dwTemplateID);
+    std::string strBlocks;
+    for (size_t i = 0; i < records.size(); ++i) {
+        if (std::find(templateIDs.begin(), templateIDs.end(), records[i].dwTemplateID) == templateIDs.end())
+            templateIDs.push_back(records[i].dwTemplateID);
+        strBlocks += BlockText(records[i].dwTemplateID, static_cast<DWORD>(i), records[i].strItems);
     }
     if (templateIDs.empty())
         templateIDs.push_back(dwEmptyTemplateID);
-    std::string strFile = "[File]\r\n[Head]\r\n@Version\"H00080000\"\r\n@Distribute\"ARRAY\"\r\n";
-    char szID[16];
-    for (const DWORD dwTemplateID : templateIDs) {
-        snprintf(szID, sizeof(szID), "H%08X", static_cast<unsigned>(dwTemplateID));
-        strFile += std::string("@UseTemplateID\"") + szID + "\"\r\n";
-    }
-    strFile += "@SortItem\"" + strSortItem + "\"\r\n@IsSimplifyDefault\"TRUE\"\r\n@IsSimplifyDefine\"FALSE\"\r\n[HeadEnd]\r\n";
-    for (size_t i = 0; i < records.size(); ++i) {
-        snprintf(szID, sizeof(szID), "H%08X", static_cast<unsigned>(records[i].dwTemplateID));
-        strFile += std::string("@Start\r\n@MainUseTemplateID\"") + szID + "\"\r\n@DataOrder\"0," +
-                   std::to_string(i) + "\"\r\n" + records[i].strItems + "@End\r\n";
-    }
-    return strFile + "[FileEnd]\r\n";
+    return DataFileText(templateIDs, strBlocks, strSortItem);
 }
 
 class GameFolderFixture : public testing::Test

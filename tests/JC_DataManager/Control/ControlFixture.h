@@ -13,7 +13,7 @@ inline std::string IntItems(const std::vector<std::string>& names)
 {
     std::string strItems;
     for (const std::string& strName : names)
-        strItems += TemplateItem(strName, "INT32", "0");
+        strItems += ItemLine(strName, "INT32", "0");
     return strItems;
 }
 
@@ -21,7 +21,7 @@ inline std::string TextItems(const std::vector<std::string>& names)
 {
     std::string strItems;
     for (const std::string& strName : names)
-        strItems += TemplateItem(strName, "STRING", "");
+        strItems += ItemLine(strName, "STRING", "");
     return strItems;
 }
 
@@ -46,10 +46,9 @@ protected:
                           TemplateVectorItem("StartingPoint", "UINT32"));
         WriteTemplate("Floor", 0x60001,
                       IntItems({"Index", "IndexX", "IndexZ", "IsDisableMagic", "DisableMagicRound"}) +
-                          TemplateItem("LandformID", "UINT32", "1"));
+                          ItemLine("LandformID", "UINT32", "1"));
         WriteTemplate("Landform", 0x120001,
-                      TemplateItem("ID", "UINT32", "0") +
-                          IntItems({"WalkConsume", "CanStay", "ExtraNatureAttackRate", "ExtraNatureDefenseRate",
+                      IntItems({"WalkConsume", "CanStay", "ExtraNatureAttackRate", "ExtraNatureDefenseRate",
                                     "ExtraHitRate", "ExtraDodgeRate", "ExtraHPRestoreRate", "ExtraSPRestoreRate",
                                     "ExtraHPDamageRate", "ExtraSPDamageRate"}));
         WriteTemplate("ScriptFlag", 0x190002,
@@ -60,12 +59,12 @@ protected:
                           IntItems({"TotalLine", "WillDealLine", "IsUseOrderIf", "OrderIfLayer", "BracketCount",
                                     "IsUseOrderWhile", "Position", "MarkWhilePosition"}));
         const std::string strModuleItems = IntItems({"Width"}) + TextItems({"Title"}) +
-                                           TemplateItem("Scale", "FLOAT", "F0.5");
+                                           ItemLine("Scale", "FLOAT", "F0.5");
         WriteTemplate("ModuleOption", 0x130001, strModuleItems);
         WriteTemplate("ModuleState", 0x130002, strModuleItems);
         WriteTemplate("ModuleTown", 0x130003, strModuleItems);
         WriteTemplate("ModuleWorldMap", 0x130004, strModuleItems);
-        const std::string strEquipment = TemplateItem("ID", "UINT32", "0") + TextItems({"Name"}) +
+        const std::string strEquipment = TextItems({"Name"}) +
                                          IntItems({"IsKeyItem", "HoleCount", "WearPosition", "ActionScriptID",
                                                    "Defense"}) +
                                          TemplateVectorItem("Gem", "UINT32") + TextLists({"EquipBehavior"});
@@ -75,11 +74,11 @@ protected:
                                     "HPAbsorbRate", "HPAbsorbValue", "SPAbsorbRate", "SPAbsorbValue"}));
         WriteTemplate("Wearing", 0x230002, strEquipment);
         WriteTemplate("Gem", 0x70002,
-                      TemplateItem("ID", "UINT32", "0") + TextItems({"TitleName"}) +
+                      TextItems({"TitleName"}) +
                           IntItems({"IsKeyItem", "WearPosition"}) +
                           TextLists({"InlayBehavior", "InlayBehavior_Equip", "InlayBehavior_Fight"}));
         WriteTemplate("Evolution", 0x50001,
-                      TemplateItem("ID", "UINT32", "0") + IntItems({"EvolutionHP", "EvolutionMorale"}) +
+                      IntItems({"EvolutionHP", "EvolutionMorale"}) +
                           TextLists({"EvolutionBehavior"}));
 
         WriteUnfixedData({

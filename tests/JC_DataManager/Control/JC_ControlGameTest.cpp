@@ -13,8 +13,8 @@ protected:
     void MakeGame(const std::string& strMoneyRange)
     {
         WriteTemplate("Game", 0x70001,
-                      TemplateRangeItem("Money", "INT32", strMoneyRange, "0") +
-                          TemplateItem("WorldMapIndex", "INT32", "0"));
+                      ItemLine("Money", "INT32", "0", "", "", strMoneyRange) +
+                          ItemLine("WorldMapIndex", "INT32", "0"));
         WriteUnfixedData({{"UnfixedData_Game.DATA", ArrayDataFile({{0x70001, "Money\"50\"\r\n"}})}});
         Initiate();
         ASSERT_EQ(m_DataManager.InitUnfixedData(0), 0u) << LogText();
