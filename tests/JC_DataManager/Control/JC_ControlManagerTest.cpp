@@ -2,6 +2,8 @@
 
 #include "tests/JC_DataManager/Control/ControlFixture.h"
 
+#include <cstdlib>
+
 namespace {
 
 using ControlManager = ControlFixture;
@@ -56,4 +58,26 @@ TEST_F(ControlManager, ModuleControlsReadTheirLayoutsByItemName)
     EXPECT_EQ(town.GetItemDataString("Title"), "選項");
     EXPECT_EQ(town.GetItemDataLong("Height"), 0);
     EXPECT_TRUE(Logged(" ControlModuleTown GetItemData Fail. \r\n ItemName:Height \r\n HRESULT:0x")) << LogText();
+}
+
+TEST(ControlManagerOnTheSampleGame, InitiatesEveryControlWithoutAFailure)
+{
+    const char* szSampleGame = std::getenv("OSKEL_SAMPLE_GAME");
+    if (szSampleGame == nullptr
+        || GetFileAttributesA((std::string(szSampleGame) + g_szTemplateDataFolder).c_str()) == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "the sample game folder holds no game data";
+    TestLog log;
+    JC_DataManager dataManager;
+    ASSERT_EQ(dataManager.Initiation(szSampleGame, log.Get()), 0u) << log.Text();
+    ASSERT_EQ(dataManager.InitFixedData(1), 0u) << log.Text();
+    ASSERT_EQ(dataManager.InitUnfixedData(0), 0u) << log.Text();
+    ASSERT_EQ(dataManager.InitModuleData(), 0u) << log.Text();
+    ASSERT_EQ(dataManager.InitRecordData(), 0u) << log.Text();
+    ASSERT_EQ(dataManager.LoadRecordData(0, 60000, 0), 0u) << log.Text();
+    JC_BehaviorAnalyser analyser;
+    ASSERT_EQ(analyser.Initiation(&dataManager), 0u);
+    JC_ControlManager manager;
+    EXPECT_EQ(manager.Initiation(&dataManager, &analyser), 0u) << log.Text();
+    EXPECT_EQ(manager.IsInitiated(), TRUE);
+    EXPECT_EQ(log.Count(" Fail."), 0u) << log.Text();
 }
