@@ -260,19 +260,7 @@ DWORD JC_BehaviorGroup::UseBehavior(JC_DataComponent* pPerson, DWORD dwState) co
 
 DWORD JC_BehaviorGroup::RemoveBehaviorsEndedByAttackInGroup(JC_DataComponent* pPerson, DWORD dwGroup) const
 {
-    JC_StringArray* pItems = nullptr;
-    const DWORD dwResult = OpenGroup(pPerson, dwGroup, JE_BEHAVIOR_USE_GROUP_UNAVAILABLE, pItems);
-    if (dwResult != 0)
-        return dwResult;
-    for (size_t i = 0; i < pItems->size();) {
-        JC_BehaviorItem item;
-        GetBehavior((*pItems)[i], item);
-        if (item.dwRoundType == JD_ROUND_ENDED_BY_ATTACK)
-            pItems->erase(pItems->begin() + i);
-        else
-            ++i;
-    }
-    return 0;
+    return WalkRoundItems(pPerson, dwGroup, JE_BEHAVIOR_USE_GROUP_UNAVAILABLE, JD_ROUND_ENDED_BY_ATTACK);
 }
 
 DWORD JC_BehaviorGroup::RemoveBehaviorsEndedByAttack(JC_DataComponent* pPerson) const
@@ -282,18 +270,7 @@ DWORD JC_BehaviorGroup::RemoveBehaviorsEndedByAttack(JC_DataComponent* pPerson) 
 
 DWORD JC_BehaviorGroup::CountDownRoundBehaviorsInGroup(JC_DataComponent* pPerson, DWORD dwGroup) const
 {
-    JC_StringArray* pItems = nullptr;
-    const DWORD dwResult = OpenGroup(pPerson, dwGroup, JE_BEHAVIOR_COUNT_DOWN_GROUP_UNAVAILABLE, pItems);
-    if (dwResult != 0)
-        return dwResult;
-    for (size_t i = 0; i < pItems->size();) {
-        JC_BehaviorItem item;
-        GetBehavior((*pItems)[i], item);
-        if (item.dwRoundType == JD_ROUND_COUNTED_BY_CAMP && !CountDown(*pItems, i, item))
-            continue;
-        ++i;
-    }
-    return 0;
+    return WalkRoundItems(pPerson, dwGroup, JE_BEHAVIOR_COUNT_DOWN_GROUP_UNAVAILABLE, JD_ROUND_COUNTED_BY_CAMP);
 }
 
 DWORD JC_BehaviorGroup::CountDownRoundBehaviors(JC_DataComponent* pPerson) const
@@ -335,6 +312,29 @@ DWORD JC_BehaviorGroup::FindState(const JC_StringArray& items, DWORD dwState, DW
             iIndex = static_cast<int>(i);
             return 0;
         }
+    }
+    return 0;
+}
+
+DWORD JC_BehaviorGroup::WalkRoundItems(JC_DataComponent* pPerson, DWORD dwGroup, DWORD dwUnavailable,
+                                       DWORD dwRoundType) const
+{
+    JC_StringArray* pItems = nullptr;
+    const DWORD dwResult = OpenGroup(pPerson, dwGroup, dwUnavailable, pItems);
+    if (dwResult != 0)
+        return dwResult;
+    // After a removal the walk goes on with the item that took its place.
+    for (size_t i = 0; i < pItems->size();) {
+        JC_BehaviorItem item;
+        GetBehavior((*pItems)[i], item);
+        if (item.dwRoundType != dwRoundType) {
+            ++i;
+            continue;
+        }
+        if (dwRoundType == JD_ROUND_ENDED_BY_ATTACK)
+            pItems->erase(pItems->begin() + i);
+        else if (CountDown(*pItems, i, item))
+            ++i;
     }
     return 0;
 }

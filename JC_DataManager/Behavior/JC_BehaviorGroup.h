@@ -82,6 +82,9 @@ private:
                     JC_StringArray*& pItems) const;
     // The index of the first item whose state resolves to dwState, or -1.
     DWORD FindState(const JC_StringArray& items, DWORD dwState, DWORD dwUnknownState, int& iIndex) const;
+    // Removes every item of the round type ended by an attack, or counts
+    // every item of another round type down.
+    DWORD WalkRoundItems(JC_DataComponent* pPerson, DWORD dwGroup, DWORD dwUnavailable, DWORD dwRoundType) const;
     // Counts the item down by one; removed when the count reaches exactly 0,
     // else written back. False when it was removed.
     bool CountDown(JC_StringArray& items, size_t index, JC_BehaviorItem& item) const;

@@ -1,6 +1,7 @@
 #include "JC_DataManager/Control/JC_ControlBase.h"
 
 #include "JC_DataManager/Manager/JC_DataManager.h"
+#include "JC_DataManager/Operator/JC_OperatorBase.h"
 
 DWORD JC_ControlBase::Initiation(JC_DataManager* pDataManager, JC_BehaviorAnalyser* pBehaviorAnalyser)
 {
@@ -40,4 +41,17 @@ JC_BehaviorAnalyser* JC_ControlBase::GetBehaviorAnalyser() const
 JC_DebugLog& JC_ControlBase::ErrorLog() const
 {
     return m_pErrorLog != nullptr ? *m_pErrorLog : *gp_DebugInfoObj;
+}
+
+DWORD JC_ControlBase::InitiateOperators(std::initializer_list<JS_OwnedOperator> operators,
+                                        const char* szSourceFile) const
+{
+    for (const JS_OwnedOperator& owned : operators) {
+        const DWORD dwResult = owned.operatorObj.Initiation(m_pDataManager);
+        if (dwResult != 0) {
+            ErrorLog().Print(owned.szFailure, static_cast<unsigned>(dwResult), szSourceFile, __LINE__);
+            return dwResult;
+        }
+    }
+    return 0;
 }

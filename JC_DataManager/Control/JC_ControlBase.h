@@ -4,9 +4,11 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 class JC_BehaviorAnalyser;
+class JC_OperatorBase;
 class JC_DataManager;
 class JC_DebugLog;
 
@@ -30,6 +32,17 @@ public:
     JC_BehaviorAnalyser* GetBehaviorAnalyser() const;
 
 protected:
+    // An operator a control owns, and the report of its failed initiation: a
+    // format of the code, the source file and the line.
+    struct JS_OwnedOperator
+    {
+        JC_OperatorBase& operatorObj;
+        const char* szFailure;
+    };
+
+    // Initiates the operators in order; the first failure is logged and
+    // returned.
+    DWORD InitiateOperators(std::initializer_list<JS_OwnedOperator> operators, const char* szSourceFile) const;
     // The error log; the data layer's debug log while not initiated.
     JC_DebugLog& ErrorLog() const;
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 static const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlInlay";
 
@@ -29,22 +30,15 @@ DWORD JC_ControlInlay::Initiation(JC_DataManager* pDataManager, JC_BehaviorAnaly
     if (dwResult != 0)
         return dwResult;
     m_bInitiated = FALSE;
-    const struct
-    {
-        JC_OperatorBase& operatorObj;
-        const char* szName;
-    } operators[] = {{m_OperatorEquipmentBaseObj, "m_OperatorEquipmentBaseObj"},
-                     {m_OperatorGemObj, "m_OperatorGemObj"},
-                     {m_OperatorWeaponObj, "m_OperatorWeaponObj"},
-                     {m_OperatorWearingObj, "m_OperatorWearingObj"}};
-    for (const auto& entry : operators) {
-        dwResult = entry.operatorObj.Initiation(pDataManager);
-        if (dwResult != 0) {
-            ErrorLog().Print("初始化操作物件時發生錯誤(%s) \n錯誤代碼:0X%x \n錯誤檔案:%s(Line:%d)\n\n", entry.szName,
-                             static_cast<unsigned>(dwResult), s_szSourceFile, __LINE__);
-            return dwResult;
-        }
-    }
+    dwResult = InitiateOperators(
+        {{m_OperatorEquipmentBaseObj,
+          "初始化操作物件時發生錯誤(m_OperatorEquipmentBaseObj) \n錯誤代碼:0X%x \n錯誤檔案:%s(Line:%d)\n\n"},
+         {m_OperatorGemObj, "初始化操作物件時發生錯誤(m_OperatorGemObj) \n錯誤代碼:0X%x \n錯誤檔案:%s(Line:%d)\n\n"},
+         {m_OperatorWeaponObj, "初始化操作物件時發生錯誤(m_OperatorWeaponObj) \n錯誤代碼:0X%x \n錯誤檔案:%s(Line:%d)\n\n"},
+         {m_OperatorWearingObj, "初始化操作物件時發生錯誤(m_OperatorWearingObj) \n錯誤代碼:0X%x \n錯誤檔案:%s(Line:%d)\n\n"}},
+        s_szSourceFile);
+    if (dwResult != 0)
+        return dwResult;
     m_bInitiated = TRUE;
     return 0;
 }
@@ -115,31 +109,34 @@ DWORD JC_ControlInlay::CheckInlay(JC_DataComponent* pGem, JC_DataComponent* pEqu
 
 DWORD JC_ControlInlay::BindByKind(int iGemPosition, bool& bWeapon)
 {
-    JC_DataComponent* pEquipment = m_OperatorEquipmentBaseObj.GetDataComponent();
+    const struct
+    {
+        DWORD dwKind;
+        int iGemPosition;
+        JC_OperatorBase& operatorObj;
+        const char* szWrongGem;
+        DWORD dwWrongGem;
+        const char* szBindFailure;
+    } targets[] = {
+        {DATACOMPONENTKIND_WEAPON, JD_GEM_FOR_WEAPON, m_OperatorWeaponObj,
+         "指定的魂石 不能鑲嵌到武器上 \n該魂石可以鑲嵌的位置:0X%x \n 錯誤檔案:%s(Line:%d) \n\n", JE_INLAY_NOT_A_WEAPON_GEM,
+         "將裝備物件設定到武器操作者時 發生錯誤 \n錯誤代碼:0x%x \n錯誤檔案:%s(Line:%d)\n\n"},
+        {DATACOMPONENTKIND_WEARING, JD_GEM_FOR_WEARING, m_OperatorWearingObj,
+         "指定的魂石 不能鑲嵌到防具上 \n該魂石可以鑲嵌的位置:0X%x \n 錯誤檔案:%s(Line:%d) \n\n", JE_INLAY_NOT_A_WEARING_GEM,
+         "將裝備物件設定到防具操作者時 發生錯誤 \n錯誤代碼:0x%x \n錯誤檔案:%s(Line:%d)\n\n"},
+    };
     const DWORD dwKind = m_OperatorEquipmentBaseObj.GetDataComponentKind();
     bWeapon = dwKind == DATACOMPONENTKIND_WEAPON;
-    if (bWeapon) {
-        if (iGemPosition != JD_GEM_FOR_WEAPON) {
-            ErrorLog().Print("指定的魂石 不能鑲嵌到武器上 \n該魂石可以鑲嵌的位置:0X%x \n 錯誤檔案:%s(Line:%d) \n\n",
-                             static_cast<unsigned>(iGemPosition), s_szSourceFile, __LINE__);
-            return JE_INLAY_NOT_A_WEAPON_GEM;
+    for (const auto& target : targets) {
+        if (target.dwKind != dwKind)
+            continue;
+        if (iGemPosition != target.iGemPosition) {
+            ErrorLog().Print(target.szWrongGem, static_cast<unsigned>(iGemPosition), s_szSourceFile, __LINE__);
+            return target.dwWrongGem;
         }
-        const DWORD dwResult = m_OperatorWeaponObj.SetDataConponent(pEquipment);
+        const DWORD dwResult = target.operatorObj.SetDataConponent(m_OperatorEquipmentBaseObj.GetDataComponent());
         if (dwResult != 0)
-            ErrorLog().Print("將裝備物件設定到武器操作者時 發生錯誤 \n錯誤代碼:0x%x \n錯誤檔案:%s(Line:%d)\n\n",
-                             static_cast<unsigned>(dwResult), s_szSourceFile, __LINE__);
-        return dwResult;
-    }
-    if (dwKind == DATACOMPONENTKIND_WEARING) {
-        if (iGemPosition != JD_GEM_FOR_WEARING) {
-            ErrorLog().Print("指定的魂石 不能鑲嵌到防具上 \n該魂石可以鑲嵌的位置:0X%x \n 錯誤檔案:%s(Line:%d) \n\n",
-                             static_cast<unsigned>(iGemPosition), s_szSourceFile, __LINE__);
-            return JE_INLAY_NOT_A_WEARING_GEM;
-        }
-        const DWORD dwResult = m_OperatorWearingObj.SetDataConponent(pEquipment);
-        if (dwResult != 0)
-            ErrorLog().Print("將裝備物件設定到防具操作者時 發生錯誤 \n錯誤代碼:0x%x \n錯誤檔案:%s(Line:%d)\n\n",
-                             static_cast<unsigned>(dwResult), s_szSourceFile, __LINE__);
+            ErrorLog().Print(target.szBindFailure, static_cast<unsigned>(dwResult), s_szSourceFile, __LINE__);
         return dwResult;
     }
     ErrorLog().Print("魂石鑲嵌的目標 不是裝備品 無法鑲嵌 \n 資料元件形態:0X%x \n 錯誤檔案:%s(Line:%d) \n\n",
@@ -172,10 +169,10 @@ DWORD JC_ControlInlay::ApplyInlay(bool bWeapon)
 
 DWORD JC_ControlInlay::CheckListSizes(const JC_DataComponent& inlaid, bool bWeapon)
 {
-    const char* const aszLists[] = {"Gem", "EquipBehavior", "FightBehavior"};
-    for (const char* szList : aszLists) {
-        if (!bWeapon && std::string(szList) == "FightBehavior")
-            continue;
+    std::vector<const char*> lists = {"Gem", "EquipBehavior"};
+    if (bWeapon)
+        lists.push_back("FightBehavior");
+    for (const char* szList : lists) {
         DWORD dwLargest = 0;
         DWORD dwSmallest = 0;
         DWORD dwCount = 0;

@@ -12,22 +12,13 @@ DWORD JC_ControlScene::Initiation(JC_DataManager* pDataManager, JC_BehaviorAnaly
     if (dwResult != 0)
         return dwResult;
     m_bInitiated = FALSE;
-    const struct
-    {
-        JC_OperatorBase& operatorObj;
-        const char* szFailure;
-    } operators[] = {
-        {m_OperatorSceneInfoObj, "重置場景資訊操作者時 發生錯誤 \n錯誤代碼:0x%x \n錯誤檔案:%s(Line:%d) \n\n"},
-        {m_OperatorFloorObj, "重置戰場地板操作者時 發生錯誤 \n錯誤代碼:0x%x \n錯誤檔案:%s(Line:%d) \n\n"},
-        {m_OperatorLandformObj, "重置地形操作者時 發生錯誤 \n錯誤代碼:0x%x \n錯誤檔案:%s(Line:%d) \n\n"},
-    };
-    for (const auto& entry : operators) {
-        dwResult = entry.operatorObj.Initiation(pDataManager);
-        if (dwResult != 0) {
-            ErrorLog().Print(entry.szFailure, static_cast<unsigned>(dwResult), s_szSourceFile, __LINE__);
-            return dwResult;
-        }
-    }
+    dwResult = InitiateOperators(
+        {{m_OperatorSceneInfoObj, "重置場景資訊操作者時 發生錯誤 \n錯誤代碼:0x%x \n錯誤檔案:%s(Line:%d) \n\n"},
+         {m_OperatorFloorObj, "重置戰場地板操作者時 發生錯誤 \n錯誤代碼:0x%x \n錯誤檔案:%s(Line:%d) \n\n"},
+         {m_OperatorLandformObj, "重置地形操作者時 發生錯誤 \n錯誤代碼:0x%x \n錯誤檔案:%s(Line:%d) \n\n"}},
+        s_szSourceFile);
+    if (dwResult != 0)
+        return dwResult;
     m_bInitiated = TRUE;
     return 0;
 }
