@@ -36,6 +36,8 @@ enum XE_InitOrder
     XE_INIT_DATA_FILE_NAMES = 1220,
     XE_INIT_ITEM_TYPE_HANDLERS = 1230,
     XE_INIT_COMPARISON_TEXTS = 1240,
+    XE_INIT_BEHAVIOR_ANALYSER = 1260,
+    XE_INIT_CONTROL_MANAGER = 1270,
 };
 
 // Places a static object's definition in the order above.
