@@ -26,6 +26,8 @@ DWORD JC_OperatorBase::Initiation(JC_DataManager* pDataManager)
     m_pDataManager = pDataManager;
     m_pErrorLog = pDataManager->GetErrorLog();
     m_pDataComponent = nullptr;
+    m_pCachedTemplate = nullptr;
+    m_ItemCache.clear();
     return 0;
 }
 
@@ -97,27 +99,56 @@ DWORD JC_OperatorBase::GetItemSpace(const std::string& strItemName, JC_ValueOut 
 
 DWORD JC_OperatorBase::GetItemData(const std::string& strItemName, DWORD dwIndex, JC_ValueOut value)
 {
-    const DWORD dwResult = m_pDataComponent != nullptr
-                               ? m_pDataComponent->GetItemValueAt(strItemName, dwIndex, value)
-                               : JE_COMPONENT_GET_NO_ITEM;
+    const JC_TemplateItem* pItem = m_pDataComponent != nullptr ? m_pDataComponent->GetItem(strItemName) : nullptr;
+    return ReadItem(strItemName.c_str(), pItem, dwIndex, value);
+}
+
+DWORD JC_OperatorBase::SetItemData(const std::string& strItemName, DWORD dwIndex, JC_ValueIn value)
+{
+    const JC_TemplateItem* pItem = m_pDataComponent != nullptr ? m_pDataComponent->GetItem(strItemName) : nullptr;
+    return WriteItem(strItemName.c_str(), pItem, dwIndex, value);
+}
+
+const JC_TemplateItem* JC_OperatorBase::FindItem(const char* szItemName)
+{
+    if (m_pDataComponent == nullptr)
+        return nullptr;
+    const JC_Template* pTemplate = m_pDataComponent->GetTemplate();
+    if (pTemplate != m_pCachedTemplate) {
+        m_ItemCache.clear();
+        m_pCachedTemplate = pTemplate;
+    }
+    const auto found = m_ItemCache.find(szItemName);
+    if (found != m_ItemCache.end())
+        return found->second;
+    const JC_TemplateItem* pItem = m_pDataComponent->GetItem(szItemName);
+    m_ItemCache.emplace(szItemName, pItem);
+    return pItem;
+}
+
+DWORD JC_OperatorBase::ReadItem(const char* szItemName, const JC_TemplateItem* pItem, DWORD dwIndex,
+                                JC_ValueOut value)
+{
+    const DWORD dwResult = m_pDataComponent != nullptr ? m_pDataComponent->GetItemValueAt(pItem, dwIndex, value)
+                                                       : JE_COMPONENT_GET_NO_ITEM;
     if (dwResult != 0) {
         Log()->PrintAt(s_szSourceFile, __LINE__,
                        " Get DataComponent ItemData Fail. \r\n ItemName:%s  \r\n Index:%d \r\n HRESULT:0x%08x(%s) \r\n",
-                       strItemName.c_str(), static_cast<int>(dwIndex), static_cast<unsigned>(dwResult),
+                       szItemName, static_cast<int>(dwIndex), static_cast<unsigned>(dwResult),
                        JF_ItemReadErrorName(dwResult));
     }
     return dwResult;
 }
 
-DWORD JC_OperatorBase::SetItemData(const std::string& strItemName, DWORD dwIndex, JC_ValueIn value)
+DWORD JC_OperatorBase::WriteItem(const char* szItemName, const JC_TemplateItem* pItem, DWORD dwIndex,
+                                 JC_ValueIn value)
 {
-    const DWORD dwResult = m_pDataComponent != nullptr
-                               ? m_pDataComponent->SetItemValueAt(strItemName, dwIndex, value)
-                               : JE_COMPONENT_SET_NO_ITEM;
+    const DWORD dwResult = m_pDataComponent != nullptr ? m_pDataComponent->SetItemValueAt(pItem, dwIndex, value)
+                                                       : JE_COMPONENT_SET_NO_ITEM;
     if (dwResult != 0) {
         Log()->PrintAt(s_szSourceFile, __LINE__,
                        " Set DataComponent ItemData Fail. \r\n ItemName:%s  \r\n Index:%d \r\n HRESULT:0x%08x(%s) \r\n",
-                       strItemName.c_str(), static_cast<int>(dwIndex), static_cast<unsigned>(dwResult),
+                       szItemName, static_cast<int>(dwIndex), static_cast<unsigned>(dwResult),
                        JF_ItemWriteErrorName(dwResult));
     }
     return dwResult;

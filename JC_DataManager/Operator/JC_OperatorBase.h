@@ -3,6 +3,8 @@
 #include "JC_DataManager/Manager/JC_DataManager.h"
 #include "JC_DataManager/Manager/JE_DataKind.h"
 
+#include <unordered_map>
+
 constexpr DWORD JE_OPERATOR_NULL_DATA_MANAGER = 0x89040011;
 constexpr DWORD JE_OPERATOR_DATA_MANAGER_NOT_INITIATED = 0x89040012;
 constexpr DWORD JE_OPERATOR_NULL_RECORD = 0x89040041;
@@ -58,7 +60,17 @@ protected:
     void Bind(JC_DataComponent* pRecord);
 
     // The accessor pattern: a failed read gives T's zero, a failed write
-    // leaves the item as it was; both are logged by the data operations.
+    // leaves the item as it was; both are logged. Names given as const char*
+    // are looked up once per template and then found by their address, so
+    // they must be literals or static tables.
+    template <typename T>
+    T GetValue(const char* szItemName, DWORD dwIndex = 0)
+    {
+        T value{};
+        if (ReadItem(szItemName, FindItem(szItemName), dwIndex, &value) != 0)
+            return T{};
+        return value;
+    }
     template <typename T>
     T GetValue(const std::string& strItemName, DWORD dwIndex = 0)
     {
@@ -66,6 +78,11 @@ protected:
         if (GetItemData(strItemName, dwIndex, &value) != 0)
             return T{};
         return value;
+    }
+    template <typename T>
+    void SetValue(const char* szItemName, const T& value, DWORD dwIndex = 0)
+    {
+        WriteItem(szItemName, FindItem(szItemName), dwIndex, &value);
     }
     template <typename T>
     void SetValue(const std::string& strItemName, const T& value, DWORD dwIndex = 0)
@@ -95,10 +112,18 @@ protected:
     bool HasRoomFor(const std::string& strItemName);
 
 private:
+    // The bound record's item of a name given by address; null when unbound
+    // or when the template has no such item.
+    const JC_TemplateItem* FindItem(const char* szItemName);
+    DWORD ReadItem(const char* szItemName, const JC_TemplateItem* pItem, DWORD dwIndex, JC_ValueOut value);
+    DWORD WriteItem(const char* szItemName, const JC_TemplateItem* pItem, DWORD dwIndex, JC_ValueIn value);
+
     JC_DataManager* m_pDataManager = nullptr;
     JC_DebugLog* m_pErrorLog = nullptr;
     JC_DataComponent* m_pDataComponent = nullptr;
     const DWORD m_dwOperatorKind;
+    const JC_Template* m_pCachedTemplate = nullptr;
+    std::unordered_map<const char*, const JC_TemplateItem*> m_ItemCache;
 };
 
 // Entry i of an array, or the element type's zero.

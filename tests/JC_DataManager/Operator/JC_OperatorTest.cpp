@@ -27,8 +27,9 @@ protected:
     {
         auto pOperator = std::make_unique<T>();
         EXPECT_EQ(pOperator->Initiation(&m_DataManager), 0u);
-        if (pRecord != nullptr)
+        if (pRecord != nullptr) {
             EXPECT_EQ(pOperator->SetDataConponent(pRecord), 0u);
+        }
         return pOperator;
     }
 };
@@ -258,6 +259,21 @@ TEST_F(Operators, EquipmentSlotsAndTwoHandedWeapons)
     EXPECT_EQ(Make<JC_OperatorWeapon>(m_DataManager.GetWeaponObj(1))->GetIsBothHand(), 0);
     EXPECT_EQ(Make<JC_OperatorTool>(m_DataManager.GetToolObj(1))->GetUseTarget(), 5);
     EXPECT_EQ(Make<JC_OperatorThingBase>(m_DataManager.GetToolObj(7))->GetThingKind(), 1u);
+}
+
+TEST_F(Operators, NamesAreFoundAgainInEachTemplateBound)
+{
+    // Items stand at other places in each template.
+    auto pThing = Make<JC_OperatorThingBase>(m_DataManager.GetGemObj(5));
+    EXPECT_EQ(pThing->GetID(), 5u);
+    EXPECT_EQ(pThing->GetThingKind(), 0u);
+    ASSERT_EQ(pThing->SetDataConponent(m_DataManager.GetWeaponObj(9)), 0u);
+    EXPECT_EQ(pThing->GetID(), 9u);
+    EXPECT_EQ(pThing->GetThingKind(), 2u);
+    ASSERT_EQ(pThing->SetDataConponent(m_DataManager.GetToolObj(7)), 0u);
+    EXPECT_EQ(pThing->GetID(), 7u);
+    EXPECT_EQ(pThing->GetThingKind(), 1u);
+    EXPECT_EQ(m_Log.Count(" Fail."), 0u) << m_Log.Text();
 }
 
 TEST_F(Operators, StartingPointsAreAppendedAndCleared)
