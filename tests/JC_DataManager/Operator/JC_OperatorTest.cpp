@@ -261,18 +261,26 @@ TEST_F(Operators, EquipmentSlotsAndTwoHandedWeapons)
     EXPECT_EQ(Make<JC_OperatorThingBase>(m_DataManager.GetToolObj(7))->GetThingKind(), 1u);
 }
 
+// Reads any item through the accessor pattern.
+class AnyRecord : public JC_OperatorBase
+{
+public:
+    using JC_OperatorBase::GetValue;
+};
+
 TEST_F(Operators, NamesAreFoundAgainInEachTemplateBound)
 {
-    // Items stand at other places in each template.
-    auto pThing = Make<JC_OperatorThingBase>(m_DataManager.GetGemObj(5));
-    EXPECT_EQ(pThing->GetID(), 5u);
-    EXPECT_EQ(pThing->GetThingKind(), 0u);
-    ASSERT_EQ(pThing->SetDataConponent(m_DataManager.GetWeaponObj(9)), 0u);
-    EXPECT_EQ(pThing->GetID(), 9u);
-    EXPECT_EQ(pThing->GetThingKind(), 2u);
-    ASSERT_EQ(pThing->SetDataConponent(m_DataManager.GetToolObj(7)), 0u);
-    EXPECT_EQ(pThing->GetID(), 7u);
-    EXPECT_EQ(pThing->GetThingKind(), 1u);
+    // "LearnSkillID" stands at another place in the job's template than in
+    // the person's.
+    auto pRecord = Make<AnyRecord>(m_DataManager.GetJobObj(3));
+    EXPECT_EQ(pRecord->GetValue<DWORD>("LearnSkillID"), 0x30000u);
+    JC_DataComponent* pPerson = m_DataManager.GetTeamFightPersonObj(2);
+    const JC_DWordArray skills = {5, 0, 7};
+    ASSERT_EQ(pPerson->SetItemValue("LearnSkillID", &skills), 0u);
+    ASSERT_EQ(pRecord->SetDataConponent(pPerson), 0u);
+    EXPECT_EQ(pRecord->GetValue<DWORD>("LearnSkillID", 2), 7u);
+    ASSERT_EQ(pRecord->SetDataConponent(m_DataManager.GetJobObj(3)), 0u);
+    EXPECT_EQ(pRecord->GetValue<DWORD>("LearnSkillID"), 0x30000u);
     EXPECT_EQ(m_Log.Count(" Fail."), 0u) << m_Log.Text();
 }
 
