@@ -85,16 +85,32 @@ int JC_OperatorBase::GetItemIndex(const std::string& strItemName)
     return m_pDataComponent != nullptr ? m_pDataComponent->GetItemIndex(strItemName) : -1;
 }
 
+// The failure lines of the data operations: reads and writes, with the
+// element index where the operation has one.
+DWORD JC_OperatorBase::Reported(DWORD dwResult, bool bWrite, const char* szItemName, const DWORD* pdwIndex,
+                                int iSourceLine) const
+{
+    if (dwResult == 0)
+        return 0;
+    const char* const szOperation = bWrite ? "Set" : "Get";
+    const char* const szName = bWrite ? JF_ItemWriteErrorName(dwResult) : JF_ItemReadErrorName(dwResult);
+    if (pdwIndex != nullptr) {
+        Log()->PrintAt(s_szSourceFile, iSourceLine,
+                       " %s DataComponent ItemData Fail. \r\n ItemName:%s  \r\n Index:%d \r\n HRESULT:0x%08x(%s) \r\n",
+                       szOperation, szItemName, static_cast<int>(*pdwIndex), static_cast<unsigned>(dwResult), szName);
+    } else {
+        Log()->PrintAt(s_szSourceFile, iSourceLine,
+                       " %s DataComponent ItemData Fail. \r\n ItemName:%s  \r\n HRESULT:0x%08x(%s) \r\n", szOperation,
+                       szItemName, static_cast<unsigned>(dwResult), szName);
+    }
+    return dwResult;
+}
+
 DWORD JC_OperatorBase::GetItemSpace(const std::string& strItemName, JC_ValueOut value)
 {
     const DWORD dwResult = m_pDataComponent != nullptr ? m_pDataComponent->GetItemValue(strItemName, value)
                                                        : JE_COMPONENT_GET_NO_ITEM;
-    if (dwResult != 0) {
-        Log()->PrintAt(s_szSourceFile, __LINE__,
-                       " Get DataComponent ItemData Fail. \r\n ItemName:%s  \r\n HRESULT:0x%08x(%s) \r\n",
-                       strItemName.c_str(), static_cast<unsigned>(dwResult), JF_ItemReadErrorName(dwResult));
-    }
-    return dwResult;
+    return Reported(dwResult, false, strItemName.c_str(), nullptr, __LINE__);
 }
 
 DWORD JC_OperatorBase::GetItemData(const std::string& strItemName, DWORD dwIndex, JC_ValueOut value)
@@ -131,13 +147,7 @@ DWORD JC_OperatorBase::ReadItem(const char* szItemName, const JC_TemplateItem* p
 {
     const DWORD dwResult = m_pDataComponent != nullptr ? m_pDataComponent->GetItemValueAt(pItem, dwIndex, value)
                                                        : JE_COMPONENT_GET_NO_ITEM;
-    if (dwResult != 0) {
-        Log()->PrintAt(s_szSourceFile, __LINE__,
-                       " Get DataComponent ItemData Fail. \r\n ItemName:%s  \r\n Index:%d \r\n HRESULT:0x%08x(%s) \r\n",
-                       szItemName, static_cast<int>(dwIndex), static_cast<unsigned>(dwResult),
-                       JF_ItemReadErrorName(dwResult));
-    }
-    return dwResult;
+    return Reported(dwResult, false, szItemName, &dwIndex, __LINE__);
 }
 
 DWORD JC_OperatorBase::WriteItem(const char* szItemName, const JC_TemplateItem* pItem, DWORD dwIndex,
@@ -145,37 +155,21 @@ DWORD JC_OperatorBase::WriteItem(const char* szItemName, const JC_TemplateItem* 
 {
     const DWORD dwResult = m_pDataComponent != nullptr ? m_pDataComponent->SetItemValueAt(pItem, dwIndex, value)
                                                        : JE_COMPONENT_SET_NO_ITEM;
-    if (dwResult != 0) {
-        Log()->PrintAt(s_szSourceFile, __LINE__,
-                       " Set DataComponent ItemData Fail. \r\n ItemName:%s  \r\n Index:%d \r\n HRESULT:0x%08x(%s) \r\n",
-                       szItemName, static_cast<int>(dwIndex), static_cast<unsigned>(dwResult),
-                       JF_ItemWriteErrorName(dwResult));
-    }
-    return dwResult;
+    return Reported(dwResult, true, szItemName, &dwIndex, __LINE__);
 }
 
 DWORD JC_OperatorBase::SetItemSpace(const std::string& strItemName, JC_ValueIn value)
 {
     const DWORD dwResult = m_pDataComponent != nullptr ? m_pDataComponent->SetItemValue(strItemName, value)
                                                        : JE_COMPONENT_SET_NO_ITEM;
-    if (dwResult != 0) {
-        Log()->PrintAt(s_szSourceFile, __LINE__,
-                       " Set DataComponent ItemData Fail. \r\n ItemName:%s  \r\n HRESULT:0x%08x(%s) \r\n",
-                       strItemName.c_str(), static_cast<unsigned>(dwResult), JF_ItemWriteErrorName(dwResult));
-    }
-    return dwResult;
+    return Reported(dwResult, true, strItemName.c_str(), nullptr, __LINE__);
 }
 
 DWORD JC_OperatorBase::SetItemDataText(const std::string& strItemName, const std::string& strText)
 {
     const DWORD dwResult = m_pDataComponent != nullptr ? m_pDataComponent->SetItemValueText(strItemName, strText)
                                                        : JE_COMPONENT_SET_NO_ITEM;
-    if (dwResult != 0) {
-        Log()->PrintAt(s_szSourceFile, __LINE__,
-                       " Set DataComponent ItemData Fail. \r\n ItemName:%s  \r\n HRESULT:0x%08x(%s) \r\n",
-                       strItemName.c_str(), static_cast<unsigned>(dwResult), JF_ItemWriteErrorName(dwResult));
-    }
-    return dwResult;
+    return Reported(dwResult, true, strItemName.c_str(), nullptr, __LINE__);
 }
 
 bool JC_OperatorBase::HasRoomFor(const std::string& strItemName)

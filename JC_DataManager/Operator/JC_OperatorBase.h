@@ -115,6 +115,8 @@ private:
     // The bound record's item of a name given by address; null when unbound
     // or when the template has no such item.
     const JC_TemplateItem* FindItem(const char* szItemName);
+    // Logs a failed data operation and gives its code back.
+    DWORD Reported(DWORD dwResult, bool bWrite, const char* szItemName, const DWORD* pdwIndex, int iSourceLine) const;
     DWORD ReadItem(const char* szItemName, const JC_TemplateItem* pItem, DWORD dwIndex, JC_ValueOut value);
     DWORD WriteItem(const char* szItemName, const JC_TemplateItem* pItem, DWORD dwIndex, JC_ValueIn value);
 
