@@ -1,12 +1,15 @@
 #include "tests/JC_DataManager/GameDataFixture.h"
 
+#include "JC_DataManager/Operator/JC_OperatorDrawer.h"
 #include "JC_DataManager/Operator/JC_OperatorFloor.h"
 #include "JC_DataManager/Operator/JC_OperatorGem.h"
+#include "JC_DataManager/Operator/JC_OperatorHybridize.h"
 #include "JC_DataManager/Operator/JC_OperatorJob.h"
 #include "JC_DataManager/Operator/JC_OperatorLandform.h"
 #include "JC_DataManager/Operator/JC_OperatorPerson.h"
 #include "JC_DataManager/Operator/JC_OperatorPlace.h"
 #include "JC_DataManager/Operator/JC_OperatorSceneInfo.h"
+#include "JC_DataManager/Operator/JC_OperatorShop.h"
 #include "JC_DataManager/Operator/JC_OperatorSkill.h"
 #include "JC_DataManager/Operator/JC_OperatorSkillPower.h"
 #include "JC_DataManager/Operator/JC_OperatorTool.h"
@@ -49,6 +52,10 @@ TEST_F(Operators, EveryOperatorChecksTheKindOfWhatItBinds)
     JC_DataComponent* pLandform = m_DataManager.GetLandformObj(1);
     JC_DataComponent* pPlace = m_DataManager.GetPlaceDataComponent(0, 1);
     JC_DataComponent* pWorldMapInfo = m_DataManager.GetWorldMapInfoDataComponent(0);
+    JC_DataComponent* pDrawer =
+        m_DataManager.GetUnfixedDataObj(UNFIXEDDATAKIND_WAREHOUSEGEM)->GetValidComponent({0, 0});
+    JC_DataComponent* pHybridize = m_DataManager.GetHybridizeObj(2, 5);
+    JC_DataComponent* pShop = m_DataManager.GetShopObj(1);
     JC_DataComponent noLayout;
     struct Case
     {
@@ -83,6 +90,14 @@ TEST_F(Operators, EveryOperatorChecksTheKindOfWhatItBinds)
          0x89040041, 0x89040042},
         {"world map", [] { return std::make_unique<JC_OperatorWorldMapInfo>(); }, {pWorldMapInfo}, pPlace,
          0x89040043, false, 0x89040041, 0x89040042},
+        {"hybridize", [] { return std::make_unique<JC_OperatorHybridize>(); }, {pHybridize}, pPerson, 0x89040043,
+         false, 0x89040041, 0x89040042},
+        {"shop", [] { return std::make_unique<JC_OperatorShop>(); }, {pShop}, pPerson, 0x89040043, false,
+         0x89040041, 0x89040042},
+        {"drawer", [] { return std::make_unique<JC_OperatorDrawer>(); }, {pDrawer}, pPerson, 0x89054004, true,
+         0x89054001, 0x89054002},
+        {"tool drawer", [] { return std::make_unique<JC_OperatorDrawer>(DATACOMPONENTKIND_DRAWERTOOL); }, {},
+         pDrawer, 0x89054003, false, 0x89054001, 0x89054002},
         {"base", base, {pPerson, pWeapon, pFloor}, nullptr, 0, false, 0x89040041, 0x89040042},
         {"thing", [] { return std::make_unique<JC_OperatorThingBase>(); }, {pGem, pTool, pWeapon, pWearing}, pSkill,
          0x89042004, true, 0x89042001, 0x89042002},
@@ -106,11 +121,13 @@ TEST_F(Operators, EveryOperatorChecksTheKindOfWhatItBinds)
             EXPECT_EQ(pOperator->SetDataConponent(pRecord), 0u);
             EXPECT_EQ(pOperator->GetDataComponent(), pRecord);
         }
-        JC_DataComponent* pHeld = test.accepted.back();
+        JC_DataComponent* pHeld = test.accepted.empty() ? nullptr : test.accepted.back();
         if (test.pRefused != nullptr) {
             EXPECT_EQ(pOperator->SetDataConponent(test.pRefused), test.dwRefusal);
             EXPECT_EQ(pOperator->GetDataComponent(), test.bKeepsBinding ? pHeld : nullptr);
-            EXPECT_EQ(pOperator->SetDataConponent(pHeld), 0u);
+            if (pHeld != nullptr) {
+                EXPECT_EQ(pOperator->SetDataConponent(pHeld), 0u);
+            }
         }
         EXPECT_EQ(pOperator->SetDataConponent(&noLayout), test.dwNoKind);
         EXPECT_EQ(pOperator->SetDataConponent(nullptr), test.dwNullRecord);
@@ -120,6 +137,10 @@ TEST_F(Operators, EveryOperatorChecksTheKindOfWhatItBinds)
               1u);
     EXPECT_EQ(m_Log.Count("物品操作者 無法操作非物品型態資料元件 \n輸入的資料元件形態:0X190005(1638405)"), 1u);
     EXPECT_EQ(m_Log.Count("裝備操作者 無法操作非裝備型態資料元件 \n輸入的資料元件形態:0X200001(2097153)"), 1u);
+    JC_OperatorDrawer drawer;
+    ASSERT_EQ(drawer.Initiation(&m_DataManager), 0u);
+    ASSERT_EQ(drawer.SetDataConponent(pDrawer), 0u);
+    EXPECT_EQ(drawer.GetDrawerKind(), DATACOMPONENTKIND_DRAWERGEM);
 }
 
 TEST_F(Operators, InitiationNeedsAnInitiatedDataManagerAndUnboundGettersGiveZero)
