@@ -8,7 +8,8 @@
 // archives: they go to the archive source folder, stamped with one fixed
 // time (the archive records it), for the archive tool to build.
 
-#include "GameProgram/Common/XF_SafeFileWriter.h"
+#include "tools/samplegame/SampleFiles.h"
+#include "tools/samplegame/SampleGameData.h"
 #include "tools/samplegame/SampleImage.h"
 
 #include <windows.h>
@@ -17,47 +18,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-bool WriteGameFile(const fs::path& path, const std::string& bytes)
-{
-    std::error_code ignored;
-    fs::create_directories(path.parent_path(), ignored);
-    if (FAILED(XF_WriteFileSafely(path.string().c_str(), bytes.data(), bytes.size()))) {
-        std::fprintf(stderr, "samplegame: cannot write %s\n", path.string().c_str());
-        return false;
-    }
-    return true;
-}
-
-std::string ReadWhole(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-// UTF-8 source text as the game's code page 950 text.
-std::string ToCodePage950(const std::string& strUtf8)
-{
-    if (strUtf8.empty())
-        return strUtf8;
-    const int iWide = MultiByteToWideChar(CP_UTF8, 0, strUtf8.data(), static_cast<int>(strUtf8.size()), nullptr, 0);
-    std::wstring wide(iWide, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, strUtf8.data(), static_cast<int>(strUtf8.size()), wide.data(), iWide);
-    const int iBytes = WideCharToMultiByte(950, 0, wide.data(), iWide, nullptr, 0, nullptr, nullptr);
-    std::string strBig5(iBytes, '\0');
-    WideCharToMultiByte(950, 0, wide.data(), iWide, strBig5.data(), iBytes, nullptr, nullptr);
-    return strBig5;
-}
 
 bool IsText(const fs::path& path)
 {
@@ -202,7 +168,8 @@ int main(int argc, char** argv)
     // Sources left from an earlier content would slip into the archives.
     fs::remove_all(archiveSources, error);
     fs::create_directories(output / "Debug", error);
-    if (error || !CopyContent(content, output, archiveSources) || !WritePictures(output) || !WriteSounds(output))
+    if (error || !CopyContent(content, output, archiveSources) || !WritePictures(output) || !WriteSounds(output)
+        || !WriteSampleGameData(output, content))
         return 1;
     std::printf("samplegame: wrote %s\n", output.string().c_str());
     return 0;

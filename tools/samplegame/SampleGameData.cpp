@@ -1,0 +1,24 @@
+#include "tools/samplegame/SampleGameData.h"
+
+#include "tools/samplegame/SampleDataFiles.h"
+
+namespace fs = std::filesystem;
+
+bool WriteSampleGameData(const fs::path& output, const fs::path& content)
+{
+    fs::path contentFolder = content.lexically_normal();
+    if (!contentFolder.has_filename())
+        contentFolder = contentFolder.parent_path();
+    const fs::path tables = contentFolder.parent_path() / "tables";
+    const fs::path templateTables = tables / "Template" / "Template";
+    const fs::path templateOutput = output / "Template" / "Template";
+    SampleDefines defines;
+    SampleTemplates templates;
+    SampleDataFiles data;
+    return defines.Load(templateTables / "TemplateDefine") && defines.Write(templateOutput / "TemplateDefine")
+        && templates.Load(templateTables, defines) && templates.Write(templateOutput)
+        && data.Load(tables / "Template" / "TemplateData", output / "Template" / "TemplateData", templates, defines)
+        && data.Load(tables / "Template" / "TemplateDataIrregular", output / "Template" / "TemplateDataIrregular",
+                     templates, defines)
+        && data.Write();
+}
