@@ -78,4 +78,14 @@ TEST(ControlManagerOnTheSampleGame, InitiatesEveryControlWithoutAFailure)
     EXPECT_EQ(manager.Initiation(&dataManager, &analyser), 0u) << log.Text();
     EXPECT_EQ(manager.IsInitiated(), TRUE);
     EXPECT_EQ(log.Count(" Fail."), 0u) << log.Text();
+
+    // The sample's weapon gem raises a copy of a two-hole weapon's attack.
+    JC_DataComponent weapon;
+    ASSERT_EQ(weapon.Copy(dataManager.GetWeaponObj(2), JC_DataComponent::ADOPT_LAYOUT), 0u);
+    int iAttack = 0;
+    weapon.GetItemValue("Attack", &iAttack);
+    EXPECT_EQ(manager.m_ControlInlayObj.ToInlay(dataManager.GetGemObj(1), &weapon), 0u) << log.Text();
+    int iInlaidAttack = 0;
+    weapon.GetItemValue("Attack", &iInlaidAttack);
+    EXPECT_EQ(iInlaidAttack, iAttack + 3);
 }
