@@ -92,7 +92,7 @@ void GameDataFolder::WriteTemplates() const
         {"Hybridize.temp", DATACOMPONENTKIND_HYBRIDIZE, ""},
         {"Landform.temp", DATACOMPONENTKIND_LANDFORM, ItemLine("ExtraHitRate", "INT32", "0")},
         {"Shop.temp", DATACOMPONENTKIND_SHOP, ""},
-        {"Game.temp", DATACOMPONENTKIND_GAME, ItemLine("Money", "INT32", "0")},
+        {"Game.temp", DATACOMPONENTKIND_GAME, ItemLine("Money", "INT32", "0") + ItemLine("WorldMapIndex", "INT32", "0")},
         {"SceneInfo.temp", DATACOMPONENTKIND_SCENEINFO,
          ItemLine("MapWidth", "INT32", "0") + ItemLine("WinCondition", "STRING", "") +
              ItemLine("StartingPoint", "VECTOR", "0", "UINT32", "3,0")},
