@@ -24,6 +24,7 @@ TEST_F(ControlManager, InitiatesEveryControlInItsOrder)
     EXPECT_EQ(manager.m_ControlModuleWorldMapObj.GetItemDataString("Title"), "選項");
     EXPECT_EQ(manager.m_ControlInlayObj.IsInitiated(), TRUE);
     EXPECT_EQ(manager.m_ControlSceneObj.GetMapWidth(), 2);
+    EXPECT_EQ(manager.m_ControlWorldMapObj.IsInitiated(), TRUE);
     EXPECT_EQ(LogText().find(" Fail."), std::string::npos) << LogText();
 }
 
