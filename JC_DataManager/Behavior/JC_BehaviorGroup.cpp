@@ -191,7 +191,8 @@ DWORD JC_BehaviorGroup::HaveBehaviorInGroup(JC_DataComponent* pPerson, DWORD dwG
         const size_t comma = XF_FindChar(strElement, ',');
         if (comma == std::string::npos || comma == 0)
             continue;
-        if (GetDefineInfo(strElement.substr(0, comma)) == dwState)
+        const DWORD dwItemState = GetDefineInfo(strElement.substr(0, comma));
+        if (dwItemState != UNKNOWN_DEFINE && dwItemState == dwState)
             return 1;
     }
     return 0;

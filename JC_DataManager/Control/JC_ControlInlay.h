@@ -55,6 +55,7 @@ private:
     DWORD AddToField(const std::string& strBehavior, const std::string& strField, const std::string& strValue,
                      bool bWeapon);
 
+    // Bound only within a call: every inlay binds them afresh.
     JC_OperatorEquipmentBase m_OperatorEquipmentBaseObj;
     JC_OperatorGem m_OperatorGemObj;
     JC_OperatorWeapon m_OperatorWeaponObj;

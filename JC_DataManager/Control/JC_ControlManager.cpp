@@ -40,6 +40,10 @@ DWORD JC_ControlManager::Initiation(JC_DataManager* pDataManager, JC_BehaviorAna
         if (dwResult != 0)
             return dwResult;
     }
+    // The world map takes the data manager from the game control.
+    const DWORD dwResult = m_ControlWorldMapObj.Initiation(&m_ControlGameObj, pBehaviorAnalyser);
+    if (dwResult != 0)
+        return dwResult;
     m_bInitiated = TRUE;
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "JC_DataManager/Control/JC_ControlModuleTown.h"
 #include "JC_DataManager/Control/JC_ControlModuleWorldMap.h"
 #include "JC_DataManager/Control/JC_ControlScene.h"
+#include "JC_DataManager/Control/JC_ControlWorldMap.h"
 
 constexpr DWORD JE_CONTROLMANAGER_NULL_DATA_MANAGER = 0x893F0001;
 constexpr DWORD JE_CONTROLMANAGER_DATA_MANAGER_NOT_INITIATED = 0x893F0002;
@@ -38,6 +39,7 @@ public:
     JC_ControlModuleTown m_ControlModuleTownObj;
     JC_ControlModuleWorldMap m_ControlModuleWorldMapObj;
     JC_ControlScene m_ControlSceneObj;
+    JC_ControlWorldMap m_ControlWorldMapObj;
 
 private:
     BOOL m_bInitiated = FALSE;

@@ -2,6 +2,7 @@
 
 #include "TemplateSystem/JC_DataArrayManager.h"
 
+#include <climits>
 #include <memory>
 
 static const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlScene";
@@ -167,7 +168,11 @@ int JC_ControlScene::GetFloorCount()
 {
     if (BindSceneInfo() != 0)
         return 0;
-    return m_OperatorSceneInfoObj.GetMapWidth() * m_OperatorSceneInfoObj.GetMapHeight();
+    // Sizes come from the save state: a product past the int range is no
+    // floor count.
+    const long long llCount =
+        static_cast<long long>(m_OperatorSceneInfoObj.GetMapWidth()) * m_OperatorSceneInfoObj.GetMapHeight();
+    return llCount >= 0 && llCount <= INT_MAX ? static_cast<int>(llCount) : 0;
 }
 
 int JC_ControlScene::GetStartingPointCount()

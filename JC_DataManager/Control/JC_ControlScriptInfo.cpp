@@ -160,7 +160,7 @@ DWORD JC_ControlScriptInfo::ReadNextLine(std::string& strLine)
         return JE_SCRIPTINFO_READ_NO_CURRENT_SCRIPT;
     const int iLine = GetWillDealLine();
     strLine = GetScriptArrayLine(static_cast<DWORD>(iLine));
-    if (iLine + 1 >= GetTotalLine())
+    if (static_cast<long long>(iLine) + 1 >= GetTotalLine())
         return PopScript();
     return SetWillDealLine(iLine + 1);
 }

@@ -24,6 +24,7 @@ TEST_F(ControlManager, InitiatesEveryControlInItsOrder)
     EXPECT_EQ(manager.m_ControlModuleWorldMapObj.GetItemDataString("Title"), "選項");
     EXPECT_EQ(manager.m_ControlInlayObj.IsInitiated(), TRUE);
     EXPECT_EQ(manager.m_ControlSceneObj.GetMapWidth(), 2);
+    EXPECT_EQ(manager.m_ControlWorldMapObj.IsInitiated(), TRUE);
     EXPECT_EQ(LogText().find(" Fail."), std::string::npos) << LogText();
 }
 
@@ -63,9 +64,7 @@ TEST_F(ControlManager, ModuleControlsReadTheirLayoutsByItemName)
 TEST(ControlManagerOnTheSampleGame, InitiatesEveryControlWithoutAFailure)
 {
     const char* szSampleGame = std::getenv("OSKEL_SAMPLE_GAME");
-    if (szSampleGame == nullptr
-        || GetFileAttributesA((std::string(szSampleGame) + g_szTemplateDataFolder).c_str()) == INVALID_FILE_ATTRIBUTES)
-        GTEST_SKIP() << "the sample game folder holds no game data";
+    ASSERT_NE(szSampleGame, nullptr);
     TestLog log;
     JC_DataManager dataManager;
     ASSERT_EQ(dataManager.Initiation(szSampleGame, log.Get()), 0u) << log.Text();
@@ -80,4 +79,14 @@ TEST(ControlManagerOnTheSampleGame, InitiatesEveryControlWithoutAFailure)
     EXPECT_EQ(manager.Initiation(&dataManager, &analyser), 0u) << log.Text();
     EXPECT_EQ(manager.IsInitiated(), TRUE);
     EXPECT_EQ(log.Count(" Fail."), 0u) << log.Text();
+
+    // The sample's weapon gem raises a copy of a two-hole weapon's attack.
+    JC_DataComponent weapon;
+    ASSERT_EQ(weapon.Copy(dataManager.GetWeaponObj(2), JC_DataComponent::ADOPT_LAYOUT), 0u);
+    int iAttack = 0;
+    weapon.GetItemValue("Attack", &iAttack);
+    EXPECT_EQ(manager.m_ControlInlayObj.ToInlay(dataManager.GetGemObj(1), &weapon), 0u) << log.Text();
+    int iInlaidAttack = 0;
+    weapon.GetItemValue("Attack", &iInlaidAttack);
+    EXPECT_EQ(iInlaidAttack, iAttack + 3);
 }

@@ -4,6 +4,8 @@
 
 #include "tests/JC_DataManager/Control/ControlFixture.h"
 
+#include <random>
+
 namespace {
 
 class ControlScriptInfo : public ControlFixture
@@ -170,4 +172,24 @@ TEST_F(ControlScriptInfo, ScriptFlagsAndEvolutions)
     ASSERT_EQ(evolution.SetDataConponent(pGame.get()), 0u);
     EXPECT_EQ(evolution.GetEvolutionBehaviorCount(), 0u);
     EXPECT_TRUE(Logged(" ControlEvolution GetEvolutionBehaviorItemData Fail."));
+}
+
+TEST_F(ControlScriptInfo, ThousandsOfMalformedScriptsRunOrAreRefused)
+{
+    std::mt19937 random(14);
+    const char alphabet[] = {'a', ' ', '/', '\r', '\n', '\0', '\xa4', '@', ','};
+    for (int i = 0; i < 2000; ++i) {
+        std::string strScript(random() % 3000, ' ');
+        for (char& c : strScript)
+            c = i % 2 == 0 ? alphabet[random() % sizeof(alphabet)] : static_cast<char>(random());
+        if (Push(strScript) != 0) {
+            EXPECT_EQ(m_Control.GetScriptCount(), 0u);
+            continue;
+        }
+        const int iTotalLine = m_Control.GetTotalLine();
+        for (int iLine = 0; iLine < iTotalLine; ++iLine)
+            Next();
+        ASSERT_EQ(m_Control.GetScriptCount(), 0u) << i;
+        ASSERT_EQ(m_Control.HasCurrentScript(), FALSE) << i;
+    }
 }
