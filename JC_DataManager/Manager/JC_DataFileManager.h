@@ -20,6 +20,8 @@ public:
     virtual DWORD Initiation(JC_OskelTemplateManager* pTemplateManager);
 
     bool IsInitiated() const;
+    // Deletes every slot's component manager and its records.
+    void ReleaseAll();
     // The component manager of a slot; null past the slots or while empty.
     JC_DataComponentMaker* GetComponentManager(DWORD dwSlot) const;
 
@@ -29,7 +31,6 @@ protected:
                        DWORD dwTemplateManagerNotInitiated);
 
     void ReleaseSlot(DWORD dwSlot);
-    void ReleaseAll();
     // Parses a data file into an empty slot.
     DWORD LoadSlot(DWORD dwSlot, const std::string& strPath, DWORD& dwBreakLine);
 

@@ -34,6 +34,11 @@ DWORD JC_DataManager::Initiation(const std::string& strRootPath, JC_DebugLog* pE
         return JE_DATAMANAGER_NULL_LOG;
     m_strRootPath = strRootPath;
     m_pErrorLog = pErrorLog;
+    // Records laid out by the templates die before the templates do.
+    JC_DataFileManager* const dataManagers[] = {&m_FixedDataManagerObj, &m_UnfixedDataManagerObj,
+                                                &m_ModuleDataManagerObj, &m_RecordDataManagerObj};
+    for (JC_DataFileManager* pManager : dataManagers)
+        pManager->ReleaseAll();
     DWORD dwResult = m_OskelTemplateManagerObj.LoadTemplateFiles(strRootPath, pErrorLog);
     if (dwResult != 0) {
         Log()->PrintAt(s_szSourceFile, __LINE__,

@@ -154,6 +154,15 @@ TEST_F(DataManager, ReloadFreesRecordsAndOperatorsRebind)
     EXPECT_EQ(ReadID(pAfter, "Level"), 1u);
 }
 
+TEST_F(DataManager, ASecondInitiationStartsEmptyAndLoadsAgain)
+{
+    ASSERT_EQ(m_DataManager.Initiation(m_Folder.Root(), m_Log.Get()), 0u);
+    EXPECT_EQ(m_DataManager.GetUnfixedDataObj(UNFIXEDDATAKIND_GAME), nullptr);
+    EXPECT_EQ(m_DataManager.GetPersonObj(10), nullptr);
+    ASSERT_EQ(LoadAll(), 0u) << m_Log.Text();
+    EXPECT_EQ(ReadID(m_DataManager.GetPersonObj(10)), 10u);
+}
+
 TEST(DataManagerSetUp, RefusesBadArgumentsAndReportsTemplateFailures)
 {
     JC_DataManager dataManager;
