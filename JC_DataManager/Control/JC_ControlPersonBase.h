@@ -41,6 +41,12 @@ protected:
     // The error log; the data layer's debug log while not initiated.
     JC_DebugLog& ErrorLog() const;
     bool IsBound() const { return m_bInitiated && m_bPersonBound; }
+    // For a person record about to be destroyed.
+    void ForgetPerson()
+    {
+        m_bPersonBound = FALSE;
+        m_pPerson = nullptr;
+    }
 
     BOOL m_bInitiated = FALSE;
     BOOL m_bPersonBound = FALSE;
