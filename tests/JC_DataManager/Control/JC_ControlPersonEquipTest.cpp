@@ -1,6 +1,7 @@
 #include "tests/JC_DataManager/Control/PersonControlFixture.h"
 
 #include "JC_DataManager/Control/JC_ControlPersonEquip.h"
+#include "JC_DataManager/Control/JC_ControlPersonPower.h"
 
 namespace {
 
@@ -196,6 +197,51 @@ TEST_F(PersonEquip, PositionsJobsAndKindsAreChecked)
     EXPECT_EQ(unbound.TakeOffEquipment(1, pTaken), JE_TAKEOFF_NOT_BOUND);
     EXPECT_EQ(unbound.PutOnEquipment(1, pShield.get(), m_pTakenRightHand, m_pTakenOther), JE_PUTON_NOT_BOUND);
     EXPECT_EQ(unbound.CheckEquipment(pShield.get(), 0), 0);
+}
+
+} // namespace
+
+namespace {
+
+// Random texts built from the pieces behaviour strings and items are made of.
+std::string RandomBehaviorText(unsigned& seed)
+{
+    static const char* const s_aszPieces[] = {
+        "@Type", "@Parameter", "\"", ",", "%", "+", "-", "0", "7", "41", "999999", "4294967295", "-2147483648",
+        "DF_BehaviorType_Merge", "DF_BehaviorType_Set", "DF_State_Strength", "DF_State_Charmed", "DF_State_Freeze",
+        "DF_RoundType_Use", "MaxHP", "StateImmunity", "Luck", "HP", " ", "H", "B", "F1.5", "DF_"};
+    std::string strText;
+    const unsigned count = (seed = seed * 1103515245u + 12345u) % 12;
+    for (unsigned i = 0; i < count; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        strText += s_aszPieces[(seed >> 8) % std::size(s_aszPieces)];
+    }
+    return strText;
+}
+
+TEST_F(PersonEquip, MalformedBehavioursAndItemsNeverBreakTheWalks)
+{
+    auto pRing = Item(FIXEDDATAKIND_WEARING, 4);
+    JC_ControlPersonPower power;
+    ASSERT_EQ(power.Initiation(&m_DataManager, &m_Analyser), 0u);
+    ASSERT_EQ(power.SetControlPerson(m_pPerson.get()), 0u);
+    unsigned seed = 15;
+    // About eight malformed texts a round; every failure is logged, which is
+    // what takes the time.
+    for (int i = 0; i < 300; ++i) {
+        SetBehaviors(pRing.get(), {RandomBehaviorText(seed),
+                                   "@Type\"DF_BehaviorType_Merge\" @Parameter\"" + RandomBehaviorText(seed) + "\""});
+        PutOn(64, pRing.get());
+        std::unique_ptr<JC_DataComponent> pTaken;
+        m_Equip.TakeOffEquipment(64, pTaken);
+        Group(i % 3) = {RandomBehaviorText(seed), RandomBehaviorText(seed)};
+        power.GetAttack(1);
+        power.GetTotalVitality(1);
+        power.GetCamp(0);
+        power.GetMoveType(1);
+        power.UseRecordedBehavior(1, i % 2);
+    }
+    SUCCEED();
 }
 
 } // namespace
