@@ -228,7 +228,7 @@ TEST_F(PersonEquip, MalformedBehavioursAndItemsNeverBreakTheWalks)
     unsigned seed = 15;
     // About eight malformed texts a round; every failure is logged, which is
     // what takes the time.
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 100; ++i) {
         SetBehaviors(pRing.get(), {RandomBehaviorText(seed),
                                    "@Type\"DF_BehaviorType_Merge\" @Parameter\"" + RandomBehaviorText(seed) + "\""});
         PutOn(64, pRing.get());
