@@ -25,3 +25,12 @@ inline std::string TreeText(const XC_TextNode& node)
         strText += std::string(lines.GetLine(i)) + "\n";
     return strText;
 }
+
+// An element file of pictures named after the file: prefix0, prefix1, ...
+inline std::string PictureElements(const std::string& strPrefix, int iCount)
+{
+    std::string strText;
+    for (int i = 0; i < iCount; ++i)
+        strText += "[Pic]\n{\nType = pic\nName = " + strPrefix + std::to_string(i) + "\n}\n";
+    return strText;
+}
