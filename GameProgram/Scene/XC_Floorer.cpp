@@ -289,44 +289,37 @@ D3DXVECTOR3 XC_Floorer::GetFloorPosition(DWORD dwFloorIdx) const
 
 float XC_Floorer::GetFloorHeight(DWORD dwFloorIdx) const
 {
-    const XS_FloorCell* const pCell = FindCell(dwFloorIdx);
-    return pCell != nullptr ? pCell->fHeight : 0.0f;
+    return CellField(dwFloorIdx, &XS_FloorCell::fHeight);
 }
 
 LONG XC_Floorer::GetFloorPropertyID(DWORD dwFloorIdx) const
 {
-    const XS_FloorCell* const pCell = FindCell(dwFloorIdx);
-    return pCell != nullptr ? pCell->lPropertyID : 0;
+    return CellField(dwFloorIdx, &XS_FloorCell::lPropertyID);
 }
 
 BOOL XC_Floorer::ShowFloor_IsDrawFloor(DWORD dwFloorIdx) const
 {
-    const XS_FloorCell* const pCell = FindCell(dwFloorIdx);
-    return pCell != nullptr ? pCell->bShowFloor : 0;
+    return CellField(dwFloorIdx, &XS_FloorCell::bShowFloor);
 }
 
 DWORD XC_Floorer::GetFloorThrough_SOUTH(DWORD dwFloorIdx) const
 {
-    const XS_FloorCell* const pCell = FindCell(dwFloorIdx);
-    return pCell != nullptr ? pCell->dwThrough_SOUTH : 0;
+    return CellField(dwFloorIdx, &XS_FloorCell::dwThrough_SOUTH);
 }
 
 DWORD XC_Floorer::GetFloorThrough_EAST(DWORD dwFloorIdx) const
 {
-    const XS_FloorCell* const pCell = FindCell(dwFloorIdx);
-    return pCell != nullptr ? pCell->dwThrough_EAST : 0;
+    return CellField(dwFloorIdx, &XS_FloorCell::dwThrough_EAST);
 }
 
 DWORD XC_Floorer::GetFloorThrough_NORTH(DWORD dwFloorIdx) const
 {
-    const XS_FloorCell* const pCell = FindCell(dwFloorIdx);
-    return pCell != nullptr ? pCell->dwThrough_NORTH : 0;
+    return CellField(dwFloorIdx, &XS_FloorCell::dwThrough_NORTH);
 }
 
 DWORD XC_Floorer::GetFloorThrough_WEST(DWORD dwFloorIdx) const
 {
-    const XS_FloorCell* const pCell = FindCell(dwFloorIdx);
-    return pCell != nullptr ? pCell->dwThrough_WEST : 0;
+    return CellField(dwFloorIdx, &XS_FloorCell::dwThrough_WEST);
 }
 
 HRESULT XC_Floorer::ShowFloor_DrawFloor(DWORD dwFloorIdx, DWORD dwColor)

@@ -87,6 +87,12 @@ private:
     bool IsCell(DWORD dwFloorIdx) const;
     // The cell, or null after the report for an index past the floor.
     const XS_FloorCell* FindCell(DWORD dwFloorIdx) const;
+    // A field of the cell, or 0 past the floor.
+    template <class T> T CellField(DWORD dwFloorIdx, T XS_FloorCell::*pField) const
+    {
+        const XS_FloorCell* const pCell = FindCell(dwFloorIdx);
+        return pCell != nullptr ? pCell->*pField : T();
+    }
     // Writes every cell's vertices at height 0.
     HRESULT FillFloorVertices();
     // Sets the heights of the five distinct vertices of a cell (centre,

@@ -6,7 +6,7 @@
 #include "GameProgram/Painter/XC_Painter.h"
 
 #include "tests/GameProgram/Scene/FloorTestDevice.h"
-#include "tests/GameProgram/Scene/MemoryPackFile.h"
+#include "tests/Support/MemoryPackFile.h"
 #include "tests/Support/ScopedGlobalDevice.h"
 
 #include <gtest/gtest.h>

@@ -14,7 +14,7 @@ protected:
     void SetUp() override
     {
         RenderFixture::SetUp();
-        m_Pack.Put("Cursor.txt", PictureElements("Arrow", 1));
+        m_Pack.Add("Cursor.txt", PictureElements("Arrow", 1));
     }
 
     XC_Mouse m_Mouse;

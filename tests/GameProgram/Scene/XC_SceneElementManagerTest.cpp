@@ -17,9 +17,9 @@ protected:
     void SetUp() override
     {
         RenderFixture::SetUp();
-        m_Pack.Put("A.txt", PictureElements("A", 2));
-        m_Pack.Put("B.txt", PictureElements("B", 1));
-        m_Pack.Put("Bad.txt", PictureElements("C", 2) + "[Odd]\n{\nType = picture\n}\n" + PictureElements("D", 1));
+        m_Pack.Add("A.txt", PictureElements("A", 2));
+        m_Pack.Add("B.txt", PictureElements("B", 1));
+        m_Pack.Add("Bad.txt", PictureElements("C", 2) + "[Odd]\n{\nType = picture\n}\n" + PictureElements("D", 1));
         ASSERT_EQ(m_Elements.Init(&m_Pack), S_OK);
         m_Elements.SetEnvironmentOfRender(&m_Environment);
     }
