@@ -3,8 +3,11 @@
 #include "GameProgram/Common/XC_TextNode.h"
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Common/XF_InitOrder.h"
+#include "GameProgram/RenderingObject/XC_RenderAnimation.h"
 #include "GameProgram/RenderingObject/XC_RenderBackground.h"
 #include "GameProgram/RenderingObject/XC_RenderPic.h"
+#include "GameProgram/RenderingObject/XC_RenderString.h"
+#include "GameProgram/RenderingObject/XC_RenderXFile.h"
 
 static const char* const s_szSourceFile = "GameProgram\\RenderingObject\\XC_RenderObjAnalyzer";
 
@@ -18,6 +21,9 @@ XC_RenderObjAnalyzer* g_pRenderObjAnalyzer = &s_RenderObjAnalyzer;
 
 XC_RenderObjAnalyzer::XC_RenderObjAnalyzer()
 {
+    RegisterRenderObjType("xfile", &XC_RenderObjAnalyzer::CreateRenderObj<XC_RenderXFile>);
+    RegisterRenderObjType("ani", &XC_RenderObjAnalyzer::CreateRenderObj<XC_RenderAnimation>);
+    RegisterRenderObjType("string", &XC_RenderObjAnalyzer::CreateRenderObj<XC_RenderString>);
     RegisterRenderObjType("pic", &XC_RenderObjAnalyzer::CreateRenderObj<XC_RenderPic>);
     RegisterRenderObjType("background", &XC_RenderObjAnalyzer::CreateRenderObj<XC_RenderBackground>);
 }
