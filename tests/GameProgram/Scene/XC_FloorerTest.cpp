@@ -383,10 +383,11 @@ TEST_F(FloorerTest, FloorNodeFaultsLeaveDefaultsOrAnEmptyFloor)
         const auto pTree = ParseTree(std::string("[Floorer+]\n{\n") + c.szNode + "}\n");
         EXPECT_EQ(m_Floor.LoadFloorFromNode(pTree->FindChildNode("[Floorer+]")), c.hr) << c.szName;
         EXPECT_EQ(m_Floor.GetFloorsCount(), c.dwCount) << c.szName;
-        if (c.szReport != nullptr)
+        if (c.szReport != nullptr) {
             EXPECT_TRUE(log.Contains(c.szReport)) << c.szName << "\n" << log.Text();
-        else
+        } else {
             EXPECT_EQ(log.Text(), "") << c.szName;
+        }
     }
 }
 

@@ -1,0 +1,126 @@
+#include "tests/GameProgram/Scene/BattleSceneApplication.h"
+
+#include "GameProgram/CameraMan/XC_CameraMan.h"
+#include "GameProgram/Common/XC_TextTree.h"
+#include "GameProgram/D3DCommon/XF_D3DCommon.h"
+#include "GameProgram/Resource/PackFile/XC_PackFileManager_JBF.h"
+#include "GameProgram/Resource/PackFile/XI_PackFile.h"
+#include "GameProgram/Scene/XC_Floorer.h"
+
+#include "tests/Support/TestOutput.h"
+
+#include <cstdlib>
+
+namespace {
+
+const float BATTLE_CAMERA_DISTANCE = 50.0f;
+const float BATTLE_CAMERA_PITCH = 0.7853982f;
+const float BATTLE_CAMERA_YAW = -0.7853982f;
+
+} // namespace
+
+std::string SampleGameFolder()
+{
+    const char* szFolder = std::getenv("OSKEL_SAMPLE_GAME");
+    return szFolder != nullptr ? szFolder : "";
+}
+
+BattleSceneApplication::BattleSceneApplication(FrameStep step)
+    : m_Step(std::move(step))
+{
+    lstrcpynA(m_szGamePath, SampleGameFolder().c_str(), MAX_PATH);
+    SetBackgroundColor(0xFF000000);
+}
+
+HRESULT BattleSceneApplication::GetGlobalObjectIni(XC_TextTree* pTextTree)
+{
+    return pTextTree->LoadFile((SampleGameFolder() + "Game.ini").c_str());
+}
+
+HRESULT BattleSceneApplication::InitPackFile(const char* szPath)
+{
+    m_hQuorlinModule = LoadLibraryA("Quorlin_R.dll");
+    XC_PackFileManager_JBF* pPackFileManager = new XC_PackFileManager_JBF;
+    g_pPackFileManager = pPackFileManager;
+    return pPackFileManager->Init(szPath, m_hQuorlinModule);
+}
+
+HRESULT BattleSceneApplication::FiniPackFile()
+{
+    XC_PackFileManager_JBF* pPackFileManager = static_cast<XC_PackFileManager_JBF*>(g_pPackFileManager);
+    const HRESULT hr = pPackFileManager != nullptr ? pPackFileManager->Fini() : S_OK;
+    delete pPackFileManager;
+    g_pPackFileManager = nullptr;
+    if (m_hQuorlinModule != nullptr)
+        FreeLibrary(m_hQuorlinModule);
+    m_hQuorlinModule = nullptr;
+    return hr;
+}
+
+HRESULT BattleSceneApplication::InitDeviceObjects()
+{
+    const HRESULT hr = XC_MyD3DApplication::InitDeviceObjects();
+    if (FAILED(hr))
+        return hr;
+    // The camera and light men exist from here on.
+    m_Environment.SetWorldCameraMan(nullptr);
+    m_Environment.SetWorldLightMan(nullptr);
+    m_Environment.SetScreenCameraMan(nullptr);
+    m_Environment.SetScreenLightMan(nullptr);
+    m_Environment.SetPainter(&m_Painter);
+    return m_Scene.Init(&m_Environment, g_pPackFile_Data);
+}
+
+// The scene lets its meshes and textures go before the managers finish.
+HRESULT BattleSceneApplication::DeleteDeviceObjects()
+{
+    m_Scene.Fini();
+    return XC_MyD3DApplication::DeleteDeviceObjects();
+}
+
+LRESULT BattleSceneApplication::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    m_MouseState.OnWindowMessage(uMsg, wParam, lParam);
+    return XC_MyD3DApplication::MsgProc(hWnd, uMsg, wParam, lParam);
+}
+
+HRESULT BattleSceneApplication::Render()
+{
+    m_pD3DDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL, GetBackgroundColor(),
+                        1.0f, 0);
+    if (SUCCEEDED(m_pD3DDevice->BeginScene())) {
+        XF_UpdateAllRenderNodes();
+        g_iRenderCount = 0;
+        m_Painter.Render();
+        m_pD3DDevice->EndScene();
+    }
+    ++m_iFrames;
+    if (!m_Step(*this))
+        PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+    return S_OK;
+}
+
+void BattleSceneApplication::PlaceBattleCamera()
+{
+    const XC_Floorer* const pFloor = m_Scene.GetFloorer();
+    const float fCentreX = pFloor->GetFloorerWidth() * 0.5f;
+    const float fCentreZ = -(pFloor->GetFloorerLength() * 0.5f);
+    g_pWorldCameraMan->PlaceCamera(fCentreX, 0.0f, fCentreZ, BATTLE_CAMERA_DISTANCE, BATTLE_CAMERA_YAW,
+                                   BATTLE_CAMERA_PITCH);
+}
+
+POINT BattleSceneApplication::ScreenPoint(const D3DXVECTOR3& vWorld) const
+{
+    const D3DVIEWPORT9 viewport = {0, 0, 800, 600, 0.0f, 1.0f};
+    D3DXMATRIX matIdentity;
+    D3DXMatrixIdentity(&matIdentity);
+    D3DXVECTOR3 vScreen;
+    D3DXVec3Project(&vScreen, &vWorld, &viewport, g_pWorldCameraMan->GetProjectionMatrix(),
+                    g_pWorldCameraMan->GetViewMatrix(), &matIdentity);
+    return POINT{static_cast<LONG>(vScreen.x + 0.5f), static_cast<LONG>(vScreen.y + 0.5f)};
+}
+
+bool BattleSceneApplication::SaveScreenshot(const std::string& strName) const
+{
+    return SUCCEEDED(XF_SaveBackBuffer(m_pD3DDevice, TestOutputFile(strName).c_str(), D3DFMT_UNKNOWN, 0, 0));
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "GameProgram/D3DCommon/XC_MyD3DApplication.h"
+#include "GameProgram/Input/XC_MouseState.h"
+#include "GameProgram/Painter/XC_EnvironmentOfRender.h"
+#include "GameProgram/Painter/XC_Painter.h"
+#include "GameProgram/Scene/XC_Scene.h"
+
+#include <d3dx9math.h>
+
+#include <functional>
+#include <string>
+
+// The configured application on the sample game folder as the battle runs
+// it: its packs bound to the archive library, the battle scene initialised
+// on the data pack and drawn each frame through a painter, the window's
+// mouse messages in a mouse state. Each frame runs the test's step after
+// drawing; the window closes when the step answers false.
+class BattleSceneApplication : public XC_MyD3DApplication
+{
+public:
+    using FrameStep = std::function<bool(BattleSceneApplication&)>;
+
+    explicit BattleSceneApplication(FrameStep step);
+
+    XC_Scene& Scene() { return m_Scene; }
+    XC_EnvironmentOfRender& Environment() { return m_Environment; }
+    XC_MouseState& MouseState() { return m_MouseState; }
+    HWND Window() const { return m_hWnd; }
+    int Frames() const { return m_iFrames; }
+
+    // The battle's view: the floor's centre seen from the start pitch of the
+    // world camera (45°) and its start zoom (50), with the application's yaw.
+    void PlaceBattleCamera();
+    // The screen pixel of a point of the world through the world camera.
+    POINT ScreenPoint(const D3DXVECTOR3& vWorld) const;
+    // Saves the back buffer in the bench's output folder; false on failure.
+    bool SaveScreenshot(const std::string& strName) const;
+
+    HRESULT GetGlobalObjectIni(XC_TextTree* pTextTree) override;
+    HRESULT InitPackFile(const char* szPath) override;
+    HRESULT FiniPackFile() override;
+    LRESULT MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+
+protected:
+    HRESULT InitDeviceObjects() override;
+    HRESULT DeleteDeviceObjects() override;
+    HRESULT Render() override;
+
+private:
+    FrameStep m_Step;
+    HMODULE m_hQuorlinModule = nullptr;
+    XC_Painter m_Painter;
+    XC_EnvironmentOfRender m_Environment;
+    XC_Scene m_Scene;
+    XC_MouseState m_MouseState;
+    int m_iFrames = 0;
+};
+
+// The sample game folder the bench generated, as a Windows path ending in '\'.
+std::string SampleGameFolder();
