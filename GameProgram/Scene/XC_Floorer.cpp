@@ -587,12 +587,18 @@ HRESULT XC_Floorer::LoadFloorFromNode(const XC_TextNode* pTNode)
         return E_FAIL;
     if (FAILED(CreateFloor(pTNode->GetDword("dwWidth", 0), pTNode->GetDword("dwLength", 0))))
         return E_FAIL;
+    return LoadCells(pTNode, &XC_Floorer::LoadCell);
+}
+
+HRESULT XC_Floorer::LoadCells(const XC_TextNode* pTNode, CellLoader pLoadCell)
+{
     VERTEX_XYZ_TEX1* pVertices = nullptr;
     const HRESULT hr = m_pFloorVB->Lock(0, 0, reinterpret_cast<void**>(&pVertices), 0);
     if (FAILED(hr)) {
         XM_REPORT_FAILED_HR("m_pFloorVB ->Lock( 0 , 0 , (void**)&pFloorVB , 0 )", hr);
         return E_FAIL;
     }
+    // Cells are the child nodes by position, whatever their names.
     for (DWORD i = 0; i < m_dwFloorCount; ++i) {
         const XC_TextNode* const pCellNode = pTNode->FindChildNode(static_cast<int>(i));
         // The cells the file lacks keep their defaults: one report for all.
@@ -600,7 +606,7 @@ HRESULT XC_Floorer::LoadFloorFromNode(const XC_TextNode* pTNode)
             XM_REPORT_FAILED("pChildNode");
             break;
         }
-        LoadCell(pCellNode, i, pVertices + i * VERTICES_PER_CELL);
+        (this->*pLoadCell)(pCellNode, i, pVertices + i * VERTICES_PER_CELL);
     }
     m_pFloorVB->Unlock();
     return S_OK;
@@ -639,22 +645,7 @@ HRESULT XC_Floorer::LoadOldFloorFromNode(const XC_TextNode* pTNode)
     const LONG lLength = pTNode->GetInt("lLength", 0);
     if (FAILED(CreateFloor(static_cast<DWORD>(lWidth), static_cast<DWORD>(lLength))))
         return E_FAIL;
-    VERTEX_XYZ_TEX1* pVertices = nullptr;
-    const HRESULT hr = m_pFloorVB->Lock(0, 0, reinterpret_cast<void**>(&pVertices), 0);
-    if (FAILED(hr)) {
-        XM_REPORT_FAILED_HR("m_pFloorVB ->Lock( 0 , 0 , (void**)&pFloorVB , 0 )", hr);
-        return E_FAIL;
-    }
-    for (DWORD i = 0; i < m_dwFloorCount; ++i) {
-        const XC_TextNode* const pCellNode = pTNode->FindChildNode(static_cast<int>(i));
-        if (pCellNode == nullptr) {
-            XM_REPORT_FAILED("pChildNode");
-            break;
-        }
-        LoadOldCell(pCellNode, i, pVertices + i * VERTICES_PER_CELL);
-    }
-    m_pFloorVB->Unlock();
-    return S_OK;
+    return LoadCells(pTNode, &XC_Floorer::LoadOldCell);
 }
 
 HRESULT XC_Floorer::LoadOldCell(const XC_TextNode* pCellNode, DWORD dwFloorIdx, VERTEX_XYZ_TEX1* pCellVertices)

@@ -101,6 +101,9 @@ private:
     void BuildCursor(const VERTEX_XYZ_TEX1* pCellVertices, VERTEX_XYZ_DIFFUSE* pCursorVertices) const;
     void DrawCells() const;
     void DrawCursor() const;
+    using CellLoader = HRESULT (XC_Floorer::*)(const XC_TextNode*, DWORD, VERTEX_XYZ_TEX1*);
+    // Reads every cell of a floor node of either form into the new floor.
+    HRESULT LoadCells(const XC_TextNode* pTNode, CellLoader pLoadCell);
     HRESULT LoadCell(const XC_TextNode* pCellNode, DWORD dwFloorIdx, VERTEX_XYZ_TEX1* pCellVertices);
     HRESULT LoadOldCell(const XC_TextNode* pCellNode, DWORD dwFloorIdx, VERTEX_XYZ_TEX1* pCellVertices);
 

@@ -27,40 +27,33 @@ XC_Scene::~XC_Scene()
     Fini();
 }
 
-XC_LightMan* XC_Scene::GetWorldLightMan()
+bool XC_Scene::HasEnvironment() const
 {
     if (m_pEnvironmentOfRender == nullptr) {
         XM_REPORT_FAILED("m_pEnvironmentOfRender");
-        return nullptr;
+        return false;
     }
-    return m_pEnvironmentOfRender->GetWorldLightMan();
+    return true;
+}
+
+XC_LightMan* XC_Scene::GetWorldLightMan()
+{
+    return HasEnvironment() ? m_pEnvironmentOfRender->GetWorldLightMan() : nullptr;
 }
 
 XC_CameraMan* XC_Scene::GetWorldCameraMan()
 {
-    if (m_pEnvironmentOfRender == nullptr) {
-        XM_REPORT_FAILED("m_pEnvironmentOfRender");
-        return nullptr;
-    }
-    return m_pEnvironmentOfRender->GetWorldCameraMan();
+    return HasEnvironment() ? m_pEnvironmentOfRender->GetWorldCameraMan() : nullptr;
 }
 
 XC_LightMan* XC_Scene::GetScreenLightMan()
 {
-    if (m_pEnvironmentOfRender == nullptr) {
-        XM_REPORT_FAILED("m_pEnvironmentOfRender");
-        return nullptr;
-    }
-    return m_pEnvironmentOfRender->GetScreenLightMan();
+    return HasEnvironment() ? m_pEnvironmentOfRender->GetScreenLightMan() : nullptr;
 }
 
 XC_CameraMan* XC_Scene::GetScreenCameraMan()
 {
-    if (m_pEnvironmentOfRender == nullptr) {
-        XM_REPORT_FAILED("m_pEnvironmentOfRender");
-        return nullptr;
-    }
-    return m_pEnvironmentOfRender->GetScreenCameraMan();
+    return HasEnvironment() ? m_pEnvironmentOfRender->GetScreenCameraMan() : nullptr;
 }
 
 HRESULT XC_Scene::Init(XI_EnvironmentOfRender* pEnvironmentOfRender, XI_PackFile* pPackFile)

@@ -47,6 +47,8 @@ public:
     virtual XI_EnvironmentOfRender* GetEnvironmentOfRender();
 
 private:
+    // False, with a report, before Init.
+    bool HasEnvironment() const;
     // The texture of the floor's cells, a report when it cannot be had.
     void GiveFloorTexture();
 

@@ -10,7 +10,6 @@
 #include "GameProgram/Resource/Font/XC_D3DFont_Fon.h"
 #include "GameProgram/Resource/Font/XI_Word.h"
 #include "GameProgram/Resource/PackFile/XC_PackFile_JBF.h"
-#include "GameProgram/Resource/PackFile/XC_PackFileManager_JBF.h"
 #include "GameProgram/Resource/XC_2DTexture.h"
 #include "GameProgram/Resource/XC_2DTextureManager.h"
 #include "GameProgram/Resource/XC_AnimationManager.h"
@@ -29,6 +28,7 @@
 #include "tests/Showcase/ShowcaseTexture.h"
 #include "tests/Support/BitmapFile.h"
 #include "tests/Support/InkBox.h"
+#include "tests/Support/SampleGamePacks.h"
 #include "tests/Support/ScopedTempFolder.h"
 #include "tests/Support/TestOutput.h"
 
@@ -41,12 +41,6 @@
 #include <vector>
 
 namespace {
-
-std::string SampleGameFolder()
-{
-    const char* szFolder = std::getenv("OSKEL_SAMPLE_GAME");
-    return szFolder != nullptr ? szFolder : "";
-}
 
 const char* const SCREENSHOT = "Showcase.bmp";
 const DWORD BACKGROUND = 0xFF000000;
@@ -69,25 +63,8 @@ public:
         return pTextTree->LoadFile((SampleGameFolder() + "Game.ini").c_str());
     }
 
-    HRESULT InitPackFile(const char* szPath) override
-    {
-        m_hQuorlinModule = LoadLibraryA("Quorlin_R.dll");
-        XC_PackFileManager_JBF* pPackFileManager = new XC_PackFileManager_JBF;
-        g_pPackFileManager = pPackFileManager;
-        return pPackFileManager->Init(szPath, m_hQuorlinModule);
-    }
-
-    HRESULT FiniPackFile() override
-    {
-        XC_PackFileManager_JBF* pPackFileManager = static_cast<XC_PackFileManager_JBF*>(g_pPackFileManager);
-        const HRESULT hr = pPackFileManager != nullptr ? pPackFileManager->Fini() : S_OK;
-        delete pPackFileManager;
-        g_pPackFileManager = nullptr;
-        if (m_hQuorlinModule != nullptr)
-            FreeLibrary(m_hQuorlinModule);
-        m_hQuorlinModule = nullptr;
-        return hr;
-    }
+    HRESULT InitPackFile(const char* szPath) override { return m_Packs.Init(szPath); }
+    HRESULT FiniPackFile() override { return m_Packs.Fini(); }
 
     HRESULT InitD3DFont(XC_TextNode* pTNode) override
     {
@@ -218,7 +195,7 @@ private:
         pBackBuffer->Release();
     }
 
-    HMODULE m_hQuorlinModule = nullptr;
+    SampleGamePacks m_Packs;
     XC_Painter m_Painter;
     std::vector<std::unique_ptr<XC_RenderingObject>> m_Drawables;
     XC_Texture* m_pTile = nullptr;

@@ -3,13 +3,11 @@
 #include "GameProgram/CameraMan/XC_CameraMan.h"
 #include "GameProgram/Common/XC_TextTree.h"
 #include "GameProgram/D3DCommon/XF_D3DCommon.h"
-#include "GameProgram/Resource/PackFile/XC_PackFileManager_JBF.h"
 #include "GameProgram/Resource/PackFile/XI_PackFile.h"
 #include "GameProgram/Scene/XC_Floorer.h"
 
 #include "tests/Support/TestOutput.h"
 
-#include <cstdlib>
 
 namespace {
 
@@ -18,12 +16,6 @@ const float BATTLE_CAMERA_PITCH = 0.7853982f;
 const float BATTLE_CAMERA_YAW = -0.7853982f;
 
 } // namespace
-
-std::string SampleGameFolder()
-{
-    const char* szFolder = std::getenv("OSKEL_SAMPLE_GAME");
-    return szFolder != nullptr ? szFolder : "";
-}
 
 BattleSceneApplication::BattleSceneApplication(FrameStep step)
     : m_Step(std::move(step))
@@ -39,22 +31,12 @@ HRESULT BattleSceneApplication::GetGlobalObjectIni(XC_TextTree* pTextTree)
 
 HRESULT BattleSceneApplication::InitPackFile(const char* szPath)
 {
-    m_hQuorlinModule = LoadLibraryA("Quorlin_R.dll");
-    XC_PackFileManager_JBF* pPackFileManager = new XC_PackFileManager_JBF;
-    g_pPackFileManager = pPackFileManager;
-    return pPackFileManager->Init(szPath, m_hQuorlinModule);
+    return m_Packs.Init(szPath);
 }
 
 HRESULT BattleSceneApplication::FiniPackFile()
 {
-    XC_PackFileManager_JBF* pPackFileManager = static_cast<XC_PackFileManager_JBF*>(g_pPackFileManager);
-    const HRESULT hr = pPackFileManager != nullptr ? pPackFileManager->Fini() : S_OK;
-    delete pPackFileManager;
-    g_pPackFileManager = nullptr;
-    if (m_hQuorlinModule != nullptr)
-        FreeLibrary(m_hQuorlinModule);
-    m_hQuorlinModule = nullptr;
-    return hr;
+    return m_Packs.Fini();
 }
 
 HRESULT BattleSceneApplication::InitDeviceObjects()

@@ -6,6 +6,8 @@
 #include "GameProgram/Painter/XC_Painter.h"
 #include "GameProgram/Scene/XC_Scene.h"
 
+#include "tests/Support/SampleGamePacks.h"
+
 #include <d3dx9math.h>
 
 #include <functional>
@@ -49,13 +51,10 @@ protected:
 
 private:
     FrameStep m_Step;
-    HMODULE m_hQuorlinModule = nullptr;
+    SampleGamePacks m_Packs;
     XC_Painter m_Painter;
     XC_EnvironmentOfRender m_Environment;
     XC_Scene m_Scene;
     XC_MouseState m_MouseState;
     int m_iFrames = 0;
 };
-
-// The sample game folder the bench generated, as a Windows path ending in '\'.
-std::string SampleGameFolder();

@@ -2,12 +2,15 @@
 
 #include "GameProgram/Common/XC_IOTextFile.h"
 #include "GameProgram/Common/XC_TextTree.h"
+#include "GameProgram/RenderingObject/XC_RenderingObject.h"
+#include "GameProgram/Scene/XC_SceneElementManager.h"
 
 #include <memory>
 #include <string>
 
-// Text trees for the scene tests: parsed from a text, and written back as
-// the lines the file writer would give, one "\n" after each.
+// Texts of the scene tests: text trees parsed from a text and written back
+// as the lines the file writer would give (one "\n" after each), element
+// files, and the names an element manager holds.
 // Header-only, so only test programs that link the engine pull it in.
 inline std::unique_ptr<XC_TextTree> ParseTree(const std::string& strText)
 {
@@ -33,4 +36,22 @@ inline std::string PictureElements(const std::string& strPrefix, int iCount)
     for (int i = 0; i < iCount; ++i)
         strText += "[Pic]\n{\nType = pic\nName = " + strPrefix + std::to_string(i) + "\n}\n";
     return strText;
+}
+
+// The recorded file names of an element manager, each followed by a blank.
+inline std::string ElementFileNames(const XC_SceneElementManager& elements)
+{
+    std::string strNames;
+    for (DWORD i = 0; i < elements.GetSceneElementFileNameCount(); ++i)
+        strNames += std::string(elements.GetSceneElementFileName(i)) + " ";
+    return strNames;
+}
+
+// The names of an element manager's objects, in order, each followed by a blank.
+inline std::string ElementObjectNames(const XC_SceneElementManager& elements)
+{
+    std::string strNames;
+    for (DWORD i = 0; i < elements.GetRenderingObjectCount(); ++i)
+        strNames += std::string(elements.GetRenderingObject(i)->GetName()) + " ";
+    return strNames;
 }

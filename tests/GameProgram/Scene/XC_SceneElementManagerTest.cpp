@@ -24,21 +24,8 @@ protected:
         m_Elements.SetEnvironmentOfRender(&m_Environment);
     }
 
-    // The names of the objects, in order.
-    std::string ObjectNames() const
-    {
-        std::string strNames;
-        for (DWORD i = 0; i < m_Elements.GetRenderingObjectCount(); ++i)
-            strNames += std::string(m_Elements.GetRenderingObject(i)->GetName()) + " ";
-        return strNames;
-    }
-    std::string FileNames() const
-    {
-        std::string strNames;
-        for (DWORD i = 0; i < m_Elements.GetSceneElementFileNameCount(); ++i)
-            strNames += std::string(m_Elements.GetSceneElementFileName(i)) + " ";
-        return strNames;
-    }
+    std::string ObjectNames() { return ElementObjectNames(m_Elements); }
+    std::string FileNames() { return ElementFileNames(m_Elements); }
 
     XC_SceneElementManager m_Elements;
 };

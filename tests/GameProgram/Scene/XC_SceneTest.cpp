@@ -40,20 +40,8 @@ protected:
 
     XC_SceneElementManager* Elements() { return m_Scene.GetSEManager(); }
 
-    std::string ObjectNames()
-    {
-        std::string strNames;
-        for (DWORD i = 0; i < Elements()->GetRenderingObjectCount(); ++i)
-            strNames += std::string(Elements()->GetRenderingObject(i)->GetName()) + " ";
-        return strNames;
-    }
-    std::string FileNames()
-    {
-        std::string strNames;
-        for (DWORD i = 0; i < Elements()->GetSceneElementFileNameCount(); ++i)
-            strNames += std::string(Elements()->GetSceneElementFileName(i)) + " ";
-        return strNames;
-    }
+    std::string ObjectNames() { return ElementObjectNames(*Elements()); }
+    std::string FileNames() { return ElementFileNames(*Elements()); }
 };
 
 } // namespace
