@@ -197,16 +197,23 @@ HRESULT XC_Scene::SaveScene(const char* szSceneFileName)
     return S_OK;
 }
 
-HRESULT XC_Scene::_LoadSceneFromTextTree(const XC_TextNode* pTNode)
+bool XC_Scene::CanUseTree(const XC_TextNode* pTNode) const
 {
     if (pTNode == nullptr) {
         XM_REPORT_FAILED("pTNode");
-        return E_FAIL;
+        return false;
     }
     if (!m_bInited) {
         XM_REPORT_FAILED("m_bInited");
-        return E_FAIL;
+        return false;
     }
+    return true;
+}
+
+HRESULT XC_Scene::_LoadSceneFromTextTree(const XC_TextNode* pTNode)
+{
+    if (!CanUseTree(pTNode))
+        return E_FAIL;
     if (pTNode->FindChildNode("[SceneElement]") != nullptr) {
         XF_ReportError(s_szSourceFile, __LINE__,
                        XF_FormatText("( %s ) failed \r\n%s", "0 == pTNode->FindChildNode(\"[SceneElement]\")",
@@ -235,14 +242,8 @@ HRESULT XC_Scene::_LoadSceneFromTextTree(const XC_TextNode* pTNode)
 
 HRESULT XC_Scene::_SaveSceneToTextTree(XC_TextNode* pTNode)
 {
-    if (pTNode == nullptr) {
-        XM_REPORT_FAILED("pTNode");
+    if (!CanUseTree(pTNode))
         return E_FAIL;
-    }
-    if (!m_bInited) {
-        XM_REPORT_FAILED("m_bInited");
-        return E_FAIL;
-    }
     m_pSEManager->SaveToNode(pTNode->AddNode("[SceneElement+]"));
     m_pEarth->SaveToNode(pTNode->AddNode("[Earth]"));
     XC_TextNode* const pLightNode = pTNode->AddNode("[LightMan]");

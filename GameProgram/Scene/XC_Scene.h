@@ -49,6 +49,8 @@ public:
 private:
     // False, with a report, before Init.
     bool HasEnvironment() const;
+    // False, with a report, for a null node or before Init.
+    bool CanUseTree(const XC_TextNode* pTNode) const;
     // The texture of the floor's cells, a report when it cannot be had.
     void GiveFloorTexture();
 
