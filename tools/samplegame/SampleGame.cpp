@@ -9,6 +9,7 @@
 // time (the archive records it), for the archive tool to build.
 
 #include "GameProgram/Common/XF_SafeFileWriter.h"
+#include "tools/samplegame/DrawableContent.h"
 #include "tools/samplegame/SampleImage.h"
 
 #include <windows.h>
@@ -202,7 +203,8 @@ int main(int argc, char** argv)
     // Sources left from an earlier content would slip into the archives.
     fs::remove_all(archiveSources, error);
     fs::create_directories(output / "Debug", error);
-    if (error || !CopyContent(content, output, archiveSources) || !WritePictures(output) || !WriteSounds(output))
+    if (error || !CopyContent(content, output, archiveSources) || !WritePictures(output) || !WriteSounds(output)
+        || !WriteDrawablePictures(output))
         return 1;
     std::printf("samplegame: wrote %s\n", output.string().c_str());
     return 0;
