@@ -55,20 +55,6 @@ class ShowcaseApplication : public SampleGameApplication
 public:
     ShowcaseApplication() { SetBackgroundColor(BACKGROUND); }
 
-    HRESULT InitCameraAndLight() override
-    {
-        const HRESULT hr = XC_MyD3DApplication::InitCameraAndLight();
-        XC_LightBulb bulb;
-        bulb.dwLightType = XC_LightBulb::LT_Directional;
-        bulb.fDiffuseRed = bulb.fDiffuseGreen = bulb.fDiffuseBlue = 1.0f;
-        bulb.fAmbientRed = bulb.fAmbientGreen = bulb.fAmbientBlue = 0.3f;
-        bulb.fLightYaw = -1.0471976f;
-        bulb.fLightPitch = 1.0471976f;
-        g_pWorldLightMan->SetLightBulb(0, bulb);
-        g_pWorldLightMan->EnableLightBulb(0, TRUE);
-        return hr;
-    }
-
     // Loads what the picture shows and files a drawable of each in the painter.
     void MakeDrawables()
     {

@@ -2,6 +2,9 @@
 
 #include "GameProgram/Common/XC_TextTree.h"
 #include "GameProgram/D3DCommon/XC_MyD3DApplication.h"
+#include "GameProgram/LightMan/XC_LightBulb.h"
+#include "GameProgram/LightMan/XC_LightMan.h"
+#include "GameProgram/Painter/XC_EnvironmentOfRender.h"
 #include "GameProgram/Resource/Font/XC_D3DFont_Fon.h"
 #include "GameProgram/Resource/PackFile/XC_PackFileManager_JBF.h"
 #include "tests/Support/TestOutput.h"
@@ -19,7 +22,8 @@ inline std::string SampleGameFolder()
 }
 
 // The configured application on the sample game folder as the game shell
-// runs it: its packs bound to the archive library and the glyph-file font.
+// runs it: its packs bound to the archive library, the glyph-file font and
+// a world light.
 // Header-only, so only test programs that link the engine pull it in.
 class SampleGameApplication : public XC_MyD3DApplication
 {
@@ -62,6 +66,21 @@ public:
         }
         g_pD3DFontObj = pFont;
         return S_OK;
+    }
+
+    // The engine's camera and light men, with one white light from above left.
+    HRESULT InitCameraAndLight() override
+    {
+        const HRESULT hr = XC_MyD3DApplication::InitCameraAndLight();
+        XC_LightBulb bulb;
+        bulb.dwLightType = XC_LightBulb::LT_Directional;
+        bulb.fDiffuseRed = bulb.fDiffuseGreen = bulb.fDiffuseBlue = 1.0f;
+        bulb.fAmbientRed = bulb.fAmbientGreen = bulb.fAmbientBlue = 0.3f;
+        bulb.fLightYaw = -1.0471976f;
+        bulb.fLightPitch = 1.0471976f;
+        g_pWorldLightMan->SetLightBulb(0, bulb);
+        g_pWorldLightMan->EnableLightBulb(0, TRUE);
+        return hr;
     }
 
     HRESULT FiniD3DFont() override

@@ -111,20 +111,6 @@ class DrawablesApplication : public SampleGameApplication
 public:
     DrawablesApplication() { SetBackgroundColor(BACKGROUND); }
 
-    HRESULT InitCameraAndLight() override
-    {
-        const HRESULT hr = XC_MyD3DApplication::InitCameraAndLight();
-        XC_LightBulb bulb;
-        bulb.dwLightType = XC_LightBulb::LT_Directional;
-        bulb.fDiffuseRed = bulb.fDiffuseGreen = bulb.fDiffuseBlue = 1.0f;
-        bulb.fAmbientRed = bulb.fAmbientGreen = bulb.fAmbientBlue = 0.3f;
-        bulb.fLightYaw = -1.0471976f;
-        bulb.fLightPitch = 1.0471976f;
-        g_pWorldLightMan->SetLightBulb(0, bulb);
-        g_pWorldLightMan->EnableLightBulb(0, TRUE);
-        return hr;
-    }
-
     // Builds the drawables; false when one cannot be had.
     bool MakeDrawables()
     {

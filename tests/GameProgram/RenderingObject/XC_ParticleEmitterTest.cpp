@@ -2,9 +2,8 @@
 
 #include "GameProgram/Common/XC_TextTree.h"
 #include "GameProgram/RenderingObject/XC_RenderObjAnalyzer.h"
-#include "GameProgram/Resource/PackFile/XI_PackFile.h"
-#include "GameProgram/Resource/PackFile/XS_FileData.h"
 #include "tests/GameProgram/RenderingObject/DrawableFixture.h"
+#include "tests/GameProgram/RenderingObject/MemoryDataPack.h"
 #include "tests/Support/ErrorLogCapture.h"
 
 #include <gtest/gtest.h>
@@ -33,28 +32,12 @@ std::unique_ptr<XC_ParticleEmitter> EmitterOf(const std::string& keys)
 const char* const STEADY_KEYS = "fEmitRate1 = 1000\nfEmitRate2 = 1000\nfLifeTime1 = 0.5\nfLifeTime2 = 0.5\n"
                                 "xyzPosEnd1 = 0 , 1 , 0\nxyzPosEnd2 = 0 , 1 , 0\nfSizeStart1 = 4\nfSizeStart2 = 4\n";
 
-// The data pack of the game, of blocks held in memory, for its life.
-class DataPack : public XI_PackFile
+// The data pack of the game for its life.
+class DataPack : public MemoryDataPack
 {
 public:
     DataPack() { g_pPackFile_Data = this; }
     ~DataPack() override { g_pPackFile_Data = nullptr; }
-    void Add(const std::string& name, const std::string& bytes) { m_Blocks[name] = bytes; }
-    const char* GetPath() override { return "memory\\"; }
-    XS_FileData* GetData(const char* szFileName) override
-    {
-        const auto it = m_Blocks.find(szFileName);
-        if (it == m_Blocks.end())
-            return nullptr;
-        XS_FileData* const pFileData = new XS_FileData;
-        pFileData->dwSize = static_cast<DWORD>(it->second.size());
-        pFileData->pData = new BYTE[it->second.size() + 1];
-        std::copy(it->second.begin(), it->second.end(), pFileData->pData);
-        return pFileData;
-    }
-
-private:
-    std::map<std::string, std::string> m_Blocks;
 };
 
 } // namespace
