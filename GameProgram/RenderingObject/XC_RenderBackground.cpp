@@ -6,6 +6,7 @@
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "GameProgram/Painter/XI_EnvironmentOfRender.h"
 #include "GameProgram/RenderingObject/XF_LoadTexture.h"
+#include "GameProgram/RenderingObject/XF_ReplaceReference.h"
 #include "GameProgram/Resource/XC_Texture.h"
 
 static const char* const s_szSourceFile = "GameProgram\\RenderingObject\\XC_RenderBackground";
@@ -40,11 +41,7 @@ HRESULT XC_RenderBackground::LoadFromTextNode(XC_TextNode* pTNode)
 
 HRESULT XC_RenderBackground::SetTextureObj(XC_Texture* pTextureObj)
 {
-    if (pTextureObj != nullptr)
-        pTextureObj->AddRef();
-    if (m_pTextureObj != nullptr)
-        m_pTextureObj->Release();
-    m_pTextureObj = pTextureObj;
+    XF_ReplaceReference(&m_pTextureObj, pTextureObj);
     SetRenderable(pTextureObj != nullptr ? TRUE : FALSE);
     return S_OK;
 }

@@ -3,6 +3,7 @@
 #include "GameProgram/Common/XC_TextNode.h"
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Common/XF_InitOrder.h"
+#include "GameProgram/RenderingObject/XC_ParticleEmitter.h"
 #include "GameProgram/RenderingObject/XC_RenderAnimation.h"
 #include "GameProgram/RenderingObject/XC_RenderBackground.h"
 #include "GameProgram/RenderingObject/XC_RenderPic.h"
@@ -24,6 +25,7 @@ XC_RenderObjAnalyzer::XC_RenderObjAnalyzer()
     RegisterRenderObjType("xfile", &XC_RenderObjAnalyzer::CreateRenderObj<XC_RenderXFile>);
     RegisterRenderObjType("ani", &XC_RenderObjAnalyzer::CreateRenderObj<XC_RenderAnimation>);
     RegisterRenderObjType("string", &XC_RenderObjAnalyzer::CreateRenderObj<XC_RenderString>);
+    RegisterRenderObjType("particle", &XC_RenderObjAnalyzer::CreateRenderObj<XC_ParticleEmitter>);
     RegisterRenderObjType("pic", &XC_RenderObjAnalyzer::CreateRenderObj<XC_RenderPic>);
     RegisterRenderObjType("background", &XC_RenderObjAnalyzer::CreateRenderObj<XC_RenderBackground>);
 }

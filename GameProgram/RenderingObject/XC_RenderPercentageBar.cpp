@@ -4,6 +4,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "GameProgram/DirectState/XC_DirectState.h"
+#include "GameProgram/RenderingObject/XF_ReplaceReference.h"
 #include "GameProgram/RenderingObject/XF_TextureFactor.h"
 #include "GameProgram/Resource/XC_2DTexture.h"
 #include "GameProgram/Resource/XC_2DTextureManager.h"
@@ -56,11 +57,7 @@ HRESULT XC_RenderPercentageBar::LoadFromTextNode(XC_TextNode* pTNode)
 
 void XC_RenderPercentageBar::SetLayer(XC_2DTexture** ppLayer, XC_2DTexture* pTextureObj)
 {
-    if (pTextureObj != nullptr)
-        pTextureObj->AddRef();
-    if (*ppLayer != nullptr)
-        (*ppLayer)->Release();
-    *ppLayer = pTextureObj;
+    XF_ReplaceReference(ppLayer, pTextureObj);
     if (pTextureObj == nullptr)
         SetRenderable(FALSE);
     else if (m_pForegroundTextureObj != nullptr && m_pBackgroundTextureObj != nullptr)

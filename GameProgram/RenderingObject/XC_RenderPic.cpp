@@ -2,6 +2,7 @@
 
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/RenderingObject/XF_LoadTexture.h"
+#include "GameProgram/RenderingObject/XF_ReplaceReference.h"
 #include "GameProgram/RenderingObject/XF_TextureFactor.h"
 #include "GameProgram/Resource/XC_Texture.h"
 #include "GameProgram/Resource/XC_TextureManager.h"
@@ -51,11 +52,7 @@ HRESULT XC_RenderPic::SetTextureObj(const char* szTextureName)
 
 HRESULT XC_RenderPic::SetTextureObj(XC_Texture* pTextureObj)
 {
-    if (pTextureObj != nullptr)
-        pTextureObj->AddRef();
-    if (m_pTextureObj != nullptr)
-        m_pTextureObj->Release();
-    m_pTextureObj = pTextureObj;
+    XF_ReplaceReference(&m_pTextureObj, pTextureObj);
     SetRenderable(pTextureObj != nullptr ? TRUE : FALSE);
     return S_OK;
 }

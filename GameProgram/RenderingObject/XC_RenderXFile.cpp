@@ -5,6 +5,7 @@
 #include "GameProgram/D3DCommon/XC_Frustum.h"
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "GameProgram/D3DCommon/XF_D3DCommon.h"
+#include "GameProgram/RenderingObject/XF_ReplaceReference.h"
 #include "GameProgram/RenderingObject/XF_TextureFactor.h"
 #include "GameProgram/Resource/XC_Texture.h"
 #include "GameProgram/Resource/XC_XFileManager.h"
@@ -90,12 +91,8 @@ HRESULT XC_RenderXFile::LoadXFile(const char* szXFileName)
 
 HRESULT XC_RenderXFile::SetXFileObject(XC_XFileObject* pXFileObj)
 {
-    if (pXFileObj != nullptr)
-        pXFileObj->AddRef();
     ReleaseAnimController();
-    if (m_pXFileObj != nullptr)
-        m_pXFileObj->Release();
-    m_pXFileObj = pXFileObj;
+    XF_ReplaceReference(&m_pXFileObj, pXFileObj);
     if (pXFileObj == nullptr) {
         SetRenderable(FALSE);
         return S_OK;

@@ -11,6 +11,7 @@
 #include "GameProgram/LightMan/XC_LightMan.h"
 #include "GameProgram/Painter/XI_EnvironmentOfRender.h"
 #include "GameProgram/Painter/XI_Painter.h"
+#include "GameProgram/RenderingObject/XF_ReplaceReference.h"
 
 #include <cmath>
 #include <cstring>
@@ -595,11 +596,7 @@ XC_SetDirectState* XC_RenderingObject::GetSetDirectState()
 
 HRESULT XC_RenderingObject::SetEffect(XC_Effect* pEffectObj)
 {
-    if (pEffectObj != nullptr)
-        pEffectObj->AddRef();
-    if (m_pEffectObj != nullptr)
-        m_pEffectObj->Release();
-    m_pEffectObj = pEffectObj;
+    XF_ReplaceReference(&m_pEffectObj, pEffectObj);
     return S_OK;
 }
 

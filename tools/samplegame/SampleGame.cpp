@@ -9,6 +9,7 @@
 // time (the archive records it), for the archive tool to build.
 
 #include "GameProgram/Common/XF_SafeFileWriter.h"
+#include "tools/samplegame/DrawableContent.h"
 #include "tools/samplegame/SampleBattleScene.h"
 #include "tools/samplegame/SampleImage.h"
 
@@ -204,7 +205,7 @@ int main(int argc, char** argv)
     fs::remove_all(archiveSources, error);
     fs::create_directories(output / "Debug", error);
     if (error || !CopyContent(content, output, archiveSources) || !WritePictures(output) || !WriteSounds(output)
-        || !WriteSampleBattleScene(output / "GameData"))
+        || !WriteDrawablePictures(output) || !WriteSampleBattleScene(output / "GameData"))
         return 1;
     std::printf("samplegame: wrote %s\n", output.string().c_str());
     return 0;

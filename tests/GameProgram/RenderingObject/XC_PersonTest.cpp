@@ -3,45 +3,14 @@
 #include "GameProgram/Resource/XC_2DTextureManager.h"
 #include "GameProgram/Resource/XC_AnimationManager.h"
 #include "tests/GameProgram/RenderingObject/DrawableFixture.h"
+#include "tests/GameProgram/RenderingObject/MemoryDataPack.h"
 #include "tests/GameProgram/Resource/FakeMusicManager.h"
-#include "GameProgram/Resource/PackFile/XI_PackFile.h"
-#include "GameProgram/Resource/PackFile/XS_FileData.h"
 #include "tests/Support/ErrorLogCapture.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
-#include <map>
 
 namespace {
-
-// The animation files by name.
-class MemoryPackFile : public XI_PackFile
-{
-public:
-    // The manager asks by the lower-cased name.
-    void Add(std::string name, const std::string& bytes)
-    {
-        std::transform(name.begin(), name.end(), name.begin(), [](char c) { return static_cast<char>(std::tolower(c)); });
-        m_Blocks[name] = bytes;
-    }
-    const char* GetPath() override { return "memory\\"; }
-    XS_FileData* GetData(const char* szFileName) override
-    {
-        const auto it = m_Blocks.find(szFileName);
-        if (it == m_Blocks.end())
-            return nullptr;
-        XS_FileData* const pFileData = new XS_FileData;
-        pFileData->dwSize = static_cast<DWORD>(it->second.size());
-        pFileData->pData = new BYTE[it->second.size()];
-        std::copy(it->second.begin(), it->second.end(), pFileData->pData);
-        return pFileData;
-    }
-
-private:
-    std::map<std::string, std::string> m_Blocks;
-};
 
 std::string AntFile(int iPages)
 {
@@ -78,7 +47,7 @@ protected:
     }
 
     ErrorLogCapture m_Log;
-    MemoryPackFile m_Pack;
+    MemoryDataPack m_Pack;
     XC_2DTextureManager m_2DTextureManager;
     FakeMusicManager m_MusicManager;
     XC_AnimationManager m_Manager;

@@ -1,13 +1,8 @@
 #include "tests/GameProgram/Scene/BattleSceneApplication.h"
 
 #include "GameProgram/CameraMan/XC_CameraMan.h"
-#include "GameProgram/Common/XC_TextTree.h"
-#include "GameProgram/D3DCommon/XF_D3DCommon.h"
 #include "GameProgram/Resource/PackFile/XI_PackFile.h"
 #include "GameProgram/Scene/XC_Floorer.h"
-
-#include "tests/Support/TestOutput.h"
-
 
 namespace {
 
@@ -20,28 +15,12 @@ const float BATTLE_CAMERA_YAW = -0.7853982f;
 BattleSceneApplication::BattleSceneApplication(FrameStep step)
     : m_Step(std::move(step))
 {
-    lstrcpynA(m_szGamePath, SampleGameFolder().c_str(), MAX_PATH);
     SetBackgroundColor(0xFF000000);
-}
-
-HRESULT BattleSceneApplication::GetGlobalObjectIni(XC_TextTree* pTextTree)
-{
-    return pTextTree->LoadFile((SampleGameFolder() + "Game.ini").c_str());
-}
-
-HRESULT BattleSceneApplication::InitPackFile(const char* szPath)
-{
-    return m_Packs.Init(szPath);
-}
-
-HRESULT BattleSceneApplication::FiniPackFile()
-{
-    return m_Packs.Fini();
 }
 
 HRESULT BattleSceneApplication::InitDeviceObjects()
 {
-    const HRESULT hr = XC_MyD3DApplication::InitDeviceObjects();
+    const HRESULT hr = SampleGameApplication::InitDeviceObjects();
     if (FAILED(hr))
         return hr;
     // The camera and light men exist from here on.
@@ -57,13 +36,13 @@ HRESULT BattleSceneApplication::InitDeviceObjects()
 HRESULT BattleSceneApplication::DeleteDeviceObjects()
 {
     m_Scene.Fini();
-    return XC_MyD3DApplication::DeleteDeviceObjects();
+    return SampleGameApplication::DeleteDeviceObjects();
 }
 
 LRESULT BattleSceneApplication::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     m_MouseState.OnWindowMessage(uMsg, wParam, lParam);
-    return XC_MyD3DApplication::MsgProc(hWnd, uMsg, wParam, lParam);
+    return SampleGameApplication::MsgProc(hWnd, uMsg, wParam, lParam);
 }
 
 HRESULT BattleSceneApplication::Render()
@@ -100,9 +79,4 @@ POINT BattleSceneApplication::ScreenPoint(const D3DXVECTOR3& vWorld) const
     D3DXVec3Project(&vScreen, &vWorld, &viewport, g_pWorldCameraMan->GetProjectionMatrix(),
                     g_pWorldCameraMan->GetViewMatrix(), &matIdentity);
     return POINT{static_cast<LONG>(vScreen.x + 0.5f), static_cast<LONG>(vScreen.y + 0.5f)};
-}
-
-bool BattleSceneApplication::SaveScreenshot(const std::string& strName) const
-{
-    return SUCCEEDED(XF_SaveBackBuffer(m_pD3DDevice, TestOutputFile(strName).c_str(), D3DFMT_UNKNOWN, 0, 0));
 }

@@ -1,24 +1,22 @@
 #pragma once
 
-#include "GameProgram/D3DCommon/XC_MyD3DApplication.h"
 #include "GameProgram/Input/XC_MouseState.h"
 #include "GameProgram/Painter/XC_EnvironmentOfRender.h"
 #include "GameProgram/Painter/XC_Painter.h"
 #include "GameProgram/Scene/XC_Scene.h"
 
-#include "tests/Support/SampleGamePacks.h"
+#include "tests/Support/SampleGameApplication.h"
 
 #include <d3dx9math.h>
 
 #include <functional>
 #include <string>
 
-// The configured application on the sample game folder as the battle runs
-// it: its packs bound to the archive library, the battle scene initialised
-// on the data pack and drawn each frame through a painter, the window's
-// mouse messages in a mouse state. Each frame runs the test's step after
+// The sample game's application with the battle scene initialised on the
+// data pack and drawn each frame through a painter, and the window's mouse
+// messages in a mouse state. Each frame runs the test's step after
 // drawing; the window closes when the step answers false.
-class BattleSceneApplication : public XC_MyD3DApplication
+class BattleSceneApplication : public SampleGameApplication
 {
 public:
     using FrameStep = std::function<bool(BattleSceneApplication&)>;
@@ -36,12 +34,8 @@ public:
     void PlaceBattleCamera();
     // The screen pixel of a point of the world through the world camera.
     POINT ScreenPoint(const D3DXVECTOR3& vWorld) const;
-    // Saves the back buffer in the bench's output folder; false on failure.
-    bool SaveScreenshot(const std::string& strName) const;
+    using SampleGameApplication::SaveScreenshot;
 
-    HRESULT GetGlobalObjectIni(XC_TextTree* pTextTree) override;
-    HRESULT InitPackFile(const char* szPath) override;
-    HRESULT FiniPackFile() override;
     LRESULT MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override;
 
 protected:
@@ -51,7 +45,6 @@ protected:
 
 private:
     FrameStep m_Step;
-    SampleGamePacks m_Packs;
     XC_Painter m_Painter;
     XC_EnvironmentOfRender m_Environment;
     XC_Scene m_Scene;
