@@ -29,6 +29,7 @@
 #include "tests/Showcase/ShowcaseTexture.h"
 #include "tests/Support/BitmapFile.h"
 #include "tests/Support/InkBox.h"
+#include "tests/Support/SampleGameApplication.h"
 #include "tests/Support/ScopedTempFolder.h"
 #include "tests/Support/TestOutput.h"
 
@@ -42,12 +43,6 @@
 
 namespace {
 
-std::string SampleGameFolder()
-{
-    const char* szFolder = std::getenv("OSKEL_SAMPLE_GAME");
-    return szFolder != nullptr ? szFolder : "";
-}
-
 const char* const SCREENSHOT = "Showcase.bmp";
 const DWORD BACKGROUND = 0xFF000000;
 
@@ -55,76 +50,10 @@ const DWORD BACKGROUND = 0xFF000000;
 // runs it: its packs bound to the archive library, the glyph-file font, and
 // each frame drawn through a painter. The second frame is saved as a
 // picture, then the window closes.
-class ShowcaseApplication : public XC_MyD3DApplication
+class ShowcaseApplication : public SampleGameApplication
 {
 public:
-    ShowcaseApplication()
-    {
-        lstrcpynA(m_szGamePath, SampleGameFolder().c_str(), MAX_PATH);
-        SetBackgroundColor(BACKGROUND);
-    }
-
-    HRESULT GetGlobalObjectIni(XC_TextTree* pTextTree) override
-    {
-        return pTextTree->LoadFile((SampleGameFolder() + "Game.ini").c_str());
-    }
-
-    HRESULT InitPackFile(const char* szPath) override
-    {
-        m_hQuorlinModule = LoadLibraryA("Quorlin_R.dll");
-        XC_PackFileManager_JBF* pPackFileManager = new XC_PackFileManager_JBF;
-        g_pPackFileManager = pPackFileManager;
-        return pPackFileManager->Init(szPath, m_hQuorlinModule);
-    }
-
-    HRESULT FiniPackFile() override
-    {
-        XC_PackFileManager_JBF* pPackFileManager = static_cast<XC_PackFileManager_JBF*>(g_pPackFileManager);
-        const HRESULT hr = pPackFileManager != nullptr ? pPackFileManager->Fini() : S_OK;
-        delete pPackFileManager;
-        g_pPackFileManager = nullptr;
-        if (m_hQuorlinModule != nullptr)
-            FreeLibrary(m_hQuorlinModule);
-        m_hQuorlinModule = nullptr;
-        return hr;
-    }
-
-    HRESULT InitD3DFont(XC_TextNode* pTNode) override
-    {
-        const std::string strFontFile = std::string(m_szGamePath) + pTNode->GetStr("szFontFile", "");
-        XC_D3DFont_Fon* pFont = new XC_D3DFont_Fon;
-        const HRESULT hr = pFont->Init(16, "標楷體", strFontFile.c_str());
-        if (FAILED(hr)) {
-            delete pFont;
-            return hr;
-        }
-        g_pD3DFontObj = pFont;
-        return S_OK;
-    }
-
-    HRESULT FiniD3DFont() override
-    {
-        XC_D3DFont_Fon* pFont = static_cast<XC_D3DFont_Fon*>(g_pD3DFontObj);
-        if (pFont != nullptr)
-            pFont->Fini();
-        delete pFont;
-        g_pD3DFontObj = nullptr;
-        return S_OK;
-    }
-
-    HRESULT InitCameraAndLight() override
-    {
-        const HRESULT hr = XC_MyD3DApplication::InitCameraAndLight();
-        XC_LightBulb bulb;
-        bulb.dwLightType = XC_LightBulb::LT_Directional;
-        bulb.fDiffuseRed = bulb.fDiffuseGreen = bulb.fDiffuseBlue = 1.0f;
-        bulb.fAmbientRed = bulb.fAmbientGreen = bulb.fAmbientBlue = 0.3f;
-        bulb.fLightYaw = -1.0471976f;
-        bulb.fLightPitch = 1.0471976f;
-        g_pWorldLightMan->SetLightBulb(0, bulb);
-        g_pWorldLightMan->EnableLightBulb(0, TRUE);
-        return hr;
-    }
+    ShowcaseApplication() { SetBackgroundColor(BACKGROUND); }
 
     // Loads what the picture shows and files a drawable of each in the painter.
     void MakeDrawables()
@@ -182,7 +111,7 @@ protected:
             m_pD3DDevice->EndScene();
         }
         if (++m_iFrames == 2) {
-            SaveScreenshot();
+            SaveScreenshot(SCREENSHOT);
             PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
         }
         return S_OK;
@@ -209,16 +138,6 @@ protected:
     }
 
 private:
-    void SaveScreenshot()
-    {
-        IDirect3DSurface9* pBackBuffer = nullptr;
-        if (FAILED(m_pD3DDevice->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &pBackBuffer)))
-            return;
-        D3DXSaveSurfaceToFileA(TestOutputFile(SCREENSHOT).c_str(), D3DXIFF_BMP, pBackBuffer, nullptr, nullptr);
-        pBackBuffer->Release();
-    }
-
-    HMODULE m_hQuorlinModule = nullptr;
     XC_Painter m_Painter;
     std::vector<std::unique_ptr<XC_RenderingObject>> m_Drawables;
     XC_Texture* m_pTile = nullptr;

@@ -4,7 +4,7 @@
 #include "GameProgram/DirectState/XC_DirectState.h"
 #include "GameProgram/Effect/XC_Effect.h"
 
-#include "tests/GameProgram/Resource/MemoryPackFile.h"
+#include "tests/Support/MemoryPackFile.h"
 #include "tests/Support/ErrorLogCapture.h"
 #include "tests/Support/RecordingDevice.h"
 #include "tests/Support/ScopedGlobalDevice.h"

@@ -1,6 +1,6 @@
 #include "GameProgram/Input/XC_InputOfKeyboard.h"
 
-#include "tests/GameProgram/Input/InputWindow.h"
+#include "tests/Support/InputWindow.h"
 #include "tests/Support/ErrorLogCapture.h"
 
 #include <gtest/gtest.h>

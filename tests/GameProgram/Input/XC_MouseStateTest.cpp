@@ -2,7 +2,7 @@
 
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 
-#include "tests/GameProgram/Input/InputWindow.h"
+#include "tests/Support/InputWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "GameProgram/Resource/XC_TextureManager.h"
 
 #include "tests/GameProgram/Resource/ImageFiles.h"
-#include "tests/GameProgram/Resource/MemoryPackFile.h"
+#include "tests/Support/MemoryPackFile.h"
 #include "tests/Support/ErrorLogCapture.h"
 #include "tests/Support/TestDevice.h"
 

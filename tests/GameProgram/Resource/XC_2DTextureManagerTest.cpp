@@ -2,7 +2,7 @@
 #include "GameProgram/Resource/XC_2DTextureManager.h"
 
 #include "tests/GameProgram/Resource/ImageFiles.h"
-#include "tests/GameProgram/Resource/MemoryPackFile.h"
+#include "tests/Support/MemoryPackFile.h"
 #include "tests/Support/ErrorLogCapture.h"
 #include "tests/Support/RecordingDevice.h"
 #include "tests/Support/TestDevice.h"

@@ -6,7 +6,7 @@
 
 #include "tests/GameProgram/Resource/FakeMusicManager.h"
 #include "tests/GameProgram/Resource/ImageFiles.h"
-#include "tests/GameProgram/Resource/MemoryPackFile.h"
+#include "tests/Support/MemoryPackFile.h"
 #include "tests/GameProgram/Resource/Music/NoAudioDevice.h"
 #include "tests/Support/BitmapFile.h"
 #include "tests/Support/ErrorLogCapture.h"

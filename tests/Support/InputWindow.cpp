@@ -1,4 +1,4 @@
-#include "tests/GameProgram/Input/InputWindow.h"
+#include "tests/Support/InputWindow.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "tests/GameProgram/Resource/MemoryPackFile.h"
+#include "tests/Support/MemoryPackFile.h"
 
 #include "GameProgram/Common/XC_String.h"
 #include "GameProgram/Resource/PackFile/XS_FileData.h"

@@ -1,0 +1,153 @@
+#include "GameProgram/RenderingObject/XC_RenderString.h"
+
+#include "GameProgram/Resource/Font/XI_D3DFont.h"
+#include "GameProgram/Resource/Font/XI_Word.h"
+#include "tests/Support/ErrorLogCapture.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+// A glyph of a fixed width that draws nothing.
+class FakeWord : public XI_Word
+{
+public:
+    explicit FakeWord(float fWidth) { m_fWidth = fWidth; AddRef(); }
+    HRESULT Render(const D3DXMATRIX*) override { return S_OK; }
+};
+
+// A font of 30-unit glyphs (two bytes for a first byte above 127) that has
+// no glyph for '~'. It is the global font for its life.
+class FakeFont : public XI_D3DFont
+{
+public:
+    FakeFont() { g_pD3DFontObj = this; }
+    ~FakeFont() override { g_pD3DFontObj = nullptr; }
+
+    XI_Word* GetWord(const char* szText, DWORD* pdwLength) override
+    {
+        const DWORD dwLength = static_cast<unsigned char>(szText[0]) > 127 ? 2 : 1;
+        *pdwLength = dwLength;
+        if (szText[0] == '~')
+            return nullptr;
+        std::unique_ptr<FakeWord>& pWord = m_Words[std::string(szText, dwLength)];
+        if (!pWord)
+            pWord.reset(new FakeWord(30.0f));
+        pWord->AddRef();
+        return pWord.get();
+    }
+
+    HRESULT CreateObjct(const char*, XC_Resource**) override { return E_FAIL; }
+    HRESULT DeleteResource(XC_Resource*) override { return S_OK; }
+
+private:
+    std::map<std::string, std::unique_ptr<FakeWord>> m_Words;
+};
+
+std::vector<float> Xs(const XC_RenderString& text)
+{
+    std::vector<float> xs;
+    for (DWORD i = 0; i < text.GetWordCount(); ++i)
+        xs.push_back(text.GetRenderWord(i)->vPosition.x);
+    return xs;
+}
+
+} // namespace
+
+TEST(XC_RenderString, AlignmentOfOneLine)
+{
+    FakeFont font;
+    const struct
+    {
+        DWORD dwAlign;
+        std::vector<float> xs;
+        float fCenterX;
+    } CASES[] = {{0, {0.0f, 30.0f}, 30.0f}, {1, {-30.0f, 0.0f}, 0.0f}, {2, {-60.0f, -30.0f}, -30.0f}};
+    for (const auto& test : CASES) {
+        XC_RenderString text;
+        text.SetAligeText(test.dwAlign);
+        ASSERT_EQ(text.SetString("AB", 0xFFFFFFFF), S_OK);
+        EXPECT_EQ(Xs(text), test.xs) << test.dwAlign;
+        EXPECT_FLOAT_EQ(text.GetCenter()->x, test.fCenterX);
+        EXPECT_FLOAT_EQ(text.GetRadius(), 30.0f);
+    }
+}
+
+TEST(XC_RenderString, LineBreaking)
+{
+    FakeFont font;
+    XC_RenderString text;
+    text.SetAutoLineFeed(TRUE);
+    text.SetLineMaxLength(100.0f);
+    ASSERT_EQ(text.SetString("ABCDEF", 0xFFFFFFFF), S_OK);
+    EXPECT_EQ(Xs(text), (std::vector<float>{0.0f, 30.0f, 60.0f, 90.0f, 0.0f, 30.0f}));
+    EXPECT_FLOAT_EQ(text.GetRenderWord(3)->vPosition.y, 0.0f);
+    EXPECT_FLOAT_EQ(text.GetRenderWord(4)->vPosition.y, -23.0f);
+    // A written "\n" ends its line.
+    ASSERT_EQ(text.SetString("A\\nB", 0xFFFFFFFF), S_OK);
+    ASSERT_EQ(text.GetWordCount(), 3u);
+    EXPECT_FLOAT_EQ(text.GetRenderWord(2)->vPosition.y, -23.0f);
+    // Below 0 the length becomes 0: every word ends its own line.
+    text.SetLineMaxLength(-5.0f);
+    EXPECT_EQ(text.GetLineMaxLength(), 0.0f);
+    ASSERT_EQ(text.SetString("ABC", 0xFFFFFFFF), S_OK);
+    EXPECT_FLOAT_EQ(text.GetRenderWord(2)->vPosition.y, -46.0f);
+}
+
+TEST(XC_RenderString, InlineColours)
+{
+    FakeFont font;
+    const struct
+    {
+        const char* szData;
+        DWORD dwWords;
+        DWORD dwRed;
+        bool bReported;
+    } CASES[] = {
+        {"#Color 0xFFFF0000#red#Color 0xFFFFFFFF#white", 8, 3, false},
+        {"a#Bogus 1 2#b", 2, 0, false},
+        {"x#Color 0xFFFF0000", 17, 0, true},
+        {"#Color 0xFFFF0000##Color#r", 1, 1, false},
+    };
+    for (const auto& test : CASES) {
+        ErrorLogCapture log;
+        XC_RenderString text;
+        ASSERT_EQ(text.SetStringEx(test.szData, 0xFFFFFFFF), S_OK) << test.szData;
+        EXPECT_EQ(text.GetWordCount(), test.dwWords) << test.szData;
+        DWORD dwRed = 0;
+        for (DWORD i = 0; i < text.GetWordCount(); ++i)
+            dwRed += text.GetRenderWord(i)->dwColor == 0xFFFF0000 ? 1 : 0;
+        EXPECT_EQ(dwRed, test.dwRed) << test.szData;
+        EXPECT_EQ(log.Contains("Can't find Token'#'"), test.bReported) << test.szData;
+    }
+}
+
+TEST(XC_RenderString, WordLimitsAndFailures)
+{
+    FakeFont font;
+    ErrorLogCapture log;
+    XC_RenderString text;
+    ASSERT_EQ(text.SetString(std::string(300, 'a').c_str(), 0xFFFFFFFF), S_OK);
+    EXPECT_EQ(text.GetWordCount(), 300u);
+    EXPECT_EQ(text.GetShowWordCount(), 255u);
+    // Double-byte characters are one word each.
+    ASSERT_EQ(text.SetString("遊戲", 0xFFFFFFFF), S_OK);
+    EXPECT_EQ(text.GetWordCount(), 2u);
+    EXPECT_EQ(text.SetString("ab~c", 0xFFFFFFFF), E_FAIL);
+    EXPECT_EQ(text.AddString(nullptr, 0xFFFFFFFF), E_FAIL);
+    EXPECT_EQ(text.AnalyzeScript("RenderString SetString Hello"), S_OK);
+    EXPECT_EQ(text.GetWordCount(), 5u);
+    EXPECT_EQ(text.AnalyzeScript("RenderString AddStringEX ab 0xFF00FF00"), S_OK);
+    EXPECT_EQ(text.GetRenderWord(6)->dwColor, 0xFF00FF00u);
+    EXPECT_EQ(text.AnalyzeScript("RenderString xyzWriteDir 0 2"), E_FAIL);
+    EXPECT_EQ(text.AnalyzeScript("RenderString xyzWriteDir 0 2 0"), S_OK);
+    EXPECT_EQ(*text.GetWriteDir(), D3DXVECTOR3(0.0f, 1.0f, 0.0f));
+    EXPECT_EQ(text.AnalyzeScript("RenderString Shout 1"), E_FAIL);
+
+    std::unique_ptr<XC_RenderingObject> pCopy(text.Duplicate());
+    ASSERT_EQ(static_cast<XC_RenderString*>(pCopy.get())->GetWordCount(), 7u);
+}
