@@ -5,7 +5,11 @@
 #include "tests/GameProgram/RenderingObject/DrawableFixture.h"
 #include "tests/Support/ErrorLogCapture.h"
 
+#include "GameProgram/Common/XC_TextTree.h"
+
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace {
 
@@ -183,4 +187,35 @@ TEST_F(ManagerTest, CopyingKeepsTheLinksByName)
     pCopy->SetRenderQueueGroup(70);
     EXPECT_EQ(pBody->GetRenderQueueGroup(), 70u);
     EXPECT_EQ(manager.FindRenderingObject("Body")->GetRenderQueueGroup(), 30u);
+}
+
+// Thousands of damaged description lists of every type, with no resource
+// manager behind them: each object is built, or reported and refused; the
+// manager keeps what it built and never crashes.
+TEST_F(ManagerTest, DamagedDescriptionLists)
+{
+    ErrorLogCapture log;
+    const std::string valid = "[A]\n{\nType = pic\nName = A\nTextureName = Panel.bmp\n[Matrix]\n{\nfPosX = 1\n}\n}\n"
+                              "[B]\n{\nType = ani\nName = B\nLinkTarget = A\nAniName = Star.ant\ndwEndPage = 3\n}\n"
+                              "[C]\n{\nType = string\nData = AB\\nC\ndwAligeText = 1\n}\n"
+                              "[D]\n{\nType = xfile\nXFileName = Box.x\nbLoop = FALSE\n}\n"
+                              "[E]\n{\nType = background\nTextureName = bk\\bk001.bmp\nfRotateSpeed = 2\n}\n"
+                              "[F]\n{\nType = test\nRenderQueue = Mouse\niRenderQueueDelta = 9\n}\n";
+    std::mt19937 random(5);
+    for (int iCase = 0; iCase < 2000; ++iCase) {
+        std::string text = valid;
+        if (iCase % 2 == 0) {
+            text.resize(random() % text.size());
+        } else {
+            for (int i = 0; i < 6; ++i)
+                text[random() % text.size()] = "{}[]=\n\\#<0x-9"[random() % 14];
+        }
+        XC_TextTree tree;
+        tree.LoadMem(text.data(), static_cast<DWORD>(text.size()));
+        manager.ClearAll();
+        manager.LoadFromTextNode(&tree);
+        ASSERT_LE(manager.GetRenderingObjectCount(), 6u);
+        for (DWORD i = 0; i < manager.GetRenderingObjectCount(); ++i)
+            ASSERT_LT(manager.GetRenderingObject(i)->GetRenderQueueGroup(), DWORD(RQG_None));
+    }
 }
