@@ -94,7 +94,7 @@ TEST_F(SampleGameData, EveryTemplateIsLaidOutByItsKind)
 TEST_F(SampleGameData, EveryDataFileRoundTripsThroughTheTool)
 {
     const std::vector<std::string> files = SampleDataFiles();
-    ASSERT_EQ(files.size(), static_cast<size_t>(FIXEDDATAKIND_LIMIT) + MODULEDATAKIND_LIMIT + UNFIXEDDATAKIND_LIMIT + 2);
+    ASSERT_EQ(files.size(), static_cast<size_t>(FIXEDDATAKIND_LIMIT) + MODULEDATAKIND_LIMIT + 2 + 2 * UNFIXEDDATAKIND_LIMIT);
     ScopedTempFolder scratch;
     // Without the closing backslash, which would escape the quote.
     std::string strFolder = TemplateFolder();

@@ -153,6 +153,22 @@ bool SampleDataFiles::StartRecord(const SampleTable& table, const SampleLine& li
 bool SampleDataFiles::LoadItem(const SampleTable& table, const SampleLine& line, Record& record) const
 {
     const std::vector<std::string> tokens = SampleTable::Split(line.strText);
+    const size_t dot = tokens[0].find('.');
+    if (dot != std::string::npos) {
+        const SampleItem* pParent = record.pTemplate->Find(tokens[0].substr(0, dot));
+        if (pParent == nullptr || !pParent->IsTemplate())
+            return table.Fail(line, tokens[0] + " does not name an item of a sub-record");
+        Value& parent = record.ValueOf(pParent);
+        if (parent.sub.empty()) {
+            Record sub;
+            sub.pTemplate = m_pTemplates->Find(pParent->dwSubKind);
+            if (sub.pTemplate == nullptr)
+                return table.Fail(line, "no template of the sub-record of " + pParent->strName);
+            parent.sub.push_back(sub);
+        }
+        return LoadItem(table, {line.iNumber, tokens[0].substr(dot + 1) + " " + SampleTable::Rest(line.strText)},
+                        parent.sub[0]);
+    }
     const SampleItem* pItem = record.pTemplate->Find(tokens[0]);
     if (pItem == nullptr || pItem->strName == "DataComponentKind")
         return table.Fail(line, "template " + record.pTemplate->strFileName + " has no item " + tokens[0]);
@@ -245,33 +261,50 @@ const SampleDataFiles::Record* SampleDataFiles::FindFixedRecord(DWORD dwKind, DW
     return nullptr;
 }
 
-bool SampleDataFiles::WriteItems(const Record& record, std::string& strText) const
+bool SampleDataFiles::FindBase(DWORD dwKind, DWORD dwID, const Record*& pBase) const
 {
+    pBase = FindFixedRecord(dwKind, dwID);
+    if (pBase == nullptr)
+        std::fprintf(stderr, "samplegame: no fixed record %s of ID %u to copy\n", FormatSampleHex(dwKind).c_str(),
+                     static_cast<unsigned>(dwID));
+    return pBase != nullptr;
+}
+
+bool SampleDataFiles::WriteSubRecord(const SampleItem& item, const Value* pOwn, const Value* pInherited,
+                                     std::string& strText) const
+{
+    const Value* pCopy = pOwn != nullptr && pOwn->dwCopyKind != 0 ? pOwn : pInherited;
     const Record* pBase = nullptr;
-    if (record.bHasBase && (pBase = FindFixedRecord(record.pTemplate->dwKind, record.dwBaseID)) == nullptr) {
-        std::fprintf(stderr, "samplegame: no fixed record %s of ID %u to copy\n", FormatSampleHex(record.pTemplate->dwKind).c_str(),
-                     static_cast<unsigned>(record.dwBaseID));
+    if (pCopy != nullptr && pCopy->dwCopyKind != 0 && !FindBase(pCopy->dwCopyKind, pCopy->dwCopyID, pBase))
+        return false;
+    Record sub;
+    sub.pTemplate = m_pTemplates->Find(item.dwSubKind);
+    if (sub.pTemplate == nullptr) {
+        std::fprintf(stderr, "samplegame: no template of the sub-record of %s\n", item.strName.c_str());
         return false;
     }
+    for (const Value* pValue : {pInherited, pOwn}) {
+        if (pValue != nullptr && !pValue->sub.empty())
+            sub = pValue->sub[0];
+    }
+    strText += "@StartSub\"" + item.strName + "\"\r\n";
+    if (!WriteItems(sub, pBase, strText))
+        return false;
+    strText += "@EndSub\"" + item.strName + "\"\r\n";
+    return true;
+}
+
+bool SampleDataFiles::WriteItems(const Record& record, const Record* pBase, std::string& strText) const
+{
     for (const SampleItem& item : record.pTemplate->items) {
-        const Value* pValue = record.Find(item);
-        if (pValue == nullptr && pBase != nullptr)
-            pValue = pBase->Find(item);
+        const Value* pOwn = record.Find(item);
+        const Value* pInherited = pBase != nullptr ? pBase->Find(item) : nullptr;
         if (item.IsTemplate()) {
-            if (pValue == nullptr)
-                continue;
-            const Record* pCopy = FindFixedRecord(pValue->dwCopyKind, pValue->dwCopyID);
-            if (pCopy == nullptr) {
-                std::fprintf(stderr, "samplegame: no fixed record %s of ID %u for %s\n", FormatSampleHex(pValue->dwCopyKind).c_str(),
-                             static_cast<unsigned>(pValue->dwCopyID), item.strName.c_str());
+            if ((pOwn != nullptr || pInherited != nullptr) && !WriteSubRecord(item, pOwn, pInherited, strText))
                 return false;
-            }
-            strText += "@StartSub\"" + item.strName + "\"\r\n";
-            if (!WriteItems(*pCopy, strText))
-                return false;
-            strText += "@EndSub\"" + item.strName + "\"\r\n";
             continue;
         }
+        const Value* pValue = pOwn != nullptr ? pOwn : pInherited;
         std::vector<std::string> texts;
         if (pValue != nullptr)
             texts = pValue->texts;
@@ -307,7 +340,10 @@ bool SampleDataFiles::WriteFile(const DataFile& file) const
     for (const Record* pRecord : records) {
         strText += "@Start\r\n@MainUseTemplateID\"" + FormatSampleHex(pRecord->pTemplate->dwKind) + "\"\r\n@DataOrder\"0,"
                  + std::to_string(pRecord->dwPosition) + "\"\r\n";
-        if (!WriteItems(*pRecord, strText))
+        const Record* pBase = nullptr;
+        if (pRecord->bHasBase && !FindBase(pRecord->pTemplate->dwKind, pRecord->dwBaseID, pBase))
+            return false;
+        if (!WriteItems(*pRecord, pBase, strText))
             return false;
         strText += "@End\r\n";
     }

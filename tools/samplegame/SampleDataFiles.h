@@ -22,7 +22,9 @@
 // followed by item lines "name values": a number item takes one number or
 // define key, a number VECTOR appends its numbers, a STRING or STRING VECTOR
 // item the rest of the line, and a Template item "@KIND:ID", a copy of the
-// record of that ID in the fixed table of that kind.
+// record of that ID in the fixed table of that kind. "item.name values" sets
+// an item of a Template item's sub-record. An item a record gives replaces
+// the one of the record it copies.
 class SampleDataFiles
 {
 public:
@@ -32,12 +34,15 @@ public:
     bool Write() const;
 
 private:
+    struct Record;
     struct Value
     {
         const SampleItem* pItem = nullptr;
         std::vector<std::string> texts;
         DWORD dwCopyKind = 0;
         DWORD dwCopyID = 0;
+        // A Template item's own items, at most one record.
+        std::vector<Record> sub;
     };
     struct Record
     {
@@ -67,7 +72,9 @@ private:
     static bool ParseCopy(const std::string& strToken, DWORD& dwKind, DWORD& dwID);
     bool CheckSortItem(const SampleTable& table, const DataFile& file) const;
     const Record* FindFixedRecord(DWORD dwKind, DWORD dwID) const;
-    bool WriteItems(const Record& record, std::string& strText) const;
+    bool FindBase(DWORD dwKind, DWORD dwID, const Record*& pBase) const;
+    bool WriteItems(const Record& record, const Record* pBase, std::string& strText) const;
+    bool WriteSubRecord(const SampleItem& item, const Value* pOwn, const Value* pInherited, std::string& strText) const;
     bool WriteFile(const DataFile& file) const;
 
     const SampleTemplates* m_pTemplates = nullptr;

@@ -10,6 +10,8 @@ bool WriteSampleGameData(const fs::path& output, const fs::path& content)
     if (!contentFolder.has_filename())
         contentFolder = contentFolder.parent_path();
     const fs::path tables = contentFolder.parent_path() / "tables";
+    const fs::path irregularTables = tables / "Template" / "TemplateDataIrregular";
+    const fs::path irregularOutput = output / "Template" / "TemplateDataIrregular";
     const fs::path templateTables = tables / "Template" / "Template";
     const fs::path templateOutput = output / "Template" / "Template";
     SampleDefines defines;
@@ -18,7 +20,7 @@ bool WriteSampleGameData(const fs::path& output, const fs::path& content)
     return defines.Load(templateTables / "TemplateDefine") && defines.Write(templateOutput / "TemplateDefine")
         && templates.Load(templateTables, defines) && templates.Write(templateOutput)
         && data.Load(tables / "Template" / "TemplateData", output / "Template" / "TemplateData", templates, defines)
-        && data.Load(tables / "Template" / "TemplateDataIrregular", output / "Template" / "TemplateDataIrregular",
-                     templates, defines)
-        && data.Write();
+        && data.Load(irregularTables, irregularOutput, templates, defines)
+        // The second save-state set starts the same new game.
+        && data.Load(irregularTables / "00", irregularOutput / "01", templates, defines) && data.Write();
 }
