@@ -34,7 +34,8 @@ DWORD JC_ControlManager::Initiation(JC_DataManager* pDataManager, JC_BehaviorAna
         if (dwResult != 0)
             return dwResult;
     }
-    JC_ControlBase* const sharedControls[] = {&m_ControlInlayObj, &m_ControlSceneObj};
+    JC_ControlBase* const sharedControls[] = {&m_ControlInlayObj, &m_ControlSceneObj, &m_ControlShopObj,
+                                              &m_ControlTeamObj, &m_ControlWarehouseObj};
     for (JC_ControlBase* pControl : sharedControls) {
         const DWORD dwResult = pControl->Initiation(pDataManager, pBehaviorAnalyser);
         if (dwResult != 0)

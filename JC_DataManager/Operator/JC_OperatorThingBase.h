@@ -30,22 +30,8 @@ public:
     std::string GetActionScriptID() { return GetValue<std::string>("ActionScriptID"); }
 
 protected:
-    // What a thing operator of one family accepts and how it reports.
-    struct JS_BindRule
-    {
-        DWORD dwGroupKind;
-        bool (*pfnIsInGroup)(DWORD dwKind);
-        const char* szSourceFile;
-        DWORD dwNullRecord;
-        DWORD dwKindUnreadable;
-        DWORD dwKindMismatch;
-        DWORD dwNotInGroup;
-        const char* szNotInGroup;
-    };
-
     explicit JC_OperatorThingBase(DWORD dwOperatorKind);
 
-    DWORD BindByRule(JC_DataComponent* pRecord, const JS_BindRule& rule);
     // The record's own string list, or null after logging the code.
     JC_StringArray* GetBehaviorLines(const std::string& strItemName, const char* szSourceFile, int iSourceLine);
     // The count of a VECTOR item's elements; 0 for any other item.
