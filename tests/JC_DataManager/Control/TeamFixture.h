@@ -17,6 +17,7 @@ protected:
                           ItemLine("MaxRAP", "INT32", "10") + ItemLine("MaxMorale", "INT32", "100") +
                           ItemLine("MaxLevel", "INT32", "99") + ItemLine("JobID", "UINT32", "1") +
                           TextLists({"BehaviorGroup0", "BehaviorGroup1", "BehaviorGroup2"}));
+        WriteTemplate("Job", 0x100001, TextItems({"JobName"}));
         const std::string strThing = TextItems({"Name", "Explain", "ExplainEx"}) + IntItems({"Cost", "Photo"});
         const std::string strEquipment = strThing + IntItems({"IsKeyItem", "HoleCount", "WearPosition", "Defense"}) +
                                          TemplateVectorItem("Gem", "UINT32") + TextLists({"EquipBehavior"});
@@ -77,6 +78,9 @@ protected:
                         "SaleWeapon\"[0],7\"\r\nSaleWearing\"[0],4\"\r\nSellerPhoto\"Seller.bmp\"\r\n"
                         "ExchangeRateBuy\"150\"\r\nExchangeRateSell\"50\"\r\n"}},
             "ID", 0x190004);
+        m_Fixed["FixedData_Job.DATA"] =
+            ArrayDataFile({{0x100001, "ID\"1\"\r\nJobName\"劍士\"\r\n"}, {0x100001, "ID\"2\"\r\nJobName\"僧侶\"\r\n"}},
+                          "ID", 0x100001);
         m_Fixed["FixedData_Landform.DATA"] =
             ArrayDataFile({{0x120001, "ID\"1\"\r\nWalkConsume\"1\"\r\nCanStay\"1\"\r\n"}}, "ID", 0x120001);
     }
