@@ -2,6 +2,8 @@
 
 #include "tests/JC_DataManager/Control/TeamFixture.h"
 
+#include <random>
+
 namespace {
 
 constexpr TeamID OUR = TeamID::TEAMID_OUR;
@@ -163,4 +165,29 @@ TEST_F(ControlTeamPerson, ClassesMethodsAndPersonsThatAreNotThere)
     EXPECT_EQ(idle.Initiation(&m_Team, &idleWarehouse), JE_CONTROLTEAMPERSON_WAREHOUSE_CONTROL_NOT_INITIATED);
     EXPECT_EQ(idle.GetErrorLog(), nullptr);
     EXPECT_EQ(m_Handler.GetDataManager(), &m_DataManager);
+}
+
+TEST_F(ControlTeamPerson, ThousandsOfMalformedLinesAreRefusedOrRunSafely)
+{
+    const char* const pieces[] = {"DF_Team_TeamOur", "DF_Team_TeamFight", "0", "4", "-1", "1024", "99999999999",
+                                  "Equip", "LevelUp", "Power", "TakeJob", "Hybridize", "TakeOffAllEquipment",
+                                  "PutOnEquipment", "SetLevel", "SetJobLevel", "Change", "Merge", "MergeEx",
+                                  "SetPersonJob", "DF_LvUpType_FightAt", "DF_ThingKind_Weapon", "HP", "Level",
+                                  "+5", "-5", "50%", "+", "%", "", " ", "\xA4", "\xA4\x2C", "\x81\x40"};
+    std::mt19937 random(7);
+    std::uniform_int_distribution<size_t> pieceOf(0, std::size(pieces) - 1);
+    std::uniform_int_distribution<int> lengthOf(0, 9);
+    std::uniform_int_distribution<int> byteOf(1, 255);
+    for (int iLine = 0; iLine < 2000; ++iLine) {
+        std::string strLine;
+        for (int i = lengthOf(random); i > 0; --i) {
+            strLine += pieces[pieceOf(random)];
+            strLine += lengthOf(random) == 0 ? std::string(1, static_cast<char>(byteOf(random))) : ",";
+        }
+        const DWORD dwResult = m_Handler.ScriptNotify(strLine);
+        EXPECT_TRUE(dwResult == 0 || (dwResult & 0x80000000u) != 0) << strLine;
+        // The persons stay where they stood, whatever the lines did.
+        ASSERT_NE(Field(OUR, 0, "TeamID"), -999) << strLine;
+        ASSERT_NE(Field(FIGHT, 7, "TeamID"), -999) << strLine;
+    }
 }
