@@ -34,14 +34,18 @@ DWORD JC_ControlManager::Initiation(JC_DataManager* pDataManager, JC_BehaviorAna
         if (dwResult != 0)
             return dwResult;
     }
-    JC_ControlBase* const sharedControls[] = {&m_ControlInlayObj, &m_ControlSceneObj};
+    JC_ControlBase* const sharedControls[] = {&m_ControlInlayObj, &m_ControlSceneObj, &m_ControlShopObj,
+                                              &m_ControlTeamObj, &m_ControlWarehouseObj};
     for (JC_ControlBase* pControl : sharedControls) {
         const DWORD dwResult = pControl->Initiation(pDataManager, pBehaviorAnalyser);
         if (dwResult != 0)
             return dwResult;
     }
     // The world map takes the data manager from the game control.
-    const DWORD dwResult = m_ControlWorldMapObj.Initiation(&m_ControlGameObj, pBehaviorAnalyser);
+    DWORD dwResult = m_ControlWorldMapObj.Initiation(&m_ControlGameObj, pBehaviorAnalyser);
+    if (dwResult != 0)
+        return dwResult;
+    dwResult = m_ControlTeamPersonObj.Initiation(&m_ControlTeamObj, &m_ControlWarehouseObj);
     if (dwResult != 0)
         return dwResult;
     m_bInitiated = TRUE;

@@ -7,6 +7,10 @@
 #include "JC_DataManager/Control/JC_ControlModuleTown.h"
 #include "JC_DataManager/Control/JC_ControlModuleWorldMap.h"
 #include "JC_DataManager/Control/JC_ControlScene.h"
+#include "JC_DataManager/Control/JC_ControlShop.h"
+#include "JC_DataManager/Control/JC_ControlTeam.h"
+#include "JC_DataManager/Control/JC_ControlTeamPerson.h"
+#include "JC_DataManager/Control/JC_ControlWarehouse.h"
 #include "JC_DataManager/Control/JC_ControlWorldMap.h"
 
 constexpr DWORD JE_CONTROLMANAGER_NULL_DATA_MANAGER = 0x893F0001;
@@ -39,7 +43,11 @@ public:
     JC_ControlModuleTown m_ControlModuleTownObj;
     JC_ControlModuleWorldMap m_ControlModuleWorldMapObj;
     JC_ControlScene m_ControlSceneObj;
+    JC_ControlShop m_ControlShopObj;
+    JC_ControlTeam m_ControlTeamObj;
+    JC_ControlWarehouse m_ControlWarehouseObj;
     JC_ControlWorldMap m_ControlWorldMapObj;
+    JC_ControlTeamPerson m_ControlTeamPersonObj;
 
 private:
     BOOL m_bInitiated = FALSE;

@@ -52,6 +52,22 @@ public:
 protected:
     explicit JC_OperatorBase(DWORD dwOperatorKind);
 
+    // What an operator of one family of records accepts and how it reports.
+    struct JS_BindRule
+    {
+        DWORD dwGroupKind;
+        bool (*pfnIsInGroup)(DWORD dwKind);
+        const char* szSourceFile;
+        DWORD dwNullRecord;
+        DWORD dwKindUnreadable;
+        DWORD dwKindMismatch;
+        DWORD dwNotInGroup;
+        const char* szNotInGroup;
+    };
+    // Binds a record of the family, or of the operator's own kind when it
+    // was built for one kind; a refused record leaves the binding as it was.
+    DWORD BindByRule(JC_DataComponent* pRecord, const JS_BindRule& rule);
+
     // The data manager's log, or the data layer's debug log before
     // Initiation.
     JC_DebugLog* Log() const;
