@@ -140,7 +140,7 @@ TEST_F(Operators, EveryOperatorChecksTheKindOfWhatItBinds)
     JC_OperatorDrawer drawer;
     ASSERT_EQ(drawer.Initiation(&m_DataManager), 0u);
     ASSERT_EQ(drawer.SetDataConponent(pDrawer), 0u);
-    EXPECT_EQ(drawer.GetDrawerKind(), DATACOMPONENTKIND_DRAWERGEM);
+    EXPECT_EQ(drawer.GetBoundKind(), DATACOMPONENTKIND_DRAWERGEM);
 }
 
 TEST_F(Operators, InitiationNeedsAnInitiatedDataManagerAndUnboundGettersGiveZero)
