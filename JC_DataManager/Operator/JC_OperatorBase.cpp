@@ -237,31 +237,3 @@ JC_DebugLog* JC_OperatorBase::Log() const
     return m_pErrorLog != nullptr ? m_pErrorLog : gp_DebugInfoObj;
 }
 
-DWORD JC_OperatorBase::BindByRule(JC_DataComponent* pRecord, const JS_BindRule& rule)
-{
-    if (pRecord == nullptr)
-        return rule.dwNullRecord;
-    DWORD dwKind = 0;
-    const DWORD dwResult = ReadRecordKind(pRecord, dwKind);
-    if (dwResult != 0) {
-        Log()->Print("無法取得該資料元件的分類(DataComponentKind) \n錯誤代碼:%x \n錯誤檔案:%s(Line:%d) \n\n",
-                     static_cast<unsigned>(dwResult), rule.szSourceFile, __LINE__);
-        return rule.dwKindUnreadable;
-    }
-    const DWORD dwOperatorKind = GetOperatorKind();
-    if (dwOperatorKind == rule.dwGroupKind) {
-        if (!rule.pfnIsInGroup(dwKind)) {
-            Log()->Print(rule.szNotInGroup, static_cast<unsigned>(dwKind), static_cast<int>(dwKind), rule.szSourceFile,
-                         __LINE__);
-            return rule.dwNotInGroup;
-        }
-    } else if (dwKind != dwOperatorKind) {
-        Log()->Print("操作者的形態 和 資料元件的形態不吻合 無法操作 \n 資料元件形態:0X%x(%d) 操作者形態:0X%x(%d) \n "
-                     "錯誤檔案:%s(Line:%d) \n\n",
-                     static_cast<unsigned>(dwKind), static_cast<int>(dwKind), static_cast<unsigned>(dwOperatorKind),
-                     static_cast<int>(dwOperatorKind), rule.szSourceFile, __LINE__);
-        return rule.dwKindMismatch;
-    }
-    Bind(pRecord);
-    return 0;
-}

@@ -74,22 +74,6 @@ protected:
     // Reads a record's kind without logging.
     static DWORD ReadRecordKind(JC_DataComponent* pRecord, DWORD& dwKind);
     void Bind(JC_DataComponent* pRecord);
-    // What an operator of a family of kinds accepts and how it reports.
-    struct JS_BindRule
-    {
-        DWORD dwGroupKind;
-        bool (*pfnIsInGroup)(DWORD dwKind);
-        const char* szSourceFile;
-        DWORD dwNullRecord;
-        DWORD dwKindUnreadable;
-        DWORD dwKindMismatch;
-        DWORD dwNotInGroup;
-        const char* szNotInGroup;
-    };
-
-    // Binds a record of the group, or of the operator's own kind; a refused
-    // record leaves the previous binding in place.
-    DWORD BindByRule(JC_DataComponent* pRecord, const JS_BindRule& rule);
 
     // The accessor pattern: a failed read gives T's zero, a failed write
     // leaves the item as it was; both are logged. Names given as const char*
