@@ -38,6 +38,7 @@ enum XE_InitOrder
     XE_INIT_COMPARISON_TEXTS = 1240,
     XE_INIT_BEHAVIOR_ANALYSER = 1260,
     XE_INIT_CONTROL_MANAGER = 1270,
+    XE_INIT_EVENT_MANAGER = 1280,
 };
 
 // Places a static object's definition in the order above.
