@@ -112,6 +112,15 @@ void JC_EventBase::ApplyRestoreRates(int iHPRate, int iSPRate, JC_EventDealResul
     result.m_IsHaveBody = bBody ? 1 : 0;
 }
 
+DWORD JC_EventBase::HandOutScript(DWORD dwResult, const std::string& strScript,
+                                  std::vector<JC_EventDealResultA>& results)
+{
+    results.clear();
+    if (dwResult == 0 && !strScript.empty())
+        results.emplace_back(strScript);
+    return dwResult;
+}
+
 JC_DebugLog& JC_EventBase::ErrorLog() const
 {
     return m_pErrorLog != nullptr ? *m_pErrorLog : *gp_DebugInfoObj;

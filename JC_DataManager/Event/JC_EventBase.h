@@ -38,6 +38,9 @@ protected:
     // Binds the person cursor, logging a failure under the group's file.
     DWORD BindPerson(JC_DataComponent* pPerson, const char* szSourceFile);
     JC_DebugLog& ErrorLog() const;
+    // A check's script handed out as one record; no record for "" or when
+    // the check failed.
+    static DWORD HandOutScript(DWORD dwResult, const std::string& strScript, std::vector<JC_EventDealResultA>& results);
     // Changes the bound person's HP and SP by the rates (percent of the
     // maxima) and, when the HP fall below 1, lets the person die.
     void ApplyRestoreRates(int iHPRate, int iSPRate, JC_EventDealResultB& result);

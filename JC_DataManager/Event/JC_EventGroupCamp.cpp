@@ -5,25 +5,17 @@
 #include "TemplateSystem/JC_DebugLog.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
 const char* const s_szSourceFile = "JC_EventGroupCamp";
 constexpr int CAMP_COUNT = 4;
-constexpr size_t ROUND_EVENT_FIELDS = 4;
+constexpr size_t CAMP_FIELD = 2;
+constexpr size_t ROUND_FIELD = 3;
 
 bool IsCamp(int iCamp)
 {
     return iCamp >= 0 && iCamp < CAMP_COUNT;
-}
-
-// Leading blanks, a sign and the digits up to the first other character; no
-// digits give 0, a number past the int range its bound.
-int ReadRound(const std::string& strField)
-{
-    const long lValue = std::strtol(strField.c_str(), nullptr, 10);
-    return static_cast<int>(std::clamp<long>(lValue, INT32_MIN, INT32_MAX));
 }
 
 } // namespace
@@ -43,77 +35,50 @@ DWORD JC_EventGroupCamp::EventClsAll()
     return EventClsAll_HaveRoundEvent();
 }
 
-bool JC_EventGroupCamp::ParseRoundEvent(const std::string& strEvent, JS_RoundEvent& event) const
+int JC_EventGroupCamp::ReadCamp(const std::string& strField) const
 {
     if (m_pBehaviorAnalyser == nullptr)
-        return false;
-    JC_StringArray fields;
-    m_pBehaviorAnalyser->DecomposeOrder(strEvent, fields);
-    if (fields.size() != ROUND_EVENT_FIELDS)
-        return false;
-    event.strName = fields[0];
-    event.strScript = fields[1];
-    event.iCamp = static_cast<int>(m_pBehaviorAnalyser->GetDefineInfo(fields[2]));
-    event.iRound = ReadRound(fields[3]);
-    return true;
+        return -1;
+    return static_cast<int>(m_pBehaviorAnalyser->GetDefineInfo(strField));
 }
 
 DWORD JC_EventGroupCamp::EventAdd_HaveRoundEvent(const std::string& strEvent)
 {
-    if (strEvent.empty())
-        return JE_EVENTCAMP_EMPTY_ROUND_EVENT;
-    JS_RoundEvent event;
-    if (!ParseRoundEvent(strEvent, event))
-        return JE_EVENTCAMP_ROUND_EVENT_FIELDS;
-    if (!IsCamp(event.iCamp))
+    const JC_StringArray fields = JC_EventConditionList::Split(strEvent);
+    if (fields.size() == ROUND_FIELD + 1 && !IsCamp(ReadCamp(fields[CAMP_FIELD])))
         return JE_EVENTCAMP_ROUND_EVENT_CAMP;
-    m_RoundEvents.push_back(strEvent);
-    return 0;
+    return m_RoundEvents.Add(strEvent);
 }
 
 DWORD JC_EventGroupCamp::EventCls_HaveRoundEvent(const std::string& strName)
 {
-    std::erase_if(m_RoundEvents, [&](const std::string& strEvent) {
-        JS_RoundEvent event;
-        return ParseRoundEvent(strEvent, event) && event.strName == strName;
-    });
-    return 0;
+    return m_RoundEvents.Cls(strName);
 }
 
 DWORD JC_EventGroupCamp::EventClsAll_HaveRoundEvent()
 {
-    m_RoundEvents.clear();
-    return 0;
+    return m_RoundEvents.ClsAll();
 }
 
 DWORD JC_EventGroupCamp::EventCheck_HaveRoundEvent(std::string& strScript, BOOL bConsume)
 {
     strScript.clear();
-    if (m_RoundEvents.empty() || m_pControlManager == nullptr)
+    if (m_RoundEvents.IsEmpty() || m_pControlManager == nullptr)
         return 0;
     const int iTurn = m_pControlManager->m_ControlSceneObj.GetTurn();
-    for (const std::string& strEvent : m_RoundEvents) {
-        JS_RoundEvent event;
-        if (!ParseRoundEvent(strEvent, event) || event.iCamp != m_iCamp || event.iRound != iTurn)
-            continue;
-        strScript = event.strScript;
-        if (bConsume == 1)
-            EventCls_HaveRoundEvent(event.strName);
-        return 0;
-    }
-    return 0;
+    return m_RoundEvents.Check(
+        [&](const JC_StringArray& fields, bool& bMet) {
+            bMet = ReadCamp(fields[CAMP_FIELD]) == m_iCamp && JC_EventConditionList::ReadNumber(fields[ROUND_FIELD]) == iTurn;
+            return DWORD{0};
+        },
+        strScript, bConsume);
 }
 
 DWORD JC_EventGroupCamp::Event_CampBeginDynamic(std::vector<JC_EventDealResultA>& results, BOOL bConsume)
 {
-    results.clear();
     std::string strScript;
     const DWORD dwResult = EventCheck_HaveRoundEvent(strScript, bConsume);
-    if (dwResult != 0)
-        return dwResult;
-    if (!strScript.empty())
-        results.emplace_back(strScript);
-    return 0;
+    return HandOutScript(dwResult, strScript, results);
 }
 
 DWORD JC_EventGroupCamp::Event_CampBeginStatic1(std::vector<JC_EventDealResultB>& results)

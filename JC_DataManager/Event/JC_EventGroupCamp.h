@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JC_DataManager/Event/JC_EventBase.h"
+#include "JC_DataManager/Event/JC_EventConditionList.h"
 #include "JC_DataManager/Event/JC_EventDealResult.h"
 
 #include <string>
@@ -49,18 +50,11 @@ public:
 
     DWORD SetCamp(int iCamp);
     int GetCamp() const { return m_iCamp; }
-    const std::vector<std::string>& GetRoundEvents() const { return m_RoundEvents; }
+    const std::vector<std::string>& GetRoundEvents() const { return m_RoundEvents.GetConditions(); }
 
 private:
-    struct JS_RoundEvent
-    {
-        std::string strName;
-        std::string strScript;
-        int iCamp = -1;
-        int iRound = 0;
-    };
-    // False when the text is not four fields.
-    bool ParseRoundEvent(const std::string& strEvent, JS_RoundEvent& event) const;
+    // The define value of a round event's camp field.
+    int ReadCamp(const std::string& strField) const;
     // Logs a failed person search; passes the code on.
     DWORD LogSearch(DWORD dwResult) const;
     // Counts the persons' timer item down; lists those whose time is up.
@@ -69,5 +63,5 @@ private:
                        std::vector<JC_EventDealResultE>& results);
 
     int m_iCamp = -1;
-    std::vector<std::string> m_RoundEvents;
+    JC_EventConditionList m_RoundEvents{4, JE_EVENTCAMP_EMPTY_ROUND_EVENT, JE_EVENTCAMP_ROUND_EVENT_FIELDS};
 };

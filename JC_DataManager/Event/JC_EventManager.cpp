@@ -38,6 +38,12 @@ DWORD JC_EventManager::Initiation(JC_ControlManager* pControlManager)
             return dwResult;
         }
     }
+    const DWORD dwPersonResult = m_EventGroupPersonObj.Initiation(pControlManager);
+    if (dwPersonResult != 0) {
+        log.PrintAt(s_szSourceFile, __LINE__, " Initiation EventGroupPersonObj Fail. \r\n HRESULT:0x%08x \r\n",
+                    static_cast<unsigned>(dwPersonResult));
+        return dwPersonResult;
+    }
     for (int iCamp = 0; iCamp < CAMP_COUNT; ++iCamp) {
         const DWORD dwResult = m_EventGroupCampObj[iCamp].SetCamp(iCamp);
         if (dwResult != 0) {
@@ -59,10 +65,9 @@ DWORD JC_EventManager::Initiation(JC_ControlManager* pControlManager)
 
 DWORD JC_EventManager::EventClsAll()
 {
-    DWORD dwResult = 0;
     for (JC_EventGroupCamp& group : m_EventGroupCampObj)
-        dwResult = group.EventClsAll();
-    return dwResult;
+        group.EventClsAll();
+    return m_EventGroupPersonObj.EventClsAll();
 }
 
 JC_EventGroupCamp* JC_EventManager::GetEventGroupCamp(int iCamp)

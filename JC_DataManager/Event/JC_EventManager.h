@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JC_DataManager/Event/JC_EventGroupCamp.h"
+#include "JC_DataManager/Event/JC_EventGroupPerson.h"
 
 #include <array>
 #include <string>
@@ -10,7 +11,8 @@ class JC_ControlManager;
 constexpr DWORD JE_EVENTMANAGER_NULL_CONTROL_MANAGER = 0x898F0001;
 constexpr DWORD JE_EVENTMANAGER_CONTROL_MANAGER_NOT_INITIATED = 0x898F0002;
 
-// The owner of every event group of the game: the four camps' groups.
+// The owner of every event group of the game: the four camps' groups and
+// the person group.
 class JC_EventManager
 {
 public:
@@ -30,6 +32,8 @@ public:
     JC_EventGroupCamp* GetEventGroupCamp(int iCamp);
     BOOL IsInitiated() const { return m_bInitiated; }
     const std::string& GetPath() const { return m_strPath; }
+
+    JC_EventGroupPerson m_EventGroupPersonObj;
 
 private:
     std::array<JC_EventGroupCamp, CAMP_COUNT> m_EventGroupCampObj;
