@@ -90,16 +90,16 @@ DWORD JC_EventBase::BindPerson(JC_DataComponent* pPerson, const char* szSourceFi
     return dwResult;
 }
 
-void JC_EventBase::ApplyRestoreRates(int iHPRate, int iSPRate, JC_EventDealResultB& result)
+void JC_EventBase::ApplyRestoreRates(int iHPRate, int iHPBase, int iSPRate, int iSPBase, JC_EventDealResultB& result)
 {
     if (iHPRate != 0) {
         result.m_IsHPChange = 1;
-        result.m_HPChange = m_ControlPersonObj.GetMaxHP() * iHPRate / 100;
+        result.m_HPChange = static_cast<int>(static_cast<long long>(iHPBase) * iHPRate / 100);
         result.m_HPRealChange = m_ControlPersonObj.AddHP(result.m_HPChange);
     }
     if (iSPRate != 0) {
         result.m_IsSPChange = 1;
-        result.m_SPChange = m_ControlPersonObj.GetMaxSP() * iSPRate / 100;
+        result.m_SPChange = static_cast<int>(static_cast<long long>(iSPBase) * iSPRate / 100);
         result.m_SPRealChange = m_ControlPersonObj.AddSP(result.m_SPChange);
     }
     if (m_ControlPersonObj.GetHP() >= 1)

@@ -41,9 +41,9 @@ protected:
     // A check's script handed out as one record; no record for "" or when
     // the check failed.
     static DWORD HandOutScript(DWORD dwResult, const std::string& strScript, std::vector<JC_EventDealResultA>& results);
-    // Changes the bound person's HP and SP by the rates (percent of the
-    // maxima) and, when the HP fall below 1, lets the person die.
-    void ApplyRestoreRates(int iHPRate, int iSPRate, JC_EventDealResultB& result);
+    // Changes the bound person's HP and SP by the rates, in percent of the
+    // bases, and lets the person die when the HP fall below 1.
+    void ApplyRestoreRates(int iHPRate, int iHPBase, int iSPRate, int iSPBase, JC_EventDealResultB& result);
 
     JC_ControlManager* m_pControlManager = nullptr;
     JC_DebugLog* m_pErrorLog = nullptr;

@@ -22,6 +22,8 @@ public:
 
     // An empty text or one of another field count is refused with its code.
     DWORD Add(const std::string& strCondition);
+    // For a text its owner has checked.
+    void Append(const std::string& strCondition) { m_Conditions.push_back(strCondition); }
     // Removes every condition of the name; 0 also when none has it.
     DWORD Cls(const std::string& strName);
     DWORD ClsAll();

@@ -132,7 +132,8 @@ DWORD JC_EventGroupCamp::RuleAutoRestore(int iCamp, std::vector<JC_EventDealResu
         if (iHPRate == 0 && iSPRate == 0 && m_ControlPersonObj.HasBehaviorState(JE_STATE_POISON) != 1)
             continue;
         changes.emplace_back(teamIDs[i]);
-        ApplyRestoreRates(iHPRate, iSPRate, changes.back());
+        ApplyRestoreRates(iHPRate, m_ControlPersonObj.GetMaxHP(), iSPRate, m_ControlPersonObj.GetMaxSP(),
+                          changes.back());
     }
     results = std::move(changes);
     return 0;

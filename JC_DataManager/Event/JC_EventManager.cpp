@@ -38,11 +38,20 @@ DWORD JC_EventManager::Initiation(JC_ControlManager* pControlManager)
             return dwResult;
         }
     }
-    const DWORD dwPersonResult = m_EventGroupPersonObj.Initiation(pControlManager);
-    if (dwPersonResult != 0) {
-        log.PrintAt(s_szSourceFile, __LINE__, " Initiation EventGroupPersonObj Fail. \r\n HRESULT:0x%08x \r\n",
-                    static_cast<unsigned>(dwPersonResult));
-        return dwPersonResult;
+    const struct
+    {
+        JC_EventBase& group;
+        const char* szFailure;
+    } others[] = {
+        {m_EventGroupPersonObj, " Initiation EventGroupPersonObj Fail. \r\n HRESULT:0x%08x \r\n"},
+        {m_EventGroupSceneObj, " Initiation EventGroupSceneObj Fail. \r\n HRESULT:0x%08x \r\n"},
+    };
+    for (const auto& other : others) {
+        const DWORD dwResult = other.group.Initiation(pControlManager);
+        if (dwResult != 0) {
+            log.PrintAt(s_szSourceFile, __LINE__, other.szFailure, static_cast<unsigned>(dwResult));
+            return dwResult;
+        }
     }
     for (int iCamp = 0; iCamp < CAMP_COUNT; ++iCamp) {
         const DWORD dwResult = m_EventGroupCampObj[iCamp].SetCamp(iCamp);
@@ -67,7 +76,8 @@ DWORD JC_EventManager::EventClsAll()
 {
     for (JC_EventGroupCamp& group : m_EventGroupCampObj)
         group.EventClsAll();
-    return m_EventGroupPersonObj.EventClsAll();
+    m_EventGroupPersonObj.EventClsAll();
+    return m_EventGroupSceneObj.EventClsAll();
 }
 
 JC_EventGroupCamp* JC_EventManager::GetEventGroupCamp(int iCamp)

@@ -2,6 +2,7 @@
 
 #include "JC_DataManager/Event/JC_EventGroupCamp.h"
 #include "JC_DataManager/Event/JC_EventGroupPerson.h"
+#include "JC_DataManager/Event/JC_EventGroupScene.h"
 
 #include <array>
 #include <string>
@@ -11,8 +12,8 @@ class JC_ControlManager;
 constexpr DWORD JE_EVENTMANAGER_NULL_CONTROL_MANAGER = 0x898F0001;
 constexpr DWORD JE_EVENTMANAGER_CONTROL_MANAGER_NOT_INITIATED = 0x898F0002;
 
-// The owner of every event group of the game: the four camps' groups and
-// the person group.
+// The owner of every event group of the game: the four camps' groups, the
+// person group and the scene group.
 class JC_EventManager
 {
 public:
@@ -34,6 +35,7 @@ public:
     const std::string& GetPath() const { return m_strPath; }
 
     JC_EventGroupPerson m_EventGroupPersonObj;
+    JC_EventGroupScene m_EventGroupSceneObj;
 
 private:
     std::array<JC_EventGroupCamp, CAMP_COUNT> m_EventGroupCampObj;
