@@ -33,6 +33,7 @@ public:
     JC_EventGroupCamp* GetEventGroupCamp(int iCamp);
     BOOL IsInitiated() const { return m_bInitiated; }
     const std::string& GetPath() const { return m_strPath; }
+    JC_DebugLog* GetErrorLog() const { return m_pErrorLog; }
 
     JC_EventGroupPerson m_EventGroupPersonObj;
     JC_EventGroupScene m_EventGroupSceneObj;
