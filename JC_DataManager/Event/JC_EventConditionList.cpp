@@ -1,9 +1,5 @@
 #include "JC_DataManager/Event/JC_EventConditionList.h"
 
-#include <algorithm>
-#include <cstdint>
-#include <cstdlib>
-
 namespace {
 
 constexpr size_t NAME_FIELD = 0;
@@ -66,10 +62,4 @@ JC_StringArray JC_EventConditionList::Split(const std::string& strText)
             return fields;
         start = comma + 1;
     }
-}
-
-int JC_EventConditionList::ReadNumber(const std::string& strField)
-{
-    const long long llValue = std::strtoll(strField.c_str(), nullptr, 10);
-    return static_cast<int>(std::clamp<long long>(llValue, INT32_MIN, INT32_MAX));
 }

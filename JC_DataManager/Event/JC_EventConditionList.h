@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TemplateSystem/JC_ItemValue.h"
+#include "TemplateSystem/JF_NumberText.h"
 
 #include <functional>
 #include <string>
@@ -36,9 +37,8 @@ public:
 
     // Cut at every comma, nothing trimmed; an empty text has no field.
     static JC_StringArray Split(const std::string& strText);
-    // Leading blanks, a sign and the digits up to the first other character;
-    // no digits read as 0, a number past the int range as its bound.
-    static int ReadNumber(const std::string& strField);
+    // A decimal field by the rules of atoi.
+    static int ReadNumber(const std::string& strField) { return JF_DecimalToInt(strField); }
 
 private:
     size_t m_FieldCount;
