@@ -93,3 +93,49 @@ TEST_F(ScriptDealEvent, LinesReachTheGroupOperations)
 }
 
 } // namespace
+
+namespace {
+
+// Lines built of the handler's own names, numbers, defines and stray commas
+// and blanks: every one is refused or stored, and the events that read the
+// stored texts back neither crash nor read past their fields.
+TEST_F(ScriptDealEvent, MalformedLinesAreRefusedOrKeptSafely)
+{
+    const char* const tokens[] = {
+        "EventGroupCampPlayer", "EventGroupCampComputer", "EventGroupPerson", "EventGroupScene",
+        "EventAdd_HaveRoundEvent", "EventCls_HaveRoundEvent", "EventAdd_FloorEvent", "EventAdd_WhoAttackWho",
+        "EventAdd_HavePerson", "EventAdd_HPInRange", "EventAdd_IsDie", "EventAdd_IsAllDie", "EventAdd_HaveThing",
+        "EventCls_HaveThing", "DF_Camp_Player", "DF_Camp_Computer", "DF_ThingKind_Tool", "0", "1", "-1", "3",
+        "99999999999", "", " ", "a", "S", ",", ",,", "1024", "-2147483648",
+    };
+    AddPerson(0, 0, {{"SceneFloorIndex", 0}});
+    AddPerson(1, 3, {{"MaxHP", 0}, {"HP", 0}});
+    std::srand(7);
+    for (int i = 0; i < 3000; ++i) {
+        std::string strLine;
+        const int iCount = std::rand() % 10;
+        for (int t = 0; t < iCount; ++t)
+            strLine += std::string(tokens[std::rand() % std::size(tokens)]) + (std::rand() % 3 != 0 ? "," : "");
+        m_Deal.Deal(strLine);
+        if (i % 200 != 0)
+            continue;
+        std::vector<JC_EventDealResultA> scripts;
+        std::vector<JC_EventDealResultB> changes;
+        for (int iCamp = 0; iCamp < 4; ++iCamp)
+            Camp(iCamp).Event_CampBeginDynamic(scripts, 0);
+        JC_EventGroupPerson& person = m_Events.m_EventGroupPersonObj;
+        person.Event_StayDynamic(0, scripts, 0);
+        person.Event_AttackStartDynamic(0, 1, scripts, 0);
+        person.Event_AttackEndDynamic(scripts, 0);
+        person.Event_SpecialDynamic(scripts, 0);
+        m_Events.m_EventGroupSceneObj.Event_RoundBeginDynamic(scripts, 0);
+    }
+    for (int iCamp = 0; iCamp < 4; ++iCamp) {
+        for (const std::string& strEvent : Camp(iCamp).GetRoundEvents())
+            EXPECT_EQ(JC_EventConditionList::Split(strEvent).size(), 4u) << strEvent;
+    }
+    for (const std::string& strEvent : m_Events.m_EventGroupSceneObj.GetHaveThing())
+        EXPECT_LE(JC_EventConditionList::Split(strEvent).size(), 6u) << strEvent;
+}
+
+} // namespace
