@@ -28,13 +28,19 @@ TEST_F(EventManager, HoldsOneGroupForEachOfTheFourCamps)
     EXPECT_FALSE(m_Events.GetPath().empty());
 }
 
-TEST_F(EventManager, InitiatingAgainClearsTheRoundEvents)
+TEST_F(EventManager, InitiatingAgainClearsTheEventsButNotTheQueuedPersonLines)
 {
     ASSERT_EQ(Camp(0).EventAdd_HaveRoundEvent("a,S,DF_Camp_Player,1"), 0u);
     ASSERT_EQ(Camp(3).EventAdd_HaveRoundEvent("b,S,DF_Camp_Computer,2"), 0u);
+    ASSERT_EQ(m_Events.m_EventGroupPersonObj.EventAdd_HPInRange("c,S,0,0,10"), 0u);
+    ASSERT_EQ(m_Events.m_EventGroupSceneObj.EventAdd_HaveThing("d,S,0"), 0u);
+    ASSERT_EQ(m_Events.m_EventGroupSceneObj.EventAdd_NPCInitiation("e"), 0u);
     ASSERT_EQ(m_Events.Initiation(&m_Controls), 0u);
     EXPECT_TRUE(Camp(0).GetRoundEvents().empty());
     EXPECT_TRUE(Camp(3).GetRoundEvents().empty());
+    EXPECT_TRUE(m_Events.m_EventGroupPersonObj.GetHPInRange().IsEmpty());
+    EXPECT_TRUE(m_Events.m_EventGroupSceneObj.GetHaveThing().empty());
+    EXPECT_EQ(m_Events.m_EventGroupSceneObj.GetNPCInitiation(), (std::vector<std::string>{"e"}));
 }
 
 TEST_F(EventManager, PersonSearchesWalkTheFightTeamInPositionOrder)
