@@ -1,0 +1,39 @@
+#include "JC_Script/DealScript/JC_ScriptDealGame.h"
+
+#include "JC_DataManager/Control/JC_ControlGame.h"
+#include "TemplateSystem/JC_DebugLog.h"
+#include "TemplateSystem/JF_NumberText.h"
+
+static const char* const s_szSourceFile = ".\\JC_Script\\DealScript\\JC_ScriptDealGame";
+
+DWORD JC_ScriptDealGame::Initiation(JC_ControlGame* pControlGame)
+{
+    if (pControlGame == nullptr)
+        return JE_DEALGAME_NO_CONTROL;
+    if (pControlGame->IsInitiated() != TRUE)
+        return JE_DEALGAME_CONTROL_NOT_INITIATED;
+    m_pControlGame = pControlGame;
+    m_pErrorLog = pControlGame->GetErrorLog();
+    return 0;
+}
+
+DWORD JC_ScriptDealGame::Deal(const std::string& strText)
+{
+    if (m_pControlGame == nullptr)
+        return JE_DEALGAME_NO_CONTROL;
+    std::string strRest = strText;
+    const std::string strCommand = PopField(strRest);
+    const int iNumber = JF_DecimalToInt(strRest);
+    if (strCommand == "SetMoney")
+        m_pControlGame->SetMoney(iNumber);
+    else if (strCommand == "AddMoney")
+        m_pControlGame->AddMoney(iNumber);
+    else if (strCommand == "SetWorldMapIndex")
+        m_pControlGame->SetWorldMapIndex(iNumber);
+    else {
+        m_pErrorLog->PrintAt(s_szSourceFile, __LINE__, " 劇本指令_事件 無法識別功能名稱. \r\n Script:%s \r\n",
+                             strText.c_str());
+        return JE_DEALGAME_UNKNOWN_COMMAND;
+    }
+    return 0;
+}

@@ -1,0 +1,170 @@
+#include "tests/JC_Script/ScriptFixture.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// One pass: its result and the texts the handler got in it.
+struct JS_Pass
+{
+    DWORD dwResult;
+    Texts dealt;
+};
+
+struct JS_ScriptCase
+{
+    const char* szName;
+    std::string strScript;
+    std::vector<JS_Pass> passes;
+};
+
+const std::string g_strThenElse = "if(FlagEvent[3]>=2)\n{\nRec,then\n}\nelse\n{\nRec,else\n}\nRec,after\n";
+
+const JS_ScriptCase g_ScriptCases[] = {
+    {"TakenIf", "Set,FlagEvent,3,2\n" + g_strThenElse, {{JS_SCRIPT_NONE, {"then", "after"}}}},
+    {"IfNotTaken", "Set,FlagEvent,3,1\n" + g_strThenElse, {{JS_SCRIPT_NONE, {"else", "after"}}}},
+    {"BlanksInIf", "if ( FlagTalk[0] != 0 )\n{\nRec,then\n}\nelse\n{\nRec,else\n}\n", {{JS_SCRIPT_NONE, {"else"}}}},
+    {"NestedIf",
+     "if(FlagEvent[0]==0)\n{\nif(FlagEvent[0]<0)\n{\nRec,inner\n}\nelse\n{\nRec,innerElse\n}\nRec,outer\n}\nelse\n"
+     "{\nRec,outerElse\n}\nRec,after\n",
+     {{JS_SCRIPT_NONE, {"innerElse", "outer", "after"}}}},
+    {"StringFlagInIf", "if(FlagString[1]==0)\nRec,next\n", {{JE_SCRIPT_GET_FLAG_NAME, {}}, {JS_SCRIPT_NONE, {"next"}}}},
+    {"SingleEquals", "if(FlagEvent[1]=2)\nRec,next\n", {{JE_CONDITION_BAD_OPERATOR, {}}, {JS_SCRIPT_NONE, {"next"}}}},
+    {"NoIndex", "if(FlagEvent==2)\n", {{JE_INDEX_NO_BRACKETS, {}}, {JS_SCRIPT_NONE, {}}}},
+    {"TakenIfWithoutElse", "if(FlagEvent[0]==0)\n{\nRec,a\n}\nRec,b\n", {{JE_SCRIPT_NO_ELSE, {"a"}}, {JS_SCRIPT_NONE, {}}}},
+    {"ElseWithoutBlock", "if(FlagEvent[0]==0)\n{\nRec,a\n}\nelse\nRec,b\n", {{JE_SCRIPT_NO_ELSE_BLOCK, {"a"}}, {JS_SCRIPT_NONE, {}}}},
+    {"SkippedIfWithoutElse", "if(FlagEvent[0]==1)\n{\nRec,a\n}\nRec,b\n", {{JE_SCRIPT_BRACKET, {}}, {JS_SCRIPT_NONE, {}}}},
+    {"ClosingFirst", "}\nRec,a\n", {{JE_SCRIPT_BRACKET, {}}, {JS_SCRIPT_NONE, {"a"}}}},
+    {"ElseInFlow", "else\nRec,a\n", {{JE_SCRIPT_ELSE_IN_FLOW, {}}, {JS_SCRIPT_NONE, {"a"}}}},
+    {"UpdateToTheEnd", "Rec,0\nRec,1\nRec,2\nRec,3\nRec,4\nUpdate,-1\nRec,6\nRec,7\nRec,8\nRec,9\n",
+     {{0, {"0", "1", "2", "3", "4"}}, {JS_SCRIPT_NONE, {"6", "7", "8", "9"}}}},
+    {"Stop", "Rec,a\nStop\nRec,b\n", {{JS_SCRIPT_STOP, {"a"}}, {JS_SCRIPT_NONE, {"b"}}}},
+    {"Return", "Rec,a\nReturn\nRec,b\n", {{JS_SCRIPT_NONE, {"a"}}}},
+    {"UnknownFunctionGoesOn", "Nobody,1\nGet,FlagEvent,1\nSet,FlagOther,1,1\nRec,x\n", {{JS_SCRIPT_NONE, {"x"}}}},
+    {"WhileIgnored", "while(FlagEvent[0]==0)\nRec,a,b,c\n", {{JS_SCRIPT_NONE, {"a,b,c"}}}},
+    {"NestedLoadScript", "Rec,a0\nLoadScript,B.txt\nRec,a1\n",
+     {{0, {"a0", "b0"}}, {JS_SCRIPT_ENDED, {"b1"}}, {JS_SCRIPT_NONE, {"a1"}}}},
+    {"ScriptNameWithComma", "LoadScript,a,b\n", {{0, {}}, {JS_SCRIPT_ENDED, {"ab"}}, {JS_SCRIPT_NONE, {}}}},
+};
+
+class ScriptManager : public ScriptFixture
+{
+};
+
+} // namespace
+
+TEST_F(ScriptManager, PassesOverInMemoryScripts)
+{
+    Write("Script\\B.txt", "Rec,b0\r\nRec,b1\r\n");
+    Write("Script\\a,b", "Rec,ab\r\n");
+    for (const JS_ScriptCase& scriptCase : g_ScriptCases) {
+        SCOPED_TRACE(scriptCase.szName);
+        m_DataManager.InitUnfixedData(0);
+        ASSERT_EQ(m_Scripts.Initiation2(), 0u);
+        ASSERT_EQ(Push(scriptCase.strScript), 0u) << LogText();
+        for (size_t i = 0; i < scriptCase.passes.size(); ++i) {
+            m_Recorder.m_Texts.clear();
+            EXPECT_EQ(m_Scripts.Update(), scriptCase.passes[i].dwResult) << "pass " << i;
+            EXPECT_EQ(m_Recorder.m_Texts, scriptCase.passes[i].dealt) << "pass " << i;
+        }
+        EXPECT_EQ(m_Scripts.IsScriptLoaded(), FALSE);
+    }
+}
+
+TEST_F(ScriptManager, BudgetsAndLeftOverBrackets)
+{
+    ASSERT_EQ(Push("}\n"), 0u);
+    EXPECT_EQ(m_Scripts.Update(), JE_SCRIPT_BRACKET);
+    JC_ControlScriptInfo info;
+    ASSERT_EQ(info.Initiation(Root(), "Script\\", &m_DataManager), 0u);
+    EXPECT_EQ(info.GetBracketCount(), -1);
+    EXPECT_EQ(m_Scripts.Update(), JS_SCRIPT_NONE);
+
+    // Update,n adds to the budget, held to the lines left plus one.
+    ASSERT_EQ(Push("Rec,0\nUpdate,1\nRec,2\nRec,3\nUpdate,50\nRec,5\nRec,6\n"), 0u);
+    EXPECT_EQ(m_Scripts.Update(2), 0u);
+    EXPECT_EQ(m_Recorder.m_Texts, (Texts{"0", "2"}));
+    EXPECT_EQ(m_Scripts.Update(1), 0u);
+    EXPECT_EQ(m_Recorder.m_Texts, (Texts{"0", "2", "3"}));
+    // The end of the script is tested before the budget: the pass pops it.
+    EXPECT_EQ(m_Scripts.Update(1), JS_SCRIPT_NONE);
+    EXPECT_EQ(m_Recorder.m_Texts, (Texts{"0", "2", "3", "5", "6"}));
+    EXPECT_EQ(m_Scripts.Update(0), JS_SCRIPT_NONE);
+}
+
+TEST_F(ScriptManager, FlagOrders)
+{
+    EXPECT_EQ(m_Scripts.RealTimeScript("Set,FlagString,2,Hello,World"), 0u);
+    EXPECT_EQ(m_Scripts.RealTimeScript("Set,FlagEvent,4, 12x"), 0u);
+    EXPECT_EQ(m_Scripts.RealTimeScript("Add,FlagEvent,4,-20"), 0u);
+    EXPECT_EQ(m_Scripts.RealTimeScript("Add,FlagString,2,1"), JE_SCRIPT_ADD_FLAG_NAME);
+    EXPECT_EQ(m_Scripts.RealTimeScript("Set,Flag,2,1"), JE_SCRIPT_SET_FLAG_NAME);
+    EXPECT_EQ(m_Scripts.RealTimeScript("Get,FlagEvent,4"), JE_SCRIPT_GET_REFUSED);
+    EXPECT_EQ(m_Scripts.GetScriptFlag()->GetFlagEvent(4), -8);
+    std::string strFlag;
+    m_DataManager.GetUnfixedDataObj(UNFIXEDDATAKIND_SCRIPTFLAG)->GetValidComponent({0, 0})->GetItemValueAt("FlagString", 2, &strFlag);
+    EXPECT_EQ(strFlag, "Hello");
+    // Lines given at once are not trimmed, and blocks mean nothing there.
+    EXPECT_EQ(m_Scripts.RealTimeScript("Rec ,1"), JE_SCRIPT_DISTRIBUTE_UNKNOWN);
+    EXPECT_EQ(m_Scripts.RealTimeScript("Stop"), JE_SCRIPT_DISTRIBUTE_UNKNOWN);
+    EXPECT_EQ(m_Scripts.RealTimeScript(""), JE_SCRIPT_DISTRIBUTE_EMPTY_NAME);
+    m_Recorder.m_dwAnswer = 0x89000001;
+    EXPECT_EQ(m_Scripts.RealTimeScript("Rec"), 0x89000001u);
+    EXPECT_EQ(m_Recorder.m_Texts, (Texts{""}));
+    EXPECT_EQ(m_Scripts.RealTimeScript("LoadScript,Missing.txt"), JE_SCRIPTINFO_CANNOT_OPEN);
+    EXPECT_EQ(m_Scripts.RealTimeScript("LoadScript"), JE_SCRIPT_LOAD_EMPTY_NAME);
+}
+
+TEST_F(ScriptManager, Registry)
+{
+    RecordingHandler second;
+    EXPECT_EQ(m_Scripts.AddFunction("Rec", &second), JE_SCRIPT_ADD_NAME_REPEAT);
+    EXPECT_EQ(m_Scripts.AddFunction("", &second), JE_SCRIPT_ADD_EMPTY_NAME);
+    EXPECT_EQ(m_Scripts.AddFunction("Other", nullptr), JE_SCRIPT_ADD_NO_HANDLER);
+    EXPECT_EQ(m_Scripts.RealTimeScript("Rec,1"), 0u);
+    EXPECT_EQ(m_Recorder.m_Texts, (Texts{"1"}));
+    EXPECT_TRUE(second.m_Texts.empty());
+    EXPECT_EQ(m_Scripts.DelFunction("Other"), JE_SCRIPT_DEL_NOT_FOUND);
+    EXPECT_EQ(m_Scripts.DelFunction(""), JE_SCRIPT_DEL_EMPTY_NAME);
+    EXPECT_EQ(m_Scripts.DelFunction("Rec"), 0u);
+    EXPECT_EQ(m_Scripts.RealTimeScript("Rec,1"), JE_SCRIPT_DISTRIBUTE_UNKNOWN);
+    EXPECT_TRUE(Logged("FunctionName:Rec"));
+}
+
+TEST_F(ScriptManager, UpdateAllRunsTheStack)
+{
+    EXPECT_EQ(m_Scripts.UpdateAll(), JS_SCRIPT_NONE);
+    ASSERT_EQ(Push("Rec,a0\nRec,a1\n"), 0u);
+    ASSERT_EQ(Push("Rec,b0\n"), 0u);
+    EXPECT_EQ(m_Scripts.UpdateAll(), JS_SCRIPT_NONE);
+    EXPECT_EQ(m_Recorder.m_Texts, (Texts{"b0", "a0", "a1"}));
+
+    ASSERT_EQ(Push("Rec,c0\nStop\nRec,c1\n"), 0u);
+    EXPECT_EQ(m_Scripts.UpdateAll(), JS_SCRIPT_STOP);
+    EXPECT_EQ(m_Scripts.UpdateAll(), JS_SCRIPT_NONE);
+    EXPECT_EQ(m_Recorder.m_Texts.back(), "c1");
+}
+
+TEST_F(ScriptManager, ScriptsFromTheFolderWithEveryLineEnd)
+{
+    EXPECT_TRUE(Logged("Quorlin_R.dll"));
+    for (const char* szEnd : {"\r", "\n", "\r\n", "\n\r"}) {
+        const std::string strEnd = szEnd;
+        Write("Script\\Ends.txt", "Rec,1" + strEnd + "  Rec,2 // note" + strEnd + strEnd + "Rec,3");
+        m_Recorder.m_Texts.clear();
+        ASSERT_EQ(m_Scripts.LoadScript("Ends.txt"), 0u);
+        EXPECT_EQ(m_Scripts.UpdateAll(), JS_SCRIPT_NONE);
+        EXPECT_EQ(m_Recorder.m_Texts, (Texts{"1", "2", "3"}));
+    }
+}
+
+TEST_F(ScriptManager, InitiationNeedsTheData)
+{
+    JC_ScriptManager scripts;
+    EXPECT_EQ(scripts.Initiation2(), JE_SCRIPT_NOT_INITIATED);
+    EXPECT_EQ(scripts.Initiation(Root(), nullptr), JE_SCRIPT_NO_DATA_MANAGER);
+    JC_DataManager notInitiated;
+    EXPECT_EQ(scripts.Initiation(Root(), &notInitiated), JE_SCRIPT_DATA_MANAGER_NOT_INITIATED);
+    EXPECT_EQ(scripts.IsInitiated(), FALSE);
+    EXPECT_EQ(scripts.Update(), JS_SCRIPT_NONE);
+}
