@@ -12,6 +12,17 @@ class ScriptDealWorldMap : public GameDataTest
 protected:
     void SetUp() override
     {
+        // The folder's map and places with every text a script sets.
+        m_Folder.Write("Template\\Template\\WorldMapInfo.temp",
+                       TemplateText(DATACOMPONENTKIND_WORLDMAPINFO,
+                                    ItemLine("PlaceCount", "INT32", "0") + ItemLine("MapScript", "STRING", "") +
+                                        ItemLine("Music", "STRING", "") + ItemLine("SitePlaceID", "UINT32", "0")));
+        std::string strPlaceItems = ItemLine("ShopID", "UINT32", "0") + ItemLine("PlaceIsOpen", "INT32", "1") +
+                                    ItemLine("CanGoPlace", "VECTOR", "0", "UINT32", "4,0");
+        for (const char* szText : {"PlaceName", "PlacePhoto", "OverScriptName", "IntoScriptName", "ExitScriptName",
+                                   "TownMusic"})
+            strPlaceItems += ItemLine(szText, "STRING", "");
+        m_Folder.Write("Template\\Template\\Place.temp", TemplateText(DATACOMPONENTKIND_PLACE, strPlaceItems));
         GameDataTest::SetUp();
         ASSERT_EQ(m_Analyser.Initiation(&m_DataManager), 0u);
         ASSERT_EQ(m_Game.Initiation(&m_DataManager), 0u);
@@ -61,8 +72,12 @@ TEST_F(ScriptDealWorldMap, MapPlaceAndPlaceInLines)
     EXPECT_EQ(m_Control.GetMusic(), "風.wav");
     EXPECT_EQ(m_Control.GetSitePlaceID(), 2u);
     EXPECT_EQ(m_Control.GetPlaceIsOpen(1), 0);
-    // The folder's places hold a name and a shop; the other texts go the same way.
+    EXPECT_EQ(m_Control.GetPlaceOverScriptName(1), "Town1Over");
+    EXPECT_EQ(m_Control.GetPlaceIntoScriptName(1), "Into,1.txt");
+    EXPECT_EQ(m_Control.GetPlaceExitScriptName(1), "Exit.txt");
+    EXPECT_EQ(m_Control.GetPlaceTownMusic(1), "Town.wav");
     EXPECT_EQ(m_Control.GetPlaceName(1), "十字路口");
+    EXPECT_EQ(m_Control.GetPlacePhoto(1), "Cross.bmp");
     EXPECT_EQ(m_Control.GetPlaceShopID(1), 30u);
     EXPECT_EQ(m_Log.Count(" ScriptDealWorldMap FunctionNameNotSupport. \r\n Script:SetMusic,x"), 2u);
     EXPECT_EQ(m_Log.Count(" ScriptDealWorldMap FunctionTypeNotSupport. \r\n Script:Town,SetMusic,x"), 1u);
