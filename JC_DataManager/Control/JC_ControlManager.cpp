@@ -42,7 +42,10 @@ DWORD JC_ControlManager::Initiation(JC_DataManager* pDataManager, JC_BehaviorAna
             return dwResult;
     }
     // The world map takes the data manager from the game control.
-    const DWORD dwResult = m_ControlWorldMapObj.Initiation(&m_ControlGameObj, pBehaviorAnalyser);
+    DWORD dwResult = m_ControlWorldMapObj.Initiation(&m_ControlGameObj, pBehaviorAnalyser);
+    if (dwResult != 0)
+        return dwResult;
+    dwResult = m_ControlTeamPersonObj.Initiation(&m_ControlTeamObj, &m_ControlWarehouseObj);
     if (dwResult != 0)
         return dwResult;
     m_bInitiated = TRUE;

@@ -9,6 +9,7 @@
 #include "JC_DataManager/Control/JC_ControlScene.h"
 #include "JC_DataManager/Control/JC_ControlShop.h"
 #include "JC_DataManager/Control/JC_ControlTeam.h"
+#include "JC_DataManager/Control/JC_ControlTeamPerson.h"
 #include "JC_DataManager/Control/JC_ControlWarehouse.h"
 #include "JC_DataManager/Control/JC_ControlWorldMap.h"
 
@@ -46,6 +47,7 @@ public:
     JC_ControlTeam m_ControlTeamObj;
     JC_ControlWarehouse m_ControlWarehouseObj;
     JC_ControlWorldMap m_ControlWorldMapObj;
+    JC_ControlTeamPerson m_ControlTeamPersonObj;
 
 private:
     BOOL m_bInitiated = FALSE;

@@ -34,6 +34,18 @@ bool PeekThingID(JC_DataComponent* pDrawer, DWORD& dwThingID)
     return pDrawer != nullptr && pDrawer->GetItemValueAt("ThingID", 0, &dwThingID) == 0;
 }
 
+// A 32-bit field of a drawer; 0 after logging the read's failure.
+DWORD ReadDrawerField(JC_DebugLog& log, JC_DataComponent* pDrawer, const char* szItem, const char* szFailure)
+{
+    DWORD dwValue = 0;
+    const DWORD dwResult = pDrawer != nullptr ? pDrawer->GetItemValueAt(szItem, 0, &dwValue) : JE_COMPONENT_GET_NO_ITEM;
+    if (dwResult != 0) {
+        log.PrintAt(s_szSourceFile, __LINE__, szFailure, static_cast<unsigned>(dwResult));
+        return 0;
+    }
+    return dwValue;
+}
+
 } // namespace
 
 int JC_ControlWarehouse::TransformThingKindToWarehouse(DWORD dwThingKind) const
@@ -125,22 +137,6 @@ JC_DataComponent* JC_ControlWarehouse::GetDrawerObj(int iWarehouse, int iDrawerI
     }
     return pDrawer;
 }
-
-namespace {
-
-// A 32-bit field of a drawer; 0 after logging the read's failure.
-DWORD ReadDrawerField(JC_DebugLog& log, JC_DataComponent* pDrawer, const char* szItem, const char* szFailure)
-{
-    DWORD dwValue = 0;
-    const DWORD dwResult = pDrawer != nullptr ? pDrawer->GetItemValueAt(szItem, 0, &dwValue) : JE_COMPONENT_GET_NO_ITEM;
-    if (dwResult != 0) {
-        log.PrintAt(s_szSourceFile, __LINE__, szFailure, static_cast<unsigned>(dwResult));
-        return 0;
-    }
-    return dwValue;
-}
-
-} // namespace
 
 DWORD JC_ControlWarehouse::GetDrawerObjInfo_ThingKind(JC_DataComponent* pDrawer) const
 {

@@ -25,6 +25,10 @@ TEST_F(ControlManager, InitiatesEveryControlInItsOrder)
     EXPECT_EQ(manager.m_ControlInlayObj.IsInitiated(), TRUE);
     EXPECT_EQ(manager.m_ControlSceneObj.GetMapWidth(), 2);
     EXPECT_EQ(manager.m_ControlWorldMapObj.IsInitiated(), TRUE);
+    EXPECT_EQ(manager.m_ControlShopObj.IsInitiated(), TRUE);
+    EXPECT_EQ(manager.m_ControlTeamObj.IsInitiated(), TRUE);
+    EXPECT_EQ(manager.m_ControlWarehouseObj.IsInitiated(), TRUE);
+    EXPECT_EQ(manager.m_ControlTeamPersonObj.GetDataManager(), &m_DataManager);
     EXPECT_EQ(LogText().find(" Fail."), std::string::npos) << LogText();
 }
 
@@ -78,6 +82,7 @@ TEST(ControlManagerOnTheSampleGame, InitiatesEveryControlWithoutAFailure)
     JC_ControlManager manager;
     EXPECT_EQ(manager.Initiation(&dataManager, &analyser), 0u) << log.Text();
     EXPECT_EQ(manager.IsInitiated(), TRUE);
+    EXPECT_EQ(manager.m_ControlTeamPersonObj.IsInitiated(), TRUE);
     EXPECT_EQ(log.Count(" Fail."), 0u) << log.Text();
 
     // The sample's weapon gem raises a copy of a two-hole weapon's attack.

@@ -144,8 +144,10 @@ TEST_F(ControlWarehouse, DelClosesTheGapAndFindDrawerKnowsItsEnds)
 
 TEST_F(ControlWarehouse, SixThousandDrawersRefuseEveryAddition)
 {
-    for (DWORD dwID = 1; dwID <= JC_ControlWarehouse::MAX_DRAWERS; ++dwID)
-        ASSERT_EQ(m_Warehouse.AddThing(GEM, dwID, 1), 0u) << dwID;
+    // One gem record under 6000 IDs, in falling order: each goes first.
+    JC_DataComponent* pGem = m_DataManager.GetGemObj(3);
+    for (DWORD dwID = JC_ControlWarehouse::MAX_DRAWERS; dwID >= 1; --dwID)
+        ASSERT_EQ(m_Warehouse.AddThingObj(pGem, GEM, dwID), 0u) << dwID;
     EXPECT_EQ(m_Warehouse.AddThing(GEM, 1, 1), JE_CONTROLWAREHOUSE_ADD_FULL);
     EXPECT_EQ(m_Warehouse.AddThing(GEM, 7000, 1), JE_CONTROLWAREHOUSE_ADD_FULL);
     EXPECT_EQ(Drawers(GEM)[0], Drawer(1, 1));

@@ -1,0 +1,129 @@
+// warehouse-bench.exe: fills the weapon warehouse of a game folder's save
+// state with pieces of random thing IDs, one by one, and the same IDs into a
+// plain sorted vector in the same run. Prints figures and ratios, and how
+// the fill time grows as the count doubles; it is no test.
+//   tools/bench --run warehouse-bench.exe [GAME_FOLDER]
+
+#include "JC_DataManager/Behavior/JC_BehaviorAnalyser.h"
+#include "JC_DataManager/Control/JC_ControlWarehouse.h"
+#include "JC_DataManager/Manager/JC_DataManager.h"
+#include "TemplateSystem/JC_DebugLog.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int FILL_COUNTS[] = {1500, 3000, 6000};
+constexpr DWORD WEAPON_ID = 1;
+constexpr int ROUNDS = 3;
+
+double Seconds(const LARGE_INTEGER& start, const LARGE_INTEGER& end)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The seconds a fill of the warehouse takes; 0 after a failure.
+double FillWarehouse(JC_ControlWarehouse& warehouse, JC_DataComponent* pWeapon, const std::vector<DWORD>& ids)
+{
+    warehouse.EmptyWarehouse(JC_ControlWarehouse::WAREHOUSE_WEAPON);
+    LARGE_INTEGER start;
+    LARGE_INTEGER end;
+    QueryPerformanceCounter(&start);
+    for (DWORD dwID : ids) {
+        const DWORD dwResult = warehouse.AddThingObj(pWeapon, JC_ControlWarehouse::WAREHOUSE_WEAPON, dwID);
+        if (dwResult != 0) {
+            std::printf("adding failed 0x%08x\n", static_cast<unsigned>(dwResult));
+            return 0.0;
+        }
+    }
+    QueryPerformanceCounter(&end);
+    return Seconds(start, end);
+}
+
+double FillVector(const std::vector<DWORD>& ids)
+{
+    LARGE_INTEGER start;
+    LARGE_INTEGER end;
+    QueryPerformanceCounter(&start);
+    std::vector<DWORD> sorted;
+    for (DWORD dwID : ids)
+        sorted.insert(std::upper_bound(sorted.begin(), sorted.end(), dwID), dwID);
+    QueryPerformanceCounter(&end);
+    // Read after the clock, so the fill cannot be left out.
+    if (!std::is_sorted(sorted.begin(), sorted.end()))
+        std::printf("the vector is not sorted\n");
+    return Seconds(start, end);
+}
+
+// The shortest of a few runs.
+template <typename Fill>
+double Best(Fill fill)
+{
+    double dBest = fill();
+    for (int i = 1; i < ROUNDS; ++i)
+        dBest = std::min(dBest, fill());
+    return dBest;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const char* szGame = argc > 1 ? argv[1] : std::getenv("OSKEL_SAMPLE_GAME");
+    if (szGame == nullptr) {
+        std::printf("usage: warehouse-bench GAME_FOLDER\n");
+        return 1;
+    }
+    std::string strGame = szGame;
+    if (strGame.back() != '\\')
+        strGame += '\\';
+    char szTemp[MAX_PATH];
+    GetTempPathA(MAX_PATH, szTemp);
+    JC_DebugLog log;
+    log.OpenLogFile((std::string(szTemp) + "warehouse-bench.log").c_str(), 1, FILE_SHARE_READ);
+    JC_DataManager dataManager;
+    JC_BehaviorAnalyser analyser;
+    JC_ControlWarehouse warehouse;
+    DWORD dwResult = dataManager.Initiation(strGame, &log);
+    if (dwResult == 0)
+        dwResult = dataManager.InitFixedData(1);
+    if (dwResult == 0)
+        dwResult = dataManager.InitUnfixedData(0);
+    if (dwResult == 0)
+        dwResult = analyser.Initiation(&dataManager);
+    if (dwResult == 0)
+        dwResult = warehouse.Initiation(&dataManager, &analyser);
+    JC_DataComponent* pWeapon = dataManager.GetWeaponObj(WEAPON_ID);
+    if (dwResult != 0 || pWeapon == nullptr) {
+        std::printf("loading %s failed 0x%08x\n", strGame.c_str(), static_cast<unsigned>(dwResult));
+        return 1;
+    }
+
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<DWORD> idOf(1, 1000000);
+    double dPrevious = 0.0;
+    for (int iCount : FILL_COUNTS) {
+        std::vector<DWORD> ids(static_cast<size_t>(iCount));
+        for (DWORD& dwID : ids)
+            dwID = idOf(random);
+        const double dWarehouse = Best([&] { return FillWarehouse(warehouse, pWeapon, ids); });
+        const double dVector = Best([&] { return FillVector(ids); });
+        if (dWarehouse == 0.0)
+            return 1;
+        std::printf("%5d weapons: warehouse %.1f ms, sorted vector %.3f ms, warehouse / vector = %.0f", iCount,
+                    dWarehouse * 1000.0, dVector * 1000.0, dWarehouse / dVector);
+        if (dPrevious > 0.0)
+            std::printf(", time against half the count = %.2f (quadratic 4)", dWarehouse / dPrevious);
+        std::printf("\n");
+        dPrevious = dWarehouse;
+    }
+    return 0;
+}
