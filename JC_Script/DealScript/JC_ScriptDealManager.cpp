@@ -32,6 +32,8 @@ DWORD JC_ScriptDealManager::Initiation(JC_ControlManager* pControlManager)
     } steps[] = {
         {"Initiation ScriptDealGameObj Fail.",
          [&] { return m_ScriptDealGameObj.Initiation(&pControlManager->m_ControlGameObj); }},
+        {"Initiation ScriptDealPersonObj Fail.",
+         [&] { return m_ScriptDealPersonObj.Initiation(&pControlManager->m_ControlTeamPersonObj); }},
         {"Initiation ScriptDealSceneObj Fail.",
          [&] { return m_ScriptDealSceneObj.Initiation(&pControlManager->m_ControlSceneObj); }},
         {"Initiation ScriptDealTeamObj Fail.",
@@ -67,6 +69,7 @@ DWORD JC_ScriptDealManager::RegisterFunctions(JC_ScriptManager* pScriptManager)
         const char* szFailure;
     } functions[] = {
         {"ControlGame", &m_ScriptDealGameObj, "AddFunction ControlGame Fail."},
+        {"ControlPerson", &m_ScriptDealPersonObj, "AddFunction ControlPerson Fail."},
         {"ControlScene", &m_ScriptDealSceneObj, "AddFunction ControlScene Fail."},
         {"ControlTeam", &m_ScriptDealTeamObj, "AddFunction ControlTeam Fail."},
         {"ControlWarehouse", &m_ScriptDealWarehouseObj, "AddFunction ControlWarehouse Fail."},

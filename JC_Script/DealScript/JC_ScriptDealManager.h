@@ -2,6 +2,7 @@
 
 #include "JC_Script/DealScript/JC_ScriptDealAccept.h"
 #include "JC_Script/DealScript/JC_ScriptDealGame.h"
+#include "JC_Script/DealScript/JC_ScriptDealPerson.h"
 #include "JC_Script/DealScript/JC_ScriptDealScene.h"
 #include "JC_Script/DealScript/JC_ScriptDealTeam.h"
 #include "JC_Script/DealScript/JC_ScriptDealWarehouse.h"
@@ -18,8 +19,8 @@ constexpr DWORD JE_DEALMANAGER_SCRIPT_MANAGER_NOT_INITIATED = 0x89BD0032;
 
 // The owner of the script handlers: it initiates them on the control
 // manager's controls and registers them with the script manager. The
-// "EventManager", "ControlPerson" and "InitGame" handlers join it with the
-// event manager, the person command handler and the order managers.
+// "EventManager" and "InitGame" handlers join it with the event manager and
+// the order managers.
 class JC_ScriptDealManager
 {
 public:
@@ -37,6 +38,7 @@ private:
     JC_ControlManager* m_pControlManager = nullptr;
     JC_DebugLog* m_pErrorLog = nullptr;
     JC_ScriptDealGame m_ScriptDealGameObj;
+    JC_ScriptDealPerson m_ScriptDealPersonObj;
     JC_ScriptDealScene m_ScriptDealSceneObj;
     JC_ScriptDealTeam m_ScriptDealTeamObj;
     JC_ScriptDealWarehouse m_ScriptDealWarehouseObj;

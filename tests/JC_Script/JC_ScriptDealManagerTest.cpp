@@ -61,6 +61,8 @@ TEST_F(ScriptDealManager, RegisteredHandlersTakeTheirLines)
         EXPECT_EQ(m_Scripts.RealTimeScript(line.szLine), line.dwResult) << line.szLine;
     EXPECT_EQ(m_Controls.m_ControlGameObj.GetMoney(), 500);
     EXPECT_EQ(m_Controls.m_ControlSceneObj.GetTurn(), 2);
+    // A person command reaches the person command handler, which refuses it.
+    EXPECT_EQ(m_Scripts.RealTimeScript("ControlPerson,DF_Team_TeamOur,0,Fly"), JE_CONTROLTEAMPERSON_UNKNOWN_CLASS);
 
     // Initiated anew, the handlers keep their registrations.
     EXPECT_EQ(m_Deals.Initiation(&m_Controls), 0u);
