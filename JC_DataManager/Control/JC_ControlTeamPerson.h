@@ -70,6 +70,7 @@ public:
     JC_DebugLog* GetErrorLog() const { return m_bInitiated ? m_pErrorLog : nullptr; }
     JC_DataManager* GetDataManager() const { return m_bInitiated ? m_pDataManager : nullptr; }
     JC_ControlPerson& GetControlPerson() { return m_ControlPersonObj; }
+    JC_ControlTeam* GetControlTeam() const { return m_bInitiated ? m_pControlTeam : nullptr; }
 
 private:
     // The argument after the method name with the 0-based index.

@@ -1,5 +1,7 @@
 #include "tests/JC_Script/ScriptFixture.h"
 
+#include <random>
+
 namespace {
 
 using Texts = std::vector<std::string>;
@@ -167,4 +169,28 @@ TEST_F(ScriptManager, InitiationNeedsTheData)
     EXPECT_EQ(scripts.Initiation(Root(), &notInitiated), JE_SCRIPT_DATA_MANAGER_NOT_INITIATED);
     EXPECT_EQ(scripts.IsInitiated(), FALSE);
     EXPECT_EQ(scripts.Update(), JS_SCRIPT_NONE);
+}
+
+TEST_F(ScriptManager, ThousandsOfRandomScriptsEndOrStop)
+{
+    Write("Script\\B.txt", "Rec,b\r\n}\r\nif(FlagTalk[1]<1)\r\n");
+    const char* const lines[] = {"{", "}", "else", "if(FlagEvent[0]==0)", "if(FlagTalk[1]<1)", "if(FlagEvent[x)",
+                                 "if(FlagString[0]==1)", "while(1)", "Rec,x", "Update,-1", "Update,2", "Update",
+                                 "Stop", "Return", "LoadScript,B.txt", "LoadScript,None.txt", "Set,FlagEvent,0,1",
+                                 "Add,FlagTalk,1,-1", "Get", ",", "iff", "if"};
+    std::mt19937 random(23);
+    for (int i = 0; i < 2000; ++i) {
+        std::string strScript;
+        const size_t count = 1 + random() % 40;
+        for (size_t n = 0; n < count; ++n)
+            strScript += std::string(lines[random() % std::size(lines)]) + "\n";
+        ASSERT_EQ(Push(strScript), 0u);
+        // A pass with a budget takes a line or pops a script, so the stack runs out.
+        int iPasses = 0;
+        while (m_Scripts.IsScriptLoaded() && iPasses < 10000) {
+            m_Scripts.Update(static_cast<int>(random() % 5) - 1);
+            ++iPasses;
+        }
+        ASSERT_FALSE(m_Scripts.IsScriptLoaded()) << strScript;
+    }
 }
