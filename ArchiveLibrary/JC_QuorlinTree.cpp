@@ -67,30 +67,36 @@ JC_QuorlinNode* JC_Quorlin::BisectGroup(JC_QuorlinNode* pParent, const std::stri
     const std::int64_t iFirst = bFolder ? 0 : GroupCountRef(pParent, JC_QuorlinNode::KIND_FOLDER);
     const std::int64_t iCount = GroupCountRef(pParent, bFolder ? JC_QuorlinNode::KIND_FOLDER : JC_QuorlinNode::KIND_FILE);
     // An open interval (low, high) of positions; every name at or before low
-    // is smaller and every name at or after high is greater. Probes only move
-    // forward from low, so one lookup walks the list about once.
+    // is smaller and every name at or after high is greater. A count larger
+    // than the list (a damaged table) ends the search where the list ends.
     std::int64_t iLow = iFirst - 1;
     std::int64_t iHigh = iFirst + iCount;
-    JC_QuorlinNode* pLow = nullptr;
-    JC_QuorlinNode* pGroupStart = iCount > 0 ? WalkForward(FirstChildRef(pParent), iFirst) : nullptr;
+    const std::vector<JC_QuorlinNode*>& children = ChildIndexOf(pParent);
     while ((iHigh - iLow) / 2 != 0) {
         const std::int64_t iProbe = iLow + (iHigh - iLow) / 2;
-        JC_QuorlinNode* pProbe =
-            pLow != nullptr ? WalkForward(pLow, iProbe - iLow) : WalkForward(pGroupStart, iProbe - iFirst);
-        if (pProbe == nullptr)
+        if (iProbe >= static_cast<std::int64_t>(children.size()))
             break;
+        JC_QuorlinNode* pProbe = children[static_cast<size_t>(iProbe)];
         const int iCompare = XF_CompareNoCase(strName, pProbe->m_strName);
         if (iCompare == 0)
             return pProbe;
-        if (iCompare < 0) {
+        if (iCompare < 0)
             iHigh = iProbe;
-        } else {
+        else
             iLow = iProbe;
-            pLow = pProbe;
-        }
     }
     *pdwInsertAt = static_cast<std::uint32_t>(iHigh);
     return nullptr;
+}
+
+const std::vector<JC_QuorlinNode*>& JC_Quorlin::ChildIndexOf(JC_QuorlinNode* pParent)
+{
+    const auto [it, bNew] = m_ChildIndexes.try_emplace(pParent);
+    if (bNew) {
+        for (JC_QuorlinNode* pChild = FirstChildRef(pParent); pChild != nullptr; pChild = pChild->m_pNext)
+            it->second.push_back(pChild);
+    }
+    return it->second;
 }
 
 int JC_Quorlin::InsertChildNode(JC_QuorlinNode* pParent, JC_QuorlinNode* pNode)
@@ -131,6 +137,7 @@ JC_QuorlinNode* JC_Quorlin::LinkNode(JC_QuorlinNode* pParent, JC_QuorlinNode* pP
         if (pNode == nullptr)
             return nullptr;
     }
+    ForgetChildIndex(pParent);
     pNode->m_pParent = pParent;
     pNode->m_pPrev = pPrev;
     pNode->m_pNext = pNext;
@@ -160,6 +167,7 @@ JC_QuorlinNode* JC_Quorlin::GetChildAt(JC_QuorlinNode* pParent, int iIndex)
 void JC_Quorlin::UnlinkFromSiblings(JC_QuorlinNode* pNode)
 {
     JC_QuorlinNode* pParent = pNode->m_pParent;
+    ForgetChildIndex(pParent);
     if (pNode->m_pPrev != nullptr)
         pNode->m_pPrev->m_pNext = pNode->m_pNext;
     else if (FirstChildRef(pParent) == pNode)
@@ -201,6 +209,7 @@ void JC_Quorlin::DeleteNode(JC_QuorlinNode* pNode)
     while (pNode->m_pFirstChild != nullptr)
         DeleteNode(pNode->m_pFirstChild);
     UnlinkFromSiblings(pNode);
+    ForgetChildIndex(pNode);
     delete pNode;
 }
 
@@ -209,6 +218,7 @@ int JC_Quorlin::FreeNodeTree()
     while (m_pFirstNode != nullptr)
         DeleteNode(m_pFirstNode);
     m_dwTopCount = 0;
+    m_ChildIndexes.clear();
     m_Trailer.dwFolderCount = 0;
     m_Trailer.dwFileCount = 0;
     return 1;

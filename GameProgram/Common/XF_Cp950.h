@@ -40,8 +40,9 @@ inline size_t XF_FindText(const std::string& strText, const std::string& strPart
     const size_t length = strText.size();
     if (strPart.empty())
         return from <= length ? from : std::string::npos;
+    const char cFirst = strPart[0];
     for (size_t i = from; i < length; i += XF_CharLength(strText.c_str(), i, length)) {
-        if (strText.compare(i, strPart.size(), strPart) == 0)
+        if (strText[i] == cFirst && strText.compare(i, strPart.size(), strPart) == 0)
             return i;
     }
     return std::string::npos;
