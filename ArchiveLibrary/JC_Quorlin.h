@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -216,7 +217,23 @@ private:
     void UnlinkFromSiblings(JC_QuorlinNode* pNode);
     JC_QuorlinNode* BisectGroup(JC_QuorlinNode* pParent, const std::string& strName, std::uint32_t dwKind,
                                 std::uint32_t* pdwInsertAt);
-    const std::vector<JC_QuorlinNode*>& ChildIndexOf(JC_QuorlinNode* pParent);
+    // A parent's children in list order with their names as sort keys, one
+    // after another in one text, so a bisection stays in a little memory.
+    struct JS_ChildIndex
+    {
+        std::vector<JC_QuorlinNode*> children;
+        std::string strKeys;
+        std::vector<std::uint32_t> keyStarts;
+        // A name holding a zero byte has no sort key; the names are then
+        // compared themselves.
+        bool bKeyed = true;
+
+        std::string_view KeyAt(size_t at) const
+        {
+            return std::string_view(strKeys).substr(keyStarts[at], keyStarts[at + 1] - keyStarts[at]);
+        }
+    };
+    const JS_ChildIndex& ChildIndexOf(JC_QuorlinNode* pParent);
     void ForgetChildIndex(JC_QuorlinNode* pParent) { m_ChildIndexes.erase(pParent); }
 
     bool LoadSiblingList(JC_QuorlinNode* pParent, JC_QuorlinStream& stream, std::uint32_t dwDepth);
@@ -280,5 +297,5 @@ private:
     // Each parent's children in list order (the top level under null), made
     // on the first lookup and dropped when the parent's list changes, so a
     // lookup bisects by position instead of walking the list.
-    std::unordered_map<const JC_QuorlinNode*, std::vector<JC_QuorlinNode*>> m_ChildIndexes;
+    std::unordered_map<const JC_QuorlinNode*, JS_ChildIndex> m_ChildIndexes;
 };

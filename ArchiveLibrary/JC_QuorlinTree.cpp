@@ -27,6 +27,30 @@ JC_QuorlinNode* WalkForward(JC_QuorlinNode* pNode, std::int64_t iSteps)
     return pNode;
 }
 
+// Appends the sort key of a name: bytes that compare, as a plain byte text,
+// as XF_CompareNoCase compares the names. A double-byte character keeps its
+// two bytes (the lead byte is 0x81 or more); a single byte becomes 0 and the
+// byte, letters in lower case. False for a name with a zero byte, which that
+// comparison reads as the end of the name.
+bool AppendSortKey(const std::string& strName, std::string& strKey)
+{
+    const size_t length = strName.size();
+    for (size_t at = 0; at < length;) {
+        const char c = strName[at];
+        if (c == '\0')
+            return false;
+        if (XF_CharLength(strName.c_str(), at, length) == 2) {
+            strKey.append(strName, at, 2);
+            at += 2;
+            continue;
+        }
+        strKey += '\0';
+        strKey += c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+        ++at;
+    }
+    return true;
+}
+
 } // namespace
 
 JC_QuorlinNode* JC_Quorlin::TopLevelOf(JC_QuorlinNode* pParent)
@@ -71,13 +95,17 @@ JC_QuorlinNode* JC_Quorlin::BisectGroup(JC_QuorlinNode* pParent, const std::stri
     // than the list (a damaged table) ends the search where the list ends.
     std::int64_t iLow = iFirst - 1;
     std::int64_t iHigh = iFirst + iCount;
-    const std::vector<JC_QuorlinNode*>& children = ChildIndexOf(pParent);
+    const JS_ChildIndex& index = ChildIndexOf(pParent);
+    std::string strKey;
+    const bool bKeyed = index.bKeyed && AppendSortKey(strName, strKey);
     while ((iHigh - iLow) / 2 != 0) {
         const std::int64_t iProbe = iLow + (iHigh - iLow) / 2;
-        if (iProbe >= static_cast<std::int64_t>(children.size()))
+        if (iProbe >= static_cast<std::int64_t>(index.children.size()))
             break;
-        JC_QuorlinNode* pProbe = children[static_cast<size_t>(iProbe)];
-        const int iCompare = XF_CompareNoCase(strName, pProbe->m_strName);
+        const size_t at = static_cast<size_t>(iProbe);
+        JC_QuorlinNode* pProbe = index.children[at];
+        const int iCompare = bKeyed ? std::string_view(strKey).compare(index.KeyAt(at))
+                                    : XF_CompareNoCase(strName, pProbe->m_strName);
         if (iCompare == 0)
             return pProbe;
         if (iCompare < 0)
@@ -89,14 +117,19 @@ JC_QuorlinNode* JC_Quorlin::BisectGroup(JC_QuorlinNode* pParent, const std::stri
     return nullptr;
 }
 
-const std::vector<JC_QuorlinNode*>& JC_Quorlin::ChildIndexOf(JC_QuorlinNode* pParent)
+const JC_Quorlin::JS_ChildIndex& JC_Quorlin::ChildIndexOf(JC_QuorlinNode* pParent)
 {
     const auto [it, bNew] = m_ChildIndexes.try_emplace(pParent);
-    if (bNew) {
-        for (JC_QuorlinNode* pChild = FirstChildRef(pParent); pChild != nullptr; pChild = pChild->m_pNext)
-            it->second.push_back(pChild);
+    JS_ChildIndex& index = it->second;
+    if (!bNew)
+        return index;
+    index.keyStarts.push_back(0);
+    for (JC_QuorlinNode* pChild = FirstChildRef(pParent); pChild != nullptr; pChild = pChild->m_pNext) {
+        index.children.push_back(pChild);
+        index.bKeyed = index.bKeyed && AppendSortKey(pChild->m_strName, index.strKeys);
+        index.keyStarts.push_back(static_cast<std::uint32_t>(index.strKeys.size()));
     }
-    return it->second;
+    return index;
 }
 
 int JC_Quorlin::InsertChildNode(JC_QuorlinNode* pParent, JC_QuorlinNode* pNode)
