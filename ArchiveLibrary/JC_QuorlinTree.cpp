@@ -28,24 +28,27 @@ JC_QuorlinNode* WalkForward(JC_QuorlinNode* pNode, std::int64_t iSteps)
 }
 
 // Appends the sort key of a name: bytes that compare, as a plain byte text,
-// as XF_CompareNoCase compares the names. A double-byte character keeps its
-// two bytes (the lead byte is 0x81 or more); a single byte becomes 0 and the
-// byte, letters in lower case. False for a name with a zero byte, which that
-// comparison reads as the end of the name.
+// as XF_CompareNoCase compares the names. A byte below 0x80 stays itself,
+// letters in lower case; another single byte becomes 0x80 and the byte; a
+// double-byte character keeps its two bytes (the lead byte is 0x81 or more).
+// The first byte of each gives its length, so the keys of two names first
+// differ where their characters do. False for a name with a zero byte, which
+// that comparison reads as the end of the name.
 bool AppendSortKey(const std::string& strName, std::string& strKey)
 {
     const size_t length = strName.size();
     for (size_t at = 0; at < length;) {
-        const char c = strName[at];
-        if (c == '\0')
+        const unsigned char c = static_cast<unsigned char>(strName[at]);
+        if (c == 0)
             return false;
         if (XF_CharLength(strName.c_str(), at, length) == 2) {
             strKey.append(strName, at, 2);
             at += 2;
             continue;
         }
-        strKey += '\0';
-        strKey += c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+        if (c >= 0x80)
+            strKey += '\x80';
+        strKey += static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
         ++at;
     }
     return true;
