@@ -21,6 +21,18 @@ DWORD HashName(const std::string& strName)
     return dwHash;
 }
 
+// Names are short: a plain loop beats a call into the C runtime's memcmp.
+bool SameName(const std::string& strA, const std::string& strB)
+{
+    if (strA.size() != strB.size())
+        return false;
+    for (size_t i = 0; i < strA.size(); ++i) {
+        if (strA[i] != strB[i])
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void JC_ItemNameIndex::Reserve(DWORD dwSize)
@@ -86,7 +98,7 @@ DWORD JC_ItemNameIndex::FindName(const std::string& strName, DWORD& dwIndex, boo
     const size_t mask = m_Slots.size() - 1;
     for (size_t at = HashName(strName) & mask; m_Slots[at] != EMPTY_SLOT; at = (at + 1) & mask) {
         const DWORD dwPosition = m_Slots[at];
-        if (m_Names[dwPosition] == strName) {
+        if (SameName(m_Names[dwPosition], strName)) {
             dwIndex = m_Indexes[dwPosition];
             bRefer = m_ReferFlags[dwPosition];
             return 0;

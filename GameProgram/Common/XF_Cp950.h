@@ -22,38 +22,36 @@ inline size_t XF_CharLength(const char* szText, size_t at, size_t length)
     return 1;
 }
 
-// True when at is a character boundary of szText; walk is a boundary at or
-// before at, and moves forward, so a search that asks in order walks the text
-// once.
-inline bool XF_IsCharBoundary(const char* szText, size_t length, size_t& walk, size_t at)
-{
-    while (walk < at)
-        walk += XF_CharLength(szText, walk, length);
-    return walk == at;
-}
-
 // The position of the first single-byte character c in strText, stepping
 // over double-byte characters; std::string::npos when there is none.
 inline size_t XF_FindChar(const std::string& strText, char c, size_t from = 0)
 {
-    size_t walk = from;
-    for (size_t at = strText.find(c, from); at != std::string::npos; at = strText.find(c, at + 1)) {
-        if (XF_IsCharBoundary(strText.c_str(), strText.size(), walk, at))
-            return at;
+    const size_t length = strText.size();
+    for (size_t i = from; i < length; i += XF_CharLength(strText.c_str(), i, length)) {
+        if (strText[i] == c)
+            return i;
     }
     return std::string::npos;
 }
 
 // The position of the first occurrence of strPart that starts on a character
-// boundary of strText; std::string::npos when there is none.
+// boundary of strText; std::string::npos when there is none. The loops stay
+// inline: under Wine every call into the C runtime costs more than a short
+// line takes to walk.
 inline size_t XF_FindText(const std::string& strText, std::string_view strPart, size_t from = 0)
 {
+    const size_t length = strText.size();
     if (strPart.empty())
-        return from <= strText.size() ? from : std::string::npos;
-    size_t walk = from;
-    for (size_t at = strText.find(strPart, from); at != std::string::npos; at = strText.find(strPart, at + 1)) {
-        if (XF_IsCharBoundary(strText.c_str(), strText.size(), walk, at))
-            return at;
+        return from <= length ? from : std::string::npos;
+    const size_t partLength = strPart.size();
+    for (size_t i = from; i < length; i += XF_CharLength(strText.c_str(), i, length)) {
+        if (strText[i] != strPart[0] || length - i < partLength)
+            continue;
+        size_t matched = 1;
+        while (matched < partLength && strText[i + matched] == strPart[matched])
+            ++matched;
+        if (matched == partLength)
+            return i;
     }
     return std::string::npos;
 }
