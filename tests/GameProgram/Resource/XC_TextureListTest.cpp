@@ -156,6 +156,27 @@ TEST_F(TextureListTest, ListsThatYieldNoPageFailToLoad)
     EXPECT_EQ(m_Manager.GetResourceCount(), 0u) << "pages of failed lists are given back";
 }
 
+TEST_F(TextureListTest, ListsDoNotNest)
+{
+    // Itself, a cycle through another list, and a batch of lists.
+    m_Pack.Add("other.tl", ListFile("[List]\n{\na = test.tl\n}\n"));
+    const char* const nested[] = {
+        "[List]\n{\na = red.bmp\nb = test.tl\n}\n",
+        "[List]\n{\na = other.tl\n}\n",
+        "TextureBatch = list(*).tl , 1 ~ 2 , 1\n",
+    };
+    for (const char* szLines : nested) {
+        EXPECT_EQ(LoadList(szLines), nullptr) << szLines;
+        XC_Texture* const pFallback = m_Manager.GetTexture("test.tl");
+        ASSERT_NE(pFallback, nullptr) << szLines;
+        EXPECT_STREQ(pFallback->GetName(), "error.bmp") << szLines;
+        pFallback->Release();
+    }
+    EXPECT_TRUE(m_Log.Contains("XC_TextureList page test.tl is a texture list : lists do not nest")) << m_Log.Text();
+    EXPECT_TRUE(m_Log.Contains("XC_TextureList page list1.tl is a texture list : lists do not nest"));
+    EXPECT_EQ(m_Manager.GetResourceCount(), 0u) << "pages of refused lists are given back";
+}
+
 TEST_F(TextureListTest, MissingPagesShowTheErrorPictureUnlessItIsMissingToo)
 {
     XC_TextureList* const pList = LoadList("[List]\n{\na = red.bmp\nb = nothing.bmp\n}\n");
