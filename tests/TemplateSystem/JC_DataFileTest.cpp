@@ -147,6 +147,8 @@ TEST_F(DataFile, WriteReadWriteGivesTheSameBytesInEveryForm)
 
                 const JC_DataOrder first{0, 0};
                 EXPECT_EQ(Text(first, "名字"), "許\"功\"一End 久FileEnd] [HeadEnd] 蓋");
+                // Defaults past the smallest count are written: the reader grows with zeros.
+                EXPECT_EQ(Text(first, "Skills[2]"), "H7");
                 EXPECT_EQ(Text(first, "Skills[3]"), "H7");
                 EXPECT_EQ(Text(first, "稱號[0]"), "無");
                 EXPECT_EQ(Text(first, "Rates[2]"), "F0.500000");
