@@ -6,25 +6,16 @@
 #include "TemplateSystem/JC_DefineFileReader.h"
 
 #include "GameProgram/Common/XF_Cp950.h"
+#include "tools/datafile/fuzz/FuzzFileText.h"
 
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
 // A line longer than the reader takes is not written.
 const size_t MAX_LINE = 2047;
-
-std::string ReadAll(const std::string& strPath)
-{
-    std::ifstream file(strPath, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 std::string DumpOf(const JC_DefineTable& table)
 {
