@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,13 @@ void DrainMessages()
         if (msg.message != WM_QUIT)
             DispatchMessageA(&msg);
     }
+}
+
+std::string HexOf(HRESULT hr)
+{
+    char szText[16];
+    std::snprintf(szText, sizeof(szText), "%x", static_cast<unsigned>(hr));
+    return szText;
 }
 
 } // namespace
@@ -266,6 +274,42 @@ TEST(XC_D3DApplication, FullScreenSwallowsWindowCommands)
     app.MsgProc(hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     EXPECT_TRUE(IsZoomed(hWnd));
     DestroyWindow(hWnd);
+}
+
+// Full screen asks for the creation mode: its size, format and refresh rate,
+// presented once a vertical retrace. A display without that mode (the test
+// display has none) refuses the device: start-up then fails with the
+// device's code and a report.
+TEST(XC_D3DApplication, FullScreenSetUpAsksForTheCreationMode)
+{
+    RecordingApplication app;
+    app.SetWindowed(FALSE);
+    ErrorLogCapture log;
+    const HRESULT hr = app.Create(GetModuleHandleA(nullptr));
+    const D3DPRESENT_PARAMETERS& parameters = app.PresentParameters();
+    EXPECT_FALSE(parameters.Windowed);
+    EXPECT_EQ(parameters.BackBufferWidth, 800u);
+    EXPECT_EQ(parameters.BackBufferHeight, 600u);
+    EXPECT_EQ(parameters.BackBufferFormat, D3DFMT_X8R8G8B8);
+    EXPECT_EQ(parameters.FullScreen_RefreshRateInHz, 60u);
+    EXPECT_EQ(parameters.PresentationInterval, D3DPRESENT_INTERVAL_ONE);
+    if (SUCCEEDED(hr)) {
+        EXPECT_EQ(app.BackBufferDesc().Width, 800u);
+        SendMessageA(app.Window(), WM_CLOSE, 0, 0);
+    } else {
+        EXPECT_TRUE(log.Contains("( Initialize3DEnvironment ) failed , hr = " + HexOf(hr))) << log.Text();
+        if (hr == D3DERR_NOTAVAILABLE) {
+            EXPECT_TRUE(log.Contains("This device does not support the queried technique.")) << log.Text();
+        }
+        EXPECT_EQ(app.Device(), nullptr);
+        EXPECT_EQ(app.Direct3D(), nullptr);
+        // As after a failed OneTimeSceneInit: no device hooks ran, and the
+        // window is the caller's to close.
+        EXPECT_EQ(app.m_Calls, (Calls{"OneTimeSceneInit"}));
+    }
+    if (app.Window() != nullptr)
+        DestroyWindow(app.Window());
+    DrainMessages();
 }
 
 namespace {
