@@ -178,23 +178,77 @@ std::int32_t JC_Quorlin::ReadNodeData(JC_QuorlinNode* pNode, std::uint8_t** ppBu
         return QUORLIN_E_READ_OPEN;
     if (m_Trailer.dwVersion != JS_QuorlinTrailer::VERSION)
         return QUORLIN_E_READ_VERSION;
+    // A region that fits the read buffer comes in with one read; a larger one
+    // block by block, raw blocks straight into the caller's buffer.
+    const bool bWhole = FitsReadBuffer(*pNode);
     JS_BlockTable table;
-    if (!ReadBlockTable(archive, *pNode, &table))
+    if (!(bWhole ? ReadWholeRegion(archive, *pNode, &table) : ReadBlockTable(archive, *pNode, &table)))
         return QUORLIN_E_READ_DAMAGED;
     std::uint8_t* pOut = *ppBuffer;
+    const std::uint8_t* pStored = m_pReadBuffer.get();
     for (std::uint32_t i = 0; i < pNode->m_dwBlockCount; ++i) {
-        const std::uint8_t* pPlain = nullptr;
-        std::uint32_t dwLength = 0;
+        const std::uint32_t dwStored = table.sizes[i];
+        const std::uint32_t dwPlain = PlainBytesOfBlock(*pNode, i);
+        const bool bRaw = table.flags[i] != 1;
+        if (dwPlain == 0 || (bRaw && dwStored != dwPlain))
+            return QUORLIN_E_READ_DAMAGED;
+        if (!bWhole) {
+            std::uint8_t* pTarget = bRaw ? pOut : m_pReadBuffer.get();
+            if (!archive.ReadExactly(pTarget, dwStored))
+                return QUORLIN_E_READ_DAMAGED;
+            pStored = pTarget;
+        }
         std::int32_t iPackerCode = 0;
-        const JE_BlockRead result = ReadBlock(archive, *pNode, table, i, &pPlain, &dwLength, &iPackerCode);
+        const JE_BlockRead result = PlaceBlock(pStored, dwStored, bRaw, dwPlain, pOut, &iPackerCode);
         if (result == BLOCK_INFLATE_FAILED)
             return iPackerCode;
         if (result == BLOCK_DAMAGED)
             return QUORLIN_E_READ_DAMAGED;
-        std::memcpy(pOut, pPlain, dwLength);
-        pOut += dwLength;
+        pOut += dwPlain;
+        if (bWhole)
+            pStored += dwStored;
     }
     return 0;
+}
+
+std::uint32_t JC_Quorlin::PlainBytesOfBlock(const JC_QuorlinNode& node, std::uint32_t dwIndex)
+{
+    const std::uint64_t qwStart = static_cast<std::uint64_t>(dwIndex) * BLOCK_SIZE;
+    if (qwStart >= node.m_dwPlainSize)
+        return 0;
+    return static_cast<std::uint32_t>(std::min<std::uint64_t>(BLOCK_SIZE, node.m_dwPlainSize - qwStart));
+}
+
+bool JC_Quorlin::FitsReadBuffer(const JC_QuorlinNode& node)
+{
+    return node.m_dwStoredBytes <= BLOCK_SIZE
+        && node.m_dwStoredBytes == static_cast<std::uint64_t>(node.m_dwPackedBytes) + 8ull * node.m_dwBlockCount;
+}
+
+JC_Quorlin::JE_BlockRead JC_Quorlin::PlaceBlock(const std::uint8_t* pStored, std::uint32_t dwStored, bool bRaw,
+                                                std::uint32_t dwPlain, std::uint8_t* pOut, std::int32_t* pPackerCode)
+{
+    if (bRaw) {
+        if (pStored != pOut)
+            std::memcpy(pOut, pStored, dwPlain);
+        return BLOCK_READ;
+    }
+    std::uint32_t dwLength = dwPlain;
+    if (m_Packer.UnpackInto(pStored, dwStored, pOut, &dwLength) == 0)
+        return dwLength == dwPlain ? BLOCK_READ : BLOCK_DAMAGED;
+    // A block that does not fit its place: inflated into the output buffer,
+    // it tells a damaged block (too long) from the packer's own failure.
+    dwLength = OUTPUT_SIZE;
+    *pPackerCode = m_Packer.UnpackInto(pStored, dwStored, m_pOutputBuffer.get(), &dwLength);
+    return *pPackerCode != 0 ? BLOCK_INFLATE_FAILED : BLOCK_DAMAGED;
+}
+
+bool JC_Quorlin::ReadWholeRegion(JC_QuorlinFile& archive, const JC_QuorlinNode& node, JS_BlockTable* pTable)
+{
+    if (node.m_dwStoredBytes == 0)
+        return node.m_dwBlockCount == 0;
+    return archive.Seek(node.m_dwDataOffset) && archive.ReadExactly(m_pReadBuffer.get(), node.m_dwStoredBytes)
+        && ParseBlockTable(m_pReadBuffer.get() + node.m_dwPackedBytes, node, pTable);
 }
 
 bool JC_Quorlin::ReadBlockTable(JC_QuorlinFile& archive, const JC_QuorlinNode& node, JS_BlockTable* pTable)
@@ -205,20 +259,27 @@ bool JC_Quorlin::ReadBlockTable(JC_QuorlinFile& archive, const JC_QuorlinNode& n
     if (dwCount == 0)
         return node.m_dwPackedBytes == 0;
     std::vector<std::uint8_t> bytes(static_cast<size_t>(dwCount) * 8);
-    if (!archive.Seek(static_cast<std::uint64_t>(node.m_dwDataOffset) + node.m_dwPackedBytes)
-        || !archive.ReadExactly(bytes.data(), static_cast<std::uint32_t>(bytes.size())))
+    return archive.Seek(static_cast<std::uint64_t>(node.m_dwDataOffset) + node.m_dwPackedBytes)
+        && archive.ReadExactly(bytes.data(), static_cast<std::uint32_t>(bytes.size()))
+        && ParseBlockTable(bytes.data(), node, pTable) && archive.Seek(node.m_dwDataOffset);
+}
+
+bool JC_Quorlin::ParseBlockTable(const std::uint8_t* pBytes, const JC_QuorlinNode& node, JS_BlockTable* pTable)
+{
+    const std::uint32_t dwCount = node.m_dwBlockCount;
+    if (dwCount > MAX_BLOCKS)
         return false;
     pTable->sizes.resize(dwCount);
     pTable->flags.resize(dwCount);
     std::uint64_t qwPacked = 0;
     for (std::uint32_t i = 0; i < dwCount; ++i) {
-        pTable->sizes[i] = JF_GetU32(&bytes[i * 4]);
-        pTable->flags[i] = JF_GetU32(&bytes[(dwCount + i) * 4]);
+        pTable->sizes[i] = JF_GetU32(pBytes + i * 4);
+        pTable->flags[i] = JF_GetU32(pBytes + (dwCount + i) * 4);
         if (pTable->sizes[i] > BLOCK_SIZE)
             return false;
         qwPacked += pTable->sizes[i];
     }
-    return qwPacked == node.m_dwPackedBytes && archive.Seek(node.m_dwDataOffset);
+    return qwPacked == node.m_dwPackedBytes;
 }
 
 JC_Quorlin::JE_BlockRead JC_Quorlin::ReadBlock(JC_QuorlinFile& archive, const JC_QuorlinNode& node,
@@ -227,11 +288,9 @@ JC_Quorlin::JE_BlockRead JC_Quorlin::ReadBlock(JC_QuorlinFile& archive, const JC
                                                std::int32_t* pPackerCode)
 {
     const std::uint32_t dwStored = table.sizes[dwIndex];
-    const std::uint64_t qwStart = static_cast<std::uint64_t>(dwIndex) * BLOCK_SIZE;
-    if (qwStart >= node.m_dwPlainSize)
+    const std::uint32_t dwPlain = PlainBytesOfBlock(node, dwIndex);
+    if (dwPlain == 0)
         return BLOCK_DAMAGED;
-    const std::uint32_t dwPlain =
-        static_cast<std::uint32_t>(std::min<std::uint64_t>(BLOCK_SIZE, node.m_dwPlainSize - qwStart));
     if (!archive.ReadExactly(m_pReadBuffer.get(), dwStored))
         return BLOCK_DAMAGED;
     if (table.flags[dwIndex] != 1) {

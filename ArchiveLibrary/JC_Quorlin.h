@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class JC_QuorlinFile;
@@ -221,6 +223,24 @@ private:
     void UnlinkFromSiblings(JC_QuorlinNode* pNode);
     JC_QuorlinNode* BisectGroup(JC_QuorlinNode* pParent, const std::string& strName, std::uint32_t dwKind,
                                 std::uint32_t* pdwInsertAt);
+    // A parent's children in list order with their names as sort keys, one
+    // after another in one text, so a bisection stays in a little memory.
+    struct JS_ChildIndex
+    {
+        std::vector<JC_QuorlinNode*> children;
+        std::string strKeys;
+        std::vector<std::uint32_t> keyStarts;
+        // A name holding a zero byte has no sort key; the names are then
+        // compared themselves.
+        bool bKeyed = true;
+
+        std::string_view KeyAt(size_t at) const
+        {
+            return std::string_view(strKeys).substr(keyStarts[at], keyStarts[at + 1] - keyStarts[at]);
+        }
+    };
+    const JS_ChildIndex& ChildIndexOf(JC_QuorlinNode* pParent);
+    void ForgetChildIndex(JC_QuorlinNode* pParent) { m_ChildIndexes.erase(pParent); }
 
     bool LoadSiblingList(JC_QuorlinNode* pParent, JC_QuorlinStream& stream, std::uint32_t dwDepth);
     void StoreSiblingList(JC_QuorlinNode* pFirst, JC_QuorlinStream& stream);
@@ -228,7 +248,17 @@ private:
     std::int32_t OpenTable(JC_QuorlinFile& file);
     std::int32_t WriteTableAndTrailer(JC_QuorlinFile& file);
 
+    // The plain bytes of one block; 0 for a block past the end of the file.
+    static std::uint32_t PlainBytesOfBlock(const JC_QuorlinNode& node, std::uint32_t dwIndex);
+    static bool FitsReadBuffer(const JC_QuorlinNode& node);
+    // The block table, leaving the file at the node's first block.
     bool ReadBlockTable(JC_QuorlinFile& archive, const JC_QuorlinNode& node, JS_BlockTable* pTable);
+    // The whole data region into the read buffer, and its block table.
+    bool ReadWholeRegion(JC_QuorlinFile& archive, const JC_QuorlinNode& node, JS_BlockTable* pTable);
+    static bool ParseBlockTable(const std::uint8_t* pBytes, const JC_QuorlinNode& node, JS_BlockTable* pTable);
+    // One stored block's plain bytes at pOut, which holds exactly dwPlain.
+    JE_BlockRead PlaceBlock(const std::uint8_t* pStored, std::uint32_t dwStored, bool bRaw, std::uint32_t dwPlain,
+                            std::uint8_t* pOut, std::int32_t* pPackerCode);
     JE_BlockRead ReadBlock(JC_QuorlinFile& archive, const JC_QuorlinNode& node, const JS_BlockTable& table,
                            std::uint32_t dwIndex, const std::uint8_t** ppPlain, std::uint32_t* pdwLength,
                            std::int32_t* pPackerCode);
@@ -270,4 +300,8 @@ private:
     std::vector<std::string> m_Messages;
     std::uint32_t m_dwTopCount = 0;
     JC_QuorlinNode* m_pFirstNode = nullptr;
+    // Each parent's children in list order (the top level under null), made
+    // on the first lookup and dropped when the parent's list changes, so a
+    // lookup bisects by position instead of walking the list.
+    std::unordered_map<const JC_QuorlinNode*, JS_ChildIndex> m_ChildIndexes;
 };

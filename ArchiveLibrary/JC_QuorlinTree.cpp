@@ -27,6 +27,33 @@ JC_QuorlinNode* WalkForward(JC_QuorlinNode* pNode, std::int64_t iSteps)
     return pNode;
 }
 
+// Appends the sort key of a name: bytes that compare, as a plain byte text,
+// as XF_CompareNoCase compares the names. A byte below 0x80 stays itself,
+// letters in lower case; another single byte becomes 0x80 and the byte; a
+// double-byte character keeps its two bytes (the lead byte is 0x81 or more).
+// The first byte of each gives its length, so the keys of two names first
+// differ where their characters do. False for a name with a zero byte, which
+// that comparison reads as the end of the name.
+bool AppendSortKey(const std::string& strName, std::string& strKey)
+{
+    const size_t length = strName.size();
+    for (size_t at = 0; at < length;) {
+        const unsigned char c = static_cast<unsigned char>(strName[at]);
+        if (c == 0)
+            return false;
+        if (XF_CharLength(strName.c_str(), at, length) == 2) {
+            strKey.append(strName, at, 2);
+            at += 2;
+            continue;
+        }
+        if (c >= 0x80)
+            strKey += '\x80';
+        strKey += static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+        ++at;
+    }
+    return true;
+}
+
 } // namespace
 
 JC_QuorlinNode* JC_Quorlin::TopLevelOf(JC_QuorlinNode* pParent)
@@ -67,30 +94,45 @@ JC_QuorlinNode* JC_Quorlin::BisectGroup(JC_QuorlinNode* pParent, const std::stri
     const std::int64_t iFirst = bFolder ? 0 : GroupCountRef(pParent, JC_QuorlinNode::KIND_FOLDER);
     const std::int64_t iCount = GroupCountRef(pParent, bFolder ? JC_QuorlinNode::KIND_FOLDER : JC_QuorlinNode::KIND_FILE);
     // An open interval (low, high) of positions; every name at or before low
-    // is smaller and every name at or after high is greater. Probes only move
-    // forward from low, so one lookup walks the list about once.
+    // is smaller and every name at or after high is greater. A count larger
+    // than the list (a damaged table) ends the search where the list ends.
     std::int64_t iLow = iFirst - 1;
     std::int64_t iHigh = iFirst + iCount;
-    JC_QuorlinNode* pLow = nullptr;
-    JC_QuorlinNode* pGroupStart = iCount > 0 ? WalkForward(FirstChildRef(pParent), iFirst) : nullptr;
+    const JS_ChildIndex& index = ChildIndexOf(pParent);
+    std::string strKey;
+    const bool bKeyed = index.bKeyed && AppendSortKey(strName, strKey);
     while ((iHigh - iLow) / 2 != 0) {
         const std::int64_t iProbe = iLow + (iHigh - iLow) / 2;
-        JC_QuorlinNode* pProbe =
-            pLow != nullptr ? WalkForward(pLow, iProbe - iLow) : WalkForward(pGroupStart, iProbe - iFirst);
-        if (pProbe == nullptr)
+        if (iProbe >= static_cast<std::int64_t>(index.children.size()))
             break;
-        const int iCompare = XF_CompareNoCase(strName, pProbe->m_strName);
+        const size_t at = static_cast<size_t>(iProbe);
+        JC_QuorlinNode* pProbe = index.children[at];
+        const int iCompare = bKeyed ? std::string_view(strKey).compare(index.KeyAt(at))
+                                    : XF_CompareNoCase(strName, pProbe->m_strName);
         if (iCompare == 0)
             return pProbe;
-        if (iCompare < 0) {
+        if (iCompare < 0)
             iHigh = iProbe;
-        } else {
+        else
             iLow = iProbe;
-            pLow = pProbe;
-        }
     }
     *pdwInsertAt = static_cast<std::uint32_t>(iHigh);
     return nullptr;
+}
+
+const JC_Quorlin::JS_ChildIndex& JC_Quorlin::ChildIndexOf(JC_QuorlinNode* pParent)
+{
+    const auto [it, bNew] = m_ChildIndexes.try_emplace(pParent);
+    JS_ChildIndex& index = it->second;
+    if (!bNew)
+        return index;
+    index.keyStarts.push_back(0);
+    for (JC_QuorlinNode* pChild = FirstChildRef(pParent); pChild != nullptr; pChild = pChild->m_pNext) {
+        index.children.push_back(pChild);
+        index.bKeyed = index.bKeyed && AppendSortKey(pChild->m_strName, index.strKeys);
+        index.keyStarts.push_back(static_cast<std::uint32_t>(index.strKeys.size()));
+    }
+    return index;
 }
 
 int JC_Quorlin::InsertChildNode(JC_QuorlinNode* pParent, JC_QuorlinNode* pNode)
@@ -131,6 +173,7 @@ JC_QuorlinNode* JC_Quorlin::LinkNode(JC_QuorlinNode* pParent, JC_QuorlinNode* pP
         if (pNode == nullptr)
             return nullptr;
     }
+    ForgetChildIndex(pParent);
     pNode->m_pParent = pParent;
     pNode->m_pPrev = pPrev;
     pNode->m_pNext = pNext;
@@ -160,6 +203,7 @@ JC_QuorlinNode* JC_Quorlin::GetChildAt(JC_QuorlinNode* pParent, int iIndex)
 void JC_Quorlin::UnlinkFromSiblings(JC_QuorlinNode* pNode)
 {
     JC_QuorlinNode* pParent = pNode->m_pParent;
+    ForgetChildIndex(pParent);
     if (pNode->m_pPrev != nullptr)
         pNode->m_pPrev->m_pNext = pNode->m_pNext;
     else if (FirstChildRef(pParent) == pNode)
@@ -199,6 +243,7 @@ void JC_Quorlin::DeleteNode(JC_QuorlinNode* pNode)
     while (pNode->m_pFirstChild != nullptr)
         DeleteNode(pNode->m_pFirstChild);
     UnlinkFromSiblings(pNode);
+    ForgetChildIndex(pNode);
     delete pNode;
 }
 
@@ -207,6 +252,7 @@ int JC_Quorlin::FreeNodeTree()
     while (m_pFirstNode != nullptr)
         DeleteNode(m_pFirstNode);
     m_dwTopCount = 0;
+    m_ChildIndexes.clear();
     m_Trailer.dwFolderCount = 0;
     m_Trailer.dwFileCount = 0;
     return 1;

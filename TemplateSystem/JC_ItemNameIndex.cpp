@@ -5,6 +5,36 @@
 
 #include <cstdio>
 
+namespace {
+
+constexpr DWORD EMPTY_SLOT = MAXDWORD;
+constexpr size_t MIN_SLOTS = 32;
+
+// FNV-1a: names are short, so a simple byte hash is the fastest.
+DWORD HashName(const std::string& strName)
+{
+    DWORD dwHash = 2166136261u;
+    for (const char c : strName) {
+        dwHash ^= static_cast<unsigned char>(c);
+        dwHash *= 16777619u;
+    }
+    return dwHash;
+}
+
+// Names are short: a plain loop beats a call into the C runtime's memcmp.
+bool SameName(const std::string& strA, const std::string& strB)
+{
+    if (strA.size() != strB.size())
+        return false;
+    for (size_t i = 0; i < strA.size(); ++i) {
+        if (strA[i] != strB[i])
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void JC_ItemNameIndex::Reserve(DWORD dwSize)
 {
     Clear();
@@ -18,6 +48,7 @@ void JC_ItemNameIndex::Clear()
     m_Names.clear();
     m_Indexes.clear();
     m_ReferFlags.clear();
+    m_Slots.clear();
 }
 
 DWORD JC_ItemNameIndex::AddName(const std::string& strName, DWORD dwIndex, bool bRefer)
@@ -28,17 +59,52 @@ DWORD JC_ItemNameIndex::AddName(const std::string& strName, DWORD dwIndex, bool 
     m_Names.insert(m_Names.begin() + iAt, strName);
     m_Indexes.insert(m_Indexes.begin() + iAt, dwIndex);
     m_ReferFlags.insert(m_ReferFlags.begin() + iAt, bRefer);
+    if (m_Names.size() * 2 > m_Slots.size()) {
+        Rehash();
+        return 0;
+    }
+    // The names after the new one moved up by one place.
+    for (DWORD& dwSlot : m_Slots) {
+        if (dwSlot != EMPTY_SLOT && dwSlot >= static_cast<DWORD>(iAt))
+            ++dwSlot;
+    }
+    HashPosition(static_cast<DWORD>(iAt));
     return 0;
+}
+
+void JC_ItemNameIndex::Rehash()
+{
+    size_t slots = MIN_SLOTS;
+    while (slots < m_Names.size() * 2)
+        slots *= 2;
+    m_Slots.assign(slots, EMPTY_SLOT);
+    for (size_t i = 0; i < m_Names.size(); ++i)
+        HashPosition(static_cast<DWORD>(i));
+}
+
+void JC_ItemNameIndex::HashPosition(DWORD dwPosition)
+{
+    const size_t mask = m_Slots.size() - 1;
+    size_t at = HashName(m_Names[dwPosition]) & mask;
+    while (m_Slots[at] != EMPTY_SLOT)
+        at = (at + 1) & mask;
+    m_Slots[at] = dwPosition;
 }
 
 DWORD JC_ItemNameIndex::FindName(const std::string& strName, DWORD& dwIndex, bool& bRefer) const
 {
-    const int iAt = FindString(strName, m_Names);
-    if (iAt < 0)
+    if (m_Slots.empty())
         return JE_NAMEINDEX_NAME_ABSENT;
-    dwIndex = m_Indexes[iAt];
-    bRefer = m_ReferFlags[iAt];
-    return 0;
+    const size_t mask = m_Slots.size() - 1;
+    for (size_t at = HashName(strName) & mask; m_Slots[at] != EMPTY_SLOT; at = (at + 1) & mask) {
+        const DWORD dwPosition = m_Slots[at];
+        if (SameName(m_Names[dwPosition], strName)) {
+            dwIndex = m_Indexes[dwPosition];
+            bRefer = m_ReferFlags[dwPosition];
+            return 0;
+        }
+    }
+    return JE_NAMEINDEX_NAME_ABSENT;
 }
 
 DWORD JC_ItemNameIndex::DumpNames(const std::string& strPath) const

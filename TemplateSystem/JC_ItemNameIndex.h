@@ -10,7 +10,8 @@ constexpr DWORD JE_NAMEINDEX_NAME_ABSENT = 0x88124023;
 constexpr DWORD JE_NAMEINDEX_DUMP_FAILED = 0x88124031;
 
 // A template's item names, sorted, each with the item's index in its list
-// and whether it is a refer item.
+// and whether it is a refer item. Lookups go through a hash table of the
+// sorted positions, as records read their fields by name.
 class JC_ItemNameIndex
 {
 public:
@@ -25,7 +26,13 @@ public:
     virtual DWORD DumpNames(const std::string& strPath) const;
 
 private:
+    void Rehash();
+    void HashPosition(DWORD dwPosition);
+
     std::vector<std::string> m_Names;
     std::vector<DWORD> m_Indexes;
     std::vector<bool> m_ReferFlags;
+    // Open addressing over a power-of-two table at most half full; a slot
+    // holds a position in the sorted arrays, or EMPTY_SLOT.
+    std::vector<DWORD> m_Slots;
 };

@@ -41,13 +41,21 @@ function(oskel_library name)
     target_link_libraries(${name} PUBLIC ${ARG_DEPENDS} ${ARG_LIBS})
 endfunction()
 
+# Where the test run lists every case of each test program, for tools/bench.
+set(OSKEL_CASES_FOLDER ${CMAKE_BINARY_DIR}/tests/cases)
+
 # One GoogleTest program per subsystem, made of the test sources of its folders
-# below tests/; every test is registered with CTest by name. FIXTURES names
-# what the program's tests need made first (the sample game folder).
+# below tests/. Each test suite is one CTest test (one start of the program),
+# named after the suite; the cases are listed when ctest starts.
+#   FIXTURES        what the tests need made first (the sample game folder)
+#   FIXTURE_SUITES  the suites that need FIXTURES; every suite when not given
+#   ALONE_FOLDERS   folders whose suites run with no other test beside them
+#                   (real input through the one X display's pointer and focus)
 function(oskel_tests name)
-    cmake_parse_arguments(ARG "" "" "FOLDERS;EXCLUDE;DEPENDS;FIXTURES" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "FOLDERS;EXCLUDE;DEPENDS;FIXTURES;FIXTURE_SUITES;ALONE_FOLDERS" ${ARGN})
     list(TRANSFORM ARG_FOLDERS PREPEND tests/)
     list(TRANSFORM ARG_EXCLUDE PREPEND tests/)
+    list(TRANSFORM ARG_ALONE_FOLDERS PREPEND tests/)
     oskel_collect_sources(sources FOLDERS ${ARG_FOLDERS} EXCLUDE ${ARG_EXCLUDE})
     if(NOT sources)
         return()
@@ -55,14 +63,43 @@ function(oskel_tests name)
     add_executable(${name} ${sources})
     oskel_target_defaults(${name})
     target_link_libraries(${name} PRIVATE TestSupport ${ARG_DEPENDS})
-    set(properties TIMEOUT 300)
-    if(ARG_FIXTURES)
-        list(APPEND properties FIXTURES_REQUIRED ${ARG_FIXTURES})
-    endif()
-    gtest_discover_tests(${name}
-        DISCOVERY_MODE PRE_TEST
-        DISCOVERY_TIMEOUT 120
-        PROPERTIES ${properties})
+    oskel_suites_of(alone_suites FOLDERS ${ARG_ALONE_FOLDERS})
+
+    set(suites_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_suites.cmake)
+    set(include_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_include.cmake)
+    file(GENERATE OUTPUT ${include_file} CONTENT
+"if(EXISTS [==[$<TARGET_FILE:${name}>]==])
+    set(OSKEL_PROGRAM [==[$<TARGET_FILE:${name}>]==])
+    set(OSKEL_EMULATOR [==[${CMAKE_CROSSCOMPILING_EMULATOR}]==])
+    set(OSKEL_SUITES_FILE [==[${suites_file}]==])
+    set(OSKEL_CASES_FILE [==[${OSKEL_CASES_FOLDER}/${name}.txt]==])
+    set(OSKEL_PROPERTIES [==[TIMEOUT;600]==])
+    set(OSKEL_FIXTURES [==[${ARG_FIXTURES}]==])
+    set(OSKEL_FIXTURE_SUITES [==[${ARG_FIXTURE_SUITES}]==])
+    set(OSKEL_ALONE_SUITES [==[${alone_suites}]==])
+    include([==[${PROJECT_SOURCE_DIR}/cmake/OskelSuiteTests.cmake]==])
+else()
+    add_test(${name}_NOT_BUILT ${name}_NOT_BUILT)
+endif()
+")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${include_file})
+endfunction()
+
+# The test suites that the test sources below FOLDERS define.
+function(oskel_suites_of out)
+    cmake_parse_arguments(ARG "" "" "FOLDERS" ${ARGN})
+    oskel_collect_sources(sources FOLDERS ${ARG_FOLDERS})
+    set(suites)
+    foreach(source IN LISTS sources)
+        file(STRINGS ${source} lines REGEX "^[ \t]*(TYPED_)?TEST(_F|_P)?[ \t]*\\(")
+        foreach(line IN LISTS lines)
+            if(line MATCHES "\\([ \t]*([A-Za-z0-9_]+)")
+                list(APPEND suites ${CMAKE_MATCH_1})
+            endif()
+        endforeach()
+    endforeach()
+    list(REMOVE_DUPLICATES suites)
+    set(${out} ${suites} PARENT_SCOPE)
 endfunction()
 
 # The Windows form (drive Z:) of a path of this machine, as programs under

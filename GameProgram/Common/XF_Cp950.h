@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Code page 950 (Big5) byte classes. Text is walked with these helpers
 // instead of the C runtime's multibyte functions, whose code page depends on
@@ -34,14 +35,22 @@ inline size_t XF_FindChar(const std::string& strText, char c, size_t from = 0)
 }
 
 // The position of the first occurrence of strPart that starts on a character
-// boundary of strText; std::string::npos when there is none.
-inline size_t XF_FindText(const std::string& strText, const std::string& strPart, size_t from = 0)
+// boundary of strText; std::string::npos when there is none. The loops stay
+// inline: under Wine every call into the C runtime costs more than a short
+// line takes to walk.
+inline size_t XF_FindText(const std::string& strText, std::string_view strPart, size_t from = 0)
 {
     const size_t length = strText.size();
     if (strPart.empty())
         return from <= length ? from : std::string::npos;
+    const size_t partLength = strPart.size();
     for (size_t i = from; i < length; i += XF_CharLength(strText.c_str(), i, length)) {
-        if (strText.compare(i, strPart.size(), strPart) == 0)
+        if (strText[i] != strPart[0] || length - i < partLength)
+            continue;
+        size_t matched = 1;
+        while (matched < partLength && strText[i + matched] == strPart[matched])
+            ++matched;
+        if (matched == partLength)
             return i;
     }
     return std::string::npos;

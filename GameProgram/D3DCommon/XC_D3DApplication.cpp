@@ -25,7 +25,11 @@ LRESULT CALLBACK StaticMsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
     return g_pD3DApplication->MsgProc(hWnd, uMsg, wParam, lParam);
 }
 
-void RegisterWindowClass(HINSTANCE hInstance, WORD wIconID)
+// Registers "D3D Window". A class of that name registered before by an
+// earlier frame of the process is used as it is; one that someone else
+// registered with another procedure is reported, and the frame's windows then
+// take the static procedure themselves (see CreateMainWindow).
+bool RegisterWindowClass(HINSTANCE hInstance, WORD wIconID)
 {
     WNDCLASSA wc = {};
     wc.style = 0;
@@ -36,7 +40,16 @@ void RegisterWindowClass(HINSTANCE hInstance, WORD wIconID)
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszMenuName = nullptr;
     wc.lpszClassName = WINDOW_CLASS;
-    RegisterClassA(&wc); // a class registered before stays in use
+    if (RegisterClassA(&wc) != 0)
+        return true;
+    const DWORD dwError = GetLastError();
+    WNDCLASSA existing = {};
+    if (GetClassInfoA(hInstance, WINDOW_CLASS, &existing) && existing.lpfnWndProc == StaticMsgProc)
+        return true;
+    XF_ReportError(s_szSourceFile, __LINE__,
+                   XF_FormatText("RegisterClass( \"%s\" ) failed, error %lu", WINDOW_CLASS,
+                                 static_cast<unsigned long>(dwError)));
+    return false;
 }
 
 // The report text of a failed device creation.
@@ -123,13 +136,18 @@ HRESULT XC_D3DApplication::Create(HINSTANCE hInstance)
 
 HWND XC_D3DApplication::CreateMainWindow(HINSTANCE hInstance)
 {
-    RegisterWindowClass(hInstance, m_wIconID);
+    const bool bOwnClass = RegisterWindowClass(hInstance, m_wIconID);
     m_dwWindowStyle = WINDOW_STYLE;
     const LONG lExtra = m_bWindowed ? WINDOW_FRAME_EXTRA : 0;
     RECT rc = {0, 0, static_cast<LONG>(m_dwCreationWidth) + lExtra, static_cast<LONG>(m_dwCreationHeight) + lExtra};
     AdjustWindowRect(&rc, m_dwWindowStyle, TRUE);
-    return CreateWindowA(WINDOW_CLASS, m_szWindowTitle, m_dwWindowStyle, 0, 0, rc.right - rc.left,
-                         rc.bottom - rc.top, nullptr, nullptr, hInstance, nullptr);
+    const HWND hWnd = CreateWindowA(WINDOW_CLASS, m_szWindowTitle, m_dwWindowStyle, 0, 0, rc.right - rc.left,
+                                    rc.bottom - rc.top, nullptr, nullptr, hInstance, nullptr);
+    // Under a class of another procedure, the frame's messages (WM_CLOSE
+    // above all) still have to reach MsgProc.
+    if (hWnd != nullptr && !bOwnClass)
+        SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticMsgProc));
+    return hWnd;
 }
 
 HRESULT XC_D3DApplication::Initialize3DEnvironment()

@@ -1,5 +1,7 @@
 #include "ArchiveLibrary/JC_Quorlin.h"
 
+#include "GameProgram/Common/XF_Cp950.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -82,6 +84,40 @@ TEST(JC_QuorlinTree, FindIgnoresCaseAndKeepsToTheKind)
     EXPECT_EQ(quorlin.FindChildNode(reinterpret_cast<JC_QuorlinNode*>(QUORLIN_NODE_ROOT), "sound", FOLDER)
                   ->m_strName,
               "Sound");
+}
+
+// Sorted inserts and lookups order names as XF_CompareNoCase does, also for
+// the bytes at its edges: 0x80 and 0xFF (single), a lead byte at the end, a
+// trail byte that is a letter, and a zero byte.
+TEST(JC_QuorlinTree, InsertAndFindFollowTheNameComparison)
+{
+    const std::vector<std::string> names = {
+        "b", "B2", "\x80x", "\xFFx", "\xA4", "\xA4\x41", "\xA4\x61", "\xA4\x40z", "_", "[",
+        "a", "A1", "\xFE\xFE", "\x81\x40", std::string("a\0b", 3), std::string("c\0", 2), "zz", "Z"};
+    for (const bool bWithZero : {false, true}) {
+        JC_Quorlin quorlin;
+        std::vector<std::string> inserted;
+        for (const std::string& name : names) {
+            if (!bWithZero && name.find('\0') != std::string::npos)
+                continue;
+            if (quorlin.InsertChildNode(nullptr, NewNode(name, FILE_)) >= 0)
+                inserted.push_back(name);
+        }
+        const std::vector<std::string> order = Names(quorlin.GetFirstNode());
+        ASSERT_EQ(order.size(), inserted.size());
+        for (size_t i = 1; i < order.size(); ++i)
+            EXPECT_LT(XF_CompareNoCase(order[i - 1], order[i]), 0) << i;
+        for (const std::string& name : inserted) {
+            std::string upper = name;
+            for (size_t at = 0; at < upper.size(); at += XF_CharLength(upper.c_str(), at, upper.size())) {
+                if (upper[at] >= 'a' && upper[at] <= 'z')
+                    upper[at] = static_cast<char>(upper[at] - 'a' + 'A');
+            }
+            const JC_QuorlinNode* pFound = quorlin.FindChildNode(nullptr, upper, FILE_);
+            ASSERT_NE(pFound, nullptr) << name;
+            EXPECT_EQ(XF_CompareNoCase(pFound->m_strName, name), 0) << name;
+        }
+    }
 }
 
 TEST(JC_QuorlinTree, PathWalkTakesFoldersThenOneFile)

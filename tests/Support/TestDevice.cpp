@@ -8,7 +8,8 @@
 
 namespace {
 
-const char* const WINDOW_CLASS = "D3D Window";
+// Not the game's own class name: the game's frame registers that one.
+const char* const WINDOW_CLASS = "D3D Test Window";
 
 LRESULT CALLBACK TestWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {

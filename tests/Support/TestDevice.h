@@ -5,7 +5,7 @@
 
 #include <string>
 
-// A window of the game's class "D3D Window" (800×600) with a windowed HAL
+// A window (800×600, a class of its own) with a windowed HAL
 // Direct3D 9 device, for tests that render under the bench's X display.
 class TestDevice
 {

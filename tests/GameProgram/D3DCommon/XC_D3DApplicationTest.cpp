@@ -221,13 +221,43 @@ TEST(XC_D3DApplication, WindowSetBeforeCreateIsKept)
     const HWND hWnd = CreateWindowA("STATIC", "own", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480, nullptr,
                                     nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(hWnd, nullptr);
+    // A class left by an earlier frame of the process goes, when none of its
+    // windows is left; the frame must not register it again.
+    UnregisterClassA("D3D Window", GetModuleHandleA(nullptr));
+    WNDCLASSA wc;
+    const BOOL bRegisteredBefore = GetClassInfoA(GetModuleHandleA(nullptr), "D3D Window", &wc);
     OwnWindowApplication app(hWnd);
     ASSERT_EQ(app.Create(GetModuleHandleA(nullptr)), S_OK);
     EXPECT_EQ(app.Window(), hWnd);
-    WNDCLASSA wc;
-    EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), "D3D Window", &wc));
+    if (!bRegisteredBefore) {
+        EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), "D3D Window", &wc));
+    }
     app.Shutdown(app.Window());
     DrainMessages();
+}
+
+// Someone else registered "D3D Window" first (a test device, say): the failed
+// registration is reported, and the frame's window still takes the close
+// message through the frame, so a run ends.
+TEST(XC_D3DApplication, ClassRegisteredByOthersIsReportedAndTheFrameStillCloses)
+{
+    const HINSTANCE hInstance = GetModuleHandleA(nullptr);
+    UnregisterClassA("D3D Window", hInstance);
+    WNDCLASSA foreign = {};
+    foreign.lpfnWndProc = DefWindowProcA;
+    foreign.hInstance = hInstance;
+    foreign.lpszClassName = "D3D Window";
+    ASSERT_NE(RegisterClassA(&foreign), 0);
+
+    ErrorLogCapture log;
+    RecordingApplication app;
+    ASSERT_EQ(app.Create(hInstance), S_OK);
+    EXPECT_TRUE(log.Contains("RegisterClass( \"D3D Window\" ) failed")) << log.Text();
+    PostMessageA(app.Window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(app.Run(), WPARAM(0));
+    EXPECT_EQ(app.Window(), nullptr);
+    EXPECT_EQ(app.m_Calls.back(), "FinalCleanup");
+    EXPECT_TRUE(UnregisterClassA("D3D Window", hInstance));
 }
 
 // Minimised and maximised follow the size messages.
