@@ -91,7 +91,7 @@ std::int32_t JC_Quorlin::GetFile(const char* szPath, std::uint8_t** ppBuffer, st
     if (*ppBuffer != nullptr)
         return QUORLIN_E_GETFILE_BUFFER;
     *pdwSize = 0;
-    JC_QuorlinNode* pNode = FindNodeByPath(szPath);
+    JC_QuorlinNode* pNode = FindFileByPath(szPath);
     if (pNode == nullptr)
         return QUORLIN_E_GETFILE_NOT_FOUND;
     *pdwSize = pNode->m_dwPlainSize;
@@ -115,7 +115,7 @@ std::int32_t JC_Quorlin::GetFileEx(const char* szPath, std::uint8_t** ppBuffer, 
 {
     if (ppBuffer == nullptr || pdwSize == nullptr)
         return QUORLIN_E_GETFILEEX_ARGUMENT;
-    JC_QuorlinNode* pNode = FindNodeByPath(szPath);
+    JC_QuorlinNode* pNode = FindFileByPath(szPath);
     if (pNode == nullptr)
         return QUORLIN_E_GETFILEEX_NOT_FOUND;
     if (*ppBuffer == nullptr) {
@@ -153,6 +153,14 @@ JC_QuorlinNode* JC_Quorlin::FindNodeByPath(const char* szPath)
             return nullptr;
     }
     return pNode;
+}
+
+JC_QuorlinNode* JC_Quorlin::FindFileByPath(const char* szPath)
+{
+    // A path ending in a separator names a folder, whose stored size means
+    // nothing: only file nodes have sizes bounded by their blocks.
+    JC_QuorlinNode* pNode = FindNodeByPath(szPath);
+    return pNode != nullptr && !pNode->IsFolder() ? pNode : nullptr;
 }
 
 std::int32_t JC_Quorlin::ReadNodeData(JC_QuorlinNode* pNode, std::uint8_t** ppBuffer, std::uint32_t* pdwSize)

@@ -126,7 +126,7 @@ public:
     virtual std::int32_t ScanFolderEx(const char* szPath, JC_QuorlinNode* pParent,
                                       const JS_QuorlinDiskEntry& entry);
     virtual std::int32_t TestPathEx(const char* szPath, JC_QuorlinNode* pParent);
-    // Deletes a node and its subtree, keeping its parent's counts.
+    // Deletes a node and its subtree, lowering its parent's folder or file count.
     virtual std::int32_t UnlinkNode(JC_QuorlinNode* pNode);
     // Writes the whole tree into a new archive.
     virtual std::int32_t BuildFromFolder(const char* szTarget, JI_ProgressSink* pProgress);
@@ -162,18 +162,24 @@ public:
     // the stream fails or the table is not sound.
     virtual bool SerializeNodeTree(JC_QuorlinNode* pNode, JC_QuorlinStream& stream);
 
-    // Linking. A parent of null (or a marker) is the top level.
+    // Linking. A parent of null (or a marker) is the top level, whose first
+    // node and count are kept here like any folder's, so that every caller
+    // leaves the top level as whole as a folder.
     JC_QuorlinNode* InsertNodeAt(JC_QuorlinNode* pNode, JC_QuorlinNode* pParent, JC_QuorlinNode* pWhere);
     JC_QuorlinNode* LinkNode(JC_QuorlinNode* pParent, JC_QuorlinNode* pPrev, JC_QuorlinNode* pNext,
                              JC_QuorlinNode* pNode);
     // 0 the first child, -1 the last, n the n-th after the first.
     JC_QuorlinNode* GetChildAt(JC_QuorlinNode* pParent, int iIndex);
-    // Takes a node with its subtree out of the tree without deleting it.
+    // Takes a node with its subtree out of the tree without deleting it. The
+    // old parent's folder or file count goes down with it: the tree left
+    // behind stays one that lookups can bisect and a saved table describes.
     int DetachNode(JC_QuorlinNode* pNode);
     void DeleteNode(JC_QuorlinNode* pNode);
     int FreeNodeTree();
     // The node on a backslash-separated path, or null.
     JC_QuorlinNode* FindNodeByPath(const char* szPath);
+    // The file node on a path, or null when the path names a folder or nothing.
+    JC_QuorlinNode* FindFileByPath(const char* szPath);
 
     JC_QuorlinNode* GetFirstNode() const { return m_pFirstNode; }
     std::uint32_t GetTopCount() const { return m_dwTopCount; }

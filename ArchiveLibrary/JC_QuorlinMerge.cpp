@@ -3,6 +3,7 @@
 #include "ArchiveLibrary/JC_QuorlinFile.h"
 #include "ArchiveLibrary/JF_NodeName.h"
 #include "ArchiveLibrary/JF_QuorlinDisk.h"
+#include "GameProgram/Common/XF_Cp950.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -10,6 +11,22 @@
 namespace {
 
 const char* const TEMP_SUFFIX = ".Temp";
+const unsigned int MAX_EXTRACT_TEMPS = 0x10000;
+
+// A temporary file name in a folder that fits whatever the extracted file's
+// name is, is not that name, and names no file there yet; empty when every
+// candidate is taken.
+std::string FreeExtractTempPath(const std::string& strFolder, const std::string& strName)
+{
+    for (unsigned int n = 0; n < MAX_EXTRACT_TEMPS; ++n) {
+        char szName[32];
+        std::snprintf(szName, sizeof(szName), "~jbf%04x%s", n, TEMP_SUFFIX);
+        JS_QuorlinDiskEntry entry;
+        if (XF_CompareNoCase(szName, strName) != 0 && !JF_FindDiskEntry(strFolder + szName, &entry))
+            return strFolder + szName;
+    }
+    return std::string();
+}
 
 } // namespace
 
@@ -250,9 +267,9 @@ std::int32_t JC_Quorlin::ExtractNode(JC_QuorlinNode* pNode, const std::string& s
     JS_BlockTable table;
     if (!ReadBlockTable(archive, *pNode, &table))
         return QUORLIN_E_EXTRACT_DAMAGED;
-    const std::string strTemp = strPath + TEMP_SUFFIX;
+    const std::string strTemp = FreeExtractTempPath(strFolder, pNode->m_strName);
     JC_QuorlinFile file;
-    if (!file.Open(strTemp, JC_QuorlinFile::MODE_CREATE))
+    if (strTemp.empty() || !file.Open(strTemp, JC_QuorlinFile::MODE_CREATE))
         return QUORLIN_E_EXTRACT_CREATE;
 
     JI_ProgressSink& progress = ProgressOf(pProgress);

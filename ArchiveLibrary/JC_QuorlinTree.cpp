@@ -231,8 +231,6 @@ std::int32_t JC_Quorlin::UnlinkNode(JC_QuorlinNode* pNode)
 
 int JC_Quorlin::DetachNode(JC_QuorlinNode* pNode)
 {
-    // The old parent's group count goes down too, so that its lookups keep
-    // within the children it still has.
     std::uint32_t& dwGroupCount = GroupCountRef(pNode->m_pParent, pNode->m_dwKind);
     if (dwGroupCount > 0)
         --dwGroupCount;

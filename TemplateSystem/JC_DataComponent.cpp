@@ -113,9 +113,10 @@ std::string ItemLine(const std::string& strName, const std::string& strValue)
 }
 
 // The element lines of a VECTOR: the array as the reader rebuilds it, padded
-// to the smallest count with the default. With bSimplify, elements equal to
-// the default are left out, except a last one the count needs: the reader
-// starts from the smallest count of defaults and fills gaps with defaults.
+// to the smallest count with the default. With bSimplify, an element is left
+// out when the reader gets it back without its line: the reader starts from
+// the smallest count of defaults and grows the array with zero or empty
+// elements. A last element the count needs is always written.
 template <typename T, typename Format>
 DWORD WriteElements(std::string& strFile, const JC_TemplateItem& item, std::vector<T> elements, const T& def,
                     bool bSimplify, Format format)
@@ -125,7 +126,8 @@ DWORD WriteElements(std::string& strFile, const JC_TemplateItem& item, std::vect
         elements.resize(smallest, def);
     for (size_t i = 0; i < elements.size(); ++i) {
         const bool bCarriesCount = i + 1 == elements.size() && elements.size() > smallest;
-        if (bSimplify && elements[i] == def && !bCarriesCount)
+        const T& unwritten = i < smallest ? def : T{};
+        if (bSimplify && elements[i] == unwritten && !bCarriesCount)
             continue;
         std::string strText;
         if (!format(elements[i], strText))
@@ -918,12 +920,12 @@ DWORD JC_DataComponent::SetSubComponent(const JC_TemplateItem& item, const JC_Da
 DWORD JC_DataComponent::SetElement(const JC_TemplateItem& item, DWORD dwIndex, JC_ValueIn value)
 {
     JC_ItemValue* pValue = ValueOf(item);
-    const auto place = [&](auto& elements, const auto& element, const auto& def) -> DWORD {
+    const auto place = [&](auto& elements, const auto& element) -> DWORD {
         if (dwIndex >= item.m_dwFirstBound)
             return JE_COMPONENT_INDEX_TOO_LARGE;
-        // The default is the value of every new element.
+        // New elements are zero or empty.
         if (dwIndex >= elements.size())
-            elements.resize(dwIndex + 1, def);
+            elements.resize(dwIndex + 1);
         elements[dwIndex] = element;
         return 0;
     };
@@ -938,7 +940,7 @@ DWORD JC_DataComponent::SetElement(const JC_TemplateItem& item, DWORD dwIndex, J
                                                                 : item.IsWithinBounds(dwBits);
         if (!bWithin)
             return JE_COMPONENT_OUTSIDE_RANGE;
-        return place(*pArray, dwBits, DefaultBits(item));
+        return place(*pArray, dwBits);
     }
     case ITEMTYPE_FLOAT: {
         const float* pFloat = InAs<float>(value);
@@ -947,14 +949,14 @@ DWORD JC_DataComponent::SetElement(const JC_TemplateItem& item, DWORD dwIndex, J
             return JE_COMPONENT_SET_WRONG_VARIABLE;
         if (!item.IsWithinBounds(*pFloat))
             return JE_COMPONENT_OUTSIDE_RANGE;
-        return place(*pArray, *pFloat, DefaultOf<float>(item));
+        return place(*pArray, *pFloat);
     }
     case ITEMTYPE_STRING: {
         const std::string* pText = InAs<std::string>(value);
         JC_StringArray* pArray = std::get_if<JC_StringArray>(pValue);
         if (pText == nullptr || pArray == nullptr)
             return JE_COMPONENT_SET_WRONG_VARIABLE;
-        return place(*pArray, *pText, DefaultOf<std::string>(item));
+        return place(*pArray, *pText);
     }
     default:
         return JE_COMPONENT_SET_ELEMENT_TYPE;

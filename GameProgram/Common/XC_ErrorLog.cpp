@@ -105,7 +105,9 @@ void XC_ErrorLog::Output(const XC_String& strOutput) const
         OutputDebugStringA(strOutput.c_str());
     if (m_hFile == INVALID_HANDLE_VALUE)
         return;
+    // Written bytes belong to the system at once and outlive a crash of the
+    // program; flushing them to the disk per report made a burst of reports
+    // (a list of thousands of missing pages) take seconds.
     DWORD dwWritten = 0;
     WriteFile(m_hFile, strOutput.data(), static_cast<DWORD>(strOutput.size()), &dwWritten, nullptr);
-    FlushFileBuffers(m_hFile);
 }

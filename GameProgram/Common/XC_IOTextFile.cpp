@@ -18,10 +18,11 @@ HRESULT XC_IOTextFile::LoadFromFile(const char* szPath)
 {
     BYTE* pData = nullptr;
     DWORD dwSize = 0;
-    if (FAILED(XF_LoadFile(szPath, &pData, &dwSize))) {
-        const bool bExists = GetFileAttributesA(szPath) != INVALID_FILE_ATTRIBUTES;
+    const HRESULT hrLoad = XF_LoadFile(szPath, &pData, &dwSize);
+    if (FAILED(hrLoad)) {
         XF_ReportError(s_szSourceFile, __LINE__,
-                       XF_FormatText(bExists ? "XC_IOTextFile ReadFile時錯誤 %s  " : "XC_IOTextFile 載入檔案 %s 錯誤 ",
+                       XF_FormatText(hrLoad == XF_E_LOAD_OPEN ? "XC_IOTextFile 載入檔案 %s 錯誤 "
+                                                              : "XC_IOTextFile ReadFile時錯誤 %s  ",
                                      szPath));
         return E_FAIL;
     }

@@ -172,7 +172,7 @@ HRESULT XF_LoadFile(const char* szPath, BYTE** ppData, DWORD* pdwSize)
     const HANDLE hFile = CreateFileA(szPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                      FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE)
-        return E_FAIL;
+        return XF_E_LOAD_OPEN;
 
     LARGE_INTEGER size;
     if (!GetFileSizeEx(hFile, &size) || size.QuadPart > MAXDWORD) {

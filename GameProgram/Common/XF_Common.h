@@ -37,8 +37,12 @@ bool XF_FloatEqual(float fA, float fB);
 // The quarter (0 to 3) of the circle the angle points into, centred on the axes.
 int XF_AngleToQuarter(float fAngle);
 
-// Reads a whole file into a new buffer (free it with delete[]); S_OK, or
-// E_FAIL with a null buffer and a size of 0.
+// The file could not be opened (missing, a folder, held without sharing).
+inline constexpr HRESULT XF_E_LOAD_OPEN = static_cast<HRESULT>(0x8007006E);
+
+// Reads a whole file into a new buffer (free it with delete[]); S_OK, or a
+// failure with a null buffer and a size of 0: XF_E_LOAD_OPEN when the file
+// cannot be opened, E_FAIL when it cannot be read.
 HRESULT XF_LoadFile(const char* szPath, BYTE** ppData, DWORD* pdwSize);
 
 // Precondition and call reports of the form every module uses. The source

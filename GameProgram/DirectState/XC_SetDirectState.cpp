@@ -5,6 +5,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Common/XF_InitOrder.h"
 #include "GameProgram/DirectState/XC_DirectState.h"
+#include "GameProgram/DirectState/XF_DeviceStateRange.h"
 #include "GameProgram/Resource/XC_Texture.h"
 #include "GameProgram/Resource/XC_TextureManager.h"
 
@@ -24,6 +25,28 @@ struct XS_ActiveDirectStateStart
 };
 
 XS_ActiveDirectStateStart s_ActiveDirectStateStart XM_INIT_ORDER(XE_INIT_DIRECT_STATE + 1);
+
+std::uint64_t PairKey(DWORD dwHigh, DWORD dwLow)
+{
+    return (static_cast<std::uint64_t>(dwHigh) << 32) | dwLow;
+}
+
+template <class T> T* FindByKey(const std::unordered_map<std::uint64_t, T*>& Index, std::uint64_t qwKey)
+{
+    const auto found = Index.find(qwKey);
+    return found != Index.end() ? found->second : nullptr;
+}
+
+// False, with a report naming the command and its numbers, when a number is
+// not one Direct3D 9 defines.
+bool CheckStateNumbers(bool bDefined, const char* szCommand, DWORD dwFirst, DWORD dwSecond)
+{
+    if (bDefined)
+        return true;
+    XF_ReportError(s_szSourceFile, __LINE__,
+                   XF_FormatText("%s %lu , %lu : not a Direct3D 9 state", szCommand, dwFirst, dwSecond));
+    return false;
+}
 
 } // namespace
 
@@ -61,42 +84,22 @@ XI_DirectState* XC_SetDirectState::GetFallback() const
 
 XC_SetRenderState* XC_SetDirectState::FindRenderState(DWORD eType) const
 {
-    for (DWORD i = 0; i < m_SetRenderStateList.Count(); ++i) {
-        XC_SetRenderState* const pRecord = m_SetRenderStateList.GetPtr(i);
-        if (pRecord->GetType() == eType)
-            return pRecord;
-    }
-    return nullptr;
+    return FindByKey(m_RenderStateIndex, eType);
 }
 
 XC_SetTextureStageState* XC_SetDirectState::FindTextureStageState(DWORD dwStage, DWORD eType) const
 {
-    for (DWORD i = 0; i < m_SetTextureStageStateList.Count(); ++i) {
-        XC_SetTextureStageState* const pRecord = m_SetTextureStageStateList.GetPtr(i);
-        if (pRecord->GetStage() == dwStage && pRecord->GetType() == eType)
-            return pRecord;
-    }
-    return nullptr;
+    return FindByKey(m_TextureStageStateIndex, PairKey(dwStage, eType));
 }
 
 XC_SetSamplerState* XC_SetDirectState::FindSamplerState(DWORD dwSampler, DWORD eType) const
 {
-    for (DWORD i = 0; i < m_SetSamplerStateList.Count(); ++i) {
-        XC_SetSamplerState* const pRecord = m_SetSamplerStateList.GetPtr(i);
-        if (pRecord->GetSampler() == dwSampler && pRecord->GetType() == eType)
-            return pRecord;
-    }
-    return nullptr;
+    return FindByKey(m_SamplerStateIndex, PairKey(dwSampler, eType));
 }
 
 XC_SetTexture* XC_SetDirectState::FindTexture(DWORD dwStage) const
 {
-    for (DWORD i = 0; i < m_SetTextureList.Count(); ++i) {
-        XC_SetTexture* const pRecord = m_SetTextureList.GetPtr(i);
-        if (pRecord->GetStage() == dwStage)
-            return pRecord;
-    }
-    return nullptr;
+    return FindByKey(m_TextureIndex, dwStage);
 }
 
 HRESULT XC_SetDirectState::GetRenderState(DWORD eType, DWORD* pdwValue)
@@ -364,6 +367,10 @@ void XC_SetDirectState::Clear()
     m_SetTextureStageStateList.RemoveAll();
     m_SetSamplerStateList.RemoveAll();
     m_SetTextureList.RemoveAll();
+    m_RenderStateIndex.clear();
+    m_TextureStageStateIndex.clear();
+    m_SamplerStateIndex.clear();
+    m_TextureIndex.clear();
 }
 
 HRESULT XC_SetDirectState::AddSetState(XC_SetState* pSetStateObj)
@@ -388,7 +395,8 @@ HRESULT XC_SetDirectState::RemoveSetState(XC_SetState* pSetStateObj)
 }
 
 template <class T>
-HRESULT XC_SetDirectState::AddRecord(XC_PtrArrayList<T>& List, T* pRecord)
+HRESULT XC_SetDirectState::AddRecord(XC_PtrArrayList<T>& List, std::unordered_map<std::uint64_t, T*>& Index,
+                                     std::uint64_t qwKey, T* pRecord)
 {
     if (pRecord == nullptr) {
         XM_REPORT_FAILED("pRecord");
@@ -400,14 +408,22 @@ HRESULT XC_SetDirectState::AddRecord(XC_PtrArrayList<T>& List, T* pRecord)
         if (FAILED(hr))
             List.RemoveAt(List.Count() - 1);
     }
-    if (FAILED(hr))
+    if (FAILED(hr)) {
         delete pRecord;
+        return hr;
+    }
+    Index[qwKey] = pRecord;
     return hr;
 }
 
 template <class T>
-void XC_SetDirectState::DeleteRecord(XC_PtrArrayList<T>& List, T* pRecord)
+void XC_SetDirectState::DeleteRecord(XC_PtrArrayList<T>& List, std::unordered_map<std::uint64_t, T*>& Index,
+                                     std::uint64_t qwKey)
 {
+    T* const pRecord = FindByKey(Index, qwKey);
+    if (pRecord == nullptr)
+        return;
+    Index.erase(qwKey);
     for (DWORD i = 0; i < List.Count(); ++i) {
         if (List.GetPtr(i) == pRecord) {
             List.RemoveAt(i);
@@ -420,39 +436,51 @@ void XC_SetDirectState::DeleteRecord(XC_PtrArrayList<T>& List, T* pRecord)
 
 HRESULT XC_SetDirectState::SetRenderState(DWORD eType, DWORD dwValue)
 {
+    if (!CheckStateNumbers(XF_IsRenderStateType(eType), "SetRenderState", eType, dwValue))
+        return E_INVALIDARG;
     if (XC_SetRenderState* const pRecord = FindRenderState(eType)) {
         pRecord->SetValue(dwValue);
         return S_OK;
     }
-    return AddRecord(m_SetRenderStateList, new (std::nothrow) XC_SetRenderState(eType, dwValue));
+    return AddRecord(m_SetRenderStateList, m_RenderStateIndex, eType,
+                     new (std::nothrow) XC_SetRenderState(eType, dwValue));
 }
 
 HRESULT XC_SetDirectState::SetTextureStageState(DWORD dwStage, DWORD eType, DWORD dwValue)
 {
+    if (!CheckStateNumbers(XF_IsTextureStage(dwStage) && XF_IsTextureStageStateType(eType), "SetTextureStageState",
+                           dwStage, eType))
+        return E_INVALIDARG;
     if (XC_SetTextureStageState* const pRecord = FindTextureStageState(dwStage, eType)) {
         pRecord->SetValue(dwValue);
         return S_OK;
     }
-    return AddRecord(m_SetTextureStageStateList,
+    return AddRecord(m_SetTextureStageStateList, m_TextureStageStateIndex, PairKey(dwStage, eType),
                      new (std::nothrow) XC_SetTextureStageState(dwStage, eType, dwValue));
 }
 
 HRESULT XC_SetDirectState::SetSamplerState(DWORD dwSampler, DWORD eType, DWORD dwValue)
 {
+    if (!CheckStateNumbers(XF_IsSampler(dwSampler) && XF_IsSamplerStateType(eType), "SetSamplerState", dwSampler,
+                           eType))
+        return E_INVALIDARG;
     if (XC_SetSamplerState* const pRecord = FindSamplerState(dwSampler, eType)) {
         pRecord->SetValue(dwValue);
         return S_OK;
     }
-    return AddRecord(m_SetSamplerStateList, new (std::nothrow) XC_SetSamplerState(dwSampler, eType, dwValue));
+    return AddRecord(m_SetSamplerStateList, m_SamplerStateIndex, PairKey(dwSampler, eType),
+                     new (std::nothrow) XC_SetSamplerState(dwSampler, eType, dwValue));
 }
 
 HRESULT XC_SetDirectState::SetTexture(DWORD dwStage, XC_Texture* pTextureObj)
 {
+    if (!CheckStateNumbers(XF_IsSampler(dwStage), "SetTexture", dwStage, 0))
+        return E_INVALIDARG;
     if (XC_SetTexture* const pRecord = FindTexture(dwStage)) {
         pRecord->SetTextureObj(pTextureObj);
         return S_OK;
     }
-    return AddRecord(m_SetTextureList, new (std::nothrow) XC_SetTexture(dwStage, pTextureObj));
+    return AddRecord(m_SetTextureList, m_TextureIndex, dwStage, new (std::nothrow) XC_SetTexture(dwStage, pTextureObj));
 }
 
 HRESULT XC_SetDirectState::SetTexture(DWORD dwStage, const char* szTextureName)
@@ -489,29 +517,25 @@ HRESULT XC_SetDirectState::GetStageTexture(DWORD dwStage, XC_Texture** ppTexture
 
 HRESULT XC_SetDirectState::RemoveRenderState(DWORD eType)
 {
-    if (XC_SetRenderState* const pRecord = FindRenderState(eType))
-        DeleteRecord(m_SetRenderStateList, pRecord);
+    DeleteRecord(m_SetRenderStateList, m_RenderStateIndex, eType);
     return S_OK;
 }
 
 HRESULT XC_SetDirectState::RemoveTextureStageState(DWORD dwStage, DWORD eType)
 {
-    if (XC_SetTextureStageState* const pRecord = FindTextureStageState(dwStage, eType))
-        DeleteRecord(m_SetTextureStageStateList, pRecord);
+    DeleteRecord(m_SetTextureStageStateList, m_TextureStageStateIndex, PairKey(dwStage, eType));
     return S_OK;
 }
 
 HRESULT XC_SetDirectState::RemoveSamplerState(DWORD dwSampler, DWORD eType)
 {
-    if (XC_SetSamplerState* const pRecord = FindSamplerState(dwSampler, eType))
-        DeleteRecord(m_SetSamplerStateList, pRecord);
+    DeleteRecord(m_SetSamplerStateList, m_SamplerStateIndex, PairKey(dwSampler, eType));
     return S_OK;
 }
 
 HRESULT XC_SetDirectState::RemoveTexture(DWORD dwStage)
 {
-    if (XC_SetTexture* const pRecord = FindTexture(dwStage))
-        DeleteRecord(m_SetTextureList, pRecord);
+    DeleteRecord(m_SetTextureList, m_TextureIndex, dwStage);
     return S_OK;
 }
 

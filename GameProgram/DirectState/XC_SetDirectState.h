@@ -7,6 +7,9 @@
 #include "GameProgram/DirectState/XC_SetTextureStageState.h"
 #include "GameProgram/DirectState/XI_DirectState.h"
 
+#include <cstdint>
+#include <unordered_map>
+
 class XC_Strtok;
 class XC_TextNode;
 class XC_Texture;
@@ -100,10 +103,13 @@ private:
     XC_SetTextureStageState* FindTextureStageState(DWORD dwStage, DWORD eType) const;
     XC_SetSamplerState* FindSamplerState(DWORD dwSampler, DWORD eType) const;
     XC_SetTexture* FindTexture(DWORD dwStage) const;
-    // Adds a new record to its typed list and to the list of every record.
-    template <class T> HRESULT AddRecord(XC_PtrArrayList<T>& List, T* pRecord);
-    // Deletes a record of a typed list.
-    template <class T> void DeleteRecord(XC_PtrArrayList<T>& List, T* pRecord);
+    // Adds a new record to its typed list, its index and the list of every record.
+    template <class T>
+    HRESULT AddRecord(XC_PtrArrayList<T>& List, std::unordered_map<std::uint64_t, T*>& Index, std::uint64_t qwKey,
+                      T* pRecord);
+    // Deletes the record of a key, when there is one.
+    template <class T>
+    void DeleteRecord(XC_PtrArrayList<T>& List, std::unordered_map<std::uint64_t, T*>& Index, std::uint64_t qwKey);
 
     // The state object that was active when this set was activated; null
     // while the set is inactive.
@@ -114,6 +120,12 @@ private:
     XC_PtrArrayList<XC_SetTexture> m_SetTextureList;
     // Every record in the order of adding; the set owns them.
     XC_PtrArrayList<XC_SetState> m_SetStateList;
+    // The typed records by state (and stage or sampler), so that a set of many
+    // lines loads in time proportional to its lines.
+    std::unordered_map<std::uint64_t, XC_SetRenderState*> m_RenderStateIndex;
+    std::unordered_map<std::uint64_t, XC_SetTextureStageState*> m_TextureStageStateIndex;
+    std::unordered_map<std::uint64_t, XC_SetSamplerState*> m_SamplerStateIndex;
+    std::unordered_map<std::uint64_t, XC_SetTexture*> m_TextureIndex;
 };
 
 // The innermost active set, or the state cache while no set is active.

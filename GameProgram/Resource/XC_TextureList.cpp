@@ -343,6 +343,14 @@ HRESULT XC_TextureList::LoadBatch(const XC_TextNode* pTNode)
 
 HRESULT XC_TextureList::AddNamedPage(const char* szTextureName)
 {
+    // A page that is itself a list would load lists within lists, and a list
+    // naming itself would do so without end: lists do not nest.
+    if (szTextureName != nullptr && XC_TextureManager::IsTextureListName(szTextureName)) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("XC_TextureList page %s is a texture list : lists do not nest", szTextureName));
+        ClearPages();
+        return E_FAIL;
+    }
     XC_Texture* const pTextureObj =
         g_pTextureManager != nullptr ? g_pTextureManager->GetTexture(szTextureName) : nullptr;
     if (pTextureObj == nullptr) {

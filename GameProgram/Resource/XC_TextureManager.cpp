@@ -124,14 +124,19 @@ XC_Texture* XC_TextureManager::GetTextureOrDefault(const char* szResourceName, c
 
 XC_Texture* XC_TextureManager::FindOrLoad(const char* szResourceName)
 {
-    // The test is case-sensitive on the name as given: ".TL" is an image.
-    if (szResourceName != nullptr && std::strstr(szResourceName, ".tl") != nullptr) {
+    if (szResourceName != nullptr && IsTextureListName(szResourceName)) {
         XC_String strName(szResourceName);
         NormalizeName(strName);
         return GetTextureList(strName.c_str());
     }
     // Every resource of this manager is made by CreateObjct as a texture.
     return static_cast<XC_Texture*>(GetResource(szResourceName));
+}
+
+bool XC_TextureManager::IsTextureListName(const char* szResourceName)
+{
+    // The test is case-sensitive on the name as given: ".TL" is an image.
+    return std::strstr(szResourceName, ".tl") != nullptr;
 }
 
 XC_TextureList* XC_TextureManager::GetTextureList(const char* szResourceName)

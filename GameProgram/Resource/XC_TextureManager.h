@@ -35,6 +35,8 @@ public:
     // A new list whose one reference belongs to the caller, or null. Lists
     // are not kept in the table; their pages are.
     XC_TextureList* GetTextureList(const char* szResourceName);
+    // True for a name that asks for a texture list (it holds ".tl").
+    static bool IsTextureListName(const char* szResourceName);
 
     HRESULT CreateObjct(const char* szResourceName, XC_Resource** ppResourceObj) override;
     HRESULT DeleteResource(XC_Resource* pResourceObj) override;

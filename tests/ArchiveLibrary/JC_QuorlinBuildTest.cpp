@@ -168,3 +168,30 @@ TEST(JC_QuorlinBuild, DiskFileShorterThanScannedStopsPacking)
     EXPECT_FALSE(quorlin.IsOpen());
     EXPECT_EQ(quorlin.FindNodeByPath("shrinks.bin")->m_dwPending, 1u);
 }
+
+TEST(JC_QuorlinBuild, RefreshingAFolderTakesInItsNewSubFolders)
+{
+    BuiltArchive built;
+    WriteTree(built.source, {{"sub\\deep\\d.txt", TextBytes(300, 6)}, {"sub\\deep\\deeper\\e.bin", NoiseBytes(900, 7)},
+                             {"sub\\c.txt", TextBytes(200, 8)}});
+    JC_Quorlin quorlin;
+    ASSERT_EQ(quorlin.ProjectOpen(built.archive.c_str()), 0);
+    ASSERT_EQ(quorlin.TestPathEx((built.source + "\\sub").c_str(), nullptr), 0);
+    const JC_QuorlinNode* pSub = quorlin.FindNodeByPath("sub\\");
+    ASSERT_NE(pSub, nullptr);
+    EXPECT_EQ(pSub->m_dwChildFolders, 1u);
+    EXPECT_EQ(pSub->m_dwChildFiles, 2u);
+    EXPECT_EQ(quorlin.FindNodeByPath("sub\\deep\\deeper\\e.bin")->m_strFolderPath, "sub\\deep\\deeper\\");
+    ASSERT_EQ(quorlin.SaveProject(built.archive.c_str(), nullptr), 0);
+
+    JC_Quorlin reader;
+    ASSERT_EQ(reader.ProjectOpen(built.archive.c_str()), 0);
+    const TestFiles expected = {{"a.txt", TextBytes(5000, 1)}, {"sub\\b.bin", NoiseBytes(700000, 2)},
+                                {"sub\\c.txt", TextBytes(200, 8)}, {"sub\\deep\\d.txt", TextBytes(300, 6)},
+                                {"sub\\deep\\deeper\\e.bin", NoiseBytes(900, 7)}};
+    for (const auto& file : expected) {
+        std::int32_t result = -1;
+        EXPECT_EQ(ReadThrough(reader, file.first, &result), file.second) << file.first;
+        EXPECT_EQ(result, 0) << file.first;
+    }
+}

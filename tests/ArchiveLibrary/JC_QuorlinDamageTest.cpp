@@ -153,3 +153,29 @@ TEST(JC_QuorlinDamage, BadCountsSizesAndOffsetsFail)
         EXPECT_EQ(read, 0);
     }
 }
+
+TEST(JC_QuorlinDamage, FolderPathsAreNotFilesWhateverTheirStoredSize)
+{
+    // A damaged folder record claiming 2 GiB, beside a sound file of 5 bytes.
+    const std::string plain = "hello";
+    const std::string region = Region(plain, 0);
+    const std::string bigFolder = FolderRecord("f").replace(7, 4, U32(0x80000000));
+    ScopedTempFolder folder;
+    const std::string path = folder.File("folder-size.jbf");
+    WriteTestFile(path, region + U16(2) + bigFolder + FileRecord("x", 5, 1, 5, 0) + Trailer(1, 1, region.size()));
+    JC_Quorlin quorlin;
+    ASSERT_EQ(quorlin.ProjectOpen(path.c_str()), 0);
+
+    for (const char* folderPath : {"f\\", "f\\\\", "F\\"}) {
+        std::uint8_t* pBuffer = nullptr;
+        std::uint32_t size = 77;
+        EXPECT_EQ(quorlin.GetFileEx(folderPath, &pBuffer, &size), QUORLIN_E_GETFILEEX_NOT_FOUND) << folderPath;
+        EXPECT_EQ(size, 77u) << folderPath;
+        EXPECT_EQ(quorlin.GetFile(folderPath, &pBuffer, &size), QUORLIN_E_GETFILE_NOT_FOUND) << folderPath;
+        EXPECT_EQ(pBuffer, nullptr) << folderPath;
+        EXPECT_EQ(size, 0u) << folderPath;
+    }
+    std::int32_t result = -1;
+    EXPECT_EQ(ReadThrough(quorlin, "x", &result), plain);
+    EXPECT_EQ(result, 0);
+}

@@ -209,3 +209,104 @@ TEST(JC_QuorlinMerge, ExtractionRefusesNamesThatLeaveTheDestination)
     EXPECT_EQ(TreeOf(folder.Path()).size(), 2u);  // the archive and good.txt
     EXPECT_EQ(quorlin.GetMessages().size(), count - 1);
 }
+
+TEST(JC_QuorlinMerge, ExtractionWritesNamesUpToTheFileNameLimit)
+{
+    // Paths relative to the folder keep 255-byte names within the 260
+    // characters of the ANSI file functions.
+    ScopedTempFolder folder;
+    char szOldFolder[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, szOldFolder);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.Path().c_str()));
+    CreateDirectoryA("src", nullptr);
+    TestFiles files;
+    for (size_t length = 250; length <= 255; ++length)
+        files.push_back({std::string(length - 4, static_cast<char>('a' + length - 250)) + ".txt", TextBytes(length, 1)});
+    files.push_back({"~jbf0000.Temp", "a name like the temporary one"});
+    WriteTree("src", files);
+    EXPECT_EQ(BuildArchive("src", "long.jbf"), 0);
+
+    JC_Quorlin quorlin;
+    EXPECT_EQ(quorlin.ProjectOpen("long.jbf"), 0);
+    CreateDirectoryA("out", nullptr);
+    EXPECT_EQ(quorlin.ExtractNodes(nullptr, "out\\", nullptr), 0);
+    // Every file whole, and no temporary file left behind.
+    EXPECT_EQ(TreeOf("out"), TreeOf("src"));
+    EXPECT_EQ(TreeOf("out").size(), files.size());
+    for (const auto& file : files) {
+        DeleteFileA(("src\\" + file.first).c_str());
+        DeleteFileA(("out\\" + file.first).c_str());
+    }
+    SetCurrentDirectoryA(szOldFolder);
+}
+
+TEST(JC_QuorlinMerge, ExtractionOfAChosenListMakesTheFoldersAbove)
+{
+    MergeFixture fixture;
+    JC_Quorlin quorlin;
+    ASSERT_EQ(quorlin.ProjectOpen(fixture.targetArchive.c_str()), 0);
+    const std::vector<JC_QuorlinNode*> chosen = {quorlin.FindNodeByPath("Data\\b.bin"), quorlin.FindNodeByPath("Same\\")};
+    const std::string out = fixture.folder.File("out");
+    CreateDirectoryA(out.c_str(), nullptr);
+    EXPECT_EQ(quorlin.ExtractNodes(&chosen, (out + "\\").c_str(), nullptr), 0);
+    EXPECT_EQ(TreeOf(out), (std::map<std::string, std::string>{{"Data\\b.bin", NoiseBytes(600000, 2)}, {"Same\\x.txt", "x"}}));
+
+    const std::vector<JC_QuorlinNode*> none;
+    EXPECT_EQ(quorlin.ExtractNodes(&none, (out + "\\nowhere\\").c_str(), nullptr), 0);
+}
+
+TEST(JC_QuorlinMerge, ExtractionFailuresHaveTheirCodes)
+{
+    ScopedTempFolder folder;
+    const std::string deflated = "garbage";
+    struct Case { const char* what; std::string bytes; std::int32_t result; };
+    const Case cases[] = {
+        {"version", Region("hello", 0) + U16(1) + FileRecord("x", 5, 1, 5, 0) + Trailer(0, 1, 13, 0x00020000),
+         QUORLIN_E_EXTRACT_VERSION},
+        {"short raw block", Region("hello", 0) + U16(1) + FileRecord("x", 6, 1, 5, 0) + Trailer(0, 1, 13),
+         QUORLIN_E_EXTRACT_DAMAGED},
+        {"does not inflate", Region(deflated, 1) + U16(1) + FileRecord("x", 5, 1, 7, 0) + Trailer(0, 1, 15),
+         QUORLIN_E_EXTRACT_INFLATE},
+    };
+    const std::string out = folder.File("out");
+    CreateDirectoryA(out.c_str(), nullptr);
+    for (const Case& c : cases) {
+        const std::string archive = folder.File("bad.jbf");
+        WriteTestFile(archive, c.bytes);
+        JC_Quorlin quorlin;
+        ASSERT_EQ(quorlin.ProjectOpen(archive.c_str()), 0) << c.what;
+        EXPECT_EQ(quorlin.ExtractNodes(nullptr, (out + "\\").c_str(), nullptr), c.result) << c.what;
+        // A failed file leaves neither itself nor its temporary file.
+        EXPECT_TRUE(TreeOf(out).empty()) << c.what;
+    }
+
+    MergeFixture fixture;
+    JC_Quorlin quorlin;
+    EXPECT_EQ(quorlin.ExtractNodes(nullptr, (out + "\\").c_str(), nullptr), QUORLIN_E_EXTRACT_CLOSED);
+    ASSERT_EQ(quorlin.ProjectOpen(fixture.targetArchive.c_str()), 0);
+    EXPECT_EQ(quorlin.ExtractNodes(nullptr, (out + "\\missing\\deeper\\").c_str(), nullptr), QUORLIN_E_EXTRACT_CREATE);
+    ASSERT_TRUE(DeleteFileA(fixture.targetArchive.c_str()));
+    EXPECT_EQ(quorlin.ExtractNodes(nullptr, (out + "\\").c_str(), nullptr), QUORLIN_E_EXTRACT_OPEN);
+}
+
+TEST(JC_QuorlinMerge, UpdateAndAppendFailuresLeaveTheTarget)
+{
+    MergeFixture fixture;
+    const std::string before = ReadTestFile(fixture.targetArchive);
+    JC_Quorlin quorlin;
+    // A folder where the rewritten archive would go.
+    const std::string temp = fixture.targetArchive + ".Temp";
+    ASSERT_TRUE(CreateDirectoryA(temp.c_str(), nullptr));
+    EXPECT_EQ(quorlin.ProjectUpdate(fixture.updateArchive.c_str(), fixture.targetArchive.c_str()), QUORLIN_E_UPDATE_TEMP);
+    EXPECT_FALSE(quorlin.IsOpen());
+    RemoveDirectoryA(temp.c_str());
+
+    // A reader that lets others read but not write.
+    const HANDLE hReader = CreateFileA(fixture.targetArchive.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hReader, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(quorlin.ProjectAppend(fixture.updateArchive.c_str(), fixture.targetArchive.c_str()), QUORLIN_E_APPEND_TARGET);
+    EXPECT_FALSE(quorlin.IsOpen());
+    CloseHandle(hReader);
+    EXPECT_EQ(ReadTestFile(fixture.targetArchive), before);
+}

@@ -199,3 +199,33 @@ TEST(JC_QuorlinTree, UnlinkDetachAndFree)
     EXPECT_EQ(quorlin.GetFirstNode(), nullptr);
     EXPECT_EQ(quorlin.GetTrailer().dwFolderCount, 0u);
 }
+
+TEST(JC_QuorlinTree, DetachingLeavesATreeThatLookupsAndTablesDescribe)
+{
+    JC_Quorlin quorlin;
+    JC_QuorlinNode* pFolder = NewNode("f", FOLDER);
+    quorlin.InsertChildNode(nullptr, pFolder);
+    JC_QuorlinNode* pSub = NewNode("sub", FOLDER);
+    quorlin.InsertChildNode(pFolder, pSub);
+    for (const char* name : {"a", "b", "c", "d"})
+        quorlin.InsertChildNode(pFolder, NewNode(name, FILE_));
+    JC_QuorlinNode* pB = quorlin.FindChildNode(pFolder, "b", FILE_);
+
+    EXPECT_EQ(quorlin.DetachNode(pB), 1);
+    EXPECT_EQ(quorlin.DetachNode(pSub), 1);
+    // The counts follow the children left, so every lookup stays within them
+    // and a saved table holds counts that agree with its lists.
+    EXPECT_EQ(Names(pFolder->m_pFirstChild), (std::vector<std::string>{"a", "c", "d"}));
+    EXPECT_EQ(pFolder->m_dwChildCount, 3u);
+    EXPECT_EQ(pFolder->m_dwChildFolders, 0u);
+    EXPECT_EQ(pFolder->m_dwChildFiles, 3u);
+    for (const char* name : {"a", "c", "d"})
+        EXPECT_NE(quorlin.FindChildNode(pFolder, name, FILE_), nullptr) << name;
+    EXPECT_EQ(quorlin.FindChildNode(pFolder, "b", FILE_), nullptr);
+
+    // Detached nodes go elsewhere whole.
+    EXPECT_EQ(quorlin.InsertChildNode(nullptr, pB), 1);
+    EXPECT_EQ(quorlin.InsertChildNode(nullptr, pSub), 1);
+    EXPECT_EQ(Names(quorlin.GetFirstNode()), (std::vector<std::string>{"f", "sub", "b"}));
+    EXPECT_EQ(quorlin.GetTopCount(), 3u);
+}

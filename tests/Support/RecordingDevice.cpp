@@ -74,7 +74,7 @@ HRESULT STDMETHODCALLTYPE RecordingDevice::SetSamplerState(DWORD Sampler, D3DSAM
 
 HRESULT STDMETHODCALLTYPE RecordingDevice::TestCooperativeLevel()
 {
-    return D3DERR_INVALIDCALL;
+    return m_hrCooperativeLevel;
 }
 
 UINT STDMETHODCALLTYPE RecordingDevice::GetAvailableTextureMem()
@@ -138,12 +138,14 @@ UINT STDMETHODCALLTYPE RecordingDevice::GetNumberOfSwapChains()
 
 HRESULT STDMETHODCALLTYPE RecordingDevice::Reset(D3DPRESENT_PARAMETERS*)
 {
-    return D3DERR_INVALIDCALL;
+    ++m_iResets;
+    return m_hrReset;
 }
 
 HRESULT STDMETHODCALLTYPE RecordingDevice::Present(const RECT *, const RECT *, HWND, const RGNDATA *)
 {
-    return D3DERR_INVALIDCALL;
+    ++m_iPresents;
+    return m_hrPresent;
 }
 
 HRESULT STDMETHODCALLTYPE RecordingDevice::GetBackBuffer(UINT, UINT, D3DBACKBUFFER_TYPE, IDirect3DSurface9**)

@@ -62,6 +62,16 @@ public:
 
     // Makes the device answer D3DERR_INVALIDCALL to this value of this state.
     void Reject(StateKind kind, DWORD dwIndex, DWORD dwType, DWORD dwValue);
+    // The answers of the calls that report and mend a lost device (all
+    // D3DERR_INVALIDCALL until set), and how often each was called.
+    void SetLossAnswers(HRESULT hrCooperativeLevel, HRESULT hrReset, HRESULT hrPresent)
+    {
+        m_hrCooperativeLevel = hrCooperativeLevel;
+        m_hrReset = hrReset;
+        m_hrPresent = hrPresent;
+    }
+    int ResetCount() const { return m_iResets; }
+    int PresentCount() const { return m_iPresents; }
     const std::vector<StateCall>& Calls() const { return m_Calls; }
     const std::vector<TextureCall>& TextureCalls() const { return m_TextureCalls; }
     const std::vector<LightCall>& LightCalls() const { return m_LightCalls; }
@@ -208,4 +218,9 @@ private:
     std::vector<TextureCall> m_TextureCalls;
     std::vector<LightCall> m_LightCalls;
     std::vector<TransformCall> m_TransformCalls;
+    HRESULT m_hrCooperativeLevel = D3DERR_INVALIDCALL;
+    HRESULT m_hrReset = D3DERR_INVALIDCALL;
+    HRESULT m_hrPresent = D3DERR_INVALIDCALL;
+    int m_iResets = 0;
+    int m_iPresents = 0;
 };

@@ -168,12 +168,13 @@ TEST_F(DataComponent, ReferItemsAreBitsOfTheirSpaceItem)
     EXPECT_EQ(m_Person.SetItemValueText("Element", "DF_ELEMENT_WIND"), JE_COMPONENT_TEXT_NO_DEFINE);
 }
 
-TEST_F(DataComponent, VectorsGrowWithTheirDefaultAndStayWithinTheirCount)
+TEST_F(DataComponent, VectorsGrowWithZeroOrEmptyAndStayWithinTheirCount)
 {
+    // The smallest count (2) starts as defaults (7); growth adds zeros.
     EXPECT_EQ(m_Person.SetItemValueText("Skills", "[4],H1f"), 0u);
     JC_DWordArray* pSkills = nullptr;
     m_Person.GetItemValue("Skills", &pSkills);
-    EXPECT_EQ(*pSkills, (JC_DWordArray{7, 7, 7, 7, 31}));
+    EXPECT_EQ(*pSkills, (JC_DWordArray{7, 7, 0, 0, 31}));
     EXPECT_EQ(m_Person.SetItemValueText("Skills", "[8],1"), JE_COMPONENT_INDEX_TOO_LARGE);
     EXPECT_EQ(m_Person.SetItemValueText("Skills", "[1],1001"), JE_COMPONENT_OUTSIDE_RANGE);
     EXPECT_EQ(m_Person.SetItemValueText("Skills", "4],1"), JE_COMPONENT_TEXT_NO_BRACKETS);
@@ -199,7 +200,7 @@ TEST_F(DataComponent, VectorsGrowWithTheirDefaultAndStayWithinTheirCount)
 
     EXPECT_EQ(m_Person.ClearVectorElement("Skills", 0), 0u);
     EXPECT_EQ(m_Person.RemoveVectorElement("Skills", 1), 0u);
-    EXPECT_EQ(*pSkills, (JC_DWordArray{0, 7, 7, 31, 9}));
+    EXPECT_EQ(*pSkills, (JC_DWordArray{0, 0, 0, 31, 9}));
     EXPECT_EQ(m_Person.RemoveVectorElement("Skills", 5), JE_COMPONENT_REMOVE_OUTSIDE);
     EXPECT_EQ(m_Person.ClearVectorElement("HP", 0), JE_COMPONENT_CLEAR_NOT_VECTOR);
     DWORD dwSkill = 0;
@@ -221,7 +222,8 @@ TEST_F(DataComponent, VectorsGrowWithTheirDefaultAndStayWithinTheirCount)
     EXPECT_EQ(Text("Moves", 3, 2), "B11111111111111111111111111111001");
     EXPECT_EQ(m_Person.SetItemValueText("稱號", "[2],許,功"), 0u);
     EXPECT_EQ(Text("稱號", 2), "許,功");
-    EXPECT_EQ(Text("稱號", 1), "無");
+    EXPECT_EQ(Text("稱號", 1), "");
+    EXPECT_EQ(Text("稱號", 0), "無");
 }
 
 TEST_F(DataComponent, FormatsByRadix)

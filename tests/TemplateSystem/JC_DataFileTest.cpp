@@ -136,17 +136,27 @@ TEST_F(DataFile, WriteReadWriteGivesTheSameBytesInEveryForm)
             EXPECT_NE(strText.find(s_szDateNote), std::string::npos);
             m_Fixture.m_DataFile.DeleteManager(m_pManager);
 
-            for (const bool bScrambled : {false, true}) {
+            // Plain or scrambled, from a file or from memory (a pack's entry).
+            for (const int iSource : {0, 1, 2, 3}) {
+                const bool bScrambled = (iSource & 1) != 0;
+                const std::string strBytes = bScrambled ? Encode(strText, 5) : strText;
                 const std::string strRead = m_Fixture.File("read.DATA");
-                WriteTestFile(strRead, bScrambled ? Encode(strText, 5) : strText);
+                WriteTestFile(strRead, strBytes);
                 DWORD dwLine = 0;
-                ASSERT_EQ(m_Fixture.m_DataFile.LoadDataFile(strRead, m_pManager, dwLine, nullptr), 0u) << dwLine;
+                const DWORD dwLoaded = (iSource & 2) != 0
+                    ? m_Fixture.m_DataFile.LoadDataMemory(reinterpret_cast<const BYTE*>(strBytes.data()),
+                                                          static_cast<DWORD>(strBytes.size()), m_pManager, dwLine,
+                                                          nullptr)
+                    : m_Fixture.m_DataFile.LoadDataFile(strRead, m_pManager, dwLine, nullptr);
+                ASSERT_EQ(dwLoaded, 0u) << dwLine << " source " << iSource;
                 const std::string strSecond = m_Fixture.File("second.DATA");
                 ASSERT_EQ(m_pManager->WriteDataFile(strSecond, bSimplifyDefault, bSimplifyDefine), 0u);
                 EXPECT_EQ(WithoutDate(ReadTestFile(strSecond)), WithoutDate(strText));
 
                 const JC_DataOrder first{0, 0};
                 EXPECT_EQ(Text(first, "名字"), "許\"功\"一End 久FileEnd] [HeadEnd] 蓋");
+                // Defaults past the smallest count are written: the reader grows with zeros.
+                EXPECT_EQ(Text(first, "Skills[2]"), "H7");
                 EXPECT_EQ(Text(first, "Skills[3]"), "H7");
                 EXPECT_EQ(Text(first, "稱號[0]"), "無");
                 EXPECT_EQ(Text(first, "Rates[2]"), "F0.500000");
@@ -377,6 +387,13 @@ TEST_F(DataFile, TheObjectChecksItsCallers)
               JE_DATAFILE_MEMORY_MANAGER_SET);
     EXPECT_EQ(dataFile.CreateManager(1, pManager), JE_DATAFILE_CREATE_MANAGER_SET);
     EXPECT_EQ(dataFile.DeleteManager(pManager), 0u);
+    EXPECT_EQ(pManager, nullptr);
+    // A damaged block in memory fails with its code and line, like a file.
+    const std::string strBroken = Head() + "@Start\"0,0\"\r\nNoSuchItem\"1\"\r\n";
+    EXPECT_NE(dataFile.LoadDataMemory(reinterpret_cast<const BYTE*>(strBroken.data()),
+                                      static_cast<DWORD>(strBroken.size()), pManager, dwLine, nullptr),
+              0u);
+    EXPECT_GT(dwLine, 0u);
     EXPECT_EQ(pManager, nullptr);
     EXPECT_EQ(dataFile.Parse(nullptr, 1, pManager, dwLine, nullptr), JE_DATAFILE_NO_DATA);
     EXPECT_EQ(dataFile.Parse("x", 0, pManager, dwLine, nullptr), JE_DATAFILE_DATA_EMPTY);

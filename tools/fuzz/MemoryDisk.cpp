@@ -22,6 +22,30 @@ struct OpenFile
 
 std::map<std::string, FileBytes> s_Files;
 JF_WARNING_BOX s_pfnWarningBox = nullptr;
+std::string s_strWriteFolder;
+
+// A part that Windows would read as this folder or the one above it.
+bool IsDotsAndBlanks(const std::string& strPart)
+{
+    return strPart.find_first_not_of(". ") == std::string::npos && strPart.find('.') != std::string::npos;
+}
+
+void CheckWrite(const std::string& strPath)
+{
+    if (s_strWriteFolder.empty())
+        return;
+    if (strPath.compare(0, s_strWriteFolder.size(), s_strWriteFolder) != 0)
+        __builtin_trap();
+    const std::string strRest = strPath.substr(s_strWriteFolder.size());
+    if (strRest.find(':') != std::string::npos)
+        __builtin_trap();
+    for (size_t at = 0; at <= strRest.size();) {
+        const size_t end = std::min(strRest.find_first_of("\\/", at), strRest.size());
+        if (IsDotsAndBlanks(strRest.substr(at, end - at)))
+            __builtin_trap();
+        at = end + 1;
+    }
+}
 
 OpenFile* ToOpenFile(void* pHandle)
 {
@@ -46,6 +70,19 @@ void MemoryDisk_Put(const std::string& strPath, const std::string& strBytes)
     s_Files[strPath] = std::make_shared<std::string>(strBytes);
 }
 
+void MemoryDisk_LimitWrites(const std::string& strFolder)
+{
+    s_strWriteFolder = strFolder;
+}
+
+std::vector<std::string> MemoryDisk_Paths()
+{
+    std::vector<std::string> paths;
+    for (const auto& file : s_Files)
+        paths.push_back(file.first);
+    return paths;
+}
+
 bool MemoryDisk_Get(const std::string& strPath, std::string* pBytes)
 {
     const auto found = s_Files.find(strPath);
@@ -58,6 +95,8 @@ bool MemoryDisk_Get(const std::string& strPath, std::string* pBytes)
 bool JC_QuorlinFile::Open(const std::string& strPath, Mode mode)
 {
     Close();
+    if (mode != MODE_READ)
+        CheckWrite(strPath);
     auto found = s_Files.find(strPath);
     if (mode == MODE_CREATE) {
         s_Files[strPath] = std::make_shared<std::string>();
@@ -196,18 +235,22 @@ bool JF_ListDiskFolder(const std::string& strFolder, std::vector<JS_QuorlinDiskE
     return !names.empty();
 }
 
-JE_FolderResult JF_CreateFolder(const std::string&)
+JE_FolderResult JF_CreateFolder(const std::string& strPath)
 {
+    CheckWrite(strPath);
     return FOLDER_CREATED;
 }
 
 bool JF_DeleteFile(const std::string& strPath)
 {
+    CheckWrite(strPath);
     return s_Files.erase(strPath) > 0;
 }
 
 bool JF_ReplaceFile(const std::string& strFrom, const std::string& strTo)
 {
+    CheckWrite(strFrom);
+    CheckWrite(strTo);
     const auto found = s_Files.find(strFrom);
     if (found == s_Files.end())
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // An in-memory file system behind the archive library's file seam, for the
 // native fuzzing build. Paths are keys as given; folders exist implicitly.
@@ -8,3 +9,10 @@ void MemoryDisk_Clear();
 void MemoryDisk_Put(const std::string& strPath, const std::string& strBytes);
 // False when there is no such file.
 bool MemoryDisk_Get(const std::string& strPath, std::string* pBytes);
+// From now on every file created, written, moved or deleted and every folder
+// made must lie inside the folder (which ends in '\\'), with no part of the
+// rest made only of dots and blanks and no ':'; anything else traps. An
+// empty folder lifts the limit.
+void MemoryDisk_LimitWrites(const std::string& strFolder);
+// The paths of every file held, sorted.
+std::vector<std::string> MemoryDisk_Paths();

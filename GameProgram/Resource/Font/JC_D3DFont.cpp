@@ -1,7 +1,11 @@
 #include "GameProgram/Resource/Font/JC_D3DFont.h"
 
+#include "GameProgram/Common/XF_Common.h"
+
 #include <algorithm>
 #include <cstring>
+
+static const char* const s_szSourceFile = "GameProgram\\Resource\\Font\\JC_D3DFont";
 
 namespace {
 
@@ -136,7 +140,7 @@ HRESULT JC_D3DFont::CreateGdiFont(const JS_D3DFontCreateInfo& info)
 {
     if (info.szFaceName[0] == '\0')
         return JC_D3DFONT_E_NO_FACE;
-    if (info.dwSize + 1 > m_D3DFontInitiationInfoObj.dwWidth || info.dwSize + 1 > m_D3DFontInitiationInfoObj.dwHeight)
+    if (!CellFitsPages(info.dwSize))
         return JC_D3DFONT_E_CELL_TOO_LARGE;
     m_D3DFontCreateInfoObj = info;
     m_D3DFontCreateInfoObj.szFaceName[sizeof(info.szFaceName) - 1] = '\0';
@@ -155,6 +159,23 @@ HRESULT JC_D3DFont::CreateGdiFont(const JS_D3DFontCreateInfo& info)
     return S_OK;
 }
 
+bool JC_D3DFont::CellFitsPages(DWORD dwCell) const
+{
+    // A cell and one texel more must fit a page; compared without adding, so
+    // that no cell size wraps past the test.
+    return dwCell < m_D3DFontInitiationInfoObj.dwWidth && dwCell < m_D3DFontInitiationInfoObj.dwHeight;
+}
+
+HRESULT JC_D3DFont::RefuseGlyphFile(HRESULT hr, const char* szWhat)
+{
+    XF_ReportError(s_szSourceFile, __LINE__,
+                   XF_FormatText("JC_D3DFont glyph file %s: %s", m_D3DFontCreateInfoObj.szFileName, szWhat));
+    if (m_hFile != INVALID_HANDLE_VALUE)
+        CloseHandle(m_hFile);
+    m_hFile = INVALID_HANDLE_VALUE;
+    return hr;
+}
+
 HRESULT JC_D3DFont::OpenGlyphFile(const JS_D3DFontCreateInfo& info)
 {
     m_D3DFontCreateInfoObj = info;
@@ -162,14 +183,11 @@ HRESULT JC_D3DFont::OpenGlyphFile(const JS_D3DFontCreateInfo& info)
     m_hFile = CreateFileA(m_D3DFontCreateInfoObj.szFileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr);
     if (m_hFile == INVALID_HANDLE_VALUE)
-        return JC_D3DFONT_E_FILE_OPEN;
+        return RefuseGlyphFile(JC_D3DFONT_E_FILE_OPEN, "cannot be opened");
     LARGE_INTEGER size = {};
     BYTE header[FILE_HEADER_SIZE];
-    if (!GetFileSizeEx(m_hFile, &size) || size.QuadPart < FILE_HEADER_SIZE || !ReadFileAt(0, header, sizeof(header))) {
-        CloseHandle(m_hFile);
-        m_hFile = INVALID_HANDLE_VALUE;
-        return JC_D3DFONT_E_FILE_SHORT;
-    }
+    if (!GetFileSizeEx(m_hFile, &size) || size.QuadPart < FILE_HEADER_SIZE || !ReadFileAt(0, header, sizeof(header)))
+        return RefuseGlyphFile(JC_D3DFONT_E_FILE_SHORT, "shorter than its 524-byte header");
     std::memcpy(m_FileHeader.szFileName, header, 256);
     for (int i = 0; i < 256; ++i)
         m_FileHeader.szFaceName[i] = static_cast<char>(header[256 + i] - 1);
@@ -180,12 +198,10 @@ HRESULT JC_D3DFont::OpenGlyphFile(const JS_D3DFontCreateInfo& info)
 
     // The file's cells decide; a cell that no page can hold is a damaged file.
     const DWORD dwCell = m_FileHeader.dwSize;
-    if (dwCell == 0 || dwCell + 1 > m_D3DFontInitiationInfoObj.dwWidth
-        || dwCell + 1 > m_D3DFontInitiationInfoObj.dwHeight) {
-        CloseHandle(m_hFile);
-        m_hFile = INVALID_HANDLE_VALUE;
-        return JC_D3DFONT_E_CELL_TOO_LARGE;
-    }
+    if (dwCell == 0 || !CellFitsPages(dwCell))
+        return RefuseGlyphFile(JC_D3DFONT_E_CELL_TOO_LARGE,
+                               XF_FormatText("cell size %lu does not fit a page of %lu x %lu", dwCell,
+                                             m_D3DFontInitiationInfoObj.dwWidth, m_D3DFontInitiationInfoObj.dwHeight));
     m_D3DFontCreateInfoObj.dwSize = dwCell;
     std::memcpy(m_D3DFontCreateInfoObj.szFaceName, m_FileHeader.szFaceName, sizeof(m_FileHeader.szFaceName));
     m_bFromFile = true;

@@ -95,6 +95,9 @@ public:
 private:
     HRESULT CreateGdiFont(const JS_D3DFontCreateInfo& info);
     HRESULT OpenGlyphFile(const JS_D3DFontCreateInfo& info);
+    // Reports why the glyph file is refused, closes it and returns the code.
+    HRESULT RefuseGlyphFile(HRESULT hr, const char* szWhat);
+    bool CellFitsPages(DWORD dwCell) const;
     HRESULT BuildWord(const char* szText, DWORD dwCount, DWORD dwCode);
     HRESULT MeasureWord(const char* szText, DWORD dwCount, DWORD dwCode, SIZE* pSize) const;
     HRESULT PlaceCell();

@@ -1,5 +1,7 @@
 #include "GameProgram/Common/XC_TextTree.h"
 
+#include "GameProgram/Common/XC_IOTextFile.h"
+
 #include "tests/Support/ErrorLogCapture.h"
 #include "tests/Support/ScopedTempFolder.h"
 
@@ -150,6 +152,27 @@ TEST(XC_TextTree, LoadFileFailsForAMissingFileAndKeepsTheTree)
     tree.AddNode("[Kept]");
     EXPECT_EQ(tree.LoadFile("Z:\\no\\such\\tree.txt"), E_FAIL);
     EXPECT_NE(tree.FindChildNode("[Kept]"), nullptr);
+}
+
+TEST(XC_IOTextFile, FilesThatCannotBeOpenedGetTheOpenFailure)
+{
+    ScopedTempFolder folder;
+    const std::string held = folder.File("held.txt");
+    ASSERT_TRUE(WriteTestFile(held, "a = 1\r\n"));
+    const HANDLE hHeld = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hHeld, INVALID_HANDLE_VALUE);
+    // A missing file, a folder and a file held without sharing all fail to open.
+    for (const std::string& path : {folder.File("missing.txt"), folder.Path(), held}) {
+        ErrorLogCapture log;
+        XC_IOTextFile lines;
+        EXPECT_EQ(lines.LoadFromFile(path.c_str()), E_FAIL) << path;
+        EXPECT_TRUE(log.Contains("XC_IOTextFile 載入檔案 " + path + " 錯誤 ")) << log.Text();
+        EXPECT_FALSE(log.Contains("ReadFile")) << log.Text();
+    }
+    CloseHandle(hHeld);
+    XC_IOTextFile lines;
+    EXPECT_EQ(lines.LoadFromFile(held.c_str()), S_OK);
+    EXPECT_EQ(lines.GetLineCount(), 1u);
 }
 
 TEST(XC_TextTree, EmptyFileReportsAndGivesAnEmptyTree)

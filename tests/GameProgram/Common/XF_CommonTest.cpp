@@ -128,7 +128,7 @@ TEST(XF_LoadFile, ReadsWholeFilesAndFailsForMissingOnes)
     EXPECT_EQ(dwSize, 0u);
     delete[] pData;
 
-    EXPECT_EQ(XF_LoadFile(folder.File("missing.bin").c_str(), &pData, &dwSize), E_FAIL);
+    EXPECT_EQ(XF_LoadFile(folder.File("missing.bin").c_str(), &pData, &dwSize), XF_E_LOAD_OPEN);
     EXPECT_EQ(pData, nullptr);
     EXPECT_EQ(dwSize, 0u);
 }

@@ -5,10 +5,12 @@
 #include "tests/Support/BitmapFile.h"
 #include "tests/Support/ErrorLogCapture.h"
 #include "tests/Support/InkBox.h"
+#include "tests/Support/RecordingDevice.h"
 #include "tests/Support/TestOutput.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -61,6 +63,13 @@ void DrainMessages()
         if (msg.message != WM_QUIT)
             DispatchMessageA(&msg);
     }
+}
+
+std::string HexOf(HRESULT hr)
+{
+    char szText[16];
+    std::snprintf(szText, sizeof(szText), "%x", static_cast<unsigned>(hr));
+    return szText;
 }
 
 } // namespace
@@ -297,6 +306,42 @@ TEST(XC_D3DApplication, FullScreenSwallowsWindowCommands)
     DestroyWindow(hWnd);
 }
 
+// Full screen asks for the creation mode: its size, format and refresh rate,
+// presented once a vertical retrace. A display without that mode (the test
+// display has none) refuses the device: start-up then fails with the
+// device's code and a report.
+TEST(XC_D3DApplication, FullScreenSetUpAsksForTheCreationMode)
+{
+    RecordingApplication app;
+    app.SetWindowed(FALSE);
+    ErrorLogCapture log;
+    const HRESULT hr = app.Create(GetModuleHandleA(nullptr));
+    const D3DPRESENT_PARAMETERS& parameters = app.PresentParameters();
+    EXPECT_FALSE(parameters.Windowed);
+    EXPECT_EQ(parameters.BackBufferWidth, 800u);
+    EXPECT_EQ(parameters.BackBufferHeight, 600u);
+    EXPECT_EQ(parameters.BackBufferFormat, D3DFMT_X8R8G8B8);
+    EXPECT_EQ(parameters.FullScreen_RefreshRateInHz, 60u);
+    EXPECT_EQ(parameters.PresentationInterval, D3DPRESENT_INTERVAL_ONE);
+    if (SUCCEEDED(hr)) {
+        EXPECT_EQ(app.BackBufferDesc().Width, 800u);
+        SendMessageA(app.Window(), WM_CLOSE, 0, 0);
+    } else {
+        EXPECT_TRUE(log.Contains("( Initialize3DEnvironment ) failed , hr = " + HexOf(hr))) << log.Text();
+        if (hr == D3DERR_NOTAVAILABLE) {
+            EXPECT_TRUE(log.Contains("This device does not support the queried technique.")) << log.Text();
+        }
+        EXPECT_EQ(app.Device(), nullptr);
+        EXPECT_EQ(app.Direct3D(), nullptr);
+        // As after a failed OneTimeSceneInit: no device hooks ran, and the
+        // window is the caller's to close.
+        EXPECT_EQ(app.m_Calls, (Calls{"OneTimeSceneInit"}));
+    }
+    if (app.Window() != nullptr)
+        DestroyWindow(app.Window());
+    DrainMessages();
+}
+
 namespace {
 
 const UINT WM_TEST_ACTIVATE = WM_APP + 1;
@@ -388,14 +433,84 @@ TEST(XC_D3DApplication, RunRendersOnlyWhileActive)
 // loop with exit code 0.
 TEST(XC_D3DApplication, FailedFrameClosesTheWindow)
 {
-    RecordingApplication app("FrameMove");
+    struct Case { const char* failing; Calls frame; };
+    const Case cases[] = {{"FrameMove", {"FrameMove"}}, {"Render", {"FrameMove", "Render"}}};
+    for (const Case& c : cases) {
+        RecordingApplication app(c.failing);
+        ErrorLogCapture log;
+        ASSERT_EQ(app.Create(GetModuleHandleA(nullptr)), S_OK);
+        app.Pause(TRUE);
+        Sleep(5);
+        EXPECT_EQ(app.Run(), 0u);
+        Calls expected{"OneTimeSceneInit", "InitDeviceObjects", "RestoreDeviceObjects"};
+        expected.insert(expected.end(), c.frame.begin(), c.frame.end());
+        expected.insert(expected.end(), {"InvalidateDeviceObjects", "DeleteDeviceObjects", "FinalCleanup"});
+        EXPECT_EQ(app.m_Calls, expected) << c.failing;
+        EXPECT_EQ(app.Window(), nullptr);
+        EXPECT_TRUE(log.Contains(std::string("( ") + c.failing + "() ) failed , hr = 80004005")) << log.Text();
+    }
+}
+
+namespace {
+
+// A frame whose device can be swapped for a recording one, to fake a lost
+// device; the real device comes back before the frame shuts down.
+class LosingApplication : public RecordingApplication
+{
+public:
+    void UseRecordingDevice()
+    {
+        m_pRealDevice = m_pD3DDevice;
+        m_pD3DDevice = &m_Recording;
+    }
+    void UseRealDevice() { m_pD3DDevice = m_pRealDevice; }
+    BOOL IsDeviceLost() const { return m_bDeviceLost; }
+
+    RecordingDevice m_Recording;
+
+private:
+    IDirect3DDevice9* m_pRealDevice = nullptr;
+};
+
+} // namespace
+
+// Present reports the loss; while lost nothing is drawn; a failed reset is
+// reported and ends the frame with its code; after a reset the next frame
+// that finds the device sound is drawn and presented again.
+TEST(XC_D3DApplication, LostDeviceIsResetAndDrawnAgain)
+{
+    LosingApplication app;
     ASSERT_EQ(app.Create(GetModuleHandleA(nullptr)), S_OK);
     app.Pause(TRUE);
-    Sleep(5);
-    EXPECT_EQ(app.Run(), 0u);
-    EXPECT_EQ(app.m_Calls, (Calls{"OneTimeSceneInit", "InitDeviceObjects", "RestoreDeviceObjects", "FrameMove",
-                                  "InvalidateDeviceObjects", "DeleteDeviceObjects", "FinalCleanup"}));
-    EXPECT_EQ(app.Window(), nullptr);
+    app.UseRecordingDevice();
+    RecordingDevice& device = app.m_Recording;
+    ErrorLogCapture log;
+
+    struct Step { HRESULT cooperative; HRESULT reset; HRESULT present; HRESULT result; Calls calls; BOOL lost; };
+    const Step steps[] = {
+        {D3D_OK, D3D_OK, D3DERR_DEVICELOST, S_OK, {"FrameMove", "Render"}, TRUE},
+        {D3DERR_DEVICELOST, D3D_OK, D3D_OK, S_OK, {}, TRUE},
+        {D3DERR_DEVICENOTRESET, D3DERR_INVALIDCALL, D3D_OK, D3DERR_INVALIDCALL, {"InvalidateDeviceObjects"}, TRUE},
+        {D3DERR_DEVICENOTRESET, D3D_OK, D3D_OK, S_OK, {"RestoreDeviceObjects"}, TRUE},
+        {D3D_OK, D3D_OK, D3D_OK, S_OK, {"FrameMove", "Render"}, FALSE},
+    };
+    int iStep = 0;
+    for (const Step& step : steps) {
+        device.SetLossAnswers(step.cooperative, step.reset, step.present);
+        app.m_Calls.clear();
+        Sleep(5);
+        EXPECT_EQ(app.Render3DEnvironment(), step.result) << "step " << iStep;
+        EXPECT_EQ(app.m_Calls, step.calls) << "step " << iStep;
+        EXPECT_EQ(app.IsDeviceLost(), step.lost) << "step " << iStep;
+        ++iStep;
+    }
+    EXPECT_EQ(device.ResetCount(), 2);
+    EXPECT_EQ(device.PresentCount(), 2);
+    EXPECT_TRUE(log.Contains("m_pD3DDevice->Reset( &m_D3Dpp ) 錯誤  , hr =  8876086c")) << log.Text();
+
+    app.UseRealDevice();
+    SendMessageA(app.Window(), WM_CLOSE, 0, 0);
+    DrainMessages();
 }
 
 namespace {

@@ -50,12 +50,19 @@ public:
     float GetElapsedTime() override { return m_fForcedElapsed > 0.0f ? m_fForcedElapsed : XC_MyD3DApplication::GetElapsedTime(); }
     HRESULT MoveOneFrame() { return FrameMove(); }
 
+    // An empty configuration name takes the built-in configuration.
     HRESULT GetGlobalObjectIni(XC_TextTree* pTextTree) override
     {
+        if (m_strConfiguration.empty())
+            return XC_MyD3DApplication::GetGlobalObjectIni(pTextTree);
         return pTextTree->LoadFile((SampleGameFolder() + m_strConfiguration).c_str());
     }
 
-#define RECORDED(step, ...) Record(#step); return XC_MyD3DApplication::step(__VA_ARGS__)
+#define RECORDED(step, ...) \
+    Record(#step); \
+    if (m_strFailingStep == #step) \
+        return E_FAIL; \
+    return XC_MyD3DApplication::step(__VA_ARGS__)
     HRESULT InitSoundManager(XC_TextNode* pTNode) override { RECORDED(InitSoundManager, pTNode); }
     HRESULT InitTextureManager(XC_TextNode* pTNode) override { RECORDED(InitTextureManager, pTNode); }
     HRESULT Init2DTextureManager(XC_TextNode* pTNode) override { RECORDED(Init2DTextureManager, pTNode); }
@@ -74,6 +81,7 @@ public:
 #undef RECORDED
 
     std::vector<std::string> m_Steps;
+    std::string m_strFailingStep;
     int m_iFrames = 0;
     float m_fForcedElapsed = 0.0f;
 
@@ -126,6 +134,54 @@ TEST(XC_MyD3DApplication, SampleGameStartsEveryManagerInOrderAndFinishesThemInRe
     EXPECT_EQ(g_pPackFileManager, nullptr);
     EXPECT_EQ(g_pWorldCameraMan, nullptr);
     EXPECT_EQ(log.Text(), "") << "nothing reported, no resource left held";
+}
+
+// The managers set up before a failing one are finished again, in reverse,
+// and the frame does not start.
+TEST(XC_MyD3DApplication, StartUpFailingPartWayFinishesWhatItMade)
+{
+    ErrorLogCapture log;
+    SampleApplication app;
+    app.m_strFailingStep = "InitD3DFont";
+    EXPECT_EQ(app.Create(GetModuleHandleA(nullptr)), E_FAIL);
+    const std::vector<std::string> expected = {
+        "InitSoundManager", "InitTextureManager", "Init2DTextureManager", "InitEffectManager", "InitD3DFont",
+        "FiniXFileManager", "FiniAnimationManager", "FiniD3DFont", "FiniEffectManager", "FiniTextureManager",
+        "Fini2DTextureManager", "FiniSoundManager", "FiniPackFile",
+    };
+    EXPECT_EQ(app.m_Steps, expected);
+    EXPECT_EQ(g_pTextureManager, nullptr);
+    EXPECT_EQ(g_pEffectManager, nullptr);
+    EXPECT_EQ(g_pMusicManager, nullptr);
+    EXPECT_EQ(g_pPackFileManager, nullptr);
+    EXPECT_EQ(g_pWorldCameraMan, nullptr);
+    EXPECT_TRUE(log.Contains("InitD3DFont ( pTNode ) ) failed , hr = 80004005")) << log.Text();
+    EXPECT_FALSE(log.Contains("XC_ResourceManager")) << "no resource left held: " << log.Text();
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+}
+
+// Without a configuration file the built-in one names the sample game's
+// folders, and every manager starts from it.
+TEST(XC_MyD3DApplication, BuiltInConfigurationStartsEveryManager)
+{
+    ErrorLogCapture log;
+    SampleApplication app("");
+    ASSERT_EQ(app.Create(GetModuleHandleA(nullptr)), S_OK) << log.Text();
+    EXPECT_EQ(app.m_Steps.size(), 7u);
+    for (const void* pManager : {static_cast<const void*>(g_pMusicManager), static_cast<const void*>(g_pTextureManager),
+                                 static_cast<const void*>(g_p2DTextureManager), static_cast<const void*>(g_pEffectManager),
+                                 static_cast<const void*>(g_pD3DFontObj), static_cast<const void*>(g_pAnimationManager),
+                                 static_cast<const void*>(g_pXFileManager), static_cast<const void*>(g_pPackFile_Data)})
+        EXPECT_NE(pManager, nullptr);
+    XC_Texture* pTile = g_pTextureManager->GetTexture("Tile.bmp");
+    ASSERT_NE(pTile, nullptr);
+    EXPECT_EQ(pTile->GetWidth(), 64.0f);
+    pTile->Release();
+    SendMessageA(app.Window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(g_pTextureManager, nullptr);
+    EXPECT_EQ(log.Text(), "");
 }
 
 TEST(XC_MyD3DApplication, TwoPackPathsSearchTheFirstPackFirst)

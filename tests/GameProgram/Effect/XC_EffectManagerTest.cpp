@@ -176,6 +176,15 @@ TEST_F(EffectManagerTest, AnEffectThatCannotBeReadIsNotMade)
         {"[TextureSpecialEffect]\n{\nType = ChangeUV\nfDeltaU = 1\n}\n", "Unknow TextureSpecialEffect Type \"ChangeUV\""},
         {"[TextureSpecialEffect]\n{\nType = cheageuv\nfDeltaU = 1\n}\n", "Unknow TextureSpecialEffect Type \"cheageuv\""},
         {"[TextureSpecialEffect]\n{\ndwStage = 1\n}\n", "( lpctstrType ) failed"},
+        // Stages past what Direct3D 9 has, and numbers too large for any type.
+        {"[TextureSpecialEffect]\n{\nType = CheageUV\ndwStage = 4095\nfDeltaU = 1\n}\n",
+         "TextureSpecialEffect dwStage \"4095\" is not a texture stage (0 to 7)"},
+        {"[TextureSpecialEffect]\n{\nType = CheageUV\ndwStage = 4294967296\nfDeltaU = 1\n}\n",
+         "TextureSpecialEffect dwStage \"4294967296\" is not a texture stage"},
+        {"[TextureSpecialEffect]\n{\nType = CubicEnvironmentMap\ndwStage = 0x100000008\n}\n",
+         "TextureSpecialEffect dwStage \"0x100000008\" is not a texture stage"},
+        {"[TextureSpecialEffect]\n{\nType = ProjectiveTexturing\ndwStage = -1\n}\n",
+         "TextureSpecialEffect dwStage \"-1\" is not a texture stage"},
         {"", "( dwSize > 0 ) failed"},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
@@ -187,6 +196,43 @@ TEST_F(EffectManagerTest, AnEffectThatCannotBeReadIsNotMade)
     EXPECT_EQ(m_Manager.GetEffect("missing.txt"), nullptr);
     EXPECT_TRUE(m_Log.Contains("Effect File Not Found , missing.txt"));
     EXPECT_EQ(m_Manager.GetResourceCount(), 0u);
+}
+
+TEST_F(EffectManagerTest, StateNumbersDirect3DDoesNotDefineAreRefusedWithAReport)
+{
+    struct Case { const char* szSection; const char* szLine; const char* szReport; };
+    const Case cases[] = {
+        {"[SetSamplerState]", "0 , 65536 , 2", "SetSamplerState 0 , 65536 : not a Direct3D 9 state"},
+        {"[SetSamplerState]", "16 , 5 , 2", "SetSamplerState 16 , 5 : not a Direct3D 9 state"},
+        {"[SetSamplerState]", "0 , 0 , 2", "SetSamplerState 0 , 0 : not a Direct3D 9 state"},
+        {"[SetTextureStageState]", "8 , 1 , 2", "SetTextureStageState 8 , 1 : not a Direct3D 9 state"},
+        {"[SetTextureStageState]", "0 , 33 , 2", "SetTextureStageState 0 , 33 : not a Direct3D 9 state"},
+        {"[SetRenderState]", "210 , 1", "SetRenderState 210 , 1 : not a Direct3D 9 state"},
+        {"[SetRenderState]", "0xFFFFFFFF , 1", "SetRenderState 4294967295 , 1 : not a Direct3D 9 state"},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const std::string name = "range" + std::to_string(i) + ".txt";
+        // The refused line is left out; the rest of the effect stands.
+        XC_Effect* const pEffect = Load(name, std::string(cases[i].szSection) + "\n{\nbad = " + cases[i].szLine
+                                                  + "\n}\n[SetRenderState]\n{\na = 27 , 1\n}\n");
+        ASSERT_NE(pEffect, nullptr) << i;
+        EXPECT_TRUE(m_Log.Contains(cases[i].szReport)) << i << "\n" << m_Log.Text();
+        m_Device.ClearCalls();
+        pEffect->Activate();
+        EXPECT_EQ(m_Device.Calls(), (Calls{RS(D3DRS_ALPHABLENDENABLE, 1)})) << i;
+        pEffect->Deactivate();
+        pEffect->Release();
+    }
+    // The last sampler, stage and state of each kind are taken.
+    XC_Effect* const pEdges = Load("edges.txt", "[SetSamplerState]\n{\na = 260 , 13 , 2\n}\n"
+                                                "[SetTextureStageState]\n{\nb = 7 , 32 , 2\n}\n"
+                                                "[SetRenderState]\n{\nc = 209 , 1\n}\n");
+    ASSERT_NE(pEdges, nullptr);
+    m_Device.ClearCalls();
+    pEdges->Activate();
+    EXPECT_EQ(m_Device.Calls().size(), 3u);
+    pEdges->Deactivate();
+    pEdges->Release();
 }
 
 TEST_F(EffectManagerTest, ManagerNeedsAPackAndEndsEveryEffect)

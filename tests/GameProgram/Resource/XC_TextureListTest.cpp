@@ -139,7 +139,12 @@ TEST_F(TextureListTest, ListsThatYieldNoPageFailToLoad)
         "[List]\n{\n}\n",                                       // an empty list and no batch
         "fFrameTime = 0\n[List]\n{\na = red.bmp\n}\n",         // a frame time of 0
         "fFrameTime = -1\n[List]\n{\na = red.bmp\n}\n",
+        // Lists do not nest: itself, a cycle through another list, a batch of lists.
+        "[List]\n{\na = red.bmp\nb = test.tl\n}\n",
+        "[List]\n{\na = other.tl\n}\n",
+        "TextureBatch = list(*).tl , 1 ~ 2 , 1\n",
     };
+    m_Pack.Add("other.tl", ListFile("[List]\n{\na = test.tl\n}\n"));
     for (const char* szLines : bad) {
         EXPECT_EQ(LoadList(szLines), nullptr) << szLines;
         XC_Texture* const pFallback = m_Manager.GetTexture("test.tl");
@@ -153,6 +158,8 @@ TEST_F(TextureListTest, ListsThatYieldNoPageFailToLoad)
     EXPECT_TRUE(m_Log.Contains("XC_TextureManager::GetTextureList \n\t讀取檔案失敗 missing.tl"));
     EXPECT_TRUE(m_Log.Contains("載入材質清單錯誤"));
     EXPECT_TRUE(m_Log.Contains("( fFrameTime > 0 ) failed"));
+    EXPECT_TRUE(m_Log.Contains("XC_TextureList page test.tl is a texture list : lists do not nest")) << m_Log.Text();
+    EXPECT_TRUE(m_Log.Contains("XC_TextureList page list1.tl is a texture list : lists do not nest"));
     EXPECT_EQ(m_Manager.GetResourceCount(), 0u) << "pages of failed lists are given back";
 }
 

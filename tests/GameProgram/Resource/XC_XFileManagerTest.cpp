@@ -275,3 +275,46 @@ TEST_F(XFileManagerTest, LitMeshesAreDrawn)
     pQuad->Release();
     pStrip->Release();
 }
+
+// Meshes and their textures live in the managed pool: after the device is
+// reset they draw as before, with nothing for the manager to restore.
+TEST_F(XFileManagerTest, MeshesDrawAfterADeviceReset)
+{
+    AddImage("red.bmp", 0xFF0000);
+    AddImage("error.bmp", 0xFFFFFF);
+    m_Pack.Add("quad.x", QuadText());
+    XC_XFileObject* const pQuad = m_XFiles.GetXFile("quad.x");
+    ASSERT_NE(pQuad, nullptr);
+
+    IDirect3DDevice9* const pDevice = m_Device.Device();
+    IDirect3DSwapChain9* pSwapChain = nullptr;
+    ASSERT_EQ(pDevice->GetSwapChain(0, &pSwapChain), S_OK);
+    D3DPRESENT_PARAMETERS parameters = {};
+    pSwapChain->GetPresentParameters(&parameters);
+    pSwapChain->Release();
+    ASSERT_EQ(pDevice->Reset(&parameters), S_OK);
+    EXPECT_EQ(m_XFiles.RestoreAllXFileWhenDeviceLose(), S_OK);
+
+    D3DXMATRIX matView, matProjection, matWorld;
+    const D3DXVECTOR3 vEye(0, 0, -10), vAt(0, 0, 0), vUp(0, 1, 0);
+    D3DXMatrixLookAtLH(&matView, &vEye, &vAt, &vUp);
+    D3DXMatrixOrthoLH(&matProjection, 8.0f, 6.0f, 1.0f, 100.0f);
+    pDevice->SetTransform(D3DTS_VIEW, &matView);
+    pDevice->SetTransform(D3DTS_PROJECTION, &matProjection);
+    pDevice->SetRenderState(D3DRS_LIGHTING, FALSE);
+    pDevice->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+    ASSERT_EQ(pDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0x000040, 1.0f, 0), S_OK);
+    ASSERT_EQ(pDevice->BeginScene(), S_OK);
+    D3DXMatrixTranslation(&matWorld, -2.0f, 0.0f, 0.0f);
+    DrawContainer(ContainerOf(pQuad, "Quad"), matWorld);
+    pDevice->EndScene();
+
+    const std::string path = m_Device.SaveBackBuffer("XFileManager_AfterReset");
+    ASSERT_FALSE(path.empty());
+    BitmapFile picture;
+    ASSERT_TRUE(picture.Load(path));
+    // Unlit, the quad shows its red texture.
+    EXPECT_EQ(picture.Pixel(250, 250), 0xFF0000u) << std::hex << picture.Pixel(250, 250);
+    EXPECT_EQ(picture.Pixel(50, 300), 0x000040u);
+    pQuad->Release();
+}

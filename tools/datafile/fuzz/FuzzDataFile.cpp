@@ -5,11 +5,10 @@
 
 #include "TemplateSystem/JC_DataFile.h"
 #include "TemplateSystem/JC_TemplateFileReader.h"
+#include "tools/datafile/fuzz/FuzzFileText.h"
 
 #include <unistd.h>
 
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -32,28 +31,6 @@ struct Context
     std::string strFirst;
     std::string strSecond;
 };
-
-std::string ReadAll(const std::string& strPath)
-{
-    std::ifstream file(strPath, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// The text without its "//!" note lines, among them the date line.
-std::string WithoutNotes(const std::string& strText)
-{
-    std::string strKept;
-    for (size_t at = 0; at < strText.size();) {
-        const size_t end = strText.find('\n', at);
-        const size_t next = end == std::string::npos ? strText.size() : end + 1;
-        if (strText.compare(at, 3, "//!") != 0)
-            strKept.append(strText, at, next - at);
-        at = next;
-    }
-    return strKept;
-}
 
 // Loads a text and writes it in the form asked for; 0 or the first code.
 DWORD LoadAndWrite(Context& context, const std::string& strText, const std::string& strPath, bool bSimplifyDefault,

@@ -1,6 +1,7 @@
 #include "GameProgram/Resource/Font/JC_D3DFont.h"
 
 #include "tests/GameProgram/Resource/Font/GlyphFiles.h"
+#include "tests/Support/ErrorLogCapture.h"
 #include "tests/Support/ScopedTempFolder.h"
 #include "tests/Support/TestDevice.h"
 
@@ -95,6 +96,38 @@ TEST_F(GlyphFont, GlyphFileHeaderIsCheckedAndItsCellSizeWins)
     EXPECT_EQ(font.CreateFontA(FromFile(path)), JC_D3DFONT_E_ALREADY_CREATED);
     JS_D3DFontWordInfo word;
     EXPECT_EQ(font.GetWord("A", 1, &word), JC_D3DFONT_E_NO_GLYPH); // the entry lies past the file's end
+}
+
+TEST_F(GlyphFont, CellSizesThatNoPageHoldsAreRefusedAtOpenWithAReport)
+{
+    struct Case { DWORD cell; HRESULT expected; };
+    // 0xFFFFFFFF once passed as its cell + 1 wrapped to 0.
+    const Case cases[] = {{0xFFFFFFFF, JC_D3DFONT_E_CELL_TOO_LARGE}, {0, JC_D3DFONT_E_CELL_TOO_LARGE},
+                          {128, JC_D3DFONT_E_CELL_TOO_LARGE}, {127, S_OK}};
+    for (const Case& c : cases) {
+        std::string file = MakeGlyphFile(c.expected == S_OK ? c.cell : 16, "Kai", CodeRange(0, 1), 12, 14);
+        std::memcpy(&file[516], &c.cell, 4);
+        const std::string path = m_Folder.File("cell.fon");
+        ASSERT_TRUE(WriteTestFile(path, file));
+        ErrorLogCapture log;
+        JC_D3DFont font;
+        ASSERT_EQ(font.Initiation(Pages(128)), S_OK);
+        EXPECT_EQ(font.CreateFontA(FromFile(path)), c.expected) << c.cell;
+        EXPECT_EQ(log.Contains("cell.fon: cell size " + std::to_string(c.cell)), c.expected != S_OK) << log.Text();
+        // The glyph of code 0 is answered either way, without throwing.
+        JS_D3DFontWordInfo word;
+        const char zero[2] = {};
+        EXPECT_EQ(font.GetWord(zero, 1, &word), c.expected != S_OK ? JC_D3DFONT_E_NOT_CREATED : S_OK) << c.cell;
+    }
+
+    ErrorLogCapture log;
+    JC_D3DFont font;
+    ASSERT_EQ(font.Initiation(Pages(128)), S_OK);
+    EXPECT_EQ(font.CreateFontA(FromFile(m_Folder.File("missing.fon"))), JC_D3DFONT_E_FILE_OPEN);
+    EXPECT_TRUE(log.Contains("missing.fon: cannot be opened")) << log.Text();
+    JS_D3DFontCreateInfo gdi;
+    gdi.dwSize = 0xFFFFFFFF;
+    EXPECT_EQ(font.CreateFontA(gdi), JC_D3DFONT_E_CELL_TOO_LARGE);
 }
 
 TEST_F(GlyphFont, GlyphsFillCellsRowByRowThenPageByPage)
