@@ -307,27 +307,22 @@ DWORD JC_ControlPersonEquip::PutOnEquipment(int iPosition, JC_DataComponent* pIt
 
 DWORD JC_ControlPersonEquip::ApplyEquipBehaviors(bool bPutOn)
 {
-    const DWORD dwCount = m_OperatorEquipmentBaseObj.GetEquipBehaviorCount();
-    for (DWORD i = 0; i < dwCount; ++i) {
-        const std::string strBehavior = m_OperatorEquipmentBaseObj.GetEquipBehavior(i);
-        JS_MergeBehavior merge;
-        const DWORD dwResult = JF_ReadMergeBehavior(*m_pBehaviorAnalyser, ErrorLog(), s_szSourceFile, strBehavior,
-                                                    bPutOn ? JE_PUTON_BEHAVIOR_EMPTY : JE_TAKEOFF_BEHAVIOR_EMPTY,
-                                                    merge);
-        if (dwResult != 0)
-            return dwResult;
-        if (!merge.bMerge)
-            continue;
-        if (!IsChangeable(merge.strField)) {
-            ErrorLog().PrintAt(s_szSourceFile, __LINE__,
-                               bPutOn ? " PutOnEquipment YouCannotChangeThisItem. \r\n BehaviorParameter:%s \r\n ItemName:%s \r\n"
-                                      : " TakeOffEquipment YouCannotChangeThisItem. \r\n BehaviorParameter:%s \r\n ItemName:%s \r\n",
-                               merge.strParameter.c_str(), merge.strField.c_str());
-            continue;
-        }
-        if (merge.strField != s_szStateImmunity)
-            merge.dwIndex = 0;
-        JF_MergePersonField(m_OperatorPersonObj, merge, bPutOn);
-    }
-    return 0;
+    const JC_StringArray* pBehaviors = m_OperatorEquipmentBaseObj.GetEquipBehaviorArray();
+    const std::vector<std::string> behaviors = pBehaviors != nullptr ? *pBehaviors : std::vector<std::string>();
+    const char* szRefused = bPutOn
+                                ? " PutOnEquipment YouCannotChangeThisItem. \r\n BehaviorParameter:%s \r\n ItemName:%s \r\n"
+                                : " TakeOffEquipment YouCannotChangeThisItem. \r\n BehaviorParameter:%s \r\n ItemName:%s \r\n";
+    return JF_WalkMergeBehaviors(
+        *m_pBehaviorAnalyser, ErrorLog(), s_szSourceFile, behaviors,
+        bPutOn ? JE_PUTON_BEHAVIOR_EMPTY : JE_TAKEOFF_BEHAVIOR_EMPTY, false, [&](JS_MergeBehavior& merge) {
+            if (!IsChangeable(merge.strField)) {
+                ErrorLog().PrintAt(s_szSourceFile, __LINE__, szRefused, merge.strParameter.c_str(),
+                                   merge.strField.c_str());
+                return true;
+            }
+            if (merge.strField != s_szStateImmunity)
+                merge.dwIndex = 0;
+            JF_MergePersonField(m_OperatorPersonObj, merge, bPutOn);
+            return true;
+        });
 }

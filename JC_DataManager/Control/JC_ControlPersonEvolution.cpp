@@ -84,6 +84,16 @@ DWORD JC_ControlPersonEvolution::SetEvolutionInfo(DWORD dwEvolutionID)
     return dwResult;
 }
 
+DWORD JC_ControlPersonEvolution::BindEvolution(DWORD dwEvolutionID)
+{
+    const DWORD dwResult = SetEvolutionInfo(dwEvolutionID);
+    if (dwResult != 0)
+        ErrorLog().PrintAt(s_szSourceFile, __LINE__,
+                           " ControlPersonEquip Devolution Fail. \r\n EvolutionID:0x%08x \r\n HRESULT:0x%08x \r\n",
+                           static_cast<unsigned>(dwEvolutionID), static_cast<unsigned>(dwResult));
+    return dwResult;
+}
+
 BOOL JC_ControlPersonEvolution::CanEvolution()
 {
     if (m_pPowerControl == nullptr)
@@ -91,13 +101,8 @@ BOOL JC_ControlPersonEvolution::CanEvolution()
     const DWORD dwEvolutionID = m_pPowerControl->GetEvolutionID();
     if (dwEvolutionID == 0)
         return 0;
-    const DWORD dwResult = SetEvolutionInfo(dwEvolutionID);
-    if (dwResult != 0) {
-        ErrorLog().PrintAt(s_szSourceFile, __LINE__,
-                           " ControlPersonEquip Devolution Fail. \r\n EvolutionID:0x%08x \r\n HRESULT:0x%08x \r\n",
-                           static_cast<unsigned>(dwEvolutionID), static_cast<unsigned>(dwResult));
+    if (BindEvolution(dwEvolutionID) != 0)
         return 0;
-    }
     // A person without a maximum cannot be measured against it.
     const int iMaxHP = m_pPowerControl->GetMaxHP();
     if (iMaxHP == 0)
@@ -115,13 +120,9 @@ DWORD JC_ControlPersonEvolution::Evolution()
     const DWORD dwEvolutionID = m_pPowerControl->GetEvolutionID();
     if (dwEvolutionID == 0 || m_pPowerControl->GetEvolutionFlag() == 1)
         return 0;
-    DWORD dwResult = SetEvolutionInfo(dwEvolutionID);
-    if (dwResult != 0) {
-        ErrorLog().PrintAt(s_szSourceFile, __LINE__,
-                           " ControlPersonEquip Devolution Fail. \r\n EvolutionID:0x%08x \r\n HRESULT:0x%08x \r\n",
-                           static_cast<unsigned>(dwEvolutionID), static_cast<unsigned>(dwResult));
+    DWORD dwResult = BindEvolution(dwEvolutionID);
+    if (dwResult != 0)
         return dwResult;
-    }
     if (m_pPowerControl->GetOperatorPerson() == nullptr) {
         ErrorLog().PrintAt(s_szSourceFile, __LINE__, " ControlPersonEvolution Evolution GetOperatorPersonObjFail. \r\n");
         return JE_EVOLUTION_NO_PERSON;
@@ -145,13 +146,9 @@ DWORD JC_ControlPersonEvolution::Devolution()
                            " ControlPersonEquip Devolution Fail. \r\n HaveEvolutionFlagButNoEvolutionID. \r\n ");
         return JE_DEVOLUTION_NO_EVOLUTION_ID;
     }
-    DWORD dwResult = SetEvolutionInfo(dwEvolutionID);
-    if (dwResult != 0) {
-        ErrorLog().PrintAt(s_szSourceFile, __LINE__,
-                           " ControlPersonEquip Devolution Fail. \r\n EvolutionID:0x%08x \r\n HRESULT:0x%08x \r\n",
-                           static_cast<unsigned>(dwEvolutionID), static_cast<unsigned>(dwResult));
+    DWORD dwResult = BindEvolution(dwEvolutionID);
+    if (dwResult != 0)
         return dwResult;
-    }
     if (m_pPowerControl->GetOperatorPerson() == nullptr) {
         ErrorLog().PrintAt(s_szSourceFile, __LINE__, " ControlPersonEvolution Devolution GetOperatorPersonObjFail. \r\n");
         return JE_DEVOLUTION_NO_PERSON;
@@ -166,29 +163,24 @@ DWORD JC_ControlPersonEvolution::Devolution()
 DWORD JC_ControlPersonEvolution::WalkBehaviors(bool bEvolve)
 {
     JC_OperatorPerson& person = *m_pPowerControl->GetOperatorPerson();
+    std::vector<std::string> behaviors;
     const DWORD dwCount = m_ControlEvolutionObj.GetEvolutionBehaviorCount();
-    for (DWORD i = 0; i < dwCount; ++i) {
-        const std::string strBehavior = m_ControlEvolutionObj.GetEvolutionBehavior(i);
-        JS_MergeBehavior merge;
-        const DWORD dwResult = JF_ReadMergeBehavior(*m_pBehaviorAnalyser, ErrorLog(), s_szSourceFile, strBehavior,
-                                                    bEvolve ? JE_EVOLUTION_BEHAVIOR_EMPTY : JE_DEVOLUTION_BEHAVIOR_EMPTY,
-                                                    merge);
-        if (dwResult != 0)
-            return dwResult;
-        if (!merge.bMerge) {
-            ErrorLog().PrintAt(s_szSourceFile, __LINE__, " Evolution Behavior OnlySupport MergeType. \r\n Behavior:%s \r\n ",
-                               strBehavior.c_str());
-            continue;
-        }
-        if (!IsEvolutionField(merge.strField)) {
-            ErrorLog().PrintAt(s_szSourceFile, __LINE__,
-                               bEvolve ? " Evolution YouCannotChangeThisItem. \r\n BehaviorParameter:%s \r\n ItemName:%s \r\n"
-                                       : " Devolution YouCannotChangeThisItem. \r\n BehaviorParameter:%s \r\n ItemName:%s \r\n",
-                               merge.strParameter.c_str(), merge.strField.c_str());
-            return 0;
-        }
-        merge.dwIndex = 0;
-        JF_MergePersonField(person, merge, bEvolve);
-    }
-    return 0;
+    for (DWORD i = 0; i < dwCount; ++i)
+        behaviors.push_back(m_ControlEvolutionObj.GetEvolutionBehavior(i));
+    const char* szRefused = bEvolve
+                                ? " Evolution YouCannotChangeThisItem. \r\n BehaviorParameter:%s \r\n ItemName:%s \r\n"
+                                : " Devolution YouCannotChangeThisItem. \r\n BehaviorParameter:%s \r\n ItemName:%s \r\n";
+    return JF_WalkMergeBehaviors(
+        *m_pBehaviorAnalyser, ErrorLog(), s_szSourceFile, behaviors,
+        bEvolve ? JE_EVOLUTION_BEHAVIOR_EMPTY : JE_DEVOLUTION_BEHAVIOR_EMPTY, true, [&](JS_MergeBehavior& merge) {
+            // A field evolution may not change ends the walk.
+            if (!IsEvolutionField(merge.strField)) {
+                ErrorLog().PrintAt(s_szSourceFile, __LINE__, szRefused, merge.strParameter.c_str(),
+                                   merge.strField.c_str());
+                return false;
+            }
+            merge.dwIndex = 0;
+            JF_MergePersonField(person, merge, bEvolve);
+            return true;
+        });
 }

@@ -36,6 +36,8 @@ public:
     DWORD Devolution();
 
 private:
+    // SetEvolutionInfo with the report of the callers.
+    DWORD BindEvolution(DWORD dwEvolutionID);
     // Applies (bEvolve) or takes back the record's behaviours, in order; a
     // field outside the evolution fields ends the walk.
     DWORD WalkBehaviors(bool bEvolve);

@@ -539,26 +539,30 @@ int JC_ControlPersonPower::GetBaseAttack(BOOL bRecord)
         return 0;
     const int iKind = GetWeaponKind();
     const int iWeaponPart = RaisedBy(GetWeaponAttack(), GetWeaponKindRate(iKind));
+    const int iStrength = GetStrength(bRecord);
     if (iKind == JD_WEAPONKIND_ARROW || iKind == JD_WEAPONKIND_GUN)
-        return (GetStrength(bRecord) + GetDexterity(bRecord)) / 2 + iWeaponPart;
-    return GetStrength(bRecord) * 3 / 2 + iWeaponPart;
+        return (iStrength + GetDexterity(bRecord)) / 2 + iWeaponPart;
+    return iStrength * 3 / 2 + iWeaponPart;
 }
 
 int JC_ControlPersonPower::GetAttack(BOOL bRecord)
 {
-    int iAttack = RaisedBy(GetBaseAttack(bRecord), GetExtraNatureAttackRate(bRecord));
+    const int iBaseAttack = GetBaseAttack(bRecord);
+    int iAttack = RaisedBy(iBaseAttack, GetExtraNatureAttackRate(bRecord));
     iAttack = Modified(iAttack, JE_STATE_BERSERK, bRecord);
     return Modified(iAttack, JE_STATE_RAGE, bRecord);
 }
 
 int JC_ControlPersonPower::GetMagicAttack(BOOL bRecord)
 {
-    return RaisedBy(GetIntelligence(bRecord), GetExtraMagicAttackRate(bRecord));
+    const int iIntelligence = GetIntelligence(bRecord);
+    return RaisedBy(iIntelligence, GetExtraMagicAttackRate(bRecord));
 }
 
 int JC_ControlPersonPower::GetTotalVitality(BOOL bRecord)
 {
-    int iVitality = RaisedBy(GetVitality(bRecord), GetExtraNatureDefenseRate(bRecord));
+    const int iStoredVitality = GetVitality(bRecord);
+    int iVitality = RaisedBy(iStoredVitality, GetExtraNatureDefenseRate(bRecord));
     iVitality = ApplyBehaviorModifier(JE_STATE_BERSERK, SECOND_MODIFIER_PART, iVitality);
     Record(JE_STATE_BERSERK, bRecord);
     iVitality = ApplyBehaviorModifier(JE_STATE_RAGE, SECOND_MODIFIER_PART, iVitality);
@@ -568,13 +572,15 @@ int JC_ControlPersonPower::GetTotalVitality(BOOL bRecord)
 
 int JC_ControlPersonPower::GetMagicDefense(BOOL bRecord)
 {
-    const int iDefense = RaisedBy(GetIntelligence(bRecord), GetExtraMagicDefenseRate(bRecord));
+    const int iIntelligence = GetIntelligence(bRecord);
+    const int iDefense = RaisedBy(iIntelligence, GetExtraMagicDefenseRate(bRecord));
     return Modified(iDefense, JE_STATE_CURSE, bRecord);
 }
 
 int JC_ControlPersonPower::GetHit(BOOL bRecord)
 {
-    const int iHit = RaisedBy(GetDexterity(bRecord) + GetLevel(), GetExtraHitRate(bRecord));
+    const int iDexterity = GetDexterity(bRecord);
+    const int iHit = RaisedBy(iDexterity + GetLevel(), GetExtraHitRate(bRecord));
     return Modified(iHit, JE_STATE_BLIND, bRecord);
 }
 
@@ -582,12 +588,14 @@ int JC_ControlPersonPower::GetDodge(BOOL bRecord)
 {
     if (CannotAct())
         return 0;
-    return RaisedBy(GetAgile(bRecord) + GetLevel(), GetExtraDodgeRate(bRecord));
+    const int iAgile = GetAgile(bRecord);
+    return RaisedBy(iAgile + GetLevel(), GetExtraDodgeRate(bRecord));
 }
 
 int JC_ControlPersonPower::GetCriticalRate(BOOL bRecord)
 {
-    const int iCritical = GetDexterity(bRecord) / 4 + GetLuck(bRecord) / 5;
+    const int iDexterity = GetDexterity(bRecord);
+    const int iCritical = iDexterity / 4 + GetLuck(bRecord) / 5;
     return RaisedBy(iCritical, GetExtraFierceAttackRate());
 }
 

@@ -17,9 +17,10 @@ struct JS_Maximum
 };
 const JS_Maximum s_Maxima[] = {{"MaxHP", "HP"}, {"MaxSP", "SP"}, {"MaxRAP", "RAP"}, {"MaxMorale", "Morale"}};
 
-} // namespace
-
-DWORD JF_ReadMergeBehavior(const JC_BehaviorAnalyser& analyser, JC_DebugLog& log, const char* szSourceFile,
+// Takes a behaviour entry apart: 0 with bMerge false for an entry of another
+// type; dwEmptyCode when its type or parameter is missing, a failure code
+// when the parameter has fewer than three parts; both logged.
+DWORD ReadMergeBehavior(const JC_BehaviorAnalyser& analyser, JC_DebugLog& log, const char* szSourceFile,
                            const std::string& strBehavior, DWORD dwEmptyCode, JS_MergeBehavior& merge)
 {
     merge = JS_MergeBehavior();
@@ -46,6 +47,29 @@ DWORD JF_ReadMergeBehavior(const JC_BehaviorAnalyser& analyser, JC_DebugLog& log
     merge.strField = parts[0];
     merge.dwIndex = static_cast<DWORD>(std::strtoul(parts[1].c_str(), nullptr, 10));
     merge.strValue = parts[2];
+    return 0;
+}
+
+} // namespace
+
+DWORD JF_WalkMergeBehaviors(const JC_BehaviorAnalyser& analyser, JC_DebugLog& log, const char* szSourceFile,
+                            const std::vector<std::string>& behaviors, DWORD dwEmptyCode, bool bReportOtherTypes,
+                            const std::function<bool(JS_MergeBehavior&)>& visit)
+{
+    for (const std::string& strBehavior : behaviors) {
+        JS_MergeBehavior merge;
+        const DWORD dwResult = ReadMergeBehavior(analyser, log, szSourceFile, strBehavior, dwEmptyCode, merge);
+        if (dwResult != 0)
+            return dwResult;
+        if (!merge.bMerge) {
+            if (bReportOtherTypes)
+                log.PrintAt(szSourceFile, __LINE__, " Evolution Behavior OnlySupport MergeType. \r\n Behavior:%s \r\n ",
+                            strBehavior.c_str());
+            continue;
+        }
+        if (!visit(merge))
+            break;
+    }
     return 0;
 }
 

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 class JC_BehaviorAnalyser;
 class JC_DebugLog;
@@ -22,11 +24,13 @@ struct JS_MergeBehavior
     std::string strValue;
 };
 
-// Takes a behaviour entry apart: 0 with bMerge false for an entry of another
-// type; dwEmptyCode when its type or parameter is missing, a failure code
-// when the parameter has fewer than three parts; both logged.
-DWORD JF_ReadMergeBehavior(const JC_BehaviorAnalyser& analyser, JC_DebugLog& log, const char* szSourceFile,
-                           const std::string& strBehavior, DWORD dwEmptyCode, JS_MergeBehavior& merge);
+// Walks behaviour entries in order: an entry of another type is passed over,
+// and reported when bReportOtherTypes; visit gets every Merge entry and ends
+// the walk by answering false. The first failure to read an entry ends it
+// with its code.
+DWORD JF_WalkMergeBehaviors(const JC_BehaviorAnalyser& analyser, JC_DebugLog& log, const char* szSourceFile,
+                            const std::vector<std::string>& behaviors, DWORD dwEmptyCode, bool bReportOtherTypes,
+                            const std::function<bool(JS_MergeBehavior&)>& visit);
 
 // Applies (bAdd) or reverses the entry's value on its field; a changed
 // maximum cuts the current value ("HP" for "MaxHP" and so on) down to it.

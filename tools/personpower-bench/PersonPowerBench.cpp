@@ -1,0 +1,132 @@
+// Reads the values of an attack (attack, hit and critical rate of the
+// attacker; dodge, total vitality and magic defence of the target) for one
+// attacker against 30 targets, first with every person carrying three
+// behaviour groups of eight items, then with the groups empty, and prints
+// the microseconds per target of both and their ratio.
+
+#include "JC_DataManager/Behavior/JC_BehaviorAnalyser.h"
+#include "JC_DataManager/Control/JC_ControlPersonPower.h"
+
+#include "TemplateSystem/JC_DebugLog.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+const int TARGET_COUNT = 30;
+const int ROUNDS = 200;
+
+// Eight items a group: modifiers the values read, none that cancels them.
+const char* const s_aszGroupItems[] = {
+    "DF_State_Strength,DF_RoundType_Round,3,0,0,+10,0",    "DF_State_Dexterity,DF_RoundType_Round,3,0,0,+5%,0",
+    "DF_State_Agile,DF_RoundType_Use,3,0,0,-2,0",          "DF_State_Luck,DF_RoundType_Round,3,0,0,+1,0",
+    "DF_State_Blind,DF_RoundType_Round,3,0,0,-10%,0",      "DF_State_Burn,DF_RoundType_Attacked,1,0,0,-3,0",
+    "DF_State_Curse,DF_RoundType_Round,3,0,0,-5%,0",       "DF_State_Berserk,DF_RoundType_Round,3,0,0,+10%,-10%",
+};
+
+double Seconds()
+{
+    LARGE_INTEGER counter;
+    LARGE_INTEGER frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+struct JS_Person
+{
+    std::unique_ptr<JC_DataComponent> pRecord;
+    JC_ControlPersonPower power;
+};
+
+bool MakePerson(JC_DataManager& dataManager, JC_BehaviorAnalyser& analyser, JS_Person& person)
+{
+    person.pRecord = std::make_unique<JC_DataComponent>();
+    if (person.pRecord->Copy(dataManager.GetPersonObj(1), JC_DataComponent::ADOPT_LAYOUT) != 0)
+        return false;
+    return person.power.Initiation(&dataManager, &analyser) == 0
+        && person.power.SetControlPerson(person.pRecord.get()) == 0;
+}
+
+void FillGroups(JC_BehaviorAnalyser& analyser, JS_Person& person, bool bFull)
+{
+    for (DWORD dwGroup = 0; dwGroup < JC_BehaviorGroup::MAX_GROUP; ++dwGroup) {
+        JC_StringArray* pItems = analyser.GetBehaviorGroupItems(person.pRecord.get(), dwGroup);
+        if (pItems == nullptr)
+            continue;
+        pItems->clear();
+        if (bFull)
+            pItems->assign(std::begin(s_aszGroupItems), std::end(s_aszGroupItems));
+    }
+}
+
+// Microseconds per target; the sum keeps the reads from being dropped.
+double TimeAttacks(JS_Person& attacker, std::vector<JS_Person>& targets, long long& llSum)
+{
+    const double dStart = Seconds();
+    for (int iRound = 0; iRound < ROUNDS; ++iRound) {
+        for (JS_Person& target : targets) {
+            llSum += attacker.power.GetAttack(0) + attacker.power.GetHit(0) + attacker.power.GetCriticalRate(0);
+            llSum += target.power.GetDodge(0) + target.power.GetTotalVitality(0) + target.power.GetMagicDefense(0);
+        }
+    }
+    return (Seconds() - dStart) * 1e6 / (static_cast<double>(ROUNDS) * TARGET_COUNT);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::printf("usage: personpower-bench GAME_FOLDER\\\n");
+        return 1;
+    }
+    std::string strFolder = argv[1];
+    if (strFolder.empty() || strFolder.back() != '\\')
+        strFolder += '\\';
+    JC_DebugLog log;
+    JC_DataManager dataManager;
+    JC_BehaviorAnalyser analyser;
+    DWORD dwResult = dataManager.Initiation(strFolder, &log);
+    if (dwResult == 0)
+        dwResult = dataManager.InitFixedData(1);
+    if (dwResult == 0)
+        dwResult = analyser.Initiation(&dataManager);
+    if (dwResult != 0) {
+        std::printf("cannot load the game data of %s: 0x%08x\n", strFolder.c_str(), static_cast<unsigned>(dwResult));
+        return 1;
+    }
+    JS_Person attacker;
+    std::vector<JS_Person> targets(TARGET_COUNT);
+    if (!MakePerson(dataManager, analyser, attacker)) {
+        std::printf("cannot make the attacker from person 1\n");
+        return 1;
+    }
+    for (JS_Person& target : targets) {
+        if (!MakePerson(dataManager, analyser, target)) {
+            std::printf("cannot make a target from person 1\n");
+            return 1;
+        }
+    }
+
+    long long llSum = 0;
+    const auto Measure = [&](bool bFull) {
+        FillGroups(analyser, attacker, bFull);
+        for (JS_Person& target : targets)
+            FillGroups(analyser, target, bFull);
+        TimeAttacks(attacker, targets, llSum);
+        return TimeAttacks(attacker, targets, llSum);
+    };
+    const double dEmpty = Measure(false);
+    const double dFull = Measure(true);
+    std::printf("attack values, one attacker against %d targets, %d rounds\n", TARGET_COUNT, ROUNDS);
+    std::printf("  empty behaviour groups:        %8.2f us per target\n", dEmpty);
+    std::printf("  three groups of eight items:   %8.2f us per target\n", dFull);
+    std::printf("  ratio full / empty:            %8.2f\n", dFull / dEmpty);
+    std::printf("  (checksum %lld)\n", llSum);
+    return 0;
+}
