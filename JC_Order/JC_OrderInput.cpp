@@ -1,9 +1,8 @@
 #include "JC_Order/JC_OrderInput.h"
 
 #include "JC_DataManager/Control/JC_ControlManager.h"
+#include "JC_Order/JF_OrderLog.h"
 
-#include <cstdarg>
-#include <cstdio>
 
 static const char* const s_szSourceFile = ".\\JC_Order\\JC_OrderInput";
 
@@ -116,37 +115,23 @@ JC_StringArray* JC_OrderInput::GetEffectBehavior(DWORD dwIndex) const
     }
 }
 
-DWORD JC_OrderInput::Fail(int iLine, DWORD dwResult, const char* szFormat, ...)
-{
-    if (m_pErrorLog != nullptr)
-    {
-        char szMessage[JC_DebugLog::MAX_MESSAGE];
-        va_list args;
-        va_start(args, szFormat);
-        std::vsnprintf(szMessage, sizeof(szMessage), szFormat, args);
-        va_end(args);
-        m_pErrorLog->PrintAt(s_szSourceFile, iLine, "%s", szMessage);
-    }
-    return dwResult;
-}
-
 DWORD JC_OrderInput::CheckCounts()
 {
     if (m_ActivePersons.empty())
-        return Fail(__LINE__, JE_ORDERINPUT_NO_ACTIVE, " ActivePersonNotInput. \r\n");
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, JE_ORDERINPUT_NO_ACTIVE, " ActivePersonNotInput. \r\n");
     if (m_PassivePersons.empty() && m_PassiveFloors.empty())
-        return Fail(__LINE__, JE_ORDERINPUT_NO_PASSIVE, " YouMustSetPassive. \r\n");
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, JE_ORDERINPUT_NO_PASSIVE, " YouMustSetPassive. \r\n");
     if (!m_PassivePersons.empty() && !m_PassiveFloors.empty())
-        return Fail(__LINE__, JE_ORDERINPUT_PASSIVE_MIXED, " PassiveTypeMustSingle. \r\n");
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, JE_ORDERINPUT_PASSIVE_MIXED, " PassiveTypeMustSingle. \r\n");
     if (!m_SkillEffects.empty() && !m_ToolEffects.empty())
-        return Fail(__LINE__, JE_ORDERINPUT_EFFECT_NOT_SINGLE, " EffectTypeMustSingle. \r\n");
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, JE_ORDERINPUT_EFFECT_NOT_SINGLE, " EffectTypeMustSingle. \r\n");
     m_dwEffectKind = !m_SkillEffects.empty() ? ORDEREFFECT_SKILL
                      : !m_ToolEffects.empty() ? ORDEREFFECT_TOOL
                                               : ORDEREFFECT_WEAPON;
     if (m_dwCounter == 1)
     {
         if (m_dwEffectKind != ORDEREFFECT_WEAPON)
-            return Fail(__LINE__, JE_ORDERINPUT_COUNTER_NOT_WEAPON, " CounterMustUseWaeaponEffect. \r\n");
+            return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, JE_ORDERINPUT_COUNTER_NOT_WEAPON, " CounterMustUseWaeaponEffect. \r\n");
     }
     return 0;
 }
@@ -158,16 +143,16 @@ DWORD JC_OrderInput::MakePersonControl(std::vector<std::unique_ptr<JC_ControlPer
     JC_ControlPerson& control = *controls.back();
     DWORD dwResult = control.Initiation(m_pDataManager, m_pBehaviorAnalyser);
     if (dwResult != 0 && messages.bInitiationNamesLoop)
-        return Fail(__LINE__, dwResult, messages.szInitiation, static_cast<int>(dwLoop), static_cast<unsigned>(dwResult));
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, dwResult, messages.szInitiation, static_cast<int>(dwLoop), static_cast<unsigned>(dwResult));
     if (dwResult != 0)
-        return Fail(__LINE__, dwResult, messages.szInitiation, static_cast<unsigned>(dwResult));
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, dwResult, messages.szInitiation, static_cast<unsigned>(dwResult));
     JC_DataComponent* pPerson = m_pDataManager->GetTeamFightPersonObj(dwTeamID);
     if (pPerson == nullptr)
-        return Fail(__LINE__, messages.dwNotInTeam, messages.szNotInTeam, static_cast<int>(dwLoop),
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, messages.dwNotInTeam, messages.szNotInTeam, static_cast<int>(dwLoop),
                     static_cast<int>(dwTeamID));
     dwResult = control.SetControlPerson(pPerson);
     if (dwResult != 0)
-        return Fail(__LINE__, dwResult, messages.szSetControl, static_cast<int>(dwLoop), static_cast<unsigned>(dwResult));
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, dwResult, messages.szSetControl, static_cast<int>(dwLoop), static_cast<unsigned>(dwResult));
     return 0;
 }
 
@@ -177,7 +162,7 @@ DWORD JC_OrderInput::MakeWeaponOperator(DWORD dwLoop)
     JC_OperatorWeapon& weapon = *m_ActiveWeapons.back();
     DWORD dwResult = weapon.Initiation(m_pDataManager);
     if (dwResult != 0)
-        return Fail(__LINE__, dwResult, " ActiveWeaponOperatorObj Initiation Fail.(LoopInit:%d) \r\n HRESULT:0x%08x \r\n",
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, dwResult, " ActiveWeaponOperatorObj Initiation Fail.(LoopInit:%d) \r\n HRESULT:0x%08x \r\n",
                     static_cast<int>(dwLoop), static_cast<unsigned>(dwResult));
     // Unarmed persons still use skills and tools: their operator stays unbound.
     JC_ControlPersonPower* pPower = m_ActiveControls.back()->GetPersonPowerObj();
@@ -185,7 +170,7 @@ DWORD JC_OrderInput::MakeWeaponOperator(DWORD dwLoop)
         return 0;
     dwResult = weapon.SetDataConponent(pPower->GetHandRight());
     if (dwResult != 0)
-        return Fail(__LINE__, dwResult,
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, dwResult,
                     " ActiveWeaponOperatorObj SetDataConponent Fail.(LoopInit:%d) \r\n HRESULT:0x%08x \r\n",
                     static_cast<int>(dwLoop), static_cast<unsigned>(dwResult));
     return 0;
@@ -197,11 +182,11 @@ DWORD JC_OrderInput::MakeSkillControl(DWORD dwLoop)
     JC_ControlSkill& skill = *m_EffectSkills.back();
     DWORD dwResult = skill.Initiation(m_pDataManager, m_pBehaviorAnalyser);
     if (dwResult != 0)
-        return Fail(__LINE__, dwResult, " EffectControlSkillObj Initiation Fail.(LoopInit:%d) \r\n HRESULT:0x%08x \r\n",
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, dwResult, " EffectControlSkillObj Initiation Fail.(LoopInit:%d) \r\n HRESULT:0x%08x \r\n",
                     static_cast<int>(dwLoop), static_cast<unsigned>(dwResult));
     dwResult = skill.SetDataConponentByKey(m_SkillEffects[dwLoop]);
     if (dwResult != 0)
-        return Fail(__LINE__, dwResult,
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, dwResult,
                     " EffectControlSkillObj SetDataConponent Fail.(LoopInit:%d) \r\n HRESULT:0x%08x \r\n",
                     static_cast<int>(dwLoop), static_cast<unsigned>(dwResult));
     return 0;
@@ -213,11 +198,11 @@ DWORD JC_OrderInput::MakeToolOperator(DWORD dwLoop)
     JC_OperatorTool& tool = *m_EffectTools.back();
     DWORD dwResult = tool.Initiation(m_pDataManager);
     if (dwResult != 0)
-        return Fail(__LINE__, dwResult, " EffectToolOperatorObj Initiation Fail.(LoopInit:%d) \r\n HRESULT:0x%08x \r\n",
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, dwResult, " EffectToolOperatorObj Initiation Fail.(LoopInit:%d) \r\n HRESULT:0x%08x \r\n",
                     static_cast<int>(dwLoop), static_cast<unsigned>(dwResult));
     dwResult = tool.SetDataConponent(m_pDataManager->GetToolObj(m_ToolEffects[dwLoop]));
     if (dwResult != 0)
-        return Fail(__LINE__, dwResult,
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, dwResult,
                     " EffectToolOperatorObj SetDataConponent Fail.(LoopInit:%d) \r\n HRESULT:0x%08x \r\n",
                     static_cast<int>(dwLoop), static_cast<unsigned>(dwResult));
     return 0;

@@ -109,7 +109,6 @@ private:
     DWORD MakeSkillControl(DWORD dwLoop);
     DWORD MakeToolOperator(DWORD dwLoop);
     DWORD BuildObjects();
-    DWORD Fail(int iLine, DWORD dwResult, const char* szFormat, ...) __attribute__((format(printf, 4, 5)));
 
     JC_DebugLog* m_pErrorLog = nullptr;
     JC_DataManager* m_pDataManager = nullptr;

@@ -38,6 +38,8 @@ enum XE_InitOrder
     XE_INIT_COMPARISON_TEXTS = 1240,
     XE_INIT_BEHAVIOR_ANALYSER = 1260,
     XE_INIT_CONTROL_MANAGER = 1270,
+    XE_INIT_ORDER_MANAGER = 1280,
+    XE_INIT_ORDER_DEAL_MANAGER = 1290,
 };
 
 // Places a static object's definition in the order above.
