@@ -62,7 +62,9 @@ protected:
         input.SetPredictMode(dwPredict);
         ASSERT_EQ(input.OrderInputFinish(), 0u) << m_Log.Text();
         if (pLines != nullptr)
+        {
             ASSERT_EQ(input.GetActiveWeaponOperator(0)->SetItemSpace("FightBehavior", pLines), 0u);
+        }
     }
 
     JC_OrderResultPassive& Target(DWORD dwIndex) { return *m_Order.GetOrderResultManager()->GetPassiveResult(dwIndex); }

@@ -61,7 +61,9 @@ protected:
         input.SetPredictMode(dwPredict);
         EXPECT_EQ(input.OrderInputFinish(), 0u) << m_Log.Text();
         if (pLines != nullptr)
+        {
             EXPECT_EQ(input.GetActiveWeaponOperator(0)->SetItemSpace("FightBehavior", pLines), 0u);
+        }
         EXPECT_EQ(m_OrderManager.DealOrder(m_Order.get()), dwExpected) << m_Log.Text();
         return *m_Order->GetOrderResultManager()->GetPassiveResult(0);
     }

@@ -1,3 +1,5 @@
+#include "JC_Order/DealOrder/JC_OrderDealChange.h"
+#include "JC_Order/DealOrder/JC_OrderDealCure.h"
 #include "JC_Order/DealOrder/JC_OrderDealMerge.h"
 #include "JC_Order/DealOrder/JC_OrderDealPurify.h"
 #include "JC_Order/DealOrder/JC_OrderDealRestoreHP.h"
@@ -94,4 +96,15 @@ TEST_F(RecoveryDealsTest, PurifyRemovesAnyTargetAndHealsTheActor)
     EXPECT_EQ(result.m_LifeOutcome, 2);
     EXPECT_EQ(Target().GetLifeState(), 2);
     EXPECT_EQ(m_Order->GetOrderResultManager()->GetFinalActiveResult(0)->m_HPAbsorb, iRegained);
+}
+
+TEST(RecoveryDeals, ChangeAndCureNeedTheirTarget)
+{
+    JC_OrderInformation order;
+    JC_OrderDealChange change;
+    JC_OrderDealCure cure;
+    ASSERT_EQ(change.Initiation(&order), 0u);
+    ASSERT_EQ(cure.Initiation(&order), 0u);
+    EXPECT_EQ(change.DealOrder(), JE_ORDERDEAL_CHANGE_NO_PASSIVE);
+    EXPECT_EQ(cure.DealOrder(), JE_ORDERDEAL_CURE_NO_PASSIVE);
 }
