@@ -1,0 +1,201 @@
+#include "JC_Order/DealOrder/JC_OrderDealAttack.h"
+
+#include "JC_DataManager/Control/JC_ControlPersonPower.h"
+#include "JC_Order/JC_OrderInformation.h"
+
+#include <cstdio>
+
+static const char* const s_szSourceFile = ".\\JC_Order\\DealOrder\\JC_OrderDealAttack";
+
+constexpr DWORD STATE_SURE_EVADE = 60;
+constexpr DWORD STATE_SURE_HIT = 61;
+constexpr DWORD STATE_IGNORE_DEFENSE = 62;
+constexpr DWORD STATE_NO_PHYSICAL_DAMAGE = 63;
+constexpr DWORD FLAG_BACK_HIT_BONUS = 16;
+constexpr DWORD FLAG_BACK_CRITICAL_BONUS = 17;
+
+DWORD JC_OrderDealAttack::DealOrder()
+{
+    const int iBackHit = s_pBattle != nullptr ? s_pBattle->GetSystemFlag(FLAG_BACK_HIT_BONUS) : 0;
+    const int iBackCritical = s_pBattle != nullptr ? s_pBattle->GetSystemFlag(FLAG_BACK_CRITICAL_BONUS) : 0;
+    const DWORD dwPredict = m_pOrderInput->GetPredictMode();
+    JC_ControlPersonPower* pActor = m_pOrderInformation->GetDealingActiveControlPersonPower();
+    if (pActor == nullptr)
+        return LogAt(s_szSourceFile, __LINE__, JE_ORDERDEALATTACK_NO_ACTIVE, " DealingActiveControlPersonPowerObj Is NULL. \r\n");
+    JC_ControlPersonPower* pTarget = m_pOrderInformation->GetDealingPassiveControlPersonPower();
+    if (pTarget == nullptr)
+        return LogAt(s_szSourceFile, __LINE__, JE_ORDERDEALATTACK_NO_PASSIVE, " DealingPassiveControlPersonPowerObj Is NULL. \r\n");
+    JC_OrderResultPassive* pPassive = m_pOrderInformation->GetDealingPassiveResult();
+    if (pPassive == nullptr)
+        return LogAt(s_szSourceFile, __LINE__, JE_ORDERDEALATTACK_NO_PASSIVE_RESULT, " DealingPassiveResultObj Is NULL. \r\n");
+
+    if (pTarget->GetLifeState() == 2)
+    {
+        pPassive->m_HitRate = 100;
+        pPassive->m_ShowAttack = 0;
+        pPassive->m_ShowDamage = 0;
+        if (dwPredict != 0)
+            return ORDERDEAL_NEXT_TARGET;
+        pPassive->m_IsHit = 1;
+        pPassive->m_LifeOutcome = 2;
+        pTarget->SetDieTime(0);
+        m_pOrderBehavior->SetDealSuccess(1);
+        return ORDERDEAL_NEXT_TARGET;
+    }
+
+    int iHitPercent = 0;
+    CalculateHitRate(pActor, pTarget, m_pOrderBehavior->GetBehaviorParameter(3),
+                     m_pOrderBehavior->GetBehaviorParameter(4), dwPredict, 1, iHitPercent);
+    const int iFaceHit = GetFaceValue(pActor, pTarget, 0, iBackHit, 0);
+    iHitPercent = iHitPercent * iFaceHit / 100 + iHitPercent;
+    int iAttack = 0;
+    int iDefense = 0;
+    CalculateAttackDefense(pActor, pTarget, m_pOrderBehavior->GetBehaviorParameter(5),
+                           m_pOrderBehavior->GetBehaviorParameter(6), dwPredict, 1, iAttack, iDefense);
+    bool bIgnoreDefense = ParameterNumber(m_pOrderBehavior->GetBehaviorParameter(2)) == 1;
+    if (pActor->HasBehaviorState(STATE_IGNORE_DEFENSE))
+    {
+        bIgnoreDefense = true;
+        if (dwPredict == 0)
+            pActor->GetBehaviorStateValue(STATE_IGNORE_DEFENSE);
+    }
+    int iDamage = BaseDamage(*pTarget, iAttack, iDefense, bIgnoreDefense);
+    iDamage = AddValue(iDamage, m_pOrderBehavior->GetBehaviorParameter(7));
+    pPassive->m_HitRate = iHitPercent;
+    pPassive->m_ShowAttack = iAttack;
+    pPassive->m_ShowDamage = iDamage;
+    iDamage = iDamage * GetDirectionRate(pActor, pTarget) / 100;
+    iDamage = ApplyElement(*pActor, *pTarget, iDamage);
+    iDamage = iDamage + pActor->GetExtraDmgRate() * iDamage / 100 - pTarget->GetExtraDmgDefRate() * iDamage / 100;
+    pPassive->m_ShowDamage = iDamage;
+    if (dwPredict != 0)
+        return ORDERDEAL_NEXT_TARGET;
+
+    const bool bCounter = ParameterNumber(m_pOrderBehavior->GetBehaviorParameter(0)) != 0
+                          && m_pOrderInput->GetCounter() != 1;
+    if (!RollHit(*pActor, *pTarget, *pPassive, iHitPercent, bCounter))
+        return ORDERDEAL_NEXT_TARGET;
+    return Strike(*pActor, *pTarget, *pPassive, iDamage, iBackCritical, bCounter);
+}
+
+int JC_OrderDealAttack::BaseDamage(JC_ControlPersonPower& target, int iAttack, int iDefense, bool bIgnoreDefense)
+{
+    if (bIgnoreDefense)
+        return iAttack;
+    const int iEquipDefense = target.GetEquipDefense();
+    const int iVitality = target.GetTotalVitality(RecordFlag());
+    const int iDamage = iAttack - iAttack * iEquipDefense / 100 - iVitality;
+    if (iDamage >= 1)
+        return iDamage;
+    char szLine[160];
+    OutputDebugStringA("公式 DMG = FinalNatureAttack - FinalNatureAttack * FinalNatureDefense / 100 - TotalNatureVIT.\r\n");
+    std::snprintf(szLine, sizeof(szLine), "%d = %d - %d * %d / 100 - %d.\r\n", iDamage, iAttack, iAttack, iDefense,
+                  iVitality);
+    OutputDebugStringA(szLine);
+    return 0;
+}
+
+int JC_OrderDealAttack::ApplyElement(JC_ControlPersonPower& actor, JC_ControlPersonPower& target, int iDamage)
+{
+    int iElement = static_cast<int>(m_pOrderBehavior->GetDefineValue(m_pOrderBehavior->GetBehaviorParameter(8)));
+    if (iElement == static_cast<int>(JE_ORDERBEHAVIOR_UNKNOWN_TYPE))
+        iElement = 0;
+    if (iElement == 0 && actor.HasHandRight())
+        iElement = actor.GetWeaponElement();
+    if (iElement == 0)
+        return iDamage;
+    const int iResistance = target.GetAntibody(iElement);
+    if (iResistance != 0)
+    {
+        char szLine[96];
+        std::snprintf(szLine, sizeof(szLine), "被動者有元素(ID:%d)抗性 : %d %%.\r\n", iElement, iResistance);
+        OutputDebugStringA(szLine);
+    }
+    return (100 - iResistance) * iDamage / 100;
+}
+
+void JC_OrderDealAttack::Miss(JC_OrderResultPassive& passive)
+{
+    passive.m_IsHit = 0;
+    passive.m_LifeOutcome = 0;
+    m_pOrderBehavior->SetDealSuccess(0);
+}
+
+bool JC_OrderDealAttack::RollHit(JC_ControlPersonPower& actor, JC_ControlPersonPower& target,
+                                 JC_OrderResultPassive& passive, int iHitPercent, bool bCounter)
+{
+    const bool bCannotAct = target.IsCannotAct() != FALSE;
+    if (!bCannotAct && bCounter)
+    {
+        const int iRoll = Random(100);
+        if (iRoll > 0 && iRoll <= target.GetExtraDodgeCounterRate())
+        {
+            Miss(passive);
+            passive.m_IsCounter = 1;
+            return false;
+        }
+    }
+    bool bSureHit = ParameterNumber(m_pOrderBehavior->GetBehaviorParameter(1)) != 0;
+    if (actor.HasBehaviorState(STATE_SURE_HIT))
+    {
+        bSureHit = true;
+        actor.GetBehaviorStateValue(STATE_SURE_HIT);
+        passive.m_IsHit = 1;
+    }
+    if (!bCannotAct && target.HasBehaviorState(STATE_SURE_EVADE))
+    {
+        target.GetBehaviorStateValue(STATE_SURE_EVADE);
+        Miss(passive);
+        return false;
+    }
+    if (bCannotAct)
+        iHitPercent = 100;
+    if (!bSureHit && Random(100) > iHitPercent)
+    {
+        Miss(passive);
+        return false;
+    }
+    m_pOrderBehavior->SetDealSuccess(1);
+    passive.m_IsHit = 1;
+    return true;
+}
+
+DWORD JC_OrderDealAttack::Strike(JC_ControlPersonPower& actor, JC_ControlPersonPower& target,
+                                 JC_OrderResultPassive& passive, int iDamage, int iBackCritical, bool bCounter)
+{
+    int iCritical = actor.GetCriticalRate(TRUE);
+    iCritical = iCritical * GetFaceValue(&actor, &target, 0, iBackCritical, 0) / 100 + iCritical;
+    const int iRoll = Random(100);
+    if (iRoll > 0 && iRoll <= iCritical)
+    {
+        iDamage *= 2;
+        passive.m_IsCritical = iDamage >= 0 ? 1 : 0;
+    }
+    if (target.HasBehaviorState(STATE_NO_PHYSICAL_DAMAGE))
+    {
+        OutputDebugStringA("被動者有絕對物理防禦.\r\n");
+        target.GetBehaviorStateValue(STATE_NO_PHYSICAL_DAMAGE);
+        iDamage = 0;
+    }
+    passive.m_IsHPChange = 1;
+    passive.m_HPChange -= iDamage;
+    if (actor.HasHandRight() && iDamage > 0)
+        AbsorbHPSP(iDamage * actor.GetWeaponHPAbsorbValue() / 100, actor.GetWeaponHPAbsorbRate(),
+                   iDamage * actor.GetWeaponSPAbsorbValue() / 100, actor.GetWeaponSPAbsorbRate(), 1);
+    int iHP = 0;
+    int iSP = 0;
+    ApplyHPSPChange(iHP, iSP);
+    if (iHP == 0)
+    {
+        DealPassiveDie(ParameterNumber(m_pOrderBehavior->GetBehaviorParameter(9)) != 0 ? 1 : 0);
+        CalculateExp();
+        TakeLegacyMoney();
+        TakeLegacyThing();
+        return ORDERDEAL_NEXT_TARGET;
+    }
+    CalculateExp();
+    passive.m_LifeOutcome = 0;
+    if (bCounter && Random(100) <= target.GetExtraCounterRate())
+        passive.m_IsCounter = 1;
+    return ORDERDEAL_NEXT_LINE;
+}

@@ -1,0 +1,295 @@
+#include "JC_Order/DealOrder/JC_OrderDealBase.h"
+
+#include "JC_DataManager/Behavior/JC_BehaviorAnalyser.h"
+#include "JC_DataManager/Control/JC_ControlManager.h"
+#include "JC_DataManager/Operator/JC_OperatorThingBase.h"
+#include "JC_Order/JC_OrderInformation.h"
+#include "JC_Order/JF_OrderLog.h"
+#include "TemplateSystem/JC_StrNumCalculate.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+static const char* const s_szSourceFile = ".\\JC_Order\\DealOrder\\JC_OrderDealBase";
+
+// Persons immune to this state take no terrain rates.
+constexpr DWORD STATE_TERRAIN_IMMUNE = 52;
+constexpr DWORD STATE_HP_ABSORB_IMMUNE = 54;
+constexpr DWORD STATE_SP_ABSORB_IMMUNE = 55;
+
+JC_Random JC_OrderDealBase::s_DefaultRandom;
+JC_Random* JC_OrderDealBase::s_pRandom = &JC_OrderDealBase::s_DefaultRandom;
+JI_OrderDealBattle* JC_OrderDealBase::s_pBattle = nullptr;
+
+DWORD JC_OrderDealBase::Initiation(JC_OrderInformation* pOrderInformation)
+{
+    m_pOrderInformation = pOrderInformation;
+    if (pOrderInformation == nullptr)
+        return 0;
+    m_pErrorLog = pOrderInformation->GetErrorLog();
+    m_pDataManager = pOrderInformation->GetDataManager();
+    m_pBehaviorAnalyser = pOrderInformation->GetBehaviorAnalyser();
+    m_pControlGame = pOrderInformation->GetControlGame();
+    m_pControlScene = pOrderInformation->GetControlScene();
+    m_pControlTeam = pOrderInformation->GetControlTeam();
+    m_pControlTeamPerson = pOrderInformation->GetControlTeamPerson();
+    m_pControlWarehouse = pOrderInformation->GetControlWarehouse();
+    m_pOrderInput = pOrderInformation->GetOrderInput();
+    m_pOrderBehavior = pOrderInformation->GetOrderBehavior();
+    m_pOrderResultManager = pOrderInformation->GetOrderResultManager();
+    return 0;
+}
+
+int JC_OrderDealBase::AddValue(int iValue, const std::string& strModifier)
+{
+    return static_cast<int>(JC_StrNumCalculate::AddValue(static_cast<DWORD>(iValue), strModifier));
+}
+
+int JC_OrderDealBase::ParameterNumber(const std::string& strParameter)
+{
+    if (strParameter.empty())
+        return 0;
+    char* pEnd = nullptr;
+    errno = 0;
+    const long lValue = std::strtol(strParameter.c_str(), &pEnd, 10);
+    if (*pEnd != '\0' || errno != 0 || lValue < INT_MIN || lValue > INT_MAX)
+        return 0;
+    return static_cast<int>(lValue);
+}
+
+BOOL JC_OrderDealBase::RecordFlag() const
+{
+    return m_pOrderInput != nullptr && m_pOrderInput->GetPredictMode() == 0;
+}
+
+DWORD JC_OrderDealBase::LogAt(const char* szSourceFile, int iLine, DWORD dwResult, const char* szMessage) const
+{
+    return JF_OrderFail(m_pErrorLog, szSourceFile, iLine, dwResult, "%s", szMessage);
+}
+
+int JC_OrderDealBase::WithTerrain(int iValue, JC_ControlPersonPower* pPerson, DWORD dwUseTerrain,
+                                  int (JC_ControlScene::*pfnRate)(int))
+{
+    if (dwUseTerrain != 1 || m_pControlScene == nullptr || pPerson->IsStateImmune(STATE_TERRAIN_IMMUNE))
+        return iValue;
+    const int iRate = (m_pControlScene->*pfnRate)(pPerson->GetSceneFloorIndex());
+    return iValue * iRate / 100 + iValue;
+}
+
+DWORD JC_OrderDealBase::CalculateHitRate(JC_ControlPersonPower* pActive, JC_ControlPersonPower* pPassive,
+                                         const std::string& strHit, const std::string& strDodge, DWORD dwPredict,
+                                         DWORD dwUseTerrain, int& iHitPercent)
+{
+    const BOOL bRecord = dwPredict == 0;
+    int iHit = WithTerrain(pActive->GetHit(bRecord), pActive, dwUseTerrain, &JC_ControlScene::GetExtraHitRate);
+    iHit = AddValue(iHit, strHit);
+    int iDodge = WithTerrain(pPassive->GetDodge(bRecord), pPassive, dwUseTerrain, &JC_ControlScene::GetExtraDodgeRate);
+    iDodge = AddValue(iDodge, strDodge);
+    iHitPercent = 100 - (iDodge - iHit);
+    return 0;
+}
+
+DWORD JC_OrderDealBase::CalculateAttackDefense(JC_ControlPersonPower* pActive, JC_ControlPersonPower* pPassive,
+                                               const std::string& strAttack, const std::string& strDefense,
+                                               DWORD dwPredict, DWORD dwUseTerrain, int& iAttack, int& iDefense)
+{
+    const BOOL bRecord = dwPredict == 0;
+    iAttack = WithTerrain(pActive->GetAttack(bRecord), pActive, dwUseTerrain,
+                          &JC_ControlScene::GetExtraNatureAttackRate);
+    iAttack = AddValue(iAttack, strAttack) * pActive->GetMorale() / 100;
+    iDefense = WithTerrain(pPassive->GetEquipDefense() + pPassive->GetTotalVitality(bRecord), pPassive, dwUseTerrain,
+                           &JC_ControlScene::GetExtraNatureDefenseRate);
+    iDefense = AddValue(iDefense, strDefense);
+    return 0;
+}
+
+static bool AreOpposite(int iA, int iB)
+{
+    return (iA == 0 && iB == 2) || (iA == 1 && iB == 3) || (iA == 2 && iB == 0) || (iA == 3 && iB == 1);
+}
+
+int JC_OrderDealBase::GetDirectionRate(JC_ControlPersonPower* pActive, JC_ControlPersonPower* pPassive)
+{
+    if (s_pBattle == nullptr)
+        return 100;
+    const int iDirection = s_pBattle->GetFloorDirection(pActive->GetSceneFloorIndex(), pPassive->GetSceneFloorIndex());
+    const int iFace = pPassive->GetFace();
+    if (iDirection == iFace)
+        return 150;
+    return AreOpposite(iDirection, iFace) ? 100 : 125;
+}
+
+int JC_OrderDealBase::GetFaceValue(JC_ControlPersonPower* pActive, JC_ControlPersonPower* pPassive, int iFront,
+                                   int iBack, int iSide)
+{
+    const int iActiveFace = pActive->GetFace();
+    const int iPassiveFace = pPassive->GetFace();
+    if (iActiveFace == iPassiveFace)
+        return iBack;
+    return AreOpposite(iActiveFace, iPassiveFace) ? iFront : iSide;
+}
+
+bool JC_OrderDealBase::RequireDealing(bool bActive, bool bActiveResult) const
+{
+    if (bActive && m_pOrderInformation->GetDealingActiveControlPersonPower() == nullptr)
+        return LogAt(s_szSourceFile, __LINE__, 0, " DealingActiveControlPersonPowerObj Is NULL. \r\n"), false;
+    if (bActiveResult && m_pOrderInformation->GetDealingActiveResult() == nullptr)
+        return LogAt(s_szSourceFile, __LINE__, 0, " DealingActiveResultObj Is NULL. \r\n"), false;
+    if (m_pOrderInformation->GetDealingPassiveControlPersonPower() == nullptr)
+        return LogAt(s_szSourceFile, __LINE__, 0, " DealingPassiveControlPersonPowerObj Is NULL. \r\n"), false;
+    if (m_pOrderInformation->GetDealingPassiveResult() == nullptr)
+        return LogAt(s_szSourceFile, __LINE__, 0, " DealingPassiveResultObj Is NULL. \r\n"), false;
+    return true;
+}
+
+DWORD JC_OrderDealBase::AbsorbHPSP(int iHPAmount, int iHPRate, int iSPAmount, int iSPRate, DWORD dwCheckImmunity)
+{
+    if (!RequireDealing(true, true))
+        return 0;
+    JC_ControlPersonPower& target = *m_pOrderInformation->GetDealingPassiveControlPersonPower();
+    JC_OrderResultActive& active = *m_pOrderInformation->GetDealingActiveResult();
+    JC_OrderResultPassive& passive = *m_pOrderInformation->GetDealingPassiveResult();
+    if (iHPRate >= Random(1, 100) && !(dwCheckImmunity == 1 && target.IsStateImmune(STATE_HP_ABSORB_IMMUNE)))
+    {
+        const int iTaken = std::min(target.GetHP(), iHPAmount);
+        active.m_IsHPAbsorb = 1;
+        active.m_HPAbsorb += iTaken;
+        passive.m_IsHPChange = 1;
+        passive.m_HPChange -= iTaken;
+    }
+    if (iSPRate >= Random(1, 100) && !(dwCheckImmunity == 1 && target.IsStateImmune(STATE_SP_ABSORB_IMMUNE)))
+    {
+        const int iTaken = std::min(target.GetSP(), iSPAmount);
+        active.m_IsSPAbsorb = 1;
+        active.m_SPAbsorb += iTaken;
+        passive.m_IsSPChange = 1;
+        passive.m_SPChange -= iTaken;
+    }
+    return 0;
+}
+
+DWORD JC_OrderDealBase::ApplyHPSPChange(int& iHP, int& iSP)
+{
+    if (!RequireDealing(false, false))
+        return 0;
+    JC_ControlPersonPower& target = *m_pOrderInformation->GetDealingPassiveControlPersonPower();
+    JC_OrderResultPassive& passive = *m_pOrderInformation->GetDealingPassiveResult();
+    passive.m_HPChangeReal = target.SetHP(target.GetHP() + passive.m_HPChange);
+    passive.m_SPChangeReal = target.SetSP(target.GetSP() + passive.m_SPChange);
+    iHP = target.GetHP();
+    iSP = target.GetSP();
+    return 0;
+}
+
+DWORD JC_OrderDealBase::DealPassiveDie(DWORD dwDieOut)
+{
+    if (!RequireDealing(false, false))
+        return 0;
+    JC_ControlPersonPower& target = *m_pOrderInformation->GetDealingPassiveControlPersonPower();
+    JC_OrderResultPassive& passive = *m_pOrderInformation->GetDealingPassiveResult();
+    target.SetHP(0);
+    target.SetLifeState(2);
+    target.SetDieTime(3);
+    if (!target.CanLeaveLegacy() || dwDieOut == 1)
+    {
+        target.SetDieTime(0);
+        passive.m_LifeOutcome = 2;
+        return 0;
+    }
+    passive.m_LifeOutcome = 1;
+    return 0;
+}
+
+DWORD JC_OrderDealBase::CalculateExp()
+{
+    const std::string strExp = m_pOrderBehavior->GetBehaviorValue("@Exp");
+    if (strExp.empty())
+        return 0;
+    const size_t comma = strExp.find(',');
+    const std::string strMode = strExp.substr(0, comma);
+    const std::string strValue = comma == std::string::npos ? std::string() : strExp.substr(comma + 1);
+    if (strMode.empty() || strValue.empty())
+        return LogAt(s_szSourceFile, __LINE__, 0, " ExpOrderFormat Fail(ExpModeStr or ExpValueStr is empty). \r\n");
+    const DWORD dwMode = m_pBehaviorAnalyser->GetDefineInfo(strMode);
+    if (!RequireDealing(true, false))
+        return 0;
+    JC_ControlPersonPower& actor = *m_pOrderInformation->GetDealingActiveControlPersonPower();
+    JC_ControlPersonPower& target = *m_pOrderInformation->GetDealingPassiveControlPersonPower();
+    JC_OrderResultPassive& passive = *m_pOrderInformation->GetDealingPassiveResult();
+    int iExp = 0;
+    int iJobExp = 0;
+    switch (dwMode)
+    {
+    case 0:
+        break;
+    case 1:
+        iExp = iJobExp = ParameterNumber(strValue);
+        break;
+    case 2:
+        iExp = iJobExp = passive.m_HPChangeReal / 10;
+        break;
+    case 3:
+    {
+        const int iLevels = target.GetLevel() - actor.GetLevel();
+        const bool bDied = target.GetLifeState() == 2;
+        auto fromLegacy = [&](int iLegacy) {
+            int iValue = iLevels * iLegacy / 10 + iLegacy;
+            if (!bDied)
+                iValue /= 5;
+            return iValue * actor.GetExtraExpRate() / 100 + iValue;
+        };
+        iExp = fromLegacy(target.GetLegacyExp());
+        iJobExp = fromLegacy(target.GetLegacyJobExp());
+        break;
+    }
+    case 4:
+    {
+        JC_OrderResultActive* pActive = m_pOrderInformation->GetDealingActiveResult();
+        if (pActive == nullptr)
+            return LogAt(s_szSourceFile, __LINE__, 0, " DealingActiveResultObj Is NULL. \r\n");
+        iExp = iJobExp = pActive->m_HPAbsorb / 10;
+        break;
+    }
+    default:
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, 0,
+                            " CalculateExp Fail(ExpMode Not Support). \r\n ExpModeStr:%s \r\n", strMode.c_str());
+    }
+    passive.m_Exp += std::max(iExp, 1);
+    passive.m_JobExp += std::max(iJobExp, 1);
+    return 0;
+}
+
+DWORD JC_OrderDealBase::TakeLegacyMoney()
+{
+    if (!RequireDealing(false, false))
+        return 0;
+    JC_ControlPersonPower& target = *m_pOrderInformation->GetDealingPassiveControlPersonPower();
+    m_pOrderInformation->GetDealingPassiveResult()->m_LegacyMoney += target.GetLegacyMoney();
+    target.SetLegacyMoney(0);
+    return 0;
+}
+
+DWORD JC_OrderDealBase::TakeLegacyThing()
+{
+    if (!RequireDealing(true, false))
+        return 0;
+    JC_ControlPersonPower& actor = *m_pOrderInformation->GetDealingActiveControlPersonPower();
+    JC_ControlPersonPower& target = *m_pOrderInformation->GetDealingPassiveControlPersonPower();
+    JC_OrderResultPassive& passive = *m_pOrderInformation->GetDealingPassiveResult();
+    DWORD dwKind = 0;
+    DWORD dwID = 0;
+    if (target.PickLegacyThing(Random(400), dwKind, dwID, TRUE) == 0)
+        return 0;
+    const int iCamp = actor.GetCamp(FALSE);
+    if (iCamp != 0 && iCamp != 1)
+        return 0;
+    passive.m_LegacyThingKindArray.push_back(dwKind);
+    passive.m_LegacyThingIDArray.push_back(dwID);
+    JC_OperatorThingBase thing;
+    thing.Initiation(m_pDataManager);
+    const bool bBound = thing.SetDataConponent(m_pDataManager->GetThingObj(dwKind, dwID)) == 0;
+    passive.m_LegacyThingNameArray.push_back(bBound ? thing.GetName() : std::string());
+    return 0;
+}

@@ -1,0 +1,170 @@
+#include "JC_Order/JC_OrderBehavior.h"
+
+#include "JC_DataManager/Manager/JC_OskelTemplateManager.h"
+
+namespace
+{
+bool Opens(const std::string& strLine)
+{
+    return strLine.find('{') != std::string::npos;
+}
+
+bool Closes(const std::string& strLine)
+{
+    return strLine.find('}') != std::string::npos;
+}
+}
+
+DWORD JC_OrderBehavior::Initiation(const JC_OskelTemplateManager* pTemplateManager)
+{
+    if (pTemplateManager == nullptr)
+        return JE_ORDERBEHAVIOR_NULL_TEMPLATE_MANAGER;
+    m_pTemplateManager = pTemplateManager;
+    return SetOrderBehavior(nullptr);
+}
+
+DWORD JC_OrderBehavior::SetOrderBehavior(const std::vector<std::string>* pLines)
+{
+    if (m_pTemplateManager == nullptr)
+        return JE_ORDERBEHAVIOR_NOT_INITIATED;
+    m_Lines = pLines != nullptr ? *pLines : std::vector<std::string>();
+    // Each target's walk starts outside any block: a depth left by a target
+    // whose deal stopped inside a block would mark the next one hit.
+    m_iDepth = 0;
+    ResetWalk();
+    return 0;
+}
+
+void JC_OrderBehavior::ResetWalk()
+{
+    m_strLine.clear();
+    m_iIndex = -1;
+    m_Values.clear();
+    m_Parameters.clear();
+    m_dwDealSuccess = 0;
+}
+
+DWORD JC_OrderBehavior::DealNext()
+{
+    if (m_Lines.empty())
+        return JS_ORDERBEHAVIOR_END;
+    if (!Advance())
+        return JS_ORDERBEHAVIOR_END;
+    if (!Opens(m_strLine))
+    {
+        if (!Closes(m_strLine))
+            return ParseLine();
+        --m_iDepth;
+        return Scan();
+    }
+    const int iOuterDepth = m_iDepth;
+    ++m_iDepth;
+    if (m_dwDealSuccess != 0)
+        return Scan();
+    return SkipBlock(iOuterDepth);
+}
+
+bool JC_OrderBehavior::Advance()
+{
+    if (m_iIndex + 1 >= static_cast<int>(m_Lines.size()))
+    {
+        ResetWalk();
+        return false;
+    }
+    ++m_iIndex;
+    m_strLine = m_Lines[m_iIndex];
+    return true;
+}
+
+bool JC_OrderBehavior::TrackBraces()
+{
+    if (Opens(m_strLine))
+        ++m_iDepth;
+    else if (Closes(m_strLine))
+        --m_iDepth;
+    else
+        return false;
+    return true;
+}
+
+DWORD JC_OrderBehavior::Scan()
+{
+    while (Advance())
+    {
+        if (!TrackBraces())
+            return ParseLine();
+    }
+    return JS_ORDERBEHAVIOR_END;
+}
+
+DWORD JC_OrderBehavior::SkipBlock(int iOuterDepth)
+{
+    do
+    {
+        if (!Advance())
+            return JS_ORDERBEHAVIOR_END;
+        TrackBraces();
+    } while (m_iDepth != iOuterDepth);
+    // The closing line is structural unless it carries a behaviour of its own.
+    if (m_strLine.find('@') == std::string::npos)
+        return Scan();
+    return ParseLine();
+}
+
+DWORD JC_OrderBehavior::ParseLine()
+{
+    m_Values.clear();
+    m_Parameters.clear();
+    size_t at = 0;
+    while ((at = m_strLine.find('@', at)) != std::string::npos)
+    {
+        const size_t open = m_strLine.find('"', at);
+        if (open == std::string::npos)
+            return JE_ORDERBEHAVIOR_UNBALANCED_QUOTES;
+        const size_t close = m_strLine.find('"', open + 1);
+        if (close == std::string::npos)
+            return JE_ORDERBEHAVIOR_UNBALANCED_QUOTES;
+        const std::string strKey = m_strLine.substr(at, open - at);
+        const std::string strValue = m_strLine.substr(open + 1, close - open - 1);
+        m_Values[strKey] = strValue;
+        if (strKey == "@Parameter")
+        {
+            m_Parameters.clear();
+            size_t start = 0;
+            for (size_t comma = strValue.find(','); comma != std::string::npos; comma = strValue.find(',', start))
+            {
+                m_Parameters.push_back(strValue.substr(start, comma - start));
+                start = comma + 1;
+            }
+            m_Parameters.push_back(strValue.substr(start));
+        }
+        at = close + 1;
+    }
+    return 0;
+}
+
+DWORD JC_OrderBehavior::GetBehaviorType() const
+{
+    const auto found = m_Values.find("@Type");
+    if (found == m_Values.end())
+        return JE_ORDERBEHAVIOR_UNKNOWN_TYPE;
+    return GetDefineValue(found->second);
+}
+
+DWORD JC_OrderBehavior::GetDefineValue(const std::string& strName) const
+{
+    if (m_pTemplateManager == nullptr)
+        return JE_ORDERBEHAVIOR_UNKNOWN_TYPE;
+    return m_pTemplateManager->GetDefineInfo(strName);
+}
+
+std::string JC_OrderBehavior::GetBehaviorValue(const std::string& strKey) const
+{
+    const auto found = m_Values.find(strKey);
+    return found != m_Values.end() ? found->second : std::string();
+}
+
+std::string JC_OrderBehavior::GetBehaviorParameter(DWORD dwIndex) const
+{
+    return dwIndex < m_Parameters.size() ? m_Parameters[dwIndex] : std::string();
+}

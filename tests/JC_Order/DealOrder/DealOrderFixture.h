@@ -1,0 +1,77 @@
+#pragma once
+
+#include "JC_Order/DealOrder/JC_OrderDealBase.h"
+#include "JC_Order/JC_OrderInformation.h"
+#include "JC_Order/JC_OrderManager.h"
+
+#include "tests/JC_Order/SampleOrderFixture.h"
+
+#include <memory>
+
+// Every roll gives its lowest value: no dodge-counter, no critical, a sure
+// hit, a drain whenever its rate is above 0, no legacy thing.
+class LowestRandom : public JC_Random
+{
+public:
+    int Random(int iMin, int) override { return iMin; }
+    int Random(int) override { return 0; }
+};
+
+class FakeBattle : public JI_OrderDealBattle
+{
+public:
+    int GetFloorDirection(int, int) override { return m_iDirection; }
+    int GetSystemFlag(DWORD dwIndex) override { return dwIndex == 16 ? m_iBackHit : 0; }
+
+    int m_iDirection = 0;
+    int m_iBackHit = 0;
+};
+
+
+// Orders of team index 0 on team index 1 of the sample game, with the deals
+// a test registers, lowest dice and a fake battle.
+class DealOrderFixture : public SampleOrderFixture
+{
+protected:
+    void SetUp() override
+    {
+        SampleOrderFixture::SetUp();
+        if (IsSkipped())
+            return;
+        Place(0, 1);
+        Place(1, 2);
+        JC_OrderDealBase::SetRandom(&m_Random);
+        JC_OrderDealBase::SetBattle(&m_Battle);
+        ASSERT_EQ(m_OrderManager.Initiation(&m_Manager), 0u);
+    }
+    void TearDown() override
+    {
+        JC_OrderDealBase::SetRandom(nullptr);
+        JC_OrderDealBase::SetBattle(nullptr);
+    }
+
+    // One weapon order whose behaviour lines are replaced when given.
+    JC_OrderResultPassive Run(DWORD dwPredict, const JC_StringArray* pLines = nullptr, DWORD dwExpected = 0)
+    {
+        m_Order = std::make_unique<JC_OrderInformation>();
+        EXPECT_EQ(m_Order->Initiation(&m_Manager), 0u);
+        JC_OrderInput& input = *m_Order->GetOrderInput();
+        input.AddActivePerson(0);
+        input.AddPassivePerson(1);
+        input.SetPredictMode(dwPredict);
+        EXPECT_EQ(input.OrderInputFinish(), 0u) << m_Log.Text();
+        if (pLines != nullptr)
+        {
+            EXPECT_EQ(input.GetActiveWeaponOperator(0)->SetItemSpace("FightBehavior", pLines), 0u);
+        }
+        EXPECT_EQ(m_OrderManager.DealOrder(m_Order.get()), dwExpected) << m_Log.Text();
+        return *m_Order->GetOrderResultManager()->GetPassiveResult(0);
+    }
+    JC_ControlPersonPower& Actor() { return *m_Order->GetActiveControlPersonPower(0); }
+    JC_ControlPersonPower& Target() { return *m_Order->GetPassiveControlPersonPower(0); }
+
+    LowestRandom m_Random;
+    FakeBattle m_Battle;
+    JC_OrderManager m_OrderManager;
+    std::unique_ptr<JC_OrderInformation> m_Order;
+};

@@ -1,0 +1,99 @@
+#include "JC_Order/DealOrder/JC_OrderDealAttack.h"
+#include "tests/JC_Order/DealOrder/DealOrderFixture.h"
+
+namespace
+{
+class AttackProbe : public JC_OrderDealAttack
+{
+public:
+    using JC_OrderDealAttack::GetDirectionRate;
+};
+
+class OrderDealAttackTest : public DealOrderFixture
+{
+protected:
+    void SetUp() override
+    {
+        DealOrderFixture::SetUp();
+        if (IsSkipped())
+            return;
+        ASSERT_EQ(m_OrderManager.AddOrderDeal(0x30001, &m_Attack), 0u);
+    }
+    JC_OrderResultPassive Strike(DWORD dwPredict, const JC_StringArray* pLines = nullptr) { return Run(dwPredict, pLines); }
+
+    JC_OrderDealAttack m_Attack;
+};
+}
+
+TEST_F(OrderDealAttackTest, PreviewShowsTheRealBlowAndChangesNothing)
+{
+    const JC_OrderResultPassive preview = Strike(1);
+    const int iHP = Target().GetHP();
+    EXPECT_EQ(preview.m_IsHit, -1);
+    EXPECT_EQ(preview.m_HPChange, 0);
+    EXPECT_EQ(m_Order->GetOrderResultManager()->GetFinalActiveResult(0)->m_Morale, 0);
+
+    const JC_OrderResultPassive real = Strike(0);
+    EXPECT_EQ(real.m_HitRate, preview.m_HitRate);
+    EXPECT_EQ(real.m_ShowAttack, preview.m_ShowAttack);
+    EXPECT_EQ(real.m_ShowDamage, preview.m_ShowDamage);
+    EXPECT_EQ(real.m_IsHit, 1);
+    EXPECT_EQ(real.m_HPChange, -real.m_ShowDamage);
+    EXPECT_EQ(Target().GetHP(), std::max(iHP - real.m_ShowDamage, 0));
+}
+
+TEST_F(OrderDealAttackTest, EmptyModifiersGiveZero)
+{
+    const JC_StringArray lines = {"@Type\"DF_BehaviorType_Attack\" @Parameter\"1,0,0\""};
+    const JC_OrderResultPassive preview = Strike(1, &lines);
+    EXPECT_EQ(preview.m_HitRate, 100);
+    EXPECT_EQ(preview.m_ShowAttack, 0);
+    EXPECT_EQ(preview.m_ShowDamage, 0);
+}
+
+TEST_F(OrderDealAttackTest, CorpseIsRemovedAndPreviewShowsIt)
+{
+    const JC_StringArray lines = {"@Type\"DF_BehaviorType_Attack\" @Parameter\"1,0,0,+0,+0,+0,+0,+0,,0\""};
+    Strike(1, &lines);
+    Target().SetLifeState(2);
+    Target().SetDieTime(3);
+    JC_OrderResultPassive result = Strike(1, &lines);
+    EXPECT_EQ(result.m_HitRate, 100);
+    EXPECT_EQ(result.m_ShowDamage, 0);
+    EXPECT_EQ(Target().GetDieTime(), 3);
+    result = Strike(0, &lines);
+    EXPECT_EQ(result.m_IsHit, 1);
+    EXPECT_EQ(result.m_LifeOutcome, 2);
+    EXPECT_EQ(Target().GetDieTime(), 0);
+}
+
+TEST_F(OrderDealAttackTest, KillSettlesDeathAndExperience)
+{
+    Strike(1);
+    Target().SetHP(1);
+    const JC_OrderResultPassive result = Strike(0);
+    EXPECT_EQ(Target().GetHP(), 0);
+    EXPECT_EQ(Target().GetLifeState(), 2);
+    EXPECT_EQ(result.m_LifeOutcome, Target().CanLeaveLegacy() ? 1 : 2);
+    EXPECT_GE(result.m_Exp, 1);
+    EXPECT_EQ(m_Order->GetOrderResultManager()->GetFinalActiveResult(0)->m_Morale, 3);
+}
+
+TEST_F(OrderDealAttackTest, DirectionRateFollowsTheTargetsFacing)
+{
+    Strike(1);
+    AttackProbe probe;
+    ASSERT_EQ(probe.Initiation(m_Order.get()), 0u);
+    struct Case
+    {
+        int iDirection, iFace, iRate;
+    };
+    for (const Case& blow : {Case{0, 0, 150}, Case{0, 2, 100}, Case{1, 3, 100}, Case{3, 1, 100}, Case{0, 1, 125},
+                             Case{2, 3, 125}})
+    {
+        m_Battle.m_iDirection = blow.iDirection;
+        Target().GetPersonDataComponent()->SetItemValue("Face", &blow.iFace);
+        EXPECT_EQ(probe.GetDirectionRate(m_Order->GetActiveControlPersonPower(0), &Target()), blow.iRate)
+            << blow.iDirection << " " << blow.iFace;
+    }
+}
