@@ -1,0 +1,3 @@
+#include "tests/GameProgram/RenderingObject/DrawableFixture.h"
+
+int TestDrawable::s_iLiving = 0;
