@@ -3,6 +3,7 @@
 #include "GameProgram/Common/XC_TextNode.h"
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Common/XF_InitOrder.h"
+#include "GameProgram/RenderingObject/XC_RenderAnimation.h"
 #include "GameProgram/RenderingObject/XC_RenderBackground.h"
 #include "GameProgram/RenderingObject/XC_RenderPic.h"
 
@@ -18,6 +19,7 @@ XC_RenderObjAnalyzer* g_pRenderObjAnalyzer = &s_RenderObjAnalyzer;
 
 XC_RenderObjAnalyzer::XC_RenderObjAnalyzer()
 {
+    RegisterRenderObjType("ani", &XC_RenderObjAnalyzer::CreateRenderObj<XC_RenderAnimation>);
     RegisterRenderObjType("pic", &XC_RenderObjAnalyzer::CreateRenderObj<XC_RenderPic>);
     RegisterRenderObjType("background", &XC_RenderObjAnalyzer::CreateRenderObj<XC_RenderBackground>);
 }
