@@ -3,7 +3,9 @@
 #include "GameProgram/Common/XC_TimerManager.h"
 #include "GameProgram/Sprite/XC_Sprite.h"
 #include "GameProgram/Script/XC_Script.h"
+#include "GameProgram/RenderingObject/XC_RenderAnimation.h"
 #include "GameProgram/Script/XC_ScriptWork.h"
+#include "GameProgram/SpecialEfficacy/XC_ResidualImage.h"
 #include "GameProgram/SpriteWork/XC_CameraManWork_Control.h"
 #include "GameProgram/SpriteWork/XC_CameraManWork_ShakeCamera.h"
 #include "GameProgram/SpriteWork/XC_LightManWork_BrightnessControl.h"
@@ -14,6 +16,7 @@
 #include "GameProgram/SpriteWork/XC_ScriptWork_While.h"
 #include "tests/GameProgram/Script/ScriptFixture.h"
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <utility>
@@ -280,4 +283,44 @@ TEST_F(CommandTest, NodeFunctionsReadNamedNodes)
     // A failing argument fails the value: the getter's default, reported.
     EXPECT_EQ(command.GetXYZParameter("f"), D3DXVECTOR3(0, 0, 0));
     EXPECT_TRUE(m_Log.Contains("szParameterName = f"));
+}
+
+TEST_F(CommandTest, AnimationAndAfterImageCommands)
+{
+    XC_RenderAnimation* const pAni = new XC_RenderAnimation;
+    pAni->SetName("Ani");
+    m_pScript->GetRenderObjManager()->AddRenderingObject(pAni);
+    m_pScript->GetScriptResource()->AddRenderObjToResource(pAni, nullptr);
+
+    // A long work with a follower waiting for a message lasts until its last page.
+    struct Case { const char* szWorkTime; const char* szCondition; const char* szExpected; };
+    const Case cases[] = {
+        {"1.0", "1", "9999.0"}, {"0.5", "1", "0.5"}, {"1.0", "0", "1.0"},
+    };
+    for (const Case& c : cases) {
+        m_Nodes.push_back(MakeNode("[Cmd]", {{"Type", "SetAniPlay"}, {"Object", "Ani"}, {"bLastPageEnd", "TRUE"},
+                                             {"fWorkTime", c.szWorkTime}}));
+        AddChild(m_Nodes.back().get(), "[Next]", {{"dwConditionOfStart", c.szCondition}});
+        XC_SpriteWorkBase* pWork = nullptr;
+        ASSERT_EQ(g_pScriptCommandObj->AnalyzeCommand(m_pScript, m_Nodes.back().get(), &pWork), S_OK);
+        EXPECT_STREQ(m_Nodes.back()->GetStr("fWorkTime", ""), c.szExpected);
+        EXPECT_EQ(pWork->GetWorkTime(), static_cast<float>(std::atof(c.szExpected)));
+        delete pWork;
+    }
+    HRESULT hr = S_OK;
+    EXPECT_EQ(Dispatch({{"Type", "SetAniPlay"}, {"Object", "Hero"}}, &hr), nullptr);
+    EXPECT_EQ(hr, E_FAIL);
+
+    // Without "bAlphaBlen" the blend leaves are not read.
+    std::unique_ptr<XC_ResidualImage> pImage = Dispatch<XC_ResidualImage>(
+        {{"Type", "ResidualImage"}, {"Object", "Hero"}, {"dwSrcBlend", "5"}, {"fLifeTime", "0.5"}});
+    ASSERT_NE(pImage, nullptr);
+    DWORD dwValue = 0;
+    pImage->GetSetDirectState()->GetRenderState(19, &dwValue);
+    EXPECT_NE(dwValue, 5u);
+    pImage = Dispatch<XC_ResidualImage>({{"Type", "ResidualImage"}, {"Object", "Hero"}, {"bAlphaBlen", "1"}, {"dwSrcBlend", "5"}});
+    pImage->GetSetDirectState()->GetRenderState(19, &dwValue);
+    EXPECT_EQ(dwValue, 5u);
+    EXPECT_EQ(pImage->m_dwColorStart, 0u);
+    EXPECT_FALSE(pImage->m_bWaitEveryResidualImageDeath);
 }
