@@ -281,13 +281,21 @@ void XC_Script::CheckStartNow(XC_TextNode* pTNode, DWORD dwCondition)
 void XC_Script::RunQueuedStarts()
 {
     const XC_EventScope eventScope(RunQueuedStarts);
-    while (!s_QueuedStarts.empty()) {
+    for (int iStarts = 0; !s_QueuedStarts.empty(); ++iStarts) {
         const XS_QueuedStart start = s_QueuedStarts.front();
         s_QueuedStarts.pop_front();
         if (start.pScriptObj == nullptr)
             continue;
         --start.pScriptObj->iRunEvent;
-        start.pScriptObj->CheckStartNow(start.pTNode, start.dwCondition);
+        if (iStarts < MAX_QUEUED_STARTS) {
+            start.pScriptObj->CheckStartNow(start.pTNode, start.dwCondition);
+            continue;
+        }
+        if (iStarts == MAX_QUEUED_STARTS) {
+            XF_ReportError(s_szSourceFile, __LINE__,
+                           XF_FormatText("\"%s\" starts commands without end; the rest is dropped",
+                                         start.pScriptObj->GetName()));
+        }
     }
 }
 

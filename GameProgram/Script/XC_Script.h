@@ -23,6 +23,9 @@ public:
     // Event starts nested deeper than this continue from the outermost call,
     // so a long chain of commands that end at once cannot exhaust the stack.
     static constexpr int MAX_EVENT_NESTING = 48;
+    // Starts run from the outermost call before the rest is dropped with a
+    // report: a script that restarts itself at once would loop for ever.
+    static constexpr int MAX_QUEUED_STARTS = 10000;
 
     XC_Script();
     ~XC_Script() override;
@@ -52,6 +55,9 @@ public:
     virtual void DoEvent(XC_TextNode* pTNode);
 
     void SetTraceFile(HANDLE hTraceFile);
+    // How many called script files lie between this script and the top.
+    void SetCallDepth(DWORD dwCallDepth) { m_dwCallDepth = dwCallDepth; }
+    DWORD GetCallDepth() const { return m_dwCallDepth; }
 
     // The names of the nodes from the tree's root down to the node, each
     // followed by one blank; E_FAIL for a null node.
@@ -77,4 +83,5 @@ protected:
     XC_ScriptMessageAssigner* m_pScriptMessageAssigner = nullptr;
     LONG iRunEvent = 0;
     HANDLE m_hTraceFile = INVALID_HANDLE_VALUE;
+    DWORD m_dwCallDepth = 0;
 };

@@ -50,6 +50,7 @@ HRESULT XC_ScriptSet::Init(XI_EnvironmentOfRender* pEnvironmentOfRender)
         XM_REPORT_FAILED("pEnvironmentOfRender");
     m_pEnvironmentOfRender = pEnvironmentOfRender;
     m_bOwnParts = TRUE;
+    m_dwCallDepth = 0;
     m_pScriptMessageAssigner = new (std::nothrow) XC_ScriptMessageAssigner;
     m_pScriptParameter = new (std::nothrow) XC_ScriptParameter;
     m_pScriptResourceObj = new (std::nothrow) XC_ScriptResource;
@@ -73,6 +74,13 @@ HRESULT XC_ScriptSet::InitFromScript(XC_Script* pScriptObj)
         XM_REPORT_FAILED("pScriptObj");
         return E_FAIL;
     }
+    if (pScriptObj->GetCallDepth() >= MAX_CALL_DEPTH) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("Script \"%s\" calls script files deeper than %lu", pScriptObj->GetName(),
+                                     static_cast<unsigned long>(MAX_CALL_DEPTH)));
+        return E_FAIL;
+    }
+    m_dwCallDepth = pScriptObj->GetCallDepth() + 1;
     m_RenderNode.SetParent(pScriptObj->GetRootRenderNode());
     m_pEnvironmentOfRender = pScriptObj->GetEnvironmentOfRender();
     m_pScriptMessageAssigner = pScriptObj->GetScriptMessageAssigner();
@@ -232,6 +240,7 @@ HRESULT XC_ScriptSet::CreateScript(XC_TextNode* pTNodeScript)
     pScriptObj->GetScriptResource()->SetParent(m_pScriptResourceObj);
     if (m_hTraceFile != INVALID_HANDLE_VALUE)
         pScriptObj->SetTraceFile(m_hTraceFile);
+    pScriptObj->SetCallDepth(m_dwCallDepth);
     m_PAL_Script.Add(pScriptObj);
     return S_OK;
 }

@@ -19,6 +19,10 @@ class XI_EnvironmentOfRender;
 class XC_ScriptSet
 {
 public:
+    // A script file may call files below it this deep, no deeper: a file
+    // that calls itself fails there instead of recursing without end.
+    static constexpr DWORD MAX_CALL_DEPTH = 16;
+
     XC_ScriptSet();
     virtual ~XC_ScriptSet();
     XC_ScriptSet(const XC_ScriptSet&) = delete;
@@ -65,4 +69,5 @@ protected:
     XC_ScriptResource* m_pScriptResourceObj = nullptr;
     BOOL m_bOwnParts = FALSE;
     HANDLE m_hTraceFile = INVALID_HANDLE_VALUE;
+    DWORD m_dwCallDepth = 0;
 };

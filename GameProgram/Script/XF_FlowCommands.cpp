@@ -19,6 +19,8 @@ static const char* const s_szSourceFile = "GameProgram\\Script\\XF_FlowCommands"
 namespace {
 
 const DWORD CONDITION_THEN = 1;
+// More messages than this from one "While" would keep a frame busy for ever.
+const DWORD MAX_WHILE_COUNT = 65536;
 const DWORD CONDITION_ELSE = 2;
 
 HRESULT CallScript(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWorkObj)
@@ -81,6 +83,11 @@ HRESULT While(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWorkObj
         return E_OUTOFMEMORY;
     }
     pScriptWork_WhileObj->m_dwCount = pCommandObj->GetDwordParameter("dwCount", 0);
+    if (pScriptWork_WhileObj->m_dwCount > MAX_WHILE_COUNT) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("While dwCount %lu is above %lu", pScriptWork_WhileObj->m_dwCount, MAX_WHILE_COUNT));
+        pScriptWork_WhileObj->m_dwCount = MAX_WHILE_COUNT;
+    }
     pScriptWork_WhileObj->m_dwMsg = pCommandObj->GetDwordParameter("dwMsg", 0);
     pScriptWork_WhileObj->m_bIncrease = pCommandObj->GetBoolParameter("bIncrease", FALSE);
     *rpSpriteWorkObj = pScriptWork_WhileObj;
