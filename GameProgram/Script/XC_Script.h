@@ -1,0 +1,87 @@
+#pragma once
+
+#include "GameProgram/Common/XC_Addressee.h"
+#include "GameProgram/Common/XC_String.h"
+#include "GameProgram/RenderingObject/XC_RenderObjManager.h"
+#include "GameProgram/Script/XC_ScriptParameter.h"
+#include "GameProgram/Script/XC_ScriptResource.h"
+#include "GameProgram/Sprite/XC_Sprite.h"
+
+#include <windows.h>
+
+class XC_ScriptMessageAssigner;
+class XC_TextNode;
+class XI_EnvironmentOfRender;
+class XI_ScriptCommand;
+
+// One script node of a script file: its drawables, its named values and its
+// command nodes, run as timed works of its own sprite. A work's end message
+// starts the command nodes that wait for it.
+class XC_Script : public XC_Addressee
+{
+public:
+    // Event starts nested deeper than this continue from the outermost call,
+    // so a long chain of commands that end at once cannot exhaust the stack.
+    static constexpr int MAX_EVENT_NESTING = 48;
+    // Starts run from the outermost call before the rest is dropped with a
+    // report: a script that restarts itself at once would loop for ever.
+    static constexpr int MAX_QUEUED_STARTS = 10000;
+
+    XC_Script();
+    ~XC_Script() override;
+
+    // The message of a linked work: dwValue1 is its command node, dwValue3
+    // the message (0 when the work has ended).
+    DWORD OnCallBack(DWORD_PTR dwValue1, DWORD_PTR dwValue2, DWORD_PTR dwValue3, DWORD_PTR dwValue4) override;
+    virtual HRESULT Init(XI_EnvironmentOfRender* pEnvironmentOfRender, XC_ScriptMessageAssigner* pScriptMessageAssigner);
+    virtual HRESULT Fini();
+    virtual HRESULT Load(XC_TextNode* pTNodeScript);
+    virtual HRESULT Clear();
+    virtual const char* GetName() const;
+    virtual void SetName(const char* szScriptName);
+    virtual HRESULT RunScript();
+    virtual HRESULT RunAction(const char* szActionName);
+    virtual DWORD GetWorkCount() const;
+    virtual HRESULT SetScriptCommand(XI_ScriptCommand* pScriptCommandObj);
+    virtual XC_RenderObjManager* GetRenderObjManager();
+    virtual XC_Sprite* GetSpriteObj();
+    virtual XI_EnvironmentOfRender* GetEnvironmentOfRender();
+    virtual XC_ScriptMessageAssigner* GetScriptMessageAssigner();
+    virtual XC_RenderNode* GetRootRenderNode();
+    virtual XC_ScriptParameter* GetScriptParameter();
+    virtual XC_ScriptResource* GetScriptResource();
+    virtual void CheckStart(XC_TextNode* pTNode, DWORD dwCondition);
+    virtual void RunEvent();
+    virtual void DoEvent(XC_TextNode* pTNode);
+
+    void SetTraceFile(HANDLE hTraceFile);
+    // How many called script files lie between this script and the top.
+    void SetCallDepth(DWORD dwCallDepth) { m_dwCallDepth = dwCallDepth; }
+    DWORD GetCallDepth() const { return m_dwCallDepth; }
+
+    // The names of the nodes from the tree's root down to the node, each
+    // followed by one blank; E_FAIL for a null node.
+    static HRESULT BuildNodePath(const XC_TextNode* pTNode, XC_String* pstrPath);
+
+protected:
+    void WriteTrace(const XC_TextNode* pTNode, const char* szEvent) const;
+    void LeaveRunEvent();
+    // Starts the followers now, or queues them when the nesting is too deep.
+    void CheckStartNow(XC_TextNode* pTNode, DWORD dwCondition);
+    static void RunQueuedStarts();
+
+    XC_String m_szScriptName;
+    XC_Sprite m_SpriteObj;
+    XC_TextNode* m_pTNodeActionList = nullptr;
+    XC_TextNode* m_pTNodeRun = nullptr;
+    DWORD m_dwRunIndex = 0;
+    XC_RenderObjManager m_RenderObjManager;
+    XC_ScriptParameter m_ScriptParameterObj;
+    XC_ScriptResource m_ScriptResourceObj;
+    XI_ScriptCommand* m_pScriptCommandObj = nullptr;
+    XI_EnvironmentOfRender* m_pEnvironmentOfRender = nullptr;
+    XC_ScriptMessageAssigner* m_pScriptMessageAssigner = nullptr;
+    LONG iRunEvent = 0;
+    HANDLE m_hTraceFile = INVALID_HANDLE_VALUE;
+    DWORD m_dwCallDepth = 0;
+};

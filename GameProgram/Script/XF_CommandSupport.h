@@ -1,0 +1,28 @@
+#pragma once
+
+#include "GameProgram/Script/XC_ScriptCommand.h"
+
+#include <d3dx9math.h>
+
+class XC_RenderingObject;
+class XC_RenderNode;
+
+// What every command handler starts with: the script whose node is being
+// dispatched. Null, reported at the handler's source location, when the
+// dispatcher or the script is missing.
+XC_Script* XF_GetCommandScript(XC_ScriptCommand* pCommandObj, const char* szSourceFile, int iLine);
+
+// The rendering object or render node named by the string parameter, looked
+// up in the script's resources (which report a missing name).
+XC_RenderingObject* XF_GetRenderObjParameter(XC_ScriptCommand* pCommandObj, const char* szParameterName);
+XC_RenderNode* XF_GetRenderNodeParameter(XC_ScriptCommand* pCommandObj, const char* szParameterName);
+
+// Sets the position, rotation and scale of the node from the leaves
+// "xyzPosition", "xyzRotation" and "xyzScale" the command node holds.
+void XF_PlaceFromParameters(XC_ScriptCommand* pCommandObj, XC_RenderNode* pRenderNode);
+
+// Replaces the value of the node's leaf with the number ("%f"), adding the
+// leaf when bAdd is set and the node lacks it; false when it has none.
+bool XF_WriteFloatLeaf(XC_TextNode* pTNode, const char* szLeafName, float fValue, bool bAdd);
+
+#define XM_COMMAND_SCRIPT(pCommandObj) XF_GetCommandScript(pCommandObj, s_szSourceFile, __LINE__)

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "GameProgram/Script/XC_ScriptCommand.h"
+
+// The handlers that shape a script's course: calls, pauses, loops, branches,
+// work control, messages, named values and the flow of time.
+void XF_AddFlowCommands(std::map<XC_String, XF_AnalyzeCommand>* pCommandTable);

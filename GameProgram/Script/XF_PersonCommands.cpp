@@ -1,0 +1,169 @@
+#include "GameProgram/Script/XF_PersonCommands.h"
+
+#include "GameProgram/Common/XC_TextNode.h"
+#include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/RenderingObject/XC_RenderAnimation.h"
+#include "GameProgram/Script/XC_Script.h"
+#include "GameProgram/Script/XF_CommandSupport.h"
+#include "GameProgram/SpecialEfficacy/XC_ResidualImage.h"
+#include "GameProgram/SpriteWork/XC_AniWork_SetAniPlay.h"
+#include "GameProgram/SpriteWork/XC_PlaySoundWork.h"
+#include "GameProgram/SpriteWork/XC_SpriteWork_ShowAni.h"
+
+#include <cstring>
+
+#include <memory>
+#include <new>
+
+static const char* const s_szSourceFile = "GameProgram\\Script\\XF_PersonCommands";
+
+namespace {
+
+// D3DRS_ALPHABLENDENABLE, D3DRS_SRCBLEND and D3DRS_DESTBLEND.
+const DWORD RS_ALPHA_BLEND_ENABLE = 27;
+const DWORD RS_SRC_BLEND = 19;
+const DWORD RS_DEST_BLEND = 20;
+
+// A work that ends with its animation's last page while its node has
+// followers waiting for a message: its time becomes long enough for the page
+// to end it. The node's own leaves are read raw.
+void ApplyLongWorkRule(XC_TextNode* pTNode, BOOL bLastPageEnd)
+{
+    if (pTNode == nullptr || pTNode->GetChildNodeCount() == 0 || !bLastPageEnd)
+        return;
+    XC_TextLeaf* const pTLeafWorkTime = pTNode->FindLeaf("fWorkTime");
+    if (pTLeafWorkTime == nullptr || !(pTLeafWorkTime->GetFloat() > 0.5f))
+        return;
+    for (int i = 0; i < pTNode->GetChildNodeCount(); ++i) {
+        if (pTNode->FindChildNode(i)->GetDword("dwConditionOfStart", 0) != 0) {
+            pTLeafWorkTime->SetValue("9999.0");
+            return;
+        }
+    }
+}
+
+// Hands every leaf "szLeafName" of the command node, raw, to the function.
+template <class F>
+void ForEachRawLeaf(XC_ScriptCommand* pCommandObj, const char* szLeafName, F fpLine)
+{
+    const XC_TextNode* const pTNode = pCommandObj->GetTextNode();
+    if (pTNode == nullptr) {
+        XM_REPORT_FAILED("pTNode");
+        return;
+    }
+    for (int i = 0; i < pTNode->GetLeafCount(); ++i) {
+        const XC_TextLeaf* const pTLeafSet = pTNode->GetLeaf(i);
+        if (pTLeafSet->GetName() != nullptr && std::strcmp(pTLeafSet->GetName(), szLeafName) == 0)
+            fpLine(pTLeafSet->GetStr());
+    }
+}
+
+HRESULT SetAniPlay(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWorkObj)
+{
+    std::unique_ptr<XC_AniWork_SetAniPlay> pWork(new (std::nothrow) XC_AniWork_SetAniPlay);
+    if (pWork == nullptr || XM_COMMAND_SCRIPT(pCommandObj) == nullptr)
+        return E_FAIL;
+    XC_RenderAnimation* const pAniObj = dynamic_cast<XC_RenderAnimation*>(XF_GetRenderObjParameter(pCommandObj, "Object"));
+    if (pAniObj == nullptr || !pWork->SetTarget(pAniObj)) {
+        XF_ReportError(s_szSourceFile, __LINE__, nullptr);
+        return E_FAIL;
+    }
+    pWork->m_bSetCurrentPage = pCommandObj->GetBoolParameter("bSetCurrentPage", FALSE);
+    pWork->m_bSetRePlay = pCommandObj->GetBoolParameter("bSetRePlay", FALSE);
+    pWork->m_bSetPlay = pCommandObj->GetBoolParameter("bSetPlay", FALSE);
+    pWork->m_bSetBeginPage = pCommandObj->GetBoolParameter("bSetBeginPage", FALSE);
+    pWork->m_bSetEndPage = pCommandObj->GetBoolParameter("bSetEndPage", FALSE);
+    pWork->m_bSetPlaySpeed = pCommandObj->GetBoolParameter("bSetPlaySpeed", FALSE);
+    pWork->m_bSetMirror = pCommandObj->GetBoolParameter("bSetMirror", FALSE);
+    pWork->m_dwCurrentPage = pCommandObj->GetDwordParameter("dwCurrentPage", 0);
+    pWork->m_bRePlay = pCommandObj->GetBoolParameter("bRePlay", FALSE);
+    pWork->m_bPlay = pCommandObj->GetBoolParameter("bPlay", FALSE);
+    pWork->m_dwBeginPage = pCommandObj->GetDwordParameter("dwBeginPage", 0);
+    pWork->m_dwEndPage = pCommandObj->GetDwordParameter("dwEndPage", 0);
+    pWork->m_fPlaySpeed = pCommandObj->GetFloatParameter("fPlaySpeed", 0.0f);
+    pWork->m_bMirror = pCommandObj->GetBoolParameter("bMirror", FALSE);
+    pWork->m_bRestoreWhenFinishWork = pCommandObj->GetBoolParameter("bRestoreWhenFinishWork", FALSE);
+    pWork->m_bLastPageEnd = pCommandObj->GetBoolParameter("bLastPageEnd", FALSE);
+    ApplyLongWorkRule(pCommandObj->GetTextNode(), pWork->m_bLastPageEnd);
+    *rpSpriteWorkObj = pWork.release();
+    return S_OK;
+}
+
+HRESULT ShowAni(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWorkObj)
+{
+    XC_Script* const pScriptObj = pCommandObj->GetScriptObj();
+    if (pScriptObj == nullptr) {
+        XM_REPORT_FAILED("pScriptObj");
+        return E_FAIL;
+    }
+    std::unique_ptr<XC_SpriteWork_ShowAni> pSpriteWork_ShowAniObj(new (std::nothrow) XC_SpriteWork_ShowAni);
+    if (pSpriteWork_ShowAniObj == nullptr) {
+        XM_REPORT_FAILED("pSpriteWork_ShowAniObj");
+        return E_OUTOFMEMORY;
+    }
+    const XC_String strAniName = pCommandObj->GetStringParameter("AniName", "");
+    if (FAILED(pSpriteWork_ShowAniObj->SetTarget(pScriptObj->GetEnvironmentOfRender(), strAniName.c_str())))
+        return E_FAIL;
+    XC_RenderAnimation* const pRA_Object = pSpriteWork_ShowAniObj->GetRenderAnimation();
+    ForEachRawLeaf(pCommandObj, "Set", [pRA_Object](const char* szLine) {
+        const HRESULT hr = static_cast<XC_RenderingObject*>(pRA_Object)->AnalyzeScript(szLine);
+        if (FAILED(hr))
+            XM_REPORT_FAILED_HR("((XC_RenderingObject*)pRA_Object)->AnalyzeScript( pTLeafSet->GetStr() )", hr);
+    });
+    *rpSpriteWorkObj = pSpriteWork_ShowAniObj.release();
+    return S_OK;
+}
+
+HRESULT ResidualImage(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWorkObj)
+{
+    std::unique_ptr<XC_ResidualImage> pWork(new (std::nothrow) XC_ResidualImage);
+    if (pWork == nullptr || XM_COMMAND_SCRIPT(pCommandObj) == nullptr)
+        return E_FAIL;
+    XC_RenderingObject* const pTarget = XF_GetRenderObjParameter(pCommandObj, "Object");
+    if (pTarget == nullptr || !pWork->SetTarget(pTarget)) {
+        XF_ReportError(s_szSourceFile, __LINE__, nullptr);
+        return E_FAIL;
+    }
+    pWork->m_bWaitEveryResidualImageDeath = pCommandObj->GetBoolParameter("bWaitEveryResidualImageDeath", FALSE);
+    pWork->m_fLifeTime = pCommandObj->GetFloatParameter("fLifeTime", 0.0f);
+    pWork->m_fSamplingFrequency = pCommandObj->GetFloatParameter("fSamplingFrequency", 0.0f);
+    pWork->m_dwColorStart = pCommandObj->GetDwordParameter("dwColorStart", 0);
+    pWork->m_dwColorEnd = pCommandObj->GetDwordParameter("dwColorEnd", 0);
+    XC_SetDirectState* const pSetDirectState = pWork->GetSetDirectState();
+    if (pCommandObj->GetBoolParameter("bAlphaBlen", FALSE)) {
+        pSetDirectState->SetRenderState(RS_ALPHA_BLEND_ENABLE, 1);
+        pSetDirectState->SetRenderState(RS_SRC_BLEND, pCommandObj->GetDwordParameter("dwSrcBlend", 0));
+        pSetDirectState->SetRenderState(RS_DEST_BLEND, pCommandObj->GetDwordParameter("dwDestBlend", 0));
+    }
+    ForEachRawLeaf(pCommandObj, "SetDirectState", [pSetDirectState](const char* szLine) {
+        const HRESULT hr = pSetDirectState->ScriptSetDirectState(szLine);
+        if (FAILED(hr))
+            XM_REPORT_FAILED_HR("pSetDirectState->ScriptSetDirectState( pTLeafSet->GetStr() )", hr);
+    });
+    *rpSpriteWorkObj = pWork.release();
+    return S_OK;
+}
+
+HRESULT PlaySound(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWorkObj)
+{
+    std::unique_ptr<XC_PlaySoundWork> pPlaySoundWorkObj(new (std::nothrow) XC_PlaySoundWork);
+    if (pPlaySoundWorkObj == nullptr) {
+        XM_REPORT_FAILED("pPlaySoundWorkObj");
+        return E_OUTOFMEMORY;
+    }
+    if (pPlaySoundWorkObj->SetSoundName(pCommandObj->GetStringParameter("SoundName", "").c_str()) != S_OK)
+        return E_FAIL;
+    *rpSpriteWorkObj = pPlaySoundWorkObj.release();
+    return S_OK;
+}
+
+} // namespace
+
+void XF_AddPersonCommands(std::map<XC_String, XF_AnalyzeCommand>* pCommandTable)
+{
+    std::map<XC_String, XF_AnalyzeCommand>& table = *pCommandTable;
+    table["ResidualImage"] = ResidualImage;
+    table["SetAniPlay"] = SetAniPlay;
+    table["PlaySound"] = PlaySound;
+    table["ShowAni"] = ShowAni;
+}
