@@ -1,4 +1,4 @@
-// script-bench: the parameter language and the script engine against
+// scriptengine-bench: the parameter language and the script engine against
 // baselines measured in the same run.
 //
 // 1. 100,000 evaluations of a nested '#' value, tokenizing included, against
