@@ -23,6 +23,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -134,8 +135,10 @@ private:
         XC_EnvironmentOfRender environment;
         environment.SetPainter(&m_Painter);
         const std::string strOutputFolder = FolderOf(m_Arguments.strPicture);
-        if (!strOutputFolder.empty())
-            CreateDirectoryA(strOutputFolder.c_str(), nullptr);
+        if (!strOutputFolder.empty()) {
+            std::error_code ignored;
+            std::filesystem::create_directories(strOutputFolder, ignored);
+        }
         XC_ScriptSet::SetTraceFolder(strOutputFolder.c_str());
         XC_ScriptSet scriptSet;
         scriptSet.Init(&environment);
