@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <vector>
 
@@ -88,6 +89,23 @@ private:
     ScopedTempFolder m_Folder;
     JC_DebugLog m_Log;
 };
+
+// Loads the sample game the test run generated ("OSKEL_SAMPLE_GAME"): the
+// fixed tables of level 1, the new game's save state and the module records.
+inline DWORD LoadSampleGameData(JC_DataManager& dataManager, JC_DebugLog* pLog)
+{
+    const char* szFolder = std::getenv("OSKEL_SAMPLE_GAME");
+    if (szFolder == nullptr)
+        return E_FAIL;
+    DWORD dwResult = dataManager.Initiation(szFolder, pLog);
+    if (dwResult == 0)
+        dwResult = dataManager.InitFixedData(1);
+    if (dwResult == 0)
+        dwResult = dataManager.InitUnfixedData(0);
+    if (dwResult == 0)
+        dwResult = dataManager.InitModuleData();
+    return dwResult;
+}
 
 // A game folder with a template of every kind, a define file, the fixed
 // tables of level 1, save-state set 0, the screen layouts and the save-slot

@@ -16,17 +16,10 @@ class ScriptDealManager : public testing::Test
 protected:
     void SetUp() override
     {
-        const char* szFolder = std::getenv("OSKEL_SAMPLE_GAME");
-        if (szFolder == nullptr
-            || GetFileAttributesA((std::string(szFolder) + g_szTemplateDataFolder).c_str()) == INVALID_FILE_ATTRIBUTES)
-            GTEST_SKIP() << "the sample game folder holds no game data";
-        ASSERT_EQ(m_DataManager.Initiation(szFolder, m_Log.Get()), 0u) << m_Log.Text();
-        ASSERT_EQ(m_DataManager.InitFixedData(1), 0u) << m_Log.Text();
-        ASSERT_EQ(m_DataManager.InitUnfixedData(0), 0u) << m_Log.Text();
-        ASSERT_EQ(m_DataManager.InitModuleData(), 0u) << m_Log.Text();
+        ASSERT_EQ(LoadSampleGameData(m_DataManager, m_Log.Get()), 0u) << m_Log.Text();
         ASSERT_EQ(m_Analyser.Initiation(&m_DataManager), 0u) << m_Log.Text();
         ASSERT_EQ(m_Controls.Initiation(&m_DataManager, &m_Analyser), 0u) << m_Log.Text();
-        ASSERT_EQ(m_Scripts.Initiation(szFolder, &m_DataManager), 0u) << m_Log.Text();
+        ASSERT_EQ(m_Scripts.Initiation(std::getenv("OSKEL_SAMPLE_GAME"), &m_DataManager), 0u) << m_Log.Text();
     }
 
     TestLog m_Log;

@@ -16,12 +16,7 @@ class SampleGameTeams : public testing::Test
 protected:
     void SetUp() override
     {
-        const char* szSampleGame = std::getenv("OSKEL_SAMPLE_GAME");
-        ASSERT_NE(szSampleGame, nullptr);
-        ASSERT_EQ(m_DataManager.Initiation(szSampleGame, m_Log.Get()), 0u) << m_Log.Text();
-        ASSERT_EQ(m_DataManager.InitFixedData(1), 0u) << m_Log.Text();
-        ASSERT_EQ(m_DataManager.InitUnfixedData(0), 0u) << m_Log.Text();
-        ASSERT_EQ(m_DataManager.InitModuleData(), 0u) << m_Log.Text();
+        ASSERT_EQ(LoadSampleGameData(m_DataManager, m_Log.Get()), 0u) << m_Log.Text();
         ASSERT_EQ(m_Analyser.Initiation(&m_DataManager), 0u);
         ASSERT_EQ(m_Manager.Initiation(&m_DataManager, &m_Analyser), 0u) << m_Log.Text();
         ASSERT_EQ(m_Manager.m_ControlShopObj.DesignateShopID(1), 0u) << m_Log.Text();

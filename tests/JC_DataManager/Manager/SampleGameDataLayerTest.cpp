@@ -20,14 +20,7 @@ class SampleGameDataLayer : public testing::Test
 protected:
     void SetUp() override
     {
-        const char* szFolder = std::getenv("OSKEL_SAMPLE_GAME");
-        if (szFolder == nullptr
-            || GetFileAttributesA((std::string(szFolder) + g_szTemplateDataFolder).c_str()) == INVALID_FILE_ATTRIBUTES)
-            GTEST_SKIP() << "the sample game folder holds no game data";
-        ASSERT_EQ(m_DataManager.Initiation(szFolder, m_Log.Get()), 0u) << m_Log.Text();
-        ASSERT_EQ(m_DataManager.InitFixedData(1), 0u) << m_Log.Text();
-        ASSERT_EQ(m_DataManager.InitUnfixedData(0), 0u) << m_Log.Text();
-        ASSERT_EQ(m_DataManager.InitModuleData(), 0u) << m_Log.Text();
+        ASSERT_EQ(LoadSampleGameData(m_DataManager, m_Log.Get()), 0u) << m_Log.Text();
         ASSERT_EQ(m_DataManager.InitRecordData(), 0u) << m_Log.Text();
         ASSERT_EQ(m_DataManager.LoadRecordData(0, 60000, 0), 0u) << m_Log.Text();
     }
