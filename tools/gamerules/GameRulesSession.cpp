@@ -1,0 +1,86 @@
+#include "GameRulesSession.h"
+
+#include "JC_DataManager/Manager/JE_DataKind.h"
+#include "TemplateSystem/JC_DataComponentMaker.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+// Input files are small; a larger one is refused.
+constexpr std::streamoff MAX_INPUT_BYTES = 1 << 20;
+
+} // namespace
+
+DWORD GameRulesSession::Open(const std::string& strGameFolder, const std::string& strOutFolder)
+{
+    m_strGameFolder = WithSeparator(strGameFolder);
+    m_strOutFolder = WithSeparator(strOutFolder);
+    CreateDirectoryA(m_strOutFolder.c_str(), nullptr);
+    DWORD dwResult = static_cast<DWORD>(m_Log.OpenLogFile((m_strOutFolder + "gamerules.log").c_str(), 1, FILE_SHARE_READ));
+    if (dwResult != 0)
+        return dwResult;
+    if ((dwResult = m_Data.Initiation(m_strGameFolder, &m_Log)) != 0 || (dwResult = m_Data.InitFixedData(1)) != 0 ||
+        (dwResult = m_Data.InitUnfixedData(0)) != 0 || (dwResult = m_Data.InitModuleData()) != 0)
+        return dwResult;
+    if ((dwResult = m_Analyser.Initiation(&m_Data)) != 0 || (dwResult = m_Controls.Initiation(&m_Data, &m_Analyser)) != 0)
+        return dwResult;
+    return m_Events.Initiation(&m_Controls);
+}
+
+DWORD GameRulesSession::WriteSaveState() const
+{
+    for (DWORD dwKind = 0; dwKind < UNFIXEDDATAKIND_LIMIT; ++dwKind) {
+        const JC_DataComponentMaker* pMaker = m_Data.GetUnfixedDataObj(dwKind);
+        if (pMaker == nullptr)
+            return 1;
+        const DWORD dwResult = pMaker->WriteDataFile(m_strOutFolder + g_aszUnfixedDataFileNames[dwKind], false, false);
+        if (dwResult != 0)
+            return dwResult;
+    }
+    return 0;
+}
+
+int GameRulesSession::Fail(const char* szWhat, DWORD dwResult) const
+{
+    std::fprintf(stderr, "gamerules: %s failed: 0x%08x\n", szWhat, static_cast<unsigned>(dwResult));
+    std::ifstream log(m_strOutFolder + "gamerules.log", std::ios::binary);
+    std::string strLine;
+    while (std::getline(log, strLine))
+        std::fprintf(stderr, "%s\n", strLine.c_str());
+    return 1;
+}
+
+std::string WithSeparator(std::string strFolder)
+{
+    if (!strFolder.empty() && strFolder.back() != '\\' && strFolder.back() != '/')
+        strFolder += '\\';
+    return strFolder;
+}
+
+bool ReadInputFile(const std::string& strFile, std::string& strText)
+{
+    std::ifstream file(strFile, std::ios::binary | std::ios::ate);
+    if (!file)
+        return false;
+    const std::streamoff size = file.tellg();
+    if (size < 0 || size > MAX_INPUT_BYTES)
+        return false;
+    strText.resize(static_cast<size_t>(size));
+    file.seekg(0);
+    return static_cast<bool>(file.read(strText.data(), size));
+}
+
+bool ReadSeedOption(int argc, char** argv, int iFirst, unsigned& uSeed)
+{
+    uSeed = 1;
+    if (argc == iFirst)
+        return true;
+    if (argc != iFirst + 2 || std::string(argv[iFirst]) != "--seed")
+        return false;
+    char* pEnd = nullptr;
+    uSeed = static_cast<unsigned>(std::strtoul(argv[iFirst + 1], &pEnd, 10));
+    return pEnd != argv[iFirst + 1] && *pEnd == '\0';
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+// What every gamerules mode shares: the log in OUT_FOLDER, the data layer
+// built on GAME_FOLDER, and the save state written back into OUT_FOLDER.
+
+#include "JC_DataManager/Behavior/JC_BehaviorAnalyser.h"
+#include "JC_DataManager/Control/JC_ControlManager.h"
+#include "JC_DataManager/Event/JC_EventManager.h"
+#include "JC_DataManager/Manager/JC_DataManager.h"
+#include "TemplateSystem/JC_DebugLog.h"
+
+#include <windows.h>
+
+#include <string>
+
+class GameRulesSession
+{
+public:
+    // Opens OUT_FOLDER\gamerules.log, then loads the game folder's fixed,
+    // save-state and module data and initiates the controls and events.
+    DWORD Open(const std::string& strGameFolder, const std::string& strOutFolder);
+    // The thirteen save-state files, written into OUT_FOLDER.
+    DWORD WriteSaveState() const;
+
+    // Prints the failure and the log's lines to stderr; returns exit code 1.
+    int Fail(const char* szWhat, DWORD dwResult) const;
+
+    const std::string& GetGameFolder() const { return m_strGameFolder; }
+    const std::string& GetOutFolder() const { return m_strOutFolder; }
+    JC_DebugLog& GetLog() { return m_Log; }
+    JC_DataManager& GetData() { return m_Data; }
+    JC_ControlManager& GetControls() { return m_Controls; }
+    JC_EventManager& GetEvents() { return m_Events; }
+
+private:
+    std::string m_strGameFolder;
+    std::string m_strOutFolder;
+    JC_DebugLog m_Log;
+    JC_DataManager m_Data;
+    JC_BehaviorAnalyser m_Analyser;
+    JC_ControlManager m_Controls;
+    JC_EventManager m_Events;
+};
+
+// FOLDER with its trailing separator.
+std::string WithSeparator(std::string strFolder);
+// Reads a small text file whole; false when missing or larger than 1 MB.
+bool ReadInputFile(const std::string& strFile, std::string& strText);
+// Reads "--seed N" from argv[iFirst..]; false on anything else.
+bool ReadSeedOption(int argc, char** argv, int iFirst, unsigned& uSeed);
