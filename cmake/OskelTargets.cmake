@@ -62,6 +62,11 @@ function(oskel_tests name)
     endif()
     add_executable(${name} ${sources})
     oskel_target_defaults(${name})
+    # Test code needs no deep optimisation (the code under test keeps it), and
+    # every test source opens with the same heavy headers: both halve the
+    # build of the test programs.
+    target_compile_options(${name} PRIVATE -O1)
+    target_precompile_headers(${name} PRIVATE <windows.h> <gtest/gtest.h> <map> <memory> <string> <vector>)
     target_link_libraries(${name} PRIVATE TestSupport ${ARG_DEPENDS})
     oskel_suites_of(alone_suites FOLDERS ${ARG_ALONE_FOLDERS})
 

@@ -39,7 +39,8 @@ void AddTruncations(const std::string& strSeed, std::vector<std::string>* pCases
 // The seed with a few bytes replaced, removed or doubled, by a fixed seed.
 void AddMutations(const std::string& strSeed, int iCount, std::vector<std::string>* pCases)
 {
-    const std::string alphabet = std::string("{}[]=\n\r\t -0123456789x.eE") + '\0' + '\x81' + '\xFF' + '\xA4';
+    static const char kAlphabet[] = "{}[]=\n\r\t -0123456789x.eE\0\x81\xFF\xA4";
+    const std::string alphabet(kAlphabet, sizeof(kAlphabet) - 1);
     std::mt19937 random(20261210);
     for (int i = 0; i < iCount; ++i) {
         std::string strCase = strSeed;
