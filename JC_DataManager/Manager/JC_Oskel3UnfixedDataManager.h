@@ -44,5 +44,8 @@ public:
     static std::string SlotFolder(const std::string& strSetupPath, DWORD dwSlot);
 
 private:
+    // Would read from this game's folder.
+    using JC_DataFileManager::Initiation;
+
     DWORD LoadKind(DWORD dwKind, const std::string& strPath);
 };
