@@ -141,7 +141,7 @@ DWORD JC_Oskel3TransformUnfixedData::Transform(DWORD dwMode)
         m_pErrorLog->PrintAt(s_szSourceFile, __LINE__, " NotToGoThroughCriticalTest. \r\n ");
         return JE_OSKEL3IMPORT_NO_SLOT;
     }
-    DWORD dwResult = LoadTemplates();
+    DWORD dwResult = InitiateOskel3Data();
     if (dwResult != 0)
         return dwResult;
     for (size_t i = 0; i < std::size(s_CriticalSlots); ++i) {
@@ -154,7 +154,7 @@ DWORD JC_Oskel3TransformUnfixedData::Transform(DWORD dwMode)
     return 0;
 }
 
-DWORD JC_Oskel3TransformUnfixedData::LoadTemplates()
+DWORD JC_Oskel3TransformUnfixedData::InitiateOskel3Data()
 {
     m_Oskel3UnfixedDataManagerObj.Reset();
     DWORD dwResult = m_OskelTemplateManagerObj.LoadTemplateFiles(m_strRootPath, m_pErrorLog);

@@ -35,7 +35,8 @@ public:
     JC_Oskel3TransformUnfixedData& operator=(const JC_Oskel3TransformUnfixedData&) = delete;
 
     DWORD Initiation(JC_ScriptManager* pScriptManager);
-    // Reloads the previous title's save and, unless checking, carries it over.
+    // Reloads the previous title's save and, unless checking, carries it
+    // over: 0, JS_OSKEL3IMPORT_NO_EVENT_FLAG or a failure.
     DWORD Transform(DWORD dwMode);
 
 private:
@@ -53,7 +54,8 @@ private:
 
     DWORD GetOskel3SetupPath(std::string& strPath) const;
     bool IsSlotThere(DWORD dwSlot) const;
-    DWORD LoadTemplates();
+    // Reloads the previous title's templates and readies its save manager.
+    DWORD InitiateOskel3Data();
     DWORD TransformSlot(DWORD dwSlot, DWORD dwMode, int iRequiredFlag);
     DWORD TransformGame(DWORD dwMode, int iRequiredFlag);
     DWORD TransformWarehouse(const JS_Warehouse& warehouse);
