@@ -84,6 +84,9 @@ public:
     // The depth of the script stack.
     DWORD GetScriptCount() const { return m_ScriptInfo.GetScriptCount(); }
     JC_ControlScriptFlag* GetScriptFlag() { return &m_ScriptFlag; }
+    // Both null until the manager is initiated.
+    JC_DebugLog* GetErrorLog() const { return m_bInitiated ? m_pErrorLog : nullptr; }
+    JC_DataManager* GetDataManager() const { return m_bInitiated ? m_pDataManager : nullptr; }
 
 private:
     void BindArchiveLibrary();

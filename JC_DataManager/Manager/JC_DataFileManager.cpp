@@ -57,8 +57,22 @@ DWORD JC_DataFileManager::LoadSlot(DWORD dwSlot, const std::string& strPath, DWO
     dwBreakLine = 0;
     JC_DataComponentMaker* pManager = nullptr;
     const DWORD dwResult = m_DataFileObj.LoadDataFile(strPath, pManager, dwBreakLine, nullptr);
+    return TakeManager(dwSlot, dwResult, pManager);
+}
+
+DWORD JC_DataFileManager::ParseSlot(DWORD dwSlot, const std::string& strText, DWORD& dwBreakLine)
+{
+    ReleaseSlot(dwSlot);
+    dwBreakLine = 0;
+    JC_DataComponentMaker* pManager = nullptr;
+    const DWORD dwResult =
+        m_DataFileObj.Parse(strText.data(), static_cast<DWORD>(strText.size()), pManager, dwBreakLine, nullptr);
+    return TakeManager(dwSlot, dwResult, pManager);
+}
+
+DWORD JC_DataFileManager::TakeManager(DWORD dwSlot, DWORD dwResult, JC_DataComponentMaker* pManager)
+{
     if (dwResult != 0) {
-        // A failed load leaves the slot empty.
         m_DataFileObj.DeleteManager(pManager);
         return dwResult;
     }

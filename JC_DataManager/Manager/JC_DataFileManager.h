@@ -33,6 +33,8 @@ protected:
     void ReleaseSlot(DWORD dwSlot);
     // Parses a data file into an empty slot.
     DWORD LoadSlot(DWORD dwSlot, const std::string& strPath, DWORD& dwBreakLine);
+    // Parses a data file's text into an empty slot.
+    DWORD ParseSlot(DWORD dwSlot, const std::string& strText, DWORD& dwBreakLine);
 
     const char* const m_szSourceFile;
     BOOL m_bInitiated = FALSE;
@@ -42,6 +44,9 @@ protected:
     JC_DataFile m_DataFileObj;
 
 private:
+    // Keeps a parsed manager in the slot; a failed parse leaves it empty.
+    DWORD TakeManager(DWORD dwSlot, DWORD dwResult, JC_DataComponentMaker* pManager);
+
     const DWORD m_dwNullTemplateManager;
     const DWORD m_dwTemplateManagerNotInitiated;
     std::vector<std::unique_ptr<JC_DataComponentMaker>> m_ComponentManagers;

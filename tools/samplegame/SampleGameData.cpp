@@ -16,9 +16,13 @@ bool WriteSampleGameData(const fs::path& output, const fs::path& content)
     const fs::path templateOutput = output / "Template" / "Template";
     SampleDefines defines;
     SampleTemplates templates;
+    // The previous title's layouts, which its save import reads.
+    SampleTemplates oskel3Templates;
     SampleDataFiles data;
     return defines.Load(templateTables / "TemplateDefine") && defines.Write(templateOutput / "TemplateDefine")
         && templates.Load(templateTables, defines) && templates.Write(templateOutput)
+        && oskel3Templates.Load(tables / "Template" / "Oskel3Template", defines)
+        && oskel3Templates.Write(output / "Template" / "Oskel3Template")
         && data.Load(tables / "Template" / "TemplateData", output / "Template" / "TemplateData", templates, defines)
         && data.Load(irregularTables, irregularOutput, templates, defines)
         // The second save-state set starts the same new game.
