@@ -7,6 +7,7 @@
 #include "JC_DataManager/Control/JC_ControlScriptInfo.h"
 #include "TemplateSystem/JC_StringSegment2.h"
 
+#include <functional>
 #include <map>
 
 class JC_DataManager;
@@ -84,6 +85,9 @@ public:
     // The depth of the script stack.
     DWORD GetScriptCount() const { return m_ScriptInfo.GetScriptCount(); }
     JC_ControlScriptFlag* GetScriptFlag() { return &m_ScriptFlag; }
+    // Called with every line a pass runs and its result, for tools that show
+    // what a script does; empty to stop.
+    void SetLineTrace(std::function<void(const std::string&, DWORD)> lineTrace) { m_LineTrace = std::move(lineTrace); }
 
 private:
     void BindArchiveLibrary();
@@ -124,6 +128,7 @@ private:
     BOOL m_bArchiveOpen = FALSE;
     // Lines taken in the running pass; skips inside a line count too.
     int m_iTaken = 0;
+    std::function<void(const std::string&, DWORD)> m_LineTrace;
 };
 
 extern JC_ScriptManager* gp_ScriptManagerObj;
