@@ -58,7 +58,7 @@ TEST_F(DataLayerBuild, FailingStepStopsTheBuildAndLeavesNothingBuilt)
         const char* szMessage;
     } cases[] = {
         // Templates are looked for, not required: the first table fails.
-        {"missing game data", "Template", " Build DataManagerObj InitFixedDataFail(Level:Normal)."},
+        {"missing data folder", "Template", " Build DataManagerObj InitFixedDataFail(Level:Normal)."},
         {"damaged template", "Template\\Template\\Person.temp", " Build DataManagerObj InitiationFail."},
         {"missing fixed table", "Template\\TemplateData\\01\\FixedData_Person.DATA",
          " Build DataManagerObj InitFixedDataFail(Level:Normal)."},
@@ -83,4 +83,22 @@ TEST_F(DataLayerBuild, FailingStepStopsTheBuildAndLeavesNothingBuilt)
     }
     // Mended, the data builds.
     EXPECT_EQ(JF_Build(), 0u) << LogText();
+}
+
+TEST_F(DataLayerBuild, NoGameFolder)
+{
+    const struct
+    {
+        const char* szGamePath;
+        const char* szMessage;
+    } cases[] = {
+        {nullptr, " Build DataManagerObj InitiationFail."},
+        {"C:\\no such game\\", " Build DataManagerObj InitFixedDataFail(Level:Normal)."},
+    };
+    for (const auto& c : cases) {
+        g_pVar->g_szGamePath = const_cast<char*>(c.szGamePath);
+        EXPECT_NE(JF_Build(), 0u);
+        EXPECT_TRUE(Logged(c.szMessage)) << LogText();
+        ExpectNothingBuilt();
+    }
 }
