@@ -293,6 +293,10 @@ DWORD JC_ScriptManager::Update(int iLineCount)
     int iBudget = iLineCount >= 0 ? iLineCount : GetTotalLine() - GetWillDealLine();
     m_iTaken = 0;
     for (;;) {
+        // A line may have loaded another save state ("InitGame"), and with it
+        // a stack without this script.
+        if (!m_ScriptInfo.HasCurrentScript())
+            return JS_SCRIPT_NONE;
         if (GetWillDealLine() >= GetTotalLine()) {
             ExitScript();
             return m_ScriptInfo.HasCurrentScript() ? JS_SCRIPT_ENDED : JS_SCRIPT_NONE;
@@ -305,6 +309,8 @@ DWORD JC_ScriptManager::Update(int iLineCount)
             return dwTake;
         bool bEndsPass = false;
         const DWORD dwResult = DealLine(strLine, iBudget, bEndsPass);
+        if (m_LineTrace)
+            m_LineTrace(strLine, dwResult);
         if ((bEndsPass && dwResult != 0) || IsRunControl(dwResult))
             return dwResult;
     }

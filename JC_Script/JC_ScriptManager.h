@@ -7,6 +7,7 @@
 #include "JC_DataManager/Control/JC_ControlScriptInfo.h"
 #include "TemplateSystem/JC_StringSegment2.h"
 
+#include <functional>
 #include <map>
 
 class JC_DataManager;
@@ -87,6 +88,9 @@ public:
     // Both null until the manager is initiated.
     JC_DebugLog* GetErrorLog() const { return m_bInitiated ? m_pErrorLog : nullptr; }
     JC_DataManager* GetDataManager() const { return m_bInitiated ? m_pDataManager : nullptr; }
+    // Called with every line a pass runs and its result, for tools that show
+    // what a script does; empty to stop.
+    void SetLineTrace(std::function<void(const std::string&, DWORD)> lineTrace) { m_LineTrace = std::move(lineTrace); }
 
 private:
     void BindArchiveLibrary();
@@ -127,6 +131,7 @@ private:
     BOOL m_bArchiveOpen = FALSE;
     // Lines taken in the running pass; skips inside a line count too.
     int m_iTaken = 0;
+    std::function<void(const std::string&, DWORD)> m_LineTrace;
 };
 
 extern JC_ScriptManager* gp_ScriptManagerObj;

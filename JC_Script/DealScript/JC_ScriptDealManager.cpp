@@ -2,6 +2,7 @@
 
 #include "GameProgram/Common/XF_InitOrder.h"
 #include "JC_DataManager/Control/JC_ControlManager.h"
+#include "JC_DataManager/Event/JC_EventManager.h"
 #include "JC_Script/JC_ScriptManager.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
@@ -17,19 +18,25 @@ JC_ScriptDealManager s_ScriptDealManager XM_INIT_ORDER(XE_INIT_SCRIPT_DEAL_MANAG
 
 JC_ScriptDealManager* gp_ScriptDealManagerObj = &s_ScriptDealManager;
 
-DWORD JC_ScriptDealManager::Initiation(JC_ControlManager* pControlManager)
+DWORD JC_ScriptDealManager::Initiation(JC_ControlManager* pControlManager, JC_EventManager* pEventManager)
 {
+    if (pEventManager == nullptr)
+        return JE_DEALMANAGER_NO_EVENT_MANAGER;
     if (pControlManager == nullptr)
         return JE_DEALMANAGER_NO_CONTROL_MANAGER;
+    if (pEventManager->IsInitiated() != TRUE)
+        return JE_DEALMANAGER_EVENT_MANAGER_NOT_INITIATED;
     if (pControlManager->IsInitiated() != TRUE)
         return JE_DEALMANAGER_CONTROL_MANAGER_NOT_INITIATED;
     m_pControlManager = pControlManager;
+    m_pEventManager = pEventManager;
     m_pErrorLog = pControlManager->GetErrorLog();
     const struct
     {
         const char* szFailure;
         std::function<DWORD()> initiate;
     } steps[] = {
+        {"Initiation ScriptDealEventObj Fail.", [&] { return m_ScriptDealEventObj.Initiation(pEventManager); }},
         {"Initiation ScriptDealGameObj Fail.",
          [&] { return m_ScriptDealGameObj.Initiation(&pControlManager->m_ControlGameObj); }},
         {"Initiation ScriptDealPersonObj Fail.",
@@ -42,8 +49,12 @@ DWORD JC_ScriptDealManager::Initiation(JC_ControlManager* pControlManager)
          [&] { return m_ScriptDealWarehouseObj.Initiation(&pControlManager->m_ControlWarehouseObj); }},
         {"Initiation ScriptDealWorldMapObj Fail.",
          [&] { return m_ScriptDealWorldMapObj.Initiation(&pControlManager->m_ControlWorldMapObj); }},
-        {"Initiation ScriptDealLoadObj Fail.", [&] { return m_ScriptDealLoadObj.Initiation(pControlManager); }},
-        {"Initiation ScriptDealSaveObj Fail.", [&] { return m_ScriptDealSaveObj.Initiation(pControlManager); }},
+        {"Initiation ScriptDealInitObj Fail.",
+         [&] { return m_ScriptDealInitObj.Initiation(pControlManager, pEventManager); }},
+        {"Initiation ScriptDealLoadObj Fail.",
+         [&] { return m_ScriptDealLoadObj.Initiation(pControlManager, pEventManager); }},
+        {"Initiation ScriptDealSaveObj Fail.",
+         [&] { return m_ScriptDealSaveObj.Initiation(pControlManager, pEventManager); }},
     };
     for (const auto& step : steps) {
         const DWORD dwResult = step.initiate();
@@ -68,12 +79,14 @@ DWORD JC_ScriptDealManager::RegisterFunctions(JC_ScriptManager* pScriptManager)
         JI_ScriptNotify* pHandler;
         const char* szFailure;
     } functions[] = {
+        {"EventManager", &m_ScriptDealEventObj, "AddFunction EventManager Fail."},
         {"ControlGame", &m_ScriptDealGameObj, "AddFunction ControlGame Fail."},
         {"ControlPerson", &m_ScriptDealPersonObj, "AddFunction ControlPerson Fail."},
         {"ControlScene", &m_ScriptDealSceneObj, "AddFunction ControlScene Fail."},
         {"ControlTeam", &m_ScriptDealTeamObj, "AddFunction ControlTeam Fail."},
         {"ControlWarehouse", &m_ScriptDealWarehouseObj, "AddFunction ControlWarehouse Fail."},
         {"ControlWorldMap", &m_ScriptDealWorldMapObj, "AddFunction ControlWorldMap Fail."},
+        {"InitGame", &m_ScriptDealInitObj, "AddFunction InitGame Fail."},
         {"LoadGame", &m_ScriptDealLoadObj, "AddFunction LoadGame Fail."},
         {"SaveGame", &m_ScriptDealSaveObj, "AddFunction SaveGame Fail."},
     };

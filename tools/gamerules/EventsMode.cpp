@@ -1,7 +1,6 @@
 // gamerules.exe events GAME_FOLDER SCRIPT_FILE OUT_FOLDER ROUNDS [--seed N]
 //
-// Runs the set-up script on the game folder's save state (its "EventManager",
-// "ControlTeam", "ControlWarehouse" and "ControlGame" lines), then plays the
+// Runs the set-up script on the game folder's save state, then plays the
 // rounds: at each round's start the scene's save and thing events, then the
 // four camps' turns with no orders, then the round's end. Every event result
 // is printed by field name; the event log and the save state go to OUT_FOLDER.
@@ -9,10 +8,6 @@
 #include "GameRulesModes.h"
 #include "GameRulesSession.h"
 
-#include "JC_Script/DealScript/JC_ScriptDealEvent.h"
-#include "JC_Script/DealScript/JC_ScriptDealGame.h"
-#include "JC_Script/DealScript/JC_ScriptDealTeam.h"
-#include "JC_Script/DealScript/JC_ScriptDealWarehouse.h"
 #include "JC_Script/JC_ScriptManager.h"
 
 #include <cstdio>
@@ -111,22 +106,6 @@ int RunEvents(int argc, char** argv)
     JC_EventManager& events = session.GetEvents();
 
     JC_ScriptManager& scripts = *gp_ScriptManagerObj;
-    if ((dwResult = scripts.Initiation(session.GetGameFolder(), &session.GetData())) != 0)
-        return session.Fail("initiating the script manager", dwResult);
-    JC_ScriptDealEvent dealEvent;
-    JC_ScriptDealTeam dealTeam;
-    JC_ScriptDealWarehouse dealWarehouse;
-    JC_ScriptDealGame dealGame;
-    if ((dwResult = dealEvent.Initiation(&events)) != 0 ||
-        (dwResult = dealTeam.Initiation(&controls.m_ControlTeamObj)) != 0 ||
-        (dwResult = dealWarehouse.Initiation(&controls.m_ControlWarehouseObj)) != 0 ||
-        (dwResult = dealGame.Initiation(&controls.m_ControlGameObj)) != 0)
-        return session.Fail("initiating the script handlers", dwResult);
-    scripts.AddFunction("EventManager", &dealEvent);
-    scripts.AddFunction("ControlTeam", &dealTeam);
-    scripts.AddFunction("ControlWarehouse", &dealWarehouse);
-    scripts.AddFunction("ControlGame", &dealGame);
-
     std::string strScript;
     if (!ReadInputFile(argv[3], strScript))
         return session.Fail("reading SCRIPT_FILE", 1);

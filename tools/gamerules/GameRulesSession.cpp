@@ -1,5 +1,7 @@
 #include "GameRulesSession.h"
 
+#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
+#include "JC_DataManager/JF_Game.h"
 #include "JC_DataManager/Manager/JE_DataKind.h"
 #include "TemplateSystem/JC_DataComponentMaker.h"
 
@@ -14,26 +16,31 @@ constexpr std::streamoff MAX_INPUT_BYTES = 1 << 20;
 
 } // namespace
 
+GameRulesSession::~GameRulesSession()
+{
+    JF_Destroy();
+    g_pVar->g_szGamePath = nullptr;
+}
+
 DWORD GameRulesSession::Open(const std::string& strGameFolder, const std::string& strOutFolder)
 {
     m_strGameFolder = WithSeparator(strGameFolder);
     m_strOutFolder = WithSeparator(strOutFolder);
     CreateDirectoryA(m_strOutFolder.c_str(), nullptr);
-    DWORD dwResult = static_cast<DWORD>(m_Log.OpenLogFile((m_strOutFolder + "gamerules.log").c_str(), 1, FILE_SHARE_READ));
+    const DWORD dwResult =
+        static_cast<DWORD>(gp_DebugInfoObj->OpenLogFile((m_strOutFolder + "gamerules.log").c_str(), 1, FILE_SHARE_READ));
     if (dwResult != 0)
         return dwResult;
-    if ((dwResult = m_Data.Initiation(m_strGameFolder, &m_Log)) != 0 || (dwResult = m_Data.InitFixedData(1)) != 0 ||
-        (dwResult = m_Data.InitUnfixedData(0)) != 0 || (dwResult = m_Data.InitModuleData()) != 0)
-        return dwResult;
-    if ((dwResult = m_Analyser.Initiation(&m_Data)) != 0 || (dwResult = m_Controls.Initiation(&m_Data, &m_Analyser)) != 0)
-        return dwResult;
-    return m_Events.Initiation(&m_Controls);
+    // The build reads the game folder where the game keeps it.
+    g_pVar->g_szGamePath = m_strGameFolder.data();
+    return JF_Build();
 }
 
 DWORD GameRulesSession::WriteSaveState() const
 {
     for (DWORD dwKind = 0; dwKind < UNFIXEDDATAKIND_LIMIT; ++dwKind) {
-        const JC_DataComponentMaker* pMaker = m_Data.GetUnfixedDataObj(dwKind);
+        const JC_DataComponentMaker* pMaker =
+            gp_DataManagerObj != nullptr ? gp_DataManagerObj->GetUnfixedDataObj(dwKind) : nullptr;
         if (pMaker == nullptr)
             return 1;
         const DWORD dwResult = pMaker->WriteDataFile(m_strOutFolder + g_aszUnfixedDataFileNames[dwKind], false, false);

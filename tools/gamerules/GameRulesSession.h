@@ -3,7 +3,6 @@
 // What every gamerules mode shares: the log in OUT_FOLDER, the data layer
 // built on GAME_FOLDER, and the save state written back into OUT_FOLDER.
 
-#include "JC_DataManager/Behavior/JC_BehaviorAnalyser.h"
 #include "JC_DataManager/Control/JC_ControlManager.h"
 #include "JC_DataManager/Event/JC_EventManager.h"
 #include "JC_DataManager/Manager/JC_DataManager.h"
@@ -16,8 +15,14 @@
 class GameRulesSession
 {
 public:
-    // Opens OUT_FOLDER\gamerules.log, then loads the game folder's fixed,
-    // save-state and module data and initiates the controls and events.
+    GameRulesSession() = default;
+    ~GameRulesSession();
+    GameRulesSession(const GameRulesSession&) = delete;
+    GameRulesSession& operator=(const GameRulesSession&) = delete;
+
+    // Opens OUT_FOLDER\gamerules.log as the data layer's debug log, then
+    // builds the data layer on the game folder with JF_Build: the data, the
+    // controls, orders, events and scripts with every script handler.
     DWORD Open(const std::string& strGameFolder, const std::string& strOutFolder);
     // The thirteen save-state files, written into OUT_FOLDER.
     DWORD WriteSaveState() const;
@@ -27,19 +32,15 @@ public:
 
     const std::string& GetGameFolder() const { return m_strGameFolder; }
     const std::string& GetOutFolder() const { return m_strOutFolder; }
-    JC_DebugLog& GetLog() { return m_Log; }
-    JC_DataManager& GetData() { return m_Data; }
-    JC_ControlManager& GetControls() { return m_Controls; }
-    JC_EventManager& GetEvents() { return m_Events; }
+    // The built globals; valid after a successful Open.
+    JC_DebugLog& GetLog() { return *gp_DebugInfoObj; }
+    JC_DataManager& GetData() { return *gp_DataManagerObj; }
+    JC_ControlManager& GetControls() { return *gp_ControlManagerObj; }
+    JC_EventManager& GetEvents() { return *gp_EventManagerObj; }
 
 private:
     std::string m_strGameFolder;
     std::string m_strOutFolder;
-    JC_DebugLog m_Log;
-    JC_DataManager m_Data;
-    JC_BehaviorAnalyser m_Analyser;
-    JC_ControlManager m_Controls;
-    JC_EventManager m_Events;
 };
 
 // FOLDER with its trailing separator.

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <windows.h>
+
+// The start-up and release of the game data layer and of the order, event
+// and script systems that sit on it. The data manager is made here; the
+// other global objects are static and are initiated here.
+
+// Builds every global object in order. 0, or the code of the first step that
+// failed, after its report; a failed build releases what it had made, so no
+// half-built object stays in use.
+DWORD JF_Build();
+// Releases the objects in reverse order: the data manager is freed and its
+// pointer cleared, the static objects are made anew. Harmless when nothing is
+// built; always 0.
+DWORD JF_Destroy();

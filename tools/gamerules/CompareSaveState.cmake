@@ -1,0 +1,20 @@
+# Compares the save-state files of ACTUAL with the golden copies in EXPECTED,
+# leaving out the "//!" comment lines, which carry the date of writing.
+#   cmake -DEXPECTED=FOLDER -DACTUAL=FOLDER -P CompareSaveState.cmake
+file(GLOB golden_files RELATIVE ${EXPECTED} ${EXPECTED}/*.DATA)
+if(NOT golden_files)
+    message(FATAL_ERROR "no golden save state in ${EXPECTED}")
+endif()
+foreach(name IN LISTS golden_files)
+    if(NOT EXISTS ${ACTUAL}/${name})
+        message(FATAL_ERROR "${name}: not written")
+    endif()
+    file(READ ${EXPECTED}/${name} expected)
+    file(READ ${ACTUAL}/${name} actual)
+    string(REGEX REPLACE "//![^\n]*\n" "" expected "${expected}")
+    string(REGEX REPLACE "//![^\n]*\n" "" actual "${actual}")
+    if(NOT expected STREQUAL actual)
+        message(FATAL_ERROR "${name}: differs from the golden copy")
+    endif()
+endforeach()
+message(STATUS "save state matches the golden copy: ${golden_files}")

@@ -1,0 +1,69 @@
+// gamerules.exe script GAME_FOLDER SCRIPT_FILE OUT_FOLDER [--seed N]
+//
+// Runs a game script to its end on the game folder's new game (the save
+// state the data layer's build loads), with every script handler of the data
+// layer registered; functions of the game shell and the battle are not, and
+// answer with the unknown-function code. Each line the script runs is
+// printed with its result; the save state goes to OUT_FOLDER. Exits 1 with
+// the first failing line's code when a line failed.
+
+#include "GameRulesModes.h"
+#include "GameRulesSession.h"
+
+#include "JC_Script/JC_ScriptManager.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// Every pass takes a line at least; a script that has not ended after this
+// many is taken for a runaway.
+constexpr int MAX_PASSES = 100000;
+
+bool IsFailure(DWORD dwResult)
+{
+    return (dwResult & 0x80000000) != 0;
+}
+
+} // namespace
+
+int RunScript(int argc, char** argv)
+{
+    unsigned uSeed = 1;
+    if ((argc != 5 && argc != 7) || !ReadSeedOption(argc, argv, 5, uSeed))
+        return Usage();
+    std::srand(uSeed);
+
+    GameRulesSession session;
+    DWORD dwResult = session.Open(argv[2], argv[4]);
+    if (dwResult != 0)
+        return session.Fail("building the data layer", dwResult);
+    std::string strScript;
+    if (!ReadInputFile(argv[3], strScript))
+        return session.Fail("reading SCRIPT_FILE", 1);
+
+    JC_ScriptManager& scripts = *gp_ScriptManagerObj;
+    DWORD dwFirstFailure = 0;
+    scripts.SetLineTrace([&dwFirstFailure](const std::string& strLine, DWORD dwLineResult) {
+        std::printf("0x%08x %s\n", static_cast<unsigned>(dwLineResult), strLine.c_str());
+        if (IsFailure(dwLineResult) && dwFirstFailure == 0)
+            dwFirstFailure = dwLineResult;
+    });
+    if ((dwResult = scripts.LoadScript(strScript.data(), static_cast<DWORD>(strScript.size()))) != 0)
+        return session.Fail("loading SCRIPT_FILE", dwResult);
+    // "Stop" ends a pass where the game would wait for the next frame.
+    for (int iPass = 0; scripts.IsScriptLoaded(); ++iPass) {
+        if (iPass == MAX_PASSES)
+            return session.Fail("running SCRIPT_FILE to its end", JS_SCRIPT_STOP);
+        scripts.UpdateAll();
+    }
+    scripts.SetLineTrace(nullptr);
+
+    if ((dwResult = session.WriteSaveState()) != 0)
+        return session.Fail("writing the save state", dwResult);
+    if (dwFirstFailure != 0)
+        return session.Fail("a line of SCRIPT_FILE", dwFirstFailure);
+    return 0;
+}
