@@ -2,6 +2,7 @@
 
 #include "JC_DataManager/Behavior/JC_BehaviorAnalyser.h"
 #include "JC_DataManager/Control/JC_ControlManager.h"
+#include "JC_DataManager/Event/JC_EventManager.h"
 #include "JC_DataManager/Manager/JC_Oskel3Envelope.h"
 #include "JC_Script/DealScript/JC_ScriptDealManager.h"
 #include "JC_Script/JC_ScriptManager.h"
@@ -202,10 +203,12 @@ TEST_F(Oskel3TransformUnfixedData, SampleGameHandlersTakeTheSave)
 {
     JC_BehaviorAnalyser analyser;
     JC_ControlManager controls;
+    JC_EventManager events;
     JC_ScriptDealManager deals;
     ASSERT_EQ(analyser.Initiation(&m_DataManager), 0u) << m_Log.Text();
     ASSERT_EQ(controls.Initiation(&m_DataManager, &analyser), 0u) << m_Log.Text();
-    ASSERT_EQ(deals.Initiation(&controls), 0u) << m_Log.Text();
+    ASSERT_EQ(events.Initiation(&controls), 0u) << m_Log.Text();
+    ASSERT_EQ(deals.Initiation(&controls, &events), 0u) << m_Log.Text();
     ASSERT_EQ(deals.RegisterFunctions(&m_Scripts), 0u) << m_Log.Text();
     const JC_ControlWarehouse& warehouse = controls.m_ControlWarehouseObj;
     const int iMoney = controls.m_ControlGameObj.GetMoney();
