@@ -8,7 +8,8 @@
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: gamerules.exe events GAME_FOLDER SCRIPT_FILE OUT_FOLDER ROUNDS [--seed N]\n");
+    std::fprintf(stderr, "usage: gamerules.exe events GAME_FOLDER SCRIPT_FILE OUT_FOLDER ROUNDS [--seed N]\n"
+                         "       gamerules.exe order GAME_FOLDER ORDER_FILE OUT_FOLDER [--seed N]\n");
     return 2;
 }
 
@@ -17,5 +18,7 @@ int main(int argc, char** argv)
     const std::string strMode = argc > 1 ? argv[1] : "";
     if (strMode == "events")
         return RunEvents(argc, argv);
+    if (strMode == "order")
+        return RunOrder(argc, argv);
     return Usage();
 }

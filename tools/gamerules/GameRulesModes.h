@@ -6,3 +6,4 @@
 // Prints every mode's usage; returns exit code 2.
 int Usage();
 int RunEvents(int argc, char** argv);
+int RunOrder(int argc, char** argv);
