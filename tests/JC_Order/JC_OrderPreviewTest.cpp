@@ -114,6 +114,8 @@ const OrderCase s_aCases[] = {
     {"weapon on two enemies", 0, {1, 2}, ORDEREFFECT_WEAPON, 0},
     {"healing herb on the fighter", 4, {3}, ORDEREFFECT_TOOL, 1},
     {"healing skill on two allies", 4, {0, 3}, ORDEREFFECT_SKILL, 0x00020001},
+    {"power strike on an enemy", 0, {1}, ORDEREFFECT_SKILL, 0x00030001},
+    {"fireball on two enemies", 4, {1, 2}, ORDEREFFECT_SKILL, 0x00010001},
 };
 }
 
