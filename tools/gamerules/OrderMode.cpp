@@ -14,7 +14,6 @@
 #include "JC_Order/JC_OrderManager.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -154,12 +153,8 @@ DWORD FillInput(JC_OrderInput& input, const OrderFile& orderFile)
 
 int RunOrder(int argc, char** argv)
 {
-    if (argc != 5 && argc != 7)
+    if ((argc != 5 && argc != 7) || !SeedDice(argc, argv, 5))
         return Usage();
-    unsigned uSeed = 1;
-    if (!ReadSeedOption(argc, argv, 5, uSeed))
-        return Usage();
-    std::srand(uSeed);
 
     GameRulesSession session;
     DWORD dwResult = session.Open(argv[2], argv[4]);

@@ -11,6 +11,7 @@
 #include "JC_Order/JC_OrderDealManager.h"
 #include "JC_Order/JC_OrderInformation.h"
 #include "JC_Order/JC_OrderManager.h"
+#include "tools/personpower-bench/AttackValueReads.h"
 
 #include "TemplateSystem/JC_DebugLog.h"
 
@@ -26,23 +27,6 @@ const int TARGET_COUNT = 30;
 const int ROUNDS = 100;
 // Every person of the fight team is a copy of the sample game's hero.
 const DWORD PERSON_ID = 1;
-
-// Eight items a group: modifiers the values read, none that cancels them.
-const char* const s_aszGroupItems[] = {
-    "DF_State_Strength,DF_RoundType_Round,3,0,0,+10,0",    "DF_State_Dexterity,DF_RoundType_Round,3,0,0,+5%,0",
-    "DF_State_Agile,DF_RoundType_Use,3,0,0,-2,0",          "DF_State_Luck,DF_RoundType_Round,3,0,0,+1,0",
-    "DF_State_Blind,DF_RoundType_Round,3,0,0,-10%,0",      "DF_State_Burn,DF_RoundType_Attacked,1,0,0,-3,0",
-    "DF_State_Curse,DF_RoundType_Round,3,0,0,-5%,0",       "DF_State_Berserk,DF_RoundType_Round,3,0,0,+10%,-10%",
-};
-
-double Seconds()
-{
-    LARGE_INTEGER counter;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 struct JS_Timing
 {
@@ -105,23 +89,15 @@ bool OrdersBench::PlaceTeam()
 
 void OrdersBench::FillGroups(bool bFull)
 {
-    for (int i = 0; i <= TARGET_COUNT; ++i) {
-        for (DWORD dwGroup = 0; dwGroup < JC_BehaviorGroup::MAX_GROUP; ++dwGroup) {
-            JC_StringArray* pItems = m_Analyser.GetBehaviorGroupItems(m_Data.GetTeamFightPersonObj(i), dwGroup);
-            if (pItems == nullptr)
-                continue;
-            pItems->clear();
-            if (bFull)
-                pItems->assign(std::begin(s_aszGroupItems), std::end(s_aszGroupItems));
-        }
-    }
+    for (int i = 0; i <= TARGET_COUNT; ++i)
+        FillBenchGroups(m_Analyser, m_Data.GetTeamFightPersonObj(i), bFull);
 }
 
 JS_Timing OrdersBench::TimePreviews(DWORD& dwResult)
 {
     JS_Timing timing;
     for (int iRound = 0; iRound < ROUNDS; ++iRound) {
-        const double dStart = Seconds();
+        const double dStart = BenchSeconds();
         JC_OrderInformation order;
         order.Initiation(&m_Controls);
         JC_OrderInput& input = *order.GetOrderInput();
@@ -130,9 +106,9 @@ JS_Timing OrdersBench::TimePreviews(DWORD& dwResult)
             input.AddPassivePerson(i);
         input.SetPredictMode(1);
         const DWORD dwFinish = input.OrderInputFinish();
-        const double dFinished = Seconds();
+        const double dFinished = BenchSeconds();
         const DWORD dwDeal = m_OrderManager.DealOrder(&order);
-        const double dDealt = Seconds();
+        const double dDealt = BenchSeconds();
         if (dwResult == 0)
             dwResult = dwFinish != 0 ? dwFinish : dwDeal;
         timing.dSetUp += dFinished - dStart;
@@ -153,15 +129,12 @@ double OrdersBench::TimeValueReads(long long& llSum)
         persons.back()->SetControlPerson(m_Data.GetTeamFightPersonObj(i));
     }
     JC_ControlPersonPower& attacker = *persons[0];
-    const double dStart = Seconds();
+    const double dStart = BenchSeconds();
     for (int iRound = 0; iRound < ROUNDS; ++iRound) {
-        for (int i = 1; i <= TARGET_COUNT; ++i) {
-            JC_ControlPersonPower& target = *persons[i];
-            llSum += attacker.GetAttack(0) + attacker.GetHit(0) + attacker.GetCriticalRate(0);
-            llSum += target.GetDodge(0) + target.GetTotalVitality(0) + target.GetMagicDefense(0);
-        }
+        for (int i = 1; i <= TARGET_COUNT; ++i)
+            llSum += ReadAttackValues(attacker, *persons[i]);
     }
-    return (Seconds() - dStart) * 1e6 / (static_cast<double>(ROUNDS) * TARGET_COUNT);
+    return (BenchSeconds() - dStart) * 1e6 / (static_cast<double>(ROUNDS) * TARGET_COUNT);
 }
 
 } // namespace
