@@ -1,3 +1,4 @@
+#include "JC_DataManager/Operator/JC_OperatorPerson.h"
 #include "JC_Order/DealOrder/JC_OrderDealAttack.h"
 #include "tests/JC_Order/DealOrder/DealOrderFixture.h"
 
@@ -96,4 +97,15 @@ TEST_F(OrderDealAttackTest, DirectionRateFollowsTheTargetsFacing)
         EXPECT_EQ(probe.GetDirectionRate(m_Order->GetActiveControlPersonPower(0), &Target()), blow.iRate)
             << blow.iDirection << " " << blow.iFace;
     }
+}
+
+TEST_F(OrderDealAttackTest, ABlowEndsTheTargetsItemsThatLastUntilStruck)
+{
+    Strike(1);
+    JC_StringArray& group = *Target().GetOperatorPerson()->GetBehaviorGroup(0);
+    group = {"DF_State_Strength,DF_RoundType_Attacked,1,0,0,+1,0"};
+    Strike(1);
+    EXPECT_EQ(group.size(), 1u);
+    Strike(0);
+    EXPECT_TRUE(group.empty());
 }
