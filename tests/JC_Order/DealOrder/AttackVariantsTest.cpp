@@ -36,14 +36,9 @@ protected:
     void SetUp() override
     {
         DealOrderFixture::SetUp();
-        if (IsSkipped())
-            return;
         JC_OrderDealBase::SetRandom(&m_Script);
-        ASSERT_EQ(m_OrderManager.AddOrderDeal(0x30002, &m_UseWeapon), 0u);
-        ASSERT_EQ(m_OrderManager.AddOrderDeal(0x30003, &m_Magic), 0u);
-        ASSERT_EQ(m_OrderManager.AddOrderDeal(0x30004, &m_DmgAbsorb), 0u);
-        ASSERT_EQ(m_OrderManager.AddOrderDeal(0x30005, &m_HPAttack), 0u);
-        ASSERT_EQ(m_OrderManager.AddOrderDeal(0x30006, &m_Corpse), 0u);
+        Register({{0x30002, &m_UseWeapon}, {0x30003, &m_Magic}, {0x30004, &m_DmgAbsorb}, {0x30005, &m_HPAttack},
+                  {0x30006, &m_Corpse}});
     }
     // Gives a placed person a state that lasts one use.
     void GiveState(int iTeamIndex, const std::string& strState)
@@ -64,7 +59,6 @@ protected:
         return iHP;
     }
 
-    ScriptedRandom m_Script;
     JC_OrderDealUseWeaponAttack m_UseWeapon;
     JC_OrderDealMagicAttack m_Magic;
     JC_OrderDealDmgAbsorbAttack m_DmgAbsorb;
@@ -76,7 +70,7 @@ protected:
 TEST_F(AttackVariantsTest, WeaponAttackMergesItsParametersIntoTheWeaponsLines)
 {
     RecordingAttack attack;
-    ASSERT_EQ(m_OrderManager.AddOrderDeal(0x30001, &attack), 0u);
+    Register({{0x30001, &attack}});
     // In a weapon order the weapon's lines are also the effect's: the weapon
     // line that calls on the weapon is not spliced again.
     const JC_StringArray lines = {

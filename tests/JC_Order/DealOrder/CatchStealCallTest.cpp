@@ -16,12 +16,8 @@ protected:
     void SetUp() override
     {
         DealOrderFixture::SetUp();
-        if (IsSkipped())
-            return;
         JC_OrderDealBase::SetRandom(&m_Script);
-        ASSERT_EQ(m_OrderManager.AddOrderDeal(0x40001, &m_Catch), 0u);
-        ASSERT_EQ(m_OrderManager.AddOrderDeal(0x40002, &m_Steal), 0u);
-        ASSERT_EQ(m_OrderManager.AddOrderDeal(0x50004, &m_Call), 0u);
+        Register({{0x40001, &m_Catch}, {0x40002, &m_Steal}, {0x50004, &m_Call}});
     }
     JC_DataComponent* Person(TeamID team, int iTeamIndex)
     {
@@ -44,7 +40,6 @@ protected:
         return m_OrderManager.DealOrder(m_Order.get());
     }
 
-    ScriptedRandom m_Script;
     JC_OrderDealCatch m_Catch;
     JC_OrderDealSteal m_Steal;
     JC_OrderDealCall m_Call;

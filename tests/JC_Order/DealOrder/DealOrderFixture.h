@@ -7,6 +7,7 @@
 #include "tests/JC_Order/SampleOrderFixture.h"
 
 #include <deque>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -87,6 +88,12 @@ protected:
         EXPECT_EQ(m_OrderManager.DealOrder(m_Order.get()), dwExpected) << m_Log.Text();
         return *m_Order->GetOrderResultManager()->GetPassiveResult(0);
     }
+    // Registers the deals under test with the order manager.
+    void Register(std::initializer_list<std::pair<DWORD, JI_OrderDeal*>> deals)
+    {
+        for (const auto& [dwType, pDeal] : deals)
+            ASSERT_EQ(m_OrderManager.AddOrderDeal(dwType, pDeal), 0u) << std::hex << dwType;
+    }
     // An order whose only behaviour line is the one given.
     JC_OrderResultPassive Line(DWORD dwPredict, const std::string& strLine, DWORD dwExpected = 0)
     {
@@ -107,6 +114,7 @@ protected:
     JC_ControlPersonPower& Target() { return *m_Order->GetPassiveControlPersonPower(0); }
 
     LowestRandom m_Random;
+    ScriptedRandom m_Script;
     FakeBattle m_Battle;
     JC_OrderManager m_OrderManager;
     std::unique_ptr<JC_OrderInformation> m_Order;

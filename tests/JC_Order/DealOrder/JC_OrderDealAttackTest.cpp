@@ -16,9 +16,7 @@ protected:
     void SetUp() override
     {
         DealOrderFixture::SetUp();
-        if (IsSkipped())
-            return;
-        ASSERT_EQ(m_OrderManager.AddOrderDeal(0x30001, &m_Attack), 0u);
+        Register({{0x30001, &m_Attack}});
     }
     JC_OrderResultPassive Strike(DWORD dwPredict, const JC_StringArray* pLines = nullptr) { return Run(dwPredict, pLines); }
 

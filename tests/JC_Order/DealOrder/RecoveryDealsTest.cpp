@@ -15,12 +15,7 @@ protected:
     void SetUp() override
     {
         DealOrderFixture::SetUp();
-        if (IsSkipped())
-            return;
-        ASSERT_EQ(m_OrderManager.AddOrderDeal(0x20001, &m_RestoreHP), 0u);
-        ASSERT_EQ(m_OrderManager.AddOrderDeal(0x10002, &m_Merge), 0u);
-        ASSERT_EQ(m_OrderManager.AddOrderDeal(0x40003, &m_Purify), 0u);
-        ASSERT_EQ(m_OrderManager.AddOrderDeal(0x10003, &m_Set), 0u);
+        Register({{0x20001, &m_RestoreHP}, {0x10002, &m_Merge}, {0x40003, &m_Purify}, {0x10003, &m_Set}});
         Line(1, "@Type\"DF_BehaviorType_Merge\" @Parameter\"HP,0,+0\"");
     }
     JC_OrderDealRestoreHP m_RestoreHP;
@@ -120,9 +115,8 @@ TEST_F(RecoveryDealsTest, SetAddsTheStateByChance)
     for (const Case& row : {Case{0, 0, false}, Case{40, 39, true}, Case{40, 40, false}, Case{100, 99, true}})
     {
         Place(1, 2);
-        ScriptedRandom dice;
-        dice.m_Rolls = {row.iRoll};
-        JC_OrderDealBase::SetRandom(&dice);
+        m_Script.m_Rolls = {row.iRoll};
+        JC_OrderDealBase::SetRandom(&m_Script);
         const JC_OrderResultPassive preview = Line(1, PoisonLine(row.iChance));
         EXPECT_EQ(preview.m_HitRate, row.iChance);
         EXPECT_EQ(preview.m_IsHit, -1);
