@@ -93,13 +93,6 @@ int JC_OrderDealAttack::ApplyElement(JC_ControlPersonPower& actor, JC_ControlPer
     return ApplyResistance(target, iElement, iDamage);
 }
 
-void JC_OrderDealAttack::Miss(JC_OrderResultPassive& passive)
-{
-    passive.m_IsHit = 0;
-    passive.m_LifeOutcome = 0;
-    m_pOrderBehavior->SetDealSuccess(0);
-}
-
 bool JC_OrderDealAttack::RollHit(JC_ControlPersonPower& actor, JC_ControlPersonPower& target,
                                  JC_OrderResultPassive& passive, int iHitPercent, bool bCounter)
 {

@@ -371,11 +371,18 @@ DWORD JC_OrderDealBase::FetchDealing(const char* szSourceFile, const JS_OrderDea
     return 0;
 }
 
-void JC_OrderDealBase::ShowNoDamage(JC_OrderResultPassive& passive)
+void JC_OrderDealBase::ShowChance(JC_OrderResultPassive& passive, int iPercent)
 {
-    passive.m_HitRate = 100;
+    passive.m_HitRate = iPercent;
     passive.m_ShowAttack = 0;
     passive.m_ShowDamage = 0;
+}
+
+void JC_OrderDealBase::Miss(JC_OrderResultPassive& passive)
+{
+    passive.m_IsHit = 0;
+    passive.m_LifeOutcome = 0;
+    m_pOrderBehavior->SetDealSuccess(0);
 }
 
 void JC_OrderDealBase::RemoveBody(JC_ControlPersonPower& target, JC_OrderResultPassive& passive)

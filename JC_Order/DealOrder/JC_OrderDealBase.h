@@ -94,8 +94,11 @@ protected:
     // Fetches what the deal needs in the order actor, target, active result,
     // target result; the first missing one is logged and its code returned.
     DWORD FetchDealing(const char* szSourceFile, const JS_OrderDealingCodes& codes, JS_OrderDealing& dealing) const;
-    // A blow on a fallen target shows a sure hit for nothing.
-    static void ShowNoDamage(JC_OrderResultPassive& passive);
+    // A line that deals no damage shows only its chance to take effect.
+    static void ShowChance(JC_OrderResultPassive& passive, int iPercent);
+    static void ShowNoDamage(JC_OrderResultPassive& passive) { ShowChance(passive, 100); }
+    // The line missed the target.
+    void Miss(JC_OrderResultPassive& passive);
     // A real blow on a fallen target removes its body.
     void RemoveBody(JC_ControlPersonPower& target, JC_OrderResultPassive& passive);
     // The target struck down: its death, experience and spoils.

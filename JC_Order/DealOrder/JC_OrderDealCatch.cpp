@@ -22,14 +22,10 @@ DWORD JC_OrderDealCatch::DealOrder()
         return dwFetch;
     JC_OrderResultPassive& passive = *dealing.pTargetResult;
     const int iPercent = ParameterNumber(m_pOrderBehavior->GetBehaviorParameter(0));
-    passive.m_HitRate = iPercent;
-    passive.m_ShowAttack = 0;
-    passive.m_ShowDamage = 0;
+    ShowChance(passive, iPercent);
     if (IsPreview())
         return ORDERDEAL_NEXT_TARGET;
-    passive.m_IsHit = 0;
-    passive.m_LifeOutcome = 0;
-    m_pOrderBehavior->SetDealSuccess(0);
+    Miss(passive);
     if (!CanCatch(*dealing.pActor, *dealing.pTarget, iPercent))
         return ORDERDEAL_NEXT_TARGET;
     if (MoveToOurTeam(*dealing.pTarget) != 0)

@@ -80,11 +80,7 @@ bool JC_OrderDealDmgAbsorbAttack::RollHit(JC_ControlPersonPower& target, JC_Orde
         bHit = false;
     }
     if (!bHit)
-    {
-        passive.m_IsHit = 0;
-        passive.m_LifeOutcome = 0;
-        m_pOrderBehavior->SetDealSuccess(0);
-    }
+        Miss(passive);
     return bHit;
 }
 

@@ -44,9 +44,7 @@ DWORD JC_OrderDealHPAttack::Strike(JC_ControlPersonPower& target, JC_OrderResult
     }
     if (iHitPercent < Random(100))
     {
-        passive.m_IsHit = 0;
-        passive.m_LifeOutcome = 0;
-        m_pOrderBehavior->SetDealSuccess(0);
+        Miss(passive);
         return ORDERDEAL_NEXT_TARGET;
     }
     passive.m_IsHit = 1;

@@ -24,11 +24,7 @@ DWORD JC_OrderDealSet::DealOrder()
     // Only a top-level line that no earlier line decided shows and decides the hit.
     const bool bDecides = m_pOrderBehavior->GetDepth() == 0 && passive.m_IsHit == -1;
     if (bDecides)
-    {
-        passive.m_HitRate = iChance;
-        passive.m_ShowAttack = 0;
-        passive.m_ShowDamage = 0;
-    }
+        ShowChance(passive, iChance);
     if (IsPreview())
         return ORDERDEAL_NEXT_LINE;
     const bool bTakes = Chance(iChance) != 0 && !target.IsStateImmune(dwState);

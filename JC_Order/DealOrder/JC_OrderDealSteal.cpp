@@ -18,21 +18,18 @@ DWORD JC_OrderDealSteal::DealOrder()
     JC_OrderResultActive& active = *dealing.pActiveResult;
     JC_OrderResultPassive& passive = *dealing.pTargetResult;
     const int iPercent = ParameterNumber(m_pOrderBehavior->GetBehaviorParameter(0));
-    passive.m_HitRate = iPercent;
-    passive.m_ShowAttack = 0;
-    passive.m_ShowDamage = 0;
+    ShowChance(passive, iPercent);
     if (IsPreview())
         return ORDERDEAL_NEXT_TARGET;
-    passive.m_LifeOutcome = 0;
     if (iPercent < Random(100))
     {
-        passive.m_IsHit = 0;
-        m_pOrderBehavior->SetDealSuccess(0);
+        Miss(passive);
         return ORDERDEAL_NEXT_LINE;
     }
     m_pOrderBehavior->SetDealSuccess(1);
     active.m_IsSteal = 1;
     passive.m_IsHit = 1;
+    passive.m_LifeOutcome = 0;
     DWORD dwKind = 0;
     DWORD dwID = 0;
     if (target.PickStealThing(Random(target.GetStealThingTotalRate()), dwKind, dwID, TRUE) == 0)
