@@ -110,6 +110,32 @@ protected:
     JC_OrderDealManager m_Deals;
 };
 
+// One behaviour line of each deal, dealt by the hero's weapon on the bandit,
+// or on floors.
+struct DealLine
+{
+    const char* szLine;
+    bool bOnFloors;
+};
+
+const DealLine s_aDealLines[] = {
+    {"@Type\"DF_BehaviorType_Change\" @Parameter\"Camp,0,DF_Camp_Player\"", false},
+    {"@Type\"DF_BehaviorType_Merge\" @Parameter\"HP,0,-20\"", false},
+    {"@Type\"DF_BehaviorType_Set\" @Parameter\"DF_State_StruckDown,DF_RoundType_Use,1,0,100,0,0\"", false},
+    {"@Type\"DF_BehaviorType_Cure\" @Parameter\"DF_State_Strength\"", false},
+    {"@Type\"DF_BehaviorType_RestoreHP\" @Parameter\"0,DF_RestoreMode_Value,+30\"", false},
+    {"@Type\"DF_BehaviorType_Attack\" @Parameter\"1,0,0,+10%,+0,120%,+0,100%,DF_Element_None,0\"", false},
+    {"@Type\"DF_BehaviorType_UseWeaponAttack\" @Parameter\"1,1,0,50%,+0,50%,+0,+0,DF_Element_None,0\"", false},
+    {"@Type\"DF_BehaviorType_MagicAttack\" @Parameter\"20,+0,+0,DF_Element_None,0\"", false},
+    {"@Type\"DF_BehaviorType_DmgAbsorbAttack\" @Parameter\"1,0,30,10,,0,,50,0,0\"", false},
+    {"@Type\"DF_BehaviorType_HPAttack\" @Parameter\"10,50,0\"", false},
+    {"@Type\"DF_BehaviorType_CorpseAttack\" @Parameter\"20\"", false},
+    {"@Type\"DF_BehaviorType_Catch\" @Parameter\"100\"", false},
+    {"@Type\"DF_BehaviorType_Steal\" @Parameter\"100\"", false},
+    {"@Type\"DF_BehaviorType_Purify\" @Parameter\"50\"", false},
+    {"@Type\"DF_BehaviorType_Call\" @Parameter\"12,DF_CallMode_Floor,100\"", true},
+};
+
 const OrderCase s_aCases[] = {
     {"weapon on two enemies", 0, {1, 2}, ORDEREFFECT_WEAPON, 0},
     {"healing herb on the fighter", 4, {3}, ORDEREFFECT_TOOL, 1},
@@ -151,5 +177,30 @@ TEST_F(OrderPreviewTest, PreviewShowsTheRealOrderAndLeavesTheSaveStateAlone)
         }
         EXPECT_EQ(real.GetFinalOtherResult()->m_ActionScriptID, preview.GetFinalOtherResult()->m_ActionScriptID);
         EXPECT_EQ(real.GetFinalActiveResult(0)->m_TeamIndex, preview.GetFinalActiveResult(0)->m_TeamIndex);
+    }
+}
+
+TEST_F(OrderPreviewTest, PreviewOfEveryDealLeavesTheSaveStateAlone)
+{
+    for (const DealLine& deal : s_aDealLines)
+    {
+        SCOPED_TRACE(deal.szLine);
+        JC_OrderInformation order;
+        ASSERT_EQ(order.Initiation(&m_Manager), 0u);
+        JC_OrderInput& input = *order.GetOrderInput();
+        input.AddActivePerson(0);
+        if (deal.bOnFloors)
+            input.AddPassiveFloor(12);
+        else
+            input.AddPassivePerson(1);
+        input.SetPredictMode(1);
+        ASSERT_EQ(input.OrderInputFinish(), 0u) << m_Log.Text();
+        const JC_StringArray lines = {deal.szLine};
+        ASSERT_EQ(input.GetActiveWeaponOperator(0)->SetItemSpace("FightBehavior", &lines), 0u);
+
+        const std::vector<std::string> before = SaveState();
+        EXPECT_EQ(m_OrderManager.DealOrder(&order), 0u) << m_Log.Text();
+        EXPECT_EQ(FirstDifference(before, SaveState()), "");
+        EXPECT_EQ(order.GetOrderResultManager()->GetFinalActiveResultCount(), 1u);
     }
 }
