@@ -121,6 +121,23 @@ void PrintFinalResults(JC_OrderResultManager& results)
     PrintOther(*results.GetFinalOtherResult());
 }
 
+// A file that cannot be read or holds a bad line is logged with its name.
+DWORD ReadOrderFile(JC_DebugLog& log, const char* szOrderFile, OrderFile& orderFile)
+{
+    std::string strText;
+    if (!ReadInputFile(szOrderFile, strText)) {
+        log.Print("%s: missing, unreadable or larger than 1 MB\r\n", szOrderFile);
+        return JE_ORDERFILE_UNREADABLE;
+    }
+    if (orderFile.Read(strText))
+        return 0;
+    if (orderFile.GetErrorLine() != 0)
+        log.Print("%s line %d: %s\r\n", szOrderFile, orderFile.GetErrorLine(), orderFile.GetError().c_str());
+    else
+        log.Print("%s: %s\r\n", szOrderFile, orderFile.GetError().c_str());
+    return JE_ORDERFILE_MALFORMED;
+}
+
 // The fight team holds the order file's persons and nobody else.
 DWORD PlaceTeam(JC_ControlTeam& team, const OrderFile& orderFile)
 {
@@ -161,20 +178,9 @@ int RunOrder(int argc, char** argv)
     if (dwResult != 0)
         return session.Fail("loading the game data", dwResult);
 
-    const char* szOrderFile = argv[3];
-    std::string strText;
-    if (!ReadInputFile(szOrderFile, strText)) {
-        session.GetLog().Print("%s: missing, unreadable or larger than 1 MB\r\n", szOrderFile);
-        return session.Fail("reading ORDER_FILE", JE_ORDERFILE_UNREADABLE);
-    }
     OrderFile orderFile;
-    if (!orderFile.Read(strText)) {
-        if (orderFile.GetErrorLine() != 0)
-            session.GetLog().Print("%s line %d: %s\r\n", szOrderFile, orderFile.GetErrorLine(), orderFile.GetError().c_str());
-        else
-            session.GetLog().Print("%s: %s\r\n", szOrderFile, orderFile.GetError().c_str());
-        return session.Fail("reading ORDER_FILE", JE_ORDERFILE_MALFORMED);
-    }
+    if ((dwResult = ReadOrderFile(session.GetLog(), argv[3], orderFile)) != 0)
+        return session.Fail("reading ORDER_FILE", dwResult);
 
     JC_ControlManager& controls = session.GetControls();
     if ((dwResult = PlaceTeam(controls.m_ControlTeamObj, orderFile)) != 0)
