@@ -1,4 +1,5 @@
 #include "JC_Order/JC_OrderDealManager.h"
+#include "JC_Order/JC_OrderInformation.h"
 #include "JC_Order/JC_OrderManager.h"
 
 #include "tests/JC_Order/SampleOrderFixture.h"
@@ -30,4 +31,30 @@ TEST_F(OrderDealManagerTest, RegistersEachDealOnce)
     EXPECT_EQ(dealManager.Initiation(&orderManager), JE_ORDERMANAGER_TYPE_REPEATED);
     ASSERT_EQ(orderManager.Initiation(&m_Manager), 0u);
     EXPECT_EQ(dealManager.Initiation(&orderManager), 0u);
+}
+
+TEST_F(OrderDealManagerTest, EverySampleToolPreviewsThroughTheRegisteredDeals)
+{
+    JC_OrderManager orderManager;
+    JC_OrderDealManager dealManager;
+    ASSERT_EQ(orderManager.Initiation(&m_Manager), 0u);
+    ASSERT_EQ(dealManager.Initiation(&orderManager), 0u);
+    Place(0, 1);
+    Place(1, 21);
+    const DWORD FLOOR_TOOL = 7;
+    for (DWORD dwToolID = 1; dwToolID <= 11; ++dwToolID)
+    {
+        JC_OrderInformation order;
+        ASSERT_EQ(order.Initiation(&m_Manager), 0u);
+        JC_OrderInput& input = *order.GetOrderInput();
+        input.AddActivePerson(0);
+        if (dwToolID == FLOOR_TOOL)
+            input.AddPassiveFloor(3);
+        else
+            input.AddPassivePerson(1);
+        input.AddToolEffect(dwToolID);
+        input.SetPredictMode(1);
+        ASSERT_EQ(input.OrderInputFinish(), 0u) << dwToolID << m_Log.Text();
+        EXPECT_EQ(orderManager.DealOrder(&order), 0u) << dwToolID << m_Log.Text();
+    }
 }
