@@ -164,6 +164,11 @@ std::string JC_OrderBehavior::GetBehaviorValue(const std::string& strKey) const
     return found != m_Values.end() ? found->second : std::string();
 }
 
+void JC_OrderBehavior::InsertAfterCurrent(const std::vector<std::string>& lines)
+{
+    m_Lines.insert(m_Lines.begin() + (m_iIndex + 1), lines.begin(), lines.end());
+}
+
 std::string JC_OrderBehavior::GetBehaviorParameter(DWORD dwIndex) const
 {
     return dwIndex < m_Parameters.size() ? m_Parameters[dwIndex] : std::string();

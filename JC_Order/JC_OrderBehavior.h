@@ -40,6 +40,8 @@ public:
     std::string GetBehaviorParameter(DWORD dwIndex) const;
     const std::string& GetBehaviorString() const { return m_strLine; }
     void SetDealSuccess(DWORD dwSuccess) { m_dwDealSuccess = dwSuccess; }
+    // Lines that run right after the current one, in their order.
+    void InsertAfterCurrent(const std::vector<std::string>& lines);
     DWORD GetDealSuccess() const { return m_dwDealSuccess; }
 
 private:

@@ -7,39 +7,29 @@
 
 static const char* const s_szSourceFile = ".\\JC_Order\\DealOrder\\JC_OrderDealAttack";
 
-constexpr DWORD STATE_SURE_EVADE = 60;
-constexpr DWORD STATE_SURE_HIT = 61;
-constexpr DWORD STATE_IGNORE_DEFENSE = 62;
-constexpr DWORD STATE_NO_PHYSICAL_DAMAGE = 63;
 constexpr DWORD FLAG_BACK_HIT_BONUS = 16;
 constexpr DWORD FLAG_BACK_CRITICAL_BONUS = 17;
+
+static const JS_OrderDealingCodes s_Codes = {JE_ORDERDEALATTACK_NO_ACTIVE, JE_ORDERDEALATTACK_NO_PASSIVE, 0,
+                                             JE_ORDERDEALATTACK_NO_PASSIVE_RESULT};
 
 DWORD JC_OrderDealAttack::DealOrder()
 {
     const int iBackHit = s_pBattle != nullptr ? s_pBattle->GetSystemFlag(FLAG_BACK_HIT_BONUS) : 0;
     const int iBackCritical = s_pBattle != nullptr ? s_pBattle->GetSystemFlag(FLAG_BACK_CRITICAL_BONUS) : 0;
     const DWORD dwPredict = m_pOrderInput->GetPredictMode();
-    JC_ControlPersonPower* pActor = m_pOrderInformation->GetDealingActiveControlPersonPower();
-    if (pActor == nullptr)
-        return LogAt(s_szSourceFile, __LINE__, JE_ORDERDEALATTACK_NO_ACTIVE, " DealingActiveControlPersonPowerObj Is NULL. \r\n");
-    JC_ControlPersonPower* pTarget = m_pOrderInformation->GetDealingPassiveControlPersonPower();
-    if (pTarget == nullptr)
-        return LogAt(s_szSourceFile, __LINE__, JE_ORDERDEALATTACK_NO_PASSIVE, " DealingPassiveControlPersonPowerObj Is NULL. \r\n");
-    JC_OrderResultPassive* pPassive = m_pOrderInformation->GetDealingPassiveResult();
-    if (pPassive == nullptr)
-        return LogAt(s_szSourceFile, __LINE__, JE_ORDERDEALATTACK_NO_PASSIVE_RESULT, " DealingPassiveResultObj Is NULL. \r\n");
-
+    JS_OrderDealing dealing;
+    const DWORD dwFetch = FetchDealing(s_szSourceFile, s_Codes, dealing);
+    if (dwFetch != 0)
+        return dwFetch;
+    JC_ControlPersonPower* pActor = dealing.pActor;
+    JC_ControlPersonPower* pTarget = dealing.pTarget;
+    JC_OrderResultPassive* pPassive = dealing.pTargetResult;
     if (pTarget->GetLifeState() == 2)
     {
-        pPassive->m_HitRate = 100;
-        pPassive->m_ShowAttack = 0;
-        pPassive->m_ShowDamage = 0;
-        if (dwPredict != 0)
-            return ORDERDEAL_NEXT_TARGET;
-        pPassive->m_IsHit = 1;
-        pPassive->m_LifeOutcome = 2;
-        pTarget->SetDieTime(0);
-        m_pOrderBehavior->SetDealSuccess(1);
+        ShowNoDamage(*pPassive);
+        if (dwPredict == 0)
+            RemoveBody(*pTarget, *pPassive);
         return ORDERDEAL_NEXT_TARGET;
     }
 
@@ -53,11 +43,11 @@ DWORD JC_OrderDealAttack::DealOrder()
     CalculateAttackDefense(pActor, pTarget, m_pOrderBehavior->GetBehaviorParameter(5),
                            m_pOrderBehavior->GetBehaviorParameter(6), dwPredict, 1, iAttack, iDefense);
     bool bIgnoreDefense = ParameterNumber(m_pOrderBehavior->GetBehaviorParameter(2)) == 1;
-    if (pActor->HasBehaviorState(STATE_IGNORE_DEFENSE))
+    if (pActor->HasBehaviorState(JD_STATE_IGNORE_DEFENSE))
     {
         bIgnoreDefense = true;
         if (dwPredict == 0)
-            pActor->GetBehaviorStateValue(STATE_IGNORE_DEFENSE);
+            pActor->GetBehaviorStateValue(JD_STATE_IGNORE_DEFENSE);
     }
     int iDamage = BaseDamage(*pTarget, iAttack, iDefense, bIgnoreDefense);
     iDamage = AddValue(iDamage, m_pOrderBehavior->GetBehaviorParameter(7));
@@ -66,7 +56,7 @@ DWORD JC_OrderDealAttack::DealOrder()
     pPassive->m_ShowDamage = iDamage;
     iDamage = iDamage * GetDirectionRate(pActor, pTarget) / 100;
     iDamage = ApplyElement(*pActor, *pTarget, iDamage);
-    iDamage = iDamage + pActor->GetExtraDmgRate() * iDamage / 100 - pTarget->GetExtraDmgDefRate() * iDamage / 100;
+    iDamage = ApplyDamageRates(*pActor, *pTarget, iDamage);
     pPassive->m_ShowDamage = iDamage;
     if (dwPredict != 0)
         return ORDERDEAL_NEXT_TARGET;
@@ -97,28 +87,10 @@ int JC_OrderDealAttack::BaseDamage(JC_ControlPersonPower& target, int iAttack, i
 
 int JC_OrderDealAttack::ApplyElement(JC_ControlPersonPower& actor, JC_ControlPersonPower& target, int iDamage)
 {
-    int iElement = static_cast<int>(m_pOrderBehavior->GetDefineValue(m_pOrderBehavior->GetBehaviorParameter(8)));
-    if (iElement == static_cast<int>(JE_ORDERBEHAVIOR_UNKNOWN_TYPE))
-        iElement = 0;
+    int iElement = DefineOrZero(m_pOrderBehavior->GetBehaviorParameter(8));
     if (iElement == 0 && actor.HasHandRight())
         iElement = actor.GetWeaponElement();
-    if (iElement == 0)
-        return iDamage;
-    const int iResistance = target.GetAntibody(iElement);
-    if (iResistance != 0)
-    {
-        char szLine[96];
-        std::snprintf(szLine, sizeof(szLine), "被動者有元素(ID:%d)抗性 : %d %%.\r\n", iElement, iResistance);
-        OutputDebugStringA(szLine);
-    }
-    return (100 - iResistance) * iDamage / 100;
-}
-
-void JC_OrderDealAttack::Miss(JC_OrderResultPassive& passive)
-{
-    passive.m_IsHit = 0;
-    passive.m_LifeOutcome = 0;
-    m_pOrderBehavior->SetDealSuccess(0);
+    return ApplyResistance(target, iElement, iDamage);
 }
 
 bool JC_OrderDealAttack::RollHit(JC_ControlPersonPower& actor, JC_ControlPersonPower& target,
@@ -136,15 +108,15 @@ bool JC_OrderDealAttack::RollHit(JC_ControlPersonPower& actor, JC_ControlPersonP
         }
     }
     bool bSureHit = ParameterNumber(m_pOrderBehavior->GetBehaviorParameter(1)) != 0;
-    if (actor.HasBehaviorState(STATE_SURE_HIT))
+    if (actor.HasBehaviorState(JD_STATE_SURE_HIT))
     {
         bSureHit = true;
-        actor.GetBehaviorStateValue(STATE_SURE_HIT);
+        actor.GetBehaviorStateValue(JD_STATE_SURE_HIT);
         passive.m_IsHit = 1;
     }
-    if (!bCannotAct && target.HasBehaviorState(STATE_SURE_EVADE))
+    if (!bCannotAct && target.HasBehaviorState(JD_STATE_SURE_EVADE))
     {
-        target.GetBehaviorStateValue(STATE_SURE_EVADE);
+        target.GetBehaviorStateValue(JD_STATE_SURE_EVADE);
         Miss(passive);
         return false;
     }
@@ -171,31 +143,19 @@ DWORD JC_OrderDealAttack::Strike(JC_ControlPersonPower& actor, JC_ControlPersonP
         iDamage *= 2;
         passive.m_IsCritical = iDamage >= 0 ? 1 : 0;
     }
-    if (target.HasBehaviorState(STATE_NO_PHYSICAL_DAMAGE))
+    if (target.HasBehaviorState(JD_STATE_NO_PHYSICAL_DAMAGE))
     {
-        OutputDebugStringA("被動者有絕對物理防禦.\r\n");
-        target.GetBehaviorStateValue(STATE_NO_PHYSICAL_DAMAGE);
+        UseUpState(target, JD_STATE_NO_PHYSICAL_DAMAGE, "被動者有絕對物理防禦.\r\n");
         iDamage = 0;
     }
+    target.RemoveBehaviorsEndedByAttack();
     passive.m_IsHPChange = 1;
     passive.m_HPChange -= iDamage;
     if (actor.HasHandRight() && iDamage > 0)
         AbsorbHPSP(iDamage * actor.GetWeaponHPAbsorbValue() / 100, actor.GetWeaponHPAbsorbRate(),
                    iDamage * actor.GetWeaponSPAbsorbValue() / 100, actor.GetWeaponSPAbsorbRate(), 1);
-    int iHP = 0;
-    int iSP = 0;
-    ApplyHPSPChange(iHP, iSP);
-    if (iHP == 0)
-    {
-        DealPassiveDie(ParameterNumber(m_pOrderBehavior->GetBehaviorParameter(9)) != 0 ? 1 : 0);
-        CalculateExp();
-        TakeLegacyMoney();
-        TakeLegacyThing();
-        return ORDERDEAL_NEXT_TARGET;
-    }
-    CalculateExp();
-    passive.m_LifeOutcome = 0;
-    if (bCounter && Random(100) <= target.GetExtraCounterRate())
+    const DWORD dwSettled = SettleBlow(ParameterNumber(m_pOrderBehavior->GetBehaviorParameter(9)) != 0 ? 1 : 0);
+    if (dwSettled == ORDERDEAL_NEXT_LINE && bCounter && Random(100) <= target.GetExtraCounterRate())
         passive.m_IsCounter = 1;
-    return ORDERDEAL_NEXT_LINE;
+    return dwSettled;
 }

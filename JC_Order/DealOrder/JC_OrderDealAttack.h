@@ -21,5 +21,4 @@ private:
                  int iHitPercent, bool bCounter);
     DWORD Strike(JC_ControlPersonPower& actor, JC_ControlPersonPower& target, JC_OrderResultPassive& passive,
                  int iDamage, int iBackCritical, bool bCounter);
-    void Miss(JC_OrderResultPassive& passive);
 };

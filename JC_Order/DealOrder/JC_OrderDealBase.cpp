@@ -2,6 +2,7 @@
 
 #include "JC_DataManager/Behavior/JC_BehaviorAnalyser.h"
 #include "JC_DataManager/Control/JC_ControlManager.h"
+#include "JC_DataManager/Control/JC_ControlTeam.h"
 #include "JC_DataManager/Operator/JC_OperatorThingBase.h"
 #include "JC_Order/JC_OrderInformation.h"
 #include "JC_Order/JF_OrderLog.h"
@@ -10,14 +11,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 
 static const char* const s_szSourceFile = ".\\JC_Order\\DealOrder\\JC_OrderDealBase";
-
-// Persons immune to this state take no terrain rates.
-constexpr DWORD STATE_TERRAIN_IMMUNE = 52;
-constexpr DWORD STATE_HP_ABSORB_IMMUNE = 54;
-constexpr DWORD STATE_SP_ABSORB_IMMUNE = 55;
 
 JC_Random JC_OrderDealBase::s_DefaultRandom;
 JC_Random* JC_OrderDealBase::s_pRandom = &JC_OrderDealBase::s_DefaultRandom;
@@ -64,6 +61,26 @@ BOOL JC_OrderDealBase::RecordFlag() const
     return m_pOrderInput != nullptr && m_pOrderInput->GetPredictMode() == 0;
 }
 
+bool JC_OrderDealBase::IsPreview() const
+{
+    return m_pOrderInput->GetPredictMode() != 0;
+}
+
+int JC_OrderDealBase::DefineOrZero(const std::string& strName) const
+{
+    const DWORD dwValue = m_pOrderBehavior->GetDefineValue(strName);
+    return dwValue == JE_ORDERBEHAVIOR_UNKNOWN_TYPE ? 0 : static_cast<int>(dwValue);
+}
+
+std::string JC_OrderDealBase::ThingName(DWORD dwKind, DWORD dwID) const
+{
+    JC_OperatorThingBase thing;
+    thing.Initiation(m_pDataManager);
+    if (thing.SetDataConponent(m_pDataManager->GetThingObj(dwKind, dwID)) != 0)
+        return std::string();
+    return thing.GetName();
+}
+
 DWORD JC_OrderDealBase::LogAt(const char* szSourceFile, int iLine, DWORD dwResult, const char* szMessage) const
 {
     return JF_OrderFail(m_pErrorLog, szSourceFile, iLine, dwResult, "%s", szMessage);
@@ -72,7 +89,7 @@ DWORD JC_OrderDealBase::LogAt(const char* szSourceFile, int iLine, DWORD dwResul
 int JC_OrderDealBase::WithTerrain(int iValue, JC_ControlPersonPower* pPerson, DWORD dwUseTerrain,
                                   int (JC_ControlScene::*pfnRate)(int))
 {
-    if (dwUseTerrain != 1 || m_pControlScene == nullptr || pPerson->IsStateImmune(STATE_TERRAIN_IMMUNE))
+    if (dwUseTerrain != 1 || m_pControlScene == nullptr || pPerson->IsStateImmune(JD_STATE_TERRAIN_IMMUNE))
         return iValue;
     const int iRate = (m_pControlScene->*pfnRate)(pPerson->GetSceneFloorIndex());
     return iValue * iRate / 100 + iValue;
@@ -151,7 +168,7 @@ DWORD JC_OrderDealBase::AbsorbHPSP(int iHPAmount, int iHPRate, int iSPAmount, in
     JC_ControlPersonPower& target = *m_pOrderInformation->GetDealingPassiveControlPersonPower();
     JC_OrderResultActive& active = *m_pOrderInformation->GetDealingActiveResult();
     JC_OrderResultPassive& passive = *m_pOrderInformation->GetDealingPassiveResult();
-    if (iHPRate >= Random(1, 100) && !(dwCheckImmunity == 1 && target.IsStateImmune(STATE_HP_ABSORB_IMMUNE)))
+    if (iHPRate >= Random(1, 100) && !(dwCheckImmunity == 1 && target.IsStateImmune(JD_STATE_HP_ABSORB_IMMUNE)))
     {
         const int iTaken = std::min(target.GetHP(), iHPAmount);
         active.m_IsHPAbsorb = 1;
@@ -159,7 +176,7 @@ DWORD JC_OrderDealBase::AbsorbHPSP(int iHPAmount, int iHPRate, int iSPAmount, in
         passive.m_IsHPChange = 1;
         passive.m_HPChange -= iTaken;
     }
-    if (iSPRate >= Random(1, 100) && !(dwCheckImmunity == 1 && target.IsStateImmune(STATE_SP_ABSORB_IMMUNE)))
+    if (iSPRate >= Random(1, 100) && !(dwCheckImmunity == 1 && target.IsStateImmune(JD_STATE_SP_ABSORB_IMMUNE)))
     {
         const int iTaken = std::min(target.GetSP(), iSPAmount);
         active.m_IsSPAbsorb = 1;
@@ -287,9 +304,139 @@ DWORD JC_OrderDealBase::TakeLegacyThing()
         return 0;
     passive.m_LegacyThingKindArray.push_back(dwKind);
     passive.m_LegacyThingIDArray.push_back(dwID);
-    JC_OperatorThingBase thing;
-    thing.Initiation(m_pDataManager);
-    const bool bBound = thing.SetDataConponent(m_pDataManager->GetThingObj(dwKind, dwID)) == 0;
-    passive.m_LegacyThingNameArray.push_back(bBound ? thing.GetName() : std::string());
+    passive.m_LegacyThingNameArray.push_back(ThingName(dwKind, dwID));
     return 0;
+}
+
+DWORD JC_OrderDealBase::GetAdjacentPersons(int iFloor, int iCamp, int iLifeState, std::vector<int>& teamIndices)
+{
+    teamIndices.clear();
+    const int iWidth = m_pControlScene->GetMapWidth();
+    const int iHeight = m_pControlScene->GetMapHeight();
+    const int iX = m_pControlScene->GetIndexX(iFloor);
+    const int iZ = m_pControlScene->GetIndexZ(iFloor);
+    const int cells[4][2] = {{iX, iZ - 1}, {iX + 1, iZ}, {iX, iZ + 1}, {iX - 1, iZ}};
+    std::vector<int> floors;
+    for (const auto& cell : cells)
+    {
+        if (cell[0] >= 0 && cell[0] < iWidth && cell[1] >= 0 && cell[1] < iHeight)
+            floors.push_back(iWidth * cell[1] + cell[0]);
+    }
+    if (floors.empty())
+        return 0;
+    JC_ControlPersonPower power;
+    DWORD dwResult = power.Initiation(m_pDataManager, m_pBehaviorAnalyser);
+    if (dwResult != 0)
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, dwResult,
+                            " ControlPersonPowerObj Initiation Fail. \r\n HRESULT:0x%08x \r\n", (unsigned)dwResult);
+    for (int iTeamIndex = 0; iTeamIndex < JC_ControlTeam::TEAM_INDEX_LIMIT; ++iTeamIndex)
+    {
+        JC_DataComponent* pPerson = nullptr;
+        dwResult = m_pControlTeam->GetPersonFromTeam(TeamID::TEAMID_FIGHT, iTeamIndex, pPerson);
+        if (dwResult == JE_CONTROLTEAM_GET_EMPTY)
+            continue;
+        if (dwResult != 0)
+            return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, dwResult,
+                                " ControlTeamObj GetPersonFromTeam Fail. \r\n TeamID:%d \r\n HRESULT:0x%08x \r\n", iTeamIndex,
+                                (unsigned)dwResult);
+        dwResult = power.SetControlPerson(pPerson);
+        if (dwResult != 0)
+            return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, dwResult,
+                                " ControlPersonPowerObj SetControlPerson Fail. \r\n TeamID:%d \r\n HRESULT:0x%08x \r\n",
+                                iTeamIndex, (unsigned)dwResult);
+        const bool bCamp = iCamp == 4 || power.GetCamp(FALSE) == iCamp;
+        const bool bLife = iLifeState == 3 || power.GetLifeState() == iLifeState;
+        const bool bNext = std::find(floors.begin(), floors.end(), power.GetSceneFloorIndex()) != floors.end();
+        if (bCamp && bLife && bNext)
+            teamIndices.push_back(iTeamIndex);
+    }
+    return static_cast<DWORD>(teamIndices.size());
+}
+
+DWORD JC_OrderDealBase::FetchDealing(const char* szSourceFile, const JS_OrderDealingCodes& codes,
+                                     JS_OrderDealing& dealing) const
+{
+    dealing.pActor = m_pOrderInformation->GetDealingActiveControlPersonPower();
+    dealing.pTarget = m_pOrderInformation->GetDealingPassiveControlPersonPower();
+    dealing.pActiveResult = m_pOrderInformation->GetDealingActiveResult();
+    dealing.pTargetResult = m_pOrderInformation->GetDealingPassiveResult();
+    if (codes.dwNoActor != 0 && dealing.pActor == nullptr)
+        return LogAt(szSourceFile, __LINE__, codes.dwNoActor, " DealingActiveControlPersonPowerObj Is NULL. \r\n");
+    if (codes.dwNoTarget != 0 && dealing.pTarget == nullptr)
+        return LogAt(szSourceFile, __LINE__, codes.dwNoTarget, " DealingPassiveControlPersonPowerObj Is NULL. \r\n");
+    if (codes.dwNoActiveResult != 0 && dealing.pActiveResult == nullptr)
+        return LogAt(szSourceFile, __LINE__, codes.dwNoActiveResult, " DealingActiveResultObj Is NULL. \r\n");
+    if (codes.dwNoTargetResult != 0 && dealing.pTargetResult == nullptr)
+        return LogAt(szSourceFile, __LINE__, codes.dwNoTargetResult, " DealingPassiveResultObj Is NULL. \r\n");
+    return 0;
+}
+
+void JC_OrderDealBase::ShowChance(JC_OrderResultPassive& passive, int iPercent)
+{
+    passive.m_HitRate = iPercent;
+    passive.m_ShowAttack = 0;
+    passive.m_ShowDamage = 0;
+}
+
+void JC_OrderDealBase::Miss(JC_OrderResultPassive& passive)
+{
+    passive.m_IsHit = 0;
+    passive.m_LifeOutcome = 0;
+    m_pOrderBehavior->SetDealSuccess(0);
+}
+
+void JC_OrderDealBase::RemoveBody(JC_ControlPersonPower& target, JC_OrderResultPassive& passive)
+{
+    passive.m_IsHit = 1;
+    passive.m_LifeOutcome = 2;
+    target.SetDieTime(0);
+    m_pOrderBehavior->SetDealSuccess(1);
+}
+
+DWORD JC_OrderDealBase::Fell(DWORD dwDieOut)
+{
+    DealPassiveDie(dwDieOut);
+    CalculateExp();
+    TakeLegacyMoney();
+    TakeLegacyThing();
+    return ORDERDEAL_NEXT_TARGET;
+}
+
+DWORD JC_OrderDealBase::SettleBlow(DWORD dwDieOut)
+{
+    int iHP = 0;
+    int iSP = 0;
+    ApplyHPSPChange(iHP, iSP);
+    if (iHP == 0)
+        return Fell(dwDieOut);
+    CalculateExp();
+    JC_OrderResultPassive* pPassive = m_pOrderInformation->GetDealingPassiveResult();
+    if (pPassive != nullptr)
+        pPassive->m_LifeOutcome = 0;
+    return ORDERDEAL_NEXT_LINE;
+}
+
+int JC_OrderDealBase::ApplyResistance(JC_ControlPersonPower& target, int iElement, int iDamage)
+{
+    if (iElement == 0)
+        return iDamage;
+    const int iResistance = target.GetAntibody(iElement);
+    if (iResistance != 0)
+    {
+        char szLine[96];
+        std::snprintf(szLine, sizeof(szLine), "被動者有元素(ID:%d)抗性 : %d %%.\r\n", iElement, iResistance);
+        OutputDebugStringA(szLine);
+    }
+    return (100 - iResistance) * iDamage / 100;
+}
+
+int JC_OrderDealBase::ApplyDamageRates(JC_ControlPersonPower& actor, JC_ControlPersonPower& target, int iDamage)
+{
+    return iDamage + actor.GetExtraDmgRate() * iDamage / 100 - target.GetExtraDmgDefRate() * iDamage / 100;
+}
+
+void JC_OrderDealBase::UseUpState(JC_ControlPersonPower& holder, DWORD dwState, const char* szDebugLine)
+{
+    OutputDebugStringA(szDebugLine);
+    holder.GetBehaviorStateValue(dwState);
 }

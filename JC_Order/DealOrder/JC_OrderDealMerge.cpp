@@ -15,9 +15,7 @@ DWORD JC_OrderDealMerge::DealOrder()
     JC_OrderResultPassive* pPassive = m_pOrderInformation->GetDealingPassiveResult();
     if (pPassive == nullptr)
         return LogAt(s_szSourceFile, __LINE__, JE_ORDERDEAL_MERGE_NO_PASSIVE_RESULT, " DealingPassiveResultObj Is NULL. \r\n");
-    pPassive->m_HitRate = 100;
-    pPassive->m_ShowAttack = 0;
-    pPassive->m_ShowDamage = 0;
+    ShowNoDamage(*pPassive);
     if (m_pOrderInput->GetPredictMode() != 0)
         return ORDERDEAL_NEXT_LINE;
     const std::string strItem = m_pOrderBehavior->GetBehaviorParameter(0);

@@ -93,10 +93,8 @@ int RunEvents(int argc, char** argv)
     if (argc != 6 && argc != 8)
         return Usage();
     const int iRounds = std::atoi(argv[5]);
-    unsigned uSeed = 1;
-    if (iRounds < 0 || iRounds > 10000 || !ReadSeedOption(argc, argv, 6, uSeed))
+    if (iRounds < 0 || iRounds > 10000 || !SeedDice(argc, argv, 6))
         return Usage();
-    std::srand(uSeed);
 
     GameRulesSession session;
     DWORD dwResult = session.Open(argv[2], argv[4]);

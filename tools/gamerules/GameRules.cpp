@@ -9,7 +9,8 @@
 int Usage()
 {
     std::fprintf(stderr, "usage: gamerules.exe events GAME_FOLDER SCRIPT_FILE OUT_FOLDER ROUNDS [--seed N]\n"
-                         "       gamerules.exe script GAME_FOLDER SCRIPT_FILE OUT_FOLDER [--seed N]\n");
+                         "       gamerules.exe script GAME_FOLDER SCRIPT_FILE OUT_FOLDER [--seed N]\n"
+                         "       gamerules.exe order GAME_FOLDER ORDER_FILE OUT_FOLDER [--seed N]\n");
     return 2;
 }
 
@@ -20,5 +21,7 @@ int main(int argc, char** argv)
         return RunEvents(argc, argv);
     if (strMode == "script")
         return RunScript(argc, argv);
+    if (strMode == "order")
+        return RunOrder(argc, argv);
     return Usage();
 }

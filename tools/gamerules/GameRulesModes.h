@@ -7,3 +7,4 @@
 int Usage();
 int RunEvents(int argc, char** argv);
 int RunScript(int argc, char** argv);
+int RunOrder(int argc, char** argv);

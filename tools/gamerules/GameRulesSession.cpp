@@ -80,14 +80,17 @@ bool ReadInputFile(const std::string& strFile, std::string& strText)
     return static_cast<bool>(file.read(strText.data(), size));
 }
 
-bool ReadSeedOption(int argc, char** argv, int iFirst, unsigned& uSeed)
+bool SeedDice(int argc, char** argv, int iFirst)
 {
-    uSeed = 1;
-    if (argc == iFirst)
-        return true;
-    if (argc != iFirst + 2 || std::string(argv[iFirst]) != "--seed")
-        return false;
-    char* pEnd = nullptr;
-    uSeed = static_cast<unsigned>(std::strtoul(argv[iFirst + 1], &pEnd, 10));
-    return pEnd != argv[iFirst + 1] && *pEnd == '\0';
+    unsigned uSeed = 1;
+    if (argc != iFirst) {
+        if (argc != iFirst + 2 || std::string(argv[iFirst]) != "--seed")
+            return false;
+        char* pEnd = nullptr;
+        uSeed = static_cast<unsigned>(std::strtoul(argv[iFirst + 1], &pEnd, 10));
+        if (pEnd == argv[iFirst + 1] || *pEnd != '\0')
+            return false;
+    }
+    std::srand(uSeed);
+    return true;
 }

@@ -47,5 +47,6 @@ private:
 std::string WithSeparator(std::string strFolder);
 // Reads a small text file whole; false when missing or larger than 1 MB.
 bool ReadInputFile(const std::string& strFile, std::string& strText);
-// Reads "--seed N" from argv[iFirst..]; false on anything else.
-bool ReadSeedOption(int argc, char** argv, int iFirst, unsigned& uSeed);
+// Seeds the C runtime's dice with "--seed N" from argv[iFirst..], or with 1
+// when the option is absent; false on anything else.
+bool SeedDice(int argc, char** argv, int iFirst);

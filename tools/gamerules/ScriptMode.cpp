@@ -31,10 +31,8 @@ bool IsFailure(DWORD dwResult)
 
 int RunScript(int argc, char** argv)
 {
-    unsigned uSeed = 1;
-    if ((argc != 5 && argc != 7) || !ReadSeedOption(argc, argv, 5, uSeed))
+    if ((argc != 5 && argc != 7) || !SeedDice(argc, argv, 5))
         return Usage();
-    std::srand(uSeed);
 
     GameRulesSession session;
     DWORD dwResult = session.Open(argv[2], argv[4]);

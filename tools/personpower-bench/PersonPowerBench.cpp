@@ -6,6 +6,7 @@
 
 #include "JC_DataManager/Behavior/JC_BehaviorAnalyser.h"
 #include "JC_DataManager/Control/JC_ControlPersonPower.h"
+#include "tools/personpower-bench/AttackValueReads.h"
 
 #include "TemplateSystem/JC_DebugLog.h"
 
@@ -19,23 +20,6 @@ namespace {
 
 const int TARGET_COUNT = 30;
 const int ROUNDS = 200;
-
-// Eight items a group: modifiers the values read, none that cancels them.
-const char* const s_aszGroupItems[] = {
-    "DF_State_Strength,DF_RoundType_Round,3,0,0,+10,0",    "DF_State_Dexterity,DF_RoundType_Round,3,0,0,+5%,0",
-    "DF_State_Agile,DF_RoundType_Use,3,0,0,-2,0",          "DF_State_Luck,DF_RoundType_Round,3,0,0,+1,0",
-    "DF_State_Blind,DF_RoundType_Round,3,0,0,-10%,0",      "DF_State_Burn,DF_RoundType_Attacked,1,0,0,-3,0",
-    "DF_State_Curse,DF_RoundType_Round,3,0,0,-5%,0",       "DF_State_Berserk,DF_RoundType_Round,3,0,0,+10%,-10%",
-};
-
-double Seconds()
-{
-    LARGE_INTEGER counter;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 struct JS_Person
 {
@@ -52,29 +36,15 @@ bool MakePerson(JC_DataManager& dataManager, JC_BehaviorAnalyser& analyser, JS_P
         && person.power.SetControlPerson(person.pRecord.get()) == 0;
 }
 
-void FillGroups(JC_BehaviorAnalyser& analyser, JS_Person& person, bool bFull)
-{
-    for (DWORD dwGroup = 0; dwGroup < JC_BehaviorGroup::MAX_GROUP; ++dwGroup) {
-        JC_StringArray* pItems = analyser.GetBehaviorGroupItems(person.pRecord.get(), dwGroup);
-        if (pItems == nullptr)
-            continue;
-        pItems->clear();
-        if (bFull)
-            pItems->assign(std::begin(s_aszGroupItems), std::end(s_aszGroupItems));
-    }
-}
-
 // Microseconds per target; the sum keeps the reads from being dropped.
 double TimeAttacks(JS_Person& attacker, std::vector<JS_Person>& targets, long long& llSum)
 {
-    const double dStart = Seconds();
+    const double dStart = BenchSeconds();
     for (int iRound = 0; iRound < ROUNDS; ++iRound) {
-        for (JS_Person& target : targets) {
-            llSum += attacker.power.GetAttack(0) + attacker.power.GetHit(0) + attacker.power.GetCriticalRate(0);
-            llSum += target.power.GetDodge(0) + target.power.GetTotalVitality(0) + target.power.GetMagicDefense(0);
-        }
+        for (JS_Person& target : targets)
+            llSum += ReadAttackValues(attacker.power, target.power);
     }
-    return (Seconds() - dStart) * 1e6 / (static_cast<double>(ROUNDS) * TARGET_COUNT);
+    return (BenchSeconds() - dStart) * 1e6 / (static_cast<double>(ROUNDS) * TARGET_COUNT);
 }
 
 } // namespace
@@ -115,9 +85,9 @@ int main(int argc, char** argv)
 
     long long llSum = 0;
     const auto Measure = [&](bool bFull) {
-        FillGroups(analyser, attacker, bFull);
+        FillBenchGroups(analyser, attacker.pRecord.get(), bFull);
         for (JS_Person& target : targets)
-            FillGroups(analyser, target, bFull);
+            FillBenchGroups(analyser, target.pRecord.get(), bFull);
         TimeAttacks(attacker, targets, llSum);
         return TimeAttacks(attacker, targets, llSum);
     };

@@ -1,3 +1,4 @@
+#include "JC_DataManager/Operator/JC_OperatorPerson.h"
 #include "JC_Order/DealOrder/JC_OrderDealAttack.h"
 #include "tests/JC_Order/DealOrder/DealOrderFixture.h"
 
@@ -15,9 +16,7 @@ protected:
     void SetUp() override
     {
         DealOrderFixture::SetUp();
-        if (IsSkipped())
-            return;
-        ASSERT_EQ(m_OrderManager.AddOrderDeal(0x30001, &m_Attack), 0u);
+        Register({{0x30001, &m_Attack}});
     }
     JC_OrderResultPassive Strike(DWORD dwPredict, const JC_StringArray* pLines = nullptr) { return Run(dwPredict, pLines); }
 
@@ -96,4 +95,15 @@ TEST_F(OrderDealAttackTest, DirectionRateFollowsTheTargetsFacing)
         EXPECT_EQ(probe.GetDirectionRate(m_Order->GetActiveControlPersonPower(0), &Target()), blow.iRate)
             << blow.iDirection << " " << blow.iFace;
     }
+}
+
+TEST_F(OrderDealAttackTest, ABlowEndsTheTargetsItemsThatLastUntilStruck)
+{
+    Strike(1);
+    JC_StringArray& group = *Target().GetOperatorPerson()->GetBehaviorGroup(0);
+    group = {"DF_State_Strength,DF_RoundType_Attacked,1,0,0,+1,0"};
+    Strike(1);
+    EXPECT_EQ(group.size(), 1u);
+    Strike(0);
+    EXPECT_TRUE(group.empty());
 }

@@ -1,0 +1,203 @@
+// gamerules.exe order GAME_FOLDER ORDER_FILE OUT_FOLDER [--seed N]
+//
+// Places the order file's persons in the fight team of the game folder's
+// save state, resolves its one order through the order manager and every
+// registered deal, and prints every final result field by name, one a
+// line. The log and the save state after the order go to OUT_FOLDER.
+
+#include "GameRulesModes.h"
+#include "GameRulesSession.h"
+#include "OrderFile.h"
+
+#include "JC_Order/JC_OrderDealManager.h"
+#include "JC_Order/JC_OrderInformation.h"
+#include "JC_Order/JC_OrderManager.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+void PrintField(const std::string& strWhere, const char* szName, int iValue)
+{
+    std::printf("%s.%s=%d\n", strWhere.c_str(), szName, iValue);
+}
+
+void PrintField(const std::string& strWhere, const char* szName, const std::string& strValue)
+{
+    std::printf("%s.%s=%s\n", strWhere.c_str(), szName, strValue.c_str());
+}
+
+std::string Text(DWORD dwValue)
+{
+    return std::to_string(dwValue);
+}
+
+std::string Text(const std::string& strValue)
+{
+    return strValue;
+}
+
+// A list prints comma-separated on its one line.
+template <typename T>
+void PrintField(const std::string& strWhere, const char* szName, const std::vector<T>& values)
+{
+    std::string strValues;
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (i != 0)
+            strValues += ',';
+        strValues += Text(values[i]);
+    }
+    PrintField(strWhere, szName, strValues);
+}
+
+#define PRINT_FIELD(where, result, field) PrintField(where, #field, (result).field)
+
+void PrintActive(const std::string& strWhere, const JC_OrderFinalResultActive& result)
+{
+    PRINT_FIELD(strWhere, result, m_TeamIndex);
+    PRINT_FIELD(strWhere, result, m_ResultKind);
+    PRINT_FIELD(strWhere, result, m_LifeOutcome);
+    PRINT_FIELD(strWhere, result, m_IsHit);
+    PRINT_FIELD(strWhere, result, m_IsHPAbsorb);
+    PRINT_FIELD(strWhere, result, m_IsSPAbsorb);
+    PRINT_FIELD(strWhere, result, m_HPAbsorb);
+    PRINT_FIELD(strWhere, result, m_HPAbsorbReal);
+    PRINT_FIELD(strWhere, result, m_SPAbsorb);
+    PRINT_FIELD(strWhere, result, m_SPAbsorbReal);
+    PRINT_FIELD(strWhere, result, m_Exp);
+    PRINT_FIELD(strWhere, result, m_JobExp);
+    PRINT_FIELD(strWhere, result, m_Morale);
+}
+
+void PrintPassive(const std::string& strWhere, const JC_OrderFinalResultPassive& result)
+{
+    PRINT_FIELD(strWhere, result, m_TeamIndex);
+    PRINT_FIELD(strWhere, result, m_ResultKind);
+    PRINT_FIELD(strWhere, result, m_HitRate);
+    PRINT_FIELD(strWhere, result, m_ShowAttack);
+    PRINT_FIELD(strWhere, result, m_ShowDamage);
+    PRINT_FIELD(strWhere, result, m_IsHit);
+    PRINT_FIELD(strWhere, result, m_IsCritical);
+    PRINT_FIELD(strWhere, result, m_IsCounter);
+    PRINT_FIELD(strWhere, result, m_LifeOutcome);
+    PRINT_FIELD(strWhere, result, m_IsHPChange);
+    PRINT_FIELD(strWhere, result, m_IsSPChange);
+    PRINT_FIELD(strWhere, result, m_HPChange);
+    PRINT_FIELD(strWhere, result, m_HPChangeReal);
+    PRINT_FIELD(strWhere, result, m_SPChange);
+    PRINT_FIELD(strWhere, result, m_SPChangeReal);
+    PRINT_FIELD(strWhere, result, m_StateAddArray);
+    PRINT_FIELD(strWhere, result, m_StateDelArray);
+}
+
+void PrintOther(const JC_OrderFinalResultOther& result)
+{
+    const std::string strWhere = "other";
+    PRINT_FIELD(strWhere, result, m_IsSteal);
+    PRINT_FIELD(strWhere, result, m_IsStealThing);
+    PRINT_FIELD(strWhere, result, m_StealThingKindArray);
+    PRINT_FIELD(strWhere, result, m_StealThingIDArray);
+    PRINT_FIELD(strWhere, result, m_StealThingNameArray);
+    PRINT_FIELD(strWhere, result, m_LegacyThingKindArray);
+    PRINT_FIELD(strWhere, result, m_LegacyThingIDArray);
+    PRINT_FIELD(strWhere, result, m_LegacyThingNameArray);
+    PRINT_FIELD(strWhere, result, m_Exp);
+    PRINT_FIELD(strWhere, result, m_JobExp);
+    PRINT_FIELD(strWhere, result, m_LegacyMoney);
+    PRINT_FIELD(strWhere, result, m_Morale);
+    PRINT_FIELD(strWhere, result, m_ActionScriptID);
+}
+
+#undef PRINT_FIELD
+
+void PrintFinalResults(JC_OrderResultManager& results)
+{
+    for (DWORD i = 0; i < results.GetFinalActiveResultCount(); ++i)
+        PrintActive("active[" + std::to_string(i) + "]", *results.GetFinalActiveResult(i));
+    for (DWORD i = 0; i < results.GetFinalPassiveResultCount(); ++i)
+        PrintPassive("passive[" + std::to_string(i) + "]", *results.GetFinalPassiveResult(i));
+    PrintOther(*results.GetFinalOtherResult());
+}
+
+// A file that cannot be read or holds a bad line is logged with its name.
+DWORD ReadOrderFile(JC_DebugLog& log, const char* szOrderFile, OrderFile& orderFile)
+{
+    std::string strText;
+    if (!ReadInputFile(szOrderFile, strText)) {
+        log.Print("%s: missing, unreadable or larger than 1 MB\r\n", szOrderFile);
+        return JE_ORDERFILE_UNREADABLE;
+    }
+    if (orderFile.Read(strText))
+        return 0;
+    if (orderFile.GetErrorLine() != 0)
+        log.Print("%s line %d: %s\r\n", szOrderFile, orderFile.GetErrorLine(), orderFile.GetError().c_str());
+    else
+        log.Print("%s: %s\r\n", szOrderFile, orderFile.GetError().c_str());
+    return JE_ORDERFILE_MALFORMED;
+}
+
+// The fight team holds the order file's persons and nobody else.
+DWORD PlaceTeam(JC_ControlTeam& team, const OrderFile& orderFile)
+{
+    DWORD dwResult = team.EmptyTeam(TeamID::TEAMID_FIGHT);
+    for (const OrderFile::Placement& placement : orderFile.GetTeam()) {
+        if (dwResult != 0)
+            break;
+        dwResult = team.AddPersonToTeamFromFixedData(TeamID::TEAMID_FIGHT, placement.iTeamIndex, placement.dwPersonID);
+    }
+    return dwResult;
+}
+
+DWORD FillInput(JC_OrderInput& input, const OrderFile& orderFile)
+{
+    input.AddActivePerson(static_cast<DWORD>(orderFile.GetActor()));
+    for (const int iTarget : orderFile.GetTargets())
+        input.AddPassivePerson(static_cast<DWORD>(iTarget));
+    for (const DWORD dwFloor : orderFile.GetFloors())
+        input.AddPassiveFloor(dwFloor);
+    if (orderFile.GetEffect() == OrderFile::EFFECT_TOOL)
+        input.AddToolEffect(orderFile.GetEffectValue());
+    if (orderFile.GetEffect() == OrderFile::EFFECT_SKILL)
+        input.AddSkillEffect(orderFile.GetEffectValue());
+    input.SetCounter(orderFile.GetCounter());
+    input.SetPredictMode(orderFile.GetPreview());
+    return input.OrderInputFinish();
+}
+
+} // namespace
+
+int RunOrder(int argc, char** argv)
+{
+    if ((argc != 5 && argc != 7) || !SeedDice(argc, argv, 5))
+        return Usage();
+
+    GameRulesSession session;
+    DWORD dwResult = session.Open(argv[2], argv[4]);
+    if (dwResult != 0)
+        return session.Fail("loading the game data", dwResult);
+
+    OrderFile orderFile;
+    if ((dwResult = ReadOrderFile(session.GetLog(), argv[3], orderFile)) != 0)
+        return session.Fail("reading ORDER_FILE", dwResult);
+
+    JC_ControlManager& controls = session.GetControls();
+    if ((dwResult = PlaceTeam(controls.m_ControlTeamObj, orderFile)) != 0)
+        return session.Fail("placing the fight team", dwResult);
+    if ((dwResult = gp_OrderManagerObj->Initiation(&controls)) != 0 ||
+        (dwResult = gp_OrderDealManagerObj->Initiation(gp_OrderManagerObj)) != 0)
+        return session.Fail("initiating the order manager", dwResult);
+    JC_OrderInformation order;
+    if ((dwResult = order.Initiation(&controls)) != 0)
+        return session.Fail("initiating the order", dwResult);
+    if ((dwResult = FillInput(*order.GetOrderInput(), orderFile)) != 0)
+        return session.Fail("finishing the order input", dwResult);
+    if ((dwResult = gp_OrderManagerObj->DealOrder(&order)) != 0)
+        return session.Fail("dealing the order", dwResult);
+    PrintFinalResults(*order.GetOrderResultManager());
+
+    if ((dwResult = session.WriteSaveState()) != 0)
+        return session.Fail("writing the save state", dwResult);
+    return 0;
+}
