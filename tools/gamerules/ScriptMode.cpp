@@ -13,7 +13,6 @@
 #include "JC_Script/JC_ScriptManager.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
