@@ -8,6 +8,7 @@
 #include "tests/JC_Order/DealOrder/DealOrderFixture.h"
 
 #include <algorithm>
+#include <random>
 
 namespace
 {
@@ -84,6 +85,46 @@ TEST_F(AttackVariantsTest, WeaponAttackMergesItsParametersIntoTheWeaponsLines)
     const JC_StringArray unquoted = {"@Type\"DF_BehaviorType_UseWeaponAttack\" @Parameter\"0\"",
                                      "@Type\"DF_BehaviorType_Attack\" @Parameter"};
     Run(0, &unquoted, JE_ORDERDEAL_USEWEAPONATTACK_NO_PARAMETER);
+}
+
+TEST_F(AttackVariantsTest, MalformedWeaponLinesNeverBreakTheSplice)
+{
+    RecordingAttack attack;
+    Register({{0x30001, &attack}});
+    const char* const fragments[] = {"@Type\"DF_BehaviorType_Attack\"", "@Type\"DF_BehaviorType_UseWeaponAttack\"",
+                                     " @Parameter\"", "@Parameter", "\"", ",", "1", "0", "+10%", "-5", "120%", "%",
+                                     "+", "-", "99999999999", "DF_Element_None", "{", "}", "@", " "};
+    std::mt19937 dice(17);
+    auto text = [&](int iMaxFragments, bool bQuotes) {
+        std::string strText;
+        const int iCount = static_cast<int>(dice() % iMaxFragments);
+        for (int i = 0; i < iCount; ++i)
+        {
+            const char* szFragment = fragments[dice() % std::size(fragments)];
+            if (bQuotes || std::string(szFragment).find('"') == std::string::npos)
+                strText += szFragment;
+        }
+        return strText;
+    };
+    for (int iRound = 0; iRound < 2000; ++iRound)
+    {
+        JC_StringArray weaponLines;
+        for (int i = static_cast<int>(dice() % 3); i >= 0; --i)
+            weaponLines.push_back(text(12, true));
+        const JC_StringArray effect = {"@Type\"DF_BehaviorType_UseWeaponAttack\" @Parameter\"" + text(14, false) + "\""};
+        JC_OrderInformation order;
+        ASSERT_EQ(order.Initiation(&m_Manager), 0u);
+        JC_OrderInput& input = *order.GetOrderInput();
+        input.AddActivePerson(0);
+        input.AddPassivePerson(1);
+        input.AddToolEffect(1);
+        input.SetPredictMode(1);
+        ASSERT_EQ(input.OrderInputFinish(), 0u);
+        ASSERT_EQ(input.GetEffectToolOperator(0)->SetItemSpace("UseBehavior", &effect), 0u);
+        ASSERT_EQ(input.GetActiveWeaponOperator(0)->SetItemSpace("FightBehavior", &weaponLines), 0u);
+        const DWORD dwResult = m_OrderManager.DealOrder(&order);
+        EXPECT_TRUE(dwResult == 0 || (dwResult & 0x80000000) != 0) << std::hex << dwResult;
+    }
 }
 
 TEST_F(AttackVariantsTest, MagicDamageFallsWithIntelligenceAndAbsoluteDefense)
