@@ -82,6 +82,22 @@ TEST_F(AttackVariantsTest, WeaponAttackMergesItsParametersIntoTheWeaponsLines)
                                                "1,0,0,+10%,+0,120%,+0,100%,DF_Element_None,0"};
     EXPECT_EQ(attack.m_Parameters, expected);
 
+    // An unarmed actor's weapon attack splices nothing and still takes effect.
+    Place(0, 12);
+    attack.m_Parameters.clear();
+    JC_OrderInformation order;
+    ASSERT_EQ(order.Initiation(&m_Manager), 0u);
+    JC_OrderInput& input = *order.GetOrderInput();
+    input.AddActivePerson(0);
+    input.AddPassivePerson(1);
+    input.AddToolEffect(1);
+    input.SetPredictMode(1);
+    ASSERT_EQ(input.OrderInputFinish(), 0u);
+    ASSERT_EQ(input.GetEffectToolOperator(0)->SetItemSpace("UseBehavior", &lines), 0u);
+    EXPECT_EQ(m_OrderManager.DealOrder(&order), 0u) << m_Log.Text();
+    EXPECT_EQ(attack.m_Parameters, std::vector<std::string>{expected[1]});
+    Place(0, 1);
+
     const JC_StringArray unquoted = {"@Type\"DF_BehaviorType_UseWeaponAttack\" @Parameter\"0\"",
                                      "@Type\"DF_BehaviorType_Attack\" @Parameter"};
     Run(0, &unquoted, JE_ORDERDEAL_USEWEAPONATTACK_NO_PARAMETER);
