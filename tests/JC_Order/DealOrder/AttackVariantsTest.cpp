@@ -51,6 +51,23 @@ protected:
         ASSERT_EQ(person.SetDataConponent(pPerson), 0u);
         person.AddBehaviorGroupLine(0, strState + ",DF_RoundType_Use,1,0,0,0,0");
     }
+    // A preview of a tool with the use lines given, and with the actor's
+    // weapon lines when given.
+    DWORD PreviewTool(const JC_StringArray& useLines, const JC_StringArray* pWeaponLines)
+    {
+        JC_OrderInformation order;
+        EXPECT_EQ(order.Initiation(&m_Manager), 0u);
+        JC_OrderInput& input = *order.GetOrderInput();
+        input.AddActivePerson(0);
+        input.AddPassivePerson(1);
+        input.AddToolEffect(1);
+        input.SetPredictMode(1);
+        EXPECT_EQ(input.OrderInputFinish(), 0u);
+        EXPECT_EQ(input.GetEffectToolOperator(0)->SetItemSpace("UseBehavior", &useLines), 0u);
+        if (pWeaponLines != nullptr)
+            EXPECT_EQ(input.GetActiveWeaponOperator(0)->SetItemSpace("FightBehavior", pWeaponLines), 0u);
+        return m_OrderManager.DealOrder(&order);
+    }
     int HP(int iTeamIndex)
     {
         JC_DataComponent* pPerson = nullptr;
@@ -85,16 +102,7 @@ TEST_F(AttackVariantsTest, WeaponAttackMergesItsParametersIntoTheWeaponsLines)
     // An unarmed actor's weapon attack splices nothing and still takes effect.
     Place(0, 12);
     attack.m_Parameters.clear();
-    JC_OrderInformation order;
-    ASSERT_EQ(order.Initiation(&m_Manager), 0u);
-    JC_OrderInput& input = *order.GetOrderInput();
-    input.AddActivePerson(0);
-    input.AddPassivePerson(1);
-    input.AddToolEffect(1);
-    input.SetPredictMode(1);
-    ASSERT_EQ(input.OrderInputFinish(), 0u);
-    ASSERT_EQ(input.GetEffectToolOperator(0)->SetItemSpace("UseBehavior", &lines), 0u);
-    EXPECT_EQ(m_OrderManager.DealOrder(&order), 0u) << m_Log.Text();
+    EXPECT_EQ(PreviewTool(lines, nullptr), 0u) << m_Log.Text();
     EXPECT_EQ(attack.m_Parameters, std::vector<std::string>{expected[1]});
     Place(0, 1);
 
@@ -128,17 +136,7 @@ TEST_F(AttackVariantsTest, MalformedWeaponLinesNeverBreakTheSplice)
         for (int i = static_cast<int>(dice() % 3); i >= 0; --i)
             weaponLines.push_back(text(12, true));
         const JC_StringArray effect = {"@Type\"DF_BehaviorType_UseWeaponAttack\" @Parameter\"" + text(14, false) + "\""};
-        JC_OrderInformation order;
-        ASSERT_EQ(order.Initiation(&m_Manager), 0u);
-        JC_OrderInput& input = *order.GetOrderInput();
-        input.AddActivePerson(0);
-        input.AddPassivePerson(1);
-        input.AddToolEffect(1);
-        input.SetPredictMode(1);
-        ASSERT_EQ(input.OrderInputFinish(), 0u);
-        ASSERT_EQ(input.GetEffectToolOperator(0)->SetItemSpace("UseBehavior", &effect), 0u);
-        ASSERT_EQ(input.GetActiveWeaponOperator(0)->SetItemSpace("FightBehavior", &weaponLines), 0u);
-        const DWORD dwResult = m_OrderManager.DealOrder(&order);
+        const DWORD dwResult = PreviewTool(effect, &weaponLines);
         EXPECT_TRUE(dwResult == 0 || (dwResult & 0x80000000) != 0) << std::hex << dwResult;
     }
 }
