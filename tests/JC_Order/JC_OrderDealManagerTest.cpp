@@ -33,7 +33,7 @@ TEST_F(OrderDealManagerTest, RegistersEachDealOnce)
     EXPECT_EQ(dealManager.Initiation(&orderManager), 0u);
 }
 
-TEST_F(OrderDealManagerTest, EverySampleToolPreviewsThroughTheRegisteredDeals)
+TEST_F(OrderDealManagerTest, EverySampleToolPreviewsThroughTheRegisteredDealsAndChangesNothing)
 {
     JC_OrderManager orderManager;
     JC_OrderDealManager dealManager;
@@ -42,6 +42,19 @@ TEST_F(OrderDealManagerTest, EverySampleToolPreviewsThroughTheRegisteredDeals)
     Place(0, 1);
     Place(1, 21);
     const DWORD FLOOR_TOOL = 7;
+    // The fight team's records as text, and whether a newcomer joined it.
+    auto fightTeam = [&] {
+        std::string strText;
+        for (int iTeamIndex : {0, 1, JC_ControlTeam::NEWCOMER_FIRST})
+        {
+            JC_DataComponent* pPerson = nullptr;
+            if (m_Manager.m_ControlTeamObj.GetPersonFromTeam(TeamID::TEAMID_FIGHT, iTeamIndex, pPerson) == 0)
+                pPerson->WriteComponent(strText, false, "0,0", false, false);
+            strText += "\n";
+        }
+        return strText;
+    };
+    const std::string strBefore = fightTeam();
     for (DWORD dwToolID = 1; dwToolID <= 11; ++dwToolID)
     {
         JC_OrderInformation order;
@@ -56,6 +69,7 @@ TEST_F(OrderDealManagerTest, EverySampleToolPreviewsThroughTheRegisteredDeals)
         input.SetPredictMode(1);
         ASSERT_EQ(input.OrderInputFinish(), 0u) << dwToolID << m_Log.Text();
         EXPECT_EQ(orderManager.DealOrder(&order), 0u) << dwToolID << m_Log.Text();
+        EXPECT_EQ(fightTeam(), strBefore) << dwToolID;
     }
 }
 
