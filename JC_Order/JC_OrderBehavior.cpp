@@ -111,44 +111,63 @@ DWORD JC_OrderBehavior::SkipBlock(int iOuterDepth)
     return ParseLine();
 }
 
-DWORD JC_OrderBehavior::ParseLine()
+DWORD JC_OrderBehavior::SplitValues(const std::string& strLine, std::map<std::string, std::string>& values)
 {
-    m_Values.clear();
-    m_Parameters.clear();
+    values.clear();
     size_t at = 0;
-    while ((at = m_strLine.find('@', at)) != std::string::npos)
+    while ((at = strLine.find('@', at)) != std::string::npos)
     {
-        const size_t open = m_strLine.find('"', at);
+        const size_t open = strLine.find('"', at);
         if (open == std::string::npos)
             return JE_ORDERBEHAVIOR_UNBALANCED_QUOTES;
-        const size_t close = m_strLine.find('"', open + 1);
+        const size_t close = strLine.find('"', open + 1);
         if (close == std::string::npos)
             return JE_ORDERBEHAVIOR_UNBALANCED_QUOTES;
-        const std::string strKey = m_strLine.substr(at, open - at);
-        const std::string strValue = m_strLine.substr(open + 1, close - open - 1);
-        m_Values[strKey] = strValue;
-        if (strKey == "@Parameter")
-        {
-            m_Parameters.clear();
-            size_t start = 0;
-            for (size_t comma = strValue.find(','); comma != std::string::npos; comma = strValue.find(',', start))
-            {
-                m_Parameters.push_back(strValue.substr(start, comma - start));
-                start = comma + 1;
-            }
-            m_Parameters.push_back(strValue.substr(start));
-        }
+        values[strLine.substr(at, open - at)] = strLine.substr(open + 1, close - open - 1);
         at = close + 1;
     }
     return 0;
 }
 
-DWORD JC_OrderBehavior::GetBehaviorType() const
+DWORD JC_OrderBehavior::ParseLine()
 {
-    const auto found = m_Values.find("@Type");
+    m_Parameters.clear();
+    const DWORD dwResult = SplitValues(m_strLine, m_Values);
+    if (dwResult != 0)
+        return dwResult;
+    const auto found = m_Values.find("@Parameter");
     if (found == m_Values.end())
+        return 0;
+    const std::string& strValue = found->second;
+    size_t start = 0;
+    for (size_t comma = strValue.find(','); comma != std::string::npos; comma = strValue.find(',', start))
+    {
+        m_Parameters.push_back(strValue.substr(start, comma - start));
+        start = comma + 1;
+    }
+    m_Parameters.push_back(strValue.substr(start));
+    return 0;
+}
+
+DWORD JC_OrderBehavior::TypeOf(const std::map<std::string, std::string>& values) const
+{
+    const auto found = values.find("@Type");
+    if (found == values.end())
         return JE_ORDERBEHAVIOR_UNKNOWN_TYPE;
     return GetDefineValue(found->second);
+}
+
+DWORD JC_OrderBehavior::GetBehaviorType() const
+{
+    return TypeOf(m_Values);
+}
+
+DWORD JC_OrderBehavior::GetLineType(const std::string& strLine) const
+{
+    std::map<std::string, std::string> values;
+    if (SplitValues(strLine, values) != 0)
+        return JE_ORDERBEHAVIOR_UNKNOWN_TYPE;
+    return TypeOf(values);
 }
 
 DWORD JC_OrderBehavior::GetDefineValue(const std::string& strName) const

@@ -35,6 +35,8 @@ public:
 
     int GetDepth() const { return m_iDepth; }
     DWORD GetBehaviorType() const;
+    // The type a line names, read as the walk reads it.
+    DWORD GetLineType(const std::string& strLine) const;
     DWORD GetDefineValue(const std::string& strName) const;
     std::string GetBehaviorValue(const std::string& strKey) const;
     std::string GetBehaviorParameter(DWORD dwIndex) const;
@@ -54,6 +56,9 @@ private:
     // Follows the braces of the current line; true when it opened or closed a block.
     bool TrackBraces();
     DWORD ParseLine();
+    // The line's @key"value" pairs; a repeated key keeps its last value.
+    static DWORD SplitValues(const std::string& strLine, std::map<std::string, std::string>& values);
+    DWORD TypeOf(const std::map<std::string, std::string>& values) const;
 
     const JC_OskelTemplateManager* m_pTemplateManager = nullptr;
     std::vector<std::string> m_Lines;

@@ -50,10 +50,13 @@ DWORD JC_OrderDealCatch::MoveToOurTeam(JC_ControlPersonPower& target)
 {
     JC_DataComponent* pRecord = target.GetPersonDataComponent();
     JC_DataComponent before;
-    before.Copy(pRecord, JC_DataComponent::ADOPT_LAYOUT);
+    DWORD dwResult = before.Copy(pRecord, JC_DataComponent::ADOPT_LAYOUT);
+    if (dwResult != 0)
+        return JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, dwResult,
+                            " PassivePersonCopy Fail. \r\n HRESULT:0x%08x \r\n", (unsigned)dwResult);
     target.Restore(1, 1, 1, 1, 1, 1);
     target.SetCamp(0);
-    const DWORD dwResult = m_pControlTeam->Catch(target.GetTeamID());
+    dwResult = m_pControlTeam->Catch(target.GetTeamID());
     if (dwResult == 0)
         return 0;
     pRecord->Copy(&before, JC_DataComponent::ADOPT_LAYOUT);

@@ -15,7 +15,7 @@ DWORD JC_OrderDealChange::DealOrder()
     if (pPassive == nullptr)
         return LogAt(s_szSourceFile, __LINE__, JE_ORDERDEAL_CHANGE_NO_PASSIVE_RESULT, " DealingPassiveResultObj Is NULL. \r\n");
     ShowNoDamage(*pPassive);
-    if (m_pOrderInput->GetPredictMode() != 0)
+    if (IsPreview())
         return ORDERDEAL_NEXT_TARGET;
     const int iValue = static_cast<int>(m_pOrderBehavior->GetDefineValue(m_pOrderBehavior->GetBehaviorParameter(2)));
     const DWORD dwIndex = static_cast<DWORD>(ParameterNumber(m_pOrderBehavior->GetBehaviorParameter(1)));

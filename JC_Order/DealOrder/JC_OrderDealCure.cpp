@@ -15,7 +15,7 @@ DWORD JC_OrderDealCure::DealOrder()
     if (pPassive == nullptr)
         return LogAt(s_szSourceFile, __LINE__, JE_ORDERDEAL_CURE_NO_PASSIVE_RESULT, " DealingPassiveResultObj Is NULL. \r\n");
     ShowNoDamage(*pPassive);
-    if (m_pOrderInput->GetPredictMode() != 0)
+    if (IsPreview())
         return ORDERDEAL_NEXT_LINE;
     const DWORD dwState = m_pOrderBehavior->GetDefineValue(m_pOrderBehavior->GetBehaviorParameter(0));
     if (pTarget->ClearBehaviorState(dwState) != 0)

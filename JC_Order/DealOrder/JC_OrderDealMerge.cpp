@@ -16,7 +16,7 @@ DWORD JC_OrderDealMerge::DealOrder()
     if (pPassive == nullptr)
         return LogAt(s_szSourceFile, __LINE__, JE_ORDERDEAL_MERGE_NO_PASSIVE_RESULT, " DealingPassiveResultObj Is NULL. \r\n");
     ShowNoDamage(*pPassive);
-    if (m_pOrderInput->GetPredictMode() != 0)
+    if (IsPreview())
         return ORDERDEAL_NEXT_LINE;
     const std::string strItem = m_pOrderBehavior->GetBehaviorParameter(0);
     const DWORD dwIndex = static_cast<DWORD>(ParameterNumber(m_pOrderBehavior->GetBehaviorParameter(1)));

@@ -24,7 +24,7 @@ DWORD JC_OrderDealPurify::DealOrder()
     pPassive->m_HitRate = 100;
     pPassive->m_ShowAttack = iRegained;
     pPassive->m_ShowDamage = iRegained;
-    if (m_pOrderInput->GetPredictMode() != 0)
+    if (IsPreview())
         return ORDERDEAL_NEXT_TARGET;
     m_pOrderBehavior->SetDealSuccess(1);
     pPassive->m_IsHit = 1;

@@ -41,7 +41,7 @@ DWORD JC_OrderDealRestoreHP::DealOrder()
     pPassive->m_ShowAttack = -iAmount;
     pPassive->m_ShowDamage = -iAmount;
     m_pOrderBehavior->SetDealSuccess(1);
-    if (m_pOrderInput->GetPredictMode() != 0)
+    if (IsPreview())
         return ORDERDEAL_NEXT_TARGET;
     pPassive->m_IsHPChange = 1;
     pPassive->m_HPChange = iAmount;

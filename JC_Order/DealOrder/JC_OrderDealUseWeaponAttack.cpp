@@ -23,7 +23,7 @@ DWORD JC_OrderDealUseWeaponAttack::DealOrder()
         for (std::string strLine : *pWeaponLines)
         {
             // A weapon that calls on itself would splice its lines forever.
-            if (IsUseWeaponAttack(strLine))
+            if (m_pOrderBehavior->GetLineType(strLine) == BEHAVIOR_TYPE_USE_WEAPON_ATTACK)
                 continue;
             if (strLine.find("DF_BehaviorType_Attack") != std::string::npos)
             {
@@ -39,18 +39,6 @@ DWORD JC_OrderDealUseWeaponAttack::DealOrder()
     return ORDERDEAL_NEXT_LINE;
 }
 
-bool JC_OrderDealUseWeaponAttack::IsUseWeaponAttack(const std::string& strLine) const
-{
-    static const std::string s_strKey = "@Type\"";
-    const size_t open = strLine.find(s_strKey);
-    if (open == std::string::npos)
-        return false;
-    const size_t begin = open + s_strKey.size();
-    const size_t close = strLine.find('"', begin);
-    if (close == std::string::npos)
-        return false;
-    return m_pOrderBehavior->GetDefineValue(strLine.substr(begin, close - begin)) == BEHAVIOR_TYPE_USE_WEAPON_ATTACK;
-}
 
 DWORD JC_OrderDealUseWeaponAttack::MergeParameters(std::string& strLine) const
 {

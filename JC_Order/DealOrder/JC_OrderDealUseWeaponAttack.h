@@ -12,7 +12,6 @@ public:
     DWORD DealOrder() override;
 
 private:
-    bool IsUseWeaponAttack(const std::string& strLine) const;
     // Rewrites the quoted "@Parameter" value of a weapon attack line.
     DWORD MergeParameters(std::string& strLine) const;
     std::string MergeField(DWORD dwField, const std::string& strWeapon) const;

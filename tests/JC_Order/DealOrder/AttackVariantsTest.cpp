@@ -8,6 +8,7 @@
 #include "tests/JC_Order/DealOrder/DealOrderFixture.h"
 
 #include <algorithm>
+#include <random>
 
 namespace
 {
@@ -50,6 +51,23 @@ protected:
         ASSERT_EQ(person.SetDataConponent(pPerson), 0u);
         person.AddBehaviorGroupLine(0, strState + ",DF_RoundType_Use,1,0,0,0,0");
     }
+    // A preview of a tool with the use lines given, and with the actor's
+    // weapon lines when given.
+    DWORD PreviewTool(const JC_StringArray& useLines, const JC_StringArray* pWeaponLines)
+    {
+        JC_OrderInformation order;
+        EXPECT_EQ(order.Initiation(&m_Manager), 0u);
+        JC_OrderInput& input = *order.GetOrderInput();
+        input.AddActivePerson(0);
+        input.AddPassivePerson(1);
+        input.AddToolEffect(1);
+        input.SetPredictMode(1);
+        EXPECT_EQ(input.OrderInputFinish(), 0u);
+        EXPECT_EQ(input.GetEffectToolOperator(0)->SetItemSpace("UseBehavior", &useLines), 0u);
+        if (pWeaponLines != nullptr)
+            EXPECT_EQ(input.GetActiveWeaponOperator(0)->SetItemSpace("FightBehavior", pWeaponLines), 0u);
+        return m_OrderManager.DealOrder(&order);
+    }
     int HP(int iTeamIndex)
     {
         JC_DataComponent* pPerson = nullptr;
@@ -81,9 +99,46 @@ TEST_F(AttackVariantsTest, WeaponAttackMergesItsParametersIntoTheWeaponsLines)
                                                "1,0,0,+10%,+0,120%,+0,100%,DF_Element_None,0"};
     EXPECT_EQ(attack.m_Parameters, expected);
 
+    // An unarmed actor's weapon attack splices nothing and still takes effect.
+    Place(0, 12);
+    attack.m_Parameters.clear();
+    EXPECT_EQ(PreviewTool(lines, nullptr), 0u) << m_Log.Text();
+    EXPECT_EQ(attack.m_Parameters, std::vector<std::string>{expected[1]});
+    Place(0, 1);
+
     const JC_StringArray unquoted = {"@Type\"DF_BehaviorType_UseWeaponAttack\" @Parameter\"0\"",
                                      "@Type\"DF_BehaviorType_Attack\" @Parameter"};
     Run(0, &unquoted, JE_ORDERDEAL_USEWEAPONATTACK_NO_PARAMETER);
+}
+
+TEST_F(AttackVariantsTest, MalformedWeaponLinesNeverBreakTheSplice)
+{
+    RecordingAttack attack;
+    Register({{0x30001, &attack}});
+    const char* const fragments[] = {"@Type\"DF_BehaviorType_Attack\"", "@Type\"DF_BehaviorType_UseWeaponAttack\"",
+                                     " @Parameter\"", "@Parameter", "\"", ",", "1", "0", "+10%", "-5", "120%", "%",
+                                     "+", "-", "99999999999", "DF_Element_None", "{", "}", "@", " "};
+    std::mt19937 dice(17);
+    auto text = [&](int iMaxFragments, bool bQuotes) {
+        std::string strText;
+        const int iCount = static_cast<int>(dice() % iMaxFragments);
+        for (int i = 0; i < iCount; ++i)
+        {
+            const char* szFragment = fragments[dice() % std::size(fragments)];
+            if (bQuotes || std::string(szFragment).find('"') == std::string::npos)
+                strText += szFragment;
+        }
+        return strText;
+    };
+    for (int iRound = 0; iRound < 2000; ++iRound)
+    {
+        JC_StringArray weaponLines;
+        for (int i = static_cast<int>(dice() % 3); i >= 0; --i)
+            weaponLines.push_back(text(12, true));
+        const JC_StringArray effect = {"@Type\"DF_BehaviorType_UseWeaponAttack\" @Parameter\"" + text(14, false) + "\""};
+        const DWORD dwResult = PreviewTool(effect, &weaponLines);
+        EXPECT_TRUE(dwResult == 0 || (dwResult & 0x80000000) != 0) << std::hex << dwResult;
+    }
 }
 
 TEST_F(AttackVariantsTest, MagicDamageFallsWithIntelligenceAndAbsoluteDefense)
