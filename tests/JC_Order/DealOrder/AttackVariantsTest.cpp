@@ -64,10 +64,12 @@ protected:
         input.SetPredictMode(1);
         EXPECT_EQ(input.OrderInputFinish(), 0u);
         EXPECT_EQ(input.GetEffectToolOperator(0)->SetItemSpace("UseBehavior", &useLines), 0u);
-        if (pWeaponLines != nullptr)
+        if (pWeaponLines != nullptr) {
             EXPECT_EQ(input.GetActiveWeaponOperator(0)->SetItemSpace("FightBehavior", pWeaponLines), 0u);
+        }
         return m_OrderManager.DealOrder(&order);
     }
+
     int HP(int iTeamIndex)
     {
         JC_DataComponent* pPerson = nullptr;
