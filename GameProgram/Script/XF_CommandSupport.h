@@ -6,6 +6,7 @@
 
 class XC_RenderingObject;
 class XC_RenderNode;
+class XC_ScriptWork;
 
 // What every command handler starts with: the script whose node is being
 // dispatched. Null, reported at the handler's source location, when the
@@ -16,6 +17,19 @@ XC_Script* XF_GetCommandScript(XC_ScriptCommand* pCommandObj, const char* szSour
 // up in the script's resources (which report a missing name).
 XC_RenderingObject* XF_GetRenderObjParameter(XC_ScriptCommand* pCommandObj, const char* szParameterName);
 XC_RenderNode* XF_GetRenderNodeParameter(XC_ScriptCommand* pCommandObj, const char* szParameterName);
+
+// The rendering object named by "Object" when it is of the class T; an
+// object of another class counts as not found.
+template <class T>
+T* XF_GetTargetParameter(XC_ScriptCommand* pCommandObj)
+{
+    return dynamic_cast<T*>(XF_GetRenderObjParameter(pCommandObj, "Object"));
+}
+
+// A work that runs the file named by "ScriptFile" below the calling script,
+// its first script renamed by "ScriptName" when the node has that leaf. Null,
+// reported, when the file cannot be loaded or holds no script.
+XC_ScriptWork* XF_MakeScriptWork(XC_ScriptCommand* pCommandObj, XC_Script* pScriptObj, const char* szCommandName);
 
 // Sets the position, rotation and scale of the node from the leaves
 // "xyzPosition", "xyzRotation" and "xyzScale" the command node holds.
