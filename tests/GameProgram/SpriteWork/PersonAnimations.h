@@ -18,12 +18,12 @@ public:
 
     PersonAnimations() : m_pOldManager(g_pAnimationManager)
     {
-        m_Pack.Add("error.ant", AntFile(1));
+        m_AnimationPack.Add("error.ant", AntFile(1));
         for (const char* szPose : {"01", "02", "12"}) {
-            m_Pack.Add(std::string(PATH) + "\\" + szPose + "A.ant", AntFile(3));
-            m_Pack.Add(std::string(PATH) + "\\" + szPose + "B.ant", AntFile(3));
+            m_AnimationPack.Add(std::string(PATH) + "\\" + szPose + "A.ant", AntFile(3));
+            m_AnimationPack.Add(std::string(PATH) + "\\" + szPose + "B.ant", AntFile(3));
         }
-        m_Manager.Init(&m_Pack, &m_2DTextureManager, &m_MusicManager);
+        m_Manager.Init(&m_AnimationPack, &m_2DTextureManager, &m_MusicManager);
         g_pAnimationManager = &m_Manager;
     }
     ~PersonAnimations()
@@ -43,7 +43,7 @@ private:
         return text;
     }
 
-    MemoryDataPack m_Pack;
+    MemoryDataPack m_AnimationPack;
     XC_2DTextureManager m_2DTextureManager;
     FakeMusicManager m_MusicManager;
     XC_AnimationManager m_Manager;
