@@ -540,3 +540,102 @@ TEST_F(CommandTest, ScreenToWorldFindsThePointUnderAPixel)
     EXPECT_NEAR(vCentre.y, 0.0f, 1e-4f);
     EXPECT_NEAR(vCentre.z, std::sqrt(181.0f) - 10.0f, 1e-4f);
 }
+
+namespace {
+
+// What the "Wrap" command saw of its own dispatch after the inner one.
+struct XS_WrapRecord
+{
+    HRESULT hrInner = E_FAIL;
+    XC_Script* pScriptObj = nullptr;
+    XC_TextNode* pTNode = nullptr;
+    XC_String strTag;
+};
+
+// A dispatcher with one more command, "Wrap": it dispatches the first child
+// of its node (a command that dispatches further ones), then reads its own
+// node again.
+class WrappingCommand : public XC_ScriptCommand
+{
+public:
+    WrappingCommand() { m_CommandTable["Wrap"] = Wrap; }
+
+    static XS_WrapRecord s_Record;
+
+private:
+    static HRESULT Wrap(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWorkObj)
+    {
+        XC_SpriteWorkBase* pInnerWork = nullptr;
+        s_Record.hrInner = pCommandObj->AnalyzeCommand(pCommandObj->GetScriptObj(),
+                                                       pCommandObj->GetTextNode()->FindChildNode(0), &pInnerWork);
+        delete pInnerWork;
+        s_Record.pScriptObj = pCommandObj->GetScriptObj();
+        s_Record.pTNode = pCommandObj->GetTextNode();
+        s_Record.strTag = pCommandObj->GetStringParameter("Tag", "");
+        *rpSpriteWorkObj = new XC_SpriteWorkBase;
+        return S_OK;
+    }
+};
+
+XS_WrapRecord WrappingCommand::s_Record;
+
+// Two scripts on the wrapping dispatcher; "[Other]" notes a wake-up.
+class NestedDispatchTest : public ScriptTest
+{
+protected:
+    NestedDispatchTest()
+    {
+        Load("[Main]\n{\n}\n[Other]\n{\n[ActionList]\n{\n[Wake]\n{\n[Answer]\n{\n"
+             "Type = SetParameter\nParameterName = Woken\nParameterData = yes\n}\n}\n}\n}\n");
+        m_pMain = m_Set.GetScript(0);
+        m_pOther = m_Set.GetScript(1);
+        m_pMain->SetScriptCommand(&m_Command);
+        m_pOther->SetScriptCommand(&m_Command);
+    }
+
+    static std::string Value(XC_Script* pScriptObj, const char* szName)
+    {
+        const char* szValue = nullptr;
+        pScriptObj->GetScriptParameter()->GetParameter(szName, &szValue);
+        return szValue != nullptr ? szValue : "";
+    }
+
+    WrappingCommand m_Command;
+    XC_Script* m_pMain = nullptr;
+    XC_Script* m_pOther = nullptr;
+};
+
+} // namespace
+
+TEST_F(NestedDispatchTest, AHandlerFindsItsScriptAndNodeAfterDispatchingAgain)
+{
+    struct Case { Leaves inner; bool bThen; XC_Script* pTouched; const char* szName; };
+    const Case cases[] = {
+        {{{"Type", "If"}, {"bExpression", "1"}}, true, m_pMain, "Branch"},
+        {{{"Type", "SendMessage"}, {"Target", "[Other]"}, {"Action", "[Wake]"}}, false, m_pOther, "Woken"},
+    };
+    for (const Case& c : cases) {
+        std::unique_ptr<XC_TextNode> pWrap = MakeNode("[Wrap]", {{"Type", "Wrap"}, {"Tag", "outer"}, {"fWorkTime", "2"}});
+        XC_TextNode* const pInner = AddChild(pWrap.get(), "[Inner]", c.inner);
+        if (c.bThen) {
+            AddChild(pInner, "[Then]", {{"Type", "SetParameter"}, {"dwConditionOfStart", "1"}, {"ParameterName", "Branch"},
+                                        {"ParameterData", "yes"}, {"Tag", "inner"}});
+        }
+        WrappingCommand::s_Record = XS_WrapRecord();
+        XC_SpriteWorkBase* pWork = nullptr;
+        ASSERT_EQ(m_Command.AnalyzeCommand(m_pMain, pWrap.get(), &pWork), S_OK);
+        const XS_WrapRecord& record = WrappingCommand::s_Record;
+        EXPECT_EQ(record.hrInner, S_OK) << c.szName;
+        EXPECT_EQ(Value(c.pTouched, c.szName), "yes");
+        EXPECT_EQ(record.pScriptObj, m_pMain) << c.szName;
+        EXPECT_EQ(record.pTNode, pWrap.get()) << c.szName;
+        EXPECT_EQ(record.strTag, "outer") << c.szName;
+        // The common fields come from the outer node too.
+        ASSERT_NE(pWork, nullptr);
+        EXPECT_STREQ(pWork->GetName(), "[Wrap]");
+        EXPECT_EQ(pWork->GetWorkTime(), 2.0f);
+        delete pWork;
+        // Outside any dispatch the dispatcher points at nothing again.
+        EXPECT_EQ(m_Command.GetScriptObj(), nullptr);
+    }
+}
