@@ -97,14 +97,10 @@ HRESULT SetPose(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWorkO
 
 HRESULT PersonChangeDirection(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWorkObj)
 {
-    std::unique_ptr<XC_PerformerWork_Direction> pPerformerWork_Direction(new (std::nothrow) XC_PerformerWork_Direction);
-    if (pPerformerWork_Direction == nullptr || XM_COMMAND_SCRIPT(pCommandObj) == nullptr)
+    std::unique_ptr<XC_PerformerWork_Direction> pPerformerWork_Direction =
+        XM_MAKE_TARGETED_WORK(XC_PerformerWork_Direction, XC_Performer, pCommandObj);
+    if (pPerformerWork_Direction == nullptr)
         return E_FAIL;
-    XC_Performer* const pPerformerObj = XF_GetTargetParameter<XC_Performer>(pCommandObj);
-    if (pPerformerObj == nullptr || !pPerformerWork_Direction->SetTarget(pPerformerObj)) {
-        XF_ReportError(s_szSourceFile, __LINE__, nullptr);
-        return E_FAIL;
-    }
     const DWORD dwAdjustDirection = pCommandObj->GetDwordParameter("dwAdjustDirection", 0);
     if (dwAdjustDirection > 1) {
         XF_ReportError(s_szSourceFile, __LINE__,
@@ -187,14 +183,10 @@ HRESULT CallHumanCloningScript(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase*
 
 HRESULT SetAniPlay(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWorkObj)
 {
-    std::unique_ptr<XC_AniWork_SetAniPlay> pWork(new (std::nothrow) XC_AniWork_SetAniPlay);
-    if (pWork == nullptr || XM_COMMAND_SCRIPT(pCommandObj) == nullptr)
+    std::unique_ptr<XC_AniWork_SetAniPlay> pWork =
+        XM_MAKE_TARGETED_WORK(XC_AniWork_SetAniPlay, XC_RenderAnimation, pCommandObj);
+    if (pWork == nullptr)
         return E_FAIL;
-    XC_RenderAnimation* const pAniObj = XF_GetTargetParameter<XC_RenderAnimation>(pCommandObj);
-    if (pAniObj == nullptr || !pWork->SetTarget(pAniObj)) {
-        XF_ReportError(s_szSourceFile, __LINE__, nullptr);
-        return E_FAIL;
-    }
     pWork->m_bSetCurrentPage = pCommandObj->GetBoolParameter("bSetCurrentPage", FALSE);
     pWork->m_bSetRePlay = pCommandObj->GetBoolParameter("bSetRePlay", FALSE);
     pWork->m_bSetPlay = pCommandObj->GetBoolParameter("bSetPlay", FALSE);
@@ -241,14 +233,9 @@ HRESULT ShowAni(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWorkO
 
 HRESULT ResidualImage(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWorkObj)
 {
-    std::unique_ptr<XC_ResidualImage> pWork(new (std::nothrow) XC_ResidualImage);
-    if (pWork == nullptr || XM_COMMAND_SCRIPT(pCommandObj) == nullptr)
+    std::unique_ptr<XC_ResidualImage> pWork = XM_MAKE_TARGETED_WORK(XC_ResidualImage, XC_RenderingObject, pCommandObj);
+    if (pWork == nullptr)
         return E_FAIL;
-    XC_RenderingObject* const pTarget = XF_GetRenderObjParameter(pCommandObj, "Object");
-    if (pTarget == nullptr || !pWork->SetTarget(pTarget)) {
-        XF_ReportError(s_szSourceFile, __LINE__, nullptr);
-        return E_FAIL;
-    }
     pWork->m_bWaitEveryResidualImageDeath = pCommandObj->GetBoolParameter("bWaitEveryResidualImageDeath", FALSE);
     pWork->m_fLifeTime = pCommandObj->GetFloatParameter("fLifeTime", 0.0f);
     pWork->m_fSamplingFrequency = pCommandObj->GetFloatParameter("fSamplingFrequency", 0.0f);
