@@ -15,7 +15,6 @@
 #include "GameProgram/SpriteWork/XC_SpriteWork_ShowAni.h"
 
 #include <cstring>
-
 #include <memory>
 #include <new>
 
@@ -73,12 +72,13 @@ void ForEachRawLeaf(XC_ScriptCommand* pCommandObj, const char* szLeafName, F fpL
 HRESULT SetPose(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWorkObj)
 {
     std::unique_ptr<XC_PersonWork_SetPose> pWork(new (std::nothrow) XC_PersonWork_SetPose);
-    if (pWork == nullptr || XM_COMMAND_SCRIPT(pCommandObj) == nullptr)
+    XC_Script* const pScriptObj = XM_COMMAND_SCRIPT(pCommandObj);
+    if (pWork == nullptr || pScriptObj == nullptr)
         return E_FAIL;
     const XC_String strObject = pCommandObj->GetStringParameter("Object", "");
     if (strObject.empty())
         XM_REPORT_FAILED("strObject.length() > 0");
-    XC_Person* const pPerson = XF_GetTargetParameter<XC_Person>(pCommandObj);
+    XC_Person* const pPerson = dynamic_cast<XC_Person*>(pScriptObj->GetScriptResource()->GetRenderObj(strObject.c_str()));
     if (pPerson == nullptr || !pWork->SetTarget(pPerson)) {
         XF_ReportError(s_szSourceFile, __LINE__, XF_FormatText("SetPose Can't Find Object \"%s\" ", strObject.c_str()));
         return E_FAIL;
