@@ -58,6 +58,9 @@ public:
     // How many called script files lie between this script and the top.
     void SetCallDepth(DWORD dwCallDepth) { m_dwCallDepth = dwCallDepth; }
     DWORD GetCallDepth() const { return m_dwCallDepth; }
+    // The count of files called below the top set of this script's calls.
+    void SetCalledFiles(DWORD* pdwCalledFiles) { m_pdwCalledFiles = pdwCalledFiles; }
+    DWORD* GetCalledFiles() const { return m_pdwCalledFiles; }
 
     // The names of the nodes from the tree's root down to the node, each
     // followed by one blank; E_FAIL for a null node.
@@ -84,4 +87,5 @@ protected:
     LONG iRunEvent = 0;
     HANDLE m_hTraceFile = INVALID_HANDLE_VALUE;
     DWORD m_dwCallDepth = 0;
+    DWORD* m_pdwCalledFiles = nullptr;
 };

@@ -51,6 +51,8 @@ HRESULT XC_ScriptSet::Init(XI_EnvironmentOfRender* pEnvironmentOfRender)
     m_pEnvironmentOfRender = pEnvironmentOfRender;
     m_bOwnParts = TRUE;
     m_dwCallDepth = 0;
+    m_dwCalledFiles = 0;
+    m_pdwCalledFiles = &m_dwCalledFiles;
     m_pScriptMessageAssigner = new (std::nothrow) XC_ScriptMessageAssigner;
     m_pScriptParameter = new (std::nothrow) XC_ScriptParameter;
     m_pScriptResourceObj = new (std::nothrow) XC_ScriptResource;
@@ -80,6 +82,15 @@ HRESULT XC_ScriptSet::InitFromScript(XC_Script* pScriptObj)
                                      static_cast<unsigned long>(MAX_CALL_DEPTH)));
         return E_FAIL;
     }
+    DWORD* const pdwCalledFiles = pScriptObj->GetCalledFiles() != nullptr ? pScriptObj->GetCalledFiles() : &m_dwCalledFiles;
+    if (*pdwCalledFiles >= MAX_CALLED_FILES) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("Script \"%s\" calls more than %lu script files", pScriptObj->GetName(),
+                                     static_cast<unsigned long>(MAX_CALLED_FILES)));
+        return E_FAIL;
+    }
+    m_pdwCalledFiles = pdwCalledFiles;
+    ++*m_pdwCalledFiles;
     m_dwCallDepth = pScriptObj->GetCallDepth() + 1;
     m_RenderNode.SetParent(pScriptObj->GetRootRenderNode());
     m_pEnvironmentOfRender = pScriptObj->GetEnvironmentOfRender();
@@ -241,6 +252,7 @@ HRESULT XC_ScriptSet::CreateScript(XC_TextNode* pTNodeScript)
     if (m_hTraceFile != INVALID_HANDLE_VALUE)
         pScriptObj->SetTraceFile(m_hTraceFile);
     pScriptObj->SetCallDepth(m_dwCallDepth);
+    pScriptObj->SetCalledFiles(m_pdwCalledFiles);
     m_PAL_Script.Add(pScriptObj);
     return S_OK;
 }

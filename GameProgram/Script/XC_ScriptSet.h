@@ -22,6 +22,10 @@ public:
     // A script file may call files below it this deep, no deeper: a file
     // that calls itself fails there instead of recursing without end.
     static constexpr DWORD MAX_CALL_DEPTH = 16;
+    // All the calls below one top set load at most this many files: a file
+    // that calls itself more than once would load exponentially many within
+    // the depth limit.
+    static constexpr DWORD MAX_CALLED_FILES = 4096;
 
     XC_ScriptSet();
     virtual ~XC_ScriptSet();
@@ -70,4 +74,8 @@ protected:
     BOOL m_bOwnParts = FALSE;
     HANDLE m_hTraceFile = INVALID_HANDLE_VALUE;
     DWORD m_dwCallDepth = 0;
+    // The files called below this set when it is a top set.
+    DWORD m_dwCalledFiles = 0;
+    // The count of the top set this one was called below, or its own.
+    DWORD* m_pdwCalledFiles = &m_dwCalledFiles;
 };

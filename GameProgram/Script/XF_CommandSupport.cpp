@@ -4,6 +4,12 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/D3DCommon/XC_RenderNode.h"
 #include "GameProgram/Script/XC_Script.h"
+#include "GameProgram/Script/XC_ScriptWork.h"
+
+#include <memory>
+#include <new>
+
+static const char* const s_szSourceFile = "GameProgram\\Script\\XF_CommandSupport";
 
 XC_Script* XF_GetCommandScript(XC_ScriptCommand* pCommandObj, const char* szSourceFile, int iLine)
 {
@@ -33,6 +39,27 @@ XC_RenderNode* XF_GetRenderNodeParameter(XC_ScriptCommand* pCommandObj, const ch
         return nullptr;
     const XC_String strName = pCommandObj->GetStringParameter(szParameterName, "");
     return pScriptObj->GetScriptResource()->GetRenderNode(strName.c_str());
+}
+
+XC_ScriptWork* XF_MakeScriptWork(XC_ScriptCommand* pCommandObj, XC_Script* pScriptObj, const char* szCommandName)
+{
+    const XC_String strScriptFile = pCommandObj->GetStringParameter("ScriptFile", "");
+    std::unique_ptr<XC_ScriptWork> pScriptWork(new (std::nothrow) XC_ScriptWork);
+    if (pScriptWork == nullptr) {
+        XM_REPORT_FAILED("pScriptWork");
+        return nullptr;
+    }
+    if (FAILED(pScriptWork->SetTarget(strScriptFile.c_str(), pScriptObj)))
+        return nullptr;
+    // A file that holds no script has nothing to run.
+    if (pScriptWork->GetScriptSet()->GetScriptCount() == 0) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("%s %s holds no script", szCommandName, strScriptFile.c_str()));
+        return nullptr;
+    }
+    if (pCommandObj->HasParameter("ScriptName"))
+        pScriptWork->GetScriptObj(0)->SetName(pCommandObj->GetStringParameter("ScriptName", "").c_str());
+    return pScriptWork.release();
 }
 
 void XF_PlaceFromParameters(XC_ScriptCommand* pCommandObj, XC_RenderNode* pRenderNode)

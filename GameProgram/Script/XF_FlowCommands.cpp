@@ -11,7 +11,6 @@
 #include "GameProgram/Script/XF_CommandSupport.h"
 #include "GameProgram/SpriteWork/XC_ScriptWork_While.h"
 
-#include <memory>
 #include <new>
 
 static const char* const s_szSourceFile = "GameProgram\\Script\\XF_FlowCommands";
@@ -19,28 +18,20 @@ static const char* const s_szSourceFile = "GameProgram\\Script\\XF_FlowCommands"
 namespace {
 
 const DWORD CONDITION_THEN = 1;
+const DWORD CONDITION_ELSE = 2;
 // More messages than this from one "While" would keep a frame busy for ever.
 const DWORD MAX_WHILE_COUNT = 65536;
-const DWORD CONDITION_ELSE = 2;
 
 HRESULT CallScript(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWorkObj)
 {
     XC_Script* const pScriptObj = XM_COMMAND_SCRIPT(pCommandObj);
     if (pScriptObj == nullptr)
         return E_FAIL;
-    const XC_String strScriptFile = pCommandObj->GetStringParameter("ScriptFile", "");
-    std::unique_ptr<XC_ScriptWork> pScriptWork(new (std::nothrow) XC_ScriptWork);
-    if (pScriptWork == nullptr || FAILED(pScriptWork->SetTarget(strScriptFile.c_str(), pScriptObj)))
+    XC_ScriptWork* const pScriptWork = XF_MakeScriptWork(pCommandObj, pScriptObj, "CallScript");
+    if (pScriptWork == nullptr)
         return E_FAIL;
-    // A file that holds no script has nothing to run.
-    if (pScriptWork->GetScriptSet()->GetScriptCount() == 0) {
-        XF_ReportError(s_szSourceFile, __LINE__, XF_FormatText("CallScript %s holds no script", strScriptFile.c_str()));
-        return E_FAIL;
-    }
-    if (pCommandObj->HasParameter("ScriptName"))
-        pScriptWork->GetScriptObj(0)->SetName(pCommandObj->GetStringParameter("ScriptName", "").c_str());
     XF_PlaceFromParameters(pCommandObj, pScriptWork->GetScriptSet()->GetRenderNode());
-    *rpSpriteWorkObj = pScriptWork.release();
+    *rpSpriteWorkObj = pScriptWork;
     return S_OK;
 }
 

@@ -86,14 +86,10 @@ HRESULT SetMoveRotation(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpr
 
 HRESULT SetColor(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWorkObj)
 {
-    std::unique_ptr<XC_RenderObjWork_SetColor> pWork(new (std::nothrow) XC_RenderObjWork_SetColor);
-    if (pWork == nullptr || XM_COMMAND_SCRIPT(pCommandObj) == nullptr)
+    std::unique_ptr<XC_RenderObjWork_SetColor> pWork =
+        XM_MAKE_TARGETED_WORK(XC_RenderObjWork_SetColor, XC_RenderingObject, pCommandObj);
+    if (pWork == nullptr)
         return E_FAIL;
-    XC_RenderingObject* const pTarget = XF_GetRenderObjParameter(pCommandObj, "Object");
-    if (pTarget == nullptr || !pWork->SetTarget(pTarget)) {
-        XF_ReportError(s_szSourceFile, __LINE__, nullptr);
-        return E_FAIL;
-    }
     pWork->m_dwColor = pCommandObj->GetDwordParameter("dwColor", 0);
     *rpSpriteWorkObj = pWork.release();
     return S_OK;

@@ -5,6 +5,7 @@
 #include "GameProgram/D3DCommon/XC_RenderNode.h"
 #include "GameProgram/D3DCommon/XF_D3DCommon.h"
 #include "GameProgram/Painter/XI_EnvironmentOfRender.h"
+#include "GameProgram/RenderingObject/XC_Person.h"
 #include "GameProgram/Script/XC_Script.h"
 #include "GameProgram/Script/XC_ScriptCommand.h"
 
@@ -51,8 +52,7 @@ D3DXVECTOR3 NodeValue(XC_RenderNode* pNode, XE_NodeValue eValue)
 
 // A failing argument fails the value, so the getter reports it and takes
 // its default, rather than succeeding without a result.
-HRESULT ReadNodeValue(XA* pAnalyzer, XC_Strtok* pTokens, D3DXVECTOR3* pResult, const XC_String& strName,
-                      XE_NodeValue eValue)
+HRESULT ReadNodeValue(XA* pAnalyzer, D3DXVECTOR3* pResult, const XC_String& strName, XE_NodeValue eValue)
 {
     XC_Script* const pScriptObj = ScriptOf(pAnalyzer);
     if (pScriptObj == nullptr)
@@ -63,8 +63,29 @@ HRESULT ReadNodeValue(XA* pAnalyzer, XC_Strtok* pTokens, D3DXVECTOR3* pResult, c
                        XF_FormatText("Get XYZ From RenderNode Error , Can't Find %s", strName.c_str()));
         return E_FAIL;
     }
-    (void)pTokens;
     *pResult = NodeValue(pNode, eValue);
+    return S_OK;
+}
+
+// The direction number a person was given last, or the quarter it was seen
+// from in its last frustum test; like the node functions, a failing argument
+// fails the value.
+template <DWORD (XC_Performer::*fpDirection)() const>
+HRESULT PersonDirection(XA* pAnalyzer, XC_Strtok* pTokens, LONG* pResult)
+{
+    XC_String strName;
+    if (FAILED(pAnalyzer->EvaluateString(pTokens, &strName)))
+        return E_FAIL;
+    XC_Script* const pScriptObj = ScriptOf(pAnalyzer);
+    if (pScriptObj == nullptr)
+        return E_FAIL;
+    XC_Person* const pPerson = dynamic_cast<XC_Person*>(pScriptObj->GetScriptResource()->GetRenderNode(strName.c_str()));
+    if (pPerson == nullptr) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("PersonAbsoluteDirection Error , Can't Find %s", strName.c_str()));
+        return E_FAIL;
+    }
+    *pResult = static_cast<LONG>((pPerson->*fpDirection)());
     return S_OK;
 }
 
@@ -76,7 +97,7 @@ HRESULT GetNodeValue(XA* pAnalyzer, XC_Strtok* pTokens, D3DXVECTOR3* pResult)
         XF_ReportError(s_szSourceFile, __LINE__, "Get XYZ From RenderNode Error");
         return E_FAIL;
     }
-    return ReadNodeValue(pAnalyzer, pTokens, pResult, strName, eValue);
+    return ReadNodeValue(pAnalyzer, pResult, strName, eValue);
 }
 
 HRESULT RenderNode(XA* pAnalyzer, XC_Strtok* pTokens, D3DXVECTOR3* pResult)
@@ -96,7 +117,7 @@ HRESULT RenderNode(XA* pAnalyzer, XC_Strtok* pTokens, D3DXVECTOR3* pResult)
         XF_ReportError(s_szSourceFile, __LINE__, "Get XYZ From RenderNode Error , Check <Type>");
         return E_FAIL;
     }
-    return ReadNodeValue(pAnalyzer, pTokens, pResult, strName, eValue);
+    return ReadNodeValue(pAnalyzer, pResult, strName, eValue);
 }
 
 HRESULT ScreenToWorld(XA* pAnalyzer, XC_Strtok* pTokens, D3DXVECTOR3* pResult)
@@ -132,7 +153,9 @@ HRESULT ScreenToWorld(XA* pAnalyzer, XC_Strtok* pTokens, D3DXVECTOR3* pResult)
 
 void XF_AddNodeFunctions(std::map<XC_String, XF_LongFunction>* pLongTable, std::map<XC_String, XF_XYZFunction>* pXYZTable)
 {
-    (void)pLongTable;
+    std::map<XC_String, XF_LongFunction>& longTable = *pLongTable;
+    longTable["#PersonAbsoluteDirection"] = PersonDirection<&XC_Performer::GetDirectionNumber>;
+    longTable["#PersonRelativeDirection"] = PersonDirection<&XC_Performer::GetViewQuarter>;
     std::map<XC_String, XF_XYZFunction>& xyzTable = *pXYZTable;
     xyzTable["#RenderNode"] = RenderNode;
     xyzTable["#GetPosition"] = GetNodeValue<NV_Position>;

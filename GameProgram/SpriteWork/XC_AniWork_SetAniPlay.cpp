@@ -61,10 +61,5 @@ BOOL XC_AniWork_SetAniPlay::Step(float fElapsedTime)
         XM_REPORT_FAILED("m_pAniObj");
         return TRUE;
     }
-    const DWORD dwMessage = m_pAniObj->GetAniPageMessage();
-    if (dwMessage != 0)
-        Send(dwMessage, 0);
-    if (m_bLastPageEnd && m_pAniObj->IsLastPageEnd())
-        return TRUE;
-    return Advance(fElapsedTime);
+    return StepPages(m_pAniObj, fElapsedTime);
 }

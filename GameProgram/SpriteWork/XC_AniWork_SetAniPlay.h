@@ -1,13 +1,13 @@
 #pragma once
 
-#include "GameProgram/Sprite/XC_SpriteWorkBase.h"
+#include "GameProgram/SpriteWork/XC_PageWorkBase.h"
 
 class XC_RenderAnimation;
 
 // Sets play values of a page animation at its begin (those whose flag is on),
 // passes the animation's page messages to its script, and can end with the
 // last page and put the values back at its end.
-class XC_AniWork_SetAniPlay : public XC_SpriteWorkBase
+class XC_AniWork_SetAniPlay : public XC_PageWorkBase
 {
 public:
     void Begin() override;
@@ -29,9 +29,6 @@ public:
     DWORD m_dwEndPage = 0;
     float m_fPlaySpeed = 1.0f;
     BOOL m_bMirror = FALSE;
-    BOOL m_bRestoreWhenFinishWork = FALSE;
-    BOOL m_bLastPageEnd = FALSE;
-
 
 private:
     struct XS_PlayValues

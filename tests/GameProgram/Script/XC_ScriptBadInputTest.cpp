@@ -1,4 +1,6 @@
+#include "GameProgram/RenderingObject/XC_Person.h"
 #include "tests/GameProgram/Script/ScriptFixture.h"
+#include "tests/GameProgram/SpriteWork/PersonAnimations.h"
 
 #include <string>
 #include <vector>
@@ -41,6 +43,34 @@ const char* const ALL_COMMANDS = R"([Bad]
 					Action = [Again]
 				}
 			}
+		}
+		[P]
+		{
+			Type = SetPose
+			Object = Walker
+			Pose = Strike
+			bLastPageEnd = TRUE
+			fWorkTime = 1
+			[Q]
+			{
+				Type = PersonChangeDirection
+				Object = Walker
+				dwDirection = #PersonAbsoluteDirection Walker
+				dwConditionOfStart = 11
+			}
+		}
+		[R]
+		{
+			Type = CallHumanCloningScript
+			CopyPerson = Walker
+			ScriptFile = Script\Test.txt
+			xyzPosition = 1 2 3
+		}
+		[S]
+		{
+			Type = PersonLookAtPosition
+			Object = Walker
+			xyzTarget = #ScreenToWorld 400 300 #GetPosition Camera
 		}
 		[C]
 		{
@@ -108,6 +138,10 @@ TEST_F(ScriptTest, MalformedScriptsReportAndGoOn)
         {"[S]\n{\n[Run]\n{\n[N]\n{\nType = Nothing\nfWorkTime = #FLOAT %999999f 1\n}\n}\n}\n", "GetParameter Error"},
         {"[S]\n{\n[Run]\n{\n[N]\n{\nType = CallScript\nScriptFile = Script\\Test.txt\n}\n}\n}\n",
          "calls script files deeper than 16"},
+        // Calling itself twice would load 2^16 files within the depth limit.
+        {"[S]\n{\n[Run]\n{\n[A]\n{\nType = CallScript\nScriptFile = Script\\Test.txt\n}\n"
+         "[B]\n{\nType = CallScript\nScriptFile = Script\\Test.txt\n}\n}\n}\n",
+         "calls more than 4096 script files"},
         {"[S]\n{\n[Run]\n{\n[N]\n{\nType = SetNodeLink\nParent = Camera\nChild = Camera\n}\n}\n}\n", nullptr},
         {"}}}{{{[[[\n= = =\n[S\n{\n", nullptr},
         {"", nullptr},
@@ -130,7 +164,8 @@ TEST_F(ScriptTest, MalformedScriptsReportAndGoOn)
 }
 
 // Thousands of damaged copies of a script that uses every kind of command:
-// each is loaded, run and stepped, and nothing may crash or hang.
+// each is loaded, run and stepped, and nothing may crash or hang. The person
+// "Walker" stands among the set's objects.
 TEST_F(ScriptTest, DamagedScriptsNeverCrashOrHang)
 {
     // Traces would only slow the run down.
@@ -138,6 +173,10 @@ TEST_F(ScriptTest, DamagedScriptsNeverCrashOrHang)
     const std::string strOriginal = ALL_COMMANDS;
     const char* const pieces[] = {"#Parameter Base ", "#add ", "{", "}", "[X]", "\n", " = ", "#div ", "-", "0x",
                                   "Type = CallScript\nScriptFile = Script\\Test.txt\n", "99999999999999999999"};
+    const PersonAnimations animations;
+    XC_Person walker;
+    walker.SetName("Walker");
+    walker.InitPerson(PersonAnimations::PATH, 1, 1);
     unsigned int uSeed = 12345;
     auto next = [&uSeed] { return uSeed = uSeed * 1103515245u + 12345u, (uSeed >> 16) & 0x7FFF; };
     for (int iCase = 0; iCase < 1000; ++iCase) {
@@ -154,6 +193,7 @@ TEST_F(ScriptTest, DamagedScriptsNeverCrashOrHang)
         }
         XC_ScriptSet scriptSet;
         scriptSet.Init(&m_Environment);
+        scriptSet.GetScriptResource()->AddRenderObjToResource(&walker, nullptr);
         m_Pack.files["Script\\Test.txt"] = strText;
         scriptSet.LoadScript("Script\\Test.txt");
         scriptSet.RunAllScript();
