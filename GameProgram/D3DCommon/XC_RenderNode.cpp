@@ -261,152 +261,127 @@ const D3DXMATRIX* XC_RenderNode::GetWorldMatrix() const
 
 void XC_RenderNode::AddPosition(const D3DXVECTOR3* pPosition)
 {
-    m_vPosition += *pPosition;
-    SetNeedUpdate();
+    AddLocal(m_vPosition, *pPosition);
 }
 
 void XC_RenderNode::AddPositionX(float f)
 {
-    m_vPosition.x += f;
-    SetNeedUpdate();
+    AddLocal(m_vPosition.x, f);
 }
 
 void XC_RenderNode::AddPositionY(float f)
 {
-    m_vPosition.y += f;
-    SetNeedUpdate();
+    AddLocal(m_vPosition.y, f);
 }
 
 void XC_RenderNode::AddPositionZ(float f)
 {
-    m_vPosition.z += f;
-    SetNeedUpdate();
+    AddLocal(m_vPosition.z, f);
 }
 
 void XC_RenderNode::SetPositionX(float f)
 {
-    m_vPosition.x = f;
-    SetNeedUpdate();
+    SetLocal(m_vPosition.x, f);
 }
 
 void XC_RenderNode::SetPositionY(float f)
 {
-    m_vPosition.y = f;
-    SetNeedUpdate();
+    SetLocal(m_vPosition.y, f);
 }
 
 void XC_RenderNode::SetPositionZ(float f)
 {
-    m_vPosition.z = f;
-    SetNeedUpdate();
+    SetLocal(m_vPosition.z, f);
 }
 
 void XC_RenderNode::AddRotationX(float f)
 {
-    m_vRotation.x += f;
-    SetNeedUpdate();
+    AddLocal(m_vRotation.x, f);
 }
 
 void XC_RenderNode::AddRotationY(float f)
 {
-    m_vRotation.y += f;
-    SetNeedUpdate();
+    AddLocal(m_vRotation.y, f);
 }
 
 void XC_RenderNode::AddRotationZ(float f)
 {
-    m_vRotation.z += f;
-    SetNeedUpdate();
+    AddLocal(m_vRotation.z, f);
 }
 
 void XC_RenderNode::SetRotationX(float f)
 {
-    m_vRotation.x = f;
-    SetNeedUpdate();
+    SetLocal(m_vRotation.x, f);
 }
 
 void XC_RenderNode::SetRotationY(float f)
 {
-    m_vRotation.y = f;
-    SetNeedUpdate();
+    SetLocal(m_vRotation.y, f);
 }
 
 void XC_RenderNode::SetRotationZ(float f)
 {
-    m_vRotation.z = f;
-    SetNeedUpdate();
+    SetLocal(m_vRotation.z, f);
 }
 
 void XC_RenderNode::MulScaleX(float f)
 {
-    m_vScale.x *= f;
-    SetNeedUpdate();
+    SetLocal(m_vScale.x, m_vScale.x * f);
 }
 
 void XC_RenderNode::MulScaleY(float f)
 {
-    m_vScale.y *= f;
-    SetNeedUpdate();
+    SetLocal(m_vScale.y, m_vScale.y * f);
 }
 
 void XC_RenderNode::MulScaleZ(float f)
 {
-    m_vScale.z *= f;
-    SetNeedUpdate();
+    SetLocal(m_vScale.z, m_vScale.z * f);
 }
 
 void XC_RenderNode::SetScaleX(float f)
 {
-    m_vScale.x = f;
-    SetNeedUpdate();
+    SetLocal(m_vScale.x, f);
 }
 
 void XC_RenderNode::SetScaleY(float f)
 {
-    m_vScale.y = f;
-    SetNeedUpdate();
+    SetLocal(m_vScale.y, f);
 }
 
 void XC_RenderNode::SetScaleZ(float f)
 {
-    m_vScale.z = f;
-    SetNeedUpdate();
+    SetLocal(m_vScale.z, f);
 }
 
 void XC_RenderNode::SetPosition(const D3DXVECTOR3* pPosition)
 {
-    m_vPosition = *pPosition;
-    SetNeedUpdate();
+    SetLocal(m_vPosition, *pPosition);
 }
 
 void XC_RenderNode::SetPositionXYZ(float fX, float fY, float fZ)
 {
-    m_vPosition = D3DXVECTOR3(fX, fY, fZ);
-    SetNeedUpdate();
+    SetLocal(m_vPosition, D3DXVECTOR3(fX, fY, fZ));
 }
 
 void XC_RenderNode::SetRotation(const D3DXVECTOR3* pRotation)
 {
-    m_vRotation = *pRotation;
-    SetNeedUpdate();
+    SetLocal(m_vRotation, *pRotation);
 }
 
 void XC_RenderNode::SetRotationXYZ(float fX, float fY, float fZ)
 {
-    m_vRotation = D3DXVECTOR3(fX, fY, fZ);
-    SetNeedUpdate();
+    SetLocal(m_vRotation, D3DXVECTOR3(fX, fY, fZ));
 }
 
 void XC_RenderNode::SetScale(const D3DXVECTOR3* pScale)
 {
-    m_vScale = *pScale;
-    SetNeedUpdate();
+    SetLocal(m_vScale, *pScale);
 }
 
 void XC_RenderNode::SetScaleXYZ(float fX, float fY, float fZ)
 {
-    m_vScale = D3DXVECTOR3(fX, fY, fZ);
-    SetNeedUpdate();
+    SetLocal(m_vScale, D3DXVECTOR3(fX, fY, fZ));
 }
 
 void XC_RenderNode::SetNeedUpdate()

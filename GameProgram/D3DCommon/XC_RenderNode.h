@@ -112,6 +112,13 @@ private:
     friend void XF_RemoveRootRenderNode(XC_RenderNode* pNode);
     friend void XF_UpdateAllRenderNodes();
 
+    // Every local setter ends here: one value or vector changes, the node is marked.
+    template <class T> void SetLocal(T& value, const T& newValue)
+    {
+        value = newValue;
+        SetNeedUpdate();
+    }
+    template <class T> void AddLocal(T& value, const T& amount) { SetLocal(value, value + amount); }
     BOOL IsDescendantOf(const XC_RenderNode* pNode) const;
     // Drops the mark of a node that has just lost its parent; pending changes
     // of it or below it move to the root set so the next pass still makes them.
