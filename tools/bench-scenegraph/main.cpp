@@ -3,6 +3,7 @@
 // and prints the time per frame of both and their ratio.
 
 #include "GameProgram/D3DCommon/XC_RenderNode.h"
+#include "tools/bench-support/BenchTiming.h"
 
 #include <windows.h>
 
@@ -33,15 +34,6 @@ public:
 };
 
 long long CountingNode::s_lBuilds = 0;
-
-double Seconds()
-{
-    LARGE_INTEGER counter;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // A balanced tree: node i hangs below node (i - 1) / BRANCHING.
 std::vector<std::unique_ptr<CountingNode>> BuildTree()
@@ -78,13 +70,13 @@ Result Run(const std::vector<std::unique_ptr<CountingNode>>& nodes, bool bRecomp
     double dSeconds = 0.0;
     for (int iFrame = 0; iFrame < FRAMES; ++iFrame) {
         ChangeSomeNodes(nodes);
-        const double dStart = Seconds();
-        // Forcing the root recomputes every node; the pass after it then
-        // only clears the queue.
-        if (bRecomputeAll)
-            nodes[0]->Update(TRUE);
-        XF_UpdateAllRenderNodes();
-        dSeconds += Seconds() - dStart;
+        dSeconds += BenchSecondsOf([&] {
+            // Forcing the root recomputes every node; the pass after it then
+            // only clears the queue.
+            if (bRecomputeAll)
+                nodes[0]->Update(TRUE);
+            XF_UpdateAllRenderNodes();
+        });
     }
     return {dSeconds / FRAMES, static_cast<double>(CountingNode::s_lBuilds) / FRAMES};
 }

@@ -8,6 +8,7 @@
 #include "JC_DataManager/Control/JC_ControlPersonPower.h"
 
 #include "TemplateSystem/JC_DebugLog.h"
+#include "tools/bench-support/BenchTiming.h"
 
 #include <windows.h>
 
@@ -27,15 +28,6 @@ const char* const s_aszGroupItems[] = {
     "DF_State_Blind,DF_RoundType_Round,3,0,0,-10%,0",      "DF_State_Burn,DF_RoundType_Attacked,1,0,0,-3,0",
     "DF_State_Curse,DF_RoundType_Round,3,0,0,-5%,0",       "DF_State_Berserk,DF_RoundType_Round,3,0,0,+10%,-10%",
 };
-
-double Seconds()
-{
-    LARGE_INTEGER counter;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 struct JS_Person
 {
@@ -67,14 +59,15 @@ void FillGroups(JC_BehaviorAnalyser& analyser, JS_Person& person, bool bFull)
 // Microseconds per target; the sum keeps the reads from being dropped.
 double TimeAttacks(JS_Person& attacker, std::vector<JS_Person>& targets, long long& llSum)
 {
-    const double dStart = Seconds();
-    for (int iRound = 0; iRound < ROUNDS; ++iRound) {
-        for (JS_Person& target : targets) {
-            llSum += attacker.power.GetAttack(0) + attacker.power.GetHit(0) + attacker.power.GetCriticalRate(0);
-            llSum += target.power.GetDodge(0) + target.power.GetTotalVitality(0) + target.power.GetMagicDefense(0);
+    const double dSeconds = BenchSecondsOf([&] {
+        for (int iRound = 0; iRound < ROUNDS; ++iRound) {
+            for (JS_Person& target : targets) {
+                llSum += attacker.power.GetAttack(0) + attacker.power.GetHit(0) + attacker.power.GetCriticalRate(0);
+                llSum += target.power.GetDodge(0) + target.power.GetTotalVitality(0) + target.power.GetMagicDefense(0);
+            }
         }
-    }
-    return (Seconds() - dStart) * 1e6 / (static_cast<double>(ROUNDS) * TARGET_COUNT);
+    });
+    return dSeconds * 1e6 / (static_cast<double>(ROUNDS) * TARGET_COUNT);
 }
 
 } // namespace
