@@ -4,11 +4,23 @@
 #include "GameProgram/Common/XF_InitOrder.h"
 #include "GameProgram/D3DCommon/XF_D3DCommon.h"
 
+#include <algorithm>
+#include <functional>
 #include <iterator>
 
 static const char* const s_szSourceFile = "GameProgram\\D3DCommon\\XC_RenderNode";
 
 XC_RenderNodeSet g_RootNodeSet XM_INIT_ORDER(XE_INIT_ROOT_NODE_SET);
+
+namespace {
+
+// Where a node stands, or would stand, in a list ordered by address.
+XC_RenderNodeList::iterator PlaceIn(XC_RenderNodeList& list, XC_RenderNode* pNode)
+{
+    return std::lower_bound(list.begin(), list.end(), pNode, std::less<XC_RenderNode*>());
+}
+
+} // namespace
 
 void XF_AddRootRenderNode(XC_RenderNode* pNode)
 {
@@ -418,7 +430,9 @@ void XC_RenderNode::Update(BOOL bForce)
         }
         m_bUpdateAllChildren = FALSE;
     } else {
-        for (XC_RenderNode* const pNode : m_UpdateNodeSet) {
+        // By position: an update that marks a sibling may grow the list.
+        for (size_t i = 0; i < m_UpdateNodeSet.size(); ++i) {
+            XC_RenderNode* const pNode = m_UpdateNodeSet[i];
             pNode->Update(FALSE);
             pNode->m_bInUpdateSet = FALSE;
         }
@@ -482,7 +496,9 @@ void XC_RenderNode::AddToUpdateSet(XC_RenderNode* pChild)
     pChild->m_bInUpdateSet = TRUE;
     if (m_bUpdateAllChildren)
         return;
-    m_UpdateNodeSet.insert(pChild);
+    const auto it = PlaceIn(m_UpdateNodeSet, pChild);
+    if (it == m_UpdateNodeSet.end() || *it != pChild)
+        m_UpdateNodeSet.insert(it, pChild);
     if (!m_bInUpdateSet) {
         if (m_pParent != nullptr)
             m_pParent->AddToUpdateSet(this);
@@ -494,7 +510,9 @@ void XC_RenderNode::AddToUpdateSet(XC_RenderNode* pChild)
 void XC_RenderNode::RemoveFromUpdateSet(XC_RenderNode* pChild)
 {
     pChild->m_bInUpdateSet = FALSE;
-    m_UpdateNodeSet.erase(pChild);
+    const auto it = PlaceIn(m_UpdateNodeSet, pChild);
+    if (it != m_UpdateNodeSet.end() && *it == pChild)
+        m_UpdateNodeSet.erase(it);
     if (!m_bNeedUpdate && !m_bUpdateAllChildren && m_UpdateNodeSet.empty())
         UnregisterUpward();
 }

@@ -4,10 +4,15 @@
 #include <d3dx9math.h>
 
 #include <set>
+#include <vector>
 
 class XC_RenderNode;
 
 typedef std::set<XC_RenderNode*> XC_RenderNodeSet;
+// Nodes in the order of their addresses, like XC_RenderNodeSet, in one block
+// that keeps its room when cleared: a pass walks and empties these without
+// touching the heap.
+typedef std::vector<XC_RenderNode*> XC_RenderNodeList;
 
 // A node of the transform tree: local scale, rotation and position, a parent
 // and children, what it takes over from its parent, and cached world values.
@@ -102,7 +107,7 @@ protected:
     D3DXVECTOR3 m_vWorldPosition;
     D3DXQUATERNION m_qWorldRotation;
     D3DXMATRIX m_matWorld;
-    XC_RenderNodeSet m_UpdateNodeSet;
+    XC_RenderNodeList m_UpdateNodeSet;
     BOOL m_bInUpdateSet;
     BOOL m_bNeedUpdate;
     BOOL m_bUpdateAllChildren;
