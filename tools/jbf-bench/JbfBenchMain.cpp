@@ -19,7 +19,7 @@
 
 namespace {
 
-const int READ_PASSES = 3;
+const int READ_PASSES = 7;
 // Name lookups per folder size and pass.
 const int LOOKUPS = 100000;
 
