@@ -8,6 +8,7 @@
 #include "JC_DataManager/Control/JC_ControlWarehouse.h"
 #include "JC_DataManager/Manager/JC_DataManager.h"
 #include "TemplateSystem/JC_DebugLog.h"
+#include "tools/bench-support/BenchGameData.h"
 #include "tools/bench-support/BenchTiming.h"
 
 #include <windows.h>
@@ -60,14 +61,11 @@ double FillVector(const std::vector<DWORD>& ids)
 
 int main(int argc, char** argv)
 {
-    const char* szGame = argc > 1 ? argv[1] : std::getenv("OSKEL_SAMPLE_GAME");
-    if (szGame == nullptr) {
+    const std::string strGame = BenchGameFolder(argc, argv);
+    if (strGame.empty()) {
         std::printf("usage: warehouse-bench GAME_FOLDER\n");
         return 1;
     }
-    std::string strGame = szGame;
-    if (strGame.back() != '\\')
-        strGame += '\\';
     char szTemp[MAX_PATH];
     GetTempPathA(MAX_PATH, szTemp);
     JC_DebugLog log;
@@ -75,13 +73,7 @@ int main(int argc, char** argv)
     JC_DataManager dataManager;
     JC_BehaviorAnalyser analyser;
     JC_ControlWarehouse warehouse;
-    DWORD dwResult = dataManager.Initiation(strGame, &log);
-    if (dwResult == 0)
-        dwResult = dataManager.InitFixedData(1);
-    if (dwResult == 0)
-        dwResult = dataManager.InitUnfixedData(0);
-    if (dwResult == 0)
-        dwResult = analyser.Initiation(&dataManager);
+    DWORD dwResult = LoadBenchGameData(strGame, &log, dataManager, analyser);
     if (dwResult == 0)
         dwResult = warehouse.Initiation(&dataManager, &analyser);
     JC_DataComponent* pWeapon = dataManager.GetWeaponObj(WEAPON_ID);
