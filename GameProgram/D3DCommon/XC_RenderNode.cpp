@@ -45,6 +45,9 @@ void XF_UpdateAllRenderNodes()
 
 XC_RenderNode::XC_RenderNode()
     : m_pParent(nullptr)
+    , m_bInUpdateSet(FALSE)
+    , m_bNeedUpdate(FALSE)
+    , m_bUpdateAllChildren(FALSE)
     , m_bInheritRotatePos(TRUE)
     , m_bInheritRotateDir(TRUE)
     , m_bInheritScale(FALSE)
@@ -53,9 +56,6 @@ XC_RenderNode::XC_RenderNode()
     , m_vPosition(0.0f, 0.0f, 0.0f)
     , m_vWorldScale(1.0f, 1.0f, 1.0f)
     , m_vWorldPosition(0.0f, 0.0f, 0.0f)
-    , m_bInUpdateSet(FALSE)
-    , m_bNeedUpdate(FALSE)
-    , m_bUpdateAllChildren(FALSE)
 {
     D3DXQuaternionIdentity(&m_qWorldRotation);
     D3DXMatrixIdentity(&m_matWorld);

@@ -95,7 +95,13 @@ public:
     virtual void LeaveUpdateChain();
 
 protected:
+    // What a pass reads of every node it walks comes first, in one cache line
+    // with the virtual table's pointer.
     XC_RenderNode* m_pParent;
+    BOOL m_bInUpdateSet;
+    BOOL m_bNeedUpdate;
+    BOOL m_bUpdateAllChildren;
+    XC_RenderNodeList m_UpdateNodeSet;
     XC_RenderNodeSet m_ChildNodeSet;
     BOOL m_bInheritRotatePos;
     BOOL m_bInheritRotateDir;
@@ -107,10 +113,6 @@ protected:
     D3DXVECTOR3 m_vWorldPosition;
     D3DXQUATERNION m_qWorldRotation;
     D3DXMATRIX m_matWorld;
-    XC_RenderNodeList m_UpdateNodeSet;
-    BOOL m_bInUpdateSet;
-    BOOL m_bNeedUpdate;
-    BOOL m_bUpdateAllChildren;
 
 private:
     friend void XF_AddRootRenderNode(XC_RenderNode* pNode);
