@@ -178,10 +178,10 @@ std::int32_t JC_Quorlin::ReadNodeData(JC_QuorlinNode* pNode, std::uint8_t** ppBu
         return QUORLIN_E_READ_OPEN;
     if (m_Trailer.dwVersion != JS_QuorlinTrailer::VERSION)
         return QUORLIN_E_READ_VERSION;
-    // A region that fits the read buffer comes in with one read; a larger one
-    // block by block, raw blocks straight into the caller's buffer.
-    const bool bWhole = FitsReadBuffer(*pNode);
-    JS_BlockTable table;
+    // A small region comes in with one read; any other block by block, raw
+    // blocks straight into the caller's buffer.
+    const bool bWhole = ReadsWholeRegion(*pNode);
+    JS_BlockTable& table = m_ReadTable;
     if (!(bWhole ? ReadWholeRegion(archive, *pNode, &table) : ReadBlockTable(archive, *pNode, &table)))
         return QUORLIN_E_READ_DAMAGED;
     std::uint8_t* pOut = *ppBuffer;
@@ -219,9 +219,12 @@ std::uint32_t JC_Quorlin::PlainBytesOfBlock(const JC_QuorlinNode& node, std::uin
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(BLOCK_SIZE, node.m_dwPlainSize - qwStart));
 }
 
-bool JC_Quorlin::FitsReadBuffer(const JC_QuorlinNode& node)
+bool JC_Quorlin::ReadsWholeRegion(const JC_QuorlinNode& node)
 {
-    return node.m_dwStoredBytes <= BLOCK_SIZE
+    // Deflated blocks are kept only when smaller, so as many stored bytes as
+    // plain ones are raw blocks, which are cheaper read in place than copied.
+    const bool bLargeRaw = node.m_dwPackedBytes == node.m_dwPlainSize && node.m_dwPlainSize > COPY_READ_SIZE;
+    return !bLargeRaw && node.m_dwStoredBytes <= BLOCK_SIZE
         && node.m_dwStoredBytes == static_cast<std::uint64_t>(node.m_dwPackedBytes) + 8ull * node.m_dwBlockCount;
 }
 

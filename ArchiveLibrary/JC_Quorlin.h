@@ -103,6 +103,9 @@ public:
     static constexpr std::uint32_t ARCHIVE_THRESHOLD = 98;
     // Deepest nesting of folders a table may hold.
     static constexpr std::uint32_t MAX_TREE_DEPTH = 256;
+    // Raw data up to this size is read with its table and copied into place;
+    // more goes straight into place.
+    static constexpr std::uint32_t COPY_READ_SIZE = 65536;
 
     JC_Quorlin();
     virtual ~JC_Quorlin();
@@ -250,7 +253,8 @@ private:
 
     // The plain bytes of one block; 0 for a block past the end of the file.
     static std::uint32_t PlainBytesOfBlock(const JC_QuorlinNode& node, std::uint32_t dwIndex);
-    static bool FitsReadBuffer(const JC_QuorlinNode& node);
+    // Whether a read takes the node's whole data region in one piece.
+    static bool ReadsWholeRegion(const JC_QuorlinNode& node);
     // The block table, leaving the file at the node's first block.
     bool ReadBlockTable(JC_QuorlinFile& archive, const JC_QuorlinNode& node, JS_BlockTable* pTable);
     // The whole data region into the read buffer, and its block table.
@@ -297,6 +301,8 @@ private:
     // Blocks are read into the first and inflated into the second.
     std::unique_ptr<std::uint8_t[]> m_pReadBuffer;
     std::unique_ptr<std::uint8_t[]> m_pOutputBuffer;
+    // The block table of the last read, kept so a read allocates nothing.
+    JS_BlockTable m_ReadTable;
     std::vector<std::string> m_Messages;
     std::uint32_t m_dwTopCount = 0;
     JC_QuorlinNode* m_pFirstNode = nullptr;

@@ -206,14 +206,44 @@ std::int32_t JC_QuorlinPacker::UnpackInto(const std::uint8_t* pSource, std::uint
     if (pdwLength == nullptr || *pdwLength == 0)
         return PACKER_E_UNPACK_ROOM;
 
-    uLongf plainLength = *pdwLength;
-    const int iResult = uncompress(pDest, &plainLength, pSource, dwSourceLength);
-    if (iResult == Z_BUF_ERROR)
-        return PACKER_E_UNPACK_TOO_SMALL;
-    if (iResult != Z_OK)
+    z_stream* const pStream = ResetInflater();
+    if (pStream == nullptr)
         return PACKER_E_UNPACK_ZLIB;
-    *pdwLength = static_cast<std::uint32_t>(plainLength);
-    return 0;
+    pStream->next_in = const_cast<Bytef*>(pSource);
+    pStream->avail_in = dwSourceLength;
+    pStream->next_out = pDest;
+    pStream->avail_out = *pdwLength;
+    const int iResult = inflate(pStream, Z_FINISH);
+    if (iResult == Z_STREAM_END) {
+        *pdwLength -= pStream->avail_out;
+        return 0;
+    }
+    // As uncompress tells them: a stream that filled the buffer without
+    // ending wants more room; any other is damaged or cut short.
+    if (iResult == Z_BUF_ERROR && pStream->avail_out == 0)
+        return PACKER_E_UNPACK_TOO_SMALL;
+    return PACKER_E_UNPACK_ZLIB;
+}
+
+void JC_QuorlinPacker::JS_InflateEnd::operator()(z_stream_s* pStream) const
+{
+    inflateEnd(pStream);
+    delete pStream;
+}
+
+z_stream_s* JC_QuorlinPacker::ResetInflater()
+{
+    if (m_pInflater != nullptr)
+        return inflateReset(m_pInflater.get()) == Z_OK ? m_pInflater.get() : nullptr;
+    z_stream* const pStream = new (std::nothrow) z_stream{};
+    if (pStream == nullptr)
+        return nullptr;
+    if (inflateInit(pStream) != Z_OK) {
+        delete pStream;
+        return nullptr;
+    }
+    m_pInflater.reset(pStream);
+    return pStream;
 }
 
 std::int32_t JC_QuorlinPacker::PackFile(const char* szSource, const char* szDest, JS_PackedFileHeader* pHeader,

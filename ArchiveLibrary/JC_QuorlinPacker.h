@@ -6,6 +6,7 @@
 #include <vector>
 
 class JC_QuorlinFile;
+struct z_stream_s;
 
 // Header of a stand-alone packed file.
 struct JS_PackedFileHeader
@@ -109,6 +110,15 @@ private:
     std::int32_t UnpackBlocks(JC_QuorlinFile& packed, JC_QuorlinFile& dest, const JS_PackedFileHeader& header,
                               const std::vector<std::uint8_t>& table);
 
+    // The inflate stream, made on first use and reset for each block, so a
+    // read of many small files does not set up zlib's state for each.
+    struct JS_InflateEnd
+    {
+        void operator()(z_stream_s* pStream) const;
+    };
+    z_stream_s* ResetInflater();
+
     std::unique_ptr<std::uint8_t[]> m_pInput;
     std::unique_ptr<std::uint8_t[]> m_pOutput;
+    std::unique_ptr<z_stream_s, JS_InflateEnd> m_pInflater;
 };

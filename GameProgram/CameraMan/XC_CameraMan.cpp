@@ -328,118 +328,103 @@ void XC_CameraMan::UpdateViewMatrix()
     m_CameraNode.SetRotationY(m_CameraData_Current.m_fYaw);
 }
 
+void XC_CameraMan::SetPlacement(XS_CameraData* pRecord, const XS_CameraData* pData)
+{
+    pRecord->m_vLookAt = pData->m_vLookAt;
+    pRecord->m_fDistance = pData->m_fDistance;
+    pRecord->m_fYaw = pData->m_fYaw;
+    pRecord->m_fPitch = pData->m_fPitch;
+    SetChanged();
+}
+
 void XC_CameraMan::SetTargetData(const XS_CameraData* pData)
 {
-    m_CameraData_Target.m_vLookAt = pData->m_vLookAt;
-    m_CameraData_Target.m_fDistance = pData->m_fDistance;
-    m_CameraData_Target.m_fYaw = pData->m_fYaw;
-    m_CameraData_Target.m_fPitch = pData->m_fPitch;
-    SetChanged();
+    SetPlacement(&m_CameraData_Target, pData);
 }
 
 void XC_CameraMan::SetTargetLookAt(const D3DXVECTOR3* pvLookAt)
 {
-    m_CameraData_Target.m_vLookAt = *pvLookAt;
-    SetChanged();
+    SetValue(&m_CameraData_Target.m_vLookAt, *pvLookAt);
 }
 
 void XC_CameraMan::SetTargetDistance(float fDistance)
 {
-    m_CameraData_Target.m_fDistance = fDistance;
-    SetChanged();
+    SetValue(&m_CameraData_Target.m_fDistance, fDistance);
 }
 
 void XC_CameraMan::SetTargetYaw(float fYaw)
 {
-    m_CameraData_Target.m_fYaw = fYaw;
-    SetChanged();
+    SetValue(&m_CameraData_Target.m_fYaw, fYaw);
 }
 
 void XC_CameraMan::SetTargetPitch(float fPitch)
 {
-    m_CameraData_Target.m_fPitch = fPitch;
-    SetChanged();
+    SetValue(&m_CameraData_Target.m_fPitch, fPitch);
 }
 
 void XC_CameraMan::AddTargetLookAt(const D3DXVECTOR3* pvLookAt)
 {
-    m_CameraData_Target.m_vLookAt += *pvLookAt;
-    SetChanged();
+    AddValue(&m_CameraData_Target.m_vLookAt, *pvLookAt);
 }
 
 void XC_CameraMan::AddTargetDistance(float fDistance)
 {
-    m_CameraData_Target.m_fDistance += fDistance;
-    SetChanged();
+    AddValue(&m_CameraData_Target.m_fDistance, fDistance);
 }
 
 void XC_CameraMan::AddTargetYaw(float fYaw)
 {
-    m_CameraData_Target.m_fYaw += fYaw;
-    SetChanged();
+    AddValue(&m_CameraData_Target.m_fYaw, fYaw);
 }
 
 void XC_CameraMan::AddTargetPitch(float fPitch)
 {
-    m_CameraData_Target.m_fPitch += fPitch;
-    SetChanged();
+    AddValue(&m_CameraData_Target.m_fPitch, fPitch);
 }
 
 void XC_CameraMan::SetCurrentData(const XS_CameraData* pData)
 {
-    m_CameraData_Current.m_vLookAt = pData->m_vLookAt;
-    m_CameraData_Current.m_fDistance = pData->m_fDistance;
-    m_CameraData_Current.m_fYaw = pData->m_fYaw;
-    m_CameraData_Current.m_fPitch = pData->m_fPitch;
-    SetChanged();
+    SetPlacement(&m_CameraData_Current, pData);
 }
 
 void XC_CameraMan::SetCurrentLookAt(const D3DXVECTOR3* pvLookAt)
 {
-    m_CameraData_Current.m_vLookAt = *pvLookAt;
-    SetChanged();
+    SetValue(&m_CameraData_Current.m_vLookAt, *pvLookAt);
 }
 
 void XC_CameraMan::SetCurrentDistance(float fDistance)
 {
-    m_CameraData_Current.m_fDistance = fDistance;
-    SetChanged();
+    SetValue(&m_CameraData_Current.m_fDistance, fDistance);
 }
 
 void XC_CameraMan::SetCurrentYaw(float fYaw)
 {
-    m_CameraData_Current.m_fYaw = fYaw;
-    SetChanged();
+    SetValue(&m_CameraData_Current.m_fYaw, fYaw);
 }
 
 void XC_CameraMan::SetCurrentPitch(float fPitch)
 {
-    m_CameraData_Current.m_fPitch = fPitch;
-    SetChanged();
+    SetValue(&m_CameraData_Current.m_fPitch, fPitch);
 }
 
 void XC_CameraMan::AddCurrentLookAt(const D3DXVECTOR3* pvLookAt)
 {
-    m_CameraData_Current.m_vLookAt += *pvLookAt;
-    SetChanged();
+    AddValue(&m_CameraData_Current.m_vLookAt, *pvLookAt);
 }
 
 void XC_CameraMan::AddCurrentDistance(float fDistance)
 {
-    m_CameraData_Current.m_fDistance += fDistance;
-    SetChanged();
+    AddValue(&m_CameraData_Current.m_fDistance, fDistance);
 }
 
 void XC_CameraMan::AddCurrentYaw(float fYaw)
 {
-    m_CameraData_Current.m_fYaw += fYaw;
-    SetChanged();
+    AddValue(&m_CameraData_Current.m_fYaw, fYaw);
 }
 
 void XC_CameraMan::AddCurrentPitch(float fPitch)
 {
-    m_CameraData_Current.m_fPitch += fPitch;
-    SetChanged();
+    AddValue(&m_CameraData_Current.m_fPitch, fPitch);
 }
 
 void XC_CameraMan::CopyTargetPointsToCurrent()

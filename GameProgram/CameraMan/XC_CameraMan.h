@@ -109,6 +109,14 @@ private:
     // The share of the way covered by the whole steps in the time so far.
     float TakeSoftenShare(float fElapsedTime);
     void CheckCurrentType() const;
+    // Every placement setter ends here: the values change, the camera is marked.
+    void SetPlacement(XS_CameraData* pRecord, const XS_CameraData* pData);
+    template <class T> void SetValue(T* pValue, const T& newValue)
+    {
+        *pValue = newValue;
+        SetChanged();
+    }
+    template <class T> void AddValue(T* pValue, const T& amount) { SetValue(pValue, *pValue + amount); }
 
     DWORD m_eProjectionType;
     D3DXMATRIX m_matView;

@@ -4,11 +4,23 @@
 #include "GameProgram/Common/XF_InitOrder.h"
 #include "GameProgram/D3DCommon/XF_D3DCommon.h"
 
+#include <algorithm>
+#include <functional>
 #include <iterator>
 
 static const char* const s_szSourceFile = "GameProgram\\D3DCommon\\XC_RenderNode";
 
 XC_RenderNodeSet g_RootNodeSet XM_INIT_ORDER(XE_INIT_ROOT_NODE_SET);
+
+namespace {
+
+// Where a node stands, or would stand, in a list ordered by address.
+XC_RenderNodeList::iterator PlaceIn(XC_RenderNodeList& list, XC_RenderNode* pNode)
+{
+    return std::lower_bound(list.begin(), list.end(), pNode, std::less<XC_RenderNode*>());
+}
+
+} // namespace
 
 void XF_AddRootRenderNode(XC_RenderNode* pNode)
 {
@@ -33,6 +45,9 @@ void XF_UpdateAllRenderNodes()
 
 XC_RenderNode::XC_RenderNode()
     : m_pParent(nullptr)
+    , m_bInUpdateSet(FALSE)
+    , m_bNeedUpdate(FALSE)
+    , m_bUpdateAllChildren(FALSE)
     , m_bInheritRotatePos(TRUE)
     , m_bInheritRotateDir(TRUE)
     , m_bInheritScale(FALSE)
@@ -41,9 +56,6 @@ XC_RenderNode::XC_RenderNode()
     , m_vPosition(0.0f, 0.0f, 0.0f)
     , m_vWorldScale(1.0f, 1.0f, 1.0f)
     , m_vWorldPosition(0.0f, 0.0f, 0.0f)
-    , m_bInUpdateSet(FALSE)
-    , m_bNeedUpdate(FALSE)
-    , m_bUpdateAllChildren(FALSE)
 {
     D3DXQuaternionIdentity(&m_qWorldRotation);
     D3DXMatrixIdentity(&m_matWorld);
@@ -261,152 +273,127 @@ const D3DXMATRIX* XC_RenderNode::GetWorldMatrix() const
 
 void XC_RenderNode::AddPosition(const D3DXVECTOR3* pPosition)
 {
-    m_vPosition += *pPosition;
-    SetNeedUpdate();
+    AddLocal(m_vPosition, *pPosition);
 }
 
 void XC_RenderNode::AddPositionX(float f)
 {
-    m_vPosition.x += f;
-    SetNeedUpdate();
+    AddLocal(m_vPosition.x, f);
 }
 
 void XC_RenderNode::AddPositionY(float f)
 {
-    m_vPosition.y += f;
-    SetNeedUpdate();
+    AddLocal(m_vPosition.y, f);
 }
 
 void XC_RenderNode::AddPositionZ(float f)
 {
-    m_vPosition.z += f;
-    SetNeedUpdate();
+    AddLocal(m_vPosition.z, f);
 }
 
 void XC_RenderNode::SetPositionX(float f)
 {
-    m_vPosition.x = f;
-    SetNeedUpdate();
+    SetLocal(m_vPosition.x, f);
 }
 
 void XC_RenderNode::SetPositionY(float f)
 {
-    m_vPosition.y = f;
-    SetNeedUpdate();
+    SetLocal(m_vPosition.y, f);
 }
 
 void XC_RenderNode::SetPositionZ(float f)
 {
-    m_vPosition.z = f;
-    SetNeedUpdate();
+    SetLocal(m_vPosition.z, f);
 }
 
 void XC_RenderNode::AddRotationX(float f)
 {
-    m_vRotation.x += f;
-    SetNeedUpdate();
+    AddLocal(m_vRotation.x, f);
 }
 
 void XC_RenderNode::AddRotationY(float f)
 {
-    m_vRotation.y += f;
-    SetNeedUpdate();
+    AddLocal(m_vRotation.y, f);
 }
 
 void XC_RenderNode::AddRotationZ(float f)
 {
-    m_vRotation.z += f;
-    SetNeedUpdate();
+    AddLocal(m_vRotation.z, f);
 }
 
 void XC_RenderNode::SetRotationX(float f)
 {
-    m_vRotation.x = f;
-    SetNeedUpdate();
+    SetLocal(m_vRotation.x, f);
 }
 
 void XC_RenderNode::SetRotationY(float f)
 {
-    m_vRotation.y = f;
-    SetNeedUpdate();
+    SetLocal(m_vRotation.y, f);
 }
 
 void XC_RenderNode::SetRotationZ(float f)
 {
-    m_vRotation.z = f;
-    SetNeedUpdate();
+    SetLocal(m_vRotation.z, f);
 }
 
 void XC_RenderNode::MulScaleX(float f)
 {
-    m_vScale.x *= f;
-    SetNeedUpdate();
+    SetLocal(m_vScale.x, m_vScale.x * f);
 }
 
 void XC_RenderNode::MulScaleY(float f)
 {
-    m_vScale.y *= f;
-    SetNeedUpdate();
+    SetLocal(m_vScale.y, m_vScale.y * f);
 }
 
 void XC_RenderNode::MulScaleZ(float f)
 {
-    m_vScale.z *= f;
-    SetNeedUpdate();
+    SetLocal(m_vScale.z, m_vScale.z * f);
 }
 
 void XC_RenderNode::SetScaleX(float f)
 {
-    m_vScale.x = f;
-    SetNeedUpdate();
+    SetLocal(m_vScale.x, f);
 }
 
 void XC_RenderNode::SetScaleY(float f)
 {
-    m_vScale.y = f;
-    SetNeedUpdate();
+    SetLocal(m_vScale.y, f);
 }
 
 void XC_RenderNode::SetScaleZ(float f)
 {
-    m_vScale.z = f;
-    SetNeedUpdate();
+    SetLocal(m_vScale.z, f);
 }
 
 void XC_RenderNode::SetPosition(const D3DXVECTOR3* pPosition)
 {
-    m_vPosition = *pPosition;
-    SetNeedUpdate();
+    SetLocal(m_vPosition, *pPosition);
 }
 
 void XC_RenderNode::SetPositionXYZ(float fX, float fY, float fZ)
 {
-    m_vPosition = D3DXVECTOR3(fX, fY, fZ);
-    SetNeedUpdate();
+    SetLocal(m_vPosition, D3DXVECTOR3(fX, fY, fZ));
 }
 
 void XC_RenderNode::SetRotation(const D3DXVECTOR3* pRotation)
 {
-    m_vRotation = *pRotation;
-    SetNeedUpdate();
+    SetLocal(m_vRotation, *pRotation);
 }
 
 void XC_RenderNode::SetRotationXYZ(float fX, float fY, float fZ)
 {
-    m_vRotation = D3DXVECTOR3(fX, fY, fZ);
-    SetNeedUpdate();
+    SetLocal(m_vRotation, D3DXVECTOR3(fX, fY, fZ));
 }
 
 void XC_RenderNode::SetScale(const D3DXVECTOR3* pScale)
 {
-    m_vScale = *pScale;
-    SetNeedUpdate();
+    SetLocal(m_vScale, *pScale);
 }
 
 void XC_RenderNode::SetScaleXYZ(float fX, float fY, float fZ)
 {
-    m_vScale = D3DXVECTOR3(fX, fY, fZ);
-    SetNeedUpdate();
+    SetLocal(m_vScale, D3DXVECTOR3(fX, fY, fZ));
 }
 
 void XC_RenderNode::SetNeedUpdate()
@@ -443,7 +430,9 @@ void XC_RenderNode::Update(BOOL bForce)
         }
         m_bUpdateAllChildren = FALSE;
     } else {
-        for (XC_RenderNode* const pNode : m_UpdateNodeSet) {
+        // By position: an update that marks a sibling may grow the list.
+        for (size_t i = 0; i < m_UpdateNodeSet.size(); ++i) {
+            XC_RenderNode* const pNode = m_UpdateNodeSet[i];
             pNode->Update(FALSE);
             pNode->m_bInUpdateSet = FALSE;
         }
@@ -507,7 +496,9 @@ void XC_RenderNode::AddToUpdateSet(XC_RenderNode* pChild)
     pChild->m_bInUpdateSet = TRUE;
     if (m_bUpdateAllChildren)
         return;
-    m_UpdateNodeSet.insert(pChild);
+    const auto it = PlaceIn(m_UpdateNodeSet, pChild);
+    if (it == m_UpdateNodeSet.end() || *it != pChild)
+        m_UpdateNodeSet.insert(it, pChild);
     if (!m_bInUpdateSet) {
         if (m_pParent != nullptr)
             m_pParent->AddToUpdateSet(this);
@@ -519,7 +510,9 @@ void XC_RenderNode::AddToUpdateSet(XC_RenderNode* pChild)
 void XC_RenderNode::RemoveFromUpdateSet(XC_RenderNode* pChild)
 {
     pChild->m_bInUpdateSet = FALSE;
-    m_UpdateNodeSet.erase(pChild);
+    const auto it = PlaceIn(m_UpdateNodeSet, pChild);
+    if (it != m_UpdateNodeSet.end() && *it == pChild)
+        m_UpdateNodeSet.erase(it);
     if (!m_bNeedUpdate && !m_bUpdateAllChildren && m_UpdateNodeSet.empty())
         UnregisterUpward();
 }

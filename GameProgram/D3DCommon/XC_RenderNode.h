@@ -4,10 +4,15 @@
 #include <d3dx9math.h>
 
 #include <set>
+#include <vector>
 
 class XC_RenderNode;
 
 typedef std::set<XC_RenderNode*> XC_RenderNodeSet;
+// Nodes in the order of their addresses, like XC_RenderNodeSet, in one block
+// that keeps its room when cleared: a pass walks and empties these without
+// touching the heap.
+typedef std::vector<XC_RenderNode*> XC_RenderNodeList;
 
 // A node of the transform tree: local scale, rotation and position, a parent
 // and children, what it takes over from its parent, and cached world values.
@@ -90,7 +95,13 @@ public:
     virtual void LeaveUpdateChain();
 
 protected:
+    // What a pass reads of every node it walks comes first, in one cache line
+    // with the virtual table's pointer.
     XC_RenderNode* m_pParent;
+    BOOL m_bInUpdateSet;
+    BOOL m_bNeedUpdate;
+    BOOL m_bUpdateAllChildren;
+    XC_RenderNodeList m_UpdateNodeSet;
     XC_RenderNodeSet m_ChildNodeSet;
     BOOL m_bInheritRotatePos;
     BOOL m_bInheritRotateDir;
@@ -102,16 +113,19 @@ protected:
     D3DXVECTOR3 m_vWorldPosition;
     D3DXQUATERNION m_qWorldRotation;
     D3DXMATRIX m_matWorld;
-    XC_RenderNodeSet m_UpdateNodeSet;
-    BOOL m_bInUpdateSet;
-    BOOL m_bNeedUpdate;
-    BOOL m_bUpdateAllChildren;
 
 private:
     friend void XF_AddRootRenderNode(XC_RenderNode* pNode);
     friend void XF_RemoveRootRenderNode(XC_RenderNode* pNode);
     friend void XF_UpdateAllRenderNodes();
 
+    // Every local setter ends here: one value or vector changes, the node is marked.
+    template <class T> void SetLocal(T& value, const T& newValue)
+    {
+        value = newValue;
+        SetNeedUpdate();
+    }
+    template <class T> void AddLocal(T& value, const T& amount) { SetLocal(value, value + amount); }
     BOOL IsDescendantOf(const XC_RenderNode* pNode) const;
     // Drops the mark of a node that has just lost its parent; pending changes
     // of it or below it move to the root set so the next pass still makes them.

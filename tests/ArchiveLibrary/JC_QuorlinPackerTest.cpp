@@ -81,6 +81,10 @@ TEST(JC_QuorlinPacker, InBufferCodes)
     EXPECT_EQ(std::string(plain.begin(), plain.end()), text);
     room = 4000;
     EXPECT_EQ(packer.UnpackInto(Bytes(text), 100, plain.data(), &room), PACKER_E_UNPACK_ZLIB);
+    // A stream cut short is damaged, with room to spare; the next one still inflates.
+    EXPECT_EQ(packer.UnpackInto(out.data(), length / 2, plain.data(), &room), PACKER_E_UNPACK_ZLIB);
+    EXPECT_EQ(packer.UnpackInto(out.data(), length, plain.data(), &room), 0);
+    EXPECT_EQ(std::string(plain.begin(), plain.end()), text);
     EXPECT_EQ(packer.UnpackInto(nullptr, 1, plain.data(), &room), PACKER_E_UNPACK_SOURCE);
     EXPECT_EQ(packer.UnpackInto(out.data(), 0, plain.data(), &room), PACKER_E_UNPACK_LENGTH);
     EXPECT_EQ(packer.UnpackInto(out.data(), length, nullptr, &room), PACKER_E_UNPACK_DEST);

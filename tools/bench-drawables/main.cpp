@@ -21,6 +21,7 @@
 #include "GameProgram/Resource/XC_2DTextureManager.h"
 #include "GameProgram/Resource/XC_AnimationObject.h"
 #include "GameProgram/Resource/XC_TextureManager.h"
+#include "tools/bench-support/WindowedDevice.h"
 
 #include <windows.h>
 #include <d3d9.h>
@@ -38,14 +39,6 @@ const int EMITTER_COUNT = 10;
 const int FRAMES = 20;
 const float FRAME_STEP = 1.0f / 60.0f;
 
-double Seconds()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // The painter and the men the drawables are seen through.
 class Environment : public XI_EnvironmentOfRender
 {
@@ -60,31 +53,6 @@ public:
     XC_CameraMan camera;
     XC_LightMan light;
 };
-
-IDirect3DDevice9* CreateBenchDevice(IDirect3D9* pD3D)
-{
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "bench-drawables";
-    RegisterClassA(&windowClass);
-    const HWND hWnd = CreateWindowA("bench-drawables", "bench-drawables", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600,
-                                    nullptr, nullptr, windowClass.hInstance, nullptr);
-    D3DPRESENT_PARAMETERS parameters = {};
-    parameters.Windowed = TRUE;
-    parameters.SwapEffect = D3DSWAPEFFECT_DISCARD;
-    parameters.BackBufferWidth = 800;
-    parameters.BackBufferHeight = 600;
-    parameters.BackBufferFormat = D3DFMT_X8R8G8B8;
-    parameters.EnableAutoDepthStencil = TRUE;
-    parameters.AutoDepthStencilFormat = D3DFMT_D24S8;
-    parameters.PresentationInterval = D3DPRESENT_INTERVAL_IMMEDIATE;
-    IDirect3DDevice9* pDevice = nullptr;
-    if (FAILED(pD3D->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, hWnd, D3DCREATE_SOFTWARE_VERTEXPROCESSING,
-                                  &parameters, &pDevice)))
-        return nullptr;
-    return pDevice;
-}
 
 // An animation of one page with iPictures pictures of the hero.
 XC_AnimationObject* MakeAnimation(int iPictures, XC_2DTextureManager* p2DTextureManager)
@@ -101,20 +69,12 @@ XC_AnimationObject* MakeAnimation(int iPictures, XC_2DTextureManager* p2DTexture
     return pAnimation;
 }
 
-template <class F> double MillisecondsPerFrame(IDirect3DDevice9* pDevice, F frame)
+template <class Frame> double MillisecondsPerFrame(const WindowedDevice& window, Frame frame)
 {
-    const double dStart = Seconds();
-    for (int i = 0; i < FRAMES; ++i) {
-        pDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0, 1.0f, 0);
-        pDevice->BeginScene();
-        frame();
-        pDevice->EndScene();
-        pDevice->Present(nullptr, nullptr, nullptr, nullptr);
-    }
-    return (Seconds() - dStart) * 1000.0 / FRAMES;
+    return window.SecondsPerFrame(FRAMES, frame) * 1000.0;
 }
 
-void BenchAnimations(IDirect3DDevice9* pDevice, Environment& environment, XC_2DTextureManager& textures)
+void BenchAnimations(const WindowedDevice& window, Environment& environment, XC_2DTextureManager& textures)
 {
     std::vector<XC_AnimationObject*> animations;
     for (int iPictures = 2; iPictures <= 4; ++iPictures)
@@ -133,12 +93,12 @@ void BenchAnimations(IDirect3DDevice9* pDevice, Environment& environment, XC_2DT
     XF_UpdateAllRenderNodes();
     const XC_Frustum* const pFrustum = environment.camera.GetFrustum();
     int iInside = 0;
-    const double dCullOnly = MillisecondsPerFrame(pDevice, [&]() {
+    const double dCullOnly = MillisecondsPerFrame(window, [&]() {
         iInside = 0;
         for (const auto& pObject : objects)
             iInside += pObject->IsInFrustum(pFrustum) ? 1 : 0;
     });
-    const double dPainter = MillisecondsPerFrame(pDevice, [&]() {
+    const double dPainter = MillisecondsPerFrame(window, [&]() {
         g_iRenderCount = 0;
         g_iRenderMaxCount = ANIMATION_COUNT;
         environment.painter.Render();
@@ -151,7 +111,7 @@ void BenchAnimations(IDirect3DDevice9* pDevice, Environment& environment, XC_2DT
         delete pAnimation;
 }
 
-void BenchParticles(IDirect3DDevice9* pDevice, Environment& environment)
+void BenchParticles(const WindowedDevice& window, Environment& environment)
 {
     XC_TextTree tree;
     const std::string text = "[Bench]\n{\nTexture = Spark.bmp\ndwSrcBlend = 2\ndwDestBlend = 2\n"
@@ -173,15 +133,15 @@ void BenchParticles(IDirect3DDevice9* pDevice, Environment& environment)
     for (const auto& pEmitter : emitters)
         pEmitter->UpdateEmitter(FRAME_STEP);
     float fSum = 0.0f;
-    const double dWalk = MillisecondsPerFrame(pDevice, [&]() {
+    const double dWalk = MillisecondsPerFrame(window, [&]() {
         for (const auto& pEmitter : emitters)
             pEmitter->ForEachParticle([&](const XS_Particle& particle) { fSum += particle.vPosition.y; });
     });
-    const double dUpdate = MillisecondsPerFrame(pDevice, [&]() {
+    const double dUpdate = MillisecondsPerFrame(window, [&]() {
         for (const auto& pEmitter : emitters)
             pEmitter->UpdateEmitter(FRAME_STEP);
     });
-    const double dDraw = MillisecondsPerFrame(pDevice, [&]() {
+    const double dDraw = MillisecondsPerFrame(window, [&]() {
         for (const auto& pEmitter : emitters)
             pEmitter->Render();
     });
@@ -203,12 +163,12 @@ int main(int argc, char** argv)
         return 1;
     }
     const std::string strFolder = std::string(argv[1]) + "\\";
-    IDirect3D9* const pD3D = Direct3DCreate9(D3D_SDK_VERSION);
-    IDirect3DDevice9* const pDevice = pD3D != nullptr ? CreateBenchDevice(pD3D) : nullptr;
-    if (pDevice == nullptr) {
-        std::fprintf(stderr, "bench-drawables: no Direct3D device\n");
+    const WindowedDevice window("bench-drawables");
+    if (!window.IsReady()) {
+        std::fprintf(stderr, "bench-drawables: no Direct3D device: %s\n", window.Error().c_str());
         return 1;
     }
+    IDirect3DDevice9* const pDevice = window.Device();
     g_pVar->g_pD3DDevice = pDevice;
     D3DXMatrixScaling(&g_pVar->g_matModelScale, 0.008f, 0.008f, 0.008f);
     D3DXMatrixRotationY(&g_pVar->g_matModelRotation, 3.1415927f);
@@ -231,15 +191,13 @@ int main(int argc, char** argv)
             environment.camera.SetPerspectiveProjection(0.7853982f, 800.0f, 600.0f, 1.0f, 1000.0f);
             environment.camera.PlaceCamera(0.0f, 0.0f, 3.0f, 15.0f, 0.0f, 0.0f);
             environment.camera.UpdateFrustum();
-            BenchAnimations(pDevice, environment, textures2D);
-            BenchParticles(pDevice, environment);
+            BenchAnimations(window, environment, textures2D);
+            BenchParticles(window, environment);
             g_pTextureManager = nullptr;
             textures.Fini();
             textures2D.Fini();
         }
     }
     g_pVar->g_pD3DDevice = nullptr;
-    pDevice->Release();
-    pD3D->Release();
     return iResult;
 }

@@ -9,6 +9,7 @@
 #include "GameProgram/DirectState/XC_DirectState.h"
 #include "GameProgram/Resource/VERTEX_XYZ_TEX1.h"
 #include "GameProgram/Scene/XC_Floorer.h"
+#include "tools/bench-support/WindowedDevice.h"
 
 #include <windows.h>
 #include <d3d9.h>
@@ -24,44 +25,6 @@ const DWORD CELLS = SIDE * SIDE;
 const int FRAMES = 60;
 const int RAYS = 2000;
 
-double Seconds()
-{
-    LARGE_INTEGER counter;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// A window and a windowed HAL device of the game's size, or null.
-IDirect3DDevice9* CreateDevice(IDirect3D9** ppD3D)
-{
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "bench-floor";
-    RegisterClassA(&wc);
-    const HWND hWnd = CreateWindowA("bench-floor", "bench-floor", WS_POPUP | WS_VISIBLE, 0, 0, 800, 600, nullptr,
-                                    nullptr, GetModuleHandleA(nullptr), nullptr);
-    *ppD3D = Direct3DCreate9(D3D_SDK_VERSION);
-    if (hWnd == nullptr || *ppD3D == nullptr)
-        return nullptr;
-    D3DPRESENT_PARAMETERS params = {};
-    params.Windowed = TRUE;
-    params.SwapEffect = D3DSWAPEFFECT_DISCARD;
-    params.BackBufferFormat = D3DFMT_X8R8G8B8;
-    params.BackBufferWidth = 800;
-    params.BackBufferHeight = 600;
-    params.EnableAutoDepthStencil = TRUE;
-    params.AutoDepthStencilFormat = D3DFMT_D16;
-    params.hDeviceWindow = hWnd;
-    IDirect3DDevice9* pDevice = nullptr;
-    if (FAILED((*ppD3D)->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, hWnd, D3DCREATE_SOFTWARE_VERTEXPROCESSING,
-                                      &params, &pDevice)))
-        return nullptr;
-    return pDevice;
-}
-
 // The whole floor in view, from above and in front.
 void SetView(IDirect3DDevice9* pDevice)
 {
@@ -73,19 +36,6 @@ void SetView(IDirect3DDevice9* pDevice)
     pDevice->SetTransform(D3DTS_VIEW, &matView);
     pDevice->SetTransform(D3DTS_PROJECTION, &matProjection);
     pDevice->SetTransform(D3DTS_WORLD, &matWorld);
-}
-
-template <class Draw> double TimeFrames(IDirect3DDevice9* pDevice, Draw draw)
-{
-    const double fStart = Seconds();
-    for (int i = 0; i < FRAMES; ++i) {
-        pDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0, 1.0f, 0);
-        pDevice->BeginScene();
-        draw();
-        pDevice->EndScene();
-        pDevice->Present(nullptr, nullptr, nullptr, nullptr);
-    }
-    return (Seconds() - fStart) / FRAMES;
 }
 
 // The same number of vertices as the floor's, drawn as one list.
@@ -147,12 +97,12 @@ DWORD PickFlat(const std::vector<D3DXVECTOR3>& corners, const D3DXVECTOR3& vOrig
 
 int main()
 {
-    IDirect3D9* pD3D = nullptr;
-    IDirect3DDevice9* const pDevice = CreateDevice(&pD3D);
-    if (pDevice == nullptr) {
-        std::fprintf(stderr, "bench-floor: no Direct3D device (is there a display?)\n");
+    const WindowedDevice window("bench-floor");
+    if (!window.IsReady()) {
+        std::fprintf(stderr, "bench-floor: no Direct3D device (is there a display?): %s\n", window.Error().c_str());
         return 1;
     }
+    IDirect3DDevice9* const pDevice = window.Device();
     g_pVar->g_pD3DDevice = pDevice;
     g_pDirectStateObj->InitDefaults();
     g_pDirectStateObj->SetRenderState(D3DRS_LIGHTING, FALSE);
@@ -169,12 +119,12 @@ int main()
             for (DWORD i = 0; i < CELLS; ++i)
                 floor.ShowFloor_DrawFloor(i, 0x7F0000FF);
             floor.ShowFloor_SetMouseAtFloorIdx(CELLS / 2);
-            const double fFloor = TimeFrames(pDevice, [&] {
+            const double fFloor = window.SecondsPerFrame(FRAMES, [&] {
                 floor.GetSetDirectState()->Activate();
                 floor.DrawObject();
                 floor.GetSetDirectState()->Deactivate();
             });
-            const double fOneCall = TimeFrames(pDevice, [&] {
+            const double fOneCall = window.SecondsPerFrame(FRAMES, [&] {
                 pDevice->SetFVF(VERTEX_XYZ_TEX1::FVF);
                 pDevice->SetStreamSource(0, pBaseline, 0, sizeof(VERTEX_XYZ_TEX1));
                 pDevice->DrawPrimitive(D3DPT_TRIANGLELIST, 0, CELLS * 2);
@@ -193,17 +143,17 @@ int main()
                 directions.push_back(*D3DXVec3Normalize(&vDirection, &vToTarget));
             }
             DWORD dwChecksum = 0;
-            double fStart = Seconds();
-            for (const D3DXVECTOR3& vDirection : directions) {
-                DWORD dwIdx = 0;
-                floor.PickFloor(&vEye, &vDirection, &dwIdx, nullptr, 0);
-                dwChecksum += dwIdx;
-            }
-            const double fPick = (Seconds() - fStart) / RAYS;
-            fStart = Seconds();
-            for (const D3DXVECTOR3& vDirection : directions)
-                dwChecksum -= PickFlat(corners, vEye, vDirection);
-            const double fFlat = (Seconds() - fStart) / RAYS;
+            const double fPick = BenchSecondsOf([&] {
+                for (const D3DXVECTOR3& vDirection : directions) {
+                    DWORD dwIdx = 0;
+                    floor.PickFloor(&vEye, &vDirection, &dwIdx, nullptr, 0);
+                    dwChecksum += dwIdx;
+                }
+            }) / RAYS;
+            const double fFlat = BenchSecondsOf([&] {
+                for (const D3DXVECTOR3& vDirection : directions)
+                    dwChecksum -= PickFlat(corners, vEye, vDirection);
+            }) / RAYS;
             std::printf("pick 64x64 per mouse move: floor %.3f ms, flat array %.3f ms, ratio %.2f%s\n", fPick * 1000.0,
                         fFlat * 1000.0, fPick / fFlat, dwChecksum == 0 ? "" : " (the picks differ)");
             if (dwChecksum != 0)
@@ -213,7 +163,5 @@ int main()
             pBaseline->Release();
     }
     g_pVar->g_pD3DDevice = nullptr;
-    pDevice->Release();
-    pD3D->Release();
     return iResult;
 }

@@ -1,4 +1,5 @@
 #include "ArchiveLibrary/JC_QuorlinModule.h"
+#include "tools/bench-support/BenchTiming.h"
 
 #include <windows.h>
 #include <zlib.h>
@@ -18,7 +19,7 @@
 
 namespace {
 
-const int READ_PASSES = 3;
+const int READ_PASSES = 7;
 // Name lookups per folder size and pass.
 const int LOOKUPS = 100000;
 
@@ -35,15 +36,6 @@ const FileClass s_Classes[] = {
     {"text 512 KiB", true, 524288, 16},       {"noise 512 KiB", false, 524288, 16},
     {"text 8 MiB", true, 8388608, 2},         {"noise 8 MiB", false, 8388608, 2},
 };
-
-double Now()
-{
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 std::string Bytes(size_t size, bool bText, unsigned int seed)
 {
@@ -154,13 +146,12 @@ void UnpackBlocks(const StoredBlocks& file, const std::uint8_t* pStored, std::ui
 template <typename Read>
 double TimePasses(size_t files, Read read)
 {
-    double best = 1e30;
-    for (int pass = 0; pass < READ_PASSES; ++pass) {
-        const double start = Now();
-        for (size_t i = 0; i < files; ++i)
-            read(i);
-        best = std::min(best, Now() - start);
-    }
+    const double best = BenchBestOf(READ_PASSES, [&] {
+        return BenchSecondsOf([&] {
+            for (size_t i = 0; i < files; ++i)
+                read(i);
+        });
+    });
     return best * READ_PASSES;
 }
 
@@ -228,13 +219,13 @@ void MeasureReading(const JC_QuorlinModule& module, const std::string& folder)
     }
     const std::string archive = folder + "\\read.jbf";
     JC_Quorlin* pManager = module.NewManager();
-    const double buildStart = Now();
+    const double buildStart = BenchSeconds();
     JC_QuorlinModule::AddFolderContents(*pManager, source, "");
     if (pManager->BuildFromFolder(archive.c_str(), nullptr) != 0) {
         std::printf("the archive cannot be built\n");
         return;
     }
-    const double buildSeconds = Now() - buildStart;
+    const double buildSeconds = BenchSeconds() - buildStart;
     std::printf("archive: %.1f MB plain, %.1f MB on disk, built in %.1f s\n", plainTotal / 1e6,
                 std::filesystem::file_size(archive) / 1e6, buildSeconds);
 

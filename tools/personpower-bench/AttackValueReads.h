@@ -1,10 +1,11 @@
 #pragma once
 
 // What the person-controls and the orders benchmarks share: the items of
-// their persons' behaviour groups, the values an attack reads, and the clock.
+// their persons' behaviour groups and the values an attack reads.
 
 #include "JC_DataManager/Behavior/JC_BehaviorAnalyser.h"
 #include "JC_DataManager/Control/JC_ControlPersonPower.h"
+#include "tools/bench-support/BenchTiming.h"
 
 #include <windows.h>
 
@@ -35,13 +36,4 @@ inline long long ReadAttackValues(JC_ControlPersonPower& attacker, JC_ControlPer
 {
     return attacker.GetAttack(0) + attacker.GetHit(0) + attacker.GetCriticalRate(0) + target.GetDodge(0) +
            target.GetTotalVitality(0) + target.GetMagicDefense(0);
-}
-
-inline double BenchSeconds()
-{
-    LARGE_INTEGER counter;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }

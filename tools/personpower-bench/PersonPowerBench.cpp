@@ -9,6 +9,8 @@
 #include "tools/personpower-bench/AttackValueReads.h"
 
 #include "TemplateSystem/JC_DebugLog.h"
+#include "tools/bench-support/BenchGameData.h"
+#include "tools/bench-support/BenchTiming.h"
 
 #include <windows.h>
 
@@ -39,33 +41,28 @@ bool MakePerson(JC_DataManager& dataManager, JC_BehaviorAnalyser& analyser, JS_P
 // Microseconds per target; the sum keeps the reads from being dropped.
 double TimeAttacks(JS_Person& attacker, std::vector<JS_Person>& targets, long long& llSum)
 {
-    const double dStart = BenchSeconds();
-    for (int iRound = 0; iRound < ROUNDS; ++iRound) {
-        for (JS_Person& target : targets)
-            llSum += ReadAttackValues(attacker.power, target.power);
-    }
-    return (BenchSeconds() - dStart) * 1e6 / (static_cast<double>(ROUNDS) * TARGET_COUNT);
+    const double dSeconds = BenchSecondsOf([&] {
+        for (int iRound = 0; iRound < ROUNDS; ++iRound) {
+            for (JS_Person& target : targets)
+                llSum += ReadAttackValues(attacker.power, target.power);
+        }
+    });
+    return dSeconds * 1e6 / (static_cast<double>(ROUNDS) * TARGET_COUNT);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
+    const std::string strFolder = BenchGameFolder(argc, argv);
+    if (strFolder.empty()) {
         std::printf("usage: personpower-bench GAME_FOLDER\\\n");
         return 1;
     }
-    std::string strFolder = argv[1];
-    if (strFolder.empty() || strFolder.back() != '\\')
-        strFolder += '\\';
     JC_DebugLog log;
     JC_DataManager dataManager;
     JC_BehaviorAnalyser analyser;
-    DWORD dwResult = dataManager.Initiation(strFolder, &log);
-    if (dwResult == 0)
-        dwResult = dataManager.InitFixedData(1);
-    if (dwResult == 0)
-        dwResult = analyser.Initiation(&dataManager);
+    const DWORD dwResult = LoadBenchGameData(strFolder, &log, dataManager, analyser);
     if (dwResult != 0) {
         std::printf("cannot load the game data of %s: 0x%08x\n", strFolder.c_str(), static_cast<unsigned>(dwResult));
         return 1;

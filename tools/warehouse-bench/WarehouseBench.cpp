@@ -8,6 +8,8 @@
 #include "JC_DataManager/Control/JC_ControlWarehouse.h"
 #include "JC_DataManager/Manager/JC_DataManager.h"
 #include "TemplateSystem/JC_DebugLog.h"
+#include "tools/bench-support/BenchGameData.h"
+#include "tools/bench-support/BenchTiming.h"
 
 #include <windows.h>
 
@@ -23,68 +25,47 @@ constexpr int FILL_COUNTS[] = {1500, 3000, 6000};
 constexpr DWORD WEAPON_ID = 1;
 constexpr int ROUNDS = 3;
 
-double Seconds(const LARGE_INTEGER& start, const LARGE_INTEGER& end)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // The seconds a fill of the warehouse takes; 0 after a failure.
 double FillWarehouse(JC_ControlWarehouse& warehouse, JC_DataComponent* pWeapon, const std::vector<DWORD>& ids)
 {
     warehouse.EmptyWarehouse(JC_ControlWarehouse::WAREHOUSE_WEAPON);
-    LARGE_INTEGER start;
-    LARGE_INTEGER end;
-    QueryPerformanceCounter(&start);
-    for (DWORD dwID : ids) {
-        const DWORD dwResult = warehouse.AddThingObj(pWeapon, JC_ControlWarehouse::WAREHOUSE_WEAPON, dwID);
-        if (dwResult != 0) {
-            std::printf("adding failed 0x%08x\n", static_cast<unsigned>(dwResult));
-            return 0.0;
+    DWORD dwResult = 0;
+    const double dSeconds = BenchSecondsOf([&] {
+        for (DWORD dwID : ids) {
+            dwResult = warehouse.AddThingObj(pWeapon, JC_ControlWarehouse::WAREHOUSE_WEAPON, dwID);
+            if (dwResult != 0)
+                return;
         }
+    });
+    if (dwResult != 0) {
+        std::printf("adding failed 0x%08x\n", static_cast<unsigned>(dwResult));
+        return 0.0;
     }
-    QueryPerformanceCounter(&end);
-    return Seconds(start, end);
+    return dSeconds;
 }
 
 double FillVector(const std::vector<DWORD>& ids)
 {
-    LARGE_INTEGER start;
-    LARGE_INTEGER end;
-    QueryPerformanceCounter(&start);
     std::vector<DWORD> sorted;
-    for (DWORD dwID : ids)
-        sorted.insert(std::upper_bound(sorted.begin(), sorted.end(), dwID), dwID);
-    QueryPerformanceCounter(&end);
+    const double dSeconds = BenchSecondsOf([&] {
+        for (DWORD dwID : ids)
+            sorted.insert(std::upper_bound(sorted.begin(), sorted.end(), dwID), dwID);
+    });
     // Read after the clock, so the fill cannot be left out.
     if (!std::is_sorted(sorted.begin(), sorted.end()))
         std::printf("the vector is not sorted\n");
-    return Seconds(start, end);
-}
-
-// The shortest of a few runs.
-template <typename Fill>
-double Best(Fill fill)
-{
-    double dBest = fill();
-    for (int i = 1; i < ROUNDS; ++i)
-        dBest = std::min(dBest, fill());
-    return dBest;
+    return dSeconds;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const char* szGame = argc > 1 ? argv[1] : std::getenv("OSKEL_SAMPLE_GAME");
-    if (szGame == nullptr) {
+    const std::string strGame = BenchGameFolder(argc, argv);
+    if (strGame.empty()) {
         std::printf("usage: warehouse-bench GAME_FOLDER\n");
         return 1;
     }
-    std::string strGame = szGame;
-    if (strGame.back() != '\\')
-        strGame += '\\';
     char szTemp[MAX_PATH];
     GetTempPathA(MAX_PATH, szTemp);
     JC_DebugLog log;
@@ -92,13 +73,7 @@ int main(int argc, char** argv)
     JC_DataManager dataManager;
     JC_BehaviorAnalyser analyser;
     JC_ControlWarehouse warehouse;
-    DWORD dwResult = dataManager.Initiation(strGame, &log);
-    if (dwResult == 0)
-        dwResult = dataManager.InitFixedData(1);
-    if (dwResult == 0)
-        dwResult = dataManager.InitUnfixedData(0);
-    if (dwResult == 0)
-        dwResult = analyser.Initiation(&dataManager);
+    DWORD dwResult = LoadBenchGameData(strGame, &log, dataManager, analyser);
     if (dwResult == 0)
         dwResult = warehouse.Initiation(&dataManager, &analyser);
     JC_DataComponent* pWeapon = dataManager.GetWeaponObj(WEAPON_ID);
@@ -114,8 +89,8 @@ int main(int argc, char** argv)
         std::vector<DWORD> ids(static_cast<size_t>(iCount));
         for (DWORD& dwID : ids)
             dwID = idOf(random);
-        const double dWarehouse = Best([&] { return FillWarehouse(warehouse, pWeapon, ids); });
-        const double dVector = Best([&] { return FillVector(ids); });
+        const double dWarehouse = BenchBestOf(ROUNDS, [&] { return FillWarehouse(warehouse, pWeapon, ids); });
+        const double dVector = BenchBestOf(ROUNDS, [&] { return FillVector(ids); });
         if (dWarehouse == 0.0)
             return 1;
         std::printf("%5d weapons: warehouse %.1f ms, sorted vector %.3f ms, warehouse / vector = %.0f", iCount,

@@ -3,8 +3,8 @@
 #include "GameProgram/Common/XC_TextTree.h"
 #include "GameProgram/RenderingObject/XC_RenderObjAnalyzer.h"
 #include "tests/GameProgram/RenderingObject/DrawableFixture.h"
-#include "tests/GameProgram/RenderingObject/MemoryDataPack.h"
 #include "tests/Support/ErrorLogCapture.h"
+#include "tests/Support/MemoryPackFile.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,7 @@ const char* const STEADY_KEYS = "fEmitRate1 = 1000\nfEmitRate2 = 1000\nfLifeTime
                                 "xyzPosEnd1 = 0 , 1 , 0\nxyzPosEnd2 = 0 , 1 , 0\nfSizeStart1 = 4\nfSizeStart2 = 4\n";
 
 // The data pack of the game for its life.
-class DataPack : public MemoryDataPack
+class DataPack : public MemoryPackFile
 {
 public:
     DataPack() { g_pPackFile_Data = this; }

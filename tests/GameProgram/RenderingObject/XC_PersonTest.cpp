@@ -3,9 +3,9 @@
 #include "GameProgram/Resource/XC_2DTextureManager.h"
 #include "GameProgram/Resource/XC_AnimationManager.h"
 #include "tests/GameProgram/RenderingObject/DrawableFixture.h"
-#include "tests/GameProgram/RenderingObject/MemoryDataPack.h"
 #include "tests/GameProgram/Resource/FakeMusicManager.h"
 #include "tests/Support/ErrorLogCapture.h"
+#include "tests/Support/MemoryPackFile.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +47,7 @@ protected:
     }
 
     ErrorLogCapture m_Log;
-    MemoryDataPack m_Pack;
+    MemoryPackFile m_Pack;
     XC_2DTextureManager m_2DTextureManager;
     FakeMusicManager m_MusicManager;
     XC_AnimationManager m_Manager;
