@@ -2,7 +2,7 @@
 
 #include "GameProgram/Resource/XC_2DTextureManager.h"
 #include "GameProgram/Resource/XC_AnimationManager.h"
-#include "tests/GameProgram/RenderingObject/MemoryDataPack.h"
+#include "tests/Support/MemoryPackFile.h"
 #include "tests/GameProgram/Resource/FakeMusicManager.h"
 
 #include <string>
@@ -43,7 +43,7 @@ private:
         return text;
     }
 
-    MemoryDataPack m_AnimationPack;
+    MemoryPackFile m_AnimationPack;
     XC_2DTextureManager m_2DTextureManager;
     FakeMusicManager m_MusicManager;
     XC_AnimationManager m_Manager;
