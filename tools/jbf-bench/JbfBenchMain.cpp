@@ -302,7 +302,9 @@ void MeasureLookups(const JC_QuorlinModule& module, const std::string& folder)
         for (int i = 0; i < lookups; ++i) {
             seed = seed * 1103515245u + 12345u;
             const int name = static_cast<int>((seed >> 8) % count);
-            paths.push_back(std::string("N") + std::to_string(count) + "\\NAME_" + std::to_string(name * 7919 % 100003) + ".TXT");
+            char path[64];
+            std::snprintf(path, sizeof(path), "N%d\\NAME_%d.TXT", count, name * 7919 % 100003);
+            paths.emplace_back(path);
         }
         int found = 0;
         const double seconds = TimePasses(paths.size(), [&](size_t i) {
