@@ -4,9 +4,14 @@
 #include "TemplateSystem/JC_StrNumSwitch.h"
 #include "TemplateSystem/JC_TextSplitter.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
+
+// The element count a first growth of an array makes room for, at most.
+constexpr DWORD SMALL_ARRAY = 16;
 
 // The caller's variable of type T, or null when it is of another type.
 template <typename T>
@@ -140,6 +145,51 @@ DWORD WriteElements(std::string& strFile, const JC_TemplateItem& item, std::vect
     return 0;
 }
 
+// Appends the empty holder of the item's type; a VECTOR of an element type
+// without a holder gets an empty entry. False for an unknown type.
+bool AddHolder(const JC_TemplateItem& item, std::vector<std::optional<JC_ItemValue>>& values)
+{
+    switch (item.m_dwType) {
+    case ITEMTYPE_INT32:
+    case ITEMTYPE_BOOL: values.emplace_back(0); return true;
+    case ITEMTYPE_UINT32:
+    case ITEMTYPE_COMBO:
+    case ITEMTYPE_SPACE32: values.emplace_back(DWORD(0)); return true;
+    case ITEMTYPE_FLOAT: values.emplace_back(0.0f); return true;
+    case ITEMTYPE_STRING: values.emplace_back(std::string()); return true;
+    case ITEMTYPE_SPACE64: values.emplace_back(ULONGLONG(0)); return true;
+    case ITEMTYPE_VECTOR:
+        if (item.m_dwTypeEx == ITEMTYPE_FLOAT)
+            values.emplace_back(JC_FloatArray());
+        else if (item.m_dwTypeEx == ITEMTYPE_STRING)
+            values.emplace_back(JC_StringArray());
+        else if (JF_IsVectorElementType(item.m_dwTypeEx))
+            values.emplace_back(JC_DWordArray());
+        else
+            values.emplace_back();
+        return true;
+    case ITEMTYPE_TEMPLATE: values.emplace_back(std::unique_ptr<JC_DataComponent>()); return true;
+    default: return false;
+    }
+}
+
+// Sets element dwIndex of a VECTOR's array; new elements are zero or empty.
+// A data file sets the elements one by one, so the first growth makes room
+// for a small array's largest count at once.
+template <typename T>
+DWORD PlaceElement(const JC_TemplateItem& item, DWORD dwIndex, std::vector<T>& elements, const T& element)
+{
+    if (dwIndex >= item.m_dwFirstBound)
+        return JE_COMPONENT_INDEX_TOO_LARGE;
+    if (dwIndex >= elements.size()) {
+        if (elements.capacity() == 0)
+            elements.reserve(std::min<DWORD>(item.m_dwFirstBound, SMALL_ARRAY));
+        elements.resize(dwIndex + 1);
+    }
+    elements[dwIndex] = element;
+    return 0;
+}
+
 } // namespace
 
 JC_DataComponent::JC_DataComponent() = default;
@@ -199,7 +249,7 @@ bool JC_DataComponent::HasNoLayout() const
     return m_pTemplateList == nullptr || m_pTemplate == nullptr;
 }
 
-const JC_TemplateItem* JC_DataComponent::GetItem(const std::string& strName) const
+const JC_TemplateItem* JC_DataComponent::GetItem(std::string_view strName) const
 {
     return m_pTemplate != nullptr ? m_pTemplate->GetItem(strName) : nullptr;
 }
@@ -223,7 +273,7 @@ DWORD JC_DataComponent::GetValueSlot(DWORD dwIndex, JC_ItemValue** ppValue, cons
     if (ppItem != nullptr)
         *ppItem = m_pTemplate != nullptr ? m_pTemplate->GetPlainItemAt(dwIndex) : nullptr;
     if (ppValue != nullptr)
-        *ppValue = m_Values[dwIndex].get();
+        *ppValue = m_Values[dwIndex] ? &*m_Values[dwIndex] : nullptr;
     return 0;
 }
 
@@ -235,7 +285,10 @@ DWORD JC_DataComponent::SetValueSlot(DWORD dwIndex, std::unique_ptr<JC_ItemValue
         return JE_COMPONENT_SLOT_OUTSIDE;
     if (dwIndex >= m_Values.size())
         m_Values.resize(dwIndex + 1);
-    m_Values[dwIndex] = std::move(pValue);
+    if (pValue != nullptr)
+        m_Values[dwIndex] = std::move(*pValue);
+    else
+        m_Values[dwIndex].reset();
     return 0;
 }
 
@@ -289,11 +342,9 @@ DWORD JC_DataComponent::SetItemValue(const JC_TemplateItem* pItem, JC_ValueIn va
     }
     case ITEMTYPE_STRING: {
         const std::string* pText = InAs<std::string>(value);
-        std::string* pHolder = std::get_if<std::string>(pValue);
-        if (pText == nullptr || pHolder == nullptr)
+        if (pText == nullptr)
             return JE_COMPONENT_SET_WRONG_VARIABLE;
-        *pHolder = *pText;
-        return 0;
+        return SetString(*pItem, *pText);
     }
     case ITEMTYPE_SPACE64: {
         const ULONGLONG* pBits = InAs<ULONGLONG>(value);
@@ -397,9 +448,13 @@ DWORD JC_DataComponent::RemoveVectorElement(const std::string& strName, DWORD dw
         *pValue);
 }
 
-DWORD JC_DataComponent::SetItemValueText(const std::string& strName, const std::string& strText)
+DWORD JC_DataComponent::SetItemValueText(std::string_view strName, std::string_view strText)
 {
-    const JC_TemplateItem* pItem = GetItem(strName);
+    return SetItemValueText(GetItem(strName), strText);
+}
+
+DWORD JC_DataComponent::SetItemValueText(const JC_TemplateItem* pItem, std::string_view strText)
+{
     if (pItem == nullptr)
         return JE_COMPONENT_TEXT_NO_ITEM;
     switch (pItem->m_dwType) {
@@ -419,7 +474,7 @@ DWORD JC_DataComponent::SetItemValueText(const std::string& strName, const std::
     case ITEMTYPE_COMBO:
         return SetComboText(*pItem, strText);
     case ITEMTYPE_STRING:
-        return SetItemValue(pItem, &strText);
+        return ValueOf(*pItem) != nullptr ? SetString(*pItem, strText) : JE_COMPONENT_SET_NO_ITEM;
     case ITEMTYPE_SPACE64: {
         ULONGLONG ullBits = 0;
         const DWORD dwResult = JC_StrNumSwitch::StrToUInt64(strText, ullBits);
@@ -723,31 +778,8 @@ DWORD JC_DataComponent::LayOut(const JC_TemplateList* pList, const JC_Template* 
     const DWORD dwCount = pTemplate->GetPlainItemCount();
     m_Values.reserve(dwCount);
     for (DWORD i = 0; i < dwCount; ++i) {
-        const JC_TemplateItem& item = *pTemplate->GetPlainItemAt(i);
-        std::unique_ptr<JC_ItemValue> pValue;
-        switch (item.m_dwType) {
-        case ITEMTYPE_INT32:
-        case ITEMTYPE_BOOL: pValue = std::make_unique<JC_ItemValue>(0); break;
-        case ITEMTYPE_UINT32:
-        case ITEMTYPE_COMBO:
-        case ITEMTYPE_SPACE32: pValue = std::make_unique<JC_ItemValue>(DWORD(0)); break;
-        case ITEMTYPE_FLOAT: pValue = std::make_unique<JC_ItemValue>(0.0f); break;
-        case ITEMTYPE_STRING: pValue = std::make_unique<JC_ItemValue>(std::string()); break;
-        case ITEMTYPE_SPACE64: pValue = std::make_unique<JC_ItemValue>(ULONGLONG(0)); break;
-        case ITEMTYPE_VECTOR:
-            if (item.m_dwTypeEx == ITEMTYPE_FLOAT)
-                pValue = std::make_unique<JC_ItemValue>(JC_FloatArray());
-            else if (item.m_dwTypeEx == ITEMTYPE_STRING)
-                pValue = std::make_unique<JC_ItemValue>(JC_StringArray());
-            else if (JF_IsVectorElementType(item.m_dwTypeEx))
-                pValue = std::make_unique<JC_ItemValue>(JC_DWordArray());
-            break;
-        case ITEMTYPE_TEMPLATE:
-            pValue = std::make_unique<JC_ItemValue>(std::unique_ptr<JC_DataComponent>());
-            break;
-        default: return JE_COMPONENT_TYPE_UNKNOWN;
-        }
-        m_Values.push_back(std::move(pValue));
+        if (!AddHolder(*pTemplate->GetPlainItemAt(i), m_Values))
+            return JE_COMPONENT_TYPE_UNKNOWN;
     }
     return ResetValues(dwNesting);
 }
@@ -758,7 +790,7 @@ DWORD JC_DataComponent::ResetValues(DWORD dwNesting)
         return 0;
     for (size_t i = 0; i < m_Values.size(); ++i) {
         const JC_TemplateItem* pItem = m_pTemplate->GetPlainItemAt(static_cast<DWORD>(i));
-        if (pItem == nullptr || m_Values[i] == nullptr)
+        if (pItem == nullptr || !m_Values[i])
             continue;
         const DWORD dwResult = ResetValue(*pItem, *m_Values[i], dwNesting);
         if (dwResult != 0)
@@ -814,7 +846,7 @@ void JC_DataComponent::ReleaseValues()
     m_pTemplate = nullptr;
 }
 
-JC_ItemValue* JC_DataComponent::ValueOf(const JC_TemplateItem& item) const
+const JC_ItemValue* JC_DataComponent::ValueOf(const JC_TemplateItem& item) const
 {
     const JC_TemplateItem* pPlain =
         item.IsRefer() ? static_cast<const JC_TemplateReferItem&>(item).m_pReferredItem : &item;
@@ -822,7 +854,13 @@ JC_ItemValue* JC_DataComponent::ValueOf(const JC_TemplateItem& item) const
     if (pPlain == nullptr || m_pTemplate == nullptr || pPlain->m_dwIndex >= m_Values.size()
         || m_pTemplate->GetPlainItemAt(pPlain->m_dwIndex) != pPlain)
         return nullptr;
-    return m_Values[pPlain->m_dwIndex].get();
+    const std::optional<JC_ItemValue>& value = m_Values[pPlain->m_dwIndex];
+    return value ? &*value : nullptr;
+}
+
+JC_ItemValue* JC_DataComponent::ValueOf(const JC_TemplateItem& item)
+{
+    return const_cast<JC_ItemValue*>(std::as_const(*this).ValueOf(item));
 }
 
 DWORD JC_DataComponent::SetNumber32(const JC_TemplateItem& item, DWORD dwBits)
@@ -920,15 +958,6 @@ DWORD JC_DataComponent::SetSubComponent(const JC_TemplateItem& item, const JC_Da
 DWORD JC_DataComponent::SetElement(const JC_TemplateItem& item, DWORD dwIndex, JC_ValueIn value)
 {
     JC_ItemValue* pValue = ValueOf(item);
-    const auto place = [&](auto& elements, const auto& element) -> DWORD {
-        if (dwIndex >= item.m_dwFirstBound)
-            return JE_COMPONENT_INDEX_TOO_LARGE;
-        // New elements are zero or empty.
-        if (dwIndex >= elements.size())
-            elements.resize(dwIndex + 1);
-        elements[dwIndex] = element;
-        return 0;
-    };
     switch (item.m_dwTypeEx) {
     case ITEMTYPE_INT32:
     case ITEMTYPE_UINT32: {
@@ -940,7 +969,7 @@ DWORD JC_DataComponent::SetElement(const JC_TemplateItem& item, DWORD dwIndex, J
                                                                 : item.IsWithinBounds(dwBits);
         if (!bWithin)
             return JE_COMPONENT_OUTSIDE_RANGE;
-        return place(*pArray, dwBits);
+        return PlaceElement(item, dwIndex, *pArray, dwBits);
     }
     case ITEMTYPE_FLOAT: {
         const float* pFloat = InAs<float>(value);
@@ -949,14 +978,14 @@ DWORD JC_DataComponent::SetElement(const JC_TemplateItem& item, DWORD dwIndex, J
             return JE_COMPONENT_SET_WRONG_VARIABLE;
         if (!item.IsWithinBounds(*pFloat))
             return JE_COMPONENT_OUTSIDE_RANGE;
-        return place(*pArray, *pFloat);
+        return PlaceElement(item, dwIndex, *pArray, *pFloat);
     }
     case ITEMTYPE_STRING: {
         const std::string* pText = InAs<std::string>(value);
         JC_StringArray* pArray = std::get_if<JC_StringArray>(pValue);
         if (pText == nullptr || pArray == nullptr)
             return JE_COMPONENT_SET_WRONG_VARIABLE;
-        return place(*pArray, *pText);
+        return PlaceElement(item, dwIndex, *pArray, *pText);
     }
     default:
         return JE_COMPONENT_SET_ELEMENT_TYPE;
@@ -993,7 +1022,16 @@ bool JC_DataComponent::ReadNumber32(const JC_TemplateItem& item, DWORD& dwBits) 
     return false;
 }
 
-DWORD JC_DataComponent::SetVectorText(const JC_TemplateItem& item, const std::string& strText)
+DWORD JC_DataComponent::SetString(const JC_TemplateItem& item, std::string_view strText)
+{
+    std::string* pHolder = std::get_if<std::string>(ValueOf(item));
+    if (pHolder == nullptr)
+        return JE_COMPONENT_SET_WRONG_VARIABLE;
+    pHolder->assign(strText);
+    return 0;
+}
+
+DWORD JC_DataComponent::SetVectorText(const JC_TemplateItem& item, std::string_view strText)
 {
     const size_t open = XF_FindChar(strText, '[');
     const size_t close = open == std::string::npos ? open : XF_FindChar(strText, ']', open + 1);
@@ -1006,7 +1044,7 @@ DWORD JC_DataComponent::SetVectorText(const JC_TemplateItem& item, const std::st
     if (dwResult != 0)
         return dwResult;
     const size_t comma = XF_FindChar(strText, ',', close + 1);
-    const std::string strValue = comma == std::string::npos ? std::string() : strText.substr(comma + 1);
+    const std::string_view strValue = comma == std::string::npos ? std::string_view() : strText.substr(comma + 1);
     switch (item.m_dwTypeEx) {
     case ITEMTYPE_INT32:
     case ITEMTYPE_UINT32: {
@@ -1019,18 +1057,20 @@ DWORD JC_DataComponent::SetVectorText(const JC_TemplateItem& item, const std::st
         dwResult = JC_StrNumSwitch::StrToFloat(strValue, fValue);
         return dwResult != 0 ? dwResult : SetElement(item, dwIndex, &fValue);
     }
-    case ITEMTYPE_STRING:
-        return SetElement(item, dwIndex, &strValue);
+    case ITEMTYPE_STRING: {
+        const std::string strElement(strValue);
+        return SetElement(item, dwIndex, &strElement);
+    }
     default:
         return 0;
     }
 }
 
-DWORD JC_DataComponent::SetComboText(const JC_TemplateItem& item, const std::string& strText)
+DWORD JC_DataComponent::SetComboText(const JC_TemplateItem& item, std::string_view strText)
 {
     DWORD dwValue = 0;
     if (strText.compare(0, 2, "DF") == 0) {
-        if (m_pTemplate->GetDefineValue(strText, dwValue) != 0)
+        if (m_pTemplate->GetDefineValue(std::string(strText), dwValue) != 0)
             return JE_COMPONENT_TEXT_NO_DEFINE;
     } else {
         const DWORD dwResult = JC_StrNumSwitch::StrToUInt(strText, dwValue);
@@ -1111,7 +1151,7 @@ DWORD JC_DataComponent::CopyValues(const JC_DataComponent& source)
             return JE_COMPONENT_COPY_OTHER_TEMPLATE;
         if (pItem->m_dwType == ITEMTYPE_VECTOR && !JF_IsVectorElementType(pItem->m_dwTypeEx))
             return JE_COMPONENT_COPY_ELEMENT_TYPE;
-        if (i >= source.m_Values.size() || m_Values[i] == nullptr || source.m_Values[i] == nullptr)
+        if (i >= source.m_Values.size() || !m_Values[i] || !source.m_Values[i])
             return JE_COMPONENT_COPY_OTHER_TEMPLATE;
         const JC_ItemValue& from = *source.m_Values[i];
         const DWORD dwResult = std::visit(

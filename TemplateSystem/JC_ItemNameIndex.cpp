@@ -11,7 +11,7 @@ constexpr DWORD EMPTY_SLOT = MAXDWORD;
 constexpr size_t MIN_SLOTS = 32;
 
 // FNV-1a: names are short, so a simple byte hash is the fastest.
-DWORD HashName(const std::string& strName)
+DWORD HashName(std::string_view strName)
 {
     DWORD dwHash = 2166136261u;
     for (const char c : strName) {
@@ -21,19 +21,8 @@ DWORD HashName(const std::string& strName)
     return dwHash;
 }
 
-// Names are short: a plain loop beats a call into the C runtime's memcmp.
-bool SameName(const std::string& strA, const std::string& strB)
-{
-    if (strA.size() != strB.size())
-        return false;
-    for (size_t i = 0; i < strA.size(); ++i) {
-        if (strA[i] != strB[i])
-            return false;
-    }
-    return true;
-}
-
 } // namespace
+
 
 void JC_ItemNameIndex::Reserve(DWORD dwSize)
 {
@@ -91,7 +80,7 @@ void JC_ItemNameIndex::HashPosition(DWORD dwPosition)
     m_Slots[at] = dwPosition;
 }
 
-DWORD JC_ItemNameIndex::FindName(const std::string& strName, DWORD& dwIndex, bool& bRefer) const
+DWORD JC_ItemNameIndex::FindName(std::string_view strName, DWORD& dwIndex, bool& bRefer) const
 {
     if (m_Slots.empty())
         return JE_NAMEINDEX_NAME_ABSENT;

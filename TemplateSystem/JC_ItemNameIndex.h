@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 constexpr DWORD JE_NAMEINDEX_NAME_PRESENT = 0x88124013;
@@ -21,9 +22,21 @@ public:
     virtual void Reserve(DWORD dwSize);
     virtual void Clear();
     virtual DWORD AddName(const std::string& strName, DWORD dwIndex, bool bRefer);
-    virtual DWORD FindName(const std::string& strName, DWORD& dwIndex, bool& bRefer) const;
+    virtual DWORD FindName(std::string_view strName, DWORD& dwIndex, bool& bRefer) const;
     // Writes every entry, in name order, to a text file for reading by eye.
     virtual DWORD DumpNames(const std::string& strPath) const;
+
+    // Names are short: a plain loop beats a call into the C runtime's memcmp.
+    static bool SameName(std::string_view strA, std::string_view strB)
+    {
+        if (strA.size() != strB.size())
+            return false;
+        for (size_t i = 0; i < strA.size(); ++i) {
+            if (strA[i] != strB[i])
+                return false;
+        }
+        return true;
+    }
 
 private:
     void Rehash();
