@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,16 +27,38 @@ public:
     // Writes every entry, in name order, to a text file for reading by eye.
     virtual DWORD DumpNames(const std::string& strPath) const;
 
-    // Names are short: a plain loop beats a call into the C runtime's memcmp.
+    // Names are short: overlapping loads beat a call into the C runtime's
+    // memcmp and a loop whose end the processor cannot foresee.
     static bool SameName(std::string_view strA, std::string_view strB)
     {
-        if (strA.size() != strB.size())
+        const size_t size = strA.size();
+        if (size != strB.size())
             return false;
-        for (size_t i = 0; i < strA.size(); ++i) {
-            if (strA[i] != strB[i])
+        const char* const pA = strA.data();
+        const char* const pB = strB.data();
+        if (size >= 8) {
+            for (size_t at = 0; at + 8 < size; at += 8) {
+                if (Load<ULONGLONG>(pA + at) != Load<ULONGLONG>(pB + at))
+                    return false;
+            }
+            return Load<ULONGLONG>(pA + size - 8) == Load<ULONGLONG>(pB + size - 8);
+        }
+        if (size >= 4)
+            return Load<DWORD>(pA) == Load<DWORD>(pB) && Load<DWORD>(pA + size - 4) == Load<DWORD>(pB + size - 4);
+        for (size_t at = 0; at < size; ++at) {
+            if (pA[at] != pB[at])
                 return false;
         }
         return true;
+    }
+
+    // The bytes at p as a number of type T, whatever their alignment.
+    template <typename T>
+    static T Load(const char* p)
+    {
+        T value;
+        std::memcpy(&value, p, sizeof(T));
+        return value;
     }
 
 private:
