@@ -464,7 +464,7 @@ bool JC_DataComponent::HasNoLayout() const
     return m_pTemplateList == nullptr || m_pTemplate == nullptr;
 }
 
-const JC_TemplateItem* JC_DataComponent::GetItem(std::string_view strName) const
+const JC_TemplateItem* JC_DataComponent::GetItem(const std::string_view& strName) const
 {
     return m_pTemplate != nullptr ? m_pTemplate->GetItem(strName) : nullptr;
 }
@@ -642,7 +642,7 @@ DWORD JC_DataComponent::SetItemValueText(std::string_view strName, std::string_v
     return SetItemValueText(GetItem(strName), strText);
 }
 
-DWORD JC_DataComponent::SetItemValueText(const JC_TemplateItem* pItem, std::string_view strText)
+DWORD JC_DataComponent::SetItemValueText(const JC_TemplateItem* pItem, const std::string_view& strText)
 {
     if (pItem == nullptr)
         return JE_COMPONENT_TEXT_NO_ITEM;
@@ -1118,7 +1118,7 @@ bool JC_DataComponent::ReadNumber32(const JC_TemplateItem& item, DWORD& dwBits) 
     return false;
 }
 
-DWORD JC_DataComponent::SetString(const JC_TemplateItem& item, std::string_view strText)
+DWORD JC_DataComponent::SetString(const JC_TemplateItem& item, const std::string_view& strText)
 {
     std::string* pHolder = std::get_if<std::string>(ValueOf(item));
     if (pHolder == nullptr)
@@ -1127,7 +1127,7 @@ DWORD JC_DataComponent::SetString(const JC_TemplateItem& item, std::string_view 
     return 0;
 }
 
-DWORD JC_DataComponent::SetVectorText(const JC_TemplateItem& item, std::string_view strText)
+DWORD JC_DataComponent::SetVectorText(const JC_TemplateItem& item, const std::string_view& strText)
 {
     const size_t open = XF_FindChar(strText, '[');
     const size_t close = open == std::string::npos ? open : XF_FindChar(strText, ']', open + 1);
@@ -1162,7 +1162,7 @@ DWORD JC_DataComponent::SetVectorText(const JC_TemplateItem& item, std::string_v
     }
 }
 
-DWORD JC_DataComponent::SetComboText(const JC_TemplateItem& item, std::string_view strText)
+DWORD JC_DataComponent::SetComboText(const JC_TemplateItem& item, const std::string_view& strText)
 {
     DWORD dwValue = 0;
     if (strText.compare(0, 2, "DF") == 0) {

@@ -86,7 +86,8 @@ public:
     const JC_TemplateList* GetTemplateList() const;
     const JC_Template* GetTemplate() const;
     bool HasNoLayout() const;
-    const JC_TemplateItem* GetItem(std::string_view strName) const;
+    // Names as JC_ItemNameIndex::FindName takes them.
+    const JC_TemplateItem* GetItem(const std::string_view& strName) const;
     int GetItemType(const std::string& strName) const;
     // The item's position in its template's plain or refer list; -1 when
     // there is no template or no such item.
@@ -108,7 +109,8 @@ public:
     DWORD RemoveVectorElement(const std::string& strName, DWORD dwIndex);
     // Sets an item from its text as a data file writes it.
     DWORD SetItemValueText(std::string_view strName, std::string_view strText);
-    DWORD SetItemValueText(const JC_TemplateItem* pItem, std::string_view strText);
+    // Texts as JC_ItemNameIndex::FindName takes names.
+    DWORD SetItemValueText(const JC_TemplateItem* pItem, const std::string_view& strText);
     // name"text", or sub.name"text" through Template items.
     DWORD SetItemValueTextByPath(const std::string& strLine);
 
@@ -156,9 +158,9 @@ private:
     DWORD SetSubComponent(const JC_TemplateItem& item, const JC_DataComponent* pSource);
     DWORD SetElement(const JC_TemplateItem& item, DWORD dwIndex, JC_ValueIn value);
     bool ReadNumber32(const JC_TemplateItem& item, DWORD& dwBits) const;
-    DWORD SetString(const JC_TemplateItem& item, std::string_view strText);
-    DWORD SetVectorText(const JC_TemplateItem& item, std::string_view strText);
-    DWORD SetComboText(const JC_TemplateItem& item, std::string_view strText);
+    DWORD SetString(const JC_TemplateItem& item, const std::string_view& strText);
+    DWORD SetVectorText(const JC_TemplateItem& item, const std::string_view& strText);
+    DWORD SetComboText(const JC_TemplateItem& item, const std::string_view& strText);
     DWORD FormatValue(const JC_TemplateItem& item, DWORD dwIndex, std::string& strText, DWORD dwRadix,
                       bool bUseNumbers) const;
     DWORD FormatElement(const JC_TemplateItem& item, const JC_ItemValue& element, std::string& strText,

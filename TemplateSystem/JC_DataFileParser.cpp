@@ -348,7 +348,7 @@ DWORD JC_DataFileParser::ReadItemLine(const JS_BodyLine& body)
     return dwResult;
 }
 
-const JC_TemplateItem* JC_DataFileParser::FindBlockItem(std::string_view name)
+const JC_TemplateItem* JC_DataFileParser::FindBlockItem(const std::string_view& name)
 {
     // Item lines follow the template's order: the item of the line before
     // (a VECTOR's elements) and the one after it are tried before the name

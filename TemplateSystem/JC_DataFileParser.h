@@ -55,7 +55,7 @@ private:
     DWORD StartSubBlock(std::string_view line);
     void EndSubBlock();
     DWORD ReadItemLine(const JS_BodyLine& body);
-    const JC_TemplateItem* FindBlockItem(std::string_view name);
+    const JC_TemplateItem* FindBlockItem(const std::string_view& name);
     // The TREE nodes an order would add; a parse makes no more than its
     // bytes allow.
     DWORD CountMissingNodes(const JC_DataOrder& order) const;

@@ -12,7 +12,7 @@ constexpr size_t MIN_SLOTS = 32;
 
 // Names are short: up to 16 bytes are taken in two overlapping loads, so the
 // hash runs no loop and mispredicts no branch on the name's length.
-DWORD HashName(std::string_view strName)
+DWORD HashName(const std::string_view& strName)
 {
     const char* const pName = strName.data();
     const size_t size = strName.size();
@@ -100,7 +100,7 @@ void JC_ItemNameIndex::HashPosition(DWORD dwPosition)
     m_Slots[at] = dwPosition;
 }
 
-DWORD JC_ItemNameIndex::FindName(std::string_view strName, DWORD& dwIndex, bool& bRefer) const
+DWORD JC_ItemNameIndex::FindName(const std::string_view& strName, DWORD& dwIndex, bool& bRefer) const
 {
     if (m_Slots.empty())
         return JE_NAMEINDEX_NAME_ABSENT;

@@ -23,7 +23,11 @@ public:
     virtual void Reserve(DWORD dwSize);
     virtual void Clear();
     virtual DWORD AddName(const std::string& strName, DWORD dwIndex, bool bRefer);
-    virtual DWORD FindName(std::string_view strName, DWORD& dwIndex, bool& bRefer) const;
+    // Views of names are taken by reference: the Windows x64 convention
+    // passes a view by value as a copy of one 16-byte block, which the
+    // processor cannot forward from the caller's two 8-byte stores, and
+    // every lookup would stall on it.
+    virtual DWORD FindName(const std::string_view& strName, DWORD& dwIndex, bool& bRefer) const;
     // Writes every entry, in name order, to a text file for reading by eye.
     virtual DWORD DumpNames(const std::string& strPath) const;
 
