@@ -41,11 +41,8 @@ DWORD JC_DataFile::LoadDataFile(const std::string& strPath, JC_DataComponentMake
         return JE_DATAFILE_NOT_INITIATED;
     if (pManager != nullptr)
         return JE_DATAFILE_MANAGER_SET;
-    JC_TextCodec::MakeHeader(m_Header);
     std::vector<BYTE> text;
-    DWORD dwResult = JC_TextCodec::ReadText(m_Header, strPath, text);
-    if (dwResult == 0 && text.empty())
-        dwResult = JE_DATAFILE_EMPTY_FILE;
+    DWORD dwResult = JC_TextCodec::ReadText(m_Header, strPath, JE_DATAFILE_EMPTY_FILE, text);
     if (dwResult == 0)
         dwResult = Parse(reinterpret_cast<const char*>(text.data()), static_cast<DWORD>(text.size()), pManager,
                          dwLine, pProgress);
@@ -63,12 +60,9 @@ DWORD JC_DataFile::LoadDataMemory(const BYTE* pData, DWORD dwSize, JC_DataCompon
     if (pManager != nullptr)
         return JE_DATAFILE_MEMORY_MANAGER_SET;
     // A plain block is parsed where it lies.
-    JC_TextCodec::MakeHeader(m_Header);
     std::vector<BYTE> storage;
     std::string_view text;
-    DWORD dwResult = JC_TextCodec::DecodeView(m_Header, pData, dwSize, storage, text);
-    if (dwResult == 0 && text.empty())
-        dwResult = JE_DATAFILE_MEMORY_EMPTY;
+    DWORD dwResult = JC_TextCodec::DecodeView(m_Header, pData, dwSize, JE_DATAFILE_MEMORY_EMPTY, storage, text);
     if (dwResult == 0)
         dwResult = Parse(text.data(), static_cast<DWORD>(text.size()), pManager, dwLine, pProgress);
     if (dwResult != 0)

@@ -35,11 +35,8 @@ DWORD JC_DefineFileReader::LoadFile(const std::string& strPath, JC_DefineTable* 
     dwLine = 0;
     if (pTable == nullptr)
         return JE_DEFREADER_NULL_TABLE;
-    JC_TextCodec::MakeHeader(m_Header);
     std::vector<BYTE> text;
-    DWORD dwResult = JC_TextCodec::ReadText(m_Header, strPath, text);
-    if (dwResult == 0 && text.empty())
-        dwResult = JE_DEFREADER_EMPTY_FILE;
+    DWORD dwResult = JC_TextCodec::ReadText(m_Header, strPath, JE_DEFREADER_EMPTY_FILE, text);
     if (dwResult == 0)
         dwResult = Parse(reinterpret_cast<const char*>(text.data()), static_cast<DWORD>(text.size()), pTable, dwLine);
     if (dwResult != 0)
@@ -76,12 +73,9 @@ DWORD JC_DefineFileReader::LoadFromMemory(const BYTE* pData, DWORD dwSize, JC_De
     dwLine = 0;
     if (pTable == nullptr)
         return JE_DEFREADER_MEMORY_NULL_TABLE;
-    JC_TextCodec::MakeHeader(m_Header);
     std::vector<BYTE> storage;
     std::string_view text;
-    DWORD dwResult = JC_TextCodec::DecodeView(m_Header, pData, dwSize, storage, text);
-    if (dwResult == 0 && text.empty())
-        dwResult = JE_DEFREADER_MEMORY_EMPTY;
+    DWORD dwResult = JC_TextCodec::DecodeView(m_Header, pData, dwSize, JE_DEFREADER_MEMORY_EMPTY, storage, text);
     if (dwResult == 0)
         dwResult = Parse(text.data(), static_cast<DWORD>(text.size()), pTable, dwLine);
     if (dwResult != 0)

@@ -122,13 +122,10 @@ DWORD JC_TemplateFileReader::LoadTemplateFile(const std::string& strFolder, cons
     if (pTemplate != nullptr)
         return JE_TEMPLATEREADER_OUT_SET;
     const std::string strPath = strFolder + strFileName;
-    JC_TextCodec::MakeHeader(m_Header);
     std::vector<BYTE> text;
-    const DWORD dwResult = JC_TextCodec::ReadText(m_Header, strPath, text);
+    const DWORD dwResult = JC_TextCodec::ReadText(m_Header, strPath, JE_TEMPLATEREADER_EMPTY_FILE, text);
     if (dwResult != 0)
         return dwResult;
-    if (text.empty())
-        return JE_TEMPLATEREADER_EMPTY_FILE;
     return LoadTemplateText(strFolder, strPath, std::string_view(reinterpret_cast<const char*>(text.data()), text.size()),
                             pSharedTable, pTemplate, dwLine);
 }
@@ -172,14 +169,12 @@ DWORD JC_TemplateFileReader::LoadTemplateMemory(const std::string& strFolder, co
         return JE_TEMPLATEREADER_MEMORY_NOT_INITIATED;
     if (pTemplate != nullptr)
         return JE_TEMPLATEREADER_MEMORY_OUT_SET;
-    JC_TextCodec::MakeHeader(m_Header);
     std::vector<BYTE> storage;
     std::string_view text;
-    const DWORD dwResult = JC_TextCodec::DecodeView(m_Header, pData, dwSize, storage, text);
+    const DWORD dwResult =
+        JC_TextCodec::DecodeView(m_Header, pData, dwSize, JE_TEMPLATEREADER_MEMORY_EMPTY, storage, text);
     if (dwResult != 0)
         return dwResult;
-    if (text.empty())
-        return JE_TEMPLATEREADER_MEMORY_EMPTY;
     return LoadTemplateText(strFolder, "(memory)", text, pSharedTable, pTemplate, dwLine);
 }
 

@@ -154,14 +154,17 @@ DWORD JC_TextCodec::ReadAndDecode(JS_CodeHeader& header, const std::string& strP
     return Decode(header, data.data(), dwSize, pOut, dwCapacity);
 }
 
-DWORD JC_TextCodec::DecodeView(JS_CodeHeader& header, const BYTE* pData, DWORD dwSize, std::vector<BYTE>& storage,
-                               std::string_view& text)
+DWORD JC_TextCodec::DecodeView(JS_CodeHeader& header, const BYTE* pData, DWORD dwSize, DWORD dwEmpty,
+                               std::vector<BYTE>& storage, std::string_view& text)
 {
     text = {};
+    MakeHeader(header);
     DWORD dwLength = 0;
     DWORD dwResult = Decode(header, pData, dwSize, nullptr, dwLength);
     if (dwResult != JE_CODEC_NEED_BUFFER)
         return dwResult;
+    if (dwLength == 0)
+        return dwEmpty;
     if (dwLength == dwSize) {
         text = std::string_view(reinterpret_cast<const char*>(pData), dwSize);
         return 0;
@@ -173,16 +176,19 @@ DWORD JC_TextCodec::DecodeView(JS_CodeHeader& header, const BYTE* pData, DWORD d
     return dwResult;
 }
 
-DWORD JC_TextCodec::ReadText(JS_CodeHeader& header, const std::string& strPath, std::vector<BYTE>& text)
+DWORD JC_TextCodec::ReadText(JS_CodeHeader& header, const std::string& strPath, DWORD dwEmpty,
+                             std::vector<BYTE>& text)
 {
     text.clear();
     std::vector<BYTE> data;
     DWORD dwResult = ReadWhole(strPath, data);
-    if (dwResult != 0 || data.empty())
+    if (dwResult != 0)
         return dwResult;
+    if (data.empty())
+        return dwEmpty;
     std::vector<BYTE> storage;
     std::string_view view;
-    dwResult = DecodeView(header, data.data(), static_cast<DWORD>(data.size()), storage, view);
+    dwResult = DecodeView(header, data.data(), static_cast<DWORD>(data.size()), dwEmpty, storage, view);
     if (dwResult == 0)
         text = view.data() == reinterpret_cast<const char*>(data.data()) ? std::move(data) : std::move(storage);
     return dwResult;
