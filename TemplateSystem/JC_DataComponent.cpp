@@ -4,9 +4,14 @@
 #include "TemplateSystem/JC_StrNumSwitch.h"
 #include "TemplateSystem/JC_TextSplitter.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
+
+// The element count a first growth of an array makes room for, at most.
+constexpr DWORD SMALL_ARRAY = 16;
 
 // The caller's variable of type T, or null when it is of another type.
 template <typename T>
@@ -89,6 +94,221 @@ std::string FormatBits64(ULONGLONG ullBits, DWORD dwRadix)
     }
 }
 
+// The default of an array's new elements, in its element type.
+DWORD ElementDefault(const JC_TemplateItem& item, const JC_DWordArray&)
+{
+    return DefaultBits(item);
+}
+
+template <typename T>
+T ElementDefault(const JC_TemplateItem& item, const std::vector<T>&)
+{
+    return DefaultOf<T>(item);
+}
+
+// Whether an element lies within the item's bounds, INT32 elements compared
+// signed.
+bool ElementWithin(const JC_TemplateItem& item, DWORD dwBits)
+{
+    return item.m_dwTypeEx == ITEMTYPE_INT32 ? item.IsWithinBounds(static_cast<int>(dwBits))
+                                             : item.IsWithinBounds(dwBits);
+}
+
+bool ElementWithin(const JC_TemplateItem& item, float fValue)
+{
+    return item.IsWithinBounds(fValue);
+}
+
+bool ElementWithin(const JC_TemplateItem&, const std::string&)
+{
+    return true;
+}
+
+// Replaces an array by a copy of the caller's. What the reader would refuse
+// is refused here too, so every array set can be written and read back.
+template <typename T>
+DWORD AssignArray(const JC_TemplateItem& item, const std::vector<T>* pElements, JC_ItemValue* pValue,
+                  DWORD dwWrongVariable)
+{
+    std::vector<T>* pHolder = std::get_if<std::vector<T>>(pValue);
+    if (pElements == nullptr || pHolder == nullptr)
+        return dwWrongVariable;
+    if (pElements->size() > item.m_dwFirstBound)
+        return JE_COMPONENT_INDEX_TOO_LARGE;
+    for (const T& element : *pElements) {
+        if (!ElementWithin(item, element))
+            return JE_COMPONENT_OUTSIDE_RANGE;
+    }
+    *pHolder = *pElements;
+    return 0;
+}
+
+// Hands a holder out to the caller's variable of its own type: arrays and
+// sub-components as pointers to the component's own, the rest by value.
+template <typename T>
+DWORD HandOut(const T& holder, const JC_ValueOut& value)
+{
+    T* pOut = OutAs<T>(value);
+    if (pOut == nullptr)
+        return JE_COMPONENT_NOT_FOR_TYPE;
+    *pOut = holder;
+    return 0;
+}
+
+template <typename T>
+DWORD HandOut(std::vector<T>& elements, const JC_ValueOut& value)
+{
+    std::vector<T>** ppOut = OutAs<std::vector<T>*>(value);
+    if (ppOut == nullptr)
+        return JE_COMPONENT_NOT_FOR_TYPE;
+    *ppOut = &elements;
+    return 0;
+}
+
+DWORD HandOut(const std::unique_ptr<JC_DataComponent>& pSub, const JC_ValueOut& value)
+{
+    JC_DataComponent** ppOut = OutAs<JC_DataComponent*>(value);
+    if (ppOut == nullptr)
+        return JE_COMPONENT_NOT_FOR_TYPE;
+    *ppOut = pSub.get();
+    return 0;
+}
+
+// One element of an array into the caller's variable; INT32 and UINT32
+// elements go into an int or a DWORD alike.
+DWORD HandOutElement(const JC_DWordArray& elements, DWORD dwIndex, const JC_ValueOut& value)
+{
+    if (dwIndex >= elements.size())
+        return JE_COMPONENT_GET_INDEX_OUTSIDE;
+    return WriteOut32(value, elements[dwIndex]) ? 0 : JE_COMPONENT_NOT_FOR_TYPE;
+}
+
+template <typename T>
+DWORD HandOutElement(const std::vector<T>& elements, DWORD dwIndex, const JC_ValueOut& value)
+{
+    if (dwIndex >= elements.size())
+        return JE_COMPONENT_GET_INDEX_OUTSIDE;
+    return HandOut(elements[dwIndex], value);
+}
+
+template <typename T>
+DWORD HandOutElement(const T&, DWORD, const JC_ValueOut&)
+{
+    return JE_COMPONENT_GET_ELEMENT_TYPE;
+}
+
+// Sets an element to 0 or an empty text.
+template <typename T>
+DWORD ClearElement(std::vector<T>& elements, DWORD dwIndex)
+{
+    if (dwIndex >= elements.size())
+        return JE_COMPONENT_CLEAR_OUTSIDE;
+    elements[dwIndex] = T();
+    return 0;
+}
+
+template <typename T>
+DWORD ClearElement(T&, DWORD)
+{
+    return JE_COMPONENT_CLEAR_NOT_VECTOR;
+}
+
+template <typename T>
+DWORD RemoveElement(std::vector<T>& elements, DWORD dwIndex)
+{
+    if (dwIndex >= elements.size())
+        return JE_COMPONENT_REMOVE_OUTSIDE;
+    elements.erase(elements.begin() + dwIndex);
+    return 0;
+}
+
+template <typename T>
+DWORD RemoveElement(T&, DWORD)
+{
+    return JE_COMPONENT_REMOVE_NOT_VECTOR;
+}
+
+// Whether a value, or element dwIndex of an array, equals its default.
+template <typename T>
+bool IsDefaultHolder(const T& holder, const JC_TemplateItem& item, DWORD)
+{
+    return holder == DefaultOf<T>(item);
+}
+
+template <typename T>
+bool IsDefaultHolder(const std::vector<T>& elements, const JC_TemplateItem& item, DWORD dwIndex)
+{
+    return dwIndex < elements.size() && elements[dwIndex] == ElementDefault(item, elements);
+}
+
+bool IsDefaultHolder(const std::unique_ptr<JC_DataComponent>&, const JC_TemplateItem&, DWORD)
+{
+    return false;
+}
+
+// Sets a value to its item's default; an array to its smallest count of
+// default elements. Sub-components are laid out by their owner.
+template <typename T>
+void ResetHolder(T& holder, const JC_TemplateItem& item)
+{
+    holder = DefaultOf<T>(item);
+}
+
+template <typename T>
+void ResetHolder(std::vector<T>& elements, const JC_TemplateItem& item)
+{
+    elements.assign(item.m_dwSecondBound, ElementDefault(item, elements));
+}
+
+void ResetHolder(std::unique_ptr<JC_DataComponent>&, const JC_TemplateItem&)
+{
+}
+
+// The text of a FLOAT, STRING or SPACE64 value, or of one array element, in
+// the radix given.
+DWORD FormatHolder(float fValue, const JC_TemplateItem&, DWORD, DWORD, std::string& strText)
+{
+    strText = JC_StrNumSwitch::FloatToStr(fValue);
+    return 0;
+}
+
+DWORD FormatHolder(const std::string& strValue, const JC_TemplateItem&, DWORD, DWORD, std::string& strText)
+{
+    strText = strValue;
+    return 0;
+}
+
+DWORD FormatHolder(ULONGLONG ullBits, const JC_TemplateItem&, DWORD, DWORD dwRadix, std::string& strText)
+{
+    strText = FormatBits64(ullBits, dwRadix);
+    return 0;
+}
+
+DWORD FormatHolder(const JC_DWordArray& elements, const JC_TemplateItem& item, DWORD dwIndex, DWORD dwRadix,
+                   std::string& strText)
+{
+    if (dwIndex >= elements.size())
+        return JE_COMPONENT_GET_INDEX_OUTSIDE;
+    strText = FormatBits32(elements[dwIndex], item.m_dwTypeEx == ITEMTYPE_INT32, dwRadix);
+    return 0;
+}
+
+template <typename T>
+DWORD FormatHolder(const std::vector<T>& elements, const JC_TemplateItem& item, DWORD dwIndex, DWORD dwRadix,
+                   std::string& strText)
+{
+    if (dwIndex >= elements.size())
+        return JE_COMPONENT_GET_INDEX_OUTSIDE;
+    return FormatHolder(elements[dwIndex], item, 0, dwRadix, strText);
+}
+
+// 32-bit values are formatted by their item's type, not by their holder.
+template <typename T>
+DWORD FormatHolder(const T&, const JC_TemplateItem&, DWORD, DWORD, std::string&)
+{
+    return JE_COMPONENT_GET_TYPE_UNKNOWN;
+}
+
 // Whether the reader takes a text back as it is: it cuts "//!" notes, ends
 // the file at "[FileEnd]" and splits lines at CR and LF.
 bool IsFaithfulText(const std::string& strText)
@@ -137,6 +357,51 @@ DWORD WriteElements(std::string& strFile, const JC_TemplateItem& item, std::vect
         if (!AppendLine(strFile, ItemLine(item.m_strName, szIndex + strText)))
             return JE_COMPONENT_WRITE_UNFAITHFUL;
     }
+    return 0;
+}
+
+// Appends the empty holder of the item's type; a VECTOR of an element type
+// without a holder gets an empty entry. False for an unknown type.
+bool AddHolder(const JC_TemplateItem& item, std::vector<std::optional<JC_ItemValue>>& values)
+{
+    switch (item.m_dwType) {
+    case ITEMTYPE_INT32:
+    case ITEMTYPE_BOOL: values.emplace_back(0); return true;
+    case ITEMTYPE_UINT32:
+    case ITEMTYPE_COMBO:
+    case ITEMTYPE_SPACE32: values.emplace_back(DWORD(0)); return true;
+    case ITEMTYPE_FLOAT: values.emplace_back(0.0f); return true;
+    case ITEMTYPE_STRING: values.emplace_back(std::string()); return true;
+    case ITEMTYPE_SPACE64: values.emplace_back(ULONGLONG(0)); return true;
+    case ITEMTYPE_VECTOR:
+        if (item.m_dwTypeEx == ITEMTYPE_FLOAT)
+            values.emplace_back(JC_FloatArray());
+        else if (item.m_dwTypeEx == ITEMTYPE_STRING)
+            values.emplace_back(JC_StringArray());
+        else if (JF_IsVectorElementType(item.m_dwTypeEx))
+            values.emplace_back(JC_DWordArray());
+        else
+            values.emplace_back();
+        return true;
+    case ITEMTYPE_TEMPLATE: values.emplace_back(std::unique_ptr<JC_DataComponent>()); return true;
+    default: return false;
+    }
+}
+
+// Sets element dwIndex of a VECTOR's array; new elements are zero or empty.
+// A data file sets the elements one by one, so the first growth makes room
+// for a small array's largest count at once.
+template <typename T>
+DWORD PlaceElement(const JC_TemplateItem& item, DWORD dwIndex, std::vector<T>& elements, const T& element)
+{
+    if (dwIndex >= item.m_dwFirstBound)
+        return JE_COMPONENT_INDEX_TOO_LARGE;
+    if (dwIndex >= elements.size()) {
+        if (elements.capacity() == 0)
+            elements.reserve(std::min<DWORD>(item.m_dwFirstBound, SMALL_ARRAY));
+        elements.resize(dwIndex + 1);
+    }
+    elements[dwIndex] = element;
     return 0;
 }
 
@@ -199,7 +464,7 @@ bool JC_DataComponent::HasNoLayout() const
     return m_pTemplateList == nullptr || m_pTemplate == nullptr;
 }
 
-const JC_TemplateItem* JC_DataComponent::GetItem(const std::string& strName) const
+const JC_TemplateItem* JC_DataComponent::GetItem(const std::string_view& strName) const
 {
     return m_pTemplate != nullptr ? m_pTemplate->GetItem(strName) : nullptr;
 }
@@ -223,7 +488,7 @@ DWORD JC_DataComponent::GetValueSlot(DWORD dwIndex, JC_ItemValue** ppValue, cons
     if (ppItem != nullptr)
         *ppItem = m_pTemplate != nullptr ? m_pTemplate->GetPlainItemAt(dwIndex) : nullptr;
     if (ppValue != nullptr)
-        *ppValue = m_Values[dwIndex].get();
+        *ppValue = m_Values[dwIndex] ? &*m_Values[dwIndex] : nullptr;
     return 0;
 }
 
@@ -235,7 +500,10 @@ DWORD JC_DataComponent::SetValueSlot(DWORD dwIndex, std::unique_ptr<JC_ItemValue
         return JE_COMPONENT_SLOT_OUTSIDE;
     if (dwIndex >= m_Values.size())
         m_Values.resize(dwIndex + 1);
-    m_Values[dwIndex] = std::move(pValue);
+    if (pValue != nullptr)
+        m_Values[dwIndex] = std::move(*pValue);
+    else
+        m_Values[dwIndex].reset();
     return 0;
 }
 
@@ -289,11 +557,9 @@ DWORD JC_DataComponent::SetItemValue(const JC_TemplateItem* pItem, JC_ValueIn va
     }
     case ITEMTYPE_STRING: {
         const std::string* pText = InAs<std::string>(value);
-        std::string* pHolder = std::get_if<std::string>(pValue);
-        if (pText == nullptr || pHolder == nullptr)
+        if (pText == nullptr)
             return JE_COMPONENT_SET_WRONG_VARIABLE;
-        *pHolder = *pText;
-        return 0;
+        return SetString(*pItem, *pText);
     }
     case ITEMTYPE_SPACE64: {
         const ULONGLONG* pBits = InAs<ULONGLONG>(value);
@@ -355,20 +621,7 @@ DWORD JC_DataComponent::ClearVectorElement(const std::string& strName, DWORD dwI
     JC_ItemValue* pValue = ValueOf(*pItem);
     if (pValue == nullptr)
         return JE_COMPONENT_CLEAR_OUTSIDE;
-    return std::visit(
-        [&](auto& holder) -> DWORD {
-            using T = std::decay_t<decltype(holder)>;
-            if constexpr (std::is_same_v<T, JC_DWordArray> || std::is_same_v<T, JC_FloatArray>
-                          || std::is_same_v<T, JC_StringArray>) {
-                if (dwIndex >= holder.size())
-                    return JE_COMPONENT_CLEAR_OUTSIDE;
-                holder[dwIndex] = typename T::value_type();
-                return 0;
-            } else {
-                return JE_COMPONENT_CLEAR_NOT_VECTOR;
-            }
-        },
-        *pValue);
+    return std::visit([&](auto& holder) { return ClearElement(holder, dwIndex); }, *pValue);
 }
 
 DWORD JC_DataComponent::RemoveVectorElement(const std::string& strName, DWORD dwIndex)
@@ -381,25 +634,16 @@ DWORD JC_DataComponent::RemoveVectorElement(const std::string& strName, DWORD dw
     JC_ItemValue* pValue = ValueOf(*pItem);
     if (pValue == nullptr)
         return JE_COMPONENT_REMOVE_OUTSIDE;
-    return std::visit(
-        [&](auto& holder) -> DWORD {
-            using T = std::decay_t<decltype(holder)>;
-            if constexpr (std::is_same_v<T, JC_DWordArray> || std::is_same_v<T, JC_FloatArray>
-                          || std::is_same_v<T, JC_StringArray>) {
-                if (dwIndex >= holder.size())
-                    return JE_COMPONENT_REMOVE_OUTSIDE;
-                holder.erase(holder.begin() + dwIndex);
-                return 0;
-            } else {
-                return JE_COMPONENT_REMOVE_NOT_VECTOR;
-            }
-        },
-        *pValue);
+    return std::visit([&](auto& holder) { return RemoveElement(holder, dwIndex); }, *pValue);
 }
 
-DWORD JC_DataComponent::SetItemValueText(const std::string& strName, const std::string& strText)
+DWORD JC_DataComponent::SetItemValueText(std::string_view strName, std::string_view strText)
 {
-    const JC_TemplateItem* pItem = GetItem(strName);
+    return SetItemValueText(GetItem(strName), strText);
+}
+
+DWORD JC_DataComponent::SetItemValueText(const JC_TemplateItem* pItem, const std::string_view& strText)
+{
     if (pItem == nullptr)
         return JE_COMPONENT_TEXT_NO_ITEM;
     switch (pItem->m_dwType) {
@@ -419,7 +663,7 @@ DWORD JC_DataComponent::SetItemValueText(const std::string& strName, const std::
     case ITEMTYPE_COMBO:
         return SetComboText(*pItem, strText);
     case ITEMTYPE_STRING:
-        return SetItemValue(pItem, &strText);
+        return ValueOf(*pItem) != nullptr ? SetString(*pItem, strText) : JE_COMPONENT_SET_NO_ITEM;
     case ITEMTYPE_SPACE64: {
         ULONGLONG ullBits = 0;
         const DWORD dwResult = JC_StrNumSwitch::StrToUInt64(strText, ullBits);
@@ -483,29 +727,7 @@ DWORD JC_DataComponent::GetItemValue(const JC_TemplateItem* pItem, JC_ValueOut v
     case ITEMTYPE_STRING:
     case ITEMTYPE_SPACE64:
         // The holder's own type decides which variable fits.
-        return std::visit(
-            [&](auto& holder) -> DWORD {
-                using T = std::decay_t<decltype(holder)>;
-                if constexpr (std::is_same_v<T, std::unique_ptr<JC_DataComponent>>) {
-                    JC_DataComponent** ppOut = OutAs<JC_DataComponent*>(value);
-                    if (ppOut == nullptr)
-                        return JE_COMPONENT_NOT_FOR_TYPE;
-                    *ppOut = holder.get();
-                } else if constexpr (std::is_same_v<T, JC_DWordArray> || std::is_same_v<T, JC_FloatArray>
-                                     || std::is_same_v<T, JC_StringArray>) {
-                    T** ppOut = OutAs<T*>(value);
-                    if (ppOut == nullptr)
-                        return JE_COMPONENT_NOT_FOR_TYPE;
-                    *ppOut = &holder;
-                } else {
-                    T* pOut = OutAs<T>(value);
-                    if (pOut == nullptr)
-                        return JE_COMPONENT_NOT_FOR_TYPE;
-                    *pOut = holder;
-                }
-                return 0;
-            },
-            *pValue);
+        return std::visit([&](auto& holder) { return HandOut(holder, value); }, *pValue);
     default:
         return JE_COMPONENT_GET_TYPE_UNKNOWN;
     }
@@ -520,27 +742,7 @@ DWORD JC_DataComponent::GetItemValueAt(const JC_TemplateItem* pItem, DWORD dwInd
     JC_ItemValue* pValue = ValueOf(*pItem);
     if (pValue == nullptr)
         return JE_COMPONENT_GET_NO_ITEM;
-    if (JC_DWordArray* pArray = std::get_if<JC_DWordArray>(pValue)) {
-        if (dwIndex >= pArray->size())
-            return JE_COMPONENT_GET_INDEX_OUTSIDE;
-        return WriteOut32(value, (*pArray)[dwIndex]) ? 0 : JE_COMPONENT_NOT_FOR_TYPE;
-    }
-    return std::visit(
-        [&](auto& holder) -> DWORD {
-            using T = std::decay_t<decltype(holder)>;
-            if constexpr (std::is_same_v<T, JC_FloatArray> || std::is_same_v<T, JC_StringArray>) {
-                if (dwIndex >= holder.size())
-                    return JE_COMPONENT_GET_INDEX_OUTSIDE;
-                auto* pOut = OutAs<typename T::value_type>(value);
-                if (pOut == nullptr)
-                    return JE_COMPONENT_NOT_FOR_TYPE;
-                *pOut = holder[dwIndex];
-                return 0;
-            } else {
-                return JE_COMPONENT_GET_ELEMENT_TYPE;
-            }
-        },
-        *pValue);
+    return std::visit([&](const auto& holder) { return HandOutElement(holder, dwIndex, value); }, *pValue);
 }
 
 DWORD JC_DataComponent::GetItemValue(const std::string& strName, JC_ValueOut value)
@@ -598,19 +800,8 @@ DWORD JC_DataComponent::IsItemDefault(const std::string& strName, DWORD dwIndex)
     const JC_ItemValue* pValue = ValueOf(*pItem);
     if (pValue == nullptr)
         return 0;
-    const bool bDefault = std::visit(
-        [&](const auto& holder) -> bool {
-            using T = std::decay_t<decltype(holder)>;
-            if constexpr (std::is_same_v<T, JC_DWordArray>)
-                return dwIndex < holder.size() && holder[dwIndex] == DefaultBits(*pItem);
-            else if constexpr (std::is_same_v<T, JC_FloatArray> || std::is_same_v<T, JC_StringArray>)
-                return dwIndex < holder.size() && holder[dwIndex] == DefaultOf<typename T::value_type>(*pItem);
-            else if constexpr (std::is_same_v<T, std::unique_ptr<JC_DataComponent>>)
-                return false;
-            else
-                return holder == DefaultOf<T>(*pItem);
-        },
-        *pValue);
+    const bool bDefault =
+        std::visit([&](const auto& holder) { return IsDefaultHolder(holder, *pItem, dwIndex); }, *pValue);
     return bDefault ? 1 : 0;
 }
 
@@ -723,31 +914,8 @@ DWORD JC_DataComponent::LayOut(const JC_TemplateList* pList, const JC_Template* 
     const DWORD dwCount = pTemplate->GetPlainItemCount();
     m_Values.reserve(dwCount);
     for (DWORD i = 0; i < dwCount; ++i) {
-        const JC_TemplateItem& item = *pTemplate->GetPlainItemAt(i);
-        std::unique_ptr<JC_ItemValue> pValue;
-        switch (item.m_dwType) {
-        case ITEMTYPE_INT32:
-        case ITEMTYPE_BOOL: pValue = std::make_unique<JC_ItemValue>(0); break;
-        case ITEMTYPE_UINT32:
-        case ITEMTYPE_COMBO:
-        case ITEMTYPE_SPACE32: pValue = std::make_unique<JC_ItemValue>(DWORD(0)); break;
-        case ITEMTYPE_FLOAT: pValue = std::make_unique<JC_ItemValue>(0.0f); break;
-        case ITEMTYPE_STRING: pValue = std::make_unique<JC_ItemValue>(std::string()); break;
-        case ITEMTYPE_SPACE64: pValue = std::make_unique<JC_ItemValue>(ULONGLONG(0)); break;
-        case ITEMTYPE_VECTOR:
-            if (item.m_dwTypeEx == ITEMTYPE_FLOAT)
-                pValue = std::make_unique<JC_ItemValue>(JC_FloatArray());
-            else if (item.m_dwTypeEx == ITEMTYPE_STRING)
-                pValue = std::make_unique<JC_ItemValue>(JC_StringArray());
-            else if (JF_IsVectorElementType(item.m_dwTypeEx))
-                pValue = std::make_unique<JC_ItemValue>(JC_DWordArray());
-            break;
-        case ITEMTYPE_TEMPLATE:
-            pValue = std::make_unique<JC_ItemValue>(std::unique_ptr<JC_DataComponent>());
-            break;
-        default: return JE_COMPONENT_TYPE_UNKNOWN;
-        }
-        m_Values.push_back(std::move(pValue));
+        if (!AddHolder(*pTemplate->GetPlainItemAt(i), m_Values))
+            return JE_COMPONENT_TYPE_UNKNOWN;
     }
     return ResetValues(dwNesting);
 }
@@ -758,7 +926,7 @@ DWORD JC_DataComponent::ResetValues(DWORD dwNesting)
         return 0;
     for (size_t i = 0; i < m_Values.size(); ++i) {
         const JC_TemplateItem* pItem = m_pTemplate->GetPlainItemAt(static_cast<DWORD>(i));
-        if (pItem == nullptr || m_Values[i] == nullptr)
+        if (pItem == nullptr || !m_Values[i])
             continue;
         const DWORD dwResult = ResetValue(*pItem, *m_Values[i], dwNesting);
         if (dwResult != 0)
@@ -769,25 +937,14 @@ DWORD JC_DataComponent::ResetValues(DWORD dwNesting)
 
 DWORD JC_DataComponent::ResetValue(const JC_TemplateItem& item, JC_ItemValue& value, DWORD dwNesting)
 {
-    return std::visit(
-        [&](auto& holder) -> DWORD {
-            using T = std::decay_t<decltype(holder)>;
-            if constexpr (std::is_same_v<T, std::unique_ptr<JC_DataComponent>>) {
-                if (DefaultOf<DWORD>(item) == 0) {
-                    holder.reset();
-                    return 0;
-                }
-                return LayOutSubComponent(item, holder, dwNesting);
-            } else if constexpr (std::is_same_v<T, JC_DWordArray>) {
-                holder.assign(item.m_dwSecondBound, DefaultBits(item));
-            } else if constexpr (std::is_same_v<T, JC_FloatArray> || std::is_same_v<T, JC_StringArray>) {
-                holder.assign(item.m_dwSecondBound, DefaultOf<typename T::value_type>(item));
-            } else {
-                holder = DefaultOf<T>(item);
-            }
-            return 0;
-        },
-        value);
+    if (auto* pSub = std::get_if<std::unique_ptr<JC_DataComponent>>(&value)) {
+        if (DefaultOf<DWORD>(item) != 0)
+            return LayOutSubComponent(item, *pSub, dwNesting);
+        pSub->reset();
+        return 0;
+    }
+    std::visit([&](auto& holder) { ResetHolder(holder, item); }, value);
+    return 0;
 }
 
 DWORD JC_DataComponent::LayOutSubComponent(const JC_TemplateItem& item, std::unique_ptr<JC_DataComponent>& pSub,
@@ -814,7 +971,7 @@ void JC_DataComponent::ReleaseValues()
     m_pTemplate = nullptr;
 }
 
-JC_ItemValue* JC_DataComponent::ValueOf(const JC_TemplateItem& item) const
+const JC_ItemValue* JC_DataComponent::ValueOf(const JC_TemplateItem& item) const
 {
     const JC_TemplateItem* pPlain =
         item.IsRefer() ? static_cast<const JC_TemplateReferItem&>(item).m_pReferredItem : &item;
@@ -822,7 +979,13 @@ JC_ItemValue* JC_DataComponent::ValueOf(const JC_TemplateItem& item) const
     if (pPlain == nullptr || m_pTemplate == nullptr || pPlain->m_dwIndex >= m_Values.size()
         || m_pTemplate->GetPlainItemAt(pPlain->m_dwIndex) != pPlain)
         return nullptr;
-    return m_Values[pPlain->m_dwIndex].get();
+    const std::optional<JC_ItemValue>& value = m_Values[pPlain->m_dwIndex];
+    return value ? &*value : nullptr;
+}
+
+JC_ItemValue* JC_DataComponent::ValueOf(const JC_TemplateItem& item)
+{
+    return const_cast<JC_ItemValue*>(std::as_const(*this).ValueOf(item));
 }
 
 DWORD JC_DataComponent::SetNumber32(const JC_TemplateItem& item, DWORD dwBits)
@@ -860,41 +1023,14 @@ DWORD JC_DataComponent::SetNumber32(const JC_TemplateItem& item, DWORD dwBits)
 DWORD JC_DataComponent::SetVector(const JC_TemplateItem& item, JC_ValueIn value)
 {
     JC_ItemValue* pValue = ValueOf(item);
-    // What the reader would refuse is refused here too, so every array set
-    // can be written and read back.
-    const auto fits = [&](const auto& elements, auto isWithin) -> DWORD {
-        if (elements.size() > item.m_dwFirstBound)
-            return JE_COMPONENT_INDEX_TOO_LARGE;
-        for (const auto& element : elements) {
-            if (!isWithin(element))
-                return JE_COMPONENT_OUTSIDE_RANGE;
-        }
-        return 0;
-    };
-    const auto assign = [&](const auto* pElements, auto isWithin, DWORD dwWrongVariable) -> DWORD {
-        using T = std::decay_t<decltype(*pElements)>;
-        T* pHolder = std::get_if<T>(pValue);
-        if (pElements == nullptr || pHolder == nullptr)
-            return dwWrongVariable;
-        const DWORD dwResult = fits(*pElements, isWithin);
-        if (dwResult == 0)
-            *pHolder = *pElements;
-        return dwResult;
-    };
     switch (item.m_dwTypeEx) {
     case ITEMTYPE_INT32:
-        return assign(InAs<JC_DWordArray>(value),
-                      [&](DWORD dwBits) { return item.IsWithinBounds(static_cast<int>(dwBits)); },
-                      JE_COMPONENT_SET_NOT_DWORD_ARRAY);
     case ITEMTYPE_UINT32:
-        return assign(InAs<JC_DWordArray>(value), [&](DWORD dwBits) { return item.IsWithinBounds(dwBits); },
-                      JE_COMPONENT_SET_NOT_DWORD_ARRAY);
+        return AssignArray(item, InAs<JC_DWordArray>(value), pValue, JE_COMPONENT_SET_NOT_DWORD_ARRAY);
     case ITEMTYPE_FLOAT:
-        return assign(InAs<JC_FloatArray>(value), [&](float fValue) { return item.IsWithinBounds(fValue); },
-                      JE_COMPONENT_SET_WRONG_VARIABLE);
+        return AssignArray(item, InAs<JC_FloatArray>(value), pValue, JE_COMPONENT_SET_WRONG_VARIABLE);
     case ITEMTYPE_STRING:
-        return assign(InAs<JC_StringArray>(value), [](const std::string&) { return true; },
-                      JE_COMPONENT_SET_NOT_STRING_ARRAY);
+        return AssignArray(item, InAs<JC_StringArray>(value), pValue, JE_COMPONENT_SET_NOT_STRING_ARRAY);
     default:
         return JE_COMPONENT_SET_ELEMENT_TYPE;
     }
@@ -920,15 +1056,6 @@ DWORD JC_DataComponent::SetSubComponent(const JC_TemplateItem& item, const JC_Da
 DWORD JC_DataComponent::SetElement(const JC_TemplateItem& item, DWORD dwIndex, JC_ValueIn value)
 {
     JC_ItemValue* pValue = ValueOf(item);
-    const auto place = [&](auto& elements, const auto& element) -> DWORD {
-        if (dwIndex >= item.m_dwFirstBound)
-            return JE_COMPONENT_INDEX_TOO_LARGE;
-        // New elements are zero or empty.
-        if (dwIndex >= elements.size())
-            elements.resize(dwIndex + 1);
-        elements[dwIndex] = element;
-        return 0;
-    };
     switch (item.m_dwTypeEx) {
     case ITEMTYPE_INT32:
     case ITEMTYPE_UINT32: {
@@ -936,27 +1063,25 @@ DWORD JC_DataComponent::SetElement(const JC_TemplateItem& item, DWORD dwIndex, J
         JC_DWordArray* pArray = std::get_if<JC_DWordArray>(pValue);
         if (!ReadIn32(value, dwBits) || pArray == nullptr)
             return JE_COMPONENT_SET_WRONG_VARIABLE;
-        const bool bWithin = item.m_dwTypeEx == ITEMTYPE_INT32 ? item.IsWithinBounds(static_cast<int>(dwBits))
-                                                                : item.IsWithinBounds(dwBits);
-        if (!bWithin)
+        if (!ElementWithin(item, dwBits))
             return JE_COMPONENT_OUTSIDE_RANGE;
-        return place(*pArray, dwBits);
+        return PlaceElement(item, dwIndex, *pArray, dwBits);
     }
     case ITEMTYPE_FLOAT: {
         const float* pFloat = InAs<float>(value);
         JC_FloatArray* pArray = std::get_if<JC_FloatArray>(pValue);
         if (pFloat == nullptr || pArray == nullptr)
             return JE_COMPONENT_SET_WRONG_VARIABLE;
-        if (!item.IsWithinBounds(*pFloat))
+        if (!ElementWithin(item, *pFloat))
             return JE_COMPONENT_OUTSIDE_RANGE;
-        return place(*pArray, *pFloat);
+        return PlaceElement(item, dwIndex, *pArray, *pFloat);
     }
     case ITEMTYPE_STRING: {
         const std::string* pText = InAs<std::string>(value);
         JC_StringArray* pArray = std::get_if<JC_StringArray>(pValue);
         if (pText == nullptr || pArray == nullptr)
             return JE_COMPONENT_SET_WRONG_VARIABLE;
-        return place(*pArray, *pText);
+        return PlaceElement(item, dwIndex, *pArray, *pText);
     }
     default:
         return JE_COMPONENT_SET_ELEMENT_TYPE;
@@ -993,7 +1118,16 @@ bool JC_DataComponent::ReadNumber32(const JC_TemplateItem& item, DWORD& dwBits) 
     return false;
 }
 
-DWORD JC_DataComponent::SetVectorText(const JC_TemplateItem& item, const std::string& strText)
+DWORD JC_DataComponent::SetString(const JC_TemplateItem& item, const std::string_view& strText)
+{
+    std::string* pHolder = std::get_if<std::string>(ValueOf(item));
+    if (pHolder == nullptr)
+        return JE_COMPONENT_SET_WRONG_VARIABLE;
+    pHolder->assign(strText);
+    return 0;
+}
+
+DWORD JC_DataComponent::SetVectorText(const JC_TemplateItem& item, const std::string_view& strText)
 {
     const size_t open = XF_FindChar(strText, '[');
     const size_t close = open == std::string::npos ? open : XF_FindChar(strText, ']', open + 1);
@@ -1006,7 +1140,7 @@ DWORD JC_DataComponent::SetVectorText(const JC_TemplateItem& item, const std::st
     if (dwResult != 0)
         return dwResult;
     const size_t comma = XF_FindChar(strText, ',', close + 1);
-    const std::string strValue = comma == std::string::npos ? std::string() : strText.substr(comma + 1);
+    const std::string_view strValue = comma == std::string::npos ? std::string_view() : strText.substr(comma + 1);
     switch (item.m_dwTypeEx) {
     case ITEMTYPE_INT32:
     case ITEMTYPE_UINT32: {
@@ -1019,18 +1153,20 @@ DWORD JC_DataComponent::SetVectorText(const JC_TemplateItem& item, const std::st
         dwResult = JC_StrNumSwitch::StrToFloat(strValue, fValue);
         return dwResult != 0 ? dwResult : SetElement(item, dwIndex, &fValue);
     }
-    case ITEMTYPE_STRING:
-        return SetElement(item, dwIndex, &strValue);
+    case ITEMTYPE_STRING: {
+        const std::string strElement(strValue);
+        return SetElement(item, dwIndex, &strElement);
+    }
     default:
         return 0;
     }
 }
 
-DWORD JC_DataComponent::SetComboText(const JC_TemplateItem& item, const std::string& strText)
+DWORD JC_DataComponent::SetComboText(const JC_TemplateItem& item, const std::string_view& strText)
 {
     DWORD dwValue = 0;
     if (strText.compare(0, 2, "DF") == 0) {
-        if (m_pTemplate->GetDefineValue(strText, dwValue) != 0)
+        if (m_pTemplate->GetDefineValue(std::string(strText), dwValue) != 0)
             return JE_COMPONENT_TEXT_NO_DEFINE;
     } else {
         const DWORD dwResult = JC_StrNumSwitch::StrToUInt(strText, dwValue);
@@ -1072,32 +1208,7 @@ DWORD JC_DataComponent::FormatValue(const JC_TemplateItem& item, DWORD dwIndex, 
     case ITEMTYPE_SPACE64:
     case ITEMTYPE_VECTOR:
         return std::visit(
-            [&](const auto& holder) -> DWORD {
-                using T = std::decay_t<decltype(holder)>;
-                if constexpr (std::is_same_v<T, float>) {
-                    strText = JC_StrNumSwitch::FloatToStr(holder);
-                } else if constexpr (std::is_same_v<T, std::string>) {
-                    strText = holder;
-                } else if constexpr (std::is_same_v<T, ULONGLONG>) {
-                    strText = FormatBits64(holder, dwUseRadix);
-                } else if constexpr (std::is_same_v<T, JC_DWordArray>) {
-                    if (dwIndex >= holder.size())
-                        return JE_COMPONENT_GET_INDEX_OUTSIDE;
-                    strText = FormatBits32(holder[dwIndex], item.m_dwTypeEx == ITEMTYPE_INT32, dwUseRadix);
-                } else if constexpr (std::is_same_v<T, JC_FloatArray>) {
-                    if (dwIndex >= holder.size())
-                        return JE_COMPONENT_GET_INDEX_OUTSIDE;
-                    strText = JC_StrNumSwitch::FloatToStr(holder[dwIndex]);
-                } else if constexpr (std::is_same_v<T, JC_StringArray>) {
-                    if (dwIndex >= holder.size())
-                        return JE_COMPONENT_GET_INDEX_OUTSIDE;
-                    strText = holder[dwIndex];
-                } else {
-                    return JE_COMPONENT_GET_TYPE_UNKNOWN;
-                }
-                return 0;
-            },
-            *pValue);
+            [&](const auto& holder) { return FormatHolder(holder, item, dwIndex, dwUseRadix, strText); }, *pValue);
     default:
         return JE_COMPONENT_GET_TYPE_UNKNOWN;
     }
@@ -1111,7 +1222,7 @@ DWORD JC_DataComponent::CopyValues(const JC_DataComponent& source)
             return JE_COMPONENT_COPY_OTHER_TEMPLATE;
         if (pItem->m_dwType == ITEMTYPE_VECTOR && !JF_IsVectorElementType(pItem->m_dwTypeEx))
             return JE_COMPONENT_COPY_ELEMENT_TYPE;
-        if (i >= source.m_Values.size() || m_Values[i] == nullptr || source.m_Values[i] == nullptr)
+        if (i >= source.m_Values.size() || !m_Values[i] || !source.m_Values[i])
             return JE_COMPONENT_COPY_OTHER_TEMPLATE;
         const JC_ItemValue& from = *source.m_Values[i];
         const DWORD dwResult = std::visit(

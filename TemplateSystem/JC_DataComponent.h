@@ -3,6 +3,9 @@
 #include "TemplateSystem/JC_ItemValue.h"
 #include "TemplateSystem/JC_TemplateList.h"
 
+#include <optional>
+#include <string_view>
+
 constexpr DWORD JE_COMPONENT_TYPE_UNKNOWN = 0x88132001;
 // Sub-templates nest deeper than MAX_NESTING, as a template that holds
 // itself would without end.
@@ -83,7 +86,8 @@ public:
     const JC_TemplateList* GetTemplateList() const;
     const JC_Template* GetTemplate() const;
     bool HasNoLayout() const;
-    const JC_TemplateItem* GetItem(const std::string& strName) const;
+    // Names as JC_ItemNameIndex::FindName takes them.
+    const JC_TemplateItem* GetItem(const std::string_view& strName) const;
     int GetItemType(const std::string& strName) const;
     // The item's position in its template's plain or refer list; -1 when
     // there is no template or no such item.
@@ -104,7 +108,9 @@ public:
     // Removes the element; the later ones move down.
     DWORD RemoveVectorElement(const std::string& strName, DWORD dwIndex);
     // Sets an item from its text as a data file writes it.
-    DWORD SetItemValueText(const std::string& strName, const std::string& strText);
+    DWORD SetItemValueText(std::string_view strName, std::string_view strText);
+    // Texts as JC_ItemNameIndex::FindName takes names.
+    DWORD SetItemValueText(const JC_TemplateItem* pItem, const std::string_view& strText);
     // name"text", or sub.name"text" through Template items.
     DWORD SetItemValueTextByPath(const std::string& strLine);
 
@@ -145,14 +151,16 @@ private:
                              DWORD dwNesting) const;
     void ReleaseValues();
 
-    JC_ItemValue* ValueOf(const JC_TemplateItem& item) const;
+    const JC_ItemValue* ValueOf(const JC_TemplateItem& item) const;
+    JC_ItemValue* ValueOf(const JC_TemplateItem& item);
     DWORD SetNumber32(const JC_TemplateItem& item, DWORD dwBits);
     DWORD SetVector(const JC_TemplateItem& item, JC_ValueIn value);
     DWORD SetSubComponent(const JC_TemplateItem& item, const JC_DataComponent* pSource);
     DWORD SetElement(const JC_TemplateItem& item, DWORD dwIndex, JC_ValueIn value);
     bool ReadNumber32(const JC_TemplateItem& item, DWORD& dwBits) const;
-    DWORD SetVectorText(const JC_TemplateItem& item, const std::string& strText);
-    DWORD SetComboText(const JC_TemplateItem& item, const std::string& strText);
+    DWORD SetString(const JC_TemplateItem& item, const std::string_view& strText);
+    DWORD SetVectorText(const JC_TemplateItem& item, const std::string_view& strText);
+    DWORD SetComboText(const JC_TemplateItem& item, const std::string_view& strText);
     DWORD FormatValue(const JC_TemplateItem& item, DWORD dwIndex, std::string& strText, DWORD dwRadix,
                       bool bUseNumbers) const;
     DWORD FormatElement(const JC_TemplateItem& item, const JC_ItemValue& element, std::string& strText,
@@ -165,7 +173,9 @@ private:
 
     const JC_TemplateList* m_pTemplateList = nullptr;
     const JC_Template* m_pTemplate = nullptr;
-    std::vector<std::unique_ptr<JC_ItemValue>> m_Values;
+    // In place, one entry per plain item: a layout costs one allocation, not
+    // one per value. An entry is empty where the item's type has no holder.
+    std::vector<std::optional<JC_ItemValue>> m_Values;
     // Links of a node of the TREE manager; the manager owns the nodes.
     DWORD m_dwChildCount = 0;
     JC_DataComponent* m_pPrevSibling = nullptr;

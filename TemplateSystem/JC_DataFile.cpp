@@ -42,7 +42,7 @@ DWORD JC_DataFile::LoadDataFile(const std::string& strPath, JC_DataComponentMake
     if (pManager != nullptr)
         return JE_DATAFILE_MANAGER_SET;
     std::vector<BYTE> text;
-    DWORD dwResult = ReadText(strPath, text);
+    DWORD dwResult = JC_TextCodec::ReadText(m_Header, strPath, JE_DATAFILE_EMPTY_FILE, text);
     if (dwResult == 0)
         dwResult = Parse(reinterpret_cast<const char*>(text.data()), static_cast<DWORD>(text.size()), pManager,
                          dwLine, pProgress);
@@ -59,11 +59,12 @@ DWORD JC_DataFile::LoadDataMemory(const BYTE* pData, DWORD dwSize, JC_DataCompon
         return JE_DATAFILE_MEMORY_NOT_INITIATED;
     if (pManager != nullptr)
         return JE_DATAFILE_MEMORY_MANAGER_SET;
-    std::vector<BYTE> text;
-    DWORD dwResult = DecodeText(pData, dwSize, text);
+    // A plain block is parsed where it lies.
+    std::vector<BYTE> storage;
+    std::string_view text;
+    DWORD dwResult = JC_TextCodec::DecodeView(m_Header, pData, dwSize, JE_DATAFILE_MEMORY_EMPTY, storage, text);
     if (dwResult == 0)
-        dwResult = Parse(reinterpret_cast<const char*>(text.data()), static_cast<DWORD>(text.size()), pManager,
-                         dwLine, pProgress);
+        dwResult = Parse(text.data(), static_cast<DWORD>(text.size()), pManager, dwLine, pProgress);
     if (dwResult != 0)
         LogFailure(__LINE__, "(memory)", dwLine, dwResult);
     return dwResult;
@@ -117,34 +118,4 @@ DWORD JC_DataFile::GetDistributeType() const
 const JC_TemplateList* JC_DataFile::GetTemplateList() const
 {
     return m_pTemplateList;
-}
-
-DWORD JC_DataFile::ReadText(const std::string& strPath, std::vector<BYTE>& text)
-{
-    JC_TextCodec::MakeHeader(m_Header);
-    DWORD dwLength = 0;
-    DWORD dwResult = JC_TextCodec::ReadAndDecode(m_Header, strPath, nullptr, dwLength);
-    if (dwResult != 0 && dwResult != JE_CODEC_NEED_BUFFER)
-        return dwResult;
-    if (dwLength == 0)
-        return JE_DATAFILE_EMPTY_FILE;
-    text.resize(dwLength);
-    dwResult = JC_TextCodec::ReadAndDecode(m_Header, strPath, text.data(), dwLength);
-    text.resize(dwLength);
-    return dwResult;
-}
-
-DWORD JC_DataFile::DecodeText(const BYTE* pData, DWORD dwSize, std::vector<BYTE>& text)
-{
-    JC_TextCodec::MakeHeader(m_Header);
-    DWORD dwLength = 0;
-    DWORD dwResult = JC_TextCodec::Decode(m_Header, pData, dwSize, nullptr, dwLength);
-    if (dwResult != 0 && dwResult != JE_CODEC_NEED_BUFFER)
-        return dwResult;
-    if (dwLength == 0)
-        return JE_DATAFILE_MEMORY_EMPTY;
-    text.resize(dwLength);
-    dwResult = JC_TextCodec::Decode(m_Header, pData, dwSize, text.data(), dwLength);
-    text.resize(dwLength);
-    return dwResult;
 }

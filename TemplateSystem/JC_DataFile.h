@@ -72,10 +72,6 @@ public:
     const JC_TemplateList* GetTemplateList() const;
 
 private:
-    // The decoded text of a file or a memory block.
-    DWORD ReadText(const std::string& strPath, std::vector<BYTE>& text);
-    DWORD DecodeText(const BYTE* pData, DWORD dwSize, std::vector<BYTE>& text);
-
     bool m_bInitiated = false;
     DWORD m_dwDistributeType = 2;
     const JC_TemplateList* m_pTemplateList = nullptr;

@@ -3,69 +3,77 @@
 #include "GameProgram/Common/XF_Cp950.h"
 #include "TemplateSystem/JC_LineReader.h"
 #include "TemplateSystem/JC_StrNumSwitch.h"
+#include "TemplateSystem/JC_TextSplitter.h"
 
 namespace {
 
 // The head must be complete within this many lines.
 constexpr DWORD MAX_HEAD_LINES = 150;
-constexpr DWORD MIN_VERSION = 0x00080000;
-constexpr DWORD MAX_VERSION = 0x0008FFFF;
+constexpr DWORD HEAD_LINE_FLAGS =
+    JC_TextSplitter::CUT_NOTE | JC_TextSplitter::TRIM_LEFT | JC_TextSplitter::TRIM_RIGHT;
+// The body's lines are cut and trimmed on the right by JS_BodyLine.
+constexpr DWORD BODY_LINE_FLAGS = JC_TextSplitter::TRIM_LEFT;
 
-bool Holds(const std::string& strLine, const char* szKeyword)
+bool Holds(std::string_view line, std::string_view keyword)
 {
-    return XF_FindText(strLine, szKeyword) != std::string::npos;
-}
-
-// The position of the last double quote, or npos.
-size_t LastQuote(const std::string& strLine, size_t from)
-{
-    size_t last = std::string::npos;
-    for (size_t at = XF_FindChar(strLine, '"', from); at != std::string::npos; at = XF_FindChar(strLine, '"', at + 1))
-        last = at;
-    return last;
-}
-
-// The text between the first double quote after the keyword and the next
-// one (bLast: the last one of the line); false when a quote is missing.
-bool QuotedValue(const std::string& strLine, const char* szKeyword, bool bLast, std::string& strValue)
-{
-    strValue.clear();
-    const size_t at = XF_FindText(strLine, szKeyword);
-    if (at == std::string::npos)
-        return false;
-    const size_t open = XF_FindChar(strLine, '"', at + std::char_traits<char>::length(szKeyword));
-    if (open == std::string::npos)
-        return false;
-    const size_t close = bLast ? LastQuote(strLine, open + 1) : XF_FindChar(strLine, '"', open + 1);
-    if (close == std::string::npos)
-        return false;
-    strValue = strLine.substr(open + 1, close - open - 1);
-    return true;
+    return JC_FileOpening::Holds(line, keyword);
 }
 
 // A head value: quotes missing read as an empty text.
-std::string HeadValue(const std::string& strLine, const char* szKeyword)
+std::string_view HeadValue(std::string_view line, std::string_view keyword)
 {
-    std::string strValue;
-    QuotedValue(strLine, szKeyword, false, strValue);
-    return strValue;
+    std::string_view value;
+    JC_FileOpening::QuotedValue(line, keyword, value);
+    return value;
 }
 
 // "TRUE" 1, "FALSE" 0, anything else -1.
-int ReadBool(const std::string& strText)
+int ReadBool(std::string_view text)
 {
-    if (strText == "TRUE")
+    if (text == "TRUE")
         return 1;
-    return strText == "FALSE" ? 0 : -1;
+    return text == "FALSE" ? 0 : -1;
 }
 
 // A keyword of a block line: the line begins with "@" and holds it.
-bool IsBlockKeyword(const std::string& strLine, const char* szKeyword)
+bool IsBlockKeyword(std::string_view line, std::string_view keyword)
 {
-    return strLine[0] == '@' && Holds(strLine, szKeyword);
+    return line[0] == '@' && Holds(line, keyword);
 }
 
 } // namespace
+
+// A body line, read with only its left trimmed: one walk over its characters
+// cuts it at a "//!" note, trims its right, and finds what the body reader
+// looks for: whether it holds "[FileEnd]", and its first and last double
+// quote.
+struct JC_DataFileParser::JS_BodyLine
+{
+    explicit JS_BodyLine(std::string_view text)
+    {
+        const size_t length = text.size();
+        size_t cut = length;
+        for (size_t at = 0; at < length; at += XF_CharLength(text.data(), at, length)) {
+            if (text[at] == '"') {
+                if (firstQuote == std::string::npos)
+                    firstQuote = at;
+                lastQuote = at;
+            } else if (text[at] == '[' && text.substr(at).starts_with("[FileEnd]")) {
+                bFileEnd = true;
+            } else if (text[at] == '/' && text.substr(at).starts_with("//!")) {
+                cut = at;
+                break;
+            }
+        }
+        line = text.substr(0, cut);
+        line = line.substr(0, line.find_last_not_of(' ') + 1);
+    }
+
+    std::string_view line;
+    bool bFileEnd = false;
+    size_t firstQuote = std::string::npos;
+    size_t lastQuote = std::string::npos;
+};
 
 JC_DataFileParser::JC_DataFileParser(JC_DataFile& dataFile, const char* pData, DWORD dwSize,
                                      JI_DataFileProgress* pProgress)
@@ -73,80 +81,67 @@ JC_DataFileParser::JC_DataFileParser(JC_DataFile& dataFile, const char* pData, D
     , m_pData(pData)
     , m_dwSize(dwSize)
     , m_pProgress(pProgress)
+    , m_Opening("", {JE_DATAFILE_VERSION_NOT_HEX, JE_DATAFILE_VERSION_OUTSIDE, JE_DATAFILE_VERSION_OUTSIDE})
 {
 }
 
 DWORD JC_DataFileParser::Run(JC_DataComponentMaker*& pManager, DWORD& dwLine)
 {
     dwLine = 0;
-    if (m_pProgress != nullptr) {
-        DWORD dwCount = 0;
-        JC_LineReader::CountLines(m_pData, m_dwSize, dwCount);
-        m_pProgress->SetFirstSwitch(1);
-        m_pProgress->SetSecondSwitch(1);
-        m_pProgress->SetRange(dwCount, 0);
-    }
+    StartProgress();
     DWORD dwPosition = 0;
-    std::string strLine;
     for (;;) {
+        const bool bInHead = m_dwHeadState != HEAD_DONE;
+        std::string_view line;
         bool bEnd = false;
-        DWORD dwResult = m_TextSplitter.ReadCleanLine(
-            m_pData, m_dwSize, dwPosition, dwLine,
-            JC_TextSplitter::CUT_NOTE | JC_TextSplitter::TRIM_LEFT | JC_TextSplitter::TRIM_RIGHT, strLine, bEnd);
+        DWORD dwResult = JC_TextSplitter::ReadCleanLine(m_pData, m_dwSize, dwPosition, dwLine,
+                                                        bInHead ? HEAD_LINE_FLAGS : BODY_LINE_FLAGS, line, bEnd);
         if (bEnd)
             return JE_DATAFILE_TRUNCATED;
         if (dwResult != 0)
             return dwResult;
         if (m_pProgress != nullptr)
             m_pProgress->SetPosition(dwLine, 0);
-        const bool bInHead = m_dwHeadState != HEAD_DONE;
         if (bInHead && dwLine > MAX_HEAD_LINES)
             return JE_DATAFILE_HEAD_TOO_LONG;
-        if (strLine.empty())
-            continue;
         if (bInHead) {
-            dwResult = ReadHeadLine(strLine);
+            dwResult = line.empty() ? 0 : ReadHeadLine(line);
             if (dwResult == 0 && m_dwHeadState == HEAD_DONE)
                 dwResult = StartBody();
-        } else if (Holds(strLine, "[FileEnd]")) {
-            return FinishBody(pManager);
         } else {
-            dwResult = ReadBodyLine(strLine);
+            const JS_BodyLine body(line);
+            if (body.bFileEnd)
+                return FinishBody(pManager);
+            dwResult = body.line.empty() ? 0 : ReadBodyLine(body);
         }
         if (dwResult != 0)
             return dwResult;
     }
 }
 
-DWORD JC_DataFileParser::ReadHeadLine(const std::string& strLine)
+void JC_DataFileParser::StartProgress()
 {
+    if (m_pProgress == nullptr)
+        return;
+    DWORD dwCount = 0;
+    JC_LineReader::CountLines(m_pData, m_dwSize, dwCount);
+    m_pProgress->SetFirstSwitch(1);
+    m_pProgress->SetSecondSwitch(1);
+    m_pProgress->SetRange(dwCount, 0);
+}
+
+DWORD JC_DataFileParser::ReadHeadLine(std::string_view line)
+{
+    if (!m_Opening.IsRead())
+        return m_Opening.TakeLine(line);
     switch (m_dwHeadState) {
-    case HEAD_FILE:
-        if (Holds(strLine, "[File]"))
-            m_dwHeadState = HEAD_HEAD;
-        return 0;
-    case HEAD_HEAD:
-        if (Holds(strLine, "[Head]"))
-            m_dwHeadState = HEAD_VERSION;
-        return 0;
-    case HEAD_VERSION: {
-        if (!Holds(strLine, "@Version"))
-            return 0;
-        DWORD dwVersion = 0;
-        if (JC_StrNumSwitch::ParseHex(HeadValue(strLine, "@Version"), dwVersion) != 0)
-            return JE_DATAFILE_VERSION_NOT_HEX;
-        if (dwVersion < MIN_VERSION || dwVersion > MAX_VERSION)
-            return JE_DATAFILE_VERSION_OUTSIDE;
-        m_dwHeadState = HEAD_DISTRIBUTE;
-        return 0;
-    }
     case HEAD_DISTRIBUTE: {
-        if (!Holds(strLine, "@Distribute"))
+        if (!Holds(line, "@Distribute"))
             return 0;
-        const std::string strDistribute = HeadValue(strLine, "@Distribute");
-        if (strDistribute == "ARRAY")
+        const std::string_view distribute = HeadValue(line, "@Distribute");
+        if (distribute == "ARRAY")
             m_dwDistributeType = JC_DataComponentMaker::DISTRIBUTE_ARRAY;
-        else if (strDistribute == "TREE")
+        else if (distribute == "TREE")
             m_dwDistributeType = JC_DataComponentMaker::DISTRIBUTE_TREE;
         else
             return JE_DATAFILE_BAD_DISTRIBUTE_TEXT;
@@ -154,32 +149,32 @@ DWORD JC_DataFileParser::ReadHeadLine(const std::string& strLine)
         return 0;
     }
     case HEAD_TEMPLATES:
-        if (Holds(strLine, "@UseTemplateID")) {
+        if (Holds(line, "@UseTemplateID")) {
             DWORD dwTemplateID = 0;
-            if (JC_StrNumSwitch::ParseHex(HeadValue(strLine, "@UseTemplateID"), dwTemplateID) != 0)
+            if (JC_StrNumSwitch::ParseHex(HeadValue(line, "@UseTemplateID"), dwTemplateID) != 0)
                 return JE_DATAFILE_ID_NOT_HEX;
             m_TemplateIDs.push_back(dwTemplateID);
-        } else if (Holds(strLine, "@SortItem")) {
-            m_strSortItem = HeadValue(strLine, "@SortItem");
+        } else if (Holds(line, "@SortItem")) {
+            m_strSortItem = HeadValue(line, "@SortItem");
             m_dwHeadState = HEAD_SIMPLIFY_DEFAULT;
         }
         return 0;
     case HEAD_SIMPLIFY_DEFAULT:
-        if (!Holds(strLine, "@IsSimplifyDefault"))
+        if (!Holds(line, "@IsSimplifyDefault"))
             return 0;
-        if (ReadBool(HeadValue(strLine, "@IsSimplifyDefault")) < 0)
+        if (ReadBool(HeadValue(line, "@IsSimplifyDefault")) < 0)
             return JE_DATAFILE_SIMPLIFY_DEFAULT_TEXT;
         m_dwHeadState = HEAD_SIMPLIFY_DEFINE;
         return 0;
     case HEAD_SIMPLIFY_DEFINE:
-        if (!Holds(strLine, "@IsSimplifyDefine"))
+        if (!Holds(line, "@IsSimplifyDefine"))
             return 0;
-        if (ReadBool(HeadValue(strLine, "@IsSimplifyDefine")) < 0)
+        if (ReadBool(HeadValue(line, "@IsSimplifyDefine")) < 0)
             return JE_DATAFILE_SIMPLIFY_DEFINE_TEXT;
         m_dwHeadState = HEAD_END;
         return 0;
     case HEAD_END:
-        if (Holds(strLine, "[HeadEnd]"))
+        if (Holds(line, "[HeadEnd]"))
             m_dwHeadState = HEAD_DONE;
         return 0;
     default:
@@ -228,43 +223,44 @@ DWORD JC_DataFileParser::FinishBody(JC_DataComponentMaker*& pManager)
     return 0;
 }
 
-DWORD JC_DataFileParser::ReadBodyLine(const std::string& strLine)
+DWORD JC_DataFileParser::ReadBodyLine(const JS_BodyLine& body)
 {
+    const std::string_view line = body.line;
     if (!m_Block)
         m_Block = JS_DataBlockState();
     switch (m_Block->dwState) {
     case BLOCK_START:
-        if (Holds(strLine, "@Start"))
+        if (Holds(line, "@Start"))
             m_Block->dwState = BLOCK_TEMPLATE;
         return 0;
     case BLOCK_TEMPLATE:
-        return Holds(strLine, "@MainUseTemplateID") ? ReadBlockTemplate(strLine) : 0;
+        return Holds(line, "@MainUseTemplateID") ? ReadBlockTemplate(line) : 0;
     case BLOCK_ORDER:
-        return Holds(strLine, "@DataOrder") ? ReadBlockOrder(strLine) : 0;
+        return Holds(line, "@DataOrder") ? ReadBlockOrder(line) : 0;
     case BLOCK_ITEMS:
-        if (IsBlockKeyword(strLine, "@End")) {
+        if (IsBlockKeyword(line, "@End")) {
             m_Block.reset();
             return 0;
         }
-        return IsBlockKeyword(strLine, "@StartSub") ? StartSubBlock(strLine) : ReadItemLine(strLine);
+        return IsBlockKeyword(line, "@StartSub") ? StartSubBlock(line) : ReadItemLine(body);
     case BLOCK_SUB_ITEMS:
-        if (IsBlockKeyword(strLine, "@EndSub")) {
+        if (IsBlockKeyword(line, "@EndSub")) {
             EndSubBlock();
             return 0;
         }
-        return IsBlockKeyword(strLine, "@StartSub") ? StartSubBlock(strLine) : ReadItemLine(strLine);
+        return IsBlockKeyword(line, "@StartSub") ? StartSubBlock(line) : ReadItemLine(body);
     default:
         return 0;
     }
 }
 
-DWORD JC_DataFileParser::ReadBlockTemplate(const std::string& strLine)
+DWORD JC_DataFileParser::ReadBlockTemplate(std::string_view line)
 {
-    std::string strValue;
-    if (!QuotedValue(strLine, "@MainUseTemplateID", false, strValue))
+    std::string_view value;
+    if (!JC_FileOpening::QuotedValue(line, "@MainUseTemplateID", value))
         return JE_DATAFILE_NO_QUOTES;
     DWORD dwTemplateID = 0;
-    if (JC_StrNumSwitch::ParseHex(strValue, dwTemplateID) != 0)
+    if (JC_StrNumSwitch::ParseHex(value, dwTemplateID) != 0)
         return JE_DATAFILE_ID_NOT_HEX;
     JC_Template* pTemplate = nullptr;
     if (m_DataFile.GetTemplateList()->FindTemplateByID(dwTemplateID, pTemplate) != 0)
@@ -274,13 +270,13 @@ DWORD JC_DataFileParser::ReadBlockTemplate(const std::string& strLine)
     return 0;
 }
 
-DWORD JC_DataFileParser::ReadBlockOrder(const std::string& strLine)
+DWORD JC_DataFileParser::ReadBlockOrder(std::string_view line)
 {
-    std::string strValue;
-    if (!QuotedValue(strLine, "@DataOrder", false, strValue))
+    std::string_view value;
+    if (!JC_FileOpening::QuotedValue(line, "@DataOrder", value))
         return JE_DATAFILE_NO_QUOTES;
     JC_DataOrder order;
-    if (m_pManagerObj->ParseOrder(strValue, order) != 0)
+    if (m_pManagerObj->ParseOrder(std::string(value), order) != 0)
         return JE_DATAFILE_ORDER_REFUSED;
     const DWORD dwMissing = CountMissingNodes(order);
     if (!JC_DataTreeManager::IsWithinNodeBudget(m_dwNodesMade + dwMissing, m_dwSize))
@@ -296,14 +292,17 @@ DWORD JC_DataFileParser::ReadBlockOrder(const std::string& strLine)
     return 0;
 }
 
-DWORD JC_DataFileParser::StartSubBlock(const std::string& strLine)
+DWORD JC_DataFileParser::StartSubBlock(std::string_view line)
 {
     if (m_SavedBlocks.size() + 1 >= JC_DataComponent::MAX_NESTING)
         return JE_DATAFILE_NESTED_TOO_DEEP;
-    std::string strName;
-    if (!QuotedValue(strLine, "@StartSub", true, strName))
+    // The name runs to the last quote of the line.
+    const size_t at = XF_FindText(line, "@StartSub");
+    const size_t open = XF_FindChar(line, '"', at + std::char_traits<char>::length("@StartSub"));
+    const size_t close = XF_FindLastChar(line, '"');
+    if (open == std::string::npos || close == open)
         return JE_DATAFILE_NO_QUOTES;
-    const JC_TemplatePlainItem* pItem = m_Block->pTemplate->GetPlainItem(strName);
+    const JC_TemplatePlainItem* pItem = m_Block->pTemplate->GetPlainItem(line.substr(open + 1, close - open - 1));
     if (pItem == nullptr || pItem->m_dwType != ITEMTYPE_TEMPLATE)
         return JE_DATAFILE_NO_SUB_ITEM;
     JC_ItemValue* pValue = nullptr;
@@ -333,14 +332,13 @@ void JC_DataFileParser::EndSubBlock()
     m_SavedBlocks.pop_back();
 }
 
-DWORD JC_DataFileParser::ReadItemLine(const std::string& strLine)
+DWORD JC_DataFileParser::ReadItemLine(const JS_BodyLine& body)
 {
-    const size_t open = XF_FindChar(strLine, '"');
-    const size_t close = open == std::string::npos ? open : LastQuote(strLine, open + 1);
-    if (close == std::string::npos)
+    const std::string_view line = body.line;
+    if (body.firstQuote == body.lastQuote)
         return JE_DATAFILE_NO_QUOTES;
-    DWORD dwResult = m_Block->pComponent->SetItemValueText(strLine.substr(0, open),
-                                                           strLine.substr(open + 1, close - open - 1));
+    const std::string_view text = line.substr(body.firstQuote + 1, body.lastQuote - body.firstQuote - 1);
+    DWORD dwResult = m_Block->pComponent->SetItemValueText(FindBlockItem(line.substr(0, body.firstQuote)), text);
     if (dwResult == JE_COMPONENT_TEXT_NO_ITEM && m_DataFile.GetDistributeType() == 2)
         return 0;
     // A code without the failure bit must not read as success to callers
@@ -348,6 +346,25 @@ DWORD JC_DataFileParser::ReadItemLine(const std::string& strLine)
     if (dwResult != 0 && (dwResult & 0x80000000) == 0)
         dwResult = JE_DATAFILE_VALUE_REFUSED;
     return dwResult;
+}
+
+const JC_TemplateItem* JC_DataFileParser::FindBlockItem(const std::string_view& name)
+{
+    // Item lines follow the template's order: the item of the line before
+    // (a VECTOR's elements) and the one after it are tried before the name
+    // index.
+    const JC_Template* pTemplate = m_Block->pComponent->GetTemplate();
+    if (pTemplate == nullptr)
+        return nullptr;
+    const JC_TemplateItem*& pLastItem = m_Block->pLastItem;
+    if (pLastItem != nullptr && JC_ItemNameIndex::SameName(pLastItem->m_strName, name))
+        return pLastItem;
+    const JC_TemplateItem* pNextItem = pTemplate->GetPlainItemAt(pLastItem != nullptr ? pLastItem->m_dwIndex + 1 : 0);
+    if (pNextItem == nullptr || !JC_ItemNameIndex::SameName(pNextItem->m_strName, name))
+        pNextItem = pTemplate->GetItem(name);
+    if (pNextItem != nullptr && !pNextItem->IsRefer())
+        pLastItem = pNextItem;
+    return pNextItem;
 }
 
 DWORD JC_DataFileParser::CountMissingNodes(const JC_DataOrder& order) const

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TemplateSystem/JC_DataFile.h"
-#include "TemplateSystem/JC_TextSplitter.h"
+#include "TemplateSystem/JC_FileOpening.h"
 
 #include <optional>
 
@@ -16,13 +16,11 @@ public:
     DWORD Run(JC_DataComponentMaker*& pManager, DWORD& dwLine);
 
 private:
-    // Where the head or a block stands; the numbers the file format gives.
+    // Where the head after its opening or a block stands; the numbers the
+    // file format gives.
     enum HeadState : DWORD
     {
-        HEAD_FILE = 0,
-        HEAD_HEAD = 2,
         HEAD_END = 3,
-        HEAD_VERSION = 4,
         HEAD_DISTRIBUTE = 5,
         HEAD_TEMPLATES = 6,
         HEAD_SIMPLIFY_DEFAULT = 8,
@@ -42,17 +40,22 @@ private:
         DWORD dwState = BLOCK_START;
         const JC_Template* pTemplate = nullptr;
         JC_DataComponent* pComponent = nullptr;
+        // The plain item the last item line set.
+        const JC_TemplateItem* pLastItem = nullptr;
     };
+    struct JS_BodyLine;
 
-    DWORD ReadHeadLine(const std::string& strLine);
+    void StartProgress();
+    DWORD ReadHeadLine(std::string_view line);
     DWORD StartBody();
     DWORD FinishBody(JC_DataComponentMaker*& pManager);
-    DWORD ReadBodyLine(const std::string& strLine);
-    DWORD ReadBlockTemplate(const std::string& strLine);
-    DWORD ReadBlockOrder(const std::string& strLine);
-    DWORD StartSubBlock(const std::string& strLine);
+    DWORD ReadBodyLine(const JS_BodyLine& body);
+    DWORD ReadBlockTemplate(std::string_view line);
+    DWORD ReadBlockOrder(std::string_view line);
+    DWORD StartSubBlock(std::string_view line);
     void EndSubBlock();
-    DWORD ReadItemLine(const std::string& strLine);
+    DWORD ReadItemLine(const JS_BodyLine& body);
+    const JC_TemplateItem* FindBlockItem(const std::string_view& name);
     // The TREE nodes an order would add; a parse makes no more than its
     // bytes allow.
     DWORD CountMissingNodes(const JC_DataOrder& order) const;
@@ -61,9 +64,9 @@ private:
     const char* const m_pData;
     const DWORD m_dwSize;
     JI_DataFileProgress* const m_pProgress;
-    JC_TextSplitter m_TextSplitter;
 
-    DWORD m_dwHeadState = HEAD_FILE;
+    JC_FileOpening m_Opening;
+    DWORD m_dwHeadState = HEAD_DISTRIBUTE;
     DWORD m_dwDistributeType = 0;
     std::vector<DWORD> m_TemplateIDs;
     std::string m_strSortItem;

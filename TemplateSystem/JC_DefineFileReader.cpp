@@ -3,6 +3,7 @@
 #include "GameProgram/Common/XF_Cp950.h"
 #include "TemplateSystem/JC_DebugLog.h"
 #include "TemplateSystem/JC_FileLister.h"
+#include "TemplateSystem/JC_FileOpening.h"
 #include "TemplateSystem/JC_StrNumSwitch.h"
 #include "TemplateSystem/JF_NumberText.h"
 
@@ -12,44 +13,13 @@ namespace {
 
 const char* const s_szSourceFile = "TemplateSystem\\JC_DefineFileReader.cpp";
 
-const char* const s_szFile = "//[File]";
 const char* const s_szFileEnd = "//[FileEnd]";
-const char* const s_szHead = "//[Head]";
 const char* const s_szHeadEnd = "//[HeadEnd]";
-const char* const s_szVersion = "//@Version";
 const char* const s_szCombo = "//@Combo";
 const char* const s_szDefine = "#define";
 const char* const s_szKeyPrefix = "DF_";
 
-constexpr DWORD MIN_VERSION = 0x00080000;
-constexpr DWORD MAX_VERSION = 0x0008FFFF;
-
-// Where a line stands in the file's layout.
-enum class Phase
-{
-    File,
-    Head,
-    Version,
-    HeadEnd,
-    Body,
-};
-
-bool Holds(const std::string& strLine, const char* szKeyword)
-{
-    return XF_FindText(strLine, szKeyword) != std::string::npos;
-}
-
-// The text between the first double quote at or after `from` and the next
-// one; false when either is missing.
-bool QuotedText(const std::string& strLine, size_t from, std::string& strQuoted)
-{
-    const size_t open = XF_FindChar(strLine, '"', from);
-    const size_t close = open == std::string::npos ? open : XF_FindChar(strLine, '"', open + 1);
-    if (close == std::string::npos)
-        return false;
-    strQuoted = strLine.substr(open + 1, close - open - 1);
-    return true;
-}
+constexpr DWORD LINE_FLAGS = JC_TextSplitter::CUT_NOTE | JC_TextSplitter::TRIM_LEFT | JC_TextSplitter::TRIM_RIGHT;
 
 // Names the define file that failed, the line at fault and the code.
 void LogFailure(int iSourceLine, const char* szWhat, const std::string& strSource, DWORD dwLine, DWORD dwResult)
@@ -66,7 +36,7 @@ DWORD JC_DefineFileReader::LoadFile(const std::string& strPath, JC_DefineTable* 
     if (pTable == nullptr)
         return JE_DEFREADER_NULL_TABLE;
     std::vector<BYTE> text;
-    DWORD dwResult = ReadFileText(strPath, text);
+    DWORD dwResult = JC_TextCodec::ReadText(m_Header, strPath, JE_DEFREADER_EMPTY_FILE, text);
     if (dwResult == 0)
         dwResult = Parse(reinterpret_cast<const char*>(text.data()), static_cast<DWORD>(text.size()), pTable, dwLine);
     if (dwResult != 0)
@@ -103,10 +73,11 @@ DWORD JC_DefineFileReader::LoadFromMemory(const BYTE* pData, DWORD dwSize, JC_De
     dwLine = 0;
     if (pTable == nullptr)
         return JE_DEFREADER_MEMORY_NULL_TABLE;
-    std::vector<BYTE> text;
-    DWORD dwResult = DecodeText(pData, dwSize, text);
+    std::vector<BYTE> storage;
+    std::string_view text;
+    DWORD dwResult = JC_TextCodec::DecodeView(m_Header, pData, dwSize, JE_DEFREADER_MEMORY_EMPTY, storage, text);
     if (dwResult == 0)
-        dwResult = Parse(reinterpret_cast<const char*>(text.data()), static_cast<DWORD>(text.size()), pTable, dwLine);
+        dwResult = Parse(text.data(), static_cast<DWORD>(text.size()), pTable, dwLine);
     if (dwResult != 0)
         LogFailure(__LINE__, "LoadFromMemory", "(memory)", dwLine, dwResult);
     return dwResult;
@@ -122,114 +93,49 @@ DWORD JC_DefineFileReader::Parse(const char* pText, DWORD dwSize, JC_DefineTable
     if (pTable == nullptr)
         return JE_DEFREADER_PARSE_NULL_TABLE;
 
-    Phase phase = Phase::File;
+    JC_FileOpening opening("//", {JE_DEFREADER_VERSION_NOT_HEX, JE_DEFREADER_VERSION_OUTSIDE,
+                                  JE_DEFREADER_VERSION_NOT_HEX});
+    bool bInBody = false;
     DWORD dwPosition = 0;
-    std::string strLine;
     for (;;) {
+        std::string_view line;
         bool bEnd = false;
-        const DWORD dwResult = m_TextSplitter.ReadCleanLine(
-            pText, dwSize, dwPosition, dwLine,
-            JC_TextSplitter::CUT_NOTE | JC_TextSplitter::TRIM_LEFT | JC_TextSplitter::TRIM_RIGHT, strLine, bEnd);
+        DWORD dwResult = JC_TextSplitter::ReadCleanLine(pText, dwSize, dwPosition, dwLine, LINE_FLAGS, line, bEnd);
         if (bEnd)
             return 0;
         if (dwResult != 0)
             return dwResult;
-        if (strLine.empty())
+        if (line.empty())
             continue;
-        switch (phase) {
-        case Phase::File:
-            if (Holds(strLine, s_szFile))
-                phase = Phase::Head;
-            break;
-        case Phase::Head:
-            if (Holds(strLine, s_szHead))
-                phase = Phase::Version;
-            break;
-        case Phase::Version: {
-            const size_t at = XF_FindText(strLine, s_szVersion);
-            if (at == std::string::npos)
-                break;
-            const DWORD dwVersionResult = ReadVersion(strLine, at);
-            if (dwVersionResult != 0)
-                return dwVersionResult;
-            phase = Phase::HeadEnd;
-            break;
-        }
-        case Phase::HeadEnd:
-            if (Holds(strLine, s_szHeadEnd))
-                phase = Phase::Body;
-            break;
-        case Phase::Body: {
-            if (Holds(strLine, s_szFileEnd))
+        if (!opening.IsRead()) {
+            dwResult = opening.TakeLine(line);
+        } else if (!bInBody) {
+            bInBody = JC_FileOpening::Holds(line, s_szHeadEnd);
+        } else {
+            if (JC_FileOpening::Holds(line, s_szFileEnd))
                 return 0;
-            const size_t at = XF_FindText(strLine, s_szDefine);
-            if (at == std::string::npos)
-                return JE_DEFREADER_NOT_DEFINE;
-            const DWORD dwDefineResult = ReadDefineLine(strLine, at, *pTable);
-            if (dwDefineResult != 0)
-                return dwDefineResult;
-            break;
+            const size_t at = XF_FindText(line, s_szDefine);
+            dwResult = at != std::string::npos ? ReadDefineLine(line, at, *pTable) : JE_DEFREADER_NOT_DEFINE;
         }
-        }
+        if (dwResult != 0)
+            return dwResult;
     }
 }
 
-DWORD JC_DefineFileReader::ReadFileText(const std::string& strPath, std::vector<BYTE>& text)
+DWORD JC_DefineFileReader::ReadDefineLine(std::string_view line, size_t at, JC_DefineTable& table)
 {
-    JC_TextCodec::MakeHeader(m_Header);
-    DWORD dwLength = 0;
-    DWORD dwResult = JC_TextCodec::ReadAndDecode(m_Header, strPath, nullptr, dwLength);
-    if (dwResult != 0 && dwResult != JE_CODEC_NEED_BUFFER)
-        return dwResult;
-    if (dwLength == 0)
-        return JE_DEFREADER_EMPTY_FILE;
-    text.resize(dwLength);
-    dwResult = JC_TextCodec::ReadAndDecode(m_Header, strPath, text.data(), dwLength);
-    text.resize(dwLength);
-    return dwResult;
-}
-
-DWORD JC_DefineFileReader::DecodeText(const BYTE* pData, DWORD dwSize, std::vector<BYTE>& text)
-{
-    JC_TextCodec::MakeHeader(m_Header);
-    DWORD dwLength = 0;
-    DWORD dwResult = JC_TextCodec::Decode(m_Header, pData, dwSize, nullptr, dwLength);
-    if (dwResult != 0 && dwResult != JE_CODEC_NEED_BUFFER)
-        return dwResult;
-    if (dwLength == 0)
-        return JE_DEFREADER_MEMORY_EMPTY;
-    text.resize(dwLength);
-    dwResult = JC_TextCodec::Decode(m_Header, pData, dwSize, text.data(), dwLength);
-    text.resize(dwLength);
-    return dwResult;
-}
-
-DWORD JC_DefineFileReader::ReadVersion(const std::string& strLine, size_t at)
-{
-    std::string strVersion;
-    DWORD dwVersion = 0;
-    if (!QuotedText(strLine, at + std::char_traits<char>::length(s_szVersion), strVersion) ||
-        JC_StrNumSwitch::ParseHex(strVersion, dwVersion) != 0)
-        return JE_DEFREADER_VERSION_NOT_HEX;
-    if (dwVersion < MIN_VERSION || dwVersion > MAX_VERSION)
-        return JE_DEFREADER_VERSION_OUTSIDE;
-    return 0;
-}
-
-DWORD JC_DefineFileReader::ReadDefineLine(const std::string& strLine, size_t at, JC_DefineTable& table)
-{
-    const size_t keyStart = XF_FindText(strLine, s_szKeyPrefix, at + std::char_traits<char>::length(s_szDefine));
-    const size_t keyEnd = keyStart == std::string::npos ? keyStart : XF_FindChar(strLine, ' ', keyStart);
+    const size_t keyStart = XF_FindText(line, s_szKeyPrefix, at + std::char_traits<char>::length(s_szDefine));
+    const size_t keyEnd = keyStart == std::string::npos ? keyStart : XF_FindChar(line, ' ', keyStart);
     if (keyEnd == std::string::npos)
         return JE_DEFREADER_NO_KEY;
-    const size_t combo = XF_FindText(strLine, s_szCombo, keyEnd);
+    const size_t combo = XF_FindText(line, s_szCombo, keyEnd);
     if (combo == std::string::npos)
         return 0;
-    std::string strComment;
-    if (!QuotedText(strLine, combo + std::char_traits<char>::length(s_szCombo), strComment))
+    std::string_view comment;
+    if (!JC_FileOpening::QuotedText(line, combo + std::char_traits<char>::length(s_szCombo), comment))
         return JE_DEFREADER_NO_COMMENT;
 
-    std::string strValue = strLine.substr(keyEnd, combo - keyEnd);
+    std::string strValue(line.substr(keyEnd, combo - keyEnd));
     strValue.erase(std::remove(strValue.begin(), strValue.end(), ' '), strValue.end());
     DWORD dwValue = 0;
     if (strValue.compare(0, 2, "0x") == 0 || strValue.compare(0, 2, "0X") == 0) {
@@ -239,5 +145,5 @@ DWORD JC_DefineFileReader::ReadDefineLine(const std::string& strLine, size_t at,
     } else {
         dwValue = static_cast<DWORD>(JF_DecimalToInt(strValue));
     }
-    return table.AddDefineInfo(strLine.substr(keyStart, keyEnd - keyStart), dwValue, strComment);
+    return table.AddDefineInfo(std::string(line.substr(keyStart, keyEnd - keyStart)), dwValue, std::string(comment));
 }

@@ -38,11 +38,7 @@ public:
     virtual DWORD Parse(const char* pText, DWORD dwSize, JC_DefineTable* pTable, DWORD& dwLine);
 
 private:
-    DWORD ReadFileText(const std::string& strPath, std::vector<BYTE>& text);
-    DWORD DecodeText(const BYTE* pData, DWORD dwSize, std::vector<BYTE>& text);
-    static DWORD ReadVersion(const std::string& strLine, size_t at);
-    static DWORD ReadDefineLine(const std::string& strLine, size_t at, JC_DefineTable& table);
+    static DWORD ReadDefineLine(std::string_view line, size_t at, JC_DefineTable& table);
 
     JS_CodeHeader m_Header;
-    JC_TextSplitter m_TextSplitter;
 };

@@ -4,10 +4,7 @@
 
 #include <cstring>
 
-namespace {
-
-// The end of the line that starts at dwStart and where the next one starts.
-void FindLineEnd(const char* pBuffer, DWORD dwSize, DWORD dwStart, DWORD& dwEnd, DWORD& dwNext)
+void JC_LineReader::FindLineEnd(const char* pBuffer, DWORD dwSize, DWORD dwStart, DWORD& dwEnd, DWORD& dwNext)
 {
     dwEnd = dwStart;
     while (dwEnd < dwSize && pBuffer[dwEnd] != '\r' && pBuffer[dwEnd] != '\n')
@@ -20,8 +17,6 @@ void FindLineEnd(const char* pBuffer, DWORD dwSize, DWORD dwStart, DWORD& dwEnd,
     if (dwNext < dwSize && pBuffer[dwNext] == cPartner)
         ++dwNext;
 }
-
-} // namespace
 
 DWORD JC_LineReader::ReadWholeFile(const std::string& strPath, std::vector<BYTE>& buffer, DWORD dwMaximum)
 {

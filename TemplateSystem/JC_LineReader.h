@@ -34,6 +34,9 @@ public:
     // terminator gives JE_LINE_TOO_LONG with dwLength set to its length.
     static DWORD GetNextLine(const char* pBuffer, DWORD dwSize, DWORD& dwPosition, char* szLine,
                              DWORD& dwLength);
+    // The end of the line that starts at dwStart (before its line end) and
+    // where the next one starts.
+    static void FindLineEnd(const char* pBuffer, DWORD dwSize, DWORD dwStart, DWORD& dwEnd, DWORD& dwNext);
     // The number of lines GetNextLine would hand out.
     static DWORD CountLines(const char* pBuffer, DWORD dwSize, DWORD& dwCount);
 };

@@ -21,7 +21,7 @@ int HexDigit(char c)
 }
 
 template <typename T>
-DWORD ParseHexDigits(const std::string& strText, T& value, size_t maxDigits)
+DWORD ParseHexDigits(std::string_view strText, T& value, size_t maxDigits)
 {
     value = 0;
     if (strText.empty() || strText == "0")
@@ -46,7 +46,7 @@ DWORD ParseHexDigits(const std::string& strText, T& value, size_t maxDigits)
 }
 
 template <typename T>
-DWORD ParseBinaryDigits(const std::string& strText, T& value, size_t maxDigits)
+DWORD ParseBinaryDigits(std::string_view strText, T& value, size_t maxDigits)
 {
     value = 0;
     if (strText.empty())
@@ -74,7 +74,7 @@ LONGLONG TruncateToInt64(double dValue)
 
 // Converts by the first character, with the parsers of one width.
 template <typename T>
-DWORD ConvertByPrefix(const std::string& strText, T& value, size_t maxHexDigits,
+DWORD ConvertByPrefix(std::string_view strText, T& value, size_t maxHexDigits,
                       size_t maxBinaryDigits)
 {
     value = 0;
@@ -101,7 +101,7 @@ DWORD ConvertByPrefix(const std::string& strText, T& value, size_t maxHexDigits,
 // Reads "low~high" with one conversion for both halves; the first failing
 // conversion answers.
 template <typename T, typename Convert>
-DWORD ParseRange(const std::string& strText, T& low, T& high, Convert convert)
+DWORD ParseRange(std::string_view strText, T& low, T& high, Convert convert)
 {
     const size_t tilde = XF_FindChar(strText, '~');
     if (tilde == std::string::npos)
@@ -138,27 +138,27 @@ std::string AllBits(T value)
 
 } // namespace
 
-bool JC_StrNumSwitch::IsRelative(const std::string& strText)
+bool JC_StrNumSwitch::IsRelative(std::string_view strText)
 {
     return IsPlus(strText) || IsMinus(strText) || IsPercent(strText);
 }
 
-bool JC_StrNumSwitch::IsPlus(const std::string& strText)
+bool JC_StrNumSwitch::IsPlus(std::string_view strText)
 {
     return !strText.empty() && strText.front() == '+';
 }
 
-bool JC_StrNumSwitch::IsMinus(const std::string& strText)
+bool JC_StrNumSwitch::IsMinus(std::string_view strText)
 {
     return !strText.empty() && strText.front() == '-';
 }
 
-bool JC_StrNumSwitch::IsPercent(const std::string& strText)
+bool JC_StrNumSwitch::IsPercent(std::string_view strText)
 {
     return !strText.empty() && strText.back() == '%';
 }
 
-DWORD JC_StrNumSwitch::GetNumber(const std::string& strText)
+DWORD JC_StrNumSwitch::GetNumber(std::string_view strText)
 {
     DWORD dwValue = 0;
     bool bPlus = false;
@@ -169,7 +169,7 @@ DWORD JC_StrNumSwitch::GetNumber(const std::string& strText)
     return dwValue;
 }
 
-DWORD JC_StrNumSwitch::SplitNumber(const std::string& strText, DWORD& dwValue, bool& bPlus,
+DWORD JC_StrNumSwitch::SplitNumber(std::string_view strText, DWORD& dwValue, bool& bPlus,
                                    bool& bMinus, bool& bPercent)
 {
     dwValue = 0;
@@ -185,17 +185,17 @@ DWORD JC_StrNumSwitch::SplitNumber(const std::string& strText, DWORD& dwValue, b
     return StrToUInt(strText.substr(begin, end - begin), dwValue);
 }
 
-DWORD JC_StrNumSwitch::StrToUInt(const std::string& strText, DWORD& dwValue)
+DWORD JC_StrNumSwitch::StrToUInt(std::string_view strText, DWORD& dwValue)
 {
     return ConvertByPrefix(strText, dwValue, 8, 32);
 }
 
-DWORD JC_StrNumSwitch::StrToUInt64(const std::string& strText, ULONGLONG& ullValue)
+DWORD JC_StrNumSwitch::StrToUInt64(std::string_view strText, ULONGLONG& ullValue)
 {
     return ConvertByPrefix(strText, ullValue, 16, 64);
 }
 
-DWORD JC_StrNumSwitch::StrToFloat(const std::string& strText, float& fValue)
+DWORD JC_StrNumSwitch::StrToFloat(std::string_view strText, float& fValue)
 {
     fValue = 0.0f;
     if (strText.empty())
@@ -208,29 +208,29 @@ DWORD JC_StrNumSwitch::StrToFloat(const std::string& strText, float& fValue)
     return JE_NUMBER_FLOAT_NO_PREFIX;
 }
 
-DWORD JC_StrNumSwitch::ParseHex(const std::string& strText, DWORD& dwValue)
+DWORD JC_StrNumSwitch::ParseHex(std::string_view strText, DWORD& dwValue)
 {
     return ParseHexDigits(strText, dwValue, 8);
 }
 
-DWORD JC_StrNumSwitch::ParseHex64(const std::string& strText, ULONGLONG& ullValue)
+DWORD JC_StrNumSwitch::ParseHex64(std::string_view strText, ULONGLONG& ullValue)
 {
     return ParseHexDigits(strText, ullValue, 16);
 }
 
-DWORD JC_StrNumSwitch::ParseBinary(const std::string& strText, DWORD& dwValue)
+DWORD JC_StrNumSwitch::ParseBinary(std::string_view strText, DWORD& dwValue)
 {
     return ParseBinaryDigits(strText, dwValue, 32);
 }
 
-DWORD JC_StrNumSwitch::ParseBinary64(const std::string& strText, ULONGLONG& ullValue)
+DWORD JC_StrNumSwitch::ParseBinary64(std::string_view strText, ULONGLONG& ullValue)
 {
     return ParseBinaryDigits(strText, ullValue, 64);
 }
 
-DWORD JC_StrNumSwitch::ParseIntRange(const std::string& strText, int& iLow, int& iHigh)
+DWORD JC_StrNumSwitch::ParseIntRange(std::string_view strText, int& iLow, int& iHigh)
 {
-    return ParseRange(strText, iLow, iHigh, [](const std::string& strHalf, int& iValue) {
+    return ParseRange(strText, iLow, iHigh, [](std::string_view strHalf, int& iValue) {
         DWORD dwValue = 0;
         const DWORD dwResult = StrToUInt(strHalf, dwValue);
         iValue = static_cast<int>(dwValue);
@@ -238,12 +238,12 @@ DWORD JC_StrNumSwitch::ParseIntRange(const std::string& strText, int& iLow, int&
     });
 }
 
-DWORD JC_StrNumSwitch::ParseUIntRange(const std::string& strText, DWORD& dwLow, DWORD& dwHigh)
+DWORD JC_StrNumSwitch::ParseUIntRange(std::string_view strText, DWORD& dwLow, DWORD& dwHigh)
 {
     return ParseRange(strText, dwLow, dwHigh, StrToUInt);
 }
 
-DWORD JC_StrNumSwitch::ParseFloatRange(const std::string& strText, float& fLow, float& fHigh)
+DWORD JC_StrNumSwitch::ParseFloatRange(std::string_view strText, float& fLow, float& fHigh)
 {
     return ParseRange(strText, fLow, fHigh, StrToFloat);
 }

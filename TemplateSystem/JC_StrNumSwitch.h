@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 // Result codes of the number texts. The two with the high bit clear are no
 // failures, but they are not 0: callers that test for 0 treat them as such.
@@ -25,39 +26,39 @@ class JC_StrNumSwitch
 {
 public:
     // The text begins with "+" or "-", or ends with "%".
-    static bool IsRelative(const std::string& strText);
-    static bool IsPlus(const std::string& strText);
-    static bool IsMinus(const std::string& strText);
-    static bool IsPercent(const std::string& strText);
+    static bool IsRelative(std::string_view strText);
+    static bool IsPlus(std::string_view strText);
+    static bool IsMinus(std::string_view strText);
+    static bool IsPercent(std::string_view strText);
 
     // The value without one leading sign and a trailing "%"; 0 when nothing
     // is left or the text is no number.
-    static DWORD GetNumber(const std::string& strText);
+    static DWORD GetNumber(std::string_view strText);
     // Splits a relative number text into its value and its marks.
-    static DWORD SplitNumber(const std::string& strText, DWORD& dwValue, bool& bPlus, bool& bMinus,
+    static DWORD SplitNumber(std::string_view strText, DWORD& dwValue, bool& bPlus, bool& bMinus,
                              bool& bPercent);
 
     // Converts by the first character: "0", "H" or "h" hexadecimal, "B" or
     // "b" binary, "F" or "f" a real number truncated toward zero, otherwise
     // decimal. An empty text gives 0.
-    static DWORD StrToUInt(const std::string& strText, DWORD& dwValue);
-    static DWORD StrToUInt64(const std::string& strText, ULONGLONG& ullValue);
+    static DWORD StrToUInt(std::string_view strText, DWORD& dwValue);
+    static DWORD StrToUInt64(std::string_view strText, ULONGLONG& ullValue);
     // "F" followed by a real number; any other text is read as a real number
     // too but answers JE_NUMBER_FLOAT_NO_PREFIX.
-    static DWORD StrToFloat(const std::string& strText, float& fValue);
+    static DWORD StrToFloat(std::string_view strText, float& fValue);
 
     // "H" or "0x" and up to 8 (16) hexadecimal digits; "0" alone is zero.
-    static DWORD ParseHex(const std::string& strText, DWORD& dwValue);
-    static DWORD ParseHex64(const std::string& strText, ULONGLONG& ullValue);
+    static DWORD ParseHex(std::string_view strText, DWORD& dwValue);
+    static DWORD ParseHex64(std::string_view strText, ULONGLONG& ullValue);
     // "B" and up to 32 (64) binary digits, most significant first.
-    static DWORD ParseBinary(const std::string& strText, DWORD& dwValue);
-    static DWORD ParseBinary64(const std::string& strText, ULONGLONG& ullValue);
+    static DWORD ParseBinary(std::string_view strText, DWORD& dwValue);
+    static DWORD ParseBinary64(std::string_view strText, ULONGLONG& ullValue);
 
     // Ranges "low~high"; equal bounds are accepted, a high bound below the
     // low one is not (compared signed, unsigned or as reals).
-    static DWORD ParseIntRange(const std::string& strText, int& iLow, int& iHigh);
-    static DWORD ParseUIntRange(const std::string& strText, DWORD& dwLow, DWORD& dwHigh);
-    static DWORD ParseFloatRange(const std::string& strText, float& fLow, float& fHigh);
+    static DWORD ParseIntRange(std::string_view strText, int& iLow, int& iHigh);
+    static DWORD ParseUIntRange(std::string_view strText, DWORD& dwLow, DWORD& dwHigh);
+    static DWORD ParseFloatRange(std::string_view strText, float& fLow, float& fHigh);
 
     // Decimal texts as "%d", "%u" and "%I64u" print them.
     static std::string IntToStr(int iValue);

@@ -77,7 +77,7 @@ void JC_Template::SetTemplateExplain(const std::string& strExplain)
     m_strTemplateExplain = strExplain;
 }
 
-JC_TemplateItem* JC_Template::FindItem(const std::string& strName, bool& bRefer) const
+JC_TemplateItem* JC_Template::FindItem(const std::string_view& strName, bool& bRefer) const
 {
     DWORD dwIndex = 0;
     if (m_ItemNameIndex.FindName(strName, dwIndex, bRefer) != 0)
@@ -92,7 +92,7 @@ int JC_Template::GetItemType(const std::string& strName) const
     return pItem != nullptr ? static_cast<int>(pItem->m_dwType) : -1;
 }
 
-JC_TemplateItem* JC_Template::GetItem(const std::string& strName) const
+JC_TemplateItem* JC_Template::GetItem(const std::string_view& strName) const
 {
     bool bRefer = false;
     return FindItem(strName, bRefer);
@@ -105,7 +105,7 @@ JC_TemplatePlainItem* JC_Template::GetPlainItemAt(DWORD dwIndex) const
     return static_cast<JC_TemplatePlainItem*>(m_PlainItemObjs[dwIndex].get());
 }
 
-JC_TemplatePlainItem* JC_Template::GetPlainItem(const std::string& strName) const
+JC_TemplatePlainItem* JC_Template::GetPlainItem(const std::string_view& strName) const
 {
     bool bRefer = false;
     JC_TemplateItem* pItem = FindItem(strName, bRefer);

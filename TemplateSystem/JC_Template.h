@@ -45,9 +45,10 @@ public:
 
     // The type of the plain or refer item of that name; -1 when none.
     virtual int GetItemType(const std::string& strName) const;
-    virtual JC_TemplateItem* GetItem(const std::string& strName) const;
+    // Names as JC_ItemNameIndex::FindName takes them.
+    virtual JC_TemplateItem* GetItem(const std::string_view& strName) const;
     virtual JC_TemplatePlainItem* GetPlainItemAt(DWORD dwIndex) const;
-    virtual JC_TemplatePlainItem* GetPlainItem(const std::string& strName) const;
+    virtual JC_TemplatePlainItem* GetPlainItem(const std::string_view& strName) const;
     virtual JC_TemplateReferItem* GetReferItemAt(DWORD dwIndex) const;
     virtual JC_TemplateReferItem* GetReferItem(const std::string& strName) const;
     // -1 when absent or of the other kind.
@@ -91,7 +92,7 @@ public:
     JC_DefineTable* GetOwnDefineTable();
 
 private:
-    JC_TemplateItem* FindItem(const std::string& strName, bool& bRefer) const;
+    JC_TemplateItem* FindItem(const std::string_view& strName, bool& bRefer) const;
 
     DWORD m_dwDefineTableMode = OWN_DEFINE_TABLE;
     std::unique_ptr<JC_DefineTable> m_pDefineTableObj;

@@ -4,6 +4,7 @@
 #include "TemplateSystem/JC_DebugLog.h"
 #include "TemplateSystem/JC_DefineFileReader.h"
 #include "TemplateSystem/JC_FileLister.h"
+#include "TemplateSystem/JC_FileOpening.h"
 #include "TemplateSystem/JC_StrNumSwitch.h"
 #include "TemplateSystem/JF_ItemTypeHandler.h"
 
@@ -11,47 +12,23 @@ namespace {
 
 const char* const s_szSourceFile = "TemplateSystem\\JC_TemplateFileReader.cpp";
 
-const char* const s_szFile = "[File]";
 const char* const s_szFileEnd = "[FileEnd]";
-const char* const s_szHead = "[Head]";
 const char* const s_szHeadEnd = "[HeadEnd]";
-const char* const s_szVersion = "@Version";
 const char* const s_szTemplateID = "@TemplateID";
 const char* const s_szTemplateName = "@TemplateName";
 const char* const s_szTemplateExplain = "@TemplateExplain";
 const char* const s_szIncludeDefine = "@IncludeDefine";
 
-constexpr DWORD MIN_VERSION = 0x00080000;
-constexpr DWORD MAX_VERSION = 0x0008FFFF;
 constexpr size_t MAX_NAME = 40;
-
-// The head keywords in the order the head must give them.
-enum class Step
-{
-    File,
-    Head,
-    Version,
-    TemplateID,
-    TemplateName,
-    TemplateExplain,
-    HeadBody,
-    Items,
-};
-
-bool Holds(const std::string& strLine, const char* szKeyword)
-{
-    return XF_FindText(strLine, szKeyword) != std::string::npos;
-}
+constexpr DWORD LINE_FLAGS = JC_TextSplitter::CUT_COMMENT | JC_TextSplitter::TRIM_LEFT | JC_TextSplitter::TRIM_RIGHT;
 
 // The text between the first double quote after the keyword at `at` and the
 // next one; empty when either is missing.
-std::string HeadValue(const std::string& strLine, size_t at, const char* szKeyword)
+std::string_view HeadValue(std::string_view line, size_t at, const char* szKeyword)
 {
-    const size_t open = XF_FindChar(strLine, '"', at + std::char_traits<char>::length(szKeyword));
-    const size_t close = open == std::string::npos ? open : XF_FindChar(strLine, '"', open + 1);
-    if (close == std::string::npos)
-        return std::string();
-    return strLine.substr(open + 1, close - open - 1);
+    std::string_view value;
+    JC_FileOpening::QuotedText(line, at + std::char_traits<char>::length(szKeyword), value);
+    return value;
 }
 
 // A radix letter: "B" 2, "D" 10, "H" 16, none 10; 0 for any other.
@@ -79,8 +56,8 @@ void LogFailure(int iSourceLine, const std::string& strSource, DWORD dwLine, DWO
 class JC_TemplateFileReader::Attributes
 {
 public:
-    explicit Attributes(const std::string& strLine)
-        : m_strLine(strLine)
+    explicit Attributes(std::string_view line)
+        : m_Line(line)
     {
     }
 
@@ -89,15 +66,15 @@ public:
     DWORD Take(const char* szKeyword, bool& bFound, std::string& strValue)
     {
         strValue.clear();
-        const size_t at = XF_FindText(m_strLine, szKeyword, m_point);
+        const size_t at = XF_FindText(m_Line, szKeyword, m_point);
         bFound = at != std::string::npos;
         if (!bFound)
             return 0;
-        const size_t open = XF_FindChar(m_strLine, '"', at + std::char_traits<char>::length(szKeyword));
-        const size_t close = open == std::string::npos ? open : XF_FindChar(m_strLine, '"', open + 1);
+        const size_t open = XF_FindChar(m_Line, '"', at + std::char_traits<char>::length(szKeyword));
+        const size_t close = open == std::string::npos ? open : XF_FindChar(m_Line, '"', open + 1);
         if (close == std::string::npos)
             return JE_TEMPLATEREADER_NO_QUOTES;
-        strValue = m_strLine.substr(open + 1, close - open - 1);
+        strValue = m_Line.substr(open + 1, close - open - 1);
         m_point = close + 1;
         return 0;
     }
@@ -115,11 +92,11 @@ public:
     // A marker without a value.
     bool HasMarker(const char* szKeyword) const
     {
-        return XF_FindText(m_strLine, szKeyword, m_point) != std::string::npos;
+        return XF_FindText(m_Line, szKeyword, m_point) != std::string::npos;
     }
 
 private:
-    const std::string& m_strLine;
+    const std::string_view m_Line;
     size_t m_point = 0;
 };
 
@@ -145,19 +122,12 @@ DWORD JC_TemplateFileReader::LoadTemplateFile(const std::string& strFolder, cons
     if (pTemplate != nullptr)
         return JE_TEMPLATEREADER_OUT_SET;
     const std::string strPath = strFolder + strFileName;
-    JC_TextCodec::MakeHeader(m_Header);
-    DWORD dwLength = 0;
-    DWORD dwResult = JC_TextCodec::ReadAndDecode(m_Header, strPath, nullptr, dwLength);
-    if (dwResult != 0 && dwResult != JE_CODEC_NEED_BUFFER)
-        return dwResult;
-    if (dwLength == 0)
-        return JE_TEMPLATEREADER_EMPTY_FILE;
-    std::vector<BYTE> text(dwLength);
-    dwResult = JC_TextCodec::ReadAndDecode(m_Header, strPath, text.data(), dwLength);
+    std::vector<BYTE> text;
+    const DWORD dwResult = JC_TextCodec::ReadText(m_Header, strPath, JE_TEMPLATEREADER_EMPTY_FILE, text);
     if (dwResult != 0)
         return dwResult;
-    text.resize(dwLength);
-    return LoadTemplateText(strFolder, strPath, text, pSharedTable, pTemplate, dwLine);
+    return LoadTemplateText(strFolder, strPath, std::string_view(reinterpret_cast<const char*>(text.data()), text.size()),
+                            pSharedTable, pTemplate, dwLine);
 }
 
 DWORD JC_TemplateFileReader::LoadTemplateFolder(const std::string& strFolder, JC_TemplateList* pList,
@@ -199,30 +169,24 @@ DWORD JC_TemplateFileReader::LoadTemplateMemory(const std::string& strFolder, co
         return JE_TEMPLATEREADER_MEMORY_NOT_INITIATED;
     if (pTemplate != nullptr)
         return JE_TEMPLATEREADER_MEMORY_OUT_SET;
-    JC_TextCodec::MakeHeader(m_Header);
-    DWORD dwLength = 0;
-    DWORD dwResult = JC_TextCodec::Decode(m_Header, pData, dwSize, nullptr, dwLength);
-    if (dwResult != 0 && dwResult != JE_CODEC_NEED_BUFFER)
-        return dwResult;
-    if (dwLength == 0)
-        return JE_TEMPLATEREADER_MEMORY_EMPTY;
-    std::vector<BYTE> text(dwLength);
-    dwResult = JC_TextCodec::Decode(m_Header, pData, dwSize, text.data(), dwLength);
+    std::vector<BYTE> storage;
+    std::string_view text;
+    const DWORD dwResult =
+        JC_TextCodec::DecodeView(m_Header, pData, dwSize, JE_TEMPLATEREADER_MEMORY_EMPTY, storage, text);
     if (dwResult != 0)
         return dwResult;
-    text.resize(dwLength);
     return LoadTemplateText(strFolder, "(memory)", text, pSharedTable, pTemplate, dwLine);
 }
 
 DWORD JC_TemplateFileReader::LoadTemplateText(const std::string& strFolder, const std::string& strSource,
-                                              const std::vector<BYTE>& text, JC_DefineTable* pSharedTable,
+                                              std::string_view text, JC_DefineTable* pSharedTable,
                                               JC_Template*& pTemplate, DWORD& dwLine)
 {
     auto pNew = std::make_unique<JC_Template>();
     if (pSharedTable != nullptr)
         pNew->SetDefineTable(pSharedTable);
-    const DWORD dwResult = ReadTemplateHead(strFolder, reinterpret_cast<const char*>(text.data()),
-                                            static_cast<DWORD>(text.size()), pNew.get(), dwLine);
+    const DWORD dwResult =
+        ReadTemplateHead(strFolder, text.data(), static_cast<DWORD>(text.size()), pNew.get(), dwLine);
     if (dwResult != 0) {
         LogFailure(__LINE__, strSource, dwLine, dwResult);
         return dwResult;
@@ -242,101 +206,91 @@ DWORD JC_TemplateFileReader::ReadTemplateHead(const std::string& strFolder, cons
     if (pTemplate == nullptr)
         return JE_TEMPLATEREADER_NULL_TEMPLATE;
 
-    Step step = Step::File;
+    JC_FileOpening opening("", {JE_TEMPLATEREADER_VERSION_NOT_HEX, JE_TEMPLATEREADER_VERSION_OUTSIDE,
+                                JE_TEMPLATEREADER_VERSION_OUTSIDE});
+    HeadStep step = HeadStep::TemplateID;
     DWORD dwPosition = 0;
-    std::string strLine;
     for (;;) {
+        std::string_view line;
         bool bEnd = false;
-        DWORD dwResult = m_TextSplitter.ReadCleanLine(
-            pText, dwSize, dwPosition, dwLine,
-            JC_TextSplitter::CUT_COMMENT | JC_TextSplitter::TRIM_LEFT | JC_TextSplitter::TRIM_RIGHT, strLine, bEnd);
+        DWORD dwResult = JC_TextSplitter::ReadCleanLine(pText, dwSize, dwPosition, dwLine, LINE_FLAGS, line, bEnd);
         if (bEnd)
             return 0;
         // A line too long would drop the items after it without a word.
         if (dwResult != 0)
             return dwResult;
-        if (strLine.empty())
+        if (line.empty())
             continue;
-        switch (step) {
-        case Step::File:
-            if (Holds(strLine, s_szFile))
-                step = Step::Head;
-            break;
-        case Step::Head:
-            if (Holds(strLine, s_szHead))
-                step = Step::Version;
-            break;
-        case Step::Version: {
-            const size_t at = XF_FindText(strLine, s_szVersion);
-            if (at == std::string::npos)
-                break;
-            DWORD dwVersion = 0;
-            if (JC_StrNumSwitch::ParseHex(HeadValue(strLine, at, s_szVersion), dwVersion) != 0)
-                return JE_TEMPLATEREADER_VERSION_NOT_HEX;
-            if (dwVersion < MIN_VERSION || dwVersion > MAX_VERSION)
-                return JE_TEMPLATEREADER_VERSION_OUTSIDE;
-            pTemplate->SetVersion(dwVersion);
-            step = Step::TemplateID;
-            break;
-        }
-        case Step::TemplateID: {
-            const size_t at = XF_FindText(strLine, s_szTemplateID);
-            if (at == std::string::npos)
-                break;
-            DWORD dwTemplateID = 0;
-            if (JC_StrNumSwitch::ParseHex(HeadValue(strLine, at, s_szTemplateID), dwTemplateID) != 0)
-                return JE_TEMPLATEREADER_ID_NOT_HEX;
-            pTemplate->SetTemplateID(dwTemplateID);
-            step = Step::TemplateName;
-            break;
-        }
-        case Step::TemplateName: {
-            const size_t at = XF_FindText(strLine, s_szTemplateName);
-            if (at == std::string::npos)
-                break;
-            pTemplate->SetTemplateName(HeadValue(strLine, at, s_szTemplateName));
-            step = Step::TemplateExplain;
-            break;
-        }
-        case Step::TemplateExplain: {
-            const size_t at = XF_FindText(strLine, s_szTemplateExplain);
-            if (at == std::string::npos)
-                break;
-            pTemplate->SetTemplateExplain(HeadValue(strLine, at, s_szTemplateExplain));
-            step = Step::HeadBody;
-            break;
-        }
-        case Step::HeadBody: {
-            if (Holds(strLine, s_szHeadEnd)) {
-                step = Step::Items;
-                break;
-            }
-            const size_t at = XF_FindText(strLine, s_szIncludeDefine);
-            if (at == std::string::npos)
-                break;
-            dwResult = IncludeDefine(strFolder, HeadValue(strLine, at, s_szIncludeDefine), *pTemplate);
-            if (dwResult != 0)
-                return dwResult;
-            break;
-        }
-        case Step::Items:
-            dwResult = ReadTemplateItem(strLine, pTemplate);
+        if (!opening.IsRead()) {
+            dwResult = opening.TakeLine(line);
+            if (opening.IsRead())
+                pTemplate->SetVersion(opening.GetVersion());
+        } else if (step == HeadStep::Items) {
+            dwResult = ReadTemplateItem(line, pTemplate);
             if (dwResult == JE_TEMPLATEREADER_FILE_END)
                 return 0;
-            if (dwResult != 0)
-                return dwResult;
-            break;
+        } else {
+            dwResult = ReadHeadLine(strFolder, line, step, *pTemplate);
         }
+        if (dwResult != 0)
+            return dwResult;
     }
 }
 
-DWORD JC_TemplateFileReader::ReadTemplateItem(const std::string& strLine, JC_Template* pTemplate)
+DWORD JC_TemplateFileReader::ReadHeadLine(const std::string& strFolder, std::string_view line, HeadStep& step,
+                                          JC_Template& tmpl)
 {
-    if (Holds(strLine, s_szFileEnd))
+    switch (step) {
+    case HeadStep::TemplateID: {
+        const size_t at = XF_FindText(line, s_szTemplateID);
+        if (at == std::string::npos)
+            return 0;
+        DWORD dwTemplateID = 0;
+        if (JC_StrNumSwitch::ParseHex(HeadValue(line, at, s_szTemplateID), dwTemplateID) != 0)
+            return JE_TEMPLATEREADER_ID_NOT_HEX;
+        tmpl.SetTemplateID(dwTemplateID);
+        step = HeadStep::TemplateName;
+        return 0;
+    }
+    case HeadStep::TemplateName: {
+        const size_t at = XF_FindText(line, s_szTemplateName);
+        if (at == std::string::npos)
+            return 0;
+        tmpl.SetTemplateName(std::string(HeadValue(line, at, s_szTemplateName)));
+        step = HeadStep::TemplateExplain;
+        return 0;
+    }
+    case HeadStep::TemplateExplain: {
+        const size_t at = XF_FindText(line, s_szTemplateExplain);
+        if (at == std::string::npos)
+            return 0;
+        tmpl.SetTemplateExplain(std::string(HeadValue(line, at, s_szTemplateExplain)));
+        step = HeadStep::HeadBody;
+        return 0;
+    }
+    case HeadStep::HeadBody: {
+        if (JC_FileOpening::Holds(line, s_szHeadEnd)) {
+            step = HeadStep::Items;
+            return 0;
+        }
+        const size_t at = XF_FindText(line, s_szIncludeDefine);
+        if (at == std::string::npos)
+            return 0;
+        return IncludeDefine(strFolder, std::string(HeadValue(line, at, s_szIncludeDefine)), tmpl);
+    }
+    case HeadStep::Items:
+        return 0;
+    }
+    return 0;
+}
+
+DWORD JC_TemplateFileReader::ReadTemplateItem(std::string_view line, JC_Template* pTemplate)
+{
+    if (JC_FileOpening::Holds(line, s_szFileEnd))
         return JE_TEMPLATEREADER_FILE_END;
     if (pTemplate == nullptr)
         return JE_TEMPLATEREADER_NULL_TEMPLATE;
-    Attributes attributes(strLine);
+    Attributes attributes(line);
     std::string strName;
     DWORD dwResult = attributes.TakeRequired("@Name", JE_TEMPLATEREADER_NO_NAME, strName);
     if (dwResult != 0)

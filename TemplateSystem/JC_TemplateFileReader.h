@@ -79,15 +79,26 @@ public:
                                    JC_Template* pTemplate, DWORD& dwLine);
     // Parses one item line; JE_TEMPLATEREADER_FILE_END for the line that ends
     // the file.
-    virtual DWORD ReadTemplateItem(const std::string& strLine, JC_Template* pTemplate);
+    virtual DWORD ReadTemplateItem(std::string_view line, JC_Template* pTemplate);
     virtual DWORD DeleteTemplate(JC_Template*& pTemplate);
 
 private:
     class Attributes;
+    // The head keywords after the opening, in the order the head must give
+    // them.
+    enum class HeadStep
+    {
+        TemplateID,
+        TemplateName,
+        TemplateExplain,
+        HeadBody,
+        Items,
+    };
 
     DWORD LoadTemplateText(const std::string& strFolder, const std::string& strSource,
-                           const std::vector<BYTE>& text, JC_DefineTable* pSharedTable,
+                           std::string_view text, JC_DefineTable* pSharedTable,
                            JC_Template*& pTemplate, DWORD& dwLine);
+    DWORD ReadHeadLine(const std::string& strFolder, std::string_view line, HeadStep& step, JC_Template& tmpl);
     static DWORD IncludeDefine(const std::string& strFolder, const std::string& strFileName,
                                JC_Template& tmpl);
     DWORD AddItem(Attributes& attributes, const std::string& strName, JC_Template& tmpl,
@@ -104,5 +115,4 @@ private:
     bool m_bInitiated = false;
     JC_NameValueMap m_TypeNames;
     JS_CodeHeader m_Header;
-    JC_TextSplitter m_TextSplitter;
 };

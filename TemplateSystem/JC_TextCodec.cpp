@@ -62,6 +62,21 @@ ULONGLONG Method6Check(const JS_CodeHeader& header)
     return ullCheck;
 }
 
+// Reads a whole file of at most MAX_FILE_SIZE bytes.
+DWORD ReadWhole(const std::string& strPath, std::vector<BYTE>& data)
+{
+    switch (JF_ReadFile(strPath, MAX_FILE_SIZE, data)) {
+    case JE_FileRead::Done: return 0;
+    case JE_FileRead::CannotOpen: return JE_CODEC_CANNOT_OPEN;
+    case JE_FileRead::SizeFailed: return JE_CODEC_SIZE_FAILED;
+    case JE_FileRead::FourGigabytes:
+    case JE_FileRead::AboveMaximum: return JE_CODEC_FILE_TOO_LARGE;
+    case JE_FileRead::ReadFailed: return JE_CODEC_READ_FAILED;
+    case JE_FileRead::ShortRead: return JE_CODEC_SHORT_READ;
+    }
+    return JE_CODEC_READ_FAILED;
+}
+
 } // namespace
 
 void JC_TextCodec::MakeHeader(JS_CodeHeader& header)
@@ -130,19 +145,53 @@ DWORD JC_TextCodec::ReadAndDecode(JS_CodeHeader& header, const std::string& strP
                                   DWORD& dwCapacity)
 {
     std::vector<BYTE> data;
-    switch (JF_ReadFile(strPath, MAX_FILE_SIZE, data)) {
-    case JE_FileRead::Done: break;
-    case JE_FileRead::CannotOpen: return JE_CODEC_CANNOT_OPEN;
-    case JE_FileRead::SizeFailed: return JE_CODEC_SIZE_FAILED;
-    case JE_FileRead::FourGigabytes:
-    case JE_FileRead::AboveMaximum: return JE_CODEC_FILE_TOO_LARGE;
-    case JE_FileRead::ReadFailed: return JE_CODEC_READ_FAILED;
-    case JE_FileRead::ShortRead: return JE_CODEC_SHORT_READ;
-    }
+    const DWORD dwResult = ReadWhole(strPath, data);
+    if (dwResult != 0)
+        return dwResult;
     const DWORD dwSize = static_cast<DWORD>(data.size());
     if (dwSize <= JS_CodeHeader::SIZE)
         return CopyPlain(data.data(), dwSize, pOut, dwCapacity);
     return Decode(header, data.data(), dwSize, pOut, dwCapacity);
+}
+
+DWORD JC_TextCodec::DecodeView(JS_CodeHeader& header, const BYTE* pData, DWORD dwSize, DWORD dwEmpty,
+                               std::vector<BYTE>& storage, std::string_view& text)
+{
+    text = {};
+    MakeHeader(header);
+    DWORD dwLength = 0;
+    DWORD dwResult = Decode(header, pData, dwSize, nullptr, dwLength);
+    if (dwResult != JE_CODEC_NEED_BUFFER)
+        return dwResult;
+    if (dwLength == 0)
+        return dwEmpty;
+    if (dwLength == dwSize) {
+        text = std::string_view(reinterpret_cast<const char*>(pData), dwSize);
+        return 0;
+    }
+    storage.resize(dwLength);
+    dwResult = Decode(header, pData, dwSize, storage.data(), dwLength);
+    if (dwResult == 0)
+        text = std::string_view(reinterpret_cast<const char*>(storage.data()), dwLength);
+    return dwResult;
+}
+
+DWORD JC_TextCodec::ReadText(JS_CodeHeader& header, const std::string& strPath, DWORD dwEmpty,
+                             std::vector<BYTE>& text)
+{
+    text.clear();
+    std::vector<BYTE> data;
+    DWORD dwResult = ReadWhole(strPath, data);
+    if (dwResult != 0)
+        return dwResult;
+    if (data.empty())
+        return dwEmpty;
+    std::vector<BYTE> storage;
+    std::string_view view;
+    dwResult = DecodeView(header, data.data(), static_cast<DWORD>(data.size()), dwEmpty, storage, view);
+    if (dwResult == 0)
+        text = view.data() == reinterpret_cast<const char*>(data.data()) ? std::move(data) : std::move(storage);
+    return dwResult;
 }
 
 DWORD JC_TextCodec::DecodeMethod1(const JS_CodeHeader& header, const BYTE* pPayload, DWORD dwLength,

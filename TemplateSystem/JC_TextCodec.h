@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 constexpr DWORD JE_CODEC_HEADER_NULL_DATA = 0x80021101;
 constexpr DWORD JE_CODEC_HEADER_EMPTY = 0x80021102;
@@ -52,6 +54,15 @@ public:
     // Reads a file and decodes it, with the capacity rules of Decode.
     static DWORD ReadAndDecode(JS_CodeHeader& header, const std::string& strPath, BYTE* pOut,
                                DWORD& dwCapacity);
+    // The text of a buffer, for a reader: a plain buffer itself, a scrambled
+    // one restored into storage. The header is made afresh first and takes
+    // the buffer's. The failures of Decode, or dwEmpty for an empty text.
+    static DWORD DecodeView(JS_CodeHeader& header, const BYTE* pData, DWORD dwSize, DWORD dwEmpty,
+                            std::vector<BYTE>& storage, std::string_view& text);
+    // Reads a file once and restores its text, as DecodeView does. The
+    // failures of ReadAndDecode but JE_CODEC_NEED_BUFFER, or dwEmpty.
+    static DWORD ReadText(JS_CodeHeader& header, const std::string& strPath, DWORD dwEmpty,
+                          std::vector<BYTE>& text);
 
     // The six methods over a payload of dwLength bytes into pOut.
     static DWORD DecodeMethod1(const JS_CodeHeader& header, const BYTE* pPayload, DWORD dwLength, BYTE* pOut);

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "TemplateSystem/JC_LineReader.h"
-#include "TemplateSystem/JC_StringSegment.h"
+
+#include <string_view>
 
 constexpr DWORD JE_SPLITTER_SAME_ARRAY = 0x80023091;
 constexpr DWORD JE_SPLITTER_FILTER_BOTH_CUTS = 0x80023092;
@@ -24,10 +25,11 @@ public:
     // Cuts and trims one line in place by the flags.
     DWORD CleanLine(std::string& strText, DWORD dwFlags) const;
     // The next line of a buffer, counted in dwLine and cleaned by the flags
-    // (it may come back empty). bEnd is true, with nothing counted, when no
-    // line is left; a line too long is counted too, so dwLine names it.
-    DWORD ReadCleanLine(const char* pBuffer, DWORD dwSize, DWORD& dwPosition, DWORD& dwLine, DWORD dwFlags,
-                        std::string& strLine, bool& bEnd);
+    // (it may come back empty), as a view into the buffer. bEnd is true, with
+    // nothing counted, when no line is left; a line too long is counted too,
+    // so dwLine names it.
+    static DWORD ReadCleanLine(const char* pBuffer, DWORD dwSize, DWORD& dwPosition, DWORD& dwLine,
+                               DWORD dwFlags, std::string_view& line, bool& bEnd);
     // Replaces lines with the lines of the buffer, empty ones included. A line
     // too long ends the split; the lines before it stay.
     DWORD SplitLines(const char* pBuffer, DWORD dwSize, std::vector<std::string>& lines);
@@ -40,5 +42,4 @@ public:
 
 private:
     char m_szLine[LINE_CAPACITY] = {};
-    JC_StringSegment m_StringSegment;
 };

@@ -11,7 +11,7 @@ bool IsSpace(char c)
 }
 
 // The position after leading white space.
-size_t SkipSpace(const std::string& strText)
+size_t SkipSpace(std::string_view strText)
 {
     size_t at = 0;
     while (at < strText.size() && IsSpace(strText[at]))
@@ -32,7 +32,7 @@ bool IsTooSmall(const char* pFirst, const char* pLast)
 
 } // namespace
 
-ULONGLONG JF_DecimalToUInt64(const std::string& strText)
+ULONGLONG JF_DecimalToUInt64(std::string_view strText)
 {
     size_t at = SkipSpace(strText);
     bool bNegative = false;
@@ -46,12 +46,12 @@ ULONGLONG JF_DecimalToUInt64(const std::string& strText)
     return bNegative ? 0 - ullValue : ullValue;
 }
 
-int JF_DecimalToInt(const std::string& strText)
+int JF_DecimalToInt(std::string_view strText)
 {
     return static_cast<int>(static_cast<DWORD>(JF_DecimalToUInt64(strText)));
 }
 
-double JF_TextToReal(const std::string& strText)
+double JF_TextToReal(std::string_view strText)
 {
     size_t at = SkipSpace(strText);
     bool bNegative = false;

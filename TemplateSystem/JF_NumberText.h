@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 // Number conversions of the template data system's own. The C runtime's
 // atol and _atoi64 stop at their limits and atof follows the locale, but a
@@ -12,12 +13,12 @@
 // then digits up to the first other character; 0 when there are none. The
 // value keeps the low 64 bits, so "%u" and "%I64u" texts read back unchanged
 // and "-1" gives all bits set.
-ULONGLONG JF_DecimalToUInt64(const std::string& strText);
+ULONGLONG JF_DecimalToUInt64(std::string_view strText);
 
 // The same, keeping the low 32 bits as a signed number (the rules of atoi).
-int JF_DecimalToInt(const std::string& strText);
+int JF_DecimalToInt(std::string_view strText);
 
 // A real number by the rules of atof, with '.' as the decimal point whatever
 // the locale: leading white space, an optional sign, digits with an optional
 // fraction and exponent; 0 when there is none.
-double JF_TextToReal(const std::string& strText);
+double JF_TextToReal(std::string_view strText);

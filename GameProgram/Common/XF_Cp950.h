@@ -24,10 +24,10 @@ inline size_t XF_CharLength(const char* szText, size_t at, size_t length)
 
 // The position of the first single-byte character c in strText, stepping
 // over double-byte characters; std::string::npos when there is none.
-inline size_t XF_FindChar(const std::string& strText, char c, size_t from = 0)
+inline size_t XF_FindChar(std::string_view strText, char c, size_t from = 0)
 {
     const size_t length = strText.size();
-    for (size_t i = from; i < length; i += XF_CharLength(strText.c_str(), i, length)) {
+    for (size_t i = from; i < length; i += XF_CharLength(strText.data(), i, length)) {
         if (strText[i] == c)
             return i;
     }
@@ -38,13 +38,13 @@ inline size_t XF_FindChar(const std::string& strText, char c, size_t from = 0)
 // boundary of strText; std::string::npos when there is none. The loops stay
 // inline: under Wine every call into the C runtime costs more than a short
 // line takes to walk.
-inline size_t XF_FindText(const std::string& strText, std::string_view strPart, size_t from = 0)
+inline size_t XF_FindText(std::string_view strText, std::string_view strPart, size_t from = 0)
 {
     const size_t length = strText.size();
     if (strPart.empty())
         return from <= length ? from : std::string::npos;
     const size_t partLength = strPart.size();
-    for (size_t i = from; i < length; i += XF_CharLength(strText.c_str(), i, length)) {
+    for (size_t i = from; i < length; i += XF_CharLength(strText.data(), i, length)) {
         if (strText[i] != strPart[0] || length - i < partLength)
             continue;
         size_t matched = 1;
@@ -58,7 +58,7 @@ inline size_t XF_FindText(const std::string& strText, std::string_view strPart, 
 
 // The position of the last single-byte character c in strText, stepping over
 // double-byte characters; std::string::npos when there is none.
-inline size_t XF_FindLastChar(const std::string& strText, char c)
+inline size_t XF_FindLastChar(std::string_view strText, char c)
 {
     size_t last = std::string::npos;
     for (size_t at = XF_FindChar(strText, c); at != std::string::npos; at = XF_FindChar(strText, c, at + 1))

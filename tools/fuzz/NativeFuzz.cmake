@@ -11,7 +11,7 @@ set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all)
 # The template system on the shim, as TemplateSystemNative; the registry
 # wrapper has no place on Linux.
 function(oskel_native_template_system)
-    file(GLOB sources ${root}/TemplateSystem/*.cpp)
+    file(GLOB sources CONFIGURE_DEPENDS ${root}/TemplateSystem/*.cpp)
     list(FILTER sources EXCLUDE REGEX "/JC_Register\\.cpp$")
     add_library(TemplateSystemNative STATIC ${sources} ${shim}/PosixWin32.cpp)
     target_include_directories(TemplateSystemNative PUBLIC ${shim}/include ${root})
