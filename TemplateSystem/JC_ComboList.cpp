@@ -41,25 +41,30 @@ DWORD JC_ComboList::GetDefineAt(DWORD dwIndex, std::string& strName, DWORD& dwVa
     return 0;
 }
 
-DWORD JC_ComboList::FindValue(const std::string& strName, DWORD& dwValue) const
+DWORD JC_ComboList::FindValue(const std::string_view& strName, DWORD& dwValue) const
 {
-    std::string strComment;
-    return FindValueAndComment(strName, dwValue, strComment);
+    int iIndex = -1;
+    const DWORD dwResult = FindIndex(strName, iIndex);
+    dwValue = dwResult == 0 ? m_Values[iIndex] : NO_VALUE;
+    return dwResult;
 }
 
 DWORD JC_ComboList::FindValueAndComment(const std::string& strName, DWORD& dwValue,
                                         std::string& strComment) const
 {
-    dwValue = NO_VALUE;
-    strComment.clear();
+    int iIndex = -1;
+    const DWORD dwResult = FindIndex(strName, iIndex);
+    dwValue = dwResult == 0 ? m_Values[iIndex] : NO_VALUE;
+    strComment = dwResult == 0 ? m_Comments[iIndex] : std::string();
+    return dwResult;
+}
+
+DWORD JC_ComboList::FindIndex(const std::string_view& strName, int& iIndex) const
+{
     if (strName.empty())
         return JE_COMBO_FIND_EMPTY_NAME;
-    const int iIndex = FindString(strName, m_Names);
-    if (iIndex < 0)
-        return JE_COMBO_NAME_ABSENT;
-    dwValue = m_Values[iIndex];
-    strComment = m_Comments[iIndex];
-    return 0;
+    iIndex = FindString(strName, m_Names);
+    return iIndex < 0 ? JE_COMBO_NAME_ABSENT : 0;
 }
 
 bool JC_ComboList::HasName(const std::string& strName) const

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 constexpr DWORD JE_COMBO_EMPTY_NAME = 0x88111011;
@@ -27,13 +28,16 @@ public:
     virtual DWORD GetDefineAt(DWORD dwIndex, std::string& strName, DWORD& dwValue,
                               std::string& strComment) const;
     // dwValue is NO_VALUE unless the name is found.
-    virtual DWORD FindValue(const std::string& strName, DWORD& dwValue) const;
+    virtual DWORD FindValue(const std::string_view& strName, DWORD& dwValue) const;
     virtual DWORD FindValueAndComment(const std::string& strName, DWORD& dwValue,
                                       std::string& strComment) const;
     virtual bool HasName(const std::string& strName) const;
     virtual DWORD GetCount() const;
 
 private:
+    // The name's index; fails on an empty or absent name.
+    DWORD FindIndex(const std::string_view& strName, int& iIndex) const;
+
     std::vector<std::string> m_Names;
     std::vector<DWORD> m_Values;
     std::vector<std::string> m_Comments;

@@ -1166,7 +1166,7 @@ DWORD JC_DataComponent::SetComboText(const JC_TemplateItem& item, const std::str
 {
     DWORD dwValue = 0;
     if (strText.compare(0, 2, "DF") == 0) {
-        if (m_pTemplate->GetDefineValue(std::string(strText), dwValue) != 0)
+        if (m_pTemplate->GetDefineValue(strText, dwValue) != 0)
             return JE_COMPONENT_TEXT_NO_DEFINE;
     } else {
         const DWORD dwResult = JC_StrNumSwitch::StrToUInt(strText, dwValue);

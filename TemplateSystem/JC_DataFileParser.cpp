@@ -11,8 +11,6 @@ namespace {
 constexpr DWORD MAX_HEAD_LINES = 150;
 constexpr DWORD HEAD_LINE_FLAGS =
     JC_TextSplitter::CUT_NOTE | JC_TextSplitter::TRIM_LEFT | JC_TextSplitter::TRIM_RIGHT;
-// The body's lines are cut and trimmed on the right by JS_BodyLine.
-constexpr DWORD BODY_LINE_FLAGS = JC_TextSplitter::TRIM_LEFT;
 
 bool Holds(std::string_view line, std::string_view keyword)
 {
@@ -35,6 +33,11 @@ int ReadBool(std::string_view text)
     return text == "FALSE" ? 0 : -1;
 }
 
+bool IsLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
 // A keyword of a block line: the line begins with "@" and holds it.
 bool IsBlockKeyword(std::string_view line, std::string_view keyword)
 {
@@ -43,34 +46,49 @@ bool IsBlockKeyword(std::string_view line, std::string_view keyword)
 
 } // namespace
 
-// A body line, read with only its left trimmed: one walk over its characters
-// cuts it at a "//!" note, trims its right, and finds what the body reader
-// looks for: whether it holds "[FileEnd]", and its first and last double
-// quote.
+// A body line, read in one walk from its first byte: the walk trims its
+// left, cuts it at a "//!" note, finds its end and what the body reader looks
+// for: whether it holds "[FileEnd]", and its first and last double quote. The
+// right is trimmed afterwards. The position moves to the next line.
 struct JC_DataFileParser::JS_BodyLine
 {
-    explicit JS_BodyLine(std::string_view text)
+    JS_BodyLine(const char* pData, DWORD dwSize, DWORD& dwPosition)
     {
-        const size_t length = text.size();
-        size_t cut = length;
-        for (size_t at = 0; at < length; at += XF_CharLength(text.data(), at, length)) {
-            if (text[at] == '"') {
-                if (firstQuote == std::string::npos)
-                    firstQuote = at;
-                lastQuote = at;
-            } else if (text[at] == '[' && text.substr(at).starts_with("[FileEnd]")) {
-                bFileEnd = true;
-            } else if (text[at] == '/' && text.substr(at).starts_with("//!")) {
-                cut = at;
+        const DWORD dwStart = dwPosition;
+        DWORD dwAt = dwStart;
+        while (dwAt < dwSize && pData[dwAt] == ' ')
+            ++dwAt;
+        const char* const pText = pData + dwAt;
+        const size_t left = dwAt;
+        for (; dwAt < dwSize; ++dwAt) {
+            const unsigned char cByte = static_cast<unsigned char>(pData[dwAt]);
+            // Most bytes are letters, digits and spaces: one compare each.
+            if (cByte > '[' && cByte < 0x81)
+                continue;
+            if (IsLineEnd(cByte))
                 break;
+            if (cByte == '"') {
+                if (firstQuote == std::string::npos)
+                    firstQuote = dwAt - left;
+                lastQuote = dwAt - left;
+            } else if (cByte == '[' && std::string_view(pData + dwAt, dwSize - dwAt).starts_with("[FileEnd]")) {
+                bFileEnd = true;
+            } else if (cByte == '/' && std::string_view(pData + dwAt, dwSize - dwAt).starts_with("//!")) {
+                break;
+            } else if (XF_IsLeadByte(cByte) && dwAt + 1 < dwSize && !IsLineEnd(pData[dwAt + 1])) {
+                ++dwAt;
             }
         }
-        line = text.substr(0, cut);
+        line = std::string_view(pText, dwAt - left);
         line = line.substr(0, line.find_last_not_of(' ') + 1);
+        DWORD dwEnd = 0;
+        JC_LineReader::FindLineEnd(pData, dwSize, dwAt, dwEnd, dwPosition);
+        bTooLong = dwEnd - dwStart >= JC_TextSplitter::LINE_CAPACITY;
     }
 
     std::string_view line;
     bool bFileEnd = false;
+    bool bTooLong = false;
     size_t firstQuote = std::string::npos;
     size_t lastQuote = std::string::npos;
 };
@@ -91,32 +109,46 @@ DWORD JC_DataFileParser::Run(JC_DataComponentMaker*& pManager, DWORD& dwLine)
     StartProgress();
     DWORD dwPosition = 0;
     for (;;) {
-        const bool bInHead = m_dwHeadState != HEAD_DONE;
-        std::string_view line;
-        bool bEnd = false;
-        DWORD dwResult = JC_TextSplitter::ReadCleanLine(m_pData, m_dwSize, dwPosition, dwLine,
-                                                        bInHead ? HEAD_LINE_FLAGS : BODY_LINE_FLAGS, line, bEnd);
-        if (bEnd)
-            return JE_DATAFILE_TRUNCATED;
-        if (dwResult != 0)
-            return dwResult;
-        if (m_pProgress != nullptr)
-            m_pProgress->SetPosition(dwLine, 0);
-        if (bInHead && dwLine > MAX_HEAD_LINES)
-            return JE_DATAFILE_HEAD_TOO_LONG;
-        if (bInHead) {
-            dwResult = line.empty() ? 0 : ReadHeadLine(line);
-            if (dwResult == 0 && m_dwHeadState == HEAD_DONE)
-                dwResult = StartBody();
-        } else {
-            const JS_BodyLine body(line);
-            if (body.bFileEnd)
-                return FinishBody(pManager);
-            dwResult = body.line.empty() ? 0 : ReadBodyLine(body);
-        }
-        if (dwResult != 0)
+        const DWORD dwResult = m_dwHeadState != HEAD_DONE ? ReadNextHeadLine(dwPosition, dwLine)
+                                                          : ReadNextBodyLine(dwPosition, dwLine, pManager);
+        if (dwResult != 0 || pManager != nullptr)
             return dwResult;
     }
+}
+
+DWORD JC_DataFileParser::ReadNextHeadLine(DWORD& dwPosition, DWORD& dwLine)
+{
+    std::string_view line;
+    bool bEnd = false;
+    DWORD dwResult =
+        JC_TextSplitter::ReadCleanLine(m_pData, m_dwSize, dwPosition, dwLine, HEAD_LINE_FLAGS, line, bEnd);
+    if (bEnd)
+        return JE_DATAFILE_TRUNCATED;
+    if (dwResult != 0)
+        return dwResult;
+    if (m_pProgress != nullptr)
+        m_pProgress->SetPosition(dwLine, 0);
+    if (dwLine > MAX_HEAD_LINES)
+        return JE_DATAFILE_HEAD_TOO_LONG;
+    dwResult = line.empty() ? 0 : ReadHeadLine(line);
+    if (dwResult == 0 && m_dwHeadState == HEAD_DONE)
+        dwResult = StartBody();
+    return dwResult;
+}
+
+DWORD JC_DataFileParser::ReadNextBodyLine(DWORD& dwPosition, DWORD& dwLine, JC_DataComponentMaker*& pManager)
+{
+    if (dwPosition >= m_dwSize)
+        return JE_DATAFILE_TRUNCATED;
+    ++dwLine;
+    const JS_BodyLine body(m_pData, m_dwSize, dwPosition);
+    if (body.bTooLong)
+        return JE_LINE_TOO_LONG;
+    if (m_pProgress != nullptr)
+        m_pProgress->SetPosition(dwLine, 0);
+    if (body.bFileEnd)
+        return FinishBody(pManager);
+    return body.line.empty() ? 0 : ReadBodyLine(body);
 }
 
 void JC_DataFileParser::StartProgress()
@@ -275,7 +307,7 @@ DWORD JC_DataFileParser::ReadBlockOrder(std::string_view line)
     std::string_view value;
     if (!JC_FileOpening::QuotedValue(line, "@DataOrder", value))
         return JE_DATAFILE_NO_QUOTES;
-    JC_DataOrder order;
+    JC_DataOrder& order = m_Order;
     if (m_pManagerObj->ParseOrder(std::string(value), order) != 0)
         return JE_DATAFILE_ORDER_REFUSED;
     const DWORD dwMissing = CountMissingNodes(order);

@@ -46,6 +46,10 @@ private:
     struct JS_BodyLine;
 
     void StartProgress();
+    // Each reads the line at dwPosition and moves it to the next line.
+    DWORD ReadNextHeadLine(DWORD& dwPosition, DWORD& dwLine);
+    // pManager is set when the body ends.
+    DWORD ReadNextBodyLine(DWORD& dwPosition, DWORD& dwLine, JC_DataComponentMaker*& pManager);
     DWORD ReadHeadLine(std::string_view line);
     DWORD StartBody();
     DWORD FinishBody(JC_DataComponentMaker*& pManager);
@@ -74,4 +78,7 @@ private:
     std::optional<JS_DataBlockState> m_Block;
     std::vector<JS_DataBlockState> m_SavedBlocks;
     DWORD m_dwNodesMade = 0;
+    // The order of the block being read, kept so that its storage serves
+    // every block.
+    JC_DataOrder m_Order;
 };

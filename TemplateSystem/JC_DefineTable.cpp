@@ -41,10 +41,15 @@ DWORD JC_DefineTable::AddDefineInfo(const std::string& strKey, DWORD dwValue, co
     return m_ComboListObjs[iIndex]->AddDefine(strDefineName, dwValue, strComment);
 }
 
-DWORD JC_DefineTable::GetDefineValue(const std::string& strKey, DWORD& dwValue) const
+DWORD JC_DefineTable::GetDefineValue(const std::string_view& strKey, DWORD& dwValue) const
 {
-    std::string strComment;
-    return GetDefineInfo(strKey, dwValue, strComment);
+    dwValue = JC_ComboList::NO_VALUE;
+    DWORD dwResult = 0;
+    std::string_view strDefineName;
+    const JC_ComboList* pComboList = FindCombo(strKey, dwResult, strDefineName);
+    if (pComboList == nullptr)
+        return dwResult;
+    return pComboList->FindValue(strDefineName, dwValue);
 }
 
 DWORD JC_DefineTable::GetDefineInfo(const std::string& strKey, DWORD& dwValue, std::string& strComment) const
@@ -52,19 +57,19 @@ DWORD JC_DefineTable::GetDefineInfo(const std::string& strKey, DWORD& dwValue, s
     dwValue = JC_ComboList::NO_VALUE;
     strComment.clear();
     DWORD dwResult = 0;
-    std::string strDefineName;
+    std::string_view strDefineName;
     const JC_ComboList* pComboList = FindCombo(strKey, dwResult, strDefineName);
     if (pComboList == nullptr)
         return dwResult;
-    return pComboList->FindValueAndComment(strDefineName, dwValue, strComment);
+    return pComboList->FindValueAndComment(std::string(strDefineName), dwValue, strComment);
 }
 
 bool JC_DefineTable::HasDefine(const std::string& strKey) const
 {
     DWORD dwResult = 0;
-    std::string strDefineName;
+    std::string_view strDefineName;
     const JC_ComboList* pComboList = FindCombo(strKey, dwResult, strDefineName);
-    return pComboList != nullptr && pComboList->HasName(strDefineName);
+    return pComboList != nullptr && pComboList->HasName(std::string(strDefineName));
 }
 
 bool JC_DefineTable::HasCombo(const std::string& strComboName) const
@@ -75,8 +80,19 @@ bool JC_DefineTable::HasCombo(const std::string& strComboName) const
 DWORD JC_DefineTable::SplitDefineKey(const std::string& strKey, std::string& strComboName,
                                      std::string& strDefineName) const
 {
-    strComboName.clear();
-    strDefineName.clear();
+    std::string_view comboName;
+    std::string_view defineName;
+    const DWORD dwResult = SplitKey(strKey, comboName, defineName);
+    strComboName = comboName;
+    strDefineName = defineName;
+    return dwResult;
+}
+
+DWORD JC_DefineTable::SplitKey(const std::string_view& strKey, std::string_view& strComboName,
+                               std::string_view& strDefineName)
+{
+    strComboName = {};
+    strDefineName = {};
     if (strKey.empty())
         return JE_DEFINE_EMPTY_KEY;
     // An underscore may be the second byte of a double-byte character.
@@ -137,11 +153,11 @@ DWORD JC_DefineTable::WriteDefineDump(const std::string& strPath) const
     return bWritten && dwWritten == strText.size() ? 0 : JE_DEFINE_DUMP_FAILED;
 }
 
-const JC_ComboList* JC_DefineTable::FindCombo(const std::string& strKey, DWORD& dwResult,
-                                              std::string& strDefineName) const
+const JC_ComboList* JC_DefineTable::FindCombo(const std::string_view& strKey, DWORD& dwResult,
+                                              std::string_view& strDefineName) const
 {
-    std::string strComboName;
-    dwResult = SplitDefineKey(strKey, strComboName, strDefineName);
+    std::string_view strComboName;
+    dwResult = SplitKey(strKey, strComboName, strDefineName);
     if (dwResult != 0)
         return nullptr;
     const int iIndex = FindString(strComboName, m_ComboNames);

@@ -24,7 +24,7 @@ public:
     // Adds the define to its combo, making the combo when it is new.
     virtual DWORD AddDefineInfo(const std::string& strKey, DWORD dwValue, const std::string& strComment);
     // dwValue is JC_ComboList::NO_VALUE unless the key is found.
-    virtual DWORD GetDefineValue(const std::string& strKey, DWORD& dwValue) const;
+    virtual DWORD GetDefineValue(const std::string_view& strKey, DWORD& dwValue) const;
     virtual DWORD GetDefineInfo(const std::string& strKey, DWORD& dwValue, std::string& strComment) const;
     // Whether the key is well formed and defined.
     virtual bool HasDefine(const std::string& strKey) const;
@@ -43,8 +43,11 @@ public:
 
 private:
     // The combo list of the key's combo, or null.
-    const JC_ComboList* FindCombo(const std::string& strKey, DWORD& dwResult,
-                                  std::string& strDefineName) const;
+    const JC_ComboList* FindCombo(const std::string_view& strKey, DWORD& dwResult,
+                                  std::string_view& strDefineName) const;
+    // SplitDefineKey over views of the key.
+    static DWORD SplitKey(const std::string_view& strKey, std::string_view& strComboName,
+                          std::string_view& strDefineName);
 
     std::vector<std::string> m_ComboNames;
     std::vector<std::unique_ptr<JC_ComboList>> m_ComboListObjs;

@@ -77,32 +77,10 @@ void JC_Template::SetTemplateExplain(const std::string& strExplain)
     m_strTemplateExplain = strExplain;
 }
 
-JC_TemplateItem* JC_Template::FindItem(const std::string_view& strName, bool& bRefer) const
-{
-    DWORD dwIndex = 0;
-    if (m_ItemNameIndex.FindName(strName, dwIndex, bRefer) != 0)
-        return nullptr;
-    const auto& items = bRefer ? m_ReferItemObjs : m_PlainItemObjs;
-    return dwIndex < items.size() ? items[dwIndex].get() : nullptr;
-}
-
 int JC_Template::GetItemType(const std::string& strName) const
 {
     const JC_TemplateItem* pItem = GetItem(strName);
     return pItem != nullptr ? static_cast<int>(pItem->m_dwType) : -1;
-}
-
-JC_TemplateItem* JC_Template::GetItem(const std::string_view& strName) const
-{
-    bool bRefer = false;
-    return FindItem(strName, bRefer);
-}
-
-JC_TemplatePlainItem* JC_Template::GetPlainItemAt(DWORD dwIndex) const
-{
-    if (dwIndex >= m_PlainItemObjs.size())
-        return nullptr;
-    return static_cast<JC_TemplatePlainItem*>(m_PlainItemObjs[dwIndex].get());
 }
 
 JC_TemplatePlainItem* JC_Template::GetPlainItem(const std::string_view& strName) const
@@ -198,7 +176,7 @@ bool JC_Template::HasItemDefineValue(const JC_TemplateItem& item, DWORD dwValue)
     return FindItemDefineName(item, dwValue, strName);
 }
 
-DWORD JC_Template::GetDefineValue(const std::string& strName, DWORD& dwValue) const
+DWORD JC_Template::GetDefineValue(const std::string_view& strName, DWORD& dwValue) const
 {
     return m_pDefineTable->GetDefineValue(strName, dwValue);
 }

@@ -12,8 +12,9 @@ constexpr DWORD JE_TEMPLATE_TOO_MANY_ITEMS = 0x88125052;
 constexpr DWORD JE_TEMPLATE_NAME_PRESENT = 0x88125053;
 
 // One loaded template: the layout of one kind of data component. The
-// template reader fills it; afterwards it is only read.
-class JC_Template
+// template reader fills it; afterwards it is only read. Final, so that the
+// loaders' calls per value bind directly.
+class JC_Template final
 {
 public:
     // Plain and refer items together.
@@ -69,7 +70,7 @@ public:
                                               std::string& strName, std::string& strComment) const;
     virtual bool HasItemDefineValue(const JC_TemplateItem& item, DWORD dwValue) const;
     // Any define of the table; the table's code, 0 when found.
-    virtual DWORD GetDefineValue(const std::string& strName, DWORD& dwValue) const;
+    virtual DWORD GetDefineValue(const std::string_view& strName, DWORD& dwValue) const;
     virtual DWORD GetDefineValueAndComment(const std::string& strName, DWORD& dwValue,
                                            std::string& strComment) const;
 
@@ -109,3 +110,27 @@ private:
     std::vector<std::unique_ptr<JC_TemplateItem>> m_ReferItemObjs;
     std::vector<std::string> m_TextList;
 };
+
+// The lookups of every value read by name and of every data line stay
+// inline.
+inline JC_TemplateItem* JC_Template::FindItem(const std::string_view& strName, bool& bRefer) const
+{
+    DWORD dwIndex = 0;
+    if (m_ItemNameIndex.FindName(strName, dwIndex, bRefer) != 0)
+        return nullptr;
+    const auto& items = bRefer ? m_ReferItemObjs : m_PlainItemObjs;
+    return dwIndex < items.size() ? items[dwIndex].get() : nullptr;
+}
+
+inline JC_TemplateItem* JC_Template::GetItem(const std::string_view& strName) const
+{
+    bool bRefer = false;
+    return FindItem(strName, bRefer);
+}
+
+inline JC_TemplatePlainItem* JC_Template::GetPlainItemAt(DWORD dwIndex) const
+{
+    if (dwIndex >= m_PlainItemObjs.size())
+        return nullptr;
+    return static_cast<JC_TemplatePlainItem*>(m_PlainItemObjs[dwIndex].get());
+}

@@ -16,11 +16,6 @@ JC_TemplateItem::JC_TemplateItem(bool bRefer, DWORD dwBound)
 {
 }
 
-bool JC_TemplateItem::IsRefer() const
-{
-    return m_bRefer;
-}
-
 bool JC_TemplateItem::SetFirstRadix(DWORD dwRadix)
 {
     const bool bValid = IsRadix(dwRadix);

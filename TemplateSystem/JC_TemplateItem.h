@@ -64,6 +64,11 @@ private:
     const bool m_bRefer;
 };
 
+inline bool JC_TemplateItem::IsRefer() const
+{
+    return m_bRefer;
+}
+
 template <typename T>
 bool JC_TemplateItem::IsWithinBounds(T value) const
 {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Searches in sorted arrays of unique entries. Names sort case-sensitively in
@@ -25,9 +26,10 @@ int JF_FindSortedInsertPos(const T& key, const std::vector<T>& array)
     return it != array.end() && *it == key ? -1 : static_cast<int>(it - array.begin());
 }
 
-inline int FindString(const std::string& strKey, const std::vector<std::string>& array)
+inline int FindString(const std::string_view& strKey, const std::vector<std::string>& array)
 {
-    return JF_FindSorted(strKey, array);
+    const auto it = std::lower_bound(array.begin(), array.end(), strKey);
+    return it != array.end() && *it == strKey ? static_cast<int>(it - array.begin()) : -1;
 }
 
 inline int FindStringInsertPos(const std::string& strKey, const std::vector<std::string>& array)
