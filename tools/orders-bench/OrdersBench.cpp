@@ -11,6 +11,7 @@
 #include "JC_Order/JC_OrderDealManager.h"
 #include "JC_Order/JC_OrderInformation.h"
 #include "JC_Order/JC_OrderManager.h"
+#include "tools/bench-support/BenchGameData.h"
 #include "tools/personpower-bench/AttackValueReads.h"
 
 #include "TemplateSystem/JC_DebugLog.h"
@@ -57,15 +58,9 @@ private:
 
 DWORD OrdersBench::Open(const std::string& strFolder)
 {
-    DWORD dwResult = m_Data.Initiation(strFolder, &m_Log);
-    if (dwResult == 0)
-        dwResult = m_Data.InitFixedData(1);
-    if (dwResult == 0)
-        dwResult = m_Data.InitUnfixedData(0);
+    DWORD dwResult = LoadBenchGameData(strFolder, &m_Log, m_Data, m_Analyser);
     if (dwResult == 0)
         dwResult = m_Data.InitModuleData();
-    if (dwResult == 0)
-        dwResult = m_Analyser.Initiation(&m_Data);
     if (dwResult == 0)
         dwResult = m_Controls.Initiation(&m_Data, &m_Analyser);
     if (dwResult == 0)
@@ -141,13 +136,11 @@ double OrdersBench::TimeValueReads(long long& llSum)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::printf("usage: orders-bench GAME_FOLDER\\\n");
+    const std::string strFolder = BenchGameFolder(argc, argv);
+    if (argc > 2 || strFolder.empty()) {
+        std::printf("usage: orders-bench [GAME_FOLDER\\]\n");
         return 1;
     }
-    std::string strFolder = argv[1];
-    if (strFolder.empty() || strFolder.back() != '\\')
-        strFolder += '\\';
     OrdersBench bench;
     const DWORD dwResult = bench.Open(strFolder);
     if (dwResult != 0) {
