@@ -108,6 +108,10 @@ bool ReadArchive(JC_Quorlin& quorlin, const char* szPath, FileMap* pFiles)
             Check(quorlin.GetFileEx((TreePath(pNode) + "\\").c_str(), &pBuffer, &size) == QUORLIN_E_GETFILEEX_NOT_FOUND);
             continue;
         }
+        // Of files that share a name in one folder the name reaches one; the
+        // others cannot be read by name.
+        if (quorlin.FindFileByPath(TreePath(pNode).c_str()) != pNode)
+            continue;
         std::string bytes;
         if (ReadFile(quorlin, *pNode, &bytes))
             (*pFiles)[TreePath(pNode)] = bytes;
