@@ -13,6 +13,11 @@ namespace {
 // The element count a first growth of an array makes room for, at most.
 constexpr DWORD SMALL_ARRAY = 16;
 
+bool HasValue(const JC_ItemValue& value)
+{
+    return !std::holds_alternative<std::monostate>(value);
+}
+
 // The caller's variable of type T, or null when it is of another type.
 template <typename T>
 const T* InAs(const JC_ValueIn& value)
@@ -165,6 +170,11 @@ DWORD HandOut(std::vector<T>& elements, const JC_ValueOut& value)
     return 0;
 }
 
+DWORD HandOut(const std::monostate&, const JC_ValueOut&)
+{
+    return JE_COMPONENT_GET_NO_ITEM;
+}
+
 DWORD HandOut(const std::unique_ptr<JC_DataComponent>& pSub, const JC_ValueOut& value)
 {
     JC_DataComponent** ppOut = OutAs<JC_DataComponent*>(value);
@@ -241,6 +251,11 @@ bool IsDefaultHolder(const std::vector<T>& elements, const JC_TemplateItem& item
     return dwIndex < elements.size() && elements[dwIndex] == ElementDefault(item, elements);
 }
 
+bool IsDefaultHolder(const std::monostate&, const JC_TemplateItem&, DWORD)
+{
+    return false;
+}
+
 bool IsDefaultHolder(const std::unique_ptr<JC_DataComponent>&, const JC_TemplateItem&, DWORD)
 {
     return false;
@@ -258,6 +273,10 @@ template <typename T>
 void ResetHolder(std::vector<T>& elements, const JC_TemplateItem& item)
 {
     elements.assign(item.m_dwSecondBound, ElementDefault(item, elements));
+}
+
+void ResetHolder(std::monostate&, const JC_TemplateItem&)
+{
 }
 
 void ResetHolder(std::unique_ptr<JC_DataComponent>&, const JC_TemplateItem&)
@@ -362,7 +381,7 @@ DWORD WriteElements(std::string& strFile, const JC_TemplateItem& item, std::vect
 
 // Appends the empty holder of the item's type; a VECTOR of an element type
 // without a holder gets an empty entry. False for an unknown type.
-bool AddHolder(const JC_TemplateItem& item, std::vector<std::optional<JC_ItemValue>>& values)
+bool AddHolder(const JC_TemplateItem& item, std::vector<JC_ItemValue>& values)
 {
     switch (item.m_dwType) {
     case ITEMTYPE_INT32:
@@ -488,7 +507,7 @@ DWORD JC_DataComponent::GetValueSlot(DWORD dwIndex, JC_ItemValue** ppValue, cons
     if (ppItem != nullptr)
         *ppItem = m_pTemplate != nullptr ? m_pTemplate->GetPlainItemAt(dwIndex) : nullptr;
     if (ppValue != nullptr)
-        *ppValue = m_Values[dwIndex] ? &*m_Values[dwIndex] : nullptr;
+        *ppValue = HasValue(m_Values[dwIndex]) ? &m_Values[dwIndex] : nullptr;
     return 0;
 }
 
@@ -503,7 +522,7 @@ DWORD JC_DataComponent::SetValueSlot(DWORD dwIndex, std::unique_ptr<JC_ItemValue
     if (pValue != nullptr)
         m_Values[dwIndex] = std::move(*pValue);
     else
-        m_Values[dwIndex].reset();
+        m_Values[dwIndex] = std::monostate();
     return 0;
 }
 
@@ -926,9 +945,9 @@ DWORD JC_DataComponent::ResetValues(DWORD dwNesting)
         return 0;
     for (size_t i = 0; i < m_Values.size(); ++i) {
         const JC_TemplateItem* pItem = m_pTemplate->GetPlainItemAt(static_cast<DWORD>(i));
-        if (pItem == nullptr || !m_Values[i])
+        if (pItem == nullptr || !HasValue(m_Values[i]))
             continue;
-        const DWORD dwResult = ResetValue(*pItem, *m_Values[i], dwNesting);
+        const DWORD dwResult = ResetValue(*pItem, m_Values[i], dwNesting);
         if (dwResult != 0)
             return dwResult;
     }
@@ -979,8 +998,8 @@ const JC_ItemValue* JC_DataComponent::ValueOf(const JC_TemplateItem& item) const
     if (pPlain == nullptr || m_pTemplate == nullptr || pPlain->m_dwIndex >= m_Values.size()
         || m_pTemplate->GetPlainItemAt(pPlain->m_dwIndex) != pPlain)
         return nullptr;
-    const std::optional<JC_ItemValue>& value = m_Values[pPlain->m_dwIndex];
-    return value ? &*value : nullptr;
+    const JC_ItemValue& value = m_Values[pPlain->m_dwIndex];
+    return HasValue(value) ? &value : nullptr;
 }
 
 JC_ItemValue* JC_DataComponent::ValueOf(const JC_TemplateItem& item)
@@ -1222,9 +1241,9 @@ DWORD JC_DataComponent::CopyValues(const JC_DataComponent& source)
             return JE_COMPONENT_COPY_OTHER_TEMPLATE;
         if (pItem->m_dwType == ITEMTYPE_VECTOR && !JF_IsVectorElementType(pItem->m_dwTypeEx))
             return JE_COMPONENT_COPY_ELEMENT_TYPE;
-        if (i >= source.m_Values.size() || !m_Values[i] || !source.m_Values[i])
+        if (i >= source.m_Values.size() || !HasValue(m_Values[i]) || !HasValue(source.m_Values[i]))
             return JE_COMPONENT_COPY_OTHER_TEMPLATE;
-        const JC_ItemValue& from = *source.m_Values[i];
+        const JC_ItemValue& from = source.m_Values[i];
         const DWORD dwResult = std::visit(
             [&](auto& holder) -> DWORD {
                 using T = std::decay_t<decltype(holder)>;
@@ -1237,7 +1256,7 @@ DWORD JC_DataComponent::CopyValues(const JC_DataComponent& source)
                     holder = *pFrom;
                 return 0;
             },
-            *m_Values[i]);
+            m_Values[i]);
         if (dwResult != 0)
             return dwResult;
     }

@@ -3,7 +3,6 @@
 #include "TemplateSystem/JC_ItemValue.h"
 #include "TemplateSystem/JC_TemplateList.h"
 
-#include <optional>
 #include <string_view>
 
 constexpr DWORD JE_COMPONENT_TYPE_UNKNOWN = 0x88132001;
@@ -175,7 +174,7 @@ private:
     const JC_Template* m_pTemplate = nullptr;
     // In place, one entry per plain item: a layout costs one allocation, not
     // one per value. An entry is empty where the item's type has no holder.
-    std::vector<std::optional<JC_ItemValue>> m_Values;
+    std::vector<JC_ItemValue> m_Values;
     // Links of a node of the TREE manager; the manager owns the nodes.
     DWORD m_dwChildCount = 0;
     JC_DataComponent* m_pPrevSibling = nullptr;

@@ -5,6 +5,8 @@
 #include "TemplateSystem/JC_StrNumSwitch.h"
 #include "TemplateSystem/JC_TextSplitter.h"
 
+#include <array>
+
 namespace {
 
 // The head must be complete within this many lines.
@@ -38,6 +40,20 @@ bool IsLineEnd(char c)
     return c == '\r' || c == '\n';
 }
 
+// The bytes a body line's walk stops at: line ends, quotes, the starts of
+// "[FileEnd]" and "//!", and lead bytes. Every other byte costs one lookup.
+constexpr std::array<bool, 256> MakeBodyStops()
+{
+    std::array<bool, 256> stops{};
+    for (const unsigned char cByte : {'\r', '\n', '"', '[', '/'})
+        stops[cByte] = true;
+    for (int cByte = 0; cByte < 256; ++cByte)
+        stops[cByte] = stops[cByte] || XF_IsLeadByte(static_cast<unsigned char>(cByte));
+    return stops;
+}
+
+constexpr std::array<bool, 256> BODY_STOPS = MakeBodyStops();
+
 // A keyword of a block line: the line begins with "@" and holds it.
 bool IsBlockKeyword(std::string_view line, std::string_view keyword)
 {
@@ -62,8 +78,7 @@ struct JC_DataFileParser::JS_BodyLine
         const size_t left = dwAt;
         for (; dwAt < dwSize; ++dwAt) {
             const unsigned char cByte = static_cast<unsigned char>(pData[dwAt]);
-            // Most bytes are letters, digits and spaces: one compare each.
-            if (cByte > '[' && cByte < 0x81)
+            if (!BODY_STOPS[cByte])
                 continue;
             if (IsLineEnd(cByte))
                 break;

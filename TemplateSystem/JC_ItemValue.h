@@ -18,9 +18,11 @@ using JC_StringArray = std::vector<std::string>;
 
 // One item's value in a component, by the item's type: INT32 and BOOL int;
 // UINT32, COMBO and SPACE32 DWORD; FLOAT float; SPACE64 ULONGLONG; STRING
-// text; VECTOR an array; Template the owned sub-component or null.
-using JC_ItemValue = std::variant<int, DWORD, float, ULONGLONG, std::string, JC_DWordArray, JC_FloatArray,
-                                  JC_StringArray, std::unique_ptr<JC_DataComponent>>;
+// text; VECTOR an array; Template the owned sub-component or null. A slot
+// without a value holds std::monostate: a component keeps one value per item
+// of its template, and a flag of its own would cost every value 8 bytes.
+using JC_ItemValue = std::variant<std::monostate, int, DWORD, float, ULONGLONG, std::string, JC_DWordArray,
+                                  JC_FloatArray, JC_StringArray, std::unique_ptr<JC_DataComponent>>;
 
 // The caller's variable a value is set from. A 32-bit item takes an int or a
 // DWORD; every other type takes its own holder type, so a mismatch is a

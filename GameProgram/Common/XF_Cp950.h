@@ -8,7 +8,7 @@
 // the machine: a trail byte may equal '\', '[', '|' or a letter.
 
 // True for a byte that starts a double-byte character.
-inline bool XF_IsLeadByte(unsigned char cByte)
+constexpr bool XF_IsLeadByte(unsigned char cByte)
 {
     return cByte >= 0x81 && cByte <= 0xFE;
 }
