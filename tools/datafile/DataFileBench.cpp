@@ -5,13 +5,13 @@
 
 #include "TemplateSystem/JC_DataFile.h"
 #include "TemplateSystem/JC_TemplateFileReader.h"
+#include "tools/bench-support/BenchTiming.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <functional>
 #include <sstream>
 
 namespace {
@@ -88,24 +88,6 @@ void Fill(JC_DataComponent& component, const JC_Template& tmpl, DWORD dwRecord)
     }
 }
 
-// The best of some rounds, in seconds. (The standard clock's header does
-// not compile for the program's code page.)
-double Best(const std::function<void()>& work)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    double dBest = 1e30;
-    for (int i = 0; i < ROUNDS; ++i) {
-        LARGE_INTEGER start;
-        LARGE_INTEGER end;
-        QueryPerformanceCounter(&start);
-        work();
-        QueryPerformanceCounter(&end);
-        dBest = std::min(dBest, static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
-    }
-    return dBest;
-}
-
 // Makes the ARRAY or TREE file of the records and answers its bytes.
 std::string MakeFile(JC_DataFile& dataFile, const JC_TemplateList& templates, DWORD dwDistribute,
                      const std::string& strPath)
@@ -135,20 +117,24 @@ std::string MakeFile(JC_DataFile& dataFile, const JC_TemplateList& templates, DW
 void MeasureLoad(const char* szName, JC_DataFile& dataFile, const std::string& strBytes)
 {
     const double dMegabytes = static_cast<double>(strBytes.size()) / (1024.0 * 1024.0);
-    const double dLoad = Best([&] {
-        JC_DataComponentMaker* pManager = nullptr;
-        DWORD dwLine = 0;
-        if (dataFile.LoadDataMemory(reinterpret_cast<const BYTE*>(strBytes.data()),
-                                    static_cast<DWORD>(strBytes.size()), pManager, dwLine, nullptr) != 0)
-            std::printf("loading failed at line %u\n", static_cast<unsigned>(dwLine));
-        dataFile.DeleteManager(pManager);
+    const double dLoad = BenchBestOf(ROUNDS, [&] {
+        return BenchSecondsOf([&] {
+            JC_DataComponentMaker* pManager = nullptr;
+            DWORD dwLine = 0;
+            if (dataFile.LoadDataMemory(reinterpret_cast<const BYTE*>(strBytes.data()),
+                                        static_cast<DWORD>(strBytes.size()), pManager, dwLine, nullptr)
+                != 0)
+                std::printf("loading failed at line %u\n", static_cast<unsigned>(dwLine));
+            dataFile.DeleteManager(pManager);
+        });
     });
     JC_TextSplitter splitter;
     std::vector<std::string> lines;
-    const double dSplit = Best([&] {
-        splitter.SplitLines(strBytes.data(), static_cast<DWORD>(strBytes.size()), lines);
+    const double dSplit = BenchBestOf(ROUNDS, [&] {
+        return BenchSecondsOf(
+            [&] { splitter.SplitLines(strBytes.data(), static_cast<DWORD>(strBytes.size()), lines); });
     });
-    std::printf("%-5s file: %.2f MB, %zu lines; load %.1f MB/s, split into lines %.1f MB/s, load / split = %.1f\n",
+    std::printf("%-5s file: %.2f MB, %zu lines; load %.1f MB/s, split into lines %.1f MB/s, load / split = %.2f\n",
                 szName, dMegabytes, lines.size(), dMegabytes / dLoad, dMegabytes / dSplit, dLoad / dSplit);
 }
 
@@ -185,19 +171,17 @@ void MeasureReads(JC_DataFile& dataFile, const std::string& strBytes)
     }
     const double dReads = static_cast<double>(components.size()) * ITEMS;
     DWORD dwFailures = 0;
-    const double dByName = Best([&] {
-        for (JC_DataComponent* pComponent : components) {
-            for (DWORD i = 0; i < ITEMS; ++i)
-                dwFailures += pComponent->GetItemValue(names[i], outs[i]) != 0;
-        }
-    });
-    const double dByIndex = Best([&] {
-        for (JC_DataComponent* pComponent : components) {
-            for (DWORD i = 0; i < ITEMS; ++i)
-                dwFailures += pComponent->GetItemValue(items[i], outs[i]) != 0;
-        }
-    });
-    std::printf("field reads: by name %.1f M/s, by index %.1f M/s, name / index time = %.1f (%u failed)\n",
+    const auto readAll = [&](auto itemOf) {
+        return BenchSecondsOf([&] {
+            for (JC_DataComponent* pComponent : components) {
+                for (DWORD i = 0; i < ITEMS; ++i)
+                    dwFailures += pComponent->GetItemValue(itemOf(i), outs[i]) != 0;
+            }
+        });
+    };
+    const double dByName = BenchBestOf(ROUNDS, [&] { return readAll([&](DWORD i) -> const std::string& { return names[i]; }); });
+    const double dByIndex = BenchBestOf(ROUNDS, [&] { return readAll([&](DWORD i) { return items[i]; }); });
+    std::printf("field reads: by name %.1f M/s, by index %.1f M/s, name / index time = %.2f (%u failed)\n",
                 dReads / dByName / 1e6, dReads / dByIndex / 1e6, dByName / dByIndex, static_cast<unsigned>(dwFailures));
     dataFile.DeleteManager(pManager);
 }
