@@ -13,7 +13,8 @@ constexpr DWORD JE_NAMEINDEX_DUMP_FAILED = 0x88124031;
 
 // A template's item names, sorted, each with the item's index in its list
 // and whether it is a refer item. Lookups go through a hash table of the
-// sorted positions, as records read their fields by name.
+// sorted positions, as records read their fields by name; the lookup is
+// inline, as every field read by name runs it.
 class JC_ItemNameIndex
 {
 public:
@@ -66,13 +67,83 @@ public:
     }
 
 private:
+    // One name with what it answers, in one place: a lookup that finds it
+    // reads one entry.
+    struct Entry
+    {
+        std::string strName;
+        DWORD dwIndex = 0;
+        bool bRefer = false;
+    };
+    // A slot keeps its name's hash beside the position, so a probe that
+    // meets another name rarely compares the names.
+    struct Slot
+    {
+        DWORD dwHash = 0;
+        DWORD dwPosition = EMPTY_SLOT;
+    };
+    static constexpr DWORD EMPTY_SLOT = MAXDWORD;
+
+    static DWORD HashName(const std::string_view& strName);
+    const Entry* FindEntry(const std::string_view& strName) const;
     void Rehash();
     void HashPosition(DWORD dwPosition);
 
-    std::vector<std::string> m_Names;
-    std::vector<DWORD> m_Indexes;
-    std::vector<bool> m_ReferFlags;
-    // Open addressing over a power-of-two table at most half full; a slot
-    // holds a position in the sorted arrays, or EMPTY_SLOT.
-    std::vector<DWORD> m_Slots;
+    // Sorted by name.
+    std::vector<Entry> m_Entries;
+    // Open addressing over a power-of-two table at most half full.
+    std::vector<Slot> m_Slots;
 };
+
+// Names are short: up to 16 bytes are taken in two overlapping loads, so the
+// hash runs no loop and mispredicts no branch on the name's length.
+inline DWORD JC_ItemNameIndex::HashName(const std::string_view& strName)
+{
+    const char* const pName = strName.data();
+    const size_t size = strName.size();
+    ULONGLONG ullFirst = 0;
+    ULONGLONG ullLast = 0;
+    if (size >= 8) {
+        ullFirst = Load<ULONGLONG>(pName);
+        ullLast = Load<ULONGLONG>(pName + size - 8);
+        for (size_t at = 8; at + 8 < size; at += 8)
+            ullFirst = (ullFirst * 0x9E3779B97F4A7C15ull) ^ Load<ULONGLONG>(pName + at);
+    } else if (size >= 4) {
+        ullFirst = Load<DWORD>(pName);
+        ullLast = Load<DWORD>(pName + size - 4);
+    } else if (size > 0) {
+        ullFirst = static_cast<BYTE>(pName[0]) | static_cast<BYTE>(pName[size / 2]) << 8
+                 | static_cast<BYTE>(pName[size - 1]) << 16;
+    }
+    // The fold brings every input bit into the low half, and the multiply
+    // spreads the low half over the high half it answers: enough for a table
+    // of a few hundred names, at half the cost of a full finishing mix.
+    ULONGLONG ullMix = ullFirst ^ (ullLast * 0x9E3779B97F4A7C15ull) ^ size;
+    ullMix ^= ullMix >> 32;
+    ullMix *= 0xFF51AFD7ED558CCDull;
+    return static_cast<DWORD>(ullMix >> 32);
+}
+
+inline const JC_ItemNameIndex::Entry* JC_ItemNameIndex::FindEntry(const std::string_view& strName) const
+{
+    if (m_Slots.empty())
+        return nullptr;
+    const DWORD dwHash = HashName(strName);
+    const size_t mask = m_Slots.size() - 1;
+    for (size_t at = dwHash & mask; m_Slots[at].dwPosition != EMPTY_SLOT; at = (at + 1) & mask) {
+        const Slot& slot = m_Slots[at];
+        if (slot.dwHash == dwHash && SameName(m_Entries[slot.dwPosition].strName, strName))
+            return &m_Entries[slot.dwPosition];
+    }
+    return nullptr;
+}
+
+inline DWORD JC_ItemNameIndex::FindName(const std::string_view& strName, DWORD& dwIndex, bool& bRefer) const
+{
+    const Entry* pEntry = FindEntry(strName);
+    if (pEntry == nullptr)
+        return JE_NAMEINDEX_NAME_ABSENT;
+    dwIndex = pEntry->dwIndex;
+    bRefer = pEntry->bRefer;
+    return 0;
+}
