@@ -14,7 +14,8 @@ void JC_ItemNameIndex::Reserve(DWORD dwSize)
 void JC_ItemNameIndex::Clear()
 {
     m_Names.clear();
-    Rehash();
+    m_Slots.assign(size_t{1} << MIN_SLOT_BITS, Slot{});
+    m_dwSlotShift = 64 - MIN_SLOT_BITS;
 }
 
 DWORD JC_ItemNameIndex::AddName(const std::string& strName, DWORD dwIndex, bool bRefer)
@@ -59,7 +60,7 @@ const JC_ItemNameIndex::Slot* JC_ItemNameIndex::FindLongName(const std::string_v
                       [&](const Slot& slot) { return SameName(m_Names[slot.dwPosition], strName); });
 }
 
-// Makes the table at least twice the names and puts every slot back.
+// Makes the table at least twice the names and puts every filled slot back.
 void JC_ItemNameIndex::Rehash()
 {
     DWORD dwBits = MIN_SLOT_BITS;
