@@ -32,7 +32,7 @@ DWORD JC_ItemNameIndex::AddName(const std::string& strName, DWORD dwIndex, bool 
     }
     if (m_Names.size() * 2 > m_Slots.size())
         Rehash();
-    HashSlot(Slot{KeyOf(strName), dwAt, dwIndex, bRefer});
+    HashSlot(Slot{KeyOf(strName), dwIndex, dwAt, bRefer});
     return 0;
 }
 

@@ -72,9 +72,10 @@ private:
     struct Slot
     {
         ULONGLONG ullKey = EMPTY_KEY;
-        DWORD dwPosition = 0;
         DWORD dwIndex = 0;
-        bool bRefer = false;
+        // The flag shares the position's word: 16 bytes a slot.
+        DWORD dwPosition : 31 = 0;
+        DWORD bRefer : 1 = 0;
     };
     // Names shorter than this are their own keys; longer ones are hashed.
     static constexpr size_t KEY_BYTES = 8;
