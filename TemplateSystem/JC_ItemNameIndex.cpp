@@ -14,8 +14,8 @@ void JC_ItemNameIndex::Reserve(DWORD dwSize)
 void JC_ItemNameIndex::Clear()
 {
     m_Names.clear();
-    m_Slots.assign(size_t{1} << MIN_SLOT_BITS, Slot{});
-    m_dwSlotShift = 64 - MIN_SLOT_BITS;
+    m_Slots.clear();
+    Rehash();
 }
 
 DWORD JC_ItemNameIndex::AddName(const std::string& strName, DWORD dwIndex, bool bRefer)
