@@ -483,11 +483,6 @@ bool JC_DataComponent::HasNoLayout() const
     return m_pTemplateList == nullptr || m_pTemplate == nullptr;
 }
 
-const JC_TemplateItem* JC_DataComponent::GetItem(const std::string_view& strName) const
-{
-    return m_pTemplate != nullptr ? m_pTemplate->GetItem(strName) : nullptr;
-}
-
 int JC_DataComponent::GetItemType(const std::string& strName) const
 {
     const JC_TemplateItem* pItem = GetItem(strName);
@@ -762,11 +757,6 @@ DWORD JC_DataComponent::GetItemValueAt(const JC_TemplateItem* pItem, DWORD dwInd
     if (pValue == nullptr)
         return JE_COMPONENT_GET_NO_ITEM;
     return std::visit([&](const auto& holder) { return HandOutElement(holder, dwIndex, value); }, *pValue);
-}
-
-DWORD JC_DataComponent::GetItemValue(const std::string& strName, JC_ValueOut value)
-{
-    return GetItemValue(GetItem(strName), value);
 }
 
 DWORD JC_DataComponent::GetItemValueAt(const std::string& strName, DWORD dwIndex, JC_ValueOut value)

@@ -182,3 +182,15 @@ private:
     JC_DataComponent* m_pParent = nullptr;
     JC_DataComponent* m_pFirstChild = nullptr;
 };
+
+// Reads by name stay inline, so that the name's lookup runs in the caller
+// and hands the caller's variable straight to the read by item.
+inline const JC_TemplateItem* JC_DataComponent::GetItem(const std::string_view& strName) const
+{
+    return m_pTemplate != nullptr ? m_pTemplate->GetItem(strName) : nullptr;
+}
+
+inline DWORD JC_DataComponent::GetItemValue(const std::string& strName, JC_ValueOut value)
+{
+    return GetItemValue(GetItem(strName), value);
+}

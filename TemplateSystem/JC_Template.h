@@ -95,6 +95,10 @@ public:
 private:
     JC_TemplateItem* FindItem(const std::string_view& strName, bool& bRefer) const;
 
+    // What every read by name or by item looks at, together at the front.
+    JC_ItemNameIndex m_ItemNameIndex;
+    std::vector<std::unique_ptr<JC_TemplateItem>> m_PlainItemObjs;
+    std::vector<std::unique_ptr<JC_TemplateItem>> m_ReferItemObjs;
     DWORD m_dwDefineTableMode = OWN_DEFINE_TABLE;
     std::unique_ptr<JC_DefineTable> m_pDefineTableObj;
     JC_DefineTable* m_pDefineTable = nullptr;
@@ -105,9 +109,6 @@ private:
     bool m_bEditShow = false;
     std::string m_strEditShowName;
     int m_iEditShowType = -1;
-    JC_ItemNameIndex m_ItemNameIndex;
-    std::vector<std::unique_ptr<JC_TemplateItem>> m_PlainItemObjs;
-    std::vector<std::unique_ptr<JC_TemplateItem>> m_ReferItemObjs;
     std::vector<std::string> m_TextList;
 };
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 std::unique_ptr<JC_TemplateItem> PlainItem(const std::string& strName, DWORD dwType)
@@ -87,6 +89,57 @@ TEST(JC_Template, KeepsPlainAndReferItemsApartUnderOneNameIndex)
     EXPECT_EQ(index.DumpNames(folder.File("names.txt")), 0u);
     EXPECT_EQ(ReadTestFile(folder.File("names.txt")),
               "ItemName:A ItemIndex:0 IsRefer:0\r\nItemName:乙 ItemIndex:1 IsRefer:1\r\n");
+}
+
+// Names that share every byte but one, or differ only in length, each of
+// every length a lookup treats apart; Big5 bytes have the top bit set.
+TEST(JC_ItemNameIndex, TellsNearNamesOfEveryLengthApart)
+{
+    std::vector<std::string> names;
+    for (size_t size = 0; size <= 20; ++size)
+        names.push_back(std::string(size, 'a'));
+    const std::string strLong = "\xC4\xE6\xA6\xEC_name_of_22_bytes_";
+    for (size_t at = 0; at < strLong.size(); ++at) {
+        std::string strName = strLong;
+        strName[at] = static_cast<char>(strName[at] ^ 1);
+        names.push_back(strName);
+    }
+    names.push_back("\xC4\xE6\xA6\xEC" "1");
+    names.push_back("\xC4\xE6\xA6\xEC" "10");
+
+    JC_ItemNameIndex index;
+    DWORD dwIndex = 0;
+    bool bRefer = false;
+    EXPECT_EQ(index.FindName("", dwIndex, bRefer), JE_NAMEINDEX_NAME_ABSENT);
+    std::map<std::string, DWORD> byName;
+    // Added out of name order, so that later names move earlier ones.
+    for (size_t i = names.size(); i-- > 0;) {
+        ASSERT_EQ(index.AddName(names[i], static_cast<DWORD>(i), i % 2 != 0), 0u) << names[i];
+        byName[names[i]] = static_cast<DWORD>(i);
+    }
+    EXPECT_EQ(index.AddName("aaaa", 99, false), JE_NAMEINDEX_NAME_PRESENT);
+    for (size_t i = 0; i < names.size(); ++i) {
+        ASSERT_EQ(index.FindName(names[i], dwIndex, bRefer), 0u) << names[i];
+        EXPECT_EQ(dwIndex, i) << names[i];
+        EXPECT_EQ(bRefer, i % 2 != 0) << names[i];
+    }
+    for (size_t size = 1; size <= 20; ++size)
+        EXPECT_EQ(index.FindName(std::string(size, 'b'), dwIndex, bRefer), JE_NAMEINDEX_NAME_ABSENT) << size;
+    EXPECT_EQ(index.FindName(strLong, dwIndex, bRefer), JE_NAMEINDEX_NAME_ABSENT);
+
+    ScopedTempFolder folder;
+    std::string strDump;
+    for (const auto& [strName, dwAt] : byName)
+        strDump += "ItemName:" + strName + " ItemIndex:" + std::to_string(dwAt) + " IsRefer:" +
+                   (dwAt % 2 != 0 ? "1" : "0") + "\r\n";
+    EXPECT_EQ(index.DumpNames(folder.File("names.txt")), 0u);
+    EXPECT_EQ(ReadTestFile(folder.File("names.txt")), strDump);
+
+    index.Clear();
+    EXPECT_EQ(index.FindName("aaaa", dwIndex, bRefer), JE_NAMEINDEX_NAME_ABSENT);
+    EXPECT_EQ(index.AddName("aaaa", 3, true), 0u);
+    EXPECT_EQ(index.FindName("aaaa", dwIndex, bRefer), 0u);
+    EXPECT_EQ(dwIndex, 3u);
 }
 
 TEST(JC_Template, HoldsAtMost512Items)
