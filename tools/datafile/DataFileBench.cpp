@@ -179,8 +179,10 @@ void MeasureReads(JC_DataFile& dataFile, const std::string& strBytes)
             }
         });
     };
-    const double dByName = BenchBestOf(ROUNDS, [&] { return readAll([&](DWORD i) -> const std::string& { return names[i]; }); });
-    const double dByIndex = BenchBestOf(ROUNDS, [&] { return readAll([&](DWORD i) { return items[i]; }); });
+    const auto nameOf = [&](DWORD i) -> const std::string& { return names[i]; };
+    const auto itemAt = [&](DWORD i) { return items[i]; };
+    const double dByName = BenchBestOf(ROUNDS, [&] { return readAll(nameOf); });
+    const double dByIndex = BenchBestOf(ROUNDS, [&] { return readAll(itemAt); });
     std::printf("field reads: by name %.1f M/s, by index %.1f M/s, name / index time = %.2f (%u failed)\n",
                 dReads / dByName / 1e6, dReads / dByIndex / 1e6, dByName / dByIndex, static_cast<unsigned>(dwFailures));
     dataFile.DeleteManager(pManager);
