@@ -2,6 +2,7 @@
 
 #include "ArchiveLibrary/JC_QuorlinFile.h"
 #include "ArchiveLibrary/JF_QuorlinDisk.h"
+#include "GameProgram/Common/XF_Cp950.h"
 
 #include <algorithm>
 #include <cstring>
@@ -40,7 +41,7 @@ void CheckWrite(const std::string& strPath)
     if (strRest.find(':') != std::string::npos)
         __builtin_trap();
     for (size_t at = 0; at <= strRest.size();) {
-        const size_t end = std::min(strRest.find_first_of("\\/", at), strRest.size());
+        const size_t end = std::min({XF_FindChar(strRest, '\\', at), XF_FindChar(strRest, '/', at), strRest.size()});
         if (IsDotsAndBlanks(strRest.substr(at, end - at)))
             __builtin_trap();
         at = end + 1;
@@ -52,10 +53,20 @@ OpenFile* ToOpenFile(void* pHandle)
     return static_cast<OpenFile*>(pHandle);
 }
 
+// Paths are code page 950 text, as the Windows calls read them: a
+// separator is a '\\' that is no second byte of a double-byte character.
+bool IsSeparatorAt(const std::string& strPath, size_t at)
+{
+    size_t separator = XF_FindChar(strPath, '\\');
+    while (separator < at)
+        separator = XF_FindChar(strPath, '\\', separator + 1);
+    return separator == at;
+}
+
 bool IsBelow(const std::string& strPath, const std::string& strFolder)
 {
     return strPath.size() > strFolder.size() + 1 && strPath.compare(0, strFolder.size(), strFolder) == 0
-        && strPath[strFolder.size()] == '\\';
+        && IsSeparatorAt(strPath, strFolder.size());
 }
 
 } // namespace
@@ -198,7 +209,7 @@ bool JC_QuorlinFile::Flush()
 
 bool JF_FindDiskEntry(const std::string& strPath, JS_QuorlinDiskEntry* pEntry)
 {
-    const size_t separator = strPath.find_last_of('\\');
+    const size_t separator = XF_FindLastChar(strPath, '\\');
     pEntry->strName = separator == std::string::npos ? strPath : strPath.substr(separator + 1);
     pEntry->strTime = "2024/01/02  03:04:05";
     const auto found = s_Files.find(strPath);
@@ -225,7 +236,7 @@ bool JF_ListDiskFolder(const std::string& strFolder, std::vector<JS_QuorlinDiskE
         if (!IsBelow(file.first, strFolder))
             continue;
         const std::string strRest = file.first.substr(strFolder.size() + 1);
-        names.insert(strRest.substr(0, strRest.find('\\')));
+        names.insert(strRest.substr(0, XF_FindChar(strRest, '\\')));
     }
     for (const std::string& strName : names) {
         JS_QuorlinDiskEntry entry;
