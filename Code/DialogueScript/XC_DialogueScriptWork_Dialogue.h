@@ -27,7 +27,7 @@ public:
     virtual void SetTarget(XC_RenderString* pRenderStringObj, const char* szDialogue);
 
     BOOL IsTypingFinished() const { return m_bTypingFinished; }
-    const XC_RenderAnimation* GetTalkNextMarker() const { return &m_RA_TalkNext; }
+    XC_RenderAnimation* GetTalkNextMarker() { return &m_RA_TalkNext; }
 
 private:
     // Either Ctrl held, Space pressed, or a mouse button pressed this frame.
