@@ -1,0 +1,56 @@
+# Fails when a source or header of the game's upper libraries, or of their
+# tests, includes a header of a library above its own. Run with
+# -DSOURCE_DIR=<the project folder>.
+#
+# Rank of each library: everything below the game shell 0, GameShell 1,
+# StateScreens 2, Battle 3, TownScreens 4, the program's entry 5.
+
+function(layer_rank out path)
+    string(REGEX REPLACE "^tests/" "" path "${path}")
+    if(path MATCHES "^Code/Menu/XC_MessageSignboard\\.")
+        set(rank 1)
+    elseif(path MATCHES "^Code/Begin/WinMain\\.")
+        set(rank 5)
+    elseif(path MATCHES "^Code/(Battle|Menu)/")
+        set(rank 3)
+    elseif(path MATCHES "^JC_Module/(JC_Town|JC_WorldMap)/")
+        set(rank 4)
+    elseif(path MATCHES "^JC_Module/")
+        set(rank 2)
+    elseif(path MATCHES "^Code/")
+        set(rank 1)
+    else()
+        set(rank 0)
+    endif()
+    set(${out} ${rank} PARENT_SCOPE)
+endfunction()
+
+set(layer_names "lower libraries" GameShell StateScreens Battle TownScreens "the program's entry")
+set(violations)
+set(files)
+foreach(folder IN ITEMS GameProgram TemplateSystem JC_DataManager JC_Script JC_Order Code JC_Module tests)
+    file(GLOB_RECURSE found RELATIVE ${SOURCE_DIR}
+         ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp ${SOURCE_DIR}/${folder}/*.c)
+    list(APPEND files ${found})
+endforeach()
+foreach(file IN LISTS files)
+    layer_rank(own_rank "${file}")
+    file(STRINGS ${SOURCE_DIR}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line IN LISTS includes)
+        if(NOT line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
+            continue()
+        endif()
+        set(header ${CMAKE_MATCH_1})
+        layer_rank(header_rank "${header}")
+        if(header_rank GREATER own_rank)
+            list(GET layer_names ${own_rank} own_name)
+            list(GET layer_names ${header_rank} header_name)
+            list(APPEND violations "${file} (${own_name}) includes ${header} (${header_name})")
+        endif()
+    endforeach()
+endforeach()
+
+if(violations)
+    list(JOIN violations "\n  " text)
+    message(FATAL_ERROR "A library includes a header of a higher one:\n  ${text}")
+endif()
