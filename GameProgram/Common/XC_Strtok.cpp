@@ -91,8 +91,11 @@ DWORD XC_Strtok::GetTokenDword(BOOL bPop)
         unsigned int uValue = 0;
         return std::sscanf(szToken, "%x", &uValue) == 1 ? uValue : 0;
     }
-    int iValue = 0;
-    return std::sscanf(szToken, "%d", &iValue) == 1 ? static_cast<DWORD>(iValue) : 0;
+    // Read unsigned so a value above the largest int (an ARGB colour) keeps
+    // its bits; a negative one wraps as it would as an int.
+    char* pEnd = nullptr;
+    const unsigned long ulValue = std::strtoul(szToken, &pEnd, 10);
+    return pEnd != szToken ? static_cast<DWORD>(ulValue) : 0;
 }
 
 float XC_Strtok::GetTokenFloat(BOOL bPop)

@@ -246,6 +246,12 @@ HRESULT XC_ScriptSet::CreateScript(XC_TextNode* pTNodeScript)
     hr = pScriptObj->Load(pTNodeScript);
     if (FAILED(hr))
         XM_REPORT_FAILED_HR("pScriptObj->Load( pTNodeScript )", hr);
+    AdoptScript(pScriptObj);
+    return S_OK;
+}
+
+void XC_ScriptSet::AdoptScript(XC_Script* pScriptObj)
+{
     pScriptObj->GetRootRenderNode()->SetParent(&m_RenderNode);
     pScriptObj->GetScriptParameter()->SetParent(m_pScriptParameter);
     pScriptObj->GetScriptResource()->SetParent(m_pScriptResourceObj);
@@ -254,7 +260,6 @@ HRESULT XC_ScriptSet::CreateScript(XC_TextNode* pTNodeScript)
     pScriptObj->SetCallDepth(m_dwCallDepth);
     pScriptObj->SetCalledFiles(m_pdwCalledFiles);
     m_PAL_Script.Add(pScriptObj);
-    return S_OK;
 }
 
 HRESULT XC_ScriptSet::RunAllScript()

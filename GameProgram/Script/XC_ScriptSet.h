@@ -59,6 +59,9 @@ public:
     static const char* GetTraceFolder();
 
 protected:
+    // Links a new, loaded script to the set's node, values, resources, trace
+    // and call count, and appends it; the set owns it from then on.
+    void AdoptScript(XC_Script* pScriptObj);
     void OpenTraceFile(const char* szFileName);
     void CloseTraceFile();
 

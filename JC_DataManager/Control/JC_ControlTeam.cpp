@@ -10,6 +10,7 @@ namespace {
 
 const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlTeam";
 const char* const s_szTeamIndexItem = "TeamID";
+const char* const s_szPersonIDItem = "ID";
 
 JC_DataOrder OrderOf(int iTeamIndex)
 {
@@ -123,6 +124,23 @@ DWORD JC_ControlTeam::GetPersonFromTeam(TeamID teamID, int iTeamIndex, JC_DataCo
         return JE_CONTROLTEAM_GET_BAD_TEAM;
     pPerson = PersonAt(pTeam, iTeamIndex);
     return pPerson != nullptr ? 0 : JE_CONTROLTEAM_GET_EMPTY;
+}
+
+DWORD JC_ControlTeam::FindPersonFromTeam(TeamID teamID, DWORD dwPersonID, JC_DataComponent*& pPerson)
+{
+    pPerson = nullptr;
+    const JC_DataComponentMaker* pTeam = GetTeamObj(teamID);
+    if (pTeam == nullptr)
+        return JE_CONTROLTEAM_FIND_PERSON_BAD_TEAM;
+    for (int iTeamIndex = 0; iTeamIndex < TEAM_INDEX_LIMIT; ++iTeamIndex) {
+        JC_DataComponent* const pCandidate = PersonAt(pTeam, iTeamIndex);
+        DWORD dwID = 0;
+        if (pCandidate != nullptr && pCandidate->GetItemValue(s_szPersonIDItem, &dwID) == 0 && dwID == dwPersonID) {
+            pPerson = pCandidate;
+            return 0;
+        }
+    }
+    return JE_CONTROLTEAM_FIND_PERSON_NONE;
 }
 
 DWORD JC_ControlTeam::MovePersonFromTeamToTeam(TeamID sourceTeamID, int iSourceTeamIndex, TeamID targetTeamID,

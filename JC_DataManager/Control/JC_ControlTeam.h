@@ -34,6 +34,8 @@ constexpr DWORD JE_CONTROLTEAM_PREV_NOBODY = 0x89371263;
 constexpr DWORD JE_CONTROLTEAM_PET_BAD_START = 0x89371291;
 constexpr DWORD JE_CONTROLTEAM_FIND_BAD_TEAM = 0x89371311;
 constexpr DWORD JE_CONTROLTEAM_FIND_NONE_EMPTY = 0x89371312;
+constexpr DWORD JE_CONTROLTEAM_FIND_PERSON_BAD_TEAM = 0x89371321;
+constexpr DWORD JE_CONTROLTEAM_FIND_PERSON_NONE = 0x89371322;
 
 // The three teams of the save state: persons at fixed positions of a record
 // array. Deleting a person leaves its position empty; the persons behind it
@@ -71,6 +73,8 @@ public:
     virtual DWORD GetPrevPersonFromTeam(TeamID teamID, int& iTeamIndex, JC_DataComponent*& pPerson);
     // The end of the walk shows as iTeamIndex -1.
     virtual DWORD GetNextPetFromTeamOur(int& iTeamIndex, JC_DataComponent*& pPerson);
+    // The first person of the team whose "ID" is dwPersonID, by position.
+    virtual DWORD FindPersonFromTeam(TeamID teamID, DWORD dwPersonID, JC_DataComponent*& pPerson);
     // The first empty position of from..to, or a negative code.
     virtual int FindEmptyTeamIndex(TeamID teamID, int iFrom, int iTo);
     // Moves the newcomers of our team into the free pet positions.

@@ -47,8 +47,8 @@ TEST(XC_Strtok, SplitsAtSeparatorsAndKeepsDoubleByteCharactersWhole)
 TEST(XC_Strtok, TypedGettersConvertTheFirstToken)
 {
     XC_Strtok strtok;
-    ASSERT_EQ(strtok.SetData("0x1F 12 -1 abc 0xZZ"), S_OK);
-    const DWORD expected[] = {31, 12, 0xFFFFFFFF, 0, 0};
+    ASSERT_EQ(strtok.SetData("0x1F 12 -1 abc 0xZZ 4294901760 99999999999"), S_OK);
+    const DWORD expected[] = {31, 12, 0xFFFFFFFF, 0, 0, 0xFFFF0000, 0xFFFFFFFF};
     for (const DWORD dwValue : expected)
         EXPECT_EQ(strtok.GetTokenDword(TRUE), dwValue);
 
