@@ -1,9 +1,11 @@
 #include "Code/XC_Game.h"
 
+#include "Code/DialogueScript/XC_DialogueController.h"
 #include "Code/MessageBox/XC_GameMessageBox.h"
 #include "Code/XC_GameParameterFile.h"
 #include "Code/XC_GameProcedure.h"
 #include "Code/XC_GameProcedureFactory.h"
+#include "Code/XC_GameScriptCommand.h"
 #include "Code/XC_GameScriptNotify.h"
 #include "Code/XC_GameFileName.h"
 #include "Code/XC_GameTime.h"
@@ -77,6 +79,7 @@ XC_Game::XC_Game()
     if (g_pGame != nullptr)
         XM_REPORT_FAILED("NULL == g_pGame");
     g_pGame = this;
+    XC_GameScriptCommand::SetGame(this);
 
     m_wIconID = IDI_GAME_ICON;
     m_wAcceleratorID = IDR_GAME_ACCELERATOR;
@@ -103,6 +106,7 @@ XC_Game::~XC_Game()
     XC_ScriptSet::SetTraceFolder(nullptr);
     delete m_pDebugFont;
     m_pDebugFont = nullptr;
+    XC_GameScriptCommand::SetGame(nullptr);
     g_pGame = nullptr;
 }
 
@@ -261,6 +265,10 @@ HRESULT XC_Game::InitDeviceObjects()
     CreateGameTextureManager();
     SetMusicFromSeting();
     ReportFailedHr(__LINE__, "LoadGameParameter()", LoadGameParameter());
+    if (g_pDialogueController == nullptr)
+        XM_REPORT_FAILED("g_pDialogueController");
+    else
+        g_pDialogueController->Init(m_pEnvironmentOfRender);
     CreateNowLonging();
     ReportFailedHr(__LINE__, "m_MouseObj.Init( g_pPackFile_Data , m_pEnvironmentOfRender , szFileName )",
                    m_MouseObj.Init(g_pPackFile_Data, m_pEnvironmentOfRender, g_pGameFileName->GetFileName(GF_CURSOR)));
@@ -401,6 +409,8 @@ HRESULT XC_Game::DeleteDeviceObjects()
     m_pRA_NowLonging = nullptr;
     m_MouseObj.Fini();
     m_pDebugFont->DeleteDeviceObjects();
+    if (g_pDialogueController != nullptr)
+        g_pDialogueController->Fini();
     if (g_pGameTextureManager == nullptr) {
         XM_REPORT_FAILED("g_pGameTextureManager");
     } else {
@@ -453,7 +463,7 @@ HRESULT XC_Game::ChangeProcedure(int iProcedureID)
 
 BOOL XC_Game::CanUpdateModules() const
 {
-    return TRUE;
+    return g_pDialogueController == nullptr || !g_pDialogueController->IsDialogueActive();
 }
 
 HRESULT XC_Game::FrameMove()
@@ -468,6 +478,10 @@ HRESULT XC_Game::FrameMove()
     }
     if (gp_ScriptManagerObj != nullptr)
         gp_ScriptManagerObj->UpdateAll();
+    if (g_pDialogueController == nullptr)
+        XM_REPORT_FAILED("g_pDialogueController");
+    else
+        g_pDialogueController->FrameMove(m_fElapsedTime);
     m_InputOfKeyboard.Update();
     DealDeveloperKeys();
 
@@ -582,6 +596,9 @@ HRESULT XC_Game::Render()
     if (FAILED(m_pD3DDevice->BeginScene()))
         return S_OK;
     XF_UpdateAllRenderNodes();
+    g_iRenderCount = 0;
+    g_dwRenderObjCountTotal = 0;
+    g_dwRenderObjCountInside = 0;
     m_ModuleManager.Render();
     m_Painter.Render();
     if (m_bShowInformation)
