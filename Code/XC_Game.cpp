@@ -130,7 +130,7 @@ void XC_Game::OpenDebugLog()
     g_pErrorLog->SetOnceOnly(1);
     g_pErrorLog->SetFileHandle(gp_DebugInfoObj->GetFileHandle());
     g_pErrorLog->SetMessageBox(0);
-    g_pErrorLog->Write(XF_FormatText("Version %01d.%02d \r\nEngine %01d.%02d\r\n", static_cast<int>(m_dwGameVersion / 100),
+    XF_ReportMessage(XF_FormatText("Version %01d.%02d \r\nEngine %01d.%02d\r\n", static_cast<int>(m_dwGameVersion / 100),
                                      static_cast<int>(m_dwGameVersion % 100), static_cast<int>(m_dwEngineVersion / 100),
                                      static_cast<int>(m_dwEngineVersion % 100)));
     if (m_bWindowed && !XC_UnattendedRun::IsOn())
