@@ -111,7 +111,7 @@ TEST(SampleDialogue, TheWelcomeDialogueShowsItsBoxAndEndsWithCtrl)
     // Three lines closed by Ctrl at half a second each.
     EXPECT_LT(pApp->m_iFrames, SCREENSHOT_FRAME + 3 * 12 + 5);
     pApp.reset();
-    for (const char* szReport : {"DialogueScript", "讀取檔案失敗", "找不到", "pWord", "LoadPic"})
+    for (const char* szReport : {"DialogueScript", "讀取檔案失敗", "找不到資源", "pWord", "LoadPic"})
         EXPECT_EQ(log.Text().find(szReport), std::string::npos) << szReport << "\n" << log.Text();
 
     BitmapFile picture;
