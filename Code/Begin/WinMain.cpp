@@ -1,8 +1,24 @@
+#include "Code/Begin/XC_DirectXVersion.h"
+#include "Code/XC_Game.h"
+#include "Code/XC_GameProcedureFactory.h"
+#include "Code/XC_UnattendedRun.h"
+
 #include <windows.h>
 
-// The program's entry. The game object that it builds and runs is not part of
-// this build yet, so the program ends at once.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+// The program's entry: checks DirectX, registers the procedures of every
+// library and runs the game object. "-unattended SEED" switches every box off
+// and fixes the random seed (see the README).
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR szCommandLine, int)
 {
-    return 0;
+    XC_UnattendedRun::Parse(szCommandLine);
+    if (XC_DirectXVersion::Query() < XC_DirectXVersion::DX_VERSION_REQUIRED) {
+        XC_UnattendedRun::ShowBox("DirectX 9.0c not installed", "DirectX Version:", MB_OK);
+        return 0;
+    }
+    XC_GameProcedureFactory::RegisterShellProcedures();
+
+    XC_Game game;
+    if (FAILED(game.Create(hInstance)))
+        return 0;
+    return static_cast<int>(game.Run());
 }

@@ -2,6 +2,7 @@
 
 #include "GameProgram/Common/XF_Common.h"
 
+#include <dshow.h>
 #include <objbase.h>
 
 namespace {

@@ -1,9 +1,12 @@
 #pragma once
 
-#include <dshow.h>
 #include <windows.h>
 
 #include <string>
+
+// The DirectShow interfaces, declared only: users of the players need not
+// see the DirectShow headers and their macros.
+struct IGraphBuilder;
 
 // One interface a player asks its graph for, and the call text a failure
 // is reported with.

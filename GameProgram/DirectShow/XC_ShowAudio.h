@@ -3,12 +3,20 @@
 #include "GameProgram/Common/XC_String.h"
 #include "GameProgram/DirectShow/XC_DirectShowOwner.h"
 
-#include <dshow.h>
 #include <windows.h>
 
 #include <functional>
 #include <map>
 #include <vector>
+
+// The DirectShow interfaces, declared only: users of the players need not
+// see the DirectShow headers and their macros.
+struct IBasicAudio;
+struct IGraphBuilder;
+struct IMediaControl;
+struct IMediaEventEx;
+struct IMediaPosition;
+struct IMediaSeeking;
 
 // The background-music player: one audio file at a time through a DirectShow
 // graph. Files wait under priority indices; the highest index plays, so a

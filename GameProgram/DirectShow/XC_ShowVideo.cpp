@@ -3,6 +3,8 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/DirectShow/XF_DirectShow.h"
 
+#include <dshow.h>
+
 static const char* const s_szSourceFile = "GameProgram\\DirectShow\\XC_ShowVideo";
 
 XC_ShowVideo::~XC_ShowVideo()

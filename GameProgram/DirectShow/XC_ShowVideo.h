@@ -2,8 +2,18 @@
 
 #include "GameProgram/DirectShow/XC_DirectShowOwner.h"
 
-#include <dshow.h>
 #include <windows.h>
+
+// The DirectShow interfaces, declared only: users of the players need not
+// see the DirectShow headers and their macros.
+struct IBasicAudio;
+struct IBasicVideo;
+struct IGraphBuilder;
+struct IMediaControl;
+struct IMediaEventEx;
+struct IMediaPosition;
+struct IMediaSeeking;
+struct IVideoWindow;
 
 // The video player: one film at a time through a DirectShow graph whose video
 // window is a child covering the owner window's client area.

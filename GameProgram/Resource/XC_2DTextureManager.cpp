@@ -210,6 +210,11 @@ XC_2DTexture* XC_2DTextureManager::GetTexture(const char* szResourceName)
     return static_cast<XC_2DTexture*>(GetResource(ERROR_TEXTURE_NAME));
 }
 
+DWORD XC_2DTextureManager::GetTextureBufferCount() const
+{
+    return m_PAL_2DTextureBuffer.Count();
+}
+
 XS_2DTextureBuffer* XC_2DTextureManager::GetTextureBuffer(DWORD dwIndex) const
 {
     XS_2DTextureBuffer* const pTextureBuffer = m_PAL_2DTextureBuffer.GetPtr(dwIndex);

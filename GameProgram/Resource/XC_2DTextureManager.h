@@ -36,6 +36,7 @@ public:
     XC_2DTexture* GetTexture(const char* szResourceName);
     // Null, with a report, past the last shared texture.
     XS_2DTextureBuffer* GetTextureBuffer(DWORD dwIndex) const;
+    DWORD GetTextureBufferCount() const;
     // Draws a shared texture at the screen's top left, to look at the packing.
     void RenderTextureBuffer(DWORD dwIndex);
     DWORD GetTextureWidth() const;
