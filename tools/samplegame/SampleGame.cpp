@@ -8,6 +8,7 @@
 // archives: they go to the archive source folder, stamped with one fixed
 // time (the archive records it), for the archive tool to build.
 
+#include "tools/samplegame/DialogueContent.h"
 #include "tools/samplegame/DrawableContent.h"
 #include "tools/samplegame/SampleBattleScene.h"
 #include "tools/samplegame/SampleFiles.h"
@@ -138,7 +139,7 @@ int main(int argc, char** argv)
     fs::remove_all(archiveSources, error);
     fs::create_directories(output / "Debug", error);
     if (error || !CopyContent(content, output, archiveSources) || !WritePictures(output) || !WriteSounds(output)
-        || !WriteSampleGameData(output, content) || !WriteDrawablePictures(output)
+        || !WriteSampleGameData(output, content) || !WriteDrawablePictures(output) || !WriteDialoguePictures(output)
         || !WriteSampleBattleScene(output / "GameData") || !WriteSampleShellContent(output)
         || !WriteGlyphTexts(output))
         return 1;
