@@ -66,7 +66,10 @@ HRESULT XC_DialogueController::FrameMove(float)
     const XC_String& rstrDialogueScriptName = m_listDialogueScriptName.front();
     hr = m_DialogueScriptManager.LoadScript(rstrDialogueScriptName.c_str());
     if (FAILED(hr)) {
-        XM_REPORT_FAILED_HR("m_DialogueScriptManager.Load( rstrDialogueScriptName.c_str() )", hr);
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("( %s ) failed , hr = %x \r\n%s",
+                                     "m_DialogueScriptManager.Load( rstrDialogueScriptName.c_str() )",
+                                     static_cast<unsigned>(hr), rstrDialogueScriptName.c_str()));
     } else {
         hr = m_DialogueScriptManager.RunAllScript();
         if (FAILED(hr))

@@ -26,5 +26,7 @@ public:
 
 private:
     XC_IOTextFile m_DialogueFile;
+    // Named in the reports of missing lines; empty before a file is loaded.
+    XC_String m_strDialogueFileName;
     const XC_IOTextFile* m_pDialoguePersonData = nullptr;
 };

@@ -105,7 +105,8 @@ HRESULT Dialogue(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWork
             XM_REPORT_FAILED("pRenderStringObj");
             return E_FAIL;
         }
-        *rpSpriteWorkObj = MakeDialogueWork(pDialogueScript, pRenderStringObj, pCommandObj->GetDwordParameter("dwTalk", 0));
+        *rpSpriteWorkObj =
+            MakeDialogueWork(pDialogueScript, pRenderStringObj, pCommandObj->GetDwordParameter("dwTalk", 0));
         if (*rpSpriteWorkObj == nullptr)
             return E_FAIL;
     }

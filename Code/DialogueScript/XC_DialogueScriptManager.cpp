@@ -17,12 +17,6 @@ static const char* const s_szSourceFile = ".\\Code\\DialogueScript\\XC_DialogueS
 
 XI_DialogueBattle* XC_DialogueScriptManager::s_pBattle = nullptr;
 
-namespace {
-
-const char* const s_szPersonDataFile = "Dialogue\\DialoguePersonData.txt";
-
-} // namespace
-
 XC_DialogueScriptManager::XC_DialogueScriptManager() = default;
 
 // The scripts point at the person data: they go before it.
@@ -43,10 +37,10 @@ HRESULT XC_DialogueScriptManager::InitScriptManager(XI_EnvironmentOfRender* pEnv
         XM_REPORT_FAILED("g_pPackFile_Data");
         return E_FAIL;
     }
-    const std::unique_ptr<XS_FileData> pFileData(g_pPackFile_Data->GetData(s_szPersonDataFile));
+    const std::unique_ptr<XS_FileData> pFileData(g_pPackFile_Data->GetData(PERSON_DATA_FILE));
     if (pFileData == nullptr) {
         XF_ReportError(s_szSourceFile, __LINE__,
-                       XF_FormatText("XC_TextureManager::GetTextureList \n\t讀取檔案失敗 %s", s_szPersonDataFile));
+                       XF_FormatText("XC_TextureManager::GetTextureList \n\t讀取檔案失敗 %s", PERSON_DATA_FILE));
         return E_FAIL;
     }
     hr = m_DialoguePersonData.LoadFromMemory(reinterpret_cast<const char*>(pFileData->pData), pFileData->dwSize);

@@ -116,7 +116,9 @@ TEST_F(DialogueControllerTest, ABrokenOrMissingFileIsReportedAndSkipped)
     m_Controller.AddDialogueScript("Dialogue\\One.txt");
     GameFrame();
     GameFrame();
-    EXPECT_TRUE(m_Log.Contains("( m_DialogueScriptManager.Load( rstrDialogueScriptName.c_str() ) ) failed"));
+    EXPECT_TRUE(m_Log.Contains("( m_DialogueScriptManager.Load( rstrDialogueScriptName.c_str() ) ) failed , hr = "));
+    for (const char* szFile : {"Dialogue\\Missing.txt", "Dialogue\\Broken.txt"})
+        EXPECT_TRUE(m_Log.Contains(std::string(" \r\n") + szFile)) << szFile;
     EXPECT_TRUE(m_Controller.IsDialogueActive());
     GameFrame();
     EXPECT_EQ(Characters(ControllerPart("TalkA")), 6u);
