@@ -24,9 +24,9 @@ namespace {
 
 // The first word of a person line that takes the person from the player's team.
 const char* const s_szFromOurTeam = "fromourteam";
-// Name colours of persons from the team, by their "Sex".
-const DWORD MALE_NAME_COLOR = 0xff8dcef3;
-const DWORD FEMALE_NAME_COLOR = 0xfff4abcf;
+// Name colours of persons from the team: "Sex" 0 blue, any other pink.
+const DWORD SEX_0_NAME_COLOR = 0xff8dcef3;
+const DWORD OTHER_SEX_NAME_COLOR = 0xfff4abcf;
 
 // Reports what is wrong with person line dwPerson of the person data file.
 void ReportPersonLine(int iLine, DWORD dwPerson, const char* szWhat)
@@ -62,7 +62,7 @@ HRESULT ReadTeamPerson(DWORD dwPersonID, XC_String& strAniName, XC_String& strNa
     std::snprintf(szAniName, sizeof(szAniName), "face\\sf%08x.ant",
                   static_cast<unsigned>(cControlPersonPowerObj.GetAnimationID()));
     strAniName = szAniName;
-    dwColor = cControlPersonPowerObj.GetSex() == 0 ? MALE_NAME_COLOR : FEMALE_NAME_COLOR;
+    dwColor = cControlPersonPowerObj.GetSex() == 0 ? SEX_0_NAME_COLOR : OTHER_SEX_NAME_COLOR;
     return S_OK;
 }
 
