@@ -13,6 +13,7 @@
 #include "JC_Script/JC_ScriptManager.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -30,7 +31,8 @@ bool IsFailure(DWORD dwResult)
 
 int RunScript(int argc, char** argv)
 {
-    if ((argc != 5 && argc != 7) || !SeedDice(argc, argv, 5))
+    unsigned uSeed = 0;
+    if ((argc != 5 && argc != 7) || !ReadSeed(argc, argv, 5, uSeed))
         return Usage();
 
     GameRulesSession session;
@@ -48,6 +50,7 @@ int RunScript(int argc, char** argv)
         if (IsFailure(dwLineResult) && dwFirstFailure == 0)
             dwFirstFailure = dwLineResult;
     });
+    std::srand(uSeed);
     if ((dwResult = scripts.LoadScript(strScript.data(), static_cast<DWORD>(strScript.size()))) != 0)
         return session.Fail("loading SCRIPT_FILE", dwResult);
     // "Stop" ends a pass where the game would wait for the next frame.
