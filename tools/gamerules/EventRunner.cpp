@@ -54,8 +54,8 @@ DWORD FirstFailure(DWORD dwSoFar, DWORD dwResult)
 } // namespace
 
 EventRunner::EventRunner(JC_DataManager& data, JC_ControlManager& controls, JC_EventManager& events,
-                         JC_DebugLog& log)
-    : m_Data(data), m_Controls(controls), m_Events(events), m_Log(log)
+                         JC_DebugLog& log, const std::string& strSetupFile)
+    : m_Data(data), m_Controls(controls), m_Events(events), m_Log(log), m_strSetupFile(strSetupFile)
 {
 }
 
@@ -155,6 +155,6 @@ int EventRunner::ReadCamp(const std::string& strField) const
 
 DWORD EventRunner::BadLine(const std::string& strText, const char* szWhy) const
 {
-    m_Log.Print("EventRun,%s: %s\r\n", strText.c_str(), szWhy);
+    m_Log.Print("%s: \"EventRun,%s\": %s\r\n", m_strSetupFile.c_str(), strText.c_str(), szWhy);
     return JE_EVENTRUN_BAD_LINE;
 }

@@ -25,7 +25,9 @@ constexpr DWORD JE_EVENTRUN_BAD_LINE = 0x8969f004;
 class EventRunner : public JI_ScriptNotify
 {
 public:
-    EventRunner(JC_DataManager& data, JC_ControlManager& controls, JC_EventManager& events, JC_DebugLog& log);
+    // strSetupFile names the set-up file in the log lines of its bad lines.
+    EventRunner(JC_DataManager& data, JC_ControlManager& controls, JC_EventManager& events, JC_DebugLog& log,
+                const std::string& strSetupFile);
 
     DWORD Deal(const std::string& strText) override;
 
@@ -45,4 +47,5 @@ private:
     JC_ControlManager& m_Controls;
     JC_EventManager& m_Events;
     JC_DebugLog& m_Log;
+    const std::string m_strSetupFile;
 };

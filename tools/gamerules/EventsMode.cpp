@@ -37,7 +37,7 @@ int RunEvents(int argc, char** argv)
     DWORD dwResult = session.Open(argv[2], argv[4]);
     if (dwResult != 0)
         return session.Fail("loading the game data", dwResult);
-    EventRunner runner(session.GetData(), session.GetControls(), session.GetEvents(), session.GetLog());
+    EventRunner runner(session.GetData(), session.GetControls(), session.GetEvents(), session.GetLog(), argv[3]);
 
     JC_ScriptManager& scripts = *gp_ScriptManagerObj;
     if ((dwResult = scripts.AddFunction("EventRun", &runner)) != 0)

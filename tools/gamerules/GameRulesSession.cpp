@@ -141,7 +141,6 @@ std::string ResultText(DWORD dwResult)
         DWORD dwCode;
         const char* szMeaning;
     } s_Statuses[] = {
-        {0, "success"},
         {JS_SCRIPT_ENDED, "script ended, another script is still stacked"},
         {JS_SCRIPT_NONE, "script ended"},
         {JS_SCRIPT_HALT, "halted"},
@@ -151,8 +150,8 @@ std::string ResultText(DWORD dwResult)
     };
     char szCode[16];
     std::snprintf(szCode, sizeof(szCode), "0x%08x", static_cast<unsigned>(dwResult));
-    if ((dwResult & 0x80000000) != 0)
-        return std::string(szCode) + " (failure)";
+    if (dwResult == 0 || (dwResult & 0x80000000) != 0)
+        return szCode;
     for (const auto& status : s_Statuses) {
         if (status.dwCode == dwResult)
             return std::string(szCode) + " (" + status.szMeaning + ")";

@@ -61,6 +61,6 @@ bool ReadInputFile(const std::string& strFile, std::string& strText);
 // on anything else. The modes seed the C runtime's dice with it after the
 // game data is loaded, so it fixes exactly the draws of the rules they run.
 bool ReadSeed(int argc, char** argv, int iFirst, unsigned& uSeed);
-// A result code with what it means when its top bit is clear (a status, not
-// a failure), e.g. "0x09bf0402 (script ended)".
+// A result code, followed by what it means when it is a status (not 0, top
+// bit clear), e.g. "0x09bf0402 (script ended)".
 std::string ResultText(DWORD dwResult);

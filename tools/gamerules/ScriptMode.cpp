@@ -46,7 +46,7 @@ int RunScript(int argc, char** argv)
     JC_ScriptManager& scripts = *gp_ScriptManagerObj;
     DWORD dwFirstFailure = 0;
     scripts.SetLineTrace([&dwFirstFailure](const std::string& strLine, DWORD dwLineResult) {
-        std::printf("0x%08x %s\n", static_cast<unsigned>(dwLineResult), strLine.c_str());
+        std::printf("%s %s\n", ResultText(dwLineResult).c_str(), strLine.c_str());
         if (IsFailure(dwLineResult) && dwFirstFailure == 0)
             dwFirstFailure = dwLineResult;
     });
