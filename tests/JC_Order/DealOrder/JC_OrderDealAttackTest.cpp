@@ -2,6 +2,8 @@
 #include "JC_Order/DealOrder/JC_OrderDealAttack.h"
 #include "tests/JC_Order/DealOrder/DealOrderFixture.h"
 
+#include <vector>
+
 namespace
 {
 class AttackProbe : public JC_OrderDealAttack
@@ -21,6 +23,18 @@ protected:
     JC_OrderResultPassive Strike(DWORD dwPredict, const JC_StringArray* pLines = nullptr) { return Run(dwPredict, pLines); }
 
     JC_OrderDealAttack m_Attack;
+};
+
+// What the deals tell of their rolls, one "target name=value yes|no" each.
+class RollRecord : public JI_OrderDealRollWatch
+{
+public:
+    void OnRoll(int iTeamIndex, const char* szRoll, int iValue, bool bYes) override
+    {
+        m_Rolls.push_back(std::to_string(iTeamIndex) + " " + szRoll + "=" + std::to_string(iValue) + (bYes ? " yes" : " no"));
+    }
+
+    std::vector<std::string> m_Rolls;
 };
 }
 
@@ -106,4 +120,35 @@ TEST_F(OrderDealAttackTest, ABlowEndsTheTargetsItemsThatLastUntilStruck)
     EXPECT_EQ(group.size(), 1u);
     Strike(0);
     EXPECT_TRUE(group.empty());
+}
+
+TEST_F(OrderDealAttackTest, RollWatchSeesEachDrawInOrderWithWhatItDecided)
+{
+    struct Case
+    {
+        std::deque<int> rolls;
+        std::vector<std::string> told;
+    };
+    // The drains draw their lowest value, 1, against the weapon's rates.
+    const Case cases[] = {
+        {{5, 77}, {"1 dodge-counter=5 yes"}},
+        {{50, 30, 0, 10, 77},
+         {"1 dodge-counter=50 no", "1 hit=30 yes", "1 critical=0 no", "1 HP-drain=1 no", "1 SP-drain=1 no",
+          "1 counter=10 yes"}},
+    };
+    const JC_StringArray lines = {"@Type\"DF_BehaviorType_Attack\" @Parameter\"1,0,0,+0,+0,+0,+0,+0,,0\""};
+    SetTarget("ExtraDodgeCounterRate", 10);
+    SetTarget("ExtraCounterRate", 10);
+    JC_OrderDealBase::SetRandom(&m_Script);
+    for (const Case& blow : cases)
+    {
+        RollRecord record;
+        JC_OrderDealBase::SetRollWatch(&record);
+        m_Script.m_Rolls = blow.rolls;
+        Strike(0, &lines);
+        JC_OrderDealBase::SetRollWatch(nullptr);
+        EXPECT_EQ(record.m_Rolls, blow.told);
+        // Watching draws nothing more: the spare roll is left.
+        EXPECT_EQ(m_Script.m_Rolls, std::deque<int>{77});
+    }
 }
