@@ -24,18 +24,6 @@ protected:
 
     JC_OrderDealAttack m_Attack;
 };
-
-// What the deals tell of their rolls, one "target name=value yes|no" each.
-class RollRecord : public JI_OrderDealRollWatch
-{
-public:
-    void OnRoll(int iTeamIndex, const char* szRoll, int iValue, bool bYes) override
-    {
-        m_Rolls.push_back(std::to_string(iTeamIndex) + " " + szRoll + "=" + std::to_string(iValue) + (bYes ? " yes" : " no"));
-    }
-
-    std::vector<std::string> m_Rolls;
-};
 }
 
 TEST_F(OrderDealAttackTest, PreviewShowsTheRealBlowAndChangesNothing)
@@ -92,34 +80,19 @@ TEST_F(OrderDealAttackTest, KillSettlesDeathAndExperience)
     EXPECT_EQ(m_Order->GetOrderResultManager()->GetFinalActiveResult(0)->m_Morale, 3);
 }
 
-TEST_F(OrderDealAttackTest, DirectionRateFollowsTheTargetsFacing)
+namespace
 {
-    Strike(1);
-    AttackProbe probe;
-    ASSERT_EQ(probe.Initiation(m_Order.get()), 0u);
-    struct Case
+// What the deals tell of their rolls, one "target name=value yes|no" each.
+class RollRecord : public JI_OrderDealRollWatch
+{
+public:
+    void OnRoll(int iTeamIndex, const char* szRoll, int iValue, bool bYes) override
     {
-        int iDirection, iFace, iRate;
-    };
-    for (const Case& blow : {Case{0, 0, 150}, Case{0, 2, 100}, Case{1, 3, 100}, Case{3, 1, 100}, Case{0, 1, 125},
-                             Case{2, 3, 125}})
-    {
-        m_Battle.m_iDirection = blow.iDirection;
-        Target().GetPersonDataComponent()->SetItemValue("Face", &blow.iFace);
-        EXPECT_EQ(probe.GetDirectionRate(m_Order->GetActiveControlPersonPower(0), &Target()), blow.iRate)
-            << blow.iDirection << " " << blow.iFace;
+        m_Rolls.push_back(std::to_string(iTeamIndex) + " " + szRoll + "=" + std::to_string(iValue) + (bYes ? " yes" : " no"));
     }
-}
 
-TEST_F(OrderDealAttackTest, ABlowEndsTheTargetsItemsThatLastUntilStruck)
-{
-    Strike(1);
-    JC_StringArray& group = *Target().GetOperatorPerson()->GetBehaviorGroup(0);
-    group = {"DF_State_Strength,DF_RoundType_Attacked,1,0,0,+1,0"};
-    Strike(1);
-    EXPECT_EQ(group.size(), 1u);
-    Strike(0);
-    EXPECT_TRUE(group.empty());
+    std::vector<std::string> m_Rolls;
+};
 }
 
 TEST_F(OrderDealAttackTest, RollWatchSeesEachDrawInOrderWithWhatItDecided)
@@ -151,4 +124,34 @@ TEST_F(OrderDealAttackTest, RollWatchSeesEachDrawInOrderWithWhatItDecided)
         // Watching draws nothing more: the spare roll is left.
         EXPECT_EQ(m_Script.m_Rolls, std::deque<int>{77});
     }
+}
+
+TEST_F(OrderDealAttackTest, DirectionRateFollowsTheTargetsFacing)
+{
+    Strike(1);
+    AttackProbe probe;
+    ASSERT_EQ(probe.Initiation(m_Order.get()), 0u);
+    struct Case
+    {
+        int iDirection, iFace, iRate;
+    };
+    for (const Case& blow : {Case{0, 0, 150}, Case{0, 2, 100}, Case{1, 3, 100}, Case{3, 1, 100}, Case{0, 1, 125},
+                             Case{2, 3, 125}})
+    {
+        m_Battle.m_iDirection = blow.iDirection;
+        Target().GetPersonDataComponent()->SetItemValue("Face", &blow.iFace);
+        EXPECT_EQ(probe.GetDirectionRate(m_Order->GetActiveControlPersonPower(0), &Target()), blow.iRate)
+            << blow.iDirection << " " << blow.iFace;
+    }
+}
+
+TEST_F(OrderDealAttackTest, ABlowEndsTheTargetsItemsThatLastUntilStruck)
+{
+    Strike(1);
+    JC_StringArray& group = *Target().GetOperatorPerson()->GetBehaviorGroup(0);
+    group = {"DF_State_Strength,DF_RoundType_Attacked,1,0,0,+1,0"};
+    Strike(1);
+    EXPECT_EQ(group.size(), 1u);
+    Strike(0);
+    EXPECT_TRUE(group.empty());
 }
