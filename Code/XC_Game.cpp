@@ -473,6 +473,9 @@ HRESULT XC_Game::FrameMove()
         OutputDebugStringA(XF_FormatText("ChangeProcedure %d\n", m_iChangeProcedureID));
         if (_ChangeProcedure(m_iChangeProcedureID) != S_OK) {
             XF_ReportError(s_szSourceFile, __LINE__, "ChangeProcedure ERROR");
+            // Nothing runs any more: the game ends.
+            if (m_hWnd != nullptr)
+                PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
             return XC_GAME_E_CHANGE_PROCEDURE;
         }
     }

@@ -85,7 +85,7 @@ TEST_F(GameObjectTest, AFailedSwitchLeavesNoProcedureForThatFrame)
         EXPECT_EQ(JournalProcedure::s_Journal, failure.journal) << failure.szCase;
         EXPECT_TRUE(log.Contains("Game ChangeProcedure Error")) << failure.szCase;
         EXPECT_TRUE(log.Contains("ChangeProcedure ERROR")) << failure.szCase;
-        // The next frames run on with an empty stack.
+        // Without a window to close, the next frames run on with an empty stack.
         EXPECT_EQ(game.Step(0.01f), S_OK) << failure.szCase;
     }
 }

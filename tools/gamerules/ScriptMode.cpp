@@ -15,6 +15,7 @@
 #include "JC_Script/JI_ScriptNotify.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -40,7 +41,8 @@ public:
 
 int RunScript(int argc, char** argv)
 {
-    if ((argc != 5 && argc != 7) || !SeedDice(argc, argv, 5))
+    unsigned uSeed = 0;
+    if ((argc != 5 && argc != 7) || !ReadSeed(argc, argv, 5, uSeed))
         return Usage();
 
     GameRulesSession session;
@@ -58,10 +60,11 @@ int RunScript(int argc, char** argv)
     scripts.AddFunction("Battle", &battleFunction);
     DWORD dwFirstFailure = 0;
     scripts.SetLineTrace([&dwFirstFailure](const std::string& strLine, DWORD dwLineResult) {
-        std::printf("0x%08x %s\n", static_cast<unsigned>(dwLineResult), strLine.c_str());
+        std::printf("%s %s\n", ResultText(dwLineResult).c_str(), strLine.c_str());
         if (IsFailure(dwLineResult) && dwFirstFailure == 0)
             dwFirstFailure = dwLineResult;
     });
+    std::srand(uSeed);
     if ((dwResult = scripts.LoadScript(strScript.data(), static_cast<DWORD>(strScript.size()))) != 0)
         return session.Fail("loading SCRIPT_FILE", dwResult);
     // "Stop" ends a pass where the game would wait for the next frame.
