@@ -1,6 +1,5 @@
 #include "GameRulesSession.h"
 
-#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "JC_DataManager/JF_Game.h"
 #include "JC_DataManager/Manager/JE_DataKind.h"
 #include "TemplateSystem/JC_DataComponentMaker.h"
@@ -19,7 +18,6 @@ constexpr std::streamoff MAX_INPUT_BYTES = 1 << 20;
 GameRulesSession::~GameRulesSession()
 {
     JF_Destroy();
-    g_pVar->g_szGamePath = nullptr;
 }
 
 DWORD GameRulesSession::Open(const std::string& strGameFolder, const std::string& strOutFolder)
@@ -31,9 +29,7 @@ DWORD GameRulesSession::Open(const std::string& strGameFolder, const std::string
         static_cast<DWORD>(gp_DebugInfoObj->OpenLogFile((m_strOutFolder + "gamerules.log").c_str(), 1, FILE_SHARE_READ));
     if (dwResult != 0)
         return dwResult;
-    // The build reads the game folder where the game keeps it.
-    g_pVar->g_szGamePath = m_strGameFolder.data();
-    return JF_Build();
+    return JF_Build(m_strGameFolder);
 }
 
 DWORD GameRulesSession::WriteSaveState() const
