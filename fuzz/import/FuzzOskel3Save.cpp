@@ -6,8 +6,6 @@
 #include "JC_DataManager/Manager/JE_DataKind.h"
 #include "fuzz/shim/FuzzFileText.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -71,7 +69,7 @@ struct Context
 {
     Context()
     {
-        strRoot = "/tmp/fuzz-oskel3-" + std::to_string(getpid()) + "/";
+        strRoot = WorkPath("fuzz-oskel3/");
         const std::string strCounted = ItemLine("ThingID", "UINT32", "", "") + ItemLine("ThingCount", "UINT32", "", "");
         const std::string strTemplates = strRoot + "Template/Oskel3Template/";
         Write(strTemplates + "Game.temp", TemplateText(DATACOMPONENTKIND_GAME, ItemLine("Money", "INT32", "", "") +

@@ -1,10 +1,18 @@
 #pragma once
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 // Files the fuzzing targets write and compare.
+
+// A path in the folder the target runs in (the runner starts it in its build
+// folder): the same path on every run, so a run from a fixed seed repeats.
+inline std::string WorkPath(const std::string& strName)
+{
+    return std::filesystem::current_path().string() + "/" + strName;
+}
 
 inline std::string ReadAll(const std::string& strPath)
 {

@@ -7,8 +7,6 @@
 #include "TemplateSystem/JC_TemplateFileReader.h"
 #include "fuzz/shim/FuzzFileText.h"
 
-#include <unistd.h>
-
 
 namespace {
 
@@ -20,7 +18,7 @@ struct Context
         if (reader.Initiation() != 0 || reader.LoadTemplateFolder(FUZZ_TEMPLATE_FOLDER, &templates, nullptr, dwLine) != 0
             || dataFile.Initiation(&templates) != 0)
             __builtin_trap();
-        const std::string strBase = "/tmp/fuzz-datafile-" + std::to_string(getpid());
+        const std::string strBase = WorkPath("fuzz-datafile");
         strFirst = strBase + "-1.DATA";
         strSecond = strBase + "-2.DATA";
     }

@@ -8,8 +8,6 @@
 #include "GameProgram/Common/XF_Cp950.h"
 #include "fuzz/shim/FuzzFileText.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 
 namespace {
@@ -19,7 +17,7 @@ const size_t MAX_LINE = 2047;
 
 std::string DumpOf(const JC_DefineTable& table)
 {
-    static const std::string s_strPath = "/tmp/fuzz-define-" + std::to_string(getpid()) + ".txt";
+    static const std::string s_strPath = WorkPath("fuzz-define.txt");
     if (table.WriteDefineDump(s_strPath) != 0)
         __builtin_trap();
     return ReadAll(s_strPath);

@@ -7,8 +7,6 @@
 #include "TemplateSystem/JC_TemplateFileReader.h"
 #include "fuzz/shim/FuzzFileText.h"
 
-#include <unistd.h>
-
 
 namespace {
 
@@ -38,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t siz
 {
     static JC_TemplateFileReader s_Reader;
     static const DWORD s_dwInitiated = s_Reader.Initiation();
-    static const std::string s_strBase = "/tmp/fuzz-template-" + std::to_string(getpid());
+    static const std::string s_strBase = WorkPath("fuzz-template");
     if (s_dwInitiated != 0)
         __builtin_trap();
     JC_Template* pTemplate = nullptr;
