@@ -1,6 +1,7 @@
 #include "JC_DataManager/Behavior/JC_BehaviorGroup.h"
 
 #include "GameProgram/Common/XF_Cp950.h"
+#include "JC_DataManager/Manager/JC_DataManager.h"
 #include "TemplateSystem/JC_DataComponent.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
@@ -75,22 +76,12 @@ DWORD JC_BehaviorGroup::GetBehavior(JC_DataComponent* pPerson, DWORD dwGroup, DW
     if (dwCheck != 0)
         return dwCheck;
     strItem.clear();
-    iIndex = -1;
-    if (dwGroup >= MAX_GROUP) {
-        ErrorLog().Print("指定的群組不存在 \n輸入的GroupIndex:%d(MaxGroup:%d) \n錯誤檔案:%s(Line:%d)\n\n",
-                         static_cast<int>(dwGroup), static_cast<int>(MAX_GROUP), s_szSourceFile, __LINE__);
-        return JE_BEHAVIOR_GROUP_TOO_LARGE;
-    }
-    const JC_StringArray* pItems = GetBehaviorGroupItems(pPerson, dwGroup);
-    if (pItems == nullptr)
-        return JE_BEHAVIOR_GROUP_UNREADABLE;
-    int iFound = -1;
-    const DWORD dwResult = FindState(*pItems, dwState, JE_BEHAVIOR_FIND_STATE_UNKNOWN, iFound);
-    if (dwResult != 0 || iFound < 0)
-        return dwResult;
-    strItem = (*pItems)[iFound];
-    iIndex = iFound;
-    return 0;
+    const JC_StringArray* pItems = nullptr;
+    const JS_BehaviorItemIndex* pFound = nullptr;
+    const DWORD dwResult = FindInGroup(pPerson, dwGroup, dwState, pItems, pFound, iIndex);
+    if (pFound != nullptr)
+        strItem = (*pItems)[iIndex];
+    return dwResult;
 }
 
 DWORD JC_BehaviorGroup::GetBehavior(const std::string& strItem, JC_BehaviorItem& item) const
@@ -147,14 +138,20 @@ DWORD JC_BehaviorGroup::GetBehaviorItemPart(JC_DataComponent* pPerson, DWORD dwG
                                             DWORD dwPart, std::string& strPart) const
 {
     strPart.clear();
-    std::string strItem;
+    const JC_StringArray* pItems = nullptr;
+    const JS_BehaviorItemIndex* pFound = nullptr;
     int iIndex = -1;
-    if (GetBehavior(pPerson, dwGroup, dwState, strItem, iIndex) != 0 || iIndex < 0)
+    if (CheckPersonDataComponent(pPerson) != 0 || FindInGroup(pPerson, dwGroup, dwState, pItems, pFound, iIndex) != 0 || pFound == nullptr)
         return 0;
+    if (dwPart >= pFound->dwPartCount)
+        return 0;
+    const std::string& strItem = (*pItems)[iIndex];
+    if (pFound->KeepsPart(dwPart)) {
+        strPart = pFound->Part(strItem, dwPart);
+        return 1;
+    }
     JC_StringArray parts;
     DecomposeOrder(strItem, parts);
-    if (dwPart >= parts.size())
-        return 0;
     strPart = parts[dwPart];
     return 1;
 }
@@ -186,12 +183,13 @@ DWORD JC_BehaviorGroup::HaveBehaviorInGroup(JC_DataComponent* pPerson, DWORD dwG
                          static_cast<int>(dwGroup), static_cast<unsigned>(dwResult), s_szSourceFile, __LINE__);
         return JE_BEHAVIOR_GROUP_UNREADABLE;
     }
-    for (const std::string& strElement : *pItems) {
+    JS_BehaviorGroupIndex& group = IndexOf(*pItems);
+    for (size_t i = 0; i < group.index.size(); ++i) {
         // Only the text before a comma names the state.
-        const size_t comma = XF_FindChar(strElement, ',');
-        if (comma == std::string::npos || comma == 0)
+        JS_BehaviorItemIndex& item = group.index[i];
+        if (!item.bNamed)
             continue;
-        const DWORD dwItemState = GetDefineInfo(strElement.substr(0, comma));
+        const DWORD dwItemState = item.State(group.items[i], *this);
         if (dwItemState != UNKNOWN_DEFINE && dwItemState == dwState)
             return 1;
     }
@@ -224,7 +222,7 @@ DWORD JC_BehaviorGroup::RemoveBehaviorInGroup(JC_DataComponent* pPerson, DWORD d
     if (dwResult != 0)
         return dwResult;
     int iIndex = -1;
-    dwResult = FindState(*pItems, dwState, JE_BEHAVIOR_REMOVE_STATE_UNKNOWN, iIndex);
+    dwResult = FindState(IndexOf(*pItems), dwState, JE_BEHAVIOR_REMOVE_STATE_UNKNOWN, iIndex);
     if (dwResult != 0)
         return dwResult;
     if (iIndex >= 0)
@@ -244,7 +242,7 @@ DWORD JC_BehaviorGroup::UseBehaviorInGroup(JC_DataComponent* pPerson, DWORD dwGr
     if (dwResult != 0)
         return dwResult;
     int iIndex = -1;
-    dwResult = FindState(*pItems, dwState, JE_BEHAVIOR_USE_STATE_UNKNOWN, iIndex);
+    dwResult = FindState(IndexOf(*pItems), dwState, JE_BEHAVIOR_USE_STATE_UNKNOWN, iIndex);
     if (dwResult != 0 || iIndex < 0)
         return dwResult;
     JC_BehaviorItem item;
@@ -295,18 +293,15 @@ DWORD JC_BehaviorGroup::OpenGroup(JC_DataComponent* pPerson, DWORD dwGroup, DWOR
     return 0;
 }
 
-DWORD JC_BehaviorGroup::FindState(const JC_StringArray& items, DWORD dwState, DWORD dwUnknownState,
+DWORD JC_BehaviorGroup::FindState(JS_BehaviorGroupIndex& group, DWORD dwState, DWORD dwUnknownState,
                                   int& iIndex) const
 {
     iIndex = -1;
-    for (size_t i = 0; i < items.size(); ++i) {
-        JC_StringArray parts;
-        DecomposeOrder(items[i], parts);
-        const std::string strState = parts.empty() ? std::string() : parts[0];
-        const DWORD dwItemState = GetDefineInfo(strState);
+    for (size_t i = 0; i < group.index.size(); ++i) {
+        const DWORD dwItemState = group.index[i].State(group.items[i], *this);
         if (dwItemState == UNKNOWN_DEFINE) {
-            ErrorLog().Print("定義值轉換成對應數值動作失敗 \n定義的字串:%s \n錯誤檔案:%s(Line:%d)\n\n", strState.c_str(),
-                             s_szSourceFile, __LINE__);
+            ErrorLog().Print("定義值轉換成對應數值動作失敗 \n定義的字串:%s \n錯誤檔案:%s(Line:%d)\n\n",
+                             std::string(group.index[i].Part(group.items[i], 0)).c_str(), s_szSourceFile, __LINE__);
             return dwUnknownState;
         }
         if (dwItemState == dwState) {
@@ -315,6 +310,36 @@ DWORD JC_BehaviorGroup::FindState(const JC_StringArray& items, DWORD dwState, DW
         }
     }
     return 0;
+}
+
+DWORD JC_BehaviorGroup::FindInGroup(JC_DataComponent* pPerson, DWORD dwGroup, DWORD dwState,
+                                    const JC_StringArray*& pItems, const JS_BehaviorItemIndex*& pFound,
+                                    int& iIndex) const
+{
+    pItems = nullptr;
+    pFound = nullptr;
+    iIndex = -1;
+    if (dwGroup >= MAX_GROUP) {
+        ErrorLog().Print("指定的群組不存在 \n輸入的GroupIndex:%d(MaxGroup:%d) \n錯誤檔案:%s(Line:%d)\n\n",
+                         static_cast<int>(dwGroup), static_cast<int>(MAX_GROUP), s_szSourceFile, __LINE__);
+        return JE_BEHAVIOR_GROUP_TOO_LARGE;
+    }
+    pItems = GetBehaviorGroupItems(pPerson, dwGroup);
+    if (pItems == nullptr)
+        return JE_BEHAVIOR_GROUP_UNREADABLE;
+    JS_BehaviorGroupIndex& group = IndexOf(*pItems);
+    const DWORD dwResult = FindState(group, dwState, JE_BEHAVIOR_FIND_STATE_UNKNOWN, iIndex);
+    if (dwResult != 0 || iIndex < 0) {
+        iIndex = -1;
+        return dwResult;
+    }
+    pFound = &group.index[iIndex];
+    return 0;
+}
+
+JS_BehaviorGroupIndex& JC_BehaviorGroup::IndexOf(const JC_StringArray& items) const
+{
+    return m_GroupCache.IndexOf(items, m_pDataManager != nullptr ? m_pDataManager->GetDefineGeneration() : 0);
 }
 
 DWORD JC_BehaviorGroup::WalkRoundItems(JC_DataComponent* pPerson, DWORD dwGroup, DWORD dwUnavailable,

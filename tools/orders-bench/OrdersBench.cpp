@@ -85,7 +85,7 @@ bool OrdersBench::PlaceTeam()
 void OrdersBench::FillGroups(bool bFull)
 {
     for (int i = 0; i <= TARGET_COUNT; ++i)
-        FillBenchGroups(m_Analyser, m_Data.GetTeamFightPersonObj(i), bFull);
+        FillBenchGroups(m_Analyser, m_Data.GetTeamFightPersonObj(i), bFull, i);
 }
 
 JS_Timing OrdersBench::TimePreviews(DWORD& dwResult)

@@ -82,9 +82,9 @@ int main(int argc, char** argv)
 
     long long llSum = 0;
     const auto Measure = [&](bool bFull) {
-        FillBenchGroups(analyser, attacker.pRecord.get(), bFull);
-        for (JS_Person& target : targets)
-            FillBenchGroups(analyser, target.pRecord.get(), bFull);
+        FillBenchGroups(analyser, attacker.pRecord.get(), bFull, 0);
+        for (int i = 0; i < TARGET_COUNT; ++i)
+            FillBenchGroups(analyser, targets[i].pRecord.get(), bFull, i + 1);
         TimeAttacks(attacker, targets, llSum);
         return TimeAttacks(attacker, targets, llSum);
     };
