@@ -449,7 +449,10 @@ DWORD JC_ControlWarehouse::InsertNewDrawer(int iWarehouse, int iPosition, DWORD 
     SetDrawerObjInfo_ThingID(pDrawer.get(), dwThingID);
     SetDrawerObjInfo_ThingCount(pDrawer.get(), 1);
     SetDrawerObjInfo_Thing(pDrawer.get(), pThing);
-    dwResult = GetWarehouseObj(iWarehouse)->InsertComponent(OrderOf(iPosition), pDrawer.get());
+    // Drawers live in array warehouses (HowManyDrawerInWarehouse found one):
+    // the new drawer moves in whole rather than being copied again.
+    dwResult = static_cast<JC_DataArrayManager*>(GetWarehouseObj(iWarehouse))
+                   ->AdoptComponent(OrderOf(iPosition), std::move(pDrawer));
     if (dwResult != 0) {
         ErrorLog().PrintAt(s_szSourceFile, __LINE__,
                            " ControlWarehouse AddThing InsDataComponent Fail. \r\n FindInsertIndex:%d \r\n "
