@@ -19,18 +19,18 @@ struct JS_BehaviorItemIndex
     // kept once known; a name no define file gives is looked up (and
     // reported) again at every read, as it was before it was indexed.
     DWORD State(const std::string& strItem, const JC_BehaviorBase& analyser);
-    // The first part ends at a comma and is not empty: the group query
-    // reads only such items.
-    bool bNamed = false;
-    DWORD dwPartCount = 0;
-    std::array<DWORD, KEPT_PARTS> partEnds{};
-    bool bResolved = false;
-    DWORD dwState = 0;
-
     // Part dwPart of the item's text: part 0, or a part below both the part
     // count and the kept parts.
     std::string_view Part(const std::string& strItem, DWORD dwPart) const;
     bool KeepsPart(DWORD dwPart) const;
+
+    DWORD dwPartCount = 0;
+    std::array<DWORD, KEPT_PARTS> partEnds{};
+    DWORD dwState = 0;
+    bool bResolved = false;
+    // The first part ends at a comma and is not empty: the group query
+    // reads only such items.
+    bool bNamed = false;
 };
 
 // The items of one group as they were when they were indexed: the texts
