@@ -379,13 +379,15 @@ int JC_ControlWarehouse::FindFirstDrawerFrom(int iWarehouse, DWORD dwThingID, bo
     if (pWarehouse == nullptr || iCount < 0)
         return -2;
     // The drawers are sorted by ThingID: halving keeps a fill of thousands
-    // of drawers far from quadratic.
+    // of drawers far from quadratic; one order serves every probe.
+    JC_DataOrder order = OrderOf(0);
     int iLow = 0;
     int iHigh = iCount;
     while (iLow < iHigh) {
         const int iMiddle = iLow + (iHigh - iLow) / 2;
+        order[1] = static_cast<DWORD>(iMiddle);
         DWORD dwMiddleID = 0;
-        if (!PeekThingID(pWarehouse->GetValidComponent(OrderOf(iMiddle)), dwMiddleID))
+        if (!PeekThingID(pWarehouse->GetValidComponent(order), dwMiddleID))
             return -2;
         const bool bBefore = bOrEqual ? dwMiddleID < dwThingID : dwMiddleID <= dwThingID;
         if (bBefore)
