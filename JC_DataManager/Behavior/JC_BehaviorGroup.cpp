@@ -1,6 +1,5 @@
 #include "JC_DataManager/Behavior/JC_BehaviorGroup.h"
 
-#include "GameProgram/Common/XF_Cp950.h"
 #include "JC_DataManager/Manager/JC_DataManager.h"
 #include "TemplateSystem/JC_DataComponent.h"
 #include "TemplateSystem/JC_DebugLog.h"
@@ -141,9 +140,9 @@ DWORD JC_BehaviorGroup::GetBehaviorItemPart(JC_DataComponent* pPerson, DWORD dwG
     const JC_StringArray* pItems = nullptr;
     const JS_BehaviorItemIndex* pFound = nullptr;
     int iIndex = -1;
-    if (CheckPersonDataComponent(pPerson) != 0 || FindInGroup(pPerson, dwGroup, dwState, pItems, pFound, iIndex) != 0 || pFound == nullptr)
+    if (CheckPersonDataComponent(pPerson) != 0 || FindInGroup(pPerson, dwGroup, dwState, pItems, pFound, iIndex) != 0)
         return 0;
-    if (dwPart >= pFound->dwPartCount)
+    if (pFound == nullptr || dwPart >= pFound->dwPartCount)
         return 0;
     const std::string& strItem = (*pItems)[iIndex];
     if (pFound->KeepsPart(dwPart)) {
@@ -329,12 +328,9 @@ DWORD JC_BehaviorGroup::FindInGroup(JC_DataComponent* pPerson, DWORD dwGroup, DW
         return JE_BEHAVIOR_GROUP_UNREADABLE;
     JS_BehaviorGroupIndex& group = IndexOf(*pItems);
     const DWORD dwResult = FindState(group, dwState, JE_BEHAVIOR_FIND_STATE_UNKNOWN, iIndex);
-    if (dwResult != 0 || iIndex < 0) {
-        iIndex = -1;
-        return dwResult;
-    }
-    pFound = &group.index[iIndex];
-    return 0;
+    if (dwResult == 0 && iIndex >= 0)
+        pFound = &group.index[iIndex];
+    return dwResult;
 }
 
 JS_BehaviorGroupIndex& JC_BehaviorGroup::IndexOf(const JC_StringArray& items) const
