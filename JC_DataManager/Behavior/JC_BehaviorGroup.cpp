@@ -5,14 +5,26 @@
 #include "TemplateSystem/JC_DebugLog.h"
 
 #include <algorithm>
+#include <iterator>
 
 static const char* const s_szSourceFile = ".\\JC_DataManager\\Behavior\\JC_BehaviorGroup";
 
 namespace {
 
-std::string GroupFieldName(DWORD dwGroup)
+// Field names made once, at their first use: every state query reads them.
+const std::string& KindFieldName()
 {
-    return "BehaviorGroup" + JC_StrNumSwitch::UIntToStr(dwGroup);
+    static const std::string s_strName = "DataComponentKind";
+    return s_strName;
+}
+
+// dwGroup below MAX_QUERY_GROUP.
+const std::string& GroupFieldName(DWORD dwGroup)
+{
+    static const std::string s_astrNames[] = {"BehaviorGroup0", "BehaviorGroup1", "BehaviorGroup2",
+                                              "BehaviorGroup3", "BehaviorGroup4"};
+    static_assert(std::size(s_astrNames) == JC_BehaviorGroup::MAX_QUERY_GROUP);
+    return s_astrNames[dwGroup];
 }
 
 // A count part: its number, negative after a leading "-", so that a count
@@ -32,7 +44,7 @@ DWORD JC_BehaviorGroup::CheckPersonDataComponent(JC_DataComponent* pPerson) cons
         return JE_BEHAVIOR_NULL_PERSON;
     }
     DWORD dwKind = 0;
-    const DWORD dwResult = pPerson->GetItemValue("DataComponentKind", &dwKind);
+    const DWORD dwResult = pPerson->GetItemValue(KindFieldName(), &dwKind);
     if (dwResult != 0) {
         ErrorLog().Print("取得欄位資料發生錯誤 \n 要取得的欄位名稱:%s \n錯誤代碼:0x%x \n錯誤檔案:%s(Line:%d)\n\n",
                          "DataComponentKind", static_cast<unsigned>(dwResult), s_szSourceFile, __LINE__);
@@ -57,7 +69,7 @@ JC_StringArray* JC_BehaviorGroup::GetBehaviorGroupItems(JC_DataComponent* pPerso
         ErrorLog().Print("輸入的人物資料元件 是 NULL \n錯誤檔案:%s(Line:%d)\n\n", s_szSourceFile, __LINE__);
         return nullptr;
     }
-    const std::string strField = GroupFieldName(dwGroup);
+    const std::string& strField = GroupFieldName(dwGroup);
     JC_StringArray* pItems = nullptr;
     const DWORD dwResult = pPerson->GetItemValue(strField, &pItems);
     if (dwResult != 0) {
