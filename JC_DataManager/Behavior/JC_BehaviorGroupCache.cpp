@@ -69,6 +69,7 @@ JS_BehaviorGroupIndex& JC_BehaviorGroupCache::IndexOf(const JC_StringArray& item
 {
     if (dwGeneration != m_dwGeneration) {
         m_Groups.clear();
+        m_Passing = JS_BehaviorGroupIndex();
         m_dwGeneration = dwGeneration;
     }
     if (items.empty() || items.size() > MAX_KEPT_ITEMS) {
@@ -88,12 +89,6 @@ JS_BehaviorGroupIndex& JC_BehaviorGroupCache::IndexOf(const JC_StringArray& item
     JS_BehaviorGroupIndex& group = m_Groups[&items];
     Index(items, group);
     return group;
-}
-
-void JC_BehaviorGroupCache::Clear()
-{
-    m_Groups.clear();
-    m_Passing = JS_BehaviorGroupIndex();
 }
 
 void JC_BehaviorGroupCache::Index(const JC_StringArray& items, JS_BehaviorGroupIndex& group)

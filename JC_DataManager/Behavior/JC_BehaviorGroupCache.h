@@ -59,7 +59,6 @@ public:
     // The index of the group's items as they are now. Valid until the next
     // call; dwGeneration names the define tables the names resolve against.
     JS_BehaviorGroupIndex& IndexOf(const JC_StringArray& items, DWORD dwGeneration);
-    void Clear();
 
 private:
     static void Index(const JC_StringArray& items, JS_BehaviorGroupIndex& group);

@@ -135,13 +135,19 @@ TEST_F(BehaviorGroupCache, AReloadWithOtherDefineNumbersIsSeen)
     ASSERT_TRUE(WriteTestFile(strDefines, strText));
 
     const std::string strItem = "DF_State_Strength,DF_RoundType_Round,3,0,0,+10,0";
-    // One array that outlives the reload, read through one cache.
+    // Arrays that outlive the reload, read through one cache: one it keeps
+    // and one too long to keep.
     const JC_StringArray kept{strItem};
+    const JC_StringArray passing(JC_BehaviorGroupCache::MAX_KEPT_ITEMS + 1, strItem);
     JC_BehaviorGroupCache cache;
-    const auto KeptState = [&] {
-        return cache.IndexOf(kept, m_DataManager.GetDefineGeneration()).index[0].State(kept[0], m_Analyser);
+    using JS_States = std::pair<DWORD, DWORD>;
+    const auto States = [&] {
+        const DWORD dwGeneration = m_DataManager.GetDefineGeneration();
+        const DWORD dwKept = cache.IndexOf(kept, dwGeneration).index[0].State(kept[0], m_Analyser);
+        const DWORD dwPassing = cache.IndexOf(passing, dwGeneration).index[0].State(passing[0], m_Analyser);
+        return JS_States(dwKept, dwPassing);
     };
-    EXPECT_EQ(KeptState(), JE_STATE_STRENGTH);
+    EXPECT_EQ(States(), JS_States(JE_STATE_STRENGTH, JE_STATE_STRENGTH));
     Set("Strength", 100);
     Set("Vitality", 100);
     Group(0).push_back(strItem);
@@ -161,5 +167,5 @@ TEST_F(BehaviorGroupCache, AReloadWithOtherDefineNumbersIsSeen)
     Bind();
     EXPECT_EQ(m_Power.GetStrength(0), 100);
     EXPECT_EQ(m_Power.GetVitality(0), 110);
-    EXPECT_EQ(KeptState(), JE_STATE_VITALITY);
+    EXPECT_EQ(States(), JS_States(JE_STATE_VITALITY, JE_STATE_VITALITY));
 }
