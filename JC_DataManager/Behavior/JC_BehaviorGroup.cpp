@@ -195,12 +195,12 @@ DWORD JC_BehaviorGroup::HaveBehaviorInGroup(JC_DataComponent* pPerson, DWORD dwG
         return JE_BEHAVIOR_GROUP_UNREADABLE;
     }
     JS_BehaviorGroupIndex& group = IndexOf(*pItems);
-    for (size_t i = 0; i < group.index.size(); ++i) {
+    for (size_t i = 0; i < pItems->size(); ++i) {
         // Only the text before a comma names the state.
-        JS_BehaviorItemIndex& item = group.index[i];
+        JS_BehaviorItemIndex& item = group.NamedItem(*pItems, i);
         if (!item.bNamed)
             continue;
-        const DWORD dwItemState = item.State(group.items[i], *this);
+        const DWORD dwItemState = item.State((*pItems)[i], *this);
         if (dwItemState != UNKNOWN_DEFINE && dwItemState == dwState)
             return 1;
     }
@@ -233,7 +233,7 @@ DWORD JC_BehaviorGroup::RemoveBehaviorInGroup(JC_DataComponent* pPerson, DWORD d
     if (dwResult != 0)
         return dwResult;
     int iIndex = -1;
-    dwResult = FindState(IndexOf(*pItems), dwState, JE_BEHAVIOR_REMOVE_STATE_UNKNOWN, iIndex);
+    dwResult = FindState(*pItems, dwState, JE_BEHAVIOR_REMOVE_STATE_UNKNOWN, iIndex);
     if (dwResult != 0)
         return dwResult;
     if (iIndex >= 0)
@@ -253,7 +253,7 @@ DWORD JC_BehaviorGroup::UseBehaviorInGroup(JC_DataComponent* pPerson, DWORD dwGr
     if (dwResult != 0)
         return dwResult;
     int iIndex = -1;
-    dwResult = FindState(IndexOf(*pItems), dwState, JE_BEHAVIOR_USE_STATE_UNKNOWN, iIndex);
+    dwResult = FindState(*pItems, dwState, JE_BEHAVIOR_USE_STATE_UNKNOWN, iIndex);
     if (dwResult != 0 || iIndex < 0)
         return dwResult;
     JC_BehaviorItem item;
@@ -304,19 +304,24 @@ DWORD JC_BehaviorGroup::OpenGroup(JC_DataComponent* pPerson, DWORD dwGroup, DWOR
     return 0;
 }
 
-DWORD JC_BehaviorGroup::FindState(JS_BehaviorGroupIndex& group, DWORD dwState, DWORD dwUnknownState,
-                                  int& iIndex) const
+DWORD JC_BehaviorGroup::FindState(const JC_StringArray& items, DWORD dwState, DWORD dwUnknownState, int& iIndex,
+                                  const JS_BehaviorItemIndex** ppFound) const
 {
     iIndex = -1;
-    for (size_t i = 0; i < group.index.size(); ++i) {
-        const DWORD dwItemState = group.index[i].State(group.items[i], *this);
+    JS_BehaviorGroupIndex& group = IndexOf(items);
+    for (size_t i = 0; i < items.size(); ++i) {
+        JS_BehaviorItemIndex& item = group.NamedItem(items, i);
+        const DWORD dwItemState = item.State(items[i], *this);
         if (dwItemState == UNKNOWN_DEFINE) {
             ErrorLog().Print("定義值轉換成對應數值動作失敗 \n定義的字串:%s \n錯誤檔案:%s(Line:%d)\n\n",
-                             std::string(group.index[i].Part(group.items[i], 0)).c_str(), s_szSourceFile, __LINE__);
+                             std::string(item.Part(items[i], 0)).c_str(), s_szSourceFile, __LINE__);
             return dwUnknownState;
         }
         if (dwItemState == dwState) {
             iIndex = static_cast<int>(i);
+            // Its parts are read from here: the whole text is checked.
+            if (ppFound != nullptr)
+                *ppFound = &group.Item(items, i);
             return 0;
         }
     }
@@ -338,11 +343,7 @@ DWORD JC_BehaviorGroup::FindInGroup(JC_DataComponent* pPerson, DWORD dwGroup, DW
     pItems = GetBehaviorGroupItems(pPerson, dwGroup);
     if (pItems == nullptr)
         return JE_BEHAVIOR_GROUP_UNREADABLE;
-    JS_BehaviorGroupIndex& group = IndexOf(*pItems);
-    const DWORD dwResult = FindState(group, dwState, JE_BEHAVIOR_FIND_STATE_UNKNOWN, iIndex);
-    if (dwResult == 0 && iIndex >= 0)
-        pFound = &group.index[iIndex];
-    return dwResult;
+    return FindState(*pItems, dwState, JE_BEHAVIOR_FIND_STATE_UNKNOWN, iIndex, &pFound);
 }
 
 JS_BehaviorGroupIndex& JC_BehaviorGroup::IndexOf(const JC_StringArray& items) const

@@ -81,8 +81,11 @@ private:
     // cannot be had.
     DWORD OpenGroup(JC_DataComponent* pPerson, DWORD dwGroup, DWORD dwUnavailable,
                     JC_StringArray*& pItems) const;
-    // The index of the first item whose state resolves to dwState, or -1.
-    DWORD FindState(JS_BehaviorGroupIndex& group, DWORD dwState, DWORD dwUnknownState, int& iIndex) const;
+    // The index of the first item whose state resolves to dwState, or -1;
+    // with ppFound, also its entry, checked against its text, which holds
+    // until the next read of any group.
+    DWORD FindState(const JC_StringArray& items, DWORD dwState, DWORD dwUnknownState, int& iIndex,
+                    const JS_BehaviorItemIndex** ppFound = nullptr) const;
     // The find form after the person check: the group's items and the index
     // of the first item of the state (null and -1 when there is none), which
     // holds until the next read of any group.

@@ -9,14 +9,9 @@
 namespace {
 
 // Compared a word at a time in line: the runtime's memcmp behind string
-// equality walks byte by byte, and this comparison runs at every query.
-bool SameText(const std::string& strKept, const std::string& strItem)
+// equality walks byte by byte, and these comparisons run at every query.
+bool SameBytes(const char* pKept, const char* pItem, size_t size)
 {
-    const size_t size = strKept.size();
-    if (size != strItem.size())
-        return false;
-    const char* const pKept = strKept.data();
-    const char* const pItem = strItem.data();
     std::uint64_t difference = 0;
     size_t at = 0;
     for (; at + sizeof(std::uint64_t) <= size; at += sizeof(std::uint64_t)) {
@@ -31,15 +26,29 @@ bool SameText(const std::string& strKept, const std::string& strItem)
     return difference == 0;
 }
 
-bool SameTexts(const JC_StringArray& kept, const JC_StringArray& items)
+bool SameText(const std::string& strKept, const std::string& strItem)
 {
-    if (kept.size() != items.size())
-        return false;
-    for (size_t i = 0; i < kept.size(); ++i) {
-        if (!SameText(kept[i], items[i]))
-            return false;
+    return strKept.size() == strItem.size() && SameBytes(strKept.data(), strItem.data(), strKept.size());
+}
+
+JS_BehaviorItemIndex IndexItem(const std::string& strItem)
+{
+    // The parts end where DecomposeOrder cuts them: at every comma that
+    // stands on a character boundary.
+    JS_BehaviorItemIndex item;
+    size_t begin = 0;
+    while (!strItem.empty()) {
+        const size_t comma = XF_FindChar(strItem, ',', begin);
+        const size_t end = comma == std::string::npos ? strItem.size() : comma;
+        if (item.dwPartCount < JS_BehaviorItemIndex::KEPT_PARTS)
+            item.partEnds[item.dwPartCount] = static_cast<DWORD>(end);
+        ++item.dwPartCount;
+        if (comma == std::string::npos)
+            break;
+        begin = comma + 1;
     }
-    return true;
+    item.bNamed = item.dwPartCount > 1 && item.partEnds[0] > 0;
+    return item;
 }
 
 } // namespace
@@ -65,6 +74,39 @@ bool JS_BehaviorItemIndex::KeepsPart(DWORD dwPart) const
     return dwPart < KEPT_PARTS;
 }
 
+JS_BehaviorItemIndex& JS_BehaviorGroupIndex::Item(const JC_StringArray& current, size_t i)
+{
+    if (!SameText(items[i], current[i]))
+        Index(current);
+    return index[i];
+}
+
+JS_BehaviorItemIndex& JS_BehaviorGroupIndex::NamedItem(const JC_StringArray& current, size_t i)
+{
+    // The first comma is found on character boundaries that the bytes before
+    // it decide alone: the same bytes up to it leave it and the name where
+    // they were, whatever follows.
+    const JS_BehaviorItemIndex& item = index[i];
+    if (item.dwPartCount < 2)
+        return Item(current, i);
+    const size_t name = item.partEnds[0] + 1;
+    if (current[i].size() < name || !SameBytes(items[i].data(), current[i].data(), name))
+        Index(current);
+    return index[i];
+}
+
+void JS_BehaviorGroupIndex::Index(const JC_StringArray& current)
+{
+    std::vector<JS_BehaviorItemIndex> fresh;
+    fresh.reserve(current.size());
+    for (size_t i = 0; i < current.size(); ++i) {
+        const bool bKept = i < items.size() && SameText(items[i], current[i]);
+        fresh.push_back(bKept ? index[i] : IndexItem(current[i]));
+    }
+    items = current;
+    index = std::move(fresh);
+}
+
 JS_BehaviorGroupIndex& JC_BehaviorGroupCache::IndexOf(const JC_StringArray& items, DWORD dwGeneration)
 {
     if (dwGeneration != m_dwGeneration) {
@@ -73,54 +115,21 @@ JS_BehaviorGroupIndex& JC_BehaviorGroupCache::IndexOf(const JC_StringArray& item
         m_dwGeneration = dwGeneration;
     }
     if (items.empty() || items.size() > MAX_KEPT_ITEMS) {
-        Index(items, m_Passing);
+        m_Passing.Index(items);
         return m_Passing;
     }
-    // Keyed by the array's address, checked by its texts: an array freed and
-    // another made in its place is indexed again unless it holds the same.
+    // Keyed by the array's address; each entry is checked against its text
+    // when it is read, so an array freed and another made in its place is
+    // indexed again where it differs.
     const auto found = m_Groups.find(&items);
     if (found != m_Groups.end()) {
-        if (!SameTexts(found->second.items, items))
-            Index(items, found->second);
+        if (found->second.items.size() != items.size())
+            found->second.Index(items);
         return found->second;
     }
     if (m_Groups.size() >= MAX_KEPT_GROUPS)
         m_Groups.clear();
     JS_BehaviorGroupIndex& group = m_Groups[&items];
-    Index(items, group);
+    group.Index(items);
     return group;
-}
-
-void JC_BehaviorGroupCache::Index(const JC_StringArray& items, JS_BehaviorGroupIndex& group)
-{
-    // An item still in its place keeps what its reads resolved: a write
-    // mostly changes one item of a group.
-    std::vector<JS_BehaviorItemIndex> index;
-    index.reserve(items.size());
-    for (size_t i = 0; i < items.size(); ++i) {
-        const bool bKept = i < group.items.size() && SameText(group.items[i], items[i]);
-        index.push_back(bKept ? group.index[i] : IndexItem(items[i]));
-    }
-    group.items = items;
-    group.index = std::move(index);
-}
-
-JS_BehaviorItemIndex JC_BehaviorGroupCache::IndexItem(const std::string& strItem)
-{
-    // The parts end where DecomposeOrder cuts them: at every comma that
-    // stands on a character boundary.
-    JS_BehaviorItemIndex item;
-    size_t begin = 0;
-    while (!strItem.empty()) {
-        const size_t comma = XF_FindChar(strItem, ',', begin);
-        const size_t end = comma == std::string::npos ? strItem.size() : comma;
-        if (item.dwPartCount < JS_BehaviorItemIndex::KEPT_PARTS)
-            item.partEnds[item.dwPartCount] = static_cast<DWORD>(end);
-        ++item.dwPartCount;
-        if (comma == std::string::npos)
-            break;
-        begin = comma + 1;
-    }
-    item.bNamed = item.dwPartCount > 1 && item.partEnds[0] > 0;
-    return item;
 }

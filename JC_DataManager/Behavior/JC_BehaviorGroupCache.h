@@ -34,20 +34,32 @@ struct JS_BehaviorItemIndex
 };
 
 // The items of one group as they were when they were indexed: the texts
-// themselves, compared at every read, and the index of each.
+// themselves and the index of each. An entry is read only through Item or
+// NamedItem, which first compare its text with the group's text at its place.
 struct JS_BehaviorGroupIndex
 {
+    // The entry of item i of the current texts (as many as the index has),
+    // the group indexed again first when that text is not the one the entry
+    // was made from.
+    JS_BehaviorItemIndex& Item(const JC_StringArray& current, size_t i);
+    // The same for a read of the entry's state and name alone, which compares
+    // the text only up to its first comma.
+    JS_BehaviorItemIndex& NamedItem(const JC_StringArray& current, size_t i);
+    // Indexes the current texts; an item still in its place keeps what its
+    // reads resolved, as a write mostly changes one item of a group.
+    void Index(const JC_StringArray& current);
+
     JC_StringArray items;
     std::vector<JS_BehaviorItemIndex> index;
 };
 
 // Keeps the index of each behaviour group the queries read, so that a state
 // query reads numbers instead of splitting every item and looking its define
-// names up again. An index is used only while its group holds exactly the
-// texts it was made from and the define tables are the ones it resolved
+// names up again. An entry is used only while its item holds exactly the
+// text it was made from and the define tables are the ones it resolved
 // against; any write to a group (through the analyser, a script, a copy of
-// the record or a reload) changes the texts, and the next read indexes them
-// again.
+// the record or a reload) changes the texts, and the next read of a changed
+// item indexes the group again.
 class JC_BehaviorGroupCache
 {
 public:
@@ -56,13 +68,12 @@ public:
     static constexpr size_t MAX_KEPT_GROUPS = 4096;
     static constexpr size_t MAX_KEPT_ITEMS = 64;
 
-    // The index of the group's items as they are now. Valid until the next
-    // call; dwGeneration names the define tables the names resolve against.
+    // The index of the group, of as many items as it holds now; read its
+    // entries through Item. Valid until the next call; dwGeneration names the
+    // define tables the names resolve against.
     JS_BehaviorGroupIndex& IndexOf(const JC_StringArray& items, DWORD dwGeneration);
 
 private:
-    static void Index(const JC_StringArray& items, JS_BehaviorGroupIndex& group);
-    static JS_BehaviorItemIndex IndexItem(const std::string& strItem);
 
     std::unordered_map<const JC_StringArray*, JS_BehaviorGroupIndex> m_Groups;
     JS_BehaviorGroupIndex m_Passing;

@@ -139,6 +139,13 @@ void CheckGroups(Context& context, const std::string& strText)
     analyser.RemoveBehavior(&person, STATE_SLEEP);
     Require(pGroup0->size() <= count && pGroup1->size() <= count);
     CheckAgainstFresh(context, &person);
+    // A byte rewritten in place, as a script or a deal writes: same length,
+    // same buffer, other text.
+    if (!pGroup0->empty() && !pGroup0->front().empty()) {
+        std::string& strFirst = pGroup0->front();
+        strFirst[strFirst.size() / 2] ^= 1;
+        CheckAgainstFresh(context, &person);
+    }
     Require(analyser.ClearBehaviorGroup(&person, 1) == 0 && pGroup1->empty());
 }
 
