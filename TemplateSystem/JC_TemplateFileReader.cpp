@@ -10,7 +10,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = "TemplateSystem\\JC_TemplateFileReader.cpp";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH_EXTENSION);
 
 const char* const s_szFileEnd = "[FileEnd]";
 const char* const s_szHeadEnd = "[HeadEnd]";

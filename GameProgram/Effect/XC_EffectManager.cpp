@@ -7,7 +7,7 @@
 
 #include <memory>
 
-static const char* const s_szSourceFile = "GameProgram\\Effect\\XC_EffectManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_EffectManager* g_pEffectManager = nullptr;
 

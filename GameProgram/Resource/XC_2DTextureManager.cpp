@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_2DTextureManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_2DTextureManager* g_p2DTextureManager = nullptr;
 

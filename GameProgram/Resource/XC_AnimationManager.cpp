@@ -8,7 +8,7 @@
 #include <memory>
 #include <new>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_AnimationManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_AnimationManager* g_pAnimationManager = nullptr;
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_ResourceManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <memory>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_TextureManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_TextureManager* g_pTextureManager = nullptr;
 

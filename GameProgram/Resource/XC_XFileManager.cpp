@@ -16,7 +16,7 @@
 #include <new>
 #include <string>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_XFileManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_XFileManager* g_pXFileManager = nullptr;
 

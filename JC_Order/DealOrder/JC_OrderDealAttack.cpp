@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-static const char* const s_szSourceFile = ".\\JC_Order\\DealOrder\\JC_OrderDealAttack";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 constexpr DWORD FLAG_BACK_HIT_BONUS = 16;
 constexpr DWORD FLAG_BACK_CRITICAL_BONUS = 17;
