@@ -29,7 +29,7 @@ std::vector<std::string> SplitWords(const std::string& strLine)
 std::string Quote(const std::string& strWord)
 {
     std::string strQuoted = "\"";
-    strQuoted += strWord.substr(0, QUOTE_LIMIT);
+    strQuoted.append(strWord, 0, QUOTE_LIMIT);
     strQuoted += strWord.size() > QUOTE_LIMIT ? "...\"" : "\"";
     return strQuoted;
 }
