@@ -1,13 +1,12 @@
 # What the native fuzzing builds share, included by each fuzz folder's
 # CMakeLists.txt: C++20, `root` (the repository), `shim` (the small Win32 of
-# tools/datafile/fuzz), clang's sanitizers, the warnings, and two helpers.
+# tools/datafile/fuzz), clang's sanitizers, and two helpers.
 
 set(CMAKE_CXX_STANDARD 20)
 set(CMAKE_CXX_STANDARD_REQUIRED ON)
 get_filename_component(root ${CMAKE_CURRENT_LIST_DIR}/../.. ABSOLUTE)
 set(shim ${root}/tools/datafile/fuzz)
 set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all)
-set(native_warnings -Wall -Wextra -Wshadow)
 
 # The template system on the shim, as TemplateSystemNative; the registry
 # wrapper has no place on Linux.
@@ -16,7 +15,7 @@ function(oskel_native_template_system)
     list(FILTER sources EXCLUDE REGEX "/JC_Register\\.cpp$")
     add_library(TemplateSystemNative STATIC ${sources} ${shim}/PosixWin32.cpp)
     target_include_directories(TemplateSystemNative PUBLIC ${shim}/include ${root})
-    target_compile_options(TemplateSystemNative PUBLIC ${native_warnings} -g -O1 -fsanitize=fuzzer-no-link ${sanitizers})
+    target_compile_options(TemplateSystemNative PUBLIC -Wall -Wextra -g -O1 -fsanitize=fuzzer-no-link ${sanitizers})
     target_link_options(TemplateSystemNative PUBLIC ${sanitizers})
 endfunction()
 

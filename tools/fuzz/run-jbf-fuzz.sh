@@ -35,7 +35,7 @@ done
 sources+=("$root/tools/fuzz/MemoryDisk.cpp" "$root/tools/fuzz/FuzzArchives.cpp")
 
 flags=(-std=c++20 -g -O1 -I"$root" -fsanitize=address,undefined -fno-sanitize-recover=undefined
-       -fno-omit-frame-pointer -Wall -Wextra -Wshadow)
+       -fno-omit-frame-pointer -Wall -Wextra)
 mkdir -p "$work"
 say "building"
 clang++ "${flags[@]}" -fsanitize=fuzzer "$root/tools/fuzz/JbfFuzzTarget.cpp" "${sources[@]}" -lz \
