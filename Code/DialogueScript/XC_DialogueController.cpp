@@ -1,10 +1,11 @@
 #include "Code/DialogueScript/XC_DialogueController.h"
 
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/Common/XF_InitOrder.h"
 #include "GameProgram/Scene/XC_Mouse.h"
 
-static const char* const s_szSourceFile = ".\\Code\\DialogueScript\\XC_DialogueController";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XC_DialogueController::XC_DialogueController() = default;
 

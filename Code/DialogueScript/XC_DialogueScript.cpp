@@ -5,6 +5,7 @@
 #include "GameProgram/Common/XC_Strtok.h"
 #include "GameProgram/Common/XC_TextNode.h"
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/Resource/PackFile/XI_PackFile.h"
 #include "GameProgram/Resource/PackFile/XS_FileData.h"
 #include "GameProgram/Resource/XC_AnimationPic.h"
@@ -18,7 +19,7 @@
 #include <memory>
 #include <string>
 
-static const char* const s_szSourceFile = ".\\Code\\DialogueScript\\XC_DialogueScript";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

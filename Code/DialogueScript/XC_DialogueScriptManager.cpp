@@ -4,6 +4,7 @@
 #include "Code/DialogueScript/XI_DialogueBattle.h"
 #include "GameProgram/Common/XC_TextNode.h"
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/Resource/PackFile/XI_PackFile.h"
 #include "GameProgram/Resource/PackFile/XS_FileData.h"
 #include "GameProgram/Script/XC_ScriptResource.h"
@@ -13,7 +14,7 @@
 #include <memory>
 #include <new>
 
-static const char* const s_szSourceFile = ".\\Code\\DialogueScript\\XC_DialogueScriptManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XI_DialogueBattle* XC_DialogueScriptManager::s_pBattle = nullptr;
 
