@@ -6,6 +6,7 @@ constexpr DWORD JE_UNFIXEDDATA_NULL_TEMPLATE_MANAGER = 0x89011001;
 constexpr DWORD JE_UNFIXEDDATA_TEMPLATE_MANAGER_NOT_INITIATED = 0x89011002;
 constexpr DWORD JE_UNFIXEDDATA_NOT_INITIATED = 0x89011101;
 constexpr DWORD JE_UNFIXEDDATA_INDEX_OVERLOAD = 0x89011102;
+constexpr DWORD JE_UNFIXEDDATA_SCRIPT_POSITION = 0x89011111;
 
 // The save state: one component manager per save-state kind, loaded as a
 // whole from one of the initial sets.
@@ -20,4 +21,9 @@ public:
     // failure the failing kind and those after it stay empty.
     DWORD InitUnfixedData(DWORD dwSetIndex);
     JC_DataComponentMaker* GetUnfixedDataObj(DWORD dwKind) const;
+
+private:
+    // Every stacked script's line count matches its lines and its next line
+    // lies within them (its end included), so a pass never reads past them.
+    DWORD CheckScriptPositions(const std::string& strPath) const;
 };

@@ -20,7 +20,7 @@ protected:
 
     DWORD Push(const std::string& strScript)
     {
-        return m_Control.PushScript(strScript.data(), static_cast<DWORD>(strScript.size()));
+        return m_Control.PushScript(strScript.data(), static_cast<DWORD>(strScript.size()), "Test.txt");
     }
 
     std::string Next()
