@@ -25,6 +25,16 @@ protected:
         gp_ScriptManagerObj->Initiation("", nullptr);
         DealOrderFixture::TearDown();
     }
+    // Gives a placed person a state that lasts one use.
+    void GiveState(int iTeamIndex, const char* szState)
+    {
+        JC_DataComponent* pPerson = nullptr;
+        ASSERT_EQ(m_Manager.m_ControlTeamObj.GetPersonFromTeam(TeamID::TEAMID_FIGHT, iTeamIndex, pPerson), 0u);
+        JC_OperatorPerson person;
+        ASSERT_EQ(person.Initiation(&m_DataManager), 0u);
+        ASSERT_EQ(person.SetDataConponent(pPerson), 0u);
+        person.AddBehaviorGroupLine(0, std::string(szState) + ",DF_RoundType_Use,1,0,0,0,0");
+    }
     void SetFaces(int iActorFace, int iTargetFace)
     {
         SetActor("Face", iActorFace);
@@ -216,5 +226,48 @@ TEST_F(OrderDealAttackTest, CounterOrdersAndDodgeCounters)
         const JC_OrderResultPassive& result = *m_Order->GetOrderResultManager()->GetPassiveResult(0);
         EXPECT_EQ(result.m_IsHit, blow.iIsHit);
         EXPECT_EQ(result.m_IsCounter, blow.iIsCounter);
+    }
+}
+
+TEST_F(OrderDealAttackTest, StatesThatDecideABlowAreUsedUp)
+{
+    const std::string strBlow = "@Type\"DF_BehaviorType_Attack\" @Parameter\"0,0,0,+0,+0,+0,+0,+0,,0\"";
+    const std::string strIgnoring = "@Type\"DF_BehaviorType_Attack\" @Parameter\"0,0,1,+0,+0,+0,+0,+0,,0\"";
+    Strike(1);
+    const int iDamage = Line(1, strBlow).m_ShowDamage;
+    const int iIgnoring = Line(1, strIgnoring).m_ShowDamage;
+    ASSERT_NE(iDamage, iIgnoring);
+    const struct
+    {
+        const char* szActorState;
+        const char* szTargetState;
+        int iIsHit;
+        int iHPChange;
+    } cases[] = {
+        {nullptr, "DF_State_SureDodge", 0, 0},
+        // A sure evasion beats a sure hit; both are used.
+        {"DF_State_SureHit", "DF_State_SureDodge", 0, 0},
+        {"DF_State_IgnoreDefense", nullptr, 1, -iIgnoring},
+        {nullptr, "DF_State_NoPhysicalDamage", 1, 0},
+        {nullptr, nullptr, 1, -iDamage},
+    };
+    for (const auto& blow : cases) {
+        SCOPED_TRACE(testing::Message() << (blow.szActorState ? blow.szActorState : "-") << " "
+                                        << (blow.szTargetState ? blow.szTargetState : "-"));
+        SetTarget("HP", 9999);
+        if (blow.szActorState != nullptr)
+            GiveState(0, blow.szActorState);
+        if (blow.szTargetState != nullptr)
+            GiveState(1, blow.szTargetState);
+        // A preview leaves the states alone.
+        Line(1, strBlow);
+        if (blow.szTargetState != nullptr) {
+            EXPECT_EQ(Target().GetOperatorPerson()->GetBehaviorGroup(0)->size(), 1u);
+        }
+        const JC_OrderResultPassive result = Line(0, strBlow);
+        EXPECT_EQ(result.m_IsHit, blow.iIsHit);
+        EXPECT_EQ(result.m_HPChange, blow.iHPChange);
+        EXPECT_TRUE(Actor().GetOperatorPerson()->GetBehaviorGroup(0)->empty());
+        EXPECT_TRUE(Target().GetOperatorPerson()->GetBehaviorGroup(0)->empty());
     }
 }
