@@ -54,6 +54,17 @@ constexpr std::array<bool, 256> MakeBodyStops()
 
 constexpr std::array<bool, 256> BODY_STOPS = MakeBodyStops();
 
+// A whole number as the item readers take it: a decimal with an optional
+// sign, or a prefixed form ("0x", "H", "B", "F") whose digits they check.
+// Anything else reads as the digits it starts with, silently.
+bool IsWholeNumberText(std::string_view text)
+{
+    if (!text.empty() && std::string_view("0HhBbFf").find(text[0]) != std::string_view::npos)
+        return true;
+    const size_t first = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    return text.size() > first && text.find_first_not_of("0123456789", first) == std::string_view::npos;
+}
+
 // A keyword of a block line: the line begins with "@" and holds it.
 bool IsBlockKeyword(std::string_view line, std::string_view keyword)
 {
@@ -399,11 +410,15 @@ DWORD JC_DataFileParser::ReadItemLine(const JS_BodyLine& body)
         return JE_DATAFILE_NO_QUOTES;
     const std::string_view text = line.substr(body.firstQuote + 1, body.lastQuote - body.firstQuote - 1);
     const std::string_view name = line.substr(0, body.firstQuote);
-    DWORD dwResult = m_Block->pComponent->SetItemValueText(FindBlockItem(name), text);
+    const JC_TemplateItem* pItem = FindBlockItem(name);
+    DWORD dwResult = m_Block->pComponent->SetItemValueText(pItem, text);
     if (dwResult == JE_COMPONENT_TEXT_NO_ITEM && m_DataFile.GetDistributeType() == 2) {
         Note("ItemNotInTemplate:" + std::string(name));
         return 0;
     }
+    if (dwResult == 0 && pItem != nullptr && (pItem->m_dwType == ITEMTYPE_INT32 || pItem->m_dwType == ITEMTYPE_UINT32)
+        && !IsWholeNumberText(text))
+        Note("ValueNotNumber:" + std::string(line));
     // A code without the failure bit must not read as success to callers
     // that test the sign.
     if (dwResult != 0 && (dwResult & 0x80000000) == 0)

@@ -333,6 +333,7 @@ TEST_F(DataFile, WhatItLetsPassIsNotedWithTheFileAndLine)
         const char* szNote;
     } cases[] = {
         {"misspelt item", Block("0,0", "HP\"5\"\r\nHPP\"5\"\r\n"), "Line:14 ItemNotInTemplate:HPP"},
+        {"a word for a number", Block("0,0", "HP\"12x\"\r\n"), "Line:13 ValueNotNumber:HP\"12x\""},
         {"no @End", strOpenBlock + "HP\"5\"\r\n", "Line:14 BlockWithoutEnd"},
         {"@EndSub in the record", Block("0,0", "@EndSub\"Weapon\"\r\nHP\"9\"\r\n"), "Line:13 EndSubOutsideSubRecord"},
         {"@EndSub of another sub-record",
