@@ -419,6 +419,8 @@ DWORD JC_DataFileParser::ReadItemLine(const JS_BodyLine& body)
     if (dwResult == 0 && pItem != nullptr && (pItem->m_dwType == ITEMTYPE_INT32 || pItem->m_dwType == ITEMTYPE_UINT32)
         && !IsWholeNumberText(text))
         Note("ValueNotNumber:" + std::string(line));
+    if (dwResult == 0 && pItem != nullptr && pItem->m_dwType == ITEMTYPE_VECTOR)
+        NoteElementOrder(*pItem, text, line);
     // A code without the failure bit must not read as success to callers
     // that test the sign.
     if (dwResult != 0 && (dwResult & 0x80000000) == 0)
@@ -471,4 +473,17 @@ void JC_DataFileParser::Note(std::string strText)
         return;
     }
     m_Notes.push_back({m_dwLine, std::move(strText)});
+}
+
+void JC_DataFileParser::NoteElementOrder(const JC_TemplateItem& item, std::string_view text, std::string_view line)
+{
+    // The value was taken, so its index reads.
+    const size_t open = XF_FindChar(text, '[');
+    const size_t close = XF_FindChar(text, ']', open + 1);
+    DWORD dwIndex = 0;
+    JC_StrNumSwitch::StrToUInt(text.substr(open + 1, close - open - 1), dwIndex);
+    if (m_Block->pVectorItem == &item && dwIndex <= m_Block->dwVectorIndex)
+        Note("ElementRepeatedOrOutOfOrder:" + std::string(line));
+    m_Block->pVectorItem = &item;
+    m_Block->dwVectorIndex = dwIndex;
 }

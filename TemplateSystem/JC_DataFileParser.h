@@ -54,6 +54,9 @@ private:
         const JC_TemplateItem* pLastItem = nullptr;
         // The item a sub-record's block fills.
         std::string strSubName;
+        // The VECTOR item the last element line set, and that element.
+        const JC_TemplateItem* pVectorItem = nullptr;
+        DWORD dwVectorIndex = 0;
     };
     struct JS_BodyLine;
 
@@ -76,6 +79,9 @@ private:
     // bytes allow.
     DWORD CountMissingNodes(const JC_DataOrder& order) const;
     void Note(std::string strText);
+    // An element line of a VECTOR that repeats or goes back to an element
+    // its lines already set: the later value would win, silently.
+    void NoteElementOrder(const JC_TemplateItem& item, std::string_view text, std::string_view line);
 
     JC_DataFile& m_DataFile;
     const char* const m_pData;

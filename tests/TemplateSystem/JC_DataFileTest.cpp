@@ -334,6 +334,10 @@ TEST_F(DataFile, WhatItLetsPassIsNotedWithTheFileAndLine)
     } cases[] = {
         {"misspelt item", Block("0,0", "HP\"5\"\r\nHPP\"5\"\r\n"), "Line:14 ItemNotInTemplate:HPP"},
         {"a word for a number", Block("0,0", "HP\"12x\"\r\n"), "Line:13 ValueNotNumber:HP\"12x\""},
+        {"an element twice", Block("0,0", "Skills\"[0],1\"\r\nSkills\"[1],2\"\r\nSkills\"[1],3\"\r\n"),
+         "Line:15 ElementRepeatedOrOutOfOrder:Skills\"[1],3\""},
+        {"elements out of order", Block("0,0", "Skills\"[2],1\"\r\nSkills\"[0],2\"\r\n"),
+         "Line:14 ElementRepeatedOrOutOfOrder:Skills\"[0],2\""},
         {"no @End", strOpenBlock + "HP\"5\"\r\n", "Line:14 BlockWithoutEnd"},
         {"@EndSub in the record", Block("0,0", "@EndSub\"Weapon\"\r\nHP\"9\"\r\n"), "Line:13 EndSubOutsideSubRecord"},
         {"@EndSub of another sub-record",
