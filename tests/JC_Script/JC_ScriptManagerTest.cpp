@@ -187,6 +187,20 @@ TEST_F(ScriptManager, ScriptsThatLoadThemselvesEnd)
     }
 }
 
+TEST_F(ScriptManager, AScriptTooLongForItsRecordIsRefusedNamingItsFile)
+{
+    std::string strScript;
+    for (int i = 0; i < 65; ++i)
+        strScript += "Rec,x\r\n";
+    Write("Script\\Long.txt", strScript);
+    EXPECT_EQ(m_Scripts.LoadScript("Long.txt"), JE_COMPONENT_INDEX_TOO_LARGE);
+    const std::string strLog = LogText();
+    const size_t at = strLog.find("推入新的劇本資訊 發生錯誤");
+    ASSERT_NE(at, std::string::npos) << strLog;
+    EXPECT_NE(strLog.find("Script\\Long.txt", at), std::string::npos) << strLog;
+    EXPECT_FALSE(m_Scripts.IsScriptLoaded());
+}
+
 TEST_F(ScriptManager, Registry)
 {
     RecordingHandler second;
