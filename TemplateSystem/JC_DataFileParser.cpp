@@ -59,10 +59,41 @@ constexpr std::array<bool, 256> BODY_STOPS = MakeBodyStops();
 // Anything else reads as the digits it starts with, silently.
 bool IsWholeNumberText(std::string_view text)
 {
-    if (!text.empty() && std::string_view("0HhBbFf").find(text[0]) != std::string_view::npos)
+    if (text.empty())
+        return false;
+    switch (text[0]) {
+    case '0':
+    case 'H':
+    case 'h':
+    case 'B':
+    case 'b':
+    case 'F':
+    case 'f':
         return true;
-    const size_t first = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
-    return text.size() > first && text.find_first_not_of("0123456789", first) == std::string_view::npos;
+    default:
+        break;
+    }
+    size_t at = text[0] == '-' || text[0] == '+' ? 1 : 0;
+    if (at == text.size())
+        return false;
+    for (; at < text.size(); ++at) {
+        if (text[at] < '0' || text[at] > '9')
+            return false;
+    }
+    return true;
+}
+
+// The decimal element index an element line begins with ("[n],value");
+// false for another form, which is not checked.
+bool ReadElementIndex(std::string_view text, DWORD& dwIndex)
+{
+    dwIndex = 0;
+    if (text.size() < 3 || text[0] != '[')
+        return false;
+    size_t at = 1;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9' && at < 10; ++at)
+        dwIndex = dwIndex * 10 + static_cast<DWORD>(text[at] - '0');
+    return at > 1 && at < text.size() && text[at] == ']';
 }
 
 // A keyword of a block line: the line begins with "@" and holds it.
@@ -477,11 +508,9 @@ void JC_DataFileParser::Note(std::string strText)
 
 void JC_DataFileParser::NoteElementOrder(const JC_TemplateItem& item, std::string_view text, std::string_view line)
 {
-    // The value was taken, so its index reads.
-    const size_t open = XF_FindChar(text, '[');
-    const size_t close = XF_FindChar(text, ']', open + 1);
     DWORD dwIndex = 0;
-    JC_StrNumSwitch::StrToUInt(text.substr(open + 1, close - open - 1), dwIndex);
+    if (!ReadElementIndex(text, dwIndex))
+        return;
     if (m_Block->pVectorItem == &item && dwIndex <= m_Block->dwVectorIndex)
         Note("ElementRepeatedOrOutOfOrder:" + std::string(line));
     m_Block->pVectorItem = &item;
