@@ -3,7 +3,7 @@
 #include "JC_DataManager/Control/JC_ControlGame.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
-static const char* const s_szSourceFile = ".\\JC_Script\\DealScript\\JC_ScriptDealGame";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 DWORD JC_ScriptDealGame::Initiation(JC_ControlGame* pControlGame)
 {
