@@ -48,6 +48,16 @@ bool CheckStateNumbers(bool bDefined, const char* szCommand, DWORD dwFirst, DWOR
     return false;
 }
 
+// False, with a report, when a state is given a value Direct3D 9 does not take.
+bool CheckStateValue(bool bInRange, const char* szCommand, DWORD eType, DWORD dwValue)
+{
+    if (bInRange)
+        return true;
+    XF_ReportError(s_szSourceFile, __LINE__,
+                   XF_FormatText("%s %lu = %lu : not a value of the state", szCommand, eType, dwValue));
+    return false;
+}
+
 } // namespace
 
 XC_SetDirectState::~XC_SetDirectState()
@@ -436,7 +446,8 @@ void XC_SetDirectState::DeleteRecord(XC_PtrArrayList<T>& List, std::unordered_ma
 
 HRESULT XC_SetDirectState::SetRenderState(DWORD eType, DWORD dwValue)
 {
-    if (!CheckStateNumbers(XF_IsRenderStateType(eType), "SetRenderState", eType, dwValue))
+    if (!CheckStateNumbers(XF_IsRenderStateType(eType), "SetRenderState", eType, dwValue)
+        || !CheckStateValue(XF_IsRenderStateValue(eType, dwValue), "SetRenderState", eType, dwValue))
         return E_INVALIDARG;
     if (XC_SetRenderState* const pRecord = FindRenderState(eType)) {
         pRecord->SetValue(dwValue);
@@ -449,7 +460,8 @@ HRESULT XC_SetDirectState::SetRenderState(DWORD eType, DWORD dwValue)
 HRESULT XC_SetDirectState::SetTextureStageState(DWORD dwStage, DWORD eType, DWORD dwValue)
 {
     if (!CheckStateNumbers(XF_IsTextureStage(dwStage) && XF_IsTextureStageStateType(eType), "SetTextureStageState",
-                           dwStage, eType))
+                           dwStage, eType)
+        || !CheckStateValue(XF_IsTextureStageStateValue(eType, dwValue), "SetTextureStageState", eType, dwValue))
         return E_INVALIDARG;
     if (XC_SetTextureStageState* const pRecord = FindTextureStageState(dwStage, eType)) {
         pRecord->SetValue(dwValue);
@@ -462,7 +474,8 @@ HRESULT XC_SetDirectState::SetTextureStageState(DWORD dwStage, DWORD eType, DWOR
 HRESULT XC_SetDirectState::SetSamplerState(DWORD dwSampler, DWORD eType, DWORD dwValue)
 {
     if (!CheckStateNumbers(XF_IsSampler(dwSampler) && XF_IsSamplerStateType(eType), "SetSamplerState", dwSampler,
-                           eType))
+                           eType)
+        || !CheckStateValue(XF_IsSamplerStateValue(eType, dwValue), "SetSamplerState", eType, dwValue))
         return E_INVALIDARG;
     if (XC_SetSamplerState* const pRecord = FindSamplerState(dwSampler, eType)) {
         pRecord->SetValue(dwValue);

@@ -15,19 +15,9 @@ namespace {
 
 // Ticks per second when the file does not say, as D3DX assumes.
 const DWORD DEFAULT_TICKS_PER_SECOND = 4800;
-const size_t HEADER_SIZE = 16;
+const size_t HEADER_SIZE = XC_XFileTokenizer::HEADER_SIZE;
 
 enum KeyType { KEY_ROTATION = 0, KEY_SCALE = 1, KEY_POSITION = 2, KEY_MATRIX = 3, KEY_MATRIX_TOO = 4 };
-
-bool IsBlank(char ch)
-{
-    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == ',' || ch == ';';
-}
-
-bool EndsName(char ch)
-{
-    return IsBlank(ch) || ch == '{' || ch == '}' || ch == '<' || ch == '"' || ch == '#' || ch == '/';
-}
 
 // The number of values a key of the type holds, or 0 for an unknown type.
 DWORD ValueCount(DWORD dwKeyType)
@@ -65,7 +55,7 @@ void CollectFrames(D3DXFRAME* pFrame, std::vector<D3DXFRAME*>* pFrames)
 XC_XFileAnimationReader::XC_XFileAnimationReader(const BYTE* pData, DWORD dwSize)
     : m_pText(reinterpret_cast<const char*>(pData))
     , m_uSize(pData != nullptr ? dwSize : 0)
-    , m_uPosition(HEADER_SIZE)
+    , m_Tokenizer(m_pText, m_uSize)
     , m_dwTicksPerSecond(DEFAULT_TICKS_PER_SECOND)
 {
 }
@@ -89,65 +79,11 @@ bool XC_XFileAnimationReader::IsText(const BYTE* pData, DWORD dwSize)
         && std::memcmp(pData + 8, "txt ", 4) == 0;
 }
 
-void XC_XFileAnimationReader::SkipBlanksAndComments()
-{
-    while (m_uPosition < m_uSize) {
-        const char ch = m_pText[m_uPosition];
-        const bool bSlashes = ch == '/' && m_uPosition + 1 < m_uSize && m_pText[m_uPosition + 1] == '/';
-        if (ch == '#' || bSlashes) {
-            while (m_uPosition < m_uSize && m_pText[m_uPosition] != '\n')
-                ++m_uPosition;
-        } else if (IsBlank(ch)) {
-            ++m_uPosition;
-        } else {
-            return;
-        }
-    }
-}
-
-XC_XFileAnimationReader::Token XC_XFileAnimationReader::ScanDelimited(TokenType type, char chEnd)
-{
-    const size_t uStart = ++m_uPosition;
-    while (m_uPosition < m_uSize && m_pText[m_uPosition] != chEnd)
-        ++m_uPosition;
-    if (m_uPosition >= m_uSize)
-        return Token{TOKEN_ERROR, {}};
-    return Token{type, std::string(m_pText + uStart, m_pText + m_uPosition++)};
-}
-
-XC_XFileAnimationReader::Token XC_XFileAnimationReader::NextToken()
-{
-    SkipBlanksAndComments();
-    if (m_uPosition >= m_uSize)
-        return Token{TOKEN_END, {}};
-    switch (m_pText[m_uPosition]) {
-    case '{':
-        ++m_uPosition;
-        return Token{TOKEN_OPEN, {}};
-    case '}':
-        ++m_uPosition;
-        return Token{TOKEN_CLOSE, {}};
-    case '<':
-        return ScanDelimited(TOKEN_GUID, '>');
-    case '"':
-        return ScanDelimited(TOKEN_STRING, '"');
-    case '/':
-        ++m_uPosition;
-        return Token{TOKEN_ERROR, {}};
-    default:
-        break;
-    }
-    const size_t uStart = m_uPosition;
-    while (m_uPosition < m_uSize && !EndsName(m_pText[m_uPosition]))
-        ++m_uPosition;
-    return Token{TOKEN_NAME, std::string(m_pText + uStart, m_pText + m_uPosition)};
-}
-
 HRESULT XC_XFileAnimationReader::Fail(const char* szWhat)
 {
     XF_ReportError(s_szSourceFile, __LINE__,
                    XF_FormatText("Load XFile Error , animation : %s , at byte %u", szWhat,
-                                 static_cast<unsigned>(m_uPosition)));
+                                 static_cast<unsigned>(m_Tokenizer.GetPosition())));
     return D3DXFERR_PARSEERROR;
 }
 
@@ -155,9 +91,9 @@ HRESULT XC_XFileAnimationReader::ReadTopLevel()
 {
     for (;;) {
         const Token token = NextToken();
-        if (token.type == TOKEN_END)
+        if (token.type == XC_XFileTokenizer::TOKEN_END)
             return S_OK;
-        if (token.type != TOKEN_NAME)
+        if (token.type != XC_XFileTokenizer::TOKEN_NAME)
             return Fail("a data object or template expected");
         std::string strName;
         HRESULT hr = OpenObject(&strName);
@@ -179,11 +115,11 @@ HRESULT XC_XFileAnimationReader::OpenObject(std::string* pstrName)
 {
     pstrName->clear();
     Token token = NextToken();
-    if (token.type == TOKEN_NAME) {
+    if (token.type == XC_XFileTokenizer::TOKEN_NAME) {
         *pstrName = token.strText;
         token = NextToken();
     }
-    return token.type == TOKEN_OPEN ? S_OK : Fail("'{' expected");
+    return token.type == XC_XFileTokenizer::TOKEN_OPEN ? S_OK : Fail("'{' expected");
 }
 
 // Reads up to the brace that closes the object just opened.
@@ -191,11 +127,11 @@ HRESULT XC_XFileAnimationReader::SkipBody()
 {
     for (int iDepth = 1; iDepth > 0;) {
         const Token token = NextToken();
-        if (token.type == TOKEN_END || token.type == TOKEN_ERROR)
+        if (token.type == XC_XFileTokenizer::TOKEN_END || token.type == XC_XFileTokenizer::TOKEN_ERROR)
             return Fail("object not closed");
-        if (token.type == TOKEN_OPEN)
+        if (token.type == XC_XFileTokenizer::TOKEN_OPEN)
             ++iDepth;
-        else if (token.type == TOKEN_CLOSE)
+        else if (token.type == XC_XFileTokenizer::TOKEN_CLOSE)
             --iDepth;
     }
     return S_OK;
@@ -220,16 +156,16 @@ HRESULT XC_XFileAnimationReader::ReadAnimationSet(const std::string& strName)
     for (;;) {
         const Token token = NextToken();
         HRESULT hr = S_OK;
-        if (token.type == TOKEN_CLOSE)
+        if (token.type == XC_XFileTokenizer::TOKEN_CLOSE)
             break;
-        if (token.type == TOKEN_OPEN) {
+        if (token.type == XC_XFileTokenizer::TOKEN_OPEN) {
             hr = SkipBody();
-        } else if (token.type == TOKEN_NAME) {
+        } else if (token.type == XC_XFileTokenizer::TOKEN_NAME) {
             std::string strObjectName;
             hr = OpenObject(&strObjectName);
             if (SUCCEEDED(hr))
                 hr = token.strText == "Animation" ? ReadAnimation(&set) : SkipBody();
-        } else if (token.type != TOKEN_GUID) {
+        } else if (token.type != XC_XFileTokenizer::TOKEN_GUID) {
             hr = Fail("AnimationSet not closed");
         }
         if (FAILED(hr))
@@ -245,16 +181,16 @@ HRESULT XC_XFileAnimationReader::ReadAnimation(PendingSet* pSet)
     for (;;) {
         const Token token = NextToken();
         HRESULT hr = S_OK;
-        if (token.type == TOKEN_CLOSE)
+        if (token.type == XC_XFileTokenizer::TOKEN_CLOSE)
             break;
-        if (token.type == TOKEN_OPEN) {
+        if (token.type == XC_XFileTokenizer::TOKEN_OPEN) {
             hr = ReadReference(&animation.strName);
-        } else if (token.type == TOKEN_NAME) {
+        } else if (token.type == XC_XFileTokenizer::TOKEN_NAME) {
             std::string strObjectName;
             hr = OpenObject(&strObjectName);
             if (SUCCEEDED(hr))
                 hr = token.strText == "AnimationKey" ? ReadKey(&animation) : SkipBody();
-        } else if (token.type != TOKEN_GUID) {
+        } else if (token.type != XC_XFileTokenizer::TOKEN_GUID) {
             hr = Fail("Animation not closed");
         }
         if (FAILED(hr))
@@ -271,9 +207,9 @@ HRESULT XC_XFileAnimationReader::ReadAnimation(PendingSet* pSet)
 HRESULT XC_XFileAnimationReader::ReadReference(std::string* pstrName)
 {
     const Token token = NextToken();
-    if (token.type == TOKEN_CLOSE)
+    if (token.type == XC_XFileTokenizer::TOKEN_CLOSE)
         return S_OK;
-    if (token.type == TOKEN_NAME)
+    if (token.type == XC_XFileTokenizer::TOKEN_NAME)
         *pstrName = token.strText;
     return SkipBody();
 }
@@ -305,7 +241,7 @@ HRESULT XC_XFileAnimationReader::ReadKey(XC_XFileAnimationSet::Animation* pAnima
     SortByTime(pAnimation->ScaleKeys);
     SortByTime(pAnimation->RotationKeys);
     SortByTime(pAnimation->TranslationKeys);
-    return NextToken().type == TOKEN_CLOSE ? S_OK : Fail("AnimationKey holds more than its keys");
+    return NextToken().type == XC_XFileTokenizer::TOKEN_CLOSE ? S_OK : Fail("AnimationKey holds more than its keys");
 }
 
 HRESULT XC_XFileAnimationReader::ReadKeyValues(DWORD dwKeyType, float fTime, XC_XFileAnimationSet::Animation* pAnimation)
@@ -342,7 +278,7 @@ HRESULT XC_XFileAnimationReader::ReadUInt(DWORD* pdwValue)
 {
     const Token token = NextToken();
     const char* const pEnd = token.strText.data() + token.strText.size();
-    if (token.type == TOKEN_NAME) {
+    if (token.type == XC_XFileTokenizer::TOKEN_NAME) {
         const auto result = std::from_chars(token.strText.data(), pEnd, *pdwValue);
         if (result.ec == std::errc() && result.ptr == pEnd)
             return S_OK;
@@ -354,7 +290,7 @@ HRESULT XC_XFileAnimationReader::ReadFloat(float* pfValue)
 {
     const Token token = NextToken();
     const char* const pEnd = token.strText.data() + token.strText.size();
-    if (token.type == TOKEN_NAME) {
+    if (token.type == XC_XFileTokenizer::TOKEN_NAME) {
         const auto result = std::from_chars(token.strText.data(), pEnd, *pfValue);
         if (result.ec == std::errc() && result.ptr == pEnd)
             return S_OK;

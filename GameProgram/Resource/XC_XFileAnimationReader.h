@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameProgram/Resource/XC_XFileAnimationSet.h"
+#include "GameProgram/Resource/XC_XFileTokenizer.h"
 
 #include <windows.h>
 #include <d3dx9.h>
@@ -29,13 +30,7 @@ public:
     HRESULT Read(D3DXFRAME* pFrameRoot, ID3DXAnimationController** ppController);
 
 private:
-    enum TokenType { TOKEN_END, TOKEN_NAME, TOKEN_OPEN, TOKEN_CLOSE, TOKEN_STRING, TOKEN_GUID, TOKEN_ERROR };
-
-    struct Token
-    {
-        TokenType type;
-        std::string strText;
-    };
+    typedef XC_XFileTokenizer::Token Token;
 
     struct PendingSet
     {
@@ -43,9 +38,7 @@ private:
         std::vector<XC_XFileAnimationSet::Animation> Animations;
     };
 
-    Token NextToken();
-    void SkipBlanksAndComments();
-    Token ScanDelimited(TokenType type, char chEnd);
+    Token NextToken() { return m_Tokenizer.Next(); }
     HRESULT Fail(const char* szWhat);
 
     HRESULT ReadTopLevel();
@@ -65,7 +58,7 @@ private:
 
     const char* m_pText;
     size_t m_uSize;
-    size_t m_uPosition;
+    XC_XFileTokenizer m_Tokenizer;
     DWORD m_dwTicksPerSecond;
     std::vector<PendingSet> m_PendingSets;
 };

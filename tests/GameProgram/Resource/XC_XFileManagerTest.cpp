@@ -147,6 +147,16 @@ TEST_F(XFileManagerTest, HierarchyKeepsItsFramesAndGetsItsSphere)
 // nothing is registered.
 TEST_F(XFileManagerTest, FilesThatCannotBeLoadedAreReported)
 {
+    std::string strDeep = "xof 0303txt 0032\n";
+    for (int i = 0; i < 200; ++i)
+        strDeep += "Frame F" + std::to_string(i) + " {\n";
+    strDeep += std::string(200, '}');
+    // Each frame refers to the one before twice: 2^30 frames once followed.
+    std::string strDoubling = "xof 0303txt 0032\nFrame A0 { }\n";
+    for (int i = 1; i <= 30; ++i) {
+        const std::string strInner = "{ A" + std::to_string(i - 1) + " }";
+        strDoubling += "Frame A" + std::to_string(i) + " { " + strInner + " " + strInner + " }\n";
+    }
     struct Case
     {
         const char* szName;
@@ -160,6 +170,13 @@ TEST_F(XFileManagerTest, FilesThatCannotBeLoadedAreReported)
         {"empty.x", "", "載入XFile empty.x"},
         {"badkey.x", QuadText() + "AnimationSet A { Animation { { Quad } AnimationKey { 9; 0; } } }",
          "載入XFile badkey.x ,  發生錯誤  \n XC_XFileAnimationReader::Read"},
+        {"knee.x", "xof 0303txt 0032\nFrame Knee { { Knee } }", "載入XFile knee.x ,  發生錯誤  \n \"Knee\" contains itself"},
+        {"hip.x", "xof 0303txt 0032\nFrame Hip { Frame Knee { FrameTransformMatrix { 1;0;0;0;0;1;0;0;0;0;1;0;0;0;0;1;; } { Hip } } }",
+         "載入XFile hip.x ,  發生錯誤  \n \"Hip\" contains itself"},
+        {"zip.x", std::string("xof 0303tzip0032\0\0\0\0", 20), "載入XFile zip.x ,  發生錯誤  \n compressed .x files are not read"},
+        {"bzip.x", std::string("xof 0303bzip0032\x10\0\0\0\0\0", 22), "compressed .x files are not read"},
+        {"deep.x", strDeep, "載入XFile deep.x ,  發生錯誤  \n objects nested deeper than 128"},
+        {"doubling.x", strDoubling, "載入XFile doubling.x ,  發生錯誤  \n more than 1048576 objects"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
