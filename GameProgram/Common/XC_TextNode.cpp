@@ -68,6 +68,15 @@ XC_TextNode::~XC_TextNode()
     Clear();
 }
 
+void XC_TextNode::ReportTooDeep(const XC_IOTextFile& file)
+{
+    XF_ReportError(s_szSourceFile, __LINE__,
+                   XF_FormatText("( iDepth < MAX_DEPTH ) failed \r\n%s line %lu : nodes nested deeper than %d are "
+                                 "dropped",
+                                 *file.GetSourceName() != '\0' ? file.GetSourceName() : "(text block)",
+                                 static_cast<unsigned long>(file.GetCurrentLineNumber()), MAX_DEPTH));
+}
+
 HRESULT XC_TextNode::Load(XC_IOTextFile* pFile)
 {
     Clear();
@@ -89,7 +98,7 @@ HRESULT XC_TextNode::Load(XC_IOTextFile* pFile)
         } else if (bracket != std::string::npos) {
             if (iSkippedDepth > 0 || iDepth >= MAX_DEPTH) {
                 if (iSkippedDepth == 0)
-                    XM_REPORT_FAILED("iDepth < MAX_DEPTH");
+                    ReportTooDeep(*pFile);
                 ++iSkippedDepth;
             } else {
                 pCurrent = pCurrent->AddNode(TrimRightBlanks(strLine.substr(bracket)).c_str());

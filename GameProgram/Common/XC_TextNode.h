@@ -79,6 +79,7 @@ public:
     virtual void SetUserValue2(DWORD dwValue);
 
 private:
+    static void ReportTooDeep(const XC_IOTextFile& file);
     DWORD m_dwUserValue1 = 0;
     DWORD m_dwUserValue2 = 0;
     std::vector<std::unique_ptr<XC_TextNode>> m_ChildNodes;
