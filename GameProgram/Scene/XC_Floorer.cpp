@@ -16,6 +16,9 @@ static const char* const s_szSourceFile = "GameProgram\\Scene\\XC_Floorer";
 namespace {
 
 const DWORD MAX_SIDE = 2048;
+// Cells of one floor: a full 2048 × 2048 floor would take half a gigabyte of
+// vertices, copied again by the device, for a battle that shows a few hundred.
+const DWORD MAX_CELLS = 256 * 256;
 const float CELL_SIZE = 1.0f;
 const float FLOOR_LIFT = 0.05f;
 const float NO_HIT_DISTANCE = 1000.0f;
@@ -112,7 +115,15 @@ HRESULT XC_Floorer::Fini()
 HRESULT XC_Floorer::CreateFloor(DWORD dwWidth, DWORD dwLength)
 {
     if (dwWidth < 1 || dwWidth > MAX_SIDE || dwLength < 1 || dwLength > MAX_SIDE) {
-        XF_ReportError(s_szSourceFile, __LINE__, "地板建立錯誤");
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("地板建立錯誤%s%s", SourceSeparator(), m_strSourceName.c_str()));
+        return E_FAIL;
+    }
+    if (dwWidth * dwLength > MAX_CELLS) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("地板建立錯誤 \r\n%lu x %lu cells , at most %lu%s%s", static_cast<unsigned long>(dwWidth),
+                                     static_cast<unsigned long>(dwLength), static_cast<unsigned long>(MAX_CELLS),
+                                     SourceSeparator(), m_strSourceName.c_str()));
         return E_FAIL;
     }
     const HRESULT hrClear = ClearFloor();
@@ -576,6 +587,23 @@ HRESULT XC_Floorer::SaveFloorToNode(XC_TextNode* pTNode)
     return S_OK;
 }
 
+void XC_Floorer::SetSourceName(const char* szSourceName)
+{
+    m_strSourceName = szSourceName != nullptr ? szSourceName : "";
+}
+
+const char* XC_Floorer::SourceSeparator() const
+{
+    return m_strSourceName.empty() ? "" : " , ";
+}
+
+void XC_Floorer::ReportCell(const char* szWhat, DWORD dwFloorIdx) const
+{
+    XF_ReportError(s_szSourceFile, __LINE__,
+                   XF_FormatText("%s \r\ncell %lu%s%s", szWhat, static_cast<unsigned long>(dwFloorIdx),
+                                 SourceSeparator(), m_strSourceName.c_str()));
+}
+
 HRESULT XC_Floorer::LoadFloorFromNode(const XC_TextNode* pTNode)
 {
     if (pTNode == nullptr) {
@@ -603,12 +631,21 @@ HRESULT XC_Floorer::LoadCells(const XC_TextNode* pTNode, CellLoader pLoadCell)
         const XC_TextNode* const pCellNode = pTNode->FindChildNode(static_cast<int>(i));
         // The cells the file lacks keep their defaults: one report for all.
         if (pCellNode == nullptr) {
-            XM_REPORT_FAILED("pChildNode");
+            XF_ReportError(s_szSourceFile, __LINE__,
+                           XF_FormatText("( pChildNode ) failed \r\ncells %lu to %lu missing%s%s",
+                                         static_cast<unsigned long>(i), static_cast<unsigned long>(m_dwFloorCount - 1),
+                                         SourceSeparator(), m_strSourceName.c_str()));
             break;
         }
         (this->*pLoadCell)(pCellNode, i, pVertices + i * VERTICES_PER_CELL);
     }
     m_pFloorVB->Unlock();
+    if (static_cast<DWORD>(pTNode->GetChildNodeCount()) > m_dwFloorCount) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("%d cell nodes for %lu cells , the rest are ignored%s%s",
+                                     pTNode->GetChildNodeCount(), static_cast<unsigned long>(m_dwFloorCount),
+                                     SourceSeparator(), m_strSourceName.c_str()));
+    }
     return S_OK;
 }
 
@@ -619,12 +656,14 @@ HRESULT XC_Floorer::LoadCell(const XC_TextNode* pCellNode, DWORD dwFloorIdx, VER
     LoadThrough(pCellNode, &cell);
     const char* const lpctstrGetStr = pCellNode->GetStr("vec", nullptr);
     if (lpctstrGetStr == nullptr) {
-        XM_REPORT_FAILED("lpctstrGetStr");
+        ReportCell("( lpctstrGetStr ) failed", dwFloorIdx);
         return E_FAIL;
     }
     float fHeights[CELL_HEIGHT_COUNT] = {};
-    std::sscanf(lpctstrGetStr, "%f %f %f %f %f", &fHeights[0], &fHeights[1], &fHeights[2], &fHeights[3],
-                &fHeights[4]);
+    const int iRead = std::sscanf(lpctstrGetStr, "%f %f %f %f %f", &fHeights[0], &fHeights[1], &fHeights[2],
+                                  &fHeights[3], &fHeights[4]);
+    if (iRead != static_cast<int>(CELL_HEIGHT_COUNT))
+        ReportCell("vec : five heights expected , the missing ones are 0", dwFloorIdx);
     cell.fHeight = fHeights[0];
     SetCellHeights(pCellVertices, fHeights);
     return S_OK;
@@ -657,7 +696,7 @@ HRESULT XC_Floorer::LoadOldCell(const XC_TextNode* pCellNode, DWORD dwFloorIdx, 
     pCellVertices[0].y = cell.fHeight;
     const char* const lpctstrGetStr = pCellNode->GetStr("vec", nullptr);
     if (lpctstrGetStr == nullptr) {
-        XM_REPORT_FAILED("lpctstrGetStr");
+        ReportCell("( lpctstrGetStr ) failed", dwFloorIdx);
         return E_FAIL;
     }
     D3DXVECTOR3 vPoints[OLD_CORNER_COUNT] = {};
