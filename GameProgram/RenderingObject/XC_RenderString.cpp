@@ -243,7 +243,7 @@ HRESULT XC_RenderString::AddString(const char* szString, DWORD dwColor)
         m_PAL_RenderWord.Add(new XC_RenderWord(pWord, dwColor));
         pChar += dwLength > 0 ? dwLength : 1;
     }
-    LayoutWords();
+    m_bLayoutStale = true;
     return S_OK;
 }
 
@@ -313,7 +313,7 @@ HRESULT XC_RenderString::AddWord(XI_Word* pTextureWordObj, DWORD dwColor)
     }
     pTextureWordObj->AddRef();
     m_PAL_RenderWord.Add(new XC_RenderWord(pTextureWordObj, dwColor));
-    LayoutWords();
+    m_bLayoutStale = true;
     return S_OK;
 }
 
@@ -497,8 +497,33 @@ DWORD XC_RenderString::GetWordCount() const
     return m_PAL_RenderWord.Count();
 }
 
+void XC_RenderString::LayoutIfStale()
+{
+    if (m_bLayoutStale)
+        LayoutWords();
+}
+
+const XC_RenderString::XC_RenderWord* XC_RenderString::GetRenderWord(DWORD dwIndex)
+{
+    LayoutIfStale();
+    return m_PAL_RenderWord.GetPtr(dwIndex);
+}
+
+const D3DXVECTOR3* XC_RenderString::GetCenter()
+{
+    LayoutIfStale();
+    return &m_vecCenter;
+}
+
+float XC_RenderString::GetRadius()
+{
+    LayoutIfStale();
+    return m_fRadius;
+}
+
 void XC_RenderString::LayoutWords()
 {
+    m_bLayoutStale = false;
     m_vecCenter = D3DXVECTOR3(0.0f, 0.0f, 0.0f);
     m_fRadius = 0.0f;
     if (m_PAL_RenderWord.Count() == 0)
@@ -576,6 +601,7 @@ BOOL XC_RenderString::IsInFrustum(const XC_Frustum* pFrustumObj)
         XM_REPORT_FAILED("pFrustumObj");
         return FALSE;
     }
+    LayoutIfStale();
     XS_BoundingSphere sphere = {m_vecCenter, m_fRadius};
     XF_TransformBoundingSphere(&sphere, GetWorldMatrix(), QueryWorldScale());
     return pFrustumObj->SphereInFrustum(&sphere);
@@ -586,6 +612,7 @@ void XC_RenderString::DrawObject()
     IDirect3DDevice9* const pDevice = g_pVar->g_pD3DDevice;
     if (pDevice == nullptr)
         return;
+    LayoutIfStale();
     XF_SetTextureFactorColor(GetColor());
     const DWORD dwCount = m_PAL_RenderWord.Count() < m_dwShowWordCount ? m_PAL_RenderWord.Count() : m_dwShowWordCount;
     DWORD dwPreviousColor = 0xFFFFFFFF;

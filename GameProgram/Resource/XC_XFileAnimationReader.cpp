@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstring>
+#include <unordered_set>
 
 static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_XFileAnimationReader";
 
@@ -40,6 +42,15 @@ template <typename Key>
 void SortByTime(std::vector<Key>& keys)
 {
     std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) { return a.Time < b.Time; });
+}
+
+// Whether two neighbours of the sorted keys share a time.
+template <typename Key>
+bool HasRepeatedTime(const std::vector<Key>& keys)
+{
+    return std::adjacent_find(keys.begin(), keys.end(),
+                              [](const Key& a, const Key& b) { return a.Time == b.Time; })
+        != keys.end();
 }
 
 void CollectFrames(D3DXFRAME* pFrame, std::vector<D3DXFRAME*>* pFrames)
@@ -241,6 +252,9 @@ HRESULT XC_XFileAnimationReader::ReadKey(XC_XFileAnimationSet::Animation* pAnima
     SortByTime(pAnimation->ScaleKeys);
     SortByTime(pAnimation->RotationKeys);
     SortByTime(pAnimation->TranslationKeys);
+    if (HasRepeatedTime(pAnimation->ScaleKeys) || HasRepeatedTime(pAnimation->RotationKeys)
+        || HasRepeatedTime(pAnimation->TranslationKeys))
+        return Fail("two keys of one kind at one time");
     return NextToken().type == XC_XFileTokenizer::TOKEN_CLOSE ? S_OK : Fail("AnimationKey holds more than its keys");
 }
 
@@ -292,7 +306,7 @@ HRESULT XC_XFileAnimationReader::ReadFloat(float* pfValue)
     const char* const pEnd = token.strText.data() + token.strText.size();
     if (token.type == XC_XFileTokenizer::TOKEN_NAME) {
         const auto result = std::from_chars(token.strText.data(), pEnd, *pfValue);
-        if (result.ec == std::errc() && result.ptr == pEnd)
+        if (result.ec == std::errc() && result.ptr == pEnd && std::isfinite(*pfValue))
             return S_OK;
     }
     return Fail("number expected");
@@ -300,10 +314,17 @@ HRESULT XC_XFileAnimationReader::ReadFloat(float* pfValue)
 
 ID3DXAnimationController* XC_XFileAnimationReader::BuildController(D3DXFRAME* pFrameRoot)
 {
+    std::unordered_set<std::string> animated;
+    for (const PendingSet& set : m_PendingSets) {
+        for (const XC_XFileAnimationSet::Animation& animation : set.Animations)
+            animated.insert(animation.strName);
+    }
     std::vector<D3DXFRAME*> frames;
     CollectFrames(pFrameRoot, &frames);
     frames.erase(std::remove_if(frames.begin(), frames.end(),
-                                [this](const D3DXFRAME* pFrame) { return !IsAnimated(pFrame->Name); }),
+                                [&animated](const D3DXFRAME* pFrame) {
+                                    return pFrame->Name == nullptr || animated.count(pFrame->Name) == 0;
+                                }),
                  frames.end());
 
     XC_XFileAnimationController* const pController = new XC_XFileAnimationController(
@@ -322,17 +343,4 @@ ID3DXAnimationController* XC_XFileAnimationReader::BuildController(D3DXFRAME* pF
     }
     pController->SetTrackEnable(0, TRUE);
     return pController;
-}
-
-bool XC_XFileAnimationReader::IsAnimated(const char* szFrameName) const
-{
-    if (szFrameName == nullptr)
-        return false;
-    for (const PendingSet& set : m_PendingSets) {
-        for (const XC_XFileAnimationSet::Animation& animation : set.Animations) {
-            if (animation.strName == szFrameName)
-                return true;
-        }
-    }
-    return false;
 }

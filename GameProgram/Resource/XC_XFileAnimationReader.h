@@ -54,7 +54,6 @@ private:
     HRESULT ReadFloat(float* pfValue);
 
     ID3DXAnimationController* BuildController(D3DXFRAME* pFrameRoot);
-    bool IsAnimated(const char* szFrameName) const;
 
     const char* m_pText;
     size_t m_uSize;

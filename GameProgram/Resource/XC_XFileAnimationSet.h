@@ -3,6 +3,7 @@
 #include <d3dx9.h>
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // A looping animation set of key frames, as the ".x" loader of D3DX builds
@@ -57,4 +58,6 @@ private:
     double m_dTicksPerSecond;
     double m_dPeriod;
     std::vector<Animation> m_Animations;
+    // The first animation of each name, as a search from the start finds it.
+    std::unordered_map<std::string, UINT> m_IndexByName;
 };

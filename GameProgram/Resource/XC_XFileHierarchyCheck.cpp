@@ -103,13 +103,15 @@ HRESULT XC_XFileHierarchyCheck::CheckText(const char* pText, size_t uSize, std::
             XS_Extent* const pOuter = open.empty() ? &whole : &open.back().extent;
             AddInside(pOuter, inner);
             if (pOuter->dwObjects > MAX_OBJECTS) {
-                *pstrWhat = XF_FormatText("more than %u objects , references followed", MAX_OBJECTS);
+                *pstrWhat = XF_FormatText("more than %u objects , references followed",
+                                          static_cast<unsigned>(MAX_OBJECTS));
                 return D3DXFERR_PARSEERROR;
             }
         }
         if (open.size() > MAX_NESTING || whole.dwDepth > MAX_NESTING + 1
             || (!open.empty() && open.back().extent.dwDepth + open.size() > MAX_NESTING + 1)) {
-            *pstrWhat = XF_FormatText("objects nested deeper than %u , references followed", MAX_NESTING);
+            *pstrWhat = XF_FormatText("objects nested deeper than %u , references followed",
+                                      static_cast<unsigned>(MAX_NESTING));
             return D3DXFERR_PARSEERROR;
         }
     }

@@ -48,7 +48,7 @@ private:
     std::map<std::string, std::unique_ptr<FakeWord>> m_Words;
 };
 
-std::vector<float> Xs(const XC_RenderString& text)
+std::vector<float> Xs(XC_RenderString& text)
 {
     std::vector<float> xs;
     for (DWORD i = 0; i < text.GetWordCount(); ++i)

@@ -183,6 +183,9 @@ TEST(XC_XFileAnimationReader, DamagedAnimationIsReportedAndRefused)
         {HEADER + "AnimationSet Walk { Animation { { Bone }", "Animation not closed"},
         {HEADER + "Frame Root { Mesh M { \"unterminated } }", "object not closed"},
         {HEADER + "} Frame Root { }", "a data object or template expected"},
+        {AnimationFile("2; 1; 0;3;1.0,nan,1.0;;;"), "number expected"},
+        {AnimationFile("2; 1; 0;3;1.0,1.0,inf;;;"), "number expected"},
+        {AnimationFile("2; 2; 5;3;1.0,1.0,1.0;;, 5;3;2.0,2.0,2.0;;;"), "two keys of one kind at one time"},
     };
     for (const Case& c : cases) {
         ErrorLogCapture log;
@@ -192,4 +195,30 @@ TEST(XC_XFileAnimationReader, DamagedAnimationIsReportedAndRefused)
         EXPECT_EQ(pController, nullptr);
         EXPECT_TRUE(log.Contains(c.szReport)) << c.text << "\n" << log.Text();
     }
+}
+
+// The controller binds its outputs when a set is attached: frames the set
+// does not animate stay as they are, and a second set changes the bindings.
+TEST(XC_XFileAnimationReader, OutputsAreBoundWhenASetIsAttached)
+{
+    Hierarchy hierarchy;
+    ID3DXAnimationController* pController = nullptr;
+    const std::string text = AnimationFile("2; 2; 0;3;0.0,0.0,0.0;;, 100;3;2.0,0.0,0.0;;;")
+                           + "AnimationSet Lift { Animation { { Root } AnimationKey { 2; 2; 0;3;0.0,0.0,0.0;;, "
+                             "100;3;0.0,4.0,0.0;;; } } }\n";
+    ASSERT_EQ(ReadText(text, hierarchy, &pController), S_OK);
+    ASSERT_NE(pController, nullptr);
+    pController->AdvanceTime(0.5, nullptr);
+    ExpectNear(Moved(hierarchy.Bone(), D3DXVECTOR3(0.0f, 0.0f, 0.0f)), D3DXVECTOR3(1.0f, 0.0f, 0.0f));
+    ExpectNear(Moved(hierarchy.RootMatrix(), D3DXVECTOR3(0.0f, 0.0f, 0.0f)), D3DXVECTOR3(0.0f, 0.0f, 0.0f));
+
+    ID3DXAnimationSet* pLift = nullptr;
+    ASSERT_EQ(pController->GetAnimationSetByName("Lift", &pLift), S_OK);
+    pController->SetTrackAnimationSet(0, pLift);
+    pController->SetTrackPosition(0, 0.25);
+    pController->AdvanceTime(0.0, nullptr);
+    ExpectNear(Moved(hierarchy.RootMatrix(), D3DXVECTOR3(0.0f, 0.0f, 0.0f)), D3DXVECTOR3(0.0f, 1.0f, 0.0f));
+    ExpectNear(Moved(hierarchy.Bone(), D3DXVECTOR3(0.0f, 0.0f, 0.0f)), D3DXVECTOR3(1.0f, 0.0f, 0.0f));
+    pLift->Release();
+    pController->Release();
 }
