@@ -4,12 +4,12 @@
 #include "GameProgram/Common/XC_TextTree.h"
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Common/XF_InitOrder.h"
+#include "GameProgram/Common/XF_TokenTable.h"
 #include "GameProgram/DirectState/XC_DirectState.h"
 #include "GameProgram/DirectState/XF_DeviceStateRange.h"
 #include "GameProgram/Resource/XC_Texture.h"
 #include "GameProgram/Resource/XC_TextureManager.h"
 
-#include <cstring>
 #include <new>
 
 static const char* const s_szSourceFile = "GameProgram\\DirectState\\XC_SetDirectState";
@@ -263,19 +263,16 @@ HRESULT XC_SetDirectState::LoadFromTextNode(const XC_TextNode* pTNode)
             XF_ReportError(s_szSourceFile, __LINE__, nullptr);
             return E_FAIL;
         }
-        bool bKnown = false;
-        for (const auto& section : SECTIONS) {
-            if (std::strcmp(szName, section.szName) != 0)
-                continue;
-            bKnown = true;
-            if (FAILED((this->*section.pLoader)(pChild))) {
-                Clear();
-                XF_ReportError(s_szSourceFile, __LINE__, nullptr);
-                return E_FAIL;
-            }
-        }
-        if (!bKnown)
+        const auto* const pSection = XF_FindToken(SECTIONS, szName);
+        if (pSection == nullptr) {
             XF_ReportError(s_szSourceFile, __LINE__, XF_FormatText("Unknow SetStateType \"%s\"", szName));
+            continue;
+        }
+        if (FAILED((this->*pSection->pLoader)(pChild))) {
+            Clear();
+            XF_ReportError(s_szSourceFile, __LINE__, nullptr);
+            return E_FAIL;
+        }
     }
     return S_OK;
 }
@@ -589,10 +586,8 @@ HRESULT XC_SetDirectState::ScriptSetDirectState(XC_Strtok& StrtokObj)
         {"RemoveSamplerState", &XC_SetDirectState::ScriptRemoveSamplerState},
         {"RemoveTexture", &XC_SetDirectState::ScriptRemoveTexture},
     };
-    for (const auto& command : COMMANDS) {
-        if (std::strcmp(szToken, command.szName) == 0)
-            return (this->*command.pCommand)(StrtokObj);
-    }
+    if (const auto* const pCommand = XF_FindToken(COMMANDS, szToken))
+        return (this->*pCommand->pCommand)(StrtokObj);
     XF_ReportError(s_szSourceFile, __LINE__, "ScriptSetDirectState Can't Find Token");
     return E_FAIL;
 }

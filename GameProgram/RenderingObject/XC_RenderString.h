@@ -87,6 +87,12 @@ public:
     float GetRadius();
 
 private:
+    // The text (and, with bWithColor, the colour) of a string command, handed on.
+    HRESULT TakeString(XC_Strtok& StrtokObj, bool bWithColor,
+                       HRESULT (XC_RenderString::*pStringCommand)(const char*, DWORD));
+    // Three numbers of a direction command, handed on.
+    HRESULT TakeDirection(XC_Strtok& StrtokObj, void (XC_RenderString::*pSetDirection)(float, float, float));
+
     // Appends lay the words out when they are next read or drawn, so a
     // text built piece by piece is laid out once, not once per piece.
     void LayoutIfStale();
