@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -334,4 +336,38 @@ TEST_F(XFileManagerTest, MeshesDrawAfterADeviceReset)
     EXPECT_EQ(picture.Pixel(250, 250), 0xFF0000u) << std::hex << picture.Pixel(250, 250);
     EXPECT_EQ(picture.Pixel(50, 300), 0x000040u);
     pQuad->Release();
+}
+
+// Damaged copies of the test meshes, from a fixed seed: each gives a mesh or
+// a report naming the file, never a crash or a hang of the platform's loader.
+TEST_F(XFileManagerTest, DamagedFilesGiveAMeshOrAReport)
+{
+    const std::string seeds[] = {QuadText(), HierarchyText(), StripText()};
+    const char* const pieces[] = {"{ Root }", "{ Knee }", "Frame Knee {", "}", "{", "nan", "-1", "4294967295;",
+                                  "xof 0303tzip0032", "\0\0\0\0", "AnimationSet A { Animation { { Knee } } }"};
+    std::mt19937 random(20261211);
+    for (int iCase = 0; iCase < 1500; ++iCase) {
+        std::string strText = seeds[iCase % 3];
+        const int iEdits = 1 + static_cast<int>(random() % 6);
+        for (int i = 0; i < iEdits; ++i) {
+            const size_t at = 16 + random() % (strText.size() - 15);
+            switch (random() % 4) {
+            case 0: strText.insert(at, pieces[random() % (sizeof(pieces) / sizeof(pieces[0]))]); break;
+            case 1: strText.erase(at, random() % 24); break;
+            case 2: if (at < strText.size()) strText[at] = static_cast<char>(random() & 0xFF); break;
+            default: strText.resize(at); break;
+            }
+        }
+        if (iCase % 50 == 0)
+            strText.replace(8, 4, "tzip");
+        const std::string strName = "damaged" + std::to_string(iCase) + ".x";
+        m_Pack.Add(strName, strText);
+        ErrorLogCapture log;
+        XC_XFileObject* const pXFileObj = m_XFiles.GetXFile(strName.c_str());
+        if (pXFileObj != nullptr)
+            pXFileObj->Release();
+        else
+            ASSERT_TRUE(log.Contains("載入XFile " + strName)) << strText << "\n" << log.Text();
+    }
+    EXPECT_EQ(m_XFiles.GetResourceCount(), 0u);
 }
