@@ -50,9 +50,11 @@ public:
     STDMETHOD(GetCallback)(double dPosition, DWORD dwFlags, double* pdCallbackPosition,
                            void** ppCallbackData) override;
 
-private:
+protected:
+    // Released, not deleted.
     virtual ~XC_XFileAnimationSet() = default;
 
+private:
     LONG m_lReferenceCount;
     std::string m_strName;
     double m_dTicksPerSecond;
