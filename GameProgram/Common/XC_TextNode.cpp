@@ -77,6 +77,13 @@ void XC_TextNode::ReportTooDeep(const XC_IOTextFile& file)
                                  static_cast<unsigned long>(file.GetCurrentLineNumber()), MAX_DEPTH));
 }
 
+void XC_TextNode::ReportUnclosed(const XC_IOTextFile& file, int iOpen)
+{
+    XF_ReportError(s_szSourceFile, __LINE__,
+                   XF_FormatText("%s : the text ends inside %d node(s) ; a \"}\" is missing",
+                                 *file.GetSourceName() != '\0' ? file.GetSourceName() : "(text block)", iOpen));
+}
+
 HRESULT XC_TextNode::Load(XC_IOTextFile* pFile)
 {
     Clear();
@@ -115,6 +122,8 @@ HRESULT XC_TextNode::Load(XC_IOTextFile* pFile)
             }
         }
     }
+    if (iDepth + iSkippedDepth > 0)
+        ReportUnclosed(*pFile, iDepth + iSkippedDepth);
     return S_OK;
 }
 

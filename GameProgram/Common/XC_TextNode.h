@@ -80,6 +80,7 @@ public:
 
 private:
     static void ReportTooDeep(const XC_IOTextFile& file);
+    static void ReportUnclosed(const XC_IOTextFile& file, int iOpen);
     DWORD m_dwUserValue1 = 0;
     DWORD m_dwUserValue2 = 0;
     std::vector<std::unique_ptr<XC_TextNode>> m_ChildNodes;

@@ -55,6 +55,8 @@ public:
     virtual void DoEvent(XC_TextNode* pTNode);
 
     void SetTraceFile(HANDLE hTraceFile);
+    // Whether the action list has an entry of exactly that name.
+    bool HasAction(const char* szActionName) const;
     // How many called script files lie between this script and the top.
     void SetCallDepth(DWORD dwCallDepth) { m_dwCallDepth = dwCallDepth; }
     DWORD GetCallDepth() const { return m_dwCallDepth; }
@@ -67,6 +69,9 @@ public:
     static HRESULT BuildNodePath(const XC_TextNode* pTNode, XC_String* pstrPath);
 
 protected:
+    // Children of the script node other than its four parts are misspellings
+    // that would leave the script without them in silence.
+    void ReportUnknownParts(const XC_TextNode* pTNodeScript) const;
     void WriteTrace(const XC_TextNode* pTNode, const char* szEvent) const;
     void LeaveRunEvent();
     // Starts the followers of a node whose command has just ended (writing
