@@ -63,9 +63,10 @@ void CollectFrames(D3DXFRAME* pFrame, std::vector<D3DXFRAME*>* pFrames)
 
 } // namespace
 
-XC_XFileAnimationReader::XC_XFileAnimationReader(const BYTE* pData, DWORD dwSize)
+XC_XFileAnimationReader::XC_XFileAnimationReader(const BYTE* pData, DWORD dwSize, const char* szShownName)
     : m_pText(reinterpret_cast<const char*>(pData))
     , m_uSize(pData != nullptr ? dwSize : 0)
+    , m_strShownName(szShownName != nullptr ? szShownName : "")
     , m_Tokenizer(m_pText, m_uSize)
     , m_dwTicksPerSecond(DEFAULT_TICKS_PER_SECOND)
 {
@@ -321,6 +322,7 @@ ID3DXAnimationController* XC_XFileAnimationReader::BuildController(D3DXFRAME* pF
     }
     std::vector<D3DXFRAME*> frames;
     CollectFrames(pFrameRoot, &frames);
+    ReportUnboundNames(frames);
     frames.erase(std::remove_if(frames.begin(), frames.end(),
                                 [&animated](const D3DXFRAME* pFrame) {
                                     return pFrame->Name == nullptr || animated.count(pFrame->Name) == 0;
@@ -343,4 +345,25 @@ ID3DXAnimationController* XC_XFileAnimationReader::BuildController(D3DXFRAME* pF
     }
     pController->SetTrackEnable(0, TRUE);
     return pController;
+}
+
+void XC_XFileAnimationReader::ReportUnboundNames(const std::vector<D3DXFRAME*>& frames) const
+{
+    std::unordered_set<std::string> frameNames;
+    for (const D3DXFRAME* pFrame : frames) {
+        if (pFrame->Name != nullptr && *pFrame->Name != '\0' && !frameNames.insert(pFrame->Name).second) {
+            XF_ReportError(s_szSourceFile, __LINE__,
+                           XF_FormatText("Load XFile %s , two frames are named %s ; animations move the first",
+                                         m_strShownName.c_str(), pFrame->Name));
+        }
+    }
+    for (const PendingSet& set : m_PendingSets) {
+        for (const XC_XFileAnimationSet::Animation& animation : set.Animations) {
+            if (frameNames.count(animation.strName) == 0) {
+                XF_ReportError(s_szSourceFile, __LINE__,
+                               XF_FormatText("Load XFile %s , animation set %s names frame %s , which the mesh lacks",
+                                             m_strShownName.c_str(), set.strName.c_str(), animation.strName.c_str()));
+            }
+        }
+    }
 }

@@ -16,8 +16,9 @@
 class XC_XFileAnimationReader
 {
 public:
-    // The bytes stay the caller's and must outlive Read.
-    XC_XFileAnimationReader(const BYTE* pData, DWORD dwSize);
+    // The bytes stay the caller's and must outlive Read; reports name the
+    // file by szShownName.
+    XC_XFileAnimationReader(const BYTE* pData, DWORD dwSize, const char* szShownName = "");
     XC_XFileAnimationReader(const XC_XFileAnimationReader&) = delete;
     XC_XFileAnimationReader& operator=(const XC_XFileAnimationReader&) = delete;
 
@@ -54,9 +55,13 @@ private:
     HRESULT ReadFloat(float* pfValue);
 
     ID3DXAnimationController* BuildController(D3DXFRAME* pFrameRoot);
+    // Animations of frames the hierarchy lacks, and frames of one name, would
+    // move nothing or only the first in silence.
+    void ReportUnboundNames(const std::vector<D3DXFRAME*>& frames) const;
 
     const char* m_pText;
     size_t m_uSize;
+    std::string m_strShownName;
     XC_XFileTokenizer m_Tokenizer;
     DWORD m_dwTicksPerSecond;
     std::vector<PendingSet> m_PendingSets;

@@ -206,7 +206,7 @@ HRESULT XC_XFileManager::LoadHierarchyFromData(const XS_FileData& fileData, cons
         return E_FAIL;
     }
     if (*ppAnimationController == nullptr) {
-        XC_XFileAnimationReader reader(fileData.pData, fileData.dwSize);
+        XC_XFileAnimationReader reader(fileData.pData, fileData.dwSize, szShownName);
         hr = reader.Read(pFrameRoot, ppAnimationController);
         if (FAILED(hr)) {
             XF_ReportError(s_szSourceFile, __LINE__,

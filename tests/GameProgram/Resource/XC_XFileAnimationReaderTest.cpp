@@ -222,3 +222,38 @@ TEST(XC_XFileAnimationReader, OutputsAreBoundWhenASetIsAttached)
     pLift->Release();
     pController->Release();
 }
+
+// Names that bind to nothing, or to the first of two frames, load with a report.
+TEST(XC_XFileAnimationReader, NamesThatBindToNothingAreReported)
+{
+    const struct
+    {
+        std::string text;
+        const char* szReport;
+    } CASES[] = {
+        {HEADER + "Frame Root { Frame Bone { } }\nAnimationSet Walk { Animation { { Knee } AnimationKey { 2; 1; "
+                  "0;3;1.0,1.0,1.0;;; } } }\n",
+         "Load XFile mesh.x , animation set Walk names frame Knee , which the mesh lacks"},
+        {HEADER + "Frame Root { Frame Bone { } Frame Bone { } }\nAnimationSet Walk { Animation { { Bone } "
+                  "AnimationKey { 2; 1; 0;3;1.0,1.0,1.0;;; } } }\n",
+         "Load XFile mesh.x , two frames are named Bone ; animations move the first"},
+    };
+    for (const auto& c : CASES) {
+        D3DXFRAME root = {}, bone = {}, twin = {};
+        char szRoot[] = "Root", szBone[] = "Bone", szTwin[] = "Bone";
+        root.Name = szRoot;
+        bone.Name = szBone;
+        twin.Name = szTwin;
+        root.pFrameFirstChild = &bone;
+        if (c.text.find("Frame Bone { } Frame Bone") != std::string::npos)
+            bone.pFrameSibling = &twin;
+        ErrorLogCapture log;
+        XC_XFileAnimationReader reader(reinterpret_cast<const BYTE*>(c.text.data()), static_cast<DWORD>(c.text.size()),
+                                       "mesh.x");
+        ID3DXAnimationController* pController = nullptr;
+        EXPECT_EQ(reader.Read(&root, &pController), S_OK);
+        EXPECT_TRUE(log.Contains(c.szReport)) << log.Text();
+        if (pController != nullptr)
+            pController->Release();
+    }
+}
