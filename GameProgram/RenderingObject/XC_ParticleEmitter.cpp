@@ -85,6 +85,13 @@ D3DXVECTOR4 ReadRGBA(const XC_TextNode* pTNode, const char* szName)
     int r = 255, g = 255, b = 255, a = 255;
     if (!pTNode->GetInt4(szName, &r, &g, &b, &a))
         r = g = b = a = 255;
+    for (const int iPart : {r, g, b, a}) {
+        if (iPart < 0 || iPart > 255) {
+            XF_ReportError(s_szSourceFile, __LINE__,
+                           XF_FormatText("%s = %d , %d , %d , %d : parts lie in 0 to 255", szName, r, g, b, a));
+            break;
+        }
+    }
     return D3DXVECTOR4(r / 255.0f, g / 255.0f, b / 255.0f, a / 255.0f);
 }
 

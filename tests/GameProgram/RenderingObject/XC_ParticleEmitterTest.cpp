@@ -82,6 +82,7 @@ TEST(XC_ParticleEmitter, ValuesTheDeviceOrTheClockCannotTakeAreReported)
         {"fSizeEnd2 = nan\n", "fSizeEnd2 = "},
         {"dwSrcBlend = 18\n", "dwSrcBlend = 18 : not a Direct3D 9 blend"},
         {"dwDestBlend = 77\n", "dwDestBlend = 77 : not a Direct3D 9 blend"},
+        {"rgbaColorEnd2 = 0 , 300 , 0 , -1\n", "rgbaColorEnd2 = 0 , 300 , 0 , -1 : parts lie in 0 to 255"},
     };
     for (const auto& test : CASES) {
         ErrorLogCapture log;

@@ -106,6 +106,17 @@ TEST_F(ManagerTest, LinkTargetsAreObjectsListedBefore)
     EXPECT_EQ(environment.painter.filed.size(), 4u);
 }
 
+TEST_F(ManagerTest, TwoObjectsOfOneNameInOneListAreReported)
+{
+    ErrorLogCapture log;
+    auto pList = MakeNode("[List]", {});
+    AddObject(pList.get(), "Body", "test");
+    AddObject(pList.get(), "Body", "test");
+    ASSERT_EQ(manager.LoadFromTextNode(pList.get()), S_OK);
+    EXPECT_EQ(manager.GetRenderingObjectCount(), 2u);
+    EXPECT_TRUE(log.Contains("繪圖物件 Body : two objects of one name in one description")) << log.Text();
+}
+
 TEST_F(ManagerTest, AFailedObjectStopsTheList)
 {
     ErrorLogCapture log;
