@@ -13,6 +13,7 @@
 #include "JC_Script/JC_ScriptManager.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -30,7 +31,8 @@ bool IsFailure(DWORD dwResult)
 
 int RunScript(int argc, char** argv)
 {
-    if ((argc != 5 && argc != 7) || !SeedDice(argc, argv, 5))
+    unsigned uSeed = 0;
+    if ((argc != 5 && argc != 7) || !ReadSeed(argc, argv, 5, uSeed))
         return Usage();
 
     GameRulesSession session;
@@ -44,10 +46,11 @@ int RunScript(int argc, char** argv)
     JC_ScriptManager& scripts = *gp_ScriptManagerObj;
     DWORD dwFirstFailure = 0;
     scripts.SetLineTrace([&dwFirstFailure](const std::string& strLine, DWORD dwLineResult) {
-        std::printf("0x%08x %s\n", static_cast<unsigned>(dwLineResult), strLine.c_str());
+        std::printf("%s %s\n", ResultText(dwLineResult).c_str(), strLine.c_str());
         if (IsFailure(dwLineResult) && dwFirstFailure == 0)
             dwFirstFailure = dwLineResult;
     });
+    std::srand(uSeed);
     if ((dwResult = scripts.LoadScript(strScript.data(), static_cast<DWORD>(strScript.size()))) != 0)
         return session.Fail("loading SCRIPT_FILE", dwResult);
     // "Stop" ends a pass where the game would wait for the next frame.
