@@ -81,6 +81,13 @@ HRESULT XC_RenderAnimation::LoadFromTextNode(XC_TextNode* pTNode)
     SetRePlay(pTNode->GetBool("bRePlay", TRUE));
     SetBeginPage(pTNode->GetDword("dwBeginPage", 0));
     SetEndPage(pTNode->GetDword("dwEndPage", 0));
+    if (m_pAniObj != nullptr && m_dwEndPage > m_pAniObj->GetPageCount()) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("%s : dwEndPage %lu lies past the %lu pages of %s", GetName(),
+                                     static_cast<unsigned long>(m_dwEndPage),
+                                     static_cast<unsigned long>(m_pAniObj->GetPageCount()),
+                                     lpctstrGetStr != nullptr ? lpctstrGetStr : ""));
+    }
     const float fPlaySpeed = pTNode->GetFloat("fPlaySpeed", 1.0f);
     if (std::isfinite(fPlaySpeed)) {
         SetPlaySpeed(fPlaySpeed);
