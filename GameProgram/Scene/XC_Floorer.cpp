@@ -47,6 +47,22 @@ VERTEX_XYZ_DIFFUSE CursorVertex(const VERTEX_XYZ_TEX1& corner, float fDX, float 
 }
 
 // The cell's passability and property leaves, shared by both file forms.
+// Whether a value is written as a whole number of at least 0, decimal or "0x" hexadecimal.
+bool IsWholeNumber(const char* szValue)
+{
+    const bool bHex = szValue[0] == '0' && (szValue[1] == 'x' || szValue[1] == 'X');
+    const char* pDigit = bHex ? szValue + 2 : szValue;
+    if (*pDigit == '\0')
+        return false;
+    for (; *pDigit != '\0'; ++pDigit) {
+        const bool bDigit = (*pDigit >= '0' && *pDigit <= '9')
+                         || (bHex && ((*pDigit >= 'a' && *pDigit <= 'f') || (*pDigit >= 'A' && *pDigit <= 'F')));
+        if (!bDigit)
+            return false;
+    }
+    return true;
+}
+
 void LoadThrough(const XC_TextNode* pCellNode, XS_FloorCell* pCell)
 {
     pCell->dwThrough_SOUTH = pCellNode->GetDword("dwThrough_SOUTH", 0);
@@ -597,10 +613,22 @@ const char* XC_Floorer::SourceSeparator() const
     return m_strSourceName.empty() ? "" : " , ";
 }
 
+void XC_Floorer::ReportNonWholeLeaves(const XC_TextNode* pCellNode, DWORD dwFloorIdx) const
+{
+    static const char* const WHOLE_LEAVES[] = {"dwPropertyID", "dwThrough_SOUTH", "dwThrough_EAST", "dwThrough_NORTH",
+                                               "dwThrough_WEST"};
+    for (const char* szLeaf : WHOLE_LEAVES) {
+        const char* const szValue = pCellNode->GetStr(szLeaf, nullptr);
+        if (szValue != nullptr && !IsWholeNumber(szValue))
+            ReportCell(XF_FormatText("%s \"%s\" is not a whole number of at least 0", szLeaf, szValue), dwFloorIdx);
+    }
+}
+
 void XC_Floorer::ReportCell(const char* szWhat, DWORD dwFloorIdx) const
 {
     XF_ReportError(s_szSourceFile, __LINE__,
-                   XF_FormatText("%s \r\ncell %lu%s%s", szWhat, static_cast<unsigned long>(dwFloorIdx),
+                   XF_FormatText("%s \r\ncell %lu%s%s", szWhat != nullptr ? szWhat : "(too long to show)",
+                                 static_cast<unsigned long>(dwFloorIdx),
                                  SourceSeparator(), m_strSourceName.c_str()));
 }
 
@@ -652,6 +680,7 @@ HRESULT XC_Floorer::LoadCells(const XC_TextNode* pTNode, CellLoader pLoadCell)
 HRESULT XC_Floorer::LoadCell(const XC_TextNode* pCellNode, DWORD dwFloorIdx, VERTEX_XYZ_TEX1* pCellVertices)
 {
     XS_FloorCell& cell = m_FloorList[dwFloorIdx];
+    ReportNonWholeLeaves(pCellNode, dwFloorIdx);
     cell.lPropertyID = static_cast<LONG>(pCellNode->GetDword("dwPropertyID", 0));
     LoadThrough(pCellNode, &cell);
     const char* const lpctstrGetStr = pCellNode->GetStr("vec", nullptr);

@@ -108,6 +108,8 @@ private:
     // " , " before a source name in reports, or nothing without one.
     const char* SourceSeparator() const;
     void ReportCell(const char* szWhat, DWORD dwFloorIdx) const;
+    // The cell's number leaves written as words or below 0 read as numbers in silence.
+    void ReportNonWholeLeaves(const XC_TextNode* pCellNode, DWORD dwFloorIdx) const;
     using CellLoader = HRESULT (XC_Floorer::*)(const XC_TextNode*, DWORD, VERTEX_XYZ_TEX1*);
     // Reads every cell of a floor node of either form into the new floor.
     HRESULT LoadCells(const XC_TextNode* pTNode, CellLoader pLoadCell);

@@ -189,6 +189,12 @@ TEST_F(SceneTest, FaultsOfASceneFileAreReportedWithItsName)
         {"heights that are not numbers", FloorNode("x"), "vec : five heights expected , the missing ones are 0 \r\ncell 0 , Bad.scn"},
         {"fewer than five heights", "[Floorer+]\n{\ndwWidth = 1\ndwLength = 1\n[C]\n{\nvec = 1 2 3\n}\n}\n",
          "five heights expected"},
+        {"a property that is a word",
+         "[Floorer+]\n{\ndwWidth = 1\ndwLength = 1\n[C]\n{\ndwPropertyID = abc\nvec = 1 1 1 1 1\n}\n}\n",
+         "dwPropertyID \"abc\" is not a whole number of at least 0 \r\ncell 0 , Bad.scn"},
+        {"a negative passability",
+         "[Floorer+]\n{\ndwWidth = 1\ndwLength = 1\n[C]\n{\ndwThrough_EAST = -1\nvec = 1 1 1 1 1\n}\n}\n",
+         "dwThrough_EAST \"-1\" is not a whole number"},
         {"more cells than the floor", "[Floorer+]\n{\ndwWidth = 1\ndwLength = 1\n[C]\n{\nvec = 1 1 1 1 1\n}\n[D]\n{\n}\n}\n",
          "2 cell nodes for 1 cells , the rest are ignored , Bad.scn"},
     };
