@@ -195,14 +195,16 @@ TEST_F(ScriptTest, DamagedScriptsNeverCrashOrHang)
     XC_ScriptSet::SetTraceFolder(nullptr);
     const std::string strOriginal = ALL_COMMANDS;
     const char* const pieces[] = {"#Parameter Base ", "#add ", "{", "}", "[X]", "\n", " = ", "#div ", "-", "0x",
-                                  "Type = CallScript\nScriptFile = Script\\Test.txt\n", "99999999999999999999"};
+                                  "Type = CallScript\nScriptFile = Script\\Test.txt\n", "99999999999999999999",
+                                  "Type = SendMessage\nTarget = This\nAction = [Init]\n", "fWorkTime = nan\n",
+                                  "fDelayTime = 1e39\n", "ParameterData = #add #Parameter Base #Parameter Base\n"};
     const PersonAnimations animations;
     XC_Person walker;
     walker.SetName("Walker");
     walker.InitPerson(PersonAnimations::PATH, 1, 1);
     unsigned int uSeed = 12345;
     auto next = [&uSeed] { return uSeed = uSeed * 1103515245u + 12345u, (uSeed >> 16) & 0x7FFF; };
-    for (int iCase = 0; iCase < 1000; ++iCase) {
+    for (int iCase = 0; iCase < 2500; ++iCase) {
         std::string strText = strOriginal;
         const int iEdits = 1 + static_cast<int>(next() % 6);
         for (int i = 0; i < iEdits; ++i) {
