@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <new>
 
 static const char* const s_szSourceFile = "GameProgram\\Common\\XC_TextNode";
@@ -66,6 +67,19 @@ T* ItemAt(const std::vector<std::unique_ptr<T>>& items, int iIndex)
 XC_TextNode::~XC_TextNode()
 {
     Clear();
+}
+
+void XC_TextNode::ReportUnknownChildren(const char* const* pszKnown, size_t uKnownCount, const char* szOwner) const
+{
+    for (const auto& pChild : m_ChildNodes) {
+        const char* const szName = pChild->GetName() != nullptr ? pChild->GetName() : "";
+        const bool bKnown = std::any_of(pszKnown, pszKnown + uKnownCount,
+                                        [szName](const char* szKnown) { return std::strcmp(szName, szKnown) == 0; });
+        if (!bKnown) {
+            XF_ReportError(s_szSourceFile, __LINE__, XF_FormatText("%s : unknown node %s , ignored",
+                                                                   szOwner != nullptr ? szOwner : "", szName));
+        }
+    }
 }
 
 void XC_TextNode::ReportTooDeep(const XC_IOTextFile& file)

@@ -94,7 +94,7 @@ private:
     HRESULT TakeDirection(XC_Strtok& StrtokObj, void (XC_RenderString::*pSetDirection)(float, float, float));
 
     // Appends lay the words out when they are next read or drawn, so a
-    // text built piece by piece is laid out once, not once per piece.
+    // text built by many appends is laid out once, not once per append.
     void LayoutIfStale();
 
     // Runs one inline command of AddStringEx; the colour command changes *pdwColor.

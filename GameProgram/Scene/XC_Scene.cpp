@@ -11,9 +11,6 @@
 #include "GameProgram/Scene/XC_Floorer.h"
 #include "GameProgram/Scene/XC_SceneElementManager.h"
 
-#include <algorithm>
-#include <cstring>
-#include <iterator>
 #include <memory>
 
 static const char* const s_szSourceFile = "GameProgram\\Scene\\XC_Scene";
@@ -173,7 +170,9 @@ HRESULT XC_Scene::LoadScene(const char* szSceneFileName)
     if (FAILED(hr))
         XM_REPORT_FAILED_HR("TTree.LoadMem( pFileData->pData , pFileData->dwSize )", hr);
     pFileData.reset();
-    ReportUnknownSections(TTree, szSceneFileName);
+    static const char* const SECTIONS[] = {"[SceneElement+]", "[SceneElement]", "[Earth]",
+                                           "[LightMan]",      "[Floorer+]",     "[Floorer]"};
+    TTree.ReportUnknownChildren(SECTIONS, sizeof(SECTIONS) / sizeof(SECTIONS[0]), szSceneFileName);
     if (m_pFloorer != nullptr)
         m_pFloorer->SetSourceName(szSceneFileName);
     hr = _LoadSceneFromTextTree(&TTree);
@@ -183,21 +182,6 @@ HRESULT XC_Scene::LoadScene(const char* szSceneFileName)
         XM_REPORT_FAILED_HR("_LoadSceneFromTextTree( &TTree )", hr);
     SetShow(1);
     return S_OK;
-}
-
-void XC_Scene::ReportUnknownSections(const XC_TextNode& TTree, const char* szSceneFileName)
-{
-    static const char* const SECTIONS[] = {"[SceneElement+]", "[SceneElement]", "[Earth]",
-                                           "[LightMan]",      "[Floorer+]",     "[Floorer]"};
-    for (int i = 0; i < TTree.GetChildNodeCount(); ++i) {
-        const char* const szName = TTree.FindChildNode(i)->GetName();
-        const bool bKnown = std::any_of(std::begin(SECTIONS), std::end(SECTIONS),
-                                        [szName](const char* szSection) { return std::strcmp(szName, szSection) == 0; });
-        if (!bKnown) {
-            XF_ReportError(s_szSourceFile, __LINE__,
-                           XF_FormatText("%s : unknown section %s , ignored", szSceneFileName, szName));
-        }
-    }
 }
 
 HRESULT XC_Scene::SaveScene(const char* szSceneFileName)

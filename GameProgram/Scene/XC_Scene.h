@@ -51,8 +51,6 @@ private:
     bool HasEnvironment() const;
     // False, with a report, for a null node or before Init.
     bool CanUseTree(const XC_TextNode* pTNode) const;
-    // A misspelt section would leave the scene without its part in silence.
-    static void ReportUnknownSections(const XC_TextNode& TTree, const char* szSceneFileName);
     // The texture of the floor's cells, a report when it cannot be had.
     void GiveFloorTexture();
 

@@ -11,8 +11,6 @@
 #include "GameProgram/Sprite/XC_SpriteWorkBase.h"
 
 #include <algorithm>
-#include <cstring>
-#include <iterator>
 #include <vector>
 
 static const char* const s_szSourceFile = "GameProgram\\Script\\XC_Script";
@@ -103,7 +101,9 @@ HRESULT XC_Script::Load(XC_TextNode* pTNodeScript)
 
     m_pTNodeActionList = pTNodeScript->FindChildNode("[ActionList]");
     m_pTNodeRun = pTNodeScript->FindChildNode("[Run]");
-    ReportUnknownParts(pTNodeScript);
+    static const char* const CHILDREN[] = {"[Parameter]", "[Resource]", "[ActionList]", "[Run]"};
+    pTNodeScript->ReportUnknownChildren(CHILDREN, sizeof(CHILDREN) / sizeof(CHILDREN[0]),
+                                        XF_FormatText("\"%s\"", m_szScriptName.c_str()));
 
     XC_CameraMan* const pCameraMan =
         m_pEnvironmentOfRender != nullptr ? m_pEnvironmentOfRender->GetWorldCameraMan() : nullptr;
@@ -121,20 +121,6 @@ HRESULT XC_Script::Load(XC_TextNode* pTNodeScript)
             XM_REPORT_FAILED_HR("m_ScriptResourceObj.AddRenderObjToResource ( m_RenderObjManager.GetRenderingObject(i) )", hr);
     }
     return S_OK;
-}
-
-void XC_Script::ReportUnknownParts(const XC_TextNode* pTNodeScript) const
-{
-    static const char* const PARTS[] = {"[Parameter]", "[Resource]", "[ActionList]", "[Run]"};
-    for (int i = 0; i < pTNodeScript->GetChildNodeCount(); ++i) {
-        const char* const szName = pTNodeScript->FindChildNode(i)->GetName();
-        const bool bKnown = std::any_of(std::begin(PARTS), std::end(PARTS),
-                                        [szName](const char* szPart) { return std::strcmp(szName, szPart) == 0; });
-        if (!bKnown) {
-            XF_ReportError(s_szSourceFile, __LINE__,
-                           XF_FormatText("\"%s\" : unknown part %s , ignored", m_szScriptName.c_str(), szName));
-        }
-    }
 }
 
 bool XC_Script::HasAction(const char* szActionName) const

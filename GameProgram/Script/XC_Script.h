@@ -69,9 +69,6 @@ public:
     static HRESULT BuildNodePath(const XC_TextNode* pTNode, XC_String* pstrPath);
 
 protected:
-    // Children of the script node other than its four parts are misspellings
-    // that would leave the script without them in silence.
-    void ReportUnknownParts(const XC_TextNode* pTNodeScript) const;
     void WriteTrace(const XC_TextNode* pTNode, const char* szEvent) const;
     void LeaveRunEvent();
     // Starts the followers of a node whose command has just ended (writing

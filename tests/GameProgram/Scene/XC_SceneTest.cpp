@@ -177,8 +177,8 @@ TEST_F(SceneTest, FaultsOfASceneFileAreReportedWithItsName)
         const char* szReport;
     };
     const Case cases[] = {
-        {"a misspelt floor", "[Floorr+]\n{\ndwWidth = 1\n}\n", "Bad.scn : unknown section [Floorr+] , ignored"},
-        {"a misspelt earth", "[Eatrh]\n{\n}\n", "Bad.scn : unknown section [Eatrh] , ignored"},
+        {"a misspelt floor", "[Floorr+]\n{\ndwWidth = 1\n}\n", "Bad.scn : unknown node [Floorr+] , ignored"},
+        {"a misspelt earth", "[Eatrh]\n{\n}\n", "Bad.scn : unknown node [Eatrh] , ignored"},
         {"a size out of range", "[Floorer+]\n{\ndwWidth = 0\ndwLength = 1\n[C]\n{\n}\n}\n", "地板建立錯誤 , Bad.scn"},
         {"a floor past the cells a battle draws", "[Floorer+]\n{\ndwWidth = 2048\ndwLength = 2048\n[C]\n{\n}\n}\n",
          "2048 x 2048 cells , at most 65536 , Bad.scn"},

@@ -155,7 +155,7 @@ TEST_F(ScriptTest, MalformedScriptsReportAndGoOn)
          "calls more than 4096 script files"},
         {"[S]\n{\n[Run]\n{\n[N]\n{\nType = SetNodeLink\nParent = Camera\nChild = Camera\n}\n}\n}\n", nullptr},
         {"}}}{{{[[[\n= = =\n[S\n{\n", nullptr},
-        {"[S]\n{\n[Rnu]\n{\n}\n}\n", "\"[S]\" : unknown part [Rnu] , ignored"},
+        {"[S]\n{\n[Rnu]\n{\n}\n}\n", "\"[S]\" : unknown node [Rnu] , ignored"},
         {"[S]\n{\n[Run]\n{\n[M]\n{\nType = SendMessage\nTarget = This\nAction = [Nope]\n}\n}\n}\n",
          "\"[S]\" SendMessage : no action [Nope]"},
         {"[S]\n{\n[Run]\n{\n[M]\n{\nType = SendMessage\nTarget = [Ghost]\nAction = [Go]\n}\n}\n}\n",
