@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <new>
 
 static const char* const s_szSourceFile = "GameProgram\\Common\\XC_TextNode";
@@ -426,7 +427,18 @@ float XC_TextNode::GetFloat(const char* szName, float fDefault) const
 BOOL XC_TextNode::GetBool(const char* szName, BOOL bDefault) const
 {
     const XC_TextLeaf* pLeaf = FindLeaf(szName);
-    return pLeaf != nullptr ? pLeaf->GetBool() : bDefault;
+    if (pLeaf == nullptr)
+        return bDefault;
+    // A flag written as a word ("yes", "True") reads as FALSE: say so.
+    static const char* const FLAG_TEXTS[] = {"1", "0", "TRUE", "FALSE", "true", "false"};
+    const char* const szValue = pLeaf->GetValue() != nullptr ? pLeaf->GetValue() : "";
+    if (std::none_of(std::begin(FLAG_TEXTS), std::end(FLAG_TEXTS),
+                     [szValue](const char* szFlag) { return std::strcmp(szValue, szFlag) == 0; })) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("%s %s = %s : not TRUE or FALSE ; FALSE is read",
+                                     GetName() != nullptr ? GetName() : "", szName, szValue));
+    }
+    return pLeaf->GetBool();
 }
 
 bool XC_TextNode::GetVector3(const char* szName, float* pfX, float* pfY, float* pfZ) const

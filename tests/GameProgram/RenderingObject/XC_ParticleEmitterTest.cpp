@@ -83,6 +83,7 @@ TEST(XC_ParticleEmitter, ValuesTheDeviceOrTheClockCannotTakeAreReported)
         {"dwSrcBlend = 18\n", "dwSrcBlend = 18 : not a Direct3D 9 blend"},
         {"dwDestBlend = 77\n", "dwDestBlend = 77 : not a Direct3D 9 blend"},
         {"rgbaColorEnd2 = 0 , 300 , 0 , -1\n", "rgbaColorEnd2 = 0 , 300 , 0 , -1 : parts lie in 0 to 255"},
+        {"bPosEndIsDir = yes\n", "[Fire] bPosEndIsDir = yes : not TRUE or FALSE ; FALSE is read"},
     };
     for (const auto& test : CASES) {
         ErrorLogCapture log;
