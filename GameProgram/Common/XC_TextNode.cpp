@@ -10,7 +10,7 @@
 #include <iterator>
 #include <new>
 
-static const char* const s_szSourceFile = "GameProgram\\Common\\XC_TextNode";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/DirectShow/XF_DirectShow.h"
 
-static const char* const s_szSourceFile = "GameProgram\\DirectShow\\XC_ShowAudio";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_ShowAudio::~XC_ShowAudio()
 {

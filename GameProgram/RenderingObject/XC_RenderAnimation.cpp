@@ -18,7 +18,7 @@
 #include <cmath>
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\RenderingObject\\XC_RenderAnimation";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

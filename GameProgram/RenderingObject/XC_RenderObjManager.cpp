@@ -9,7 +9,7 @@
 #include <string>
 #include <unordered_set>
 
-static const char* const s_szSourceFile = "GameProgram\\RenderingObject\\XC_RenderObjManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <unordered_set>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_XFileAnimationReader";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

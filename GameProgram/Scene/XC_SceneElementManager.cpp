@@ -10,7 +10,7 @@
 #include <string>
 #include <unordered_map>
 
-static const char* const s_szSourceFile = "GameProgram\\Scene\\XC_SceneElementManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 HRESULT XC_SceneElementManager::Init(XI_PackFile* pPackFile)
 {

@@ -13,7 +13,7 @@
 
 #include <cmath>
 
-static const char* const s_szSourceFile = "GameProgram\\Script\\XC_ScriptCommand";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_ScriptCommand::XC_ScriptCommand()
 {
