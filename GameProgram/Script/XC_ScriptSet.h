@@ -59,6 +59,8 @@ public:
     static const char* GetTraceFolder();
 
 protected:
+    // The text into the tree, then Load; reports name the file when given.
+    HRESULT LoadScriptText(const void* pData, DWORD dwSize, const char* szFileName);
     void OpenTraceFile(const char* szFileName);
     void CloseTraceFile();
 
