@@ -101,8 +101,10 @@ HRESULT XC_Script::Load(XC_TextNode* pTNodeScript)
 
     m_pTNodeActionList = pTNodeScript->FindChildNode("[ActionList]");
     m_pTNodeRun = pTNodeScript->FindChildNode("[Run]");
-    static const char* const CHILDREN[] = {"[Parameter]", "[Resource]", "[ActionList]", "[Run]"};
-    pTNodeScript->ReportUnknownChildren(CHILDREN, sizeof(CHILDREN) / sizeof(CHILDREN[0]),
+    std::vector<const char*> children = {"[Parameter]", "[Resource]", "[ActionList]", "[Run]"};
+    if (GetOwnSection() != nullptr)
+        children.push_back(GetOwnSection());
+    pTNodeScript->ReportUnknownChildren(children.data(), children.size(),
                                         XF_FormatText("\"%s\"", m_szScriptName.c_str()));
 
     XC_CameraMan* const pCameraMan =

@@ -69,6 +69,8 @@ public:
     static HRESULT BuildNodePath(const XC_TextNode* pTNode, XC_String* pstrPath);
 
 protected:
+    // A child section a derived script reads beside the engine's; null for none.
+    virtual const char* GetOwnSection() const { return nullptr; }
     void WriteTrace(const XC_TextNode* pTNode, const char* szEvent) const;
     void LeaveRunEvent();
     // Starts the followers of a node whose command has just ended (writing
