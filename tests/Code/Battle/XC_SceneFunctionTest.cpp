@@ -1,6 +1,6 @@
 #include "Code/Battle/XC_SceneFunction.h"
 
-#include "tests/Code/Battle/BattleFloorFixture.h"
+#include "tests/Code/Battle/BattleFixture.h"
 #include "tests/Support/ErrorLogCapture.h"
 
 #include <gtest/gtest.h>
@@ -12,12 +12,12 @@ namespace {
 //   row 1: water, plain, no landform, plain
 //   row 2: plain, plain closed on its east side, plain, plain
 //   row 3: plain throughout
-class SceneFunctionTest : public BattleFloorFixture
+class SceneFunctionTest : public BattleFixture
 {
 protected:
     void SetUp() override
     {
-        BattleFloorFixture::SetUp();
+        BattleFixture::SetUp();
         std::vector<TestCell> cells(16);
         cells[1].fHeight = 0.5f;
         cells[2].iLandform = 2;

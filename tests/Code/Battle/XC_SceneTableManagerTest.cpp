@@ -1,8 +1,6 @@
 #include "Code/Battle/XC_SceneTableManager.h"
 
-#include "Code/Battle/GamePerson/XC_GamePersonManager.h"
-
-#include "tests/Code/Battle/BattleFloorFixture.h"
+#include "tests/Code/Battle/BattleFixture.h"
 #include "tests/Support/ErrorLogCapture.h"
 
 #include <gtest/gtest.h>
@@ -13,24 +11,15 @@
 
 namespace {
 
-// Tables over a floor with no persons on it: the fight team of a new game is
-// empty.
-class SceneTableTest : public BattleFloorFixture
+// Tables over a floor; the fight team of a new game is empty until a test
+// places persons.
+class SceneTableTest : public BattleFixture
 {
 protected:
-    void TearDown() override
-    {
-        m_Tables.Fini();
-        m_Persons.Fini();
-        g_pPersonManager = nullptr;
-    }
-
     void Build(DWORD dwWidth, DWORD dwLength, const std::vector<TestCell>& cells)
     {
         LayFloor(dwWidth, dwLength, cells);
-        ASSERT_EQ(m_Persons.Init(&m_Scene, &gp_ControlManagerObj->m_ControlTeamObj), S_OK);
-        g_pPersonManager = &m_Persons;
-        ASSERT_EQ(m_Tables.Init(), S_OK);
+        StartBattle();
     }
 
     std::vector<LONG> Copy(const LONG* plTable) const
@@ -38,8 +27,6 @@ protected:
         return plTable == nullptr ? std::vector<LONG>() : std::vector<LONG>(plTable, plTable + m_Tables.GetFloorCount());
     }
 
-    XC_GamePersonManager m_Persons;
-    XC_SceneTableManager m_Tables;
 };
 
 // The least total cost of entering cells on the way from the source, a step
@@ -263,4 +250,55 @@ TEST(SceneTableCamps, OnlyPlayerAndPartnerAreAllies)
         for (DWORD b = 0; b < 4; ++b)
             EXPECT_EQ(XC_SceneTableManager::IsAlliedCamp(a, b), a == b || a + b == 1) << a << " " << b;
     }
+}
+
+TEST_F(SceneTableTest, HostileZonesCostAPointToLeaveAndHostilesAreNeverEntered)
+{
+    LayPlainFloor(4, 4);
+    AddFightPerson(0, 1, 0);   // the walker, player camp
+    AddFightPerson(300, 11, 6);  // a computer person at (2, 1): its zone is 2, 5, 7 and 10
+    StartBattle();
+    XC_GamePerson* const pWalker = m_Persons.GetPersonFromTeamIndex(0);
+    ASSERT_NE(pWalker, nullptr);
+
+    const std::vector<LONG> fill = Copy(m_Tables.BuildTableMovePower(pWalker, 4));
+    ASSERT_EQ(fill.size(), 16u);
+    EXPECT_EQ(fill[0], 0);
+    EXPECT_EQ(fill[2], 3);  // reached at step 2, inside the zone
+    EXPECT_EQ(fill[5], 3);
+    EXPECT_EQ(fill[6], -1);
+
+    // Standing in a zone: one power is spent before any step.
+    std::vector<LONG> expected(16, -1);
+    expected[2] = 1;
+    EXPECT_EQ(Copy(m_Tables.BuildTableMovePowerByType(2, 1, 0, 0, XE_CAMP_PLAYER, XE_MOVE_TYPE_WALK, 0, 0)), expected);
+    expected[1] = expected[3] = 2;
+    EXPECT_EQ(Copy(m_Tables.BuildTableMovePowerByType(2, 2, 0, 0, XE_CAMP_PLAYER, XE_MOVE_TYPE_WALK, 0, 0)), expected);
+
+    std::unique_ptr<LONG[]> pEnemyDistance(m_Tables.BuildTableEnemyDistance(XE_CAMP_PLAYER));
+    ASSERT_NE(pEnemyDistance, nullptr);
+    EXPECT_EQ(pEnemyDistance[0], 3);
+    EXPECT_EQ(pEnemyDistance[6], 0);
+    EXPECT_EQ(pEnemyDistance[15], 3);
+    std::unique_ptr<LONG[]> pForces(m_Tables.BuildTableForces(XE_CAMP_COMPUTER, TRUE));
+    ASSERT_NE(pForces, nullptr);
+    EXPECT_EQ(pForces[6], 1000 + 8);
+    EXPECT_EQ(pForces[0], 1000 + 8 - 3);
+}
+
+TEST_F(SceneTableTest, AlliesArePassedButNobodyEndsAMoveOnAPerson)
+{
+    LayPlainFloor(4, 1);
+    AddFightPerson(0, 1, 0);
+    AddFightPerson(1, 2, 1);
+    StartBattle();
+    XC_GamePerson* const pWalker = m_Persons.GetPersonFromTeamIndex(0);
+    ASSERT_NE(pWalker, nullptr);
+    EXPECT_EQ(Copy(m_Tables.BuildTableMovePower(pWalker, 2)), (std::vector<LONG>{0, 1, 2, -1}));
+    EXPECT_EQ(Copy(m_Tables.BuildTableMoveScope(pWalker, 2)), (std::vector<LONG>{-1, -1, 2, -1}));
+    EXPECT_EQ(Copy(m_Tables.BuildTableAllPerson()), (std::vector<LONG>{0, 1, -1, -1}));
+    EXPECT_EQ(Copy(m_Tables.BuildTableHostilePerson(XE_CAMP_COMPUTER, XE_LIFE_STATE_ANY)),
+              (std::vector<LONG>{0, 1, -1, -1}));
+    EXPECT_EQ(Copy(m_Tables.BuildTableAlliedPerson(XE_CAMP_PARTNER, DF_LifeState_Dead)),
+              (std::vector<LONG>{-1, -1, -1, -1}));
 }
