@@ -7,6 +7,7 @@
 #include "JC_DataManager/Control/JC_ControlManager.h"
 #include "JC_Script/JC_ScriptManager.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 static const char* const s_szSourceFile = ".\\Code\\Battle\\XC_SceneFunction";
@@ -51,6 +52,7 @@ HRESULT XC_SceneFunction::SetSceneObj(XC_Scene* pSceneObj)
         return E_FAIL;
     }
     m_pSceneObj = pSceneObj;
+    m_CellCache.clear();
     return S_OK;
 }
 
@@ -102,26 +104,53 @@ LONG XC_SceneFunction::CheckFloorStep(LONG lFloorIndexA, LONG lFloorIndexB, LONG
     return XE_STEP_ALLOWED;
 }
 
+XC_SceneFunction::XS_CellFacts XC_SceneFunction::ReadCellFacts(LONG lFloorIndex)
+{
+    XS_CellFacts facts;
+    JC_ControlScene* const pControlScene = ControlScene();
+    if (pControlScene == nullptr)
+        return facts;
+    // A landform that cannot be bound gives its negative code: impassable.
+    const int iCanStay = pControlScene->GetCanStay(lFloorIndex);
+    if (iCanStay <= 0)
+        return facts;
+    facts.lCanStay = iCanStay;
+    facts.lWalkConsume = std::max(0, pControlScene->GetWalkConsume(lFloorIndex));
+    return facts;
+}
+
+HRESULT XC_SceneFunction::RefreshCellCache()
+{
+    m_CellCache.clear();
+    const XC_Floorer* const pFloorer = Floorer();
+    if (pFloorer == nullptr || ControlScene() == nullptr)
+        return E_FAIL;
+    m_CellCache.resize(pFloorer->GetFloorsCount());
+    for (size_t i = 0; i < m_CellCache.size(); ++i)
+        m_CellCache[i] = ReadCellFacts(static_cast<LONG>(i));
+    return S_OK;
+}
+
+void XC_SceneFunction::ClearCellCache()
+{
+    m_CellCache.clear();
+}
+
 LONG XC_SceneFunction::IsFloorCanStay(LONG lFloorIndex) const
 {
     const XC_Floorer* const pFloorer = Floorer();
     if (pFloorer != nullptr)
         CheckIndex(pFloorer, lFloorIndex);
-    JC_ControlScene* const pControlScene = ControlScene();
-    if (pControlScene == nullptr)
-        return 0;
-    // A landform that cannot be bound gives its negative code: impassable.
-    const int iCanStay = pControlScene->GetCanStay(lFloorIndex);
-    return iCanStay < 0 ? 0 : iCanStay;
+    if (lFloorIndex >= 0 && static_cast<size_t>(lFloorIndex) < m_CellCache.size())
+        return m_CellCache[static_cast<size_t>(lFloorIndex)].lCanStay;
+    return ReadCellFacts(lFloorIndex).lCanStay;
 }
 
 LONG XC_SceneFunction::GetFloorWalkConsume(LONG lFloorIndex) const
 {
-    JC_ControlScene* const pControlScene = ControlScene();
-    if (pControlScene == nullptr)
-        return 0;
-    const int iWalkConsume = pControlScene->GetWalkConsume(lFloorIndex);
-    return iWalkConsume < 0 ? 0 : iWalkConsume;
+    if (lFloorIndex >= 0 && static_cast<size_t>(lFloorIndex) < m_CellCache.size())
+        return m_CellCache[static_cast<size_t>(lFloorIndex)].lWalkConsume;
+    return ReadCellFacts(lFloorIndex).lWalkConsume;
 }
 
 DWORD XC_SceneFunction::GetFloorThrough(LONG lFloorIndexA, LONG lFloorIndexB) const

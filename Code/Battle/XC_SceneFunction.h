@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <d3dx9math.h>
 
+#include <vector>
+
 class XC_Floorer;
 class XC_Scene;
 
@@ -29,6 +31,12 @@ public:
     XC_SceneFunction& operator=(const XC_SceneFunction&) = delete;
 
     HRESULT SetSceneObj(XC_Scene* pSceneObj);
+
+    // The landform facts of every cell, read once from the scene save
+    // record; the step tests then read these. Refresh after every change of
+    // a cell's landform; clearing goes back to reading the record each time.
+    HRESULT RefreshCellCache();
+    void ClearCellCache();
 
     LONG CheckFloorStep(LONG lFloorIndexA, LONG lFloorIndexB, LONG lMovePower, LONG lJumpUp, LONG lJumpDown,
                         BOOL bIgnoreTerrain) const;
@@ -58,7 +66,16 @@ private:
     DWORD DirectionBetween(LONG lFloorIndexA, LONG lFloorIndexB) const;
     static LONG HeightInHundredths(const XC_Floorer* pFloorer, LONG lFloorIndex);
 
+    // A cell's landform facts; a landform that cannot be had is impassable.
+    struct XS_CellFacts
+    {
+        LONG lCanStay = 0;
+        LONG lWalkConsume = 0;
+    };
+    static XS_CellFacts ReadCellFacts(LONG lFloorIndex);
+
     XC_Scene* m_pSceneObj = nullptr;
+    std::vector<XS_CellFacts> m_CellCache;
 };
 
 extern XC_SceneFunction* g_pSceneFunctionObj;

@@ -27,6 +27,12 @@ protected:
         cells[9].dwEast = 2;
         LayFloor(4, 4, cells);
     }
+
+    void TearDown() override
+    {
+        g_pSceneFunctionObj->ClearCellCache();
+        BattleFixture::TearDown();
+    }
 };
 
 } // namespace
@@ -110,4 +116,30 @@ TEST_F(SceneFunctionTest, SidesLookAtTheRowOrColumnOnly)
     EXPECT_TRUE(log.Text().empty()) << log.Text();
     EXPECT_EQ(g_pSceneFunctionObj->GetFloorThrough(0, 5), 2u);
     EXPECT_FALSE(log.Text().empty());
+}
+
+TEST_F(SceneFunctionTest, TheCellCacheAnswersAsTheRecordDoes)
+{
+    std::vector<LONG> fromRecord;
+    std::vector<LONG> fromCache;
+    for (std::vector<LONG>* pResults : {&fromRecord, &fromCache}) {
+        if (pResults == &fromCache) {
+            ASSERT_EQ(g_pSceneFunctionObj->RefreshCellCache(), S_OK);
+        }
+        for (LONG lFloor = 0; lFloor < 16; ++lFloor) {
+            for (DWORD dwDirection = 0; dwDirection < 4; ++dwDirection) {
+                const LONG lNext = g_pSceneFunctionObj->GetNeighborFloor(lFloor, dwDirection);
+                if (lNext < 0)
+                    continue;
+                for (const LONG lPower : {1L, 2L, 3L})
+                    pResults->push_back(g_pSceneFunctionObj->CheckFloorStep(lFloor, lNext, lPower, 50, 50, FALSE));
+            }
+        }
+    }
+    EXPECT_EQ(fromCache, fromRecord);
+
+    // A landform changed during the battle counts once the cache is refreshed.
+    gp_ControlManagerObj->m_ControlSceneObj.SetLandformID(5, 4);
+    ASSERT_EQ(g_pSceneFunctionObj->RefreshCellCache(), S_OK);
+    EXPECT_EQ(g_pSceneFunctionObj->CheckFloorStep(1, 5, 9, 100, 100, FALSE), XE_STEP_CANNOT_STAY);
 }
