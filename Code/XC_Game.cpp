@@ -1,9 +1,11 @@
 #include "Code/XC_Game.h"
 
+#include "Code/DialogueScript/XC_DialogueController.h"
 #include "Code/MessageBox/XC_GameMessageBox.h"
 #include "Code/XC_GameParameterFile.h"
 #include "Code/XC_GameProcedure.h"
 #include "Code/XC_GameProcedureFactory.h"
+#include "Code/XC_GameScriptCommand.h"
 #include "Code/XC_GameScriptNotify.h"
 #include "Code/XC_GameFileName.h"
 #include "Code/XC_GameListFile.h"
@@ -78,6 +80,7 @@ XC_Game::XC_Game()
     if (g_pGame != nullptr)
         XM_REPORT_FAILED("NULL == g_pGame");
     g_pGame = this;
+    XC_GameScriptCommand::SetGame(this);
 
     m_wIconID = IDI_GAME_ICON;
     m_wAcceleratorID = IDR_GAME_ACCELERATOR;
@@ -104,6 +107,7 @@ XC_Game::~XC_Game()
     XC_ScriptSet::SetTraceFolder(nullptr);
     delete m_pDebugFont;
     m_pDebugFont = nullptr;
+    XC_GameScriptCommand::SetGame(nullptr);
     g_pGame = nullptr;
 }
 
@@ -127,7 +131,7 @@ void XC_Game::OpenDebugLog()
     g_pErrorLog->SetOnceOnly(1);
     g_pErrorLog->SetFileHandle(gp_DebugInfoObj->GetFileHandle());
     g_pErrorLog->SetMessageBox(0);
-    g_pErrorLog->Write(XF_FormatText("Version %01d.%02d \r\nEngine %01d.%02d\r\n", static_cast<int>(m_dwGameVersion / 100),
+    XF_ReportMessage(XF_FormatText("Version %01d.%02d \r\nEngine %01d.%02d\r\n", static_cast<int>(m_dwGameVersion / 100),
                                      static_cast<int>(m_dwGameVersion % 100), static_cast<int>(m_dwEngineVersion / 100),
                                      static_cast<int>(m_dwEngineVersion % 100)));
     if (m_bWindowed && !XC_UnattendedRun::IsOn())
@@ -262,6 +266,10 @@ HRESULT XC_Game::InitDeviceObjects()
     CreateGameTextureManager();
     SetMusicFromSeting();
     ReportFailedHr(__LINE__, "LoadGameParameter()", LoadGameParameter());
+    if (g_pDialogueController == nullptr)
+        XM_REPORT_FAILED("g_pDialogueController");
+    else
+        g_pDialogueController->Init(m_pEnvironmentOfRender);
     CreateNowLonging();
     ReportFailedHr(__LINE__, "m_MouseObj.Init( g_pPackFile_Data , m_pEnvironmentOfRender , szFileName )",
                    m_MouseObj.Init(g_pPackFile_Data, m_pEnvironmentOfRender, g_pGameFileName->GetFileName(GF_CURSOR)));
@@ -420,6 +428,8 @@ HRESULT XC_Game::DeleteDeviceObjects()
     m_pRA_NowLonging = nullptr;
     m_MouseObj.Fini();
     m_pDebugFont->DeleteDeviceObjects();
+    if (g_pDialogueController != nullptr)
+        g_pDialogueController->Fini();
     if (g_pGameTextureManager == nullptr) {
         XM_REPORT_FAILED("g_pGameTextureManager");
     } else {
@@ -472,7 +482,7 @@ HRESULT XC_Game::ChangeProcedure(int iProcedureID)
 
 BOOL XC_Game::CanUpdateModules() const
 {
-    return TRUE;
+    return g_pDialogueController == nullptr || !g_pDialogueController->IsDialogueActive();
 }
 
 HRESULT XC_Game::FrameMove()
@@ -482,11 +492,18 @@ HRESULT XC_Game::FrameMove()
         OutputDebugStringA(XF_FormatText("ChangeProcedure %d\n", m_iChangeProcedureID));
         if (_ChangeProcedure(m_iChangeProcedureID) != S_OK) {
             XF_ReportError(s_szSourceFile, __LINE__, "ChangeProcedure ERROR");
+            // Nothing runs any more: the game ends.
+            if (m_hWnd != nullptr)
+                PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
             return XC_GAME_E_CHANGE_PROCEDURE;
         }
     }
     if (gp_ScriptManagerObj != nullptr)
         gp_ScriptManagerObj->UpdateAll();
+    if (g_pDialogueController == nullptr)
+        XM_REPORT_FAILED("g_pDialogueController");
+    else
+        g_pDialogueController->FrameMove(m_fElapsedTime);
     m_InputOfKeyboard.Update();
     DealDeveloperKeys();
 
@@ -601,6 +618,9 @@ HRESULT XC_Game::Render()
     if (FAILED(m_pD3DDevice->BeginScene()))
         return S_OK;
     XF_UpdateAllRenderNodes();
+    g_iRenderCount = 0;
+    g_dwRenderObjCountTotal = 0;
+    g_dwRenderObjCountInside = 0;
     m_ModuleManager.Render();
     m_Painter.Render();
     if (m_bShowInformation)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Code/XI_GameMedia.h"
 #include "GameProgram/Common/XC_WindowMessagesToString.h"
 #include "GameProgram/D3DCommon/XC_MyD3DApplication.h"
 #include "GameProgram/DirectShow/XC_ShowAudio.h"
@@ -25,7 +26,7 @@ const HRESULT XC_GAME_E_CHANGE_PROCEDURE = E_FAIL;
 // frame step, drawing and window messages. It owns the input, the cursor,
 // the video and music players, the painter and the module stack that holds
 // the one running game procedure, which it switches by id between frames.
-class XC_Game : public XC_MyD3DApplication
+class XC_Game : public XC_MyD3DApplication, public XI_GameMedia
 {
 public:
     XC_Game();
@@ -42,7 +43,7 @@ public:
 
     // 0, or E_FAIL while videos are enabled and one already plays or the
     // video cannot be loaded.
-    virtual HRESULT PlayVideo(const char* szVideoName);
+    HRESULT PlayVideo(const char* szVideoName) override;
     virtual HRESULT StopVideo();
     virtual XC_Painter* GetPainter() { return &m_Painter; }
     virtual XC_EnvironmentOfRender* GetEnvironmentOfRender();
@@ -53,7 +54,7 @@ public:
 
     XC_InputOfKeyboard* GetInputOfKeyboard() { return &m_InputOfKeyboard; }
     XC_MouseState* GetMouseState() { return &m_MouseState; }
-    XC_ShowAudio* GetBackgroundMusicObj() { return &m_BackgroundMusicObj; }
+    XC_ShowAudio* GetBackgroundMusicObj() override { return &m_BackgroundMusicObj; }
     XC_GameProcedure* GetProcedureObj() const { return m_pProcedureObj; }
     int GetProcedureID() const { return m_iProcedureID; }
     DWORD GetVersion() const { return m_dwGameVersion; }

@@ -1,5 +1,6 @@
 #include "Code/XC_GameScriptNotify.h"
 
+#include "Code/DialogueScript/XC_DialogueController.h"
 #include "Code/XC_Game.h"
 #include "Code/XC_GameProcedureFactory.h"
 #include "GameProgram/Common/XC_Strtok.h"
@@ -125,8 +126,11 @@ HRESULT XC_GameScriptNotify::HandleShowVideo(XC_Strtok& words)
 HRESULT XC_GameScriptNotify::HandleDialogueScript(XC_Strtok& words)
 {
     const char* szFileName = TakeWord(words, __LINE__);
-    if (szFileName == nullptr)
+    if (szFileName == nullptr || g_pDialogueController == nullptr)
         return E_FAIL;
+    const HRESULT hr = g_pDialogueController->AddDialogueScript(szFileName);
+    if (hr != S_OK)
+        XM_REPORT_FAILED_HR("g_pDialogueController->AddDialogueScript( szFileName )", hr);
     return S_OK;
 }
 

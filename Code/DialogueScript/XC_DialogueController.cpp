@@ -8,10 +8,7 @@ static const char* const s_szSourceFile = ".\\Code\\DialogueScript\\XC_DialogueC
 
 XC_DialogueController::XC_DialogueController() = default;
 
-XC_DialogueController::~XC_DialogueController()
-{
-    m_listDialogueScriptName.clear();
-}
+XC_DialogueController::~XC_DialogueController() = default;
 
 void XC_DialogueController::PermitCursor(BOOL bPermit)
 {

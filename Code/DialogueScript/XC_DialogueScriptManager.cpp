@@ -25,6 +25,7 @@ const char* const s_szPersonDataFile = "Dialogue\\DialoguePersonData.txt";
 
 XC_DialogueScriptManager::XC_DialogueScriptManager() = default;
 
+// The scripts point at the person data: they go before it.
 XC_DialogueScriptManager::~XC_DialogueScriptManager()
 {
     Fini();

@@ -20,8 +20,6 @@ public:
     HRESULT RunAllScript() override;
     HRESULT CreateScript(XC_TextNode* pTNodeScript) override;
 
-    const XC_IOTextFile* GetPersonData() const { return &m_DialoguePersonData; }
-
     // The running battle; null outside a battle.
     static void SetBattle(XI_DialogueBattle* pBattle) { s_pBattle = pBattle; }
     static XI_DialogueBattle* GetBattle() { return s_pBattle; }

@@ -118,6 +118,17 @@ void XC_MouseState::ResetToCenter()
     Clear();
 }
 
+void XC_MouseState::SetPosition(float fX, float fY)
+{
+    m_fX = std::clamp(fX, 0.0f, static_cast<float>(SCREEN_WIDTH));
+    m_fY = std::clamp(fY, 0.0f, static_cast<float>(SCREEN_HEIGHT));
+}
+
+void XC_MouseState::SetRightButtonPressed()
+{
+    m_Buttons[BUTTON_RIGHT].bPressed = 1;
+}
+
 void XC_MouseState::CenterSystemCursor()
 {
     POINT point = {CENTER_X, CENTER_Y};

@@ -27,6 +27,11 @@ public:
     // Puts the cursor at the screen's centre, moves the system cursor there
     // and clears the per-frame values.
     void ResetToCenter();
+    // Places the cursor at a point of the screen, clamped to it.
+    void SetPosition(float fX, float fY);
+    // Marks the right button as gone down this frame (Escape counts as a
+    // right click).
+    void SetRightButtonPressed();
 
     float GetX() const { return m_fX; }
     float GetY() const { return m_fY; }
@@ -57,8 +62,8 @@ private:
     static void CenterSystemCursor();
 
     float m_fRate = 1.0f;
-    float m_fX = 0.0f;
-    float m_fY = 0.0f;
+    float m_fX = 400.0f;
+    float m_fY = 300.0f;
     float m_fWheel = 0.0f;
     float m_fDX = 0.0f;
     float m_fDY = 0.0f;

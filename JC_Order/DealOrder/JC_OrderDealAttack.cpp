@@ -100,7 +100,7 @@ bool JC_OrderDealAttack::RollHit(JC_ControlPersonPower& actor, JC_ControlPersonP
     if (!bCannotAct && bCounter)
     {
         const int iRoll = Random(100);
-        if (iRoll > 0 && iRoll <= target.GetExtraDodgeCounterRate())
+        if (Decided("dodge-counter", iRoll, iRoll > 0 && iRoll <= target.GetExtraDodgeCounterRate()))
         {
             Miss(passive);
             passive.m_IsCounter = 1;
@@ -122,10 +122,14 @@ bool JC_OrderDealAttack::RollHit(JC_ControlPersonPower& actor, JC_ControlPersonP
     }
     if (bCannotAct)
         iHitPercent = 100;
-    if (!bSureHit && Random(100) > iHitPercent)
+    if (!bSureHit)
     {
-        Miss(passive);
-        return false;
+        const int iRoll = Random(100);
+        if (!Decided("hit", iRoll, iRoll <= iHitPercent))
+        {
+            Miss(passive);
+            return false;
+        }
     }
     m_pOrderBehavior->SetDealSuccess(1);
     passive.m_IsHit = 1;
@@ -138,7 +142,7 @@ DWORD JC_OrderDealAttack::Strike(JC_ControlPersonPower& actor, JC_ControlPersonP
     int iCritical = actor.GetCriticalRate(TRUE);
     iCritical = iCritical * GetFaceValue(&actor, &target, 0, iBackCritical, 0) / 100 + iCritical;
     const int iRoll = Random(100);
-    if (iRoll > 0 && iRoll <= iCritical)
+    if (Decided("critical", iRoll, iRoll > 0 && iRoll <= iCritical))
     {
         iDamage *= 2;
         passive.m_IsCritical = iDamage >= 0 ? 1 : 0;
@@ -155,7 +159,11 @@ DWORD JC_OrderDealAttack::Strike(JC_ControlPersonPower& actor, JC_ControlPersonP
         AbsorbHPSP(iDamage * actor.GetWeaponHPAbsorbValue() / 100, actor.GetWeaponHPAbsorbRate(),
                    iDamage * actor.GetWeaponSPAbsorbValue() / 100, actor.GetWeaponSPAbsorbRate(), 1);
     const DWORD dwSettled = SettleBlow(ParameterNumber(m_pOrderBehavior->GetBehaviorParameter(9)) != 0 ? 1 : 0);
-    if (dwSettled == ORDERDEAL_NEXT_LINE && bCounter && Random(100) <= target.GetExtraCounterRate())
-        passive.m_IsCounter = 1;
+    if (dwSettled == ORDERDEAL_NEXT_LINE && bCounter)
+    {
+        const int iRoll = Random(100);
+        if (Decided("counter", iRoll, iRoll <= target.GetExtraCounterRate()))
+            passive.m_IsCounter = 1;
+    }
     return dwSettled;
 }

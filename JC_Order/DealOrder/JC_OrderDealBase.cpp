@@ -19,6 +19,25 @@ static const char* const s_szSourceFile = ".\\JC_Order\\DealOrder\\JC_OrderDealB
 JC_Random JC_OrderDealBase::s_DefaultRandom;
 JC_Random* JC_OrderDealBase::s_pRandom = &JC_OrderDealBase::s_DefaultRandom;
 JI_OrderDealBattle* JC_OrderDealBase::s_pBattle = nullptr;
+JI_OrderDealRollWatch* JC_OrderDealBase::s_pRollWatch = nullptr;
+
+bool JC_OrderDealBase::Decided(const char* szRoll, int iValue, bool bYes) const
+{
+    if (s_pRollWatch == nullptr)
+        return bYes;
+    const JC_OrderResultPassive* pPassive =
+        m_pOrderInformation != nullptr ? m_pOrderInformation->GetDealingPassiveResult() : nullptr;
+    s_pRollWatch->OnRoll(pPassive != nullptr ? pPassive->m_TeamIndex : -1, szRoll, iValue, bYes);
+    return bYes;
+}
+
+bool JC_OrderDealBase::RollChance(const char* szRoll, int iPercent)
+{
+    if (iPercent == 0)
+        return false;
+    const int iRoll = Random(99) + 1;
+    return Decided(szRoll, iRoll, iRoll <= iPercent);
+}
 
 DWORD JC_OrderDealBase::Initiation(JC_OrderInformation* pOrderInformation)
 {
@@ -168,7 +187,9 @@ DWORD JC_OrderDealBase::AbsorbHPSP(int iHPAmount, int iHPRate, int iSPAmount, in
     JC_ControlPersonPower& target = *m_pOrderInformation->GetDealingPassiveControlPersonPower();
     JC_OrderResultActive& active = *m_pOrderInformation->GetDealingActiveResult();
     JC_OrderResultPassive& passive = *m_pOrderInformation->GetDealingPassiveResult();
-    if (iHPRate >= Random(1, 100) && !(dwCheckImmunity == 1 && target.IsStateImmune(JD_STATE_HP_ABSORB_IMMUNE)))
+    const int iHPRoll = Random(1, 100);
+    if (Decided("HP-drain", iHPRoll, iHPRate >= iHPRoll)
+        && !(dwCheckImmunity == 1 && target.IsStateImmune(JD_STATE_HP_ABSORB_IMMUNE)))
     {
         const int iTaken = std::min(target.GetHP(), iHPAmount);
         active.m_IsHPAbsorb = 1;
@@ -176,7 +197,9 @@ DWORD JC_OrderDealBase::AbsorbHPSP(int iHPAmount, int iHPRate, int iSPAmount, in
         passive.m_IsHPChange = 1;
         passive.m_HPChange -= iTaken;
     }
-    if (iSPRate >= Random(1, 100) && !(dwCheckImmunity == 1 && target.IsStateImmune(JD_STATE_SP_ABSORB_IMMUNE)))
+    const int iSPRoll = Random(1, 100);
+    if (Decided("SP-drain", iSPRoll, iSPRate >= iSPRoll)
+        && !(dwCheckImmunity == 1 && target.IsStateImmune(JD_STATE_SP_ABSORB_IMMUNE)))
     {
         const int iTaken = std::min(target.GetSP(), iSPAmount);
         active.m_IsSPAbsorb = 1;
@@ -297,7 +320,8 @@ DWORD JC_OrderDealBase::TakeLegacyThing()
     JC_OrderResultPassive& passive = *m_pOrderInformation->GetDealingPassiveResult();
     DWORD dwKind = 0;
     DWORD dwID = 0;
-    if (target.PickLegacyThing(Random(400), dwKind, dwID, TRUE) == 0)
+    const int iRoll = Random(400);
+    if (!Decided("legacy-thing", iRoll, target.PickLegacyThing(iRoll, dwKind, dwID, TRUE) != 0))
         return 0;
     const int iCamp = actor.GetCamp(FALSE);
     if (iCamp != 0 && iCamp != 1)

@@ -2,6 +2,7 @@
 
 #include "JC_DataManager/Control/JC_Random.h"
 #include "JC_Order/DealOrder/JI_OrderDealBattle.h"
+#include "JC_Order/DealOrder/JI_OrderDealRollWatch.h"
 #include "JC_Order/JI_OrderDeal.h"
 
 #include <string>
@@ -67,11 +68,18 @@ public:
     static void SetBattle(JI_OrderDealBattle* pBattle) { s_pBattle = pBattle; }
     // The dice of every deal; null restores the C runtime's.
     static void SetRandom(JC_Random* pRandom) { s_pRandom = pRandom != nullptr ? pRandom : &s_DefaultRandom; }
+    // Told of every roll and what it decided; null for none.
+    static void SetRollWatch(JI_OrderDealRollWatch* pWatch) { s_pRollWatch = pWatch; }
 
 protected:
     int Random(int iMax) { return s_pRandom->Random(iMax); }
     int Random(int iMin, int iMax) { return s_pRandom->Random(iMin, iMax); }
     int Chance(int iPercent) { return s_pRandom->Chance(iPercent); }
+    // Tells the roll watch what a drawn value decided; gives back bYes.
+    bool Decided(const char* szRoll, int iValue, bool bYes) const;
+    // Chance's draw (none for 0, else Random(99) + 1 against the percent),
+    // told to the roll watch.
+    bool RollChance(const char* szRoll, int iPercent);
 
     DWORD CalculateHitRate(JC_ControlPersonPower* pActive, JC_ControlPersonPower* pPassive, const std::string& strHit,
                            const std::string& strDodge, DWORD dwPredict, DWORD dwUseTerrain, int& iHitPercent);
@@ -149,4 +157,5 @@ private:
 
     static JC_Random s_DefaultRandom;
     static JC_Random* s_pRandom;
+    static JI_OrderDealRollWatch* s_pRollWatch;
 };

@@ -37,7 +37,8 @@ DWORD JC_OrderDealCatch::DealOrder()
 
 bool JC_OrderDealCatch::CanCatch(JC_ControlPersonPower& actor, JC_ControlPersonPower& target, int iPercent)
 {
-    if (Random(100) > iPercent || target.IsStateImmune(JD_STATE_CATCH_IMMUNE))
+    const int iRoll = Random(100);
+    if (!Decided("catch", iRoll, iRoll <= iPercent) || target.IsStateImmune(JD_STATE_CATCH_IMMUNE))
         return false;
     // A person without MaxHP has no HP share to judge: it cannot be caught.
     const int iMaxHP = target.GetMaxHP();

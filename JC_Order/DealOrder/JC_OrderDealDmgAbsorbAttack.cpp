@@ -69,7 +69,8 @@ bool JC_OrderDealDmgAbsorbAttack::RollHit(JC_ControlPersonPower& target, JC_Orde
     if (bCannotAct)
         iHitPercent = 100;
     bool bHit = true;
-    if (iHitPercent < Random(100))
+    const int iRoll = Random(100);
+    if (!Decided("hit", iRoll, iRoll <= iHitPercent))
     {
         OutputDebugStringA("沒打中.\r\n");
         bHit = false;

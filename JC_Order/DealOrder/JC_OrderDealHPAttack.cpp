@@ -42,7 +42,8 @@ DWORD JC_OrderDealHPAttack::Strike(JC_ControlPersonPower& target, JC_OrderResult
         RemoveBody(target, passive);
         return ORDERDEAL_NEXT_TARGET;
     }
-    if (iHitPercent < Random(100))
+    const int iRoll = Random(100);
+    if (!Decided("hit", iRoll, iRoll <= iHitPercent))
     {
         Miss(passive);
         return ORDERDEAL_NEXT_TARGET;

@@ -27,7 +27,7 @@ DWORD JC_OrderDealSet::DealOrder()
         ShowChance(passive, iChance);
     if (IsPreview())
         return ORDERDEAL_NEXT_LINE;
-    const bool bTakes = Chance(iChance) != 0 && !target.IsStateImmune(dwState);
+    const bool bTakes = RollChance("state", iChance) && !target.IsStateImmune(dwState);
     if (bDecides)
     {
         passive.m_IsHit = bTakes ? 1 : 0;

@@ -21,7 +21,8 @@ DWORD JC_OrderDealSteal::DealOrder()
     ShowChance(passive, iPercent);
     if (IsPreview())
         return ORDERDEAL_NEXT_TARGET;
-    if (iPercent < Random(100))
+    const int iRoll = Random(100);
+    if (!Decided("steal", iRoll, iRoll <= iPercent))
     {
         Miss(passive);
         return ORDERDEAL_NEXT_LINE;
@@ -32,7 +33,8 @@ DWORD JC_OrderDealSteal::DealOrder()
     passive.m_LifeOutcome = 0;
     DWORD dwKind = 0;
     DWORD dwID = 0;
-    if (target.PickStealThing(Random(target.GetStealThingTotalRate()), dwKind, dwID, TRUE) == 0)
+    const int iThingRoll = Random(target.GetStealThingTotalRate());
+    if (!Decided("steal-thing", iThingRoll, target.PickStealThing(iThingRoll, dwKind, dwID, TRUE) != 0))
     {
         active.m_IsStealThing = 0;
         passive.m_IsHit = 0;

@@ -3,6 +3,8 @@
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "JC_DataManager/JF_Game.h"
 #include "JC_DataManager/Manager/JE_DataKind.h"
+#include "JC_Order/JC_OrderBehavior.h"
+#include "JC_Script/JC_ScriptManager.h"
 #include "TemplateSystem/JC_DataComponentMaker.h"
 
 #include <cstdio>
@@ -26,14 +28,52 @@ DWORD GameRulesSession::Open(const std::string& strGameFolder, const std::string
 {
     m_strGameFolder = WithSeparator(strGameFolder);
     m_strOutFolder = WithSeparator(strOutFolder);
-    CreateDirectoryA(m_strOutFolder.c_str(), nullptr);
+    if (!MakeOutFolder())
+        return JE_GAMERULES_NO_OUT_FOLDER;
     const DWORD dwResult =
         static_cast<DWORD>(gp_DebugInfoObj->OpenLogFile((m_strOutFolder + "gamerules.log").c_str(), 1, FILE_SHARE_READ));
     if (dwResult != 0)
         return dwResult;
+    NoteArchiveLibrary();
     // The build reads the game folder where the game keeps it.
     g_pVar->g_szGamePath = m_strGameFolder.data();
     return JF_Build();
+}
+
+bool GameRulesSession::MakeOutFolder() const
+{
+    const std::string strFolder = m_strOutFolder.substr(0, m_strOutFolder.size() - 1);
+    if (CreateDirectoryA(strFolder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) {
+        const DWORD dwAttributes = GetFileAttributesA(strFolder.c_str());
+        if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+            return true;
+        std::fprintf(stderr, "gamerules: the output folder %s could not be made: a file of that name is in the way\n",
+                     strFolder.c_str());
+        return false;
+    }
+    const DWORD dwError = GetLastError();
+    if (dwError == ERROR_PATH_NOT_FOUND) {
+        const size_t iParentEnd = strFolder.find_last_of("\\/");
+        const std::string strParent = iParentEnd != std::string::npos ? strFolder.substr(0, iParentEnd) : ".";
+        std::fprintf(stderr, "gamerules: the output folder %s could not be made: its parent folder %s does not exist\n",
+                     strFolder.c_str(), strParent.c_str());
+    } else {
+        std::fprintf(stderr, "gamerules: the output folder %s could not be made: error %lu\n", strFolder.c_str(),
+                     static_cast<unsigned long>(dwError));
+    }
+    return false;
+}
+
+void GameRulesSession::NoteArchiveLibrary()
+{
+    const std::string strLibrary = m_strGameFolder + "Quorlin_R.dll";
+    if (GetFileAttributesA(strLibrary.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return;
+    const char* const szNote = "%s is missing: the game folder's archives (\".jbf\") will not be read, only its "
+                               "folders\r\n";
+    GetLog().Print(szNote, strLibrary.c_str());
+    std::fprintf(stderr, "gamerules: ");
+    std::fprintf(stderr, szNote, strLibrary.c_str());
 }
 
 DWORD GameRulesSession::WriteSaveState() const
@@ -80,9 +120,9 @@ bool ReadInputFile(const std::string& strFile, std::string& strText)
     return static_cast<bool>(file.read(strText.data(), size));
 }
 
-bool SeedDice(int argc, char** argv, int iFirst)
+bool ReadSeed(int argc, char** argv, int iFirst, unsigned& uSeed)
 {
-    unsigned uSeed = 1;
+    uSeed = 1;
     if (argc != iFirst) {
         if (argc != iFirst + 2 || std::string(argv[iFirst]) != "--seed")
             return false;
@@ -91,6 +131,32 @@ bool SeedDice(int argc, char** argv, int iFirst)
         if (pEnd == argv[iFirst + 1] || *pEnd != '\0')
             return false;
     }
-    std::srand(uSeed);
     return true;
+}
+
+std::string ResultText(DWORD dwResult)
+{
+    static const struct
+    {
+        DWORD dwCode;
+        const char* szMeaning;
+    } s_Statuses[] = {
+        {JS_SCRIPT_ENDED, "script ended, another script is still stacked"},
+        {JS_SCRIPT_NONE, "script ended"},
+        {JS_SCRIPT_HALT, "halted"},
+        {JS_SCRIPT_STOP, "stopped by \"Stop\""},
+        {JE_SCRIPT_LOAD_EMPTY_NAME, "no script file name"},
+        {JS_ORDERBEHAVIOR_END, "end of the behaviour lines"},
+    };
+    char szCode[16];
+    std::snprintf(szCode, sizeof(szCode), "0x%08x", static_cast<unsigned>(dwResult));
+    if (dwResult == 0 || (dwResult & 0x80000000) != 0)
+        return szCode;
+    for (const auto& status : s_Statuses) {
+        if (status.dwCode == dwResult)
+            return std::string(szCode) + " (" + status.szMeaning + ")";
+    }
+    if ((dwResult & 0xFFFF0000) == 0x49010000)
+        return std::string(szCode) + " (a status of the previous title's import)";
+    return std::string(szCode) + " (a status, not a failure)";
 }

@@ -12,6 +12,9 @@
 
 #include <string>
 
+// OUT_FOLDER could not be made (its parent is missing, or it is a file).
+constexpr DWORD JE_GAMERULES_NO_OUT_FOLDER = 0x8969f003;
+
 class GameRulesSession
 {
 public:
@@ -20,9 +23,10 @@ public:
     GameRulesSession(const GameRulesSession&) = delete;
     GameRulesSession& operator=(const GameRulesSession&) = delete;
 
-    // Opens OUT_FOLDER\gamerules.log as the data layer's debug log, then
-    // builds the data layer on the game folder with JF_Build: the data, the
-    // controls, orders, events and scripts with every script handler.
+    // Makes OUT_FOLDER and opens OUT_FOLDER\gamerules.log as the data
+    // layer's debug log, then builds the data layer on the game folder with
+    // JF_Build: the data, the controls, orders, events and scripts with
+    // every script handler.
     DWORD Open(const std::string& strGameFolder, const std::string& strOutFolder);
     // The thirteen save-state files, written into OUT_FOLDER.
     DWORD WriteSaveState() const;
@@ -39,6 +43,12 @@ public:
     JC_EventManager& GetEvents() { return *gp_EventManagerObj; }
 
 private:
+    // Says which folder could not be made, and why.
+    bool MakeOutFolder() const;
+    // The script manager loads the archive library from the game folder
+    // only; without it the game folder's archives are not read.
+    void NoteArchiveLibrary();
+
     std::string m_strGameFolder;
     std::string m_strOutFolder;
 };
@@ -47,6 +57,10 @@ private:
 std::string WithSeparator(std::string strFolder);
 // Reads a small text file whole; false when missing or larger than 1 MB.
 bool ReadInputFile(const std::string& strFile, std::string& strText);
-// Seeds the C runtime's dice with "--seed N" from argv[iFirst..], or with 1
-// when the option is absent; false on anything else.
-bool SeedDice(int argc, char** argv, int iFirst);
+// Reads "--seed N" from argv[iFirst..] (1 when the option is absent); false
+// on anything else. The modes seed the C runtime's dice with it after the
+// game data is loaded, so it fixes exactly the draws of the rules they run.
+bool ReadSeed(int argc, char** argv, int iFirst, unsigned& uSeed);
+// A result code, followed by what it means when it is a status (not 0, top
+// bit clear), e.g. "0x09bf0402 (script ended)".
+std::string ResultText(DWORD dwResult);

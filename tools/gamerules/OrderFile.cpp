@@ -28,7 +28,10 @@ std::vector<std::string> SplitWords(const std::string& strLine)
 
 std::string Quote(const std::string& strWord)
 {
-    return "\"" + strWord.substr(0, QUOTE_LIMIT) + (strWord.size() > QUOTE_LIMIT ? "...\"" : "\"");
+    std::string strQuoted = "\"";
+    strQuoted.append(strWord, 0, QUOTE_LIMIT);
+    strQuoted += strWord.size() > QUOTE_LIMIT ? "...\"" : "\"";
+    return strQuoted;
 }
 
 int DigitOf(char c, int iRadix)

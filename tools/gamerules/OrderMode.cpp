@@ -1,19 +1,23 @@
 // gamerules.exe order GAME_FOLDER ORDER_FILE OUT_FOLDER [--seed N]
 //
 // Places the order file's persons in the fight team of the game folder's
-// save state, resolves its one order through the order manager and every
-// registered deal, and prints every final result field by name, one a
-// line. The log and the save state after the order go to OUT_FOLDER.
+// save state, seeds the dice, resolves its one order through the order
+// manager and every registered deal, and prints the rolls the deals drew,
+// every target's result and every final result field by name, one a line.
+// The log and the save state after the order (or after its failure) go to
+// OUT_FOLDER.
 
 #include "GameRulesModes.h"
 #include "GameRulesSession.h"
 #include "OrderFile.h"
+#include "OrderRollLog.h"
 
 #include "JC_Order/JC_OrderDealManager.h"
 #include "JC_Order/JC_OrderInformation.h"
 #include "JC_Order/JC_OrderManager.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -92,6 +96,52 @@ void PrintPassive(const std::string& strWhere, const JC_OrderFinalResultPassive&
     PRINT_FIELD(strWhere, result, m_StateDelArray);
 }
 
+// One target's share of the order, as the order's result lists hold it.
+void PrintTargetResult(const std::string& strWhere, const JC_OrderResultPassive& result)
+{
+    PRINT_FIELD(strWhere, result, m_TeamIndex);
+    PRINT_FIELD(strWhere, result, m_ResultKind);
+    PRINT_FIELD(strWhere, result, m_HitRate);
+    PRINT_FIELD(strWhere, result, m_ShowAttack);
+    PRINT_FIELD(strWhere, result, m_ShowDamage);
+    PRINT_FIELD(strWhere, result, m_IsHit);
+    PRINT_FIELD(strWhere, result, m_IsCritical);
+    PRINT_FIELD(strWhere, result, m_IsCounter);
+    PRINT_FIELD(strWhere, result, m_LifeOutcome);
+    PRINT_FIELD(strWhere, result, m_IsHPChange);
+    PRINT_FIELD(strWhere, result, m_IsSPChange);
+    PRINT_FIELD(strWhere, result, m_HPChange);
+    PRINT_FIELD(strWhere, result, m_HPChangeReal);
+    PRINT_FIELD(strWhere, result, m_SPChange);
+    PRINT_FIELD(strWhere, result, m_SPChangeReal);
+    PRINT_FIELD(strWhere, result, m_StateAddArray);
+    PRINT_FIELD(strWhere, result, m_StateDelArray);
+    PRINT_FIELD(strWhere, result, m_LegacyThingKindArray);
+    PRINT_FIELD(strWhere, result, m_LegacyThingIDArray);
+    PRINT_FIELD(strWhere, result, m_LegacyThingNameArray);
+    PRINT_FIELD(strWhere, result, m_Exp);
+    PRINT_FIELD(strWhere, result, m_JobExp);
+    PRINT_FIELD(strWhere, result, m_LegacyMoney);
+}
+
+// The actor's share of the order against one target.
+void PrintActorResult(const std::string& strWhere, const JC_OrderResultActive& result)
+{
+    PRINT_FIELD(strWhere, result, m_TeamIndex);
+    PRINT_FIELD(strWhere, result, m_ResultKind);
+    PRINT_FIELD(strWhere, result, m_LifeOutcome);
+    PRINT_FIELD(strWhere, result, m_IsHPAbsorb);
+    PRINT_FIELD(strWhere, result, m_IsSPAbsorb);
+    PRINT_FIELD(strWhere, result, m_HPAbsorb);
+    PRINT_FIELD(strWhere, result, m_SPAbsorb);
+    PRINT_FIELD(strWhere, result, m_IsSteal);
+    PRINT_FIELD(strWhere, result, m_IsStealThing);
+    PRINT_FIELD(strWhere, result, m_StealThingKindArray);
+    PRINT_FIELD(strWhere, result, m_StealThingIDArray);
+    PRINT_FIELD(strWhere, result, m_StealThingNameArray);
+    PRINT_FIELD(strWhere, result, m_ActionScriptID);
+}
+
 void PrintOther(const JC_OrderFinalResultOther& result)
 {
     const std::string strWhere = "other";
@@ -111,6 +161,19 @@ void PrintOther(const JC_OrderFinalResultOther& result)
 }
 
 #undef PRINT_FIELD
+
+// The result lists: the actor's and the target's result for each passive
+// target in order, then the persons the order brought in (summoned, or
+// struck by a bursting body).
+void PrintTargetResults(const JC_OrderResultManager& results)
+{
+    for (DWORD i = 0; i < results.GetActiveResultCount(); ++i)
+        PrintActorResult("actorResult[" + std::to_string(i) + "]", *results.GetActiveResult(i));
+    for (DWORD i = 0; i < results.GetPassiveResultCount(); ++i)
+        PrintTargetResult("targetResult[" + std::to_string(i) + "]", *results.GetPassiveResult(i));
+    for (DWORD i = 0; i < results.GetFollowResultCount(); ++i)
+        PrintTargetResult("followResult[" + std::to_string(i) + "]", *results.GetFollowResult(i));
+}
 
 void PrintFinalResults(JC_OrderResultManager& results)
 {
@@ -166,11 +229,36 @@ DWORD FillInput(JC_OrderInput& input, const OrderFile& orderFile)
     return input.OrderInputFinish();
 }
 
+// Places the team, builds the order and deals it, with the dice seeded
+// right before the deals draw; the first failure's code and what failed.
+DWORD ResolveOrder(JC_ControlManager& controls, const OrderFile& orderFile, unsigned uSeed,
+                   JC_OrderInformation& order, const char*& szWhat)
+{
+    DWORD dwResult = 0;
+    szWhat = "placing the fight team";
+    if ((dwResult = PlaceTeam(controls.m_ControlTeamObj, orderFile)) != 0)
+        return dwResult;
+    szWhat = "initiating the order manager";
+    if ((dwResult = gp_OrderManagerObj->Initiation(&controls)) != 0 ||
+        (dwResult = gp_OrderDealManagerObj->Initiation(gp_OrderManagerObj)) != 0)
+        return dwResult;
+    szWhat = "initiating the order";
+    if ((dwResult = order.Initiation(&controls)) != 0)
+        return dwResult;
+    szWhat = "finishing the order input";
+    if ((dwResult = FillInput(*order.GetOrderInput(), orderFile)) != 0)
+        return dwResult;
+    szWhat = "dealing the order";
+    std::srand(uSeed);
+    return gp_OrderManagerObj->DealOrder(&order);
+}
+
 } // namespace
 
 int RunOrder(int argc, char** argv)
 {
-    if ((argc != 5 && argc != 7) || !SeedDice(argc, argv, 5))
+    unsigned uSeed = 0;
+    if ((argc != 5 && argc != 7) || !ReadSeed(argc, argv, 5, uSeed))
         return Usage();
 
     GameRulesSession session;
@@ -178,26 +266,25 @@ int RunOrder(int argc, char** argv)
     if (dwResult != 0)
         return session.Fail("loading the game data", dwResult);
 
+    // A failed order still writes the save state the data layer holds, so
+    // the designer sees what it left.
     OrderFile orderFile;
-    if ((dwResult = ReadOrderFile(session.GetLog(), argv[3], orderFile)) != 0)
-        return session.Fail("reading ORDER_FILE", dwResult);
-
-    JC_ControlManager& controls = session.GetControls();
-    if ((dwResult = PlaceTeam(controls.m_ControlTeamObj, orderFile)) != 0)
-        return session.Fail("placing the fight team", dwResult);
-    if ((dwResult = gp_OrderManagerObj->Initiation(&controls)) != 0 ||
-        (dwResult = gp_OrderDealManagerObj->Initiation(gp_OrderManagerObj)) != 0)
-        return session.Fail("initiating the order manager", dwResult);
+    const char* szWhat = "reading ORDER_FILE";
     JC_OrderInformation order;
-    if ((dwResult = order.Initiation(&controls)) != 0)
-        return session.Fail("initiating the order", dwResult);
-    if ((dwResult = FillInput(*order.GetOrderInput(), orderFile)) != 0)
-        return session.Fail("finishing the order input", dwResult);
-    if ((dwResult = gp_OrderManagerObj->DealOrder(&order)) != 0)
-        return session.Fail("dealing the order", dwResult);
-    PrintFinalResults(*order.GetOrderResultManager());
+    OrderRollLog rolls;
+    dwResult = ReadOrderFile(session.GetLog(), argv[3], orderFile);
+    if (dwResult == 0)
+        dwResult = ResolveOrder(session.GetControls(), orderFile, uSeed, order, szWhat);
+    if (dwResult == 0) {
+        rolls.Print();
+        PrintTargetResults(*order.GetOrderResultManager());
+        PrintFinalResults(*order.GetOrderResultManager());
+    }
 
-    if ((dwResult = session.WriteSaveState()) != 0)
-        return session.Fail("writing the save state", dwResult);
+    const DWORD dwWrite = session.WriteSaveState();
+    if (dwResult != 0)
+        return session.Fail(szWhat, dwResult);
+    if (dwWrite != 0)
+        return session.Fail("writing the save state", dwWrite);
     return 0;
 }

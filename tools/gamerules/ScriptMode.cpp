@@ -2,17 +2,20 @@
 //
 // Runs a game script to its end on the game folder's new game (the save
 // state the data layer's build loads), with every script handler of the data
-// layer registered; functions of the game shell and the battle are not, and
-// answer with the unknown-function code. Each line the script runs is
-// printed with its result; the save state goes to OUT_FOLDER. Exits 1 with
-// the first failing line's code when a line failed.
+// layer registered. The game shell's and the battle's functions ("Game",
+// "Battle") have no game to act on here: their lines only answer 0; any other
+// unknown function answers with the unknown-function code. Each line the
+// script runs is printed with its result; the save state goes to OUT_FOLDER.
+// Exits 1 with the first failing line's code when a line failed.
 
 #include "GameRulesModes.h"
 #include "GameRulesSession.h"
 
 #include "JC_Script/JC_ScriptManager.h"
+#include "JC_Script/JI_ScriptNotify.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -26,11 +29,20 @@ bool IsFailure(DWORD dwResult)
     return (dwResult & 0x80000000) != 0;
 }
 
+// A function of the game or the battle, which the tool does not run: the
+// line trace prints its lines, and each answers 0.
+class AcceptedFunction : public JI_ScriptNotify
+{
+public:
+    DWORD Deal(const std::string&) override { return 0; }
+};
+
 } // namespace
 
 int RunScript(int argc, char** argv)
 {
-    if ((argc != 5 && argc != 7) || !SeedDice(argc, argv, 5))
+    unsigned uSeed = 0;
+    if ((argc != 5 && argc != 7) || !ReadSeed(argc, argv, 5, uSeed))
         return Usage();
 
     GameRulesSession session;
@@ -42,12 +54,17 @@ int RunScript(int argc, char** argv)
         return session.Fail("reading SCRIPT_FILE", 1);
 
     JC_ScriptManager& scripts = *gp_ScriptManagerObj;
+    AcceptedFunction gameFunction;
+    AcceptedFunction battleFunction;
+    scripts.AddFunction("Game", &gameFunction);
+    scripts.AddFunction("Battle", &battleFunction);
     DWORD dwFirstFailure = 0;
     scripts.SetLineTrace([&dwFirstFailure](const std::string& strLine, DWORD dwLineResult) {
-        std::printf("0x%08x %s\n", static_cast<unsigned>(dwLineResult), strLine.c_str());
+        std::printf("%s %s\n", ResultText(dwLineResult).c_str(), strLine.c_str());
         if (IsFailure(dwLineResult) && dwFirstFailure == 0)
             dwFirstFailure = dwLineResult;
     });
+    std::srand(uSeed);
     if ((dwResult = scripts.LoadScript(strScript.data(), static_cast<DWORD>(strScript.size()))) != 0)
         return session.Fail("loading SCRIPT_FILE", dwResult);
     // "Stop" ends a pass where the game would wait for the next frame.
@@ -57,6 +74,8 @@ int RunScript(int argc, char** argv)
         scripts.UpdateAll();
     }
     scripts.SetLineTrace(nullptr);
+    scripts.DelFunction("Game");
+    scripts.DelFunction("Battle");
 
     if ((dwResult = session.WriteSaveState()) != 0)
         return session.Fail("writing the save state", dwResult);

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -40,4 +42,36 @@ std::string ToCodePage950(const std::string& strUtf8)
     std::string strBig5(iBytes, '\0');
     WideCharToMultiByte(950, 0, wide.data(), iWide, strBig5.data(), iBytes, nullptr, nullptr);
     return strBig5;
+}
+
+static void Put(std::string& out, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// A mono 16-bit 22050 Hz tone that fades out.
+std::string SampleTone(double frequency, double seconds)
+{
+    const std::uint32_t rate = 22050;
+    const std::uint32_t samples = static_cast<std::uint32_t>(rate * seconds);
+    std::string data;
+    for (std::uint32_t i = 0; i < samples; ++i) {
+        const double fade = 1.0 - static_cast<double>(i) / samples;
+        const double value = 9000.0 * fade * std::sin(2.0 * 3.14159265358979 * frequency * i / rate);
+        Put(data, static_cast<std::uint16_t>(static_cast<std::int16_t>(value)), 2);
+    }
+    std::string out("RIFF");
+    Put(out, 36 + static_cast<std::uint32_t>(data.size()), 4);
+    out += "WAVEfmt ";
+    Put(out, 16, 4);
+    Put(out, 1, 2);
+    Put(out, 1, 2);
+    Put(out, rate, 4);
+    Put(out, rate * 2, 4);
+    Put(out, 2, 2);
+    Put(out, 16, 2);
+    out += "data";
+    Put(out, static_cast<std::uint32_t>(data.size()), 4);
+    return out + data;
 }

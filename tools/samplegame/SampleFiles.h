@@ -10,3 +10,5 @@
 bool WriteGameFile(const std::filesystem::path& path, const std::string& bytes);
 std::string ReadWhole(const std::filesystem::path& path);
 std::string ToCodePage950(const std::string& strUtf8);
+// A mono 16-bit 22050 Hz ".wav" tone that fades out.
+std::string SampleTone(double frequency, double seconds);

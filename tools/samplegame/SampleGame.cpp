@@ -8,16 +8,16 @@
 // archives: they go to the archive source folder, stamped with one fixed
 // time (the archive records it), for the archive tool to build.
 
+#include "tools/samplegame/DialogueContent.h"
 #include "tools/samplegame/DrawableContent.h"
 #include "tools/samplegame/SampleBattleScene.h"
 #include "tools/samplegame/SampleFiles.h"
 #include "tools/samplegame/SampleGameData.h"
 #include "tools/samplegame/SampleImage.h"
+#include "tools/samplegame/SampleShellContent.h"
 
 #include <windows.h>
 
-#include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <iterator>
@@ -80,38 +80,6 @@ bool CopyContent(const fs::path& content, const fs::path& output, const fs::path
     return true;
 }
 
-void Put(std::string& out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-// A mono 16-bit 22050 Hz tone that fades out.
-std::string Tone(double frequency, double seconds)
-{
-    const std::uint32_t rate = 22050;
-    const std::uint32_t samples = static_cast<std::uint32_t>(rate * seconds);
-    std::string data;
-    for (std::uint32_t i = 0; i < samples; ++i) {
-        const double fade = 1.0 - static_cast<double>(i) / samples;
-        const double value = 9000.0 * fade * std::sin(2.0 * 3.14159265358979 * frequency * i / rate);
-        Put(data, static_cast<std::uint16_t>(static_cast<std::int16_t>(value)), 2);
-    }
-    std::string out("RIFF");
-    Put(out, 36 + static_cast<std::uint32_t>(data.size()), 4);
-    out += "WAVEfmt ";
-    Put(out, 16, 4);
-    Put(out, 1, 2);
-    Put(out, 1, 2);
-    Put(out, rate, 4);
-    Put(out, rate * 2, 4);
-    Put(out, 2, 2);
-    Put(out, 16, 2);
-    out += "data";
-    Put(out, static_cast<std::uint32_t>(data.size()), 4);
-    return out + data;
-}
-
 std::string ErrorPicture()
 {
     SampleImage image(32, 32, 0);
@@ -151,8 +119,8 @@ bool WritePictures(const fs::path& output)
 
 bool WriteSounds(const fs::path& output)
 {
-    return WriteGameFile(output / "Wave" / "error.WAV", Tone(220.0, 0.2))
-        && WriteGameFile(output / "Wave" / "Click.wav", Tone(880.0, 0.1));
+    return WriteGameFile(output / "Wave" / "error.WAV", SampleTone(220.0, 0.2))
+        && WriteGameFile(output / "Wave" / "Click.wav", SampleTone(880.0, 0.1));
 }
 
 } // namespace
@@ -171,8 +139,9 @@ int main(int argc, char** argv)
     fs::remove_all(archiveSources, error);
     fs::create_directories(output / "Debug", error);
     if (error || !CopyContent(content, output, archiveSources) || !WritePictures(output) || !WriteSounds(output)
-        || !WriteSampleGameData(output, content) || !WriteDrawablePictures(output)
-        || !WriteSampleBattleScene(output / "GameData"))
+        || !WriteSampleGameData(output, content) || !WriteDrawablePictures(output) || !WriteDialoguePictures(output)
+        || !WriteSampleBattleScene(output / "GameData") || !WriteSampleShellContent(output)
+        || !WriteGlyphTexts(output))
         return 1;
     std::printf("samplegame: wrote %s\n", output.string().c_str());
     return 0;

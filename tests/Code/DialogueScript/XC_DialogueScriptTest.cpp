@@ -1,8 +1,10 @@
 #include "Code/DialogueScript/XC_DialogueScript.h"
 
+#include "Code/DialogueScript/XC_DialogueController.h"
 #include "JC_DataManager/Control/JC_ControlManager.h"
 #include "tests/Code/DialogueScript/DialogueFixture.h"
 #include "tests/JC_DataManager/BuiltDataLayer.h"
+#include "tests/Support/SampleGameApplication.h"
 
 #include <string>
 
@@ -151,4 +153,56 @@ TEST_F(TeamPersonTest, FromOurTeamTakesNamePortraitAndColourFromTheGameData)
     for (DWORD dwPerson = 0; dwPerson < sizeof(CASES) / sizeof(CASES[0]); ++dwPerson)
         EXPECT_EQ(ReadPerson(m_Script, dwPerson), CASES[dwPerson]) << dwPerson;
     EXPECT_TRUE(m_Log.Contains("DialogueScript Dialogue2 error , can't find dwPersonID = 10"));
+}
+
+namespace {
+
+// The sample game's battlefield dialogue over the party of a new game (the
+// hero, the fighter and the healer at positions 0 to 2), with the sample's
+// files in a fake pack and Ctrl held.
+class SampleBattlefieldTest : public TeamPersonTest
+{
+protected:
+    SampleBattlefieldTest()
+    {
+        JC_ControlTeam& team = gp_ControlManagerObj->m_ControlTeamObj;
+        for (int iPerson = 1; iPerson <= 3; ++iPerson)
+            EXPECT_EQ(team.AddPersonToTeamFromFixedData(TeamID::TEAMID_OUR, iPerson - 1, iPerson), 0u);
+        for (const char* szFile : {"DialoguePersonData.txt", "Battlefield.txt", "BattlefieldTalk.txt"}) {
+            m_Pack.files[std::string("Dialogue\\") + szFile] =
+                ReadTestFile(SampleGameFolder() + "GameData\\Dialogue\\" + szFile);
+        }
+        for (const char* szFace : {"sf00010001", "sf00020002", "sf00030003"})
+            m_Animations.Add(std::string("face\\") + szFace + ".ant", 2);
+        m_Animations.Add("menu\\TalkBox.ant", 2);
+        m_Input.HoldKey(DIK_LCONTROL, true);
+    }
+
+    FakeEnvironment m_Environment;
+    FakeFont m_Font;
+    FakeDataPack m_Pack;
+    DialogueAnimations m_Animations;
+    DialogueInput m_Input;
+};
+
+} // namespace
+
+TEST_F(SampleBattlefieldTest, ThePartySpeaksEveryLineAndTheDialogueEnds)
+{
+    XC_DialogueController controller;
+    ASSERT_EQ(controller.Init(&m_Environment), S_OK);
+    controller.AddDialogueScript("Dialogue\\Battlefield.txt");
+    int iFrame = 0;
+    for (; iFrame < 200 && controller.IsDialogueActive(); ++iFrame) {
+        m_Input.BeginFrame();
+        controller.FrameMove(0.05f);
+        g_pTimerManager->Update(0.05f);
+        m_Input.EndFrame();
+    }
+    EXPECT_FALSE(controller.IsDialogueActive()) << iFrame;
+    controller.Fini();
+    // Without a device no picture loads; everything the dialogue names exists.
+    for (const char* szReport : {"GetPersonDataFromIndex Error", "Dialogue2 error", "GetDialogueFromLineNum Error",
+                                 "找不到資源", "讀取檔案失敗", "DoEvent"})
+        EXPECT_EQ(m_Log.Text().find(szReport), std::string::npos) << szReport << "\n" << m_Log.Text();
 }

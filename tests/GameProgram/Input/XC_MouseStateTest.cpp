@@ -188,3 +188,18 @@ TEST(XC_MouseState, RealMouseMoveIsSeenAndTheSystemCursorGoesBack)
     EXPECT_FLOAT_EQ(mouse.GetX(), 410.0f);
     EXPECT_FLOAT_EQ(mouse.GetY(), 290.0f);
 }
+
+TEST(XC_MouseState, StartsAtTheCentreAndTakesSetPositionsAndRightClicks)
+{
+    XC_MouseState mouse;
+    EXPECT_FLOAT_EQ(mouse.GetX(), 400.0f);
+    EXPECT_FLOAT_EQ(mouse.GetY(), 300.0f);
+    mouse.SetPosition(-5.0f, 700.0f);
+    EXPECT_FLOAT_EQ(mouse.GetX(), 0.0f);
+    EXPECT_FLOAT_EQ(mouse.GetY(), 600.0f);
+    mouse.SetRightButtonPressed();
+    EXPECT_EQ(mouse.IsButtonPressed(XC_MouseState::BUTTON_RIGHT), 1);
+    EXPECT_EQ(mouse.IsButtonDown(XC_MouseState::BUTTON_RIGHT), 0);
+    mouse.Clear();
+    EXPECT_EQ(mouse.IsButtonPressed(XC_MouseState::BUTTON_RIGHT), 0);
+}

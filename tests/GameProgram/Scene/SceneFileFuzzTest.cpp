@@ -5,6 +5,7 @@
 #include "tests/GameProgram/Scene/SceneFixture.h"
 #include "tests/GameProgram/Scene/SceneTestText.h"
 #include "tests/Support/ErrorLogCapture.h"
+#include "tests/Support/TextMutations.h"
 
 #include <random>
 #include <string>
@@ -27,34 +28,6 @@ std::string SeedScene()
                  + "\ndwThrough_SOUTH = 1\ndwThrough_EAST = 2\nvec = " + std::to_string(i * 0.5) + " 0 0.5 1 1.5 \n}\n";
     }
     return strText + "}\n[Floorer]\n{\nlWidth = 2\nlLength = 1\n[C]\n{\nvec = 0 1 0 1 1 0 1 1 -1 0 1 -1\n}\n}\n";
-}
-
-// Prefixes of the seed, cut every few bytes.
-void AddTruncations(const std::string& strSeed, std::vector<std::string>* pCases)
-{
-    for (size_t length = 0; length < strSeed.size(); length += 3)
-        pCases->push_back(strSeed.substr(0, length));
-}
-
-// The seed with a few bytes replaced, removed or doubled, by a fixed seed.
-void AddMutations(const std::string& strSeed, int iCount, std::vector<std::string>* pCases)
-{
-    static const char kAlphabet[] = "{}[]=\n\r\t -0123456789x.eE\0\x81\xFF\xA4";
-    const std::string alphabet(kAlphabet, sizeof(kAlphabet) - 1);
-    std::mt19937 random(20261210);
-    for (int i = 0; i < iCount; ++i) {
-        std::string strCase = strSeed;
-        const int iEdits = 1 + static_cast<int>(random() % 8);
-        for (int e = 0; e < iEdits && !strCase.empty(); ++e) {
-            const size_t at = random() % strCase.size();
-            switch (random() % 3) {
-            case 0: strCase[at] = alphabet[random() % alphabet.size()]; break;
-            case 1: strCase.erase(at, 1 + random() % 16); break;
-            default: strCase.insert(at, strCase.substr(at, 1 + random() % 64)); break;
-            }
-        }
-        pCases->push_back(strCase);
-    }
 }
 
 // Sizes past the limits and the floor's own number forms, with few cells;

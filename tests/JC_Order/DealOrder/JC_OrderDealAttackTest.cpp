@@ -2,6 +2,8 @@
 #include "JC_Order/DealOrder/JC_OrderDealAttack.h"
 #include "tests/JC_Order/DealOrder/DealOrderFixture.h"
 
+#include <vector>
+
 namespace
 {
 class AttackProbe : public JC_OrderDealAttack
@@ -76,6 +78,52 @@ TEST_F(OrderDealAttackTest, KillSettlesDeathAndExperience)
     EXPECT_EQ(result.m_LifeOutcome, Target().CanLeaveLegacy() ? 1 : 2);
     EXPECT_GE(result.m_Exp, 1);
     EXPECT_EQ(m_Order->GetOrderResultManager()->GetFinalActiveResult(0)->m_Morale, 3);
+}
+
+namespace
+{
+// What the deals tell of their rolls, one "target name=value yes|no" each.
+class RollRecord : public JI_OrderDealRollWatch
+{
+public:
+    void OnRoll(int iTeamIndex, const char* szRoll, int iValue, bool bYes) override
+    {
+        m_Rolls.push_back(std::to_string(iTeamIndex) + " " + szRoll + "=" + std::to_string(iValue) + (bYes ? " yes" : " no"));
+    }
+
+    std::vector<std::string> m_Rolls;
+};
+}
+
+TEST_F(OrderDealAttackTest, RollWatchSeesEachDrawInOrderWithWhatItDecided)
+{
+    struct Case
+    {
+        std::deque<int> rolls;
+        std::vector<std::string> told;
+    };
+    // The drains draw their lowest value, 1, against the weapon's rates.
+    const Case cases[] = {
+        {{5, 77}, {"1 dodge-counter=5 yes"}},
+        {{50, 30, 0, 10, 77},
+         {"1 dodge-counter=50 no", "1 hit=30 yes", "1 critical=0 no", "1 HP-drain=1 no", "1 SP-drain=1 no",
+          "1 counter=10 yes"}},
+    };
+    const JC_StringArray lines = {"@Type\"DF_BehaviorType_Attack\" @Parameter\"1,0,0,+0,+0,+0,+0,+0,,0\""};
+    SetTarget("ExtraDodgeCounterRate", 10);
+    SetTarget("ExtraCounterRate", 10);
+    JC_OrderDealBase::SetRandom(&m_Script);
+    for (const Case& blow : cases)
+    {
+        RollRecord record;
+        JC_OrderDealBase::SetRollWatch(&record);
+        m_Script.m_Rolls = blow.rolls;
+        Strike(0, &lines);
+        JC_OrderDealBase::SetRollWatch(nullptr);
+        EXPECT_EQ(record.m_Rolls, blow.told);
+        // Watching draws nothing more: the spare roll is left.
+        EXPECT_EQ(m_Script.m_Rolls, std::deque<int>{77});
+    }
 }
 
 TEST_F(OrderDealAttackTest, DirectionRateFollowsTheTargetsFacing)
