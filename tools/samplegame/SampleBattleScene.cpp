@@ -25,17 +25,18 @@ namespace {
 // (0 plain, 1 grass, 2 forest, 3 hill, 4 pond, 5 stone road, 6 poison marsh,
 // 7 spring), as the scene record's floor grid has it, and a height in half
 // units: a plateau of two units with a step of one around it, and a knoll.
+// The pond lies under the earth's water.
 const char* const CELL_ROWS[] = {
     "10 10 10 20 20 30 30 30 10 10",
     "10 00 00 20 20 30 31 11 11 10",
-    "10 00 50 50 50 51 12 12 42 40",
-    "20 00 50 00 00 51 12 12 42 40",
+    "10 00 50 50 50 51 12 12 12 10",
+    "20 00 50 00 00 51 12 12 32 30",
     "20 20 50 00 70 50 02 62 62 10",
     "10 10 50 00 00 50 00 60 10 10",
     "10 10 50 50 50 50 00 00 10 20",
-    "30 10 10 00 00 10 10 01 20 20",
-    "30 30 10 00 00 10 10 00 20 20",
-    "30 30 10 10 10 10 10 10 20 20",
+    "40 40 40 00 00 10 10 01 20 20",
+    "40 40 40 00 00 10 10 00 20 20",
+    "40 40 40 10 10 10 10 10 20 20",
 };
 const int WIDTH = 10;
 const int LENGTH = 10;
