@@ -1,6 +1,7 @@
 #include "Code/Battle/BattleWork/XC_PersonMove.h"
 
 #include "Code/Battle/GamePerson/XC_GamePerson.h"
+#include "Code/Battle/GamePerson/XC_GamePersonManager.h"
 #include "Code/Battle/XC_BattleSceneController.h"
 #include "Code/Battle/XC_SceneFunction.h"
 #include "Code/Battle/XC_SceneTableManager.h"
@@ -47,10 +48,23 @@ XC_PersonMove::~XC_PersonMove()
 
 HRESULT XC_PersonMove::SetPerson(XC_GamePerson* pPersonObj)
 {
-    if (pPersonObj == nullptr)
-        XM_REPORT_FAILED("pPersonObj");
     m_pPersonObj = pPersonObj;
+    m_bHasPerson = pPersonObj != nullptr;
+    if (pPersonObj == nullptr) {
+        XM_REPORT_FAILED("pPersonObj");
+        return S_OK;
+    }
+    m_dwTeamIndex = pPersonObj->GetTeamIndex();
     return S_OK;
+}
+
+bool XC_PersonMove::FindPerson()
+{
+    m_pPersonObj = m_bHasPerson && g_pPersonManager != nullptr ? g_pPersonManager->GetPersonFromTeamIndex(m_dwTeamIndex)
+                                                               : nullptr;
+    if (m_pPersonObj == nullptr)
+        XM_REPORT_FAILED("m_pPersonObj");
+    return m_pPersonObj != nullptr;
 }
 
 bool XC_PersonMove::IsFloorInTables(DWORD dwFloorIndex)
@@ -82,10 +96,8 @@ void XC_PersonMove::Begin()
 {
     delete[] m_plTableMovePower;
     m_plTableMovePower = nullptr;
-    if (m_pPersonObj == nullptr) {
-        XM_REPORT_FAILED("m_pPersonObj");
+    if (!FindPerson())
         return;
-    }
     if (!IsFloorInTables(m_dwStartFloorIndex) || !IsFloorInTables(m_dwTargetFloorIndex))
         return;
     JC_ControlPersonPower* const pPower = m_pPersonObj->GetControlPersonPower();
@@ -289,8 +301,12 @@ HRESULT XC_PersonMove::RunMoveScript(const char* szMoveScript)
     return m_SpriteObj.AddWork(pScriptWorkObj);
 }
 
-BOOL XC_PersonMove::Step(float)
+BOOL XC_PersonMove::Step(float fElapsedTime)
 {
+    if (!FindPerson()) {
+        m_SpriteObj.ClearAllWork();
+        return TRUE;
+    }
     if (m_bFirstFrame && XC_AnimationPic::GetUnloadPicCount() != 0) {
         // One picture a frame; the move's clock waits for them. A picture
         // that cannot be loaded stays waiting for ever: the move then starts
@@ -299,14 +315,16 @@ BOOL XC_PersonMove::Step(float)
             return FALSE;
         XM_REPORT_FAILED("XC_AnimationPic::LoadAnimationPic( 1 )");
     }
-    m_bFirstFrame = FALSE;
-    m_SpriteObj.Start();
+    if (m_bFirstFrame)
+        m_bFirstFrame = FALSE;
+    else
+        m_SpriteObj.UpdateWorks(fElapsedTime);
     return m_SpriteObj.GetWorkCount() == 0;
 }
 
 void XC_PersonMove::End()
 {
-    if (m_pPersonObj == nullptr)
+    if (!FindPerson())
         return;
     m_pPersonObj->SetPose(XE_POSE_STAND);
     m_pPersonObj->GetControlPersonPower()->SetFace(static_cast<int>(m_pPersonObj->GetDirection()));

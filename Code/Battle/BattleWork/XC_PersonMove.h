@@ -20,7 +20,9 @@ constexpr DWORD XE_POSE_JUMP_AIR = 21;
 // person's move table, walks back from the target over falling values to
 // find the path and fills its own sprite with timed turns, walks and jumps,
 // or a move script for the persons that do not walk. It ends when its sprite
-// is empty; the caller sets the person's floor.
+// is empty; the caller sets the person's floor. The person is looked up by
+// its team index at every step: one taken off the field meanwhile ends the
+// move, and the move's own works advance only in its steps.
 class XC_PersonMove : public XC_SpriteWorkBase
 {
 public:
@@ -59,8 +61,13 @@ private:
     void AddPosition(float fTime, float fWorkTime, const D3DXVECTOR3& vPosition, DWORD dwMoveType, float fMoveArg);
     HRESULT RunMoveScriptOfFile(DWORD dwFileID);
     static bool IsFloorInTables(DWORD dwFloorIndex);
+    // The person of the team index into m_pPersonObj; false, with a report,
+    // when it is no longer on the field.
+    bool FindPerson();
 
     XC_GamePerson* m_pPersonObj = nullptr;
+    DWORD m_dwTeamIndex = 0;
+    bool m_bHasPerson = false;
     XC_Sprite m_SpriteObj;
     DWORD m_dwStartFloorIndex = 0;
     DWORD m_dwTargetFloorIndex = 0;

@@ -149,3 +149,17 @@ TEST_F(PersonMoveTest, AQueuedMoveWalksThePersonToItsTarget)
     EXPECT_EQ(pPerson->GetPose(), XE_POSE_STAND);
     EXPECT_EQ(pPerson->GetControlPersonPower()->GetFace(), 1);
 }
+
+TEST_F(PersonMoveTest, APersonTakenOffTheFieldEndsItsMove)
+{
+    XC_GamePerson* const pPerson = Walker(4, 1, std::vector<TestCell>(4), 0);
+    ASSERT_NE(pPerson, nullptr);
+    Begin(pPerson, 3);
+    ASSERT_GT(m_Move.GetSprite()->GetWorkCount(), 0u);
+    ASSERT_EQ(m_Persons.DelPersonFromTeamIndex(0), S_OK);
+    ErrorLogCapture log;
+    EXPECT_TRUE(m_Move.Step(0.05f));
+    EXPECT_EQ(m_Move.GetSprite()->GetWorkCount(), 0u);
+    m_Move.End();
+    EXPECT_TRUE(log.Contains("( m_pPersonObj ) failed")) << log.Text();
+}
