@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 TEST(GameListFile, NumbersAreHexadecimalAfter0xElseDecimal)
 {
     struct Case
@@ -49,4 +52,33 @@ TEST(GameListFile, TheLaterPoseOfOneNameWins)
     XC_GameListFile::LoadPoseList(*ParseTree("ListTestWalk = 1\nListTestJump = 0x12\nListTestWalk = 3\n"));
     EXPECT_EQ(XC_Person::GetPersonPoseIndex("ListTestWalk"), 3u);
     EXPECT_EQ(XC_Person::GetPersonPoseIndex("ListTestJump"), 18u);
+}
+
+TEST(GameListFile, DamagedListsOnlyReportAndKeepTheirShape)
+{
+    const std::string strColors = "[FloorColor]\n{\ndwStartingPoint = 0x9000C0FF\ndwMoveTarget = 12\n}\n"
+                                  "[MoveScope]\n{\nA = 0x9000A0FF\nB = 7\n}\n[AttackDistance]\n{\nC = 1\n}\n"
+                                  "[AttackScope]\n{\nD = 0xFFFFFFFF\n}\n";
+    const std::string strPoses = "ListDamageA = 0\nListDamageB = 0x13\nListDamageC = 21\n";
+    ErrorLogCapture log;
+    for (unsigned uSeed = 1; uSeed <= 200; ++uSeed) {
+        std::mt19937 random(uSeed);
+        for (const std::string* pText : {&strColors, &strPoses}) {
+            std::string strText = *pText;
+            for (int i = 0; i < 1 + static_cast<int>(random() % 6); ++i) {
+                const size_t at = random() % strText.size();
+                if (random() % 2 == 0)
+                    strText[at] = "{}[]=\n x"[random() % 8];
+                else
+                    strText.erase(at, 1 + random() % 8);
+                if (strText.empty())
+                    break;
+            }
+            const auto pTree = ParseTree(strText);
+            XS_GameFloorColor colors;
+            colors.Load(*pTree);
+            EXPECT_LE(colors.MoveScope.size(), strText.size());
+            XC_GameListFile::LoadPoseList(*pTree);
+        }
+    }
 }
