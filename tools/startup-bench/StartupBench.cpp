@@ -7,8 +7,8 @@
 #include "Code/XC_Game.h"
 #include "Code/XC_GameProcedureFactory.h"
 #include "Code/XC_UnattendedRun.h"
-#include "tools/bench-support/BenchGameData.h"
-#include "tools/bench-support/BenchTiming.h"
+#include "bench/Support/BenchGameData.h"
+#include "bench/Support/BenchTiming.h"
 
 #include <windows.h>
 
