@@ -361,7 +361,7 @@ HRESULT XC_Game::CreateNowLonging()
 // A failed build of the data layer is fatal: no procedure starts.
 HRESULT XC_Game::BuildDataLayer()
 {
-    const DWORD dwResult = JF_Build();
+    const DWORD dwResult = JF_Build(m_szGamePath);
     if (dwResult == 0)
         return S_OK;
     XF_ReportError(s_szSourceFile, __LINE__,

@@ -275,7 +275,7 @@ int main(int argc, char** argv)
     }
     g_pVar->g_pD3DDevice = device.Device();
     g_pVar->g_szGamePath = strFolder.data();
-    const DWORD dwBuild = JF_Build();
+    const DWORD dwBuild = JF_Build(strFolder);
     if (dwBuild != 0) {
         std::printf("cannot build the data layer on %s: 0x%08lx\n", strFolder.c_str(), dwBuild);
         return 1;

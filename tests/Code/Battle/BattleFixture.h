@@ -51,7 +51,7 @@ class BattleFixture : public BuiltDataLayer
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(JF_Build(), 0u);
+        ASSERT_EQ(JF_Build(GamePath("")), 0u);
         m_Pack.Add("error.ant", AntFile(1));
         ASSERT_EQ(m_Animations.Init(&m_Pack, &m_2DTextureManager, &m_MusicManager), S_OK);
         g_pAnimationManager = &m_Animations;

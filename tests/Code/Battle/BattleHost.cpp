@@ -42,7 +42,7 @@ bool BattleHost::StartGameData()
     XC_GameListFile::LoadGameFloorColor();
     XC_GameListFile::LoadPersonPoseList();
     XC_GameListFile::LoadPersonStateScriptList();
-    return JF_Build() == 0;
+    return JF_Build(m_szGamePath) == 0;
 }
 
 bool BattleHost::PlaceParty()
