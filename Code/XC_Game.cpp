@@ -19,7 +19,6 @@
 #include "GameProgram/Common/XC_TimerManager.h"
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/D3DCommon/XC_D3DTextFont.h"
-#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "GameProgram/D3DCommon/XC_RenderNode.h"
 #include "GameProgram/D3DCommon/XF_D3DCommon.h"
 #include "GameProgram/LightMan/XC_LightMan.h"
@@ -175,7 +174,6 @@ HRESULT XC_Game::InitGlobal(XC_TextTree* pTextTree)
         XM_REPORT_FAILED("pTNodeSys");
     else
         bVideoEnable = pTNodeSys->GetBool("bVideoEnable", FALSE);
-    g_pVar->g_szGamePath = m_szGamePath;
     return XC_MyD3DApplication::InitGlobal(pTextTree);
 }
 
