@@ -8,6 +8,7 @@
 #include "Code/XC_GameScriptCommand.h"
 #include "Code/XC_GameScriptNotify.h"
 #include "Code/XC_GameFileName.h"
+#include "Code/XC_GameListFile.h"
 #include "Code/XC_GameTime.h"
 #include "Code/XC_Setting.h"
 #include "Code/XC_UnattendedRun.h"
@@ -281,6 +282,9 @@ HRESULT XC_Game::InitDeviceObjects()
     if (hr != S_OK)
         return hr;
     ReportFailedHr(__LINE__, "g_pGameScriptNotify->Init()", g_pGameScriptNotify->Init());
+    ReportFailedHr(__LINE__, "LoadGameFloorColor()", LoadGameFloorColor());
+    ReportFailedHr(__LINE__, "LoadPersonPoseList()", LoadPersonPoseList());
+    ReportFailedHr(__LINE__, "LoadPersonStateScriptList()", LoadPersonStateScriptList());
 
     g_pGameMessageBox = new XC_GameMessageBox;
     ReportFailedHr(__LINE__, "g_pGameMessageBox->Init( &m_ModuleManager )", g_pGameMessageBox->Init(&m_ModuleManager));
@@ -319,6 +323,21 @@ void XC_Game::SetMusicFromSeting()
 HRESULT XC_Game::LoadGameParameter()
 {
     return XC_GameParameterFile::Load();
+}
+
+HRESULT XC_Game::LoadGameFloorColor()
+{
+    return XC_GameListFile::LoadGameFloorColor();
+}
+
+HRESULT XC_Game::LoadPersonPoseList()
+{
+    return XC_GameListFile::LoadPersonPoseList();
+}
+
+HRESULT XC_Game::LoadPersonStateScriptList()
+{
+    return XC_GameListFile::LoadPersonStateScriptList();
 }
 
 HRESULT XC_Game::CreateNowLonging()
@@ -798,8 +817,10 @@ void XC_Game::DealCommandKeys()
         m_dwInformationPage = (m_dwInformationPage + 1) % INFORMATION_PAGE_COUNT;
     if (keys.IsKeyPressed(DIK_F9))
         RunTestScript();
-    if (keys.IsKeyPressed(DIK_F8))
+    if (keys.IsKeyPressed(DIK_F8)) {
         ReportFailedHr(__LINE__, "LoadGameParameter()", LoadGameParameter());
+        ReportFailedHr(__LINE__, "LoadGameFloorColor()", LoadGameFloorColor());
+    }
     if (keys.IsKeyPressed(DIK_F7)) {
         ReportFailedHr(__LINE__, "InitCameraAndLight()", InitCameraAndLight());
         if (g_pXFileManager != nullptr)

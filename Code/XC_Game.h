@@ -71,6 +71,10 @@ public:
     BOOL CanUpdateModules() const;
     // The file-name table, the tuning parameters and the texts.
     HRESULT LoadGameParameter();
+    // The floor colours, the person pose list and the person state scripts.
+    HRESULT LoadGameFloorColor();
+    HRESULT LoadPersonPoseList();
+    HRESULT LoadPersonStateScriptList();
     // The step the game advances by: the elapsed time, at most 0.04 s, times
     // the game speed.
     static float GetStepTime(float fElapsedTime, float fGameSpeed);

@@ -1,5 +1,7 @@
+#include "Code/Battle/GamePerson/XC_GamePerson.h"
 #include "Code/Begin/XC_DirectXVersion.h"
 #include "Code/XC_Game.h"
+#include "Code/XC_GameListFile.h"
 #include "Code/XC_GameProcedureFactory.h"
 #include "Code/XC_UnattendedRun.h"
 
@@ -16,6 +18,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR szCommandLine, int)
         return 0;
     }
     XC_GameProcedureFactory::RegisterShellProcedures();
+    XC_GameListFile::SetStateScriptLoader(&XC_GamePerson::LoadStateScriptName);
 
     XC_Game game;
     if (FAILED(game.Create(hInstance)))

@@ -42,6 +42,10 @@ public:
     // The direction that faces a point dx, dz away.
     static DWORD DirectionTowards(float fDeltaX, float fDeltaZ);
 
+protected:
+    // Changes the pose number alone: the figure shown stays as it is.
+    void SetCurrentPoseNumber(DWORD dwPose) { m_dwPose = dwPose; }
+
 private:
     struct XS_PreparePose
     {

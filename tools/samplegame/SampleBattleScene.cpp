@@ -21,20 +21,22 @@ const char* const SAMPLE_BATTLE_SCENE_FILE = "Scene\\Battlefield.scn";
 
 namespace {
 
-// One token a cell, rows of z from 0: a landform letter and a height in
-// half units. Landform IDs: g grass 1, r road 2, f forest 3, w water 4,
-// s stone 5.
+// One token a cell, rows of z from 0: the landform ID of the landform table
+// (0 plain, 1 grass, 2 forest, 3 hill, 4 pond, 5 stone road, 6 poison marsh,
+// 7 spring), as the scene record's floor grid has it, and a height in half
+// units: a plateau of two units with a step of one around it, and a knoll.
+// The pond lies under the earth's water.
 const char* const CELL_ROWS[] = {
-    "g0 g0 g0 g0 g0 g0 g0 g0 g0 g0",
-    "g0 f0 f0 f0 g0 g0 s1 s1 s1 g0",
-    "g0 f0 f0 f0 g0 s1 s2 s2 s2 g0",
-    "g0 g0 g0 g0 g0 s1 s2 s2 s2 g0",
-    "g0 g0 g0 g0 g0 g0 s2 s2 s2 g0",
-    "r0 r0 r0 r0 r0 r0 r0 r0 r0 r0",
-    "g0 g0 g0 g0 g0 g0 g0 g0 g0 g0",
-    "w0 w0 w0 g0 g0 g0 g0 s1 g0 g0",
-    "w0 w0 w0 g0 g0 g0 g0 g0 g0 g0",
-    "w0 w0 w0 g0 g0 g0 g0 g0 g0 g0",
+    "10 10 10 20 20 30 30 30 10 10",
+    "10 00 00 20 20 30 31 11 11 10",
+    "10 00 50 50 50 51 12 12 12 10",
+    "20 00 50 00 00 51 12 12 32 30",
+    "20 20 50 00 70 50 02 62 62 10",
+    "10 10 50 00 00 50 00 60 10 10",
+    "10 10 50 50 50 50 00 00 10 20",
+    "40 40 40 00 00 10 10 01 20 20",
+    "40 40 40 00 00 10 10 00 20 20",
+    "40 40 40 10 10 10 10 10 20 20",
 };
 const int WIDTH = 10;
 const int LENGTH = 10;
@@ -52,17 +54,15 @@ struct Cell
 
 bool ReadCells(std::vector<Cell>* pCells)
 {
-    const std::string landforms = " grfws";
     for (const char* szRow : CELL_ROWS) {
         std::istringstream row(szRow);
         std::string token;
         while (row >> token) {
-            const size_t landform = landforms.find(token[0]);
-            if (token.size() != 2 || landform == std::string::npos || landform == 0) {
+            if (token.size() != 2 || token[0] < '0' || token[0] > '7' || token[1] < '0' || token[1] > '9') {
                 std::fprintf(stderr, "samplegame: bad battlefield cell \"%s\"\n", token.c_str());
                 return false;
             }
-            pCells->push_back({static_cast<DWORD>(landform), token[1] - '0'});
+            pCells->push_back({static_cast<DWORD>(token[0] - '0'), token[1] - '0'});
         }
     }
     return pCells->size() == static_cast<size_t>(WIDTH * LENGTH);

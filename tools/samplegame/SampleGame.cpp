@@ -10,6 +10,7 @@
 
 #include "tools/samplegame/DialogueContent.h"
 #include "tools/samplegame/DrawableContent.h"
+#include "tools/samplegame/SampleBattleContent.h"
 #include "tools/samplegame/SampleBattleScene.h"
 #include "tools/samplegame/SampleFiles.h"
 #include "tools/samplegame/SampleGameData.h"
@@ -140,7 +141,8 @@ int main(int argc, char** argv)
     fs::create_directories(output / "Debug", error);
     if (error || !CopyContent(content, output, archiveSources) || !WritePictures(output) || !WriteSounds(output)
         || !WriteSampleGameData(output, content) || !WriteDrawablePictures(output) || !WriteDialoguePictures(output)
-        || !WriteSampleBattleScene(output / "GameData") || !WriteSampleShellContent(output)
+        || !WriteSampleBattleScene(output / "GameData") || !WriteSampleBattleContent(output)
+        || !WriteSampleShellContent(output)
         || !WriteGlyphTexts(output))
         return 1;
     std::printf("samplegame: wrote %s\n", output.string().c_str());

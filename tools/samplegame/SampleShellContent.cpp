@@ -25,10 +25,28 @@ const std::map<int, const char*>& NamedFiles()
     static const std::map<int, const char*> s_Files = {
         {50, "GameParameter.txt"},
         {51, "GameText.txt"},
+        {52, "FloorColor.txt"},
+        {53, "PoseList.txt"},
+        {54, "StateScriptList.txt"},
+        {55, "JumpWords.txt"},
         {125, "Music\\Title.wav"},
         {150, "NowLoading.ant"},
         {151, "Logo.ant"},
         {180, "Mouse\\Cursor.txt"},
+        {181, "Scene\\FocusMark.txt"},
+        {200, "Battle\\DieHaveBody.txt"},
+        {201, "Battle\\DieNoBody.txt"},
+        {202, "Battle\\DieOut.txt"},
+        {203, "Battle\\MoveTeleport.txt"},
+        {204, "Battle\\MoveFly.txt"},
+        {205, "Battle\\LevelUp.txt"},
+        {206, "Battle\\JobLevelUp.txt"},
+        {220, "Battle\\JumpHP.txt"},
+        {221, "Battle\\JumpSP.txt"},
+        {222, "Battle\\JumpHPRed.txt"},
+        {224, "Battle\\JumpEXP.txt"},
+        {225, "Battle\\JumpJEXP.txt"},
+        {227, "Battle\\JumpHit.txt"},
     };
     return s_Files;
 }
