@@ -18,7 +18,6 @@
 #include "GameProgram/Common/XC_TimerManager.h"
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/D3DCommon/XC_D3DTextFont.h"
-#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "GameProgram/D3DCommon/XC_RenderNode.h"
 #include "GameProgram/D3DCommon/XF_D3DCommon.h"
 #include "GameProgram/LightMan/XC_LightMan.h"
@@ -174,7 +173,6 @@ HRESULT XC_Game::InitGlobal(XC_TextTree* pTextTree)
         XM_REPORT_FAILED("pTNodeSys");
     else
         bVideoEnable = pTNodeSys->GetBool("bVideoEnable", FALSE);
-    g_pVar->g_szGamePath = m_szGamePath;
     return XC_MyD3DApplication::InitGlobal(pTextTree);
 }
 
@@ -342,7 +340,7 @@ HRESULT XC_Game::CreateNowLonging()
 // A failed build of the data layer is fatal: no procedure starts.
 HRESULT XC_Game::BuildDataLayer()
 {
-    const DWORD dwResult = JF_Build();
+    const DWORD dwResult = JF_Build(m_szGamePath);
     if (dwResult == 0)
         return S_OK;
     XF_ReportError(s_szSourceFile, __LINE__,

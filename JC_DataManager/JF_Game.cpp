@@ -1,6 +1,5 @@
 #include "JC_DataManager/JF_Game.h"
 
-#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "JC_DataManager/Behavior/JC_BehaviorAnalyser.h"
 #include "JC_DataManager/Control/JC_ControlManager.h"
 #include "JC_DataManager/Event/JC_EventManager.h"
@@ -92,11 +91,10 @@ DWORD RunManagerSteps(const std::string& strGamePath)
 
 } // namespace
 
-DWORD JF_Build()
+DWORD JF_Build(const std::string& strGamePath)
 {
     // A second build starts from nothing rather than leaking the first.
     JF_Destroy();
-    const std::string strGamePath = g_pVar->g_szGamePath != nullptr ? g_pVar->g_szGamePath : "";
     gp_DataManagerObj = new JC_DataManager;
     DWORD dwResult = RunDataSteps(strGamePath);
     if (dwResult == 0)

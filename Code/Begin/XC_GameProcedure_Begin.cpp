@@ -369,15 +369,7 @@ void XC_GameProcedure_Begin::StepMainMenu()
 {
     ShowCursor(TRUE);
     if (g_pMouseStateObj != nullptr && g_pMouseStateObj->IsMoved()) {
-        std::vector<XC_RenderAnimation*> animations;
-        for (const auto& pButton : m_ButtonList)
-            animations.push_back(pButton->pAnimation);
-        const XC_RenderAnimation* pHit = HitTest(animations);
-        XS_Button* pHitButton = nullptr;
-        for (const auto& pButton : m_ButtonList) {
-            if (pButton->pAnimation == pHit)
-                pHitButton = pButton.get();
-        }
+        XS_Button* pHitButton = HitTest(m_ButtonList);
         if (pHitButton != m_pHitButton) {
             if (m_pHitButton != nullptr)
                 StopOnFirstPage(m_pHitButton->pAnimation);
@@ -444,15 +436,7 @@ void XC_GameProcedure_Begin::StepLevelMenu()
         return;
     }
     if (g_pMouseStateObj->IsMoved()) {
-        std::vector<XC_RenderAnimation*> animations;
-        for (const auto& pLevel : m_LevelButtonList)
-            animations.push_back(pLevel->pAnimation);
-        const XC_RenderAnimation* pHit = HitTest(animations);
-        XS_LevelButton* pHitLevel = nullptr;
-        for (const auto& pLevel : m_LevelButtonList) {
-            if (pLevel->pAnimation == pHit)
-                pHitLevel = pLevel.get();
-        }
+        XS_LevelButton* pHitLevel = HitTest(m_LevelButtonList);
         if (pHitLevel != m_pHitLevelButton) {
             if (m_pHitLevelButton != nullptr)
                 StopOnFirstPage(m_pHitLevelButton->pAnimation);
@@ -535,24 +519,28 @@ void XC_GameProcedure_Begin::StepExitGame()
         PostMessageA(g_pVar->g_hWnd, WM_COMMAND, ID_GAME_EXIT, 0);
 }
 
-XC_RenderAnimation* XC_GameProcedure_Begin::HitTest(const std::vector<XC_RenderAnimation*>& animations) const
+template <class TRecord>
+TRecord* XC_GameProcedure_Begin::HitTest(const std::vector<std::unique_ptr<TRecord>>& records)
 {
-    const float fX = g_pMouseStateObj->GetX();
-    const float fY = g_pMouseStateObj->GetY();
     if (g_pMouseObj != nullptr)
-        g_pMouseObj->SetCursorPosition(fX, fY);
-    const XC_CameraMan* pCameraMan = const_cast<XC_GameProcedure_Begin*>(this)->GetScreenCameraMan();
-    if (pCameraMan == nullptr)
-        return nullptr;
-    D3DXVECTOR3 vOrigin(0.0f, 0.0f, 0.0f);
-    D3DXVECTOR3 vDirection(0.0f, 0.0f, 1.0f);
-    pCameraMan->GetPickRay(fX, fY, &vOrigin, &vDirection);
-    for (XC_RenderAnimation* pAnimation : animations) {
-        float fDistance = 0.0f;
-        if (pAnimation->Pick(&vOrigin, &vDirection, &fDistance))
-            return pAnimation;
+        g_pMouseObj->SetCursorPosition(g_pMouseStateObj->GetX(), g_pMouseStateObj->GetY());
+    for (const std::unique_ptr<TRecord>& pRecord : records) {
+        if (IsUnderMouse(pRecord->pAnimation))
+            return pRecord.get();
     }
     return nullptr;
+}
+
+bool XC_GameProcedure_Begin::IsUnderMouse(XC_RenderAnimation* pAnimation)
+{
+    const XC_CameraMan* pCameraMan = GetScreenCameraMan();
+    if (pCameraMan == nullptr)
+        return false;
+    D3DXVECTOR3 vOrigin(0.0f, 0.0f, 0.0f);
+    D3DXVECTOR3 vDirection(0.0f, 0.0f, 1.0f);
+    pCameraMan->GetPickRay(g_pMouseStateObj->GetX(), g_pMouseStateObj->GetY(), &vOrigin, &vDirection);
+    float fDistance = 0.0f;
+    return pAnimation->Pick(&vOrigin, &vDirection, &fDistance) != FALSE;
 }
 
 void XC_GameProcedure_Begin::CentreMouse()

@@ -85,8 +85,12 @@ private:
     void StepLoadGame();
     void StepExitGame();
 
-    // The animation under the cursor among the given ones, or null.
-    XC_RenderAnimation* HitTest(const std::vector<XC_RenderAnimation*>& animations) const;
+    // The record whose animation is under the cursor, the first in list
+    // order, or null; the cursor is placed at the mouse.
+    template <class TRecord>
+    TRecord* HitTest(const std::vector<std::unique_ptr<TRecord>>& records);
+    // Whether the animation's picture is under the mouse.
+    bool IsUnderMouse(XC_RenderAnimation* pAnimation);
     void CentreMouse();
     void ShowCursor(BOOL bShow);
     bool AskCarryOver(const XS_LevelButton& level);

@@ -5,6 +5,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
 namespace {
 
 // Runs "jbf.exe" from this program's folder; its exit code and what it printed.
@@ -50,6 +55,27 @@ DWORD RunJbf(const std::string& arguments, std::string* pOutput)
 std::string Quoted(const std::string& path)
 {
     return "\"" + path + "\"";
+}
+
+// The archives the archive fuzzing keeps: its seeds and every input that
+// found a fault.
+std::vector<std::string> KeptFuzzArchives()
+{
+    std::vector<std::string> archives;
+    WIN32_FIND_DATAA found;
+    const HANDLE hFind = FindFirstFileA(OSKEL_ARCHIVE_CORPUS "*.jbf", &found);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return archives;
+    do {
+        archives.push_back(std::string(OSKEL_ARCHIVE_CORPUS) + found.cFileName);
+    } while (FindNextFileA(hFind, &found));
+    FindClose(hFind);
+    return archives;
+}
+
+bool HasEmptyFile(const std::map<std::string, std::string>& files)
+{
+    return std::any_of(files.begin(), files.end(), [](const auto& file) { return file.second.empty(); });
 }
 
 } // namespace
@@ -99,4 +125,34 @@ TEST(JbfTool, FailuresPrintTheCodeAndExitOne)
     EXPECT_NE(output.find("empty.txt"), std::string::npos) << output;
 
     EXPECT_EQ(RunJbf("", &output), 1u);
+}
+
+// What an archive of the fuzzing's corpus extracts is what its extraction,
+// built into an archive, extracts again, through the real Windows calls. One
+// finding stores a folder as "DatA" and as "Data", the second holding a Big5
+// folder whose trail byte is 0x5C: on Windows both spellings are one folder,
+// and its rebuild keeps every file.
+TEST(JbfTool, KeptFuzzArchivesSurviveExtractBuildExtract)
+{
+    const std::vector<std::string> archives = KeptFuzzArchives();
+    ASSERT_FALSE(archives.empty()) << "no archive in " << OSKEL_ARCHIVE_CORPUS;
+    int rebuilt = 0;
+    for (const std::string& archive : archives) {
+        SCOPED_TRACE(archive);
+        ScopedTempFolder folder;
+        const std::string out = folder.File("out");
+        std::string output;
+        if (RunJbf("extract " + Quoted(archive) + " " + Quoted(out), &output) != 0)
+            continue;
+        const std::map<std::string, std::string> extracted = TreeOf(out);
+        // Builders refuse empty files.
+        if (extracted.empty() || HasEmptyFile(extracted))
+            continue;
+        const std::string again = folder.File("again.jbf");
+        ASSERT_EQ(RunJbf("build " + Quoted(out) + " " + Quoted(again), &output), 0u) << output;
+        ASSERT_EQ(RunJbf("extract " + Quoted(again) + " " + Quoted(folder.File("again")), &output), 0u) << output;
+        EXPECT_EQ(TreeOf(folder.File("again")), extracted);
+        ++rebuilt;
+    }
+    EXPECT_GT(rebuilt, 0);
 }

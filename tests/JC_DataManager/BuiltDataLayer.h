@@ -1,6 +1,5 @@
 #pragma once
 
-#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "JC_DataManager/JF_Game.h"
 #include "JC_DataManager/Manager/JC_DataManager.h"
 #include "TemplateSystem/JC_DebugLog.h"
@@ -29,13 +28,11 @@ protected:
             std::filesystem::copy(std::string(szSampleGame) + "Template", m_strGamePath + "Template",
                                   std::filesystem::copy_options::recursive, error);
         EXPECT_TRUE(szSampleGame != nullptr && !error) << "the sample game's data cannot be copied";
-        g_pVar->g_szGamePath = m_strGamePath.data();
     }
 
     ~BuiltDataLayer() override
     {
         JF_Destroy();
-        g_pVar->g_szGamePath = nullptr;
         gp_DebugInfoObj->OpenLogFile(nullptr, 1, 0);
     }
 

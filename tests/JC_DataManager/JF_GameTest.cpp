@@ -28,7 +28,7 @@ void ExpectNothingBuilt()
 TEST_F(DataLayerBuild, BuildsEveryGlobalAndReleasesThem)
 {
     for (int iRound = 0; iRound < 2; ++iRound) {
-        ASSERT_EQ(JF_Build(), 0u) << LogText();
+        ASSERT_EQ(JF_Build(GamePath("")), 0u) << LogText();
         ASSERT_NE(gp_DataManagerObj, nullptr);
         EXPECT_TRUE(gp_DataManagerObj->IsInitiated());
         EXPECT_TRUE(gp_ControlManagerObj->IsInitiated());
@@ -72,7 +72,7 @@ TEST_F(DataLayerBuild, FailingStepStopsTheBuildAndLeavesNothingBuilt)
         ASSERT_TRUE(MoveFileA(strPath.c_str(), strKept.c_str()));
         if (std::string(damage.szCase) == "damaged template")
             WriteTestFile(strPath, "[File]\r\n[Head]\r\n@Version \"H0008");
-        const DWORD dwResult = JF_Build();
+        const DWORD dwResult = JF_Build(GamePath(""));
         EXPECT_NE(dwResult, 0u);
         char szCode[32];
         std::snprintf(szCode, sizeof(szCode), "HRESULT:0x%08x", static_cast<unsigned>(dwResult));
@@ -82,7 +82,7 @@ TEST_F(DataLayerBuild, FailingStepStopsTheBuildAndLeavesNothingBuilt)
         ASSERT_TRUE(MoveFileA(strKept.c_str(), strPath.c_str()));
     }
     // Mended, the data builds.
-    EXPECT_EQ(JF_Build(), 0u) << LogText();
+    EXPECT_EQ(JF_Build(GamePath("")), 0u) << LogText();
 }
 
 TEST_F(DataLayerBuild, NoGameFolder)
@@ -92,12 +92,11 @@ TEST_F(DataLayerBuild, NoGameFolder)
         const char* szGamePath;
         const char* szMessage;
     } cases[] = {
-        {nullptr, " Build DataManagerObj InitiationFail."},
+        {"", " Build DataManagerObj InitiationFail."},
         {"C:\\no such game\\", " Build DataManagerObj InitFixedDataFail(Level:Normal)."},
     };
     for (const auto& c : cases) {
-        g_pVar->g_szGamePath = const_cast<char*>(c.szGamePath);
-        EXPECT_NE(JF_Build(), 0u);
+        EXPECT_NE(JF_Build(c.szGamePath), 0u);
         EXPECT_TRUE(Logged(c.szMessage)) << LogText();
         ExpectNothingBuilt();
     }

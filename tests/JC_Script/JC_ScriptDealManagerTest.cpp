@@ -16,7 +16,7 @@ namespace {
 class ScriptDealManager : public BuiltDataLayer
 {
 protected:
-    void SetUp() override { ASSERT_EQ(JF_Build(), 0u) << LogText(); }
+    void SetUp() override { ASSERT_EQ(JF_Build(GamePath("")), 0u) << LogText(); }
 
     static DWORD Run(const std::string& strLine) { return gp_ScriptManagerObj->RealTimeScript(strLine); }
     static int Money() { return gp_ControlManagerObj->m_ControlGameObj.GetMoney(); }

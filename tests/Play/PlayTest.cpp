@@ -65,11 +65,10 @@ TEST(Play, LogoTitleAndExit)
     Sleep(800);
     const std::string strLogo = game.Screenshot();
     ASSERT_FALSE(strLogo.empty());
-    // The logo's gold bar right of its ring.
+    // The logo's gold bar right of its ring (the title has sky there).
     const Rgb gold = PixelOf(strLogo, 500, 272);
     EXPECT_GT(gold.r, 0x60);
     EXPECT_GT(gold.r, gold.b + 0x30);
-    EXPECT_EQ(game.Output().find("ChangeProcedure 10"), std::string::npos) << "the logo was over before the shot";
 
     ReachTitleMenu(game);
     const std::string strTitle = game.Screenshot();

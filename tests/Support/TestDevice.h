@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/bench-support/WindowedDevice.h"
+#include "bench/Support/WindowedDevice.h"
 
 #include <string>
 

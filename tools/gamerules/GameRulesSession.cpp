@@ -1,6 +1,5 @@
 #include "GameRulesSession.h"
 
-#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "JC_DataManager/JF_Game.h"
 #include "JC_DataManager/Manager/JE_DataKind.h"
 #include "JC_Order/JC_OrderBehavior.h"
@@ -21,7 +20,6 @@ constexpr std::streamoff MAX_INPUT_BYTES = 1 << 20;
 GameRulesSession::~GameRulesSession()
 {
     JF_Destroy();
-    g_pVar->g_szGamePath = nullptr;
 }
 
 DWORD GameRulesSession::Open(const std::string& strGameFolder, const std::string& strOutFolder)
@@ -35,9 +33,7 @@ DWORD GameRulesSession::Open(const std::string& strGameFolder, const std::string
     if (dwResult != 0)
         return dwResult;
     NoteArchiveLibrary();
-    // The build reads the game folder where the game keeps it.
-    g_pVar->g_szGamePath = m_strGameFolder.data();
-    return JF_Build();
+    return JF_Build(m_strGameFolder);
 }
 
 bool GameRulesSession::MakeOutFolder() const

@@ -126,7 +126,7 @@ class TeamPersonTest : public BuiltDataLayer
 protected:
     TeamPersonTest()
     {
-        EXPECT_EQ(JF_Build(), 0u);
+        EXPECT_EQ(JF_Build(GamePath("")), 0u);
         JC_ControlTeam& team = gp_ControlManagerObj->m_ControlTeamObj;
         EXPECT_EQ(team.AddPersonToTeamFromFixedData(TeamID::TEAMID_OUR, 4, 11), 0u);
         EXPECT_EQ(team.AddPersonToTeamFromFixedData(TeamID::TEAMID_OUR, 9, 3), 0u);

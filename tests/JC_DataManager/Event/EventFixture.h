@@ -16,13 +16,8 @@ class EventFixture : public testing::Test
 protected:
     void SetUp() override
     {
-        const char* szFolder = std::getenv("OSKEL_SAMPLE_GAME");
-        if (szFolder == nullptr)
-            GTEST_SKIP() << "no sample game folder";
-        ASSERT_EQ(m_DataManager.Initiation(szFolder, m_Log.Get()), 0u) << m_Log.Text();
-        ASSERT_EQ(m_DataManager.InitFixedData(1), 0u) << m_Log.Text();
-        ASSERT_EQ(m_DataManager.InitUnfixedData(0), 0u) << m_Log.Text();
-        ASSERT_EQ(m_DataManager.InitModuleData(), 0u) << m_Log.Text();
+        ASSERT_NE(std::getenv("OSKEL_SAMPLE_GAME"), nullptr) << "OSKEL_SAMPLE_GAME is not set";
+        ASSERT_EQ(LoadSampleGameData(m_DataManager, m_Log.Get()), 0u) << m_Log.Text();
         ASSERT_EQ(m_Analyser.Initiation(&m_DataManager), 0u);
         ASSERT_EQ(m_Controls.Initiation(&m_DataManager, &m_Analyser), 0u) << m_Log.Text();
         ASSERT_EQ(m_Controls.m_ControlTeamObj.EmptyTeam(TeamID::TEAMID_FIGHT), 0u);

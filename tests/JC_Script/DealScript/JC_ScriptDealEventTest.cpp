@@ -10,7 +10,7 @@ protected:
     void SetUp() override
     {
         EventFixture::SetUp();
-        if (IsSkipped())
+        if (HasFatalFailure())
             return;
         ASSERT_EQ(m_Deal.Initiation(&m_Events), 0u);
         m_Log.Clear();
