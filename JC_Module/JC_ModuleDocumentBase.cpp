@@ -12,11 +12,6 @@ const int UPDATE_ACTIVE_VIEWS = -3;
 const int UPDATE_SHOWN_VIEWS = -2;
 const int UPDATE_EVERY_VIEW = -1;
 
-bool IsRoutedMessage(UINT uMsg)
-{
-    return (uMsg >= WM_KEYFIRST && uMsg <= WM_KEYLAST) || (uMsg >= WM_MOUSEFIRST && uMsg <= WM_MOUSELAST);
-}
-
 } // namespace
 
 JC_ModuleDocumentBase::JC_ModuleDocumentBase(const JS_DocumentRouting& routing)
@@ -25,6 +20,11 @@ JC_ModuleDocumentBase::JC_ModuleDocumentBase(const JS_DocumentRouting& routing)
 }
 
 JC_ModuleDocumentBase::~JC_ModuleDocumentBase() = default;
+
+BOOL JC_ModuleDocumentBase::IsDocumentMessage(UINT uMsg) const
+{
+    return (uMsg >= WM_KEYFIRST && uMsg <= WM_KEYLAST) || (uMsg >= WM_MOUSEFIRST && uMsg <= WM_MOUSELAST);
+}
 
 JC_DebugLog* JC_ModuleDocumentBase::Log() const
 {
@@ -124,7 +124,7 @@ DWORD JC_ModuleDocumentBase::OpenDocument()
     if (dwResult != 0)
         return dwResult;
     UpdateView(UPDATE_EVERY_VIEW);
-    dwResult = SetDocumentMode(1);
+    dwResult = SetDocumentMode(m_iStartMode);
     if (dwResult != 0)
         return dwResult;
     m_bViewsReady = 1;
@@ -247,7 +247,7 @@ DWORD JC_ModuleDocumentBase::SetDocumentMode(int iMode)
 {
     if (iMode < 0 || iMode >= m_Routing.iModeCount) {
         Log()->PrintAt(s_szSourceFile, __LINE__,
-                       " %s SetDocumentMode Mode NotSupport. \r\n Mode:%d \r\n HRESULT:0x%08x \r\n",
+                       " %s SetDocumentMode DocumentMode NotSupport. \r\n DocumentMode:0x%08x \r\n HRESULT:0x%08x \r\n",
                        m_Routing.szDocumentName, iMode, static_cast<unsigned>(m_Routing.dwUnsupportedMode));
         return m_Routing.dwUnsupportedMode;
     }
@@ -309,9 +309,10 @@ void JC_ModuleDocumentBase::FrameMove(float fElapsedTime)
 
 LRESULT JC_ModuleDocumentBase::MsgProc(HWND /*hWnd*/, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    if (!IsRoutedMessage(uMsg))
+    if (!IsDocumentMessage(uMsg))
         return 1;
-    if (DealDocumentMessage(uMsg, wParam, lParam) || !m_bViewsReady)
+    DealDocumentMessage(uMsg, wParam, lParam);
+    if (!m_bViewsReady)
         return 1;
     for (int iColumn = 0; iColumn < m_Routing.iColumnCount; ++iColumn) {
         const int iViewIndex = ShownAt(m_iMode, iColumn);

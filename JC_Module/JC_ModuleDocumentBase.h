@@ -89,10 +89,14 @@ protected:
     virtual void ReleaseDocumentData() {}
     // Hands pop-up views to the views that open them.
     virtual DWORD GiveChildViews() { return 0; }
-    // The document's own keys; TRUE when the message is taken before the views.
-    virtual BOOL DealDocumentMessage(UINT /*uMsg*/, WPARAM /*wParam*/, LPARAM /*lParam*/) { return FALSE; }
+    // The messages the screen acts on; every other one is swallowed unseen.
+    virtual BOOL IsDocumentMessage(UINT uMsg) const;
+    // The document's own keys, before the views see the message.
+    virtual void DealDocumentMessage(UINT /*uMsg*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {}
 
     void SetDocumentEvent(DWORD dwDocumentEvent) { m_dwDocumentEvent = dwDocumentEvent; }
+    // The mode the next opening starts in.
+    void SetStartMode(int iStartMode) { m_iStartMode = iStartMode; }
     const JS_DocumentRouting& GetRouting() const { return m_Routing; }
 
     XC_ModuleManager* m_pModuleManager = nullptr;
@@ -123,6 +127,7 @@ private:
     JC_ModuleResource m_ModuleResource;
     DWORD m_dwDocumentEvent = 0;
     std::vector<std::unique_ptr<JC_ModuleViewBase>> m_Views;
+    int m_iStartMode = 1;
     int m_iMode = 0;
     int m_iPreviousMode = 0;
     BOOL m_bViewsReady = 0;

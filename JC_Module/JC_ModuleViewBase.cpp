@@ -73,3 +73,12 @@ void JC_ModuleViewBase::PlayRenderItem(XC_RenderAnimation* pItem, int iPlay, DWO
     pItem->Stop();
     pItem->SetCurrentPage(dwFirst);
 }
+
+BOOL JC_ModuleViewBase::IsRenderItemHit(XC_RenderingObject* pItem, const D3DXVECTOR3* pvOrigin,
+                                        const D3DXVECTOR3* pvDirection)
+{
+    if (pItem == nullptr || !pItem->GetShow())
+        return FALSE;
+    float fDistance = 0.0f;
+    return pItem->Pick(pvOrigin, pvDirection, &fDistance) == 1;
+}

@@ -52,6 +52,9 @@ public:
     // Play 1 plays from the first to the last page; anything else stops at the first.
     virtual void PlayRenderItem(XC_RenderAnimation* pItem, int iPlay, DWORD dwFirst, DWORD dwLast);
 
+    // Whether the shown item lies under the ray; a hidden or missing item never is.
+    static BOOL IsRenderItemHit(XC_RenderingObject* pItem, const D3DXVECTOR3* pvOrigin, const D3DXVECTOR3* pvDirection);
+
     BOOL IsBuilt() const { return m_bBuilt; }
     BOOL IsOpen() const { return m_bOpen; }
     BOOL IsViewActive() const { return m_bActive; }

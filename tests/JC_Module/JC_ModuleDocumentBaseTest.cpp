@@ -119,7 +119,7 @@ protected:
 class ModuleDocument : public BuiltDataLayer
 {
 protected:
-    ModuleDocument() { EXPECT_EQ(JF_Build(), 0u) << LogText(); }
+    ModuleDocument() { EXPECT_EQ(JF_Build(GamePath("")), 0u) << LogText(); }
     ~ModuleDocument() override { m_Manager.RemoveAllModules(); }
 
     DWORD Initiate(FakeDocument& document)
@@ -225,7 +225,7 @@ TEST_F(ModuleDocument, UndefinedModesAndViewIndicesAreReportedAndChangeNothing)
     for (const int iMode : {-1, 4})
         EXPECT_EQ(document.SetDocumentMode(iMode), FAKE_UNSUPPORTED_MODE);
     EXPECT_EQ(document.GetDocumentMode(), 2);
-    EXPECT_TRUE(Logged(" FakeModuleDocument SetDocumentMode Mode NotSupport. \r\n Mode:4 \r\n")) << LogText();
+    EXPECT_TRUE(Logged(" FakeModuleDocument SetDocumentMode DocumentMode NotSupport. \r\n DocumentMode:0x00000004 \r\n")) << LogText();
     for (const int iView : {-4, 3})
         EXPECT_EQ(document.UpdateView(iView), FAKE_UNDEFINED_VIEW);
     EXPECT_EQ(document.UpdateView(-3), 0u);
