@@ -263,6 +263,7 @@ DWORD JC_ModuleDocumentBase::SetDocumentMode(int iMode)
         if (pView != nullptr && !IsShownIn(m_iMode, iViewIndex))
             pView->CloseView();
     }
+    PrepareViewsForMode(m_iMode);
     for (int iColumn = 0; iColumn < m_Routing.iColumnCount; ++iColumn) {
         const int iViewIndex = ShownAt(m_iMode, iColumn);
         JC_ModuleViewBase* const pView = GetView(iViewIndex);
