@@ -27,7 +27,6 @@ struct JS_DocumentRouting
 {
     // "OptionModuleDocument", as the document's reports name it.
     const char* szDocumentName;
-    const char* szSourceFile;
     int iViewCount;
     int iModeCount;
     int iColumnCount;

@@ -1,5 +1,7 @@
 #include "JC_Module/JC_Option/JC_OptionModuleDocument.h"
 
+#include "GameProgram/Common/XF_SourceFile.h"
+
 #include "Code/XC_Game.h"
 #include "GameProgram/Common/XF_SafeFileWriter.h"
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
@@ -13,7 +15,7 @@
 
 #include <d3dx9.h>
 
-static const char* const s_szSourceFile = "JC_Module\\JC_Option\\JC_OptionModuleDocument";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 JC_OptionModuleDocument* g_pOptionModuleDocument = nullptr;
 
@@ -31,7 +33,6 @@ const int MODE_VIEWS[JC_OptionModuleDocument::MODE_COUNT][COLUMN_COUNT] = {
 };
 const JS_DocumentRouting ROUTING = {
     "OptionModuleDocument",
-    s_szSourceFile,
     VIEW_COUNT,
     JC_OptionModuleDocument::MODE_COUNT,
     COLUMN_COUNT,

@@ -1,5 +1,7 @@
 #include "JC_Module/JC_Option/View/JC_OptionModuleView1.h"
 
+#include "GameProgram/Common/XF_SourceFile.h"
+
 #include "GameProgram/RenderingObject/XC_RenderAnimation.h"
 #include "JC_DataManager/Control/JC_ControlModuleOption.h"
 #include "JC_Module/JC_ModuleMouse.h"
@@ -9,7 +11,7 @@
 
 #include <cstdio>
 
-static const char* const s_szSourceFile = "JC_Module\\JC_Option\\View\\JC_OptionModuleView1";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

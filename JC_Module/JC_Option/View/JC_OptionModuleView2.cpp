@@ -1,5 +1,7 @@
 #include "JC_Module/JC_Option/View/JC_OptionModuleView2.h"
 
+#include "GameProgram/Common/XF_SourceFile.h"
+
 #include "GameProgram/RenderingObject/XC_RenderAnimation.h"
 #include "GameProgram/RenderingObject/XC_RenderString.h"
 #include "JC_DataManager/Control/JC_ControlModuleOption.h"
@@ -7,7 +9,7 @@
 #include "JC_Module/JC_ModuleResource.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
-static const char* const s_szSourceFile = "JC_Module\\JC_Option\\View\\JC_OptionModuleView2";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 
