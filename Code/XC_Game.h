@@ -18,6 +18,7 @@ class XC_D3DTextFont;
 class XC_EnvironmentOfRender;
 class XC_GameProcedure;
 class XC_RenderAnimation;
+class XC_TextureManager;
 
 // Result of the frame step when a requested procedure switch failed.
 const HRESULT XC_GAME_E_CHANGE_PROCEDURE = E_FAIL;
@@ -155,5 +156,7 @@ private:
 };
 
 extern XC_Game* g_pGame;
+// The game's second texture manager, for pictures the screens swap often.
+extern XC_TextureManager* g_pGameTextureManager;
 // Debug mode: on from the keyboard (B, T and Enter), on for the rest of the run.
 extern BOOL g_bDebugMode;
