@@ -5,7 +5,6 @@
 #include "GameProgram/Scene/XC_Floorer.h"
 #include "GameProgram/Scene/XC_Scene.h"
 #include "JC_DataManager/Control/JC_ControlManager.h"
-#include "JC_Script/JC_ScriptManager.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -269,13 +268,4 @@ D3DXVECTOR3* XC_SceneFunction::GetFloorPosition(D3DXVECTOR3* pvOut, LONG lFloorI
 int XC_SceneFunction::GetFloorDirection(int iFloorA, int iFloorB)
 {
     return static_cast<int>(DirectionBetween(static_cast<LONG>(iFloorA), static_cast<LONG>(iFloorB)));
-}
-
-int XC_SceneFunction::GetSystemFlag(DWORD dwIndex)
-{
-    if (gp_ScriptManagerObj == nullptr) {
-        XM_REPORT_FAILED("gp_ScriptManagerObj");
-        return 0;
-    }
-    return gp_ScriptManagerObj->GetScriptFlag()->GetFlagSystem(dwIndex);
 }

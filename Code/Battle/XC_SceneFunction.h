@@ -55,7 +55,6 @@ public:
     // Direction 0-3 from A towards B, by the axis of the larger difference
     // (ties go to the z axis).
     int GetFloorDirection(int iFloorA, int iFloorB) override;
-    int GetSystemFlag(DWORD dwIndex) override;
 
 private:
     // The floor, or null after the reports of a missing scene or floor.
