@@ -101,9 +101,22 @@ DWORD JC_DataArrayManager::InsertComponent(const JC_DataOrder& order, const JC_D
     dwResult = pNew->Copy(pSource, JC_DataComponent::ADOPT_LAYOUT);
     if (dwResult != 0)
         return dwResult;
+    return AdoptComponent(order, std::move(pNew));
+}
+
+DWORD JC_DataArrayManager::AdoptComponent(const JC_DataOrder& order, std::unique_ptr<JC_DataComponent> pComponent)
+{
+    DWORD dwPosition = 0;
+    const DWORD dwResult = PositionOf(order, JE_ARRAY_INSERT_BAD_ORDER, dwPosition);
+    if (dwResult != 0)
+        return dwResult;
+    if (pComponent == nullptr)
+        return JE_ARRAY_INSERT_NULL_SOURCE;
+    if (pComponent->HasNoLayout())
+        return JE_ARRAY_INSERT_NO_LAYOUT;
     if (dwPosition > m_ComponentObjs.size())
         m_ComponentObjs.resize(dwPosition);
-    m_ComponentObjs.insert(m_ComponentObjs.begin() + dwPosition, std::move(pNew));
+    m_ComponentObjs.insert(m_ComponentObjs.begin() + dwPosition, std::move(pComponent));
     return 0;
 }
 

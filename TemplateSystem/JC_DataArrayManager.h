@@ -48,6 +48,9 @@ public:
     DWORD WriteDataFile(const std::string& strPath, bool bSimplifyDefault, bool bSimplifyDefine) const override;
     DWORD BuildKeyedIndex() override;
 
+    // InsertComponent of a component the array takes over instead of a copy.
+    DWORD AdoptComponent(const JC_DataOrder& order, std::unique_ptr<JC_DataComponent> pComponent);
+
     // Positions, empty ones included.
     DWORD GetComponentCount() const;
     int GetLastPosition() const;

@@ -1,18 +1,30 @@
 #include "JC_DataManager/Behavior/JC_BehaviorGroup.h"
 
-#include "GameProgram/Common/XF_Cp950.h"
+#include "JC_DataManager/Manager/JC_DataManager.h"
 #include "TemplateSystem/JC_DataComponent.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
 #include <algorithm>
+#include <iterator>
 
-static const char* const s_szSourceFile = ".\\JC_DataManager\\Behavior\\JC_BehaviorGroup";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 
-std::string GroupFieldName(DWORD dwGroup)
+// Field names made once, at their first use: every state query reads them.
+const std::string& KindFieldName()
 {
-    return "BehaviorGroup" + JC_StrNumSwitch::UIntToStr(dwGroup);
+    static const std::string s_strName = "DataComponentKind";
+    return s_strName;
+}
+
+// dwGroup below MAX_QUERY_GROUP.
+const std::string& GroupFieldName(DWORD dwGroup)
+{
+    static const std::string s_astrNames[] = {"BehaviorGroup0", "BehaviorGroup1", "BehaviorGroup2",
+                                              "BehaviorGroup3", "BehaviorGroup4"};
+    static_assert(std::size(s_astrNames) == JC_BehaviorGroup::MAX_QUERY_GROUP);
+    return s_astrNames[dwGroup];
 }
 
 // A count part: its number, negative after a leading "-", so that a count
@@ -32,7 +44,7 @@ DWORD JC_BehaviorGroup::CheckPersonDataComponent(JC_DataComponent* pPerson) cons
         return JE_BEHAVIOR_NULL_PERSON;
     }
     DWORD dwKind = 0;
-    const DWORD dwResult = pPerson->GetItemValue("DataComponentKind", &dwKind);
+    const DWORD dwResult = pPerson->GetItemValue(KindFieldName(), &dwKind);
     if (dwResult != 0) {
         ErrorLog().Print("取得欄位資料發生錯誤 \n 要取得的欄位名稱:%s \n錯誤代碼:0x%x \n錯誤檔案:%s(Line:%d)\n\n",
                          "DataComponentKind", static_cast<unsigned>(dwResult), s_szSourceFile, __LINE__);
@@ -57,7 +69,7 @@ JC_StringArray* JC_BehaviorGroup::GetBehaviorGroupItems(JC_DataComponent* pPerso
         ErrorLog().Print("輸入的人物資料元件 是 NULL \n錯誤檔案:%s(Line:%d)\n\n", s_szSourceFile, __LINE__);
         return nullptr;
     }
-    const std::string strField = GroupFieldName(dwGroup);
+    const std::string& strField = GroupFieldName(dwGroup);
     JC_StringArray* pItems = nullptr;
     const DWORD dwResult = pPerson->GetItemValue(strField, &pItems);
     if (dwResult != 0) {
@@ -75,22 +87,12 @@ DWORD JC_BehaviorGroup::GetBehavior(JC_DataComponent* pPerson, DWORD dwGroup, DW
     if (dwCheck != 0)
         return dwCheck;
     strItem.clear();
-    iIndex = -1;
-    if (dwGroup >= MAX_GROUP) {
-        ErrorLog().Print("指定的群組不存在 \n輸入的GroupIndex:%d(MaxGroup:%d) \n錯誤檔案:%s(Line:%d)\n\n",
-                         static_cast<int>(dwGroup), static_cast<int>(MAX_GROUP), s_szSourceFile, __LINE__);
-        return JE_BEHAVIOR_GROUP_TOO_LARGE;
-    }
-    const JC_StringArray* pItems = GetBehaviorGroupItems(pPerson, dwGroup);
-    if (pItems == nullptr)
-        return JE_BEHAVIOR_GROUP_UNREADABLE;
-    int iFound = -1;
-    const DWORD dwResult = FindState(*pItems, dwState, JE_BEHAVIOR_FIND_STATE_UNKNOWN, iFound);
-    if (dwResult != 0 || iFound < 0)
-        return dwResult;
-    strItem = (*pItems)[iFound];
-    iIndex = iFound;
-    return 0;
+    const JC_StringArray* pItems = nullptr;
+    const JS_BehaviorItemIndex* pFound = nullptr;
+    const DWORD dwResult = FindInGroup(pPerson, dwGroup, dwState, pItems, pFound, iIndex);
+    if (pFound != nullptr)
+        strItem = (*pItems)[iIndex];
+    return dwResult;
 }
 
 DWORD JC_BehaviorGroup::GetBehavior(const std::string& strItem, JC_BehaviorItem& item) const
@@ -147,14 +149,20 @@ DWORD JC_BehaviorGroup::GetBehaviorItemPart(JC_DataComponent* pPerson, DWORD dwG
                                             DWORD dwPart, std::string& strPart) const
 {
     strPart.clear();
-    std::string strItem;
+    const JC_StringArray* pItems = nullptr;
+    const JS_BehaviorItemIndex* pFound = nullptr;
     int iIndex = -1;
-    if (GetBehavior(pPerson, dwGroup, dwState, strItem, iIndex) != 0 || iIndex < 0)
+    if (CheckPersonDataComponent(pPerson) != 0 || FindInGroup(pPerson, dwGroup, dwState, pItems, pFound, iIndex) != 0)
         return 0;
+    if (pFound == nullptr || dwPart >= pFound->dwPartCount)
+        return 0;
+    const std::string& strItem = (*pItems)[iIndex];
+    if (pFound->KeepsPart(dwPart)) {
+        strPart = pFound->Part(strItem, dwPart);
+        return 1;
+    }
     JC_StringArray parts;
     DecomposeOrder(strItem, parts);
-    if (dwPart >= parts.size())
-        return 0;
     strPart = parts[dwPart];
     return 1;
 }
@@ -186,12 +194,13 @@ DWORD JC_BehaviorGroup::HaveBehaviorInGroup(JC_DataComponent* pPerson, DWORD dwG
                          static_cast<int>(dwGroup), static_cast<unsigned>(dwResult), s_szSourceFile, __LINE__);
         return JE_BEHAVIOR_GROUP_UNREADABLE;
     }
-    for (const std::string& strElement : *pItems) {
+    JS_BehaviorGroupIndex& group = IndexOf(*pItems);
+    for (size_t i = 0; i < pItems->size(); ++i) {
         // Only the text before a comma names the state.
-        const size_t comma = XF_FindChar(strElement, ',');
-        if (comma == std::string::npos || comma == 0)
+        JS_BehaviorItemIndex& item = group.NamedItem(*pItems, i);
+        if (!item.bNamed)
             continue;
-        const DWORD dwItemState = GetDefineInfo(strElement.substr(0, comma));
+        const DWORD dwItemState = item.State((*pItems)[i], *this);
         if (dwItemState != UNKNOWN_DEFINE && dwItemState == dwState)
             return 1;
     }
@@ -295,26 +304,51 @@ DWORD JC_BehaviorGroup::OpenGroup(JC_DataComponent* pPerson, DWORD dwGroup, DWOR
     return 0;
 }
 
-DWORD JC_BehaviorGroup::FindState(const JC_StringArray& items, DWORD dwState, DWORD dwUnknownState,
-                                  int& iIndex) const
+DWORD JC_BehaviorGroup::FindState(const JC_StringArray& items, DWORD dwState, DWORD dwUnknownState, int& iIndex,
+                                  const JS_BehaviorItemIndex** ppFound) const
 {
     iIndex = -1;
+    JS_BehaviorGroupIndex& group = IndexOf(items);
     for (size_t i = 0; i < items.size(); ++i) {
-        JC_StringArray parts;
-        DecomposeOrder(items[i], parts);
-        const std::string strState = parts.empty() ? std::string() : parts[0];
-        const DWORD dwItemState = GetDefineInfo(strState);
+        JS_BehaviorItemIndex& item = group.NamedItem(items, i);
+        const DWORD dwItemState = item.State(items[i], *this);
         if (dwItemState == UNKNOWN_DEFINE) {
-            ErrorLog().Print("定義值轉換成對應數值動作失敗 \n定義的字串:%s \n錯誤檔案:%s(Line:%d)\n\n", strState.c_str(),
-                             s_szSourceFile, __LINE__);
+            ErrorLog().Print("定義值轉換成對應數值動作失敗 \n定義的字串:%s \n錯誤檔案:%s(Line:%d)\n\n",
+                             std::string(item.Part(items[i], 0)).c_str(), s_szSourceFile, __LINE__);
             return dwUnknownState;
         }
         if (dwItemState == dwState) {
             iIndex = static_cast<int>(i);
+            // Its parts are read from here: the whole text is checked.
+            if (ppFound != nullptr)
+                *ppFound = &group.Item(items, i);
             return 0;
         }
     }
     return 0;
+}
+
+DWORD JC_BehaviorGroup::FindInGroup(JC_DataComponent* pPerson, DWORD dwGroup, DWORD dwState,
+                                    const JC_StringArray*& pItems, const JS_BehaviorItemIndex*& pFound,
+                                    int& iIndex) const
+{
+    pItems = nullptr;
+    pFound = nullptr;
+    iIndex = -1;
+    if (dwGroup >= MAX_GROUP) {
+        ErrorLog().Print("指定的群組不存在 \n輸入的GroupIndex:%d(MaxGroup:%d) \n錯誤檔案:%s(Line:%d)\n\n",
+                         static_cast<int>(dwGroup), static_cast<int>(MAX_GROUP), s_szSourceFile, __LINE__);
+        return JE_BEHAVIOR_GROUP_TOO_LARGE;
+    }
+    pItems = GetBehaviorGroupItems(pPerson, dwGroup);
+    if (pItems == nullptr)
+        return JE_BEHAVIOR_GROUP_UNREADABLE;
+    return FindState(*pItems, dwState, JE_BEHAVIOR_FIND_STATE_UNKNOWN, iIndex, &pFound);
+}
+
+JS_BehaviorGroupIndex& JC_BehaviorGroup::IndexOf(const JC_StringArray& items) const
+{
+    return m_GroupCache.IndexOf(items, m_pDataManager != nullptr ? m_pDataManager->GetDefineGeneration() : 0);
 }
 
 DWORD JC_BehaviorGroup::WalkRoundItems(JC_DataComponent* pPerson, DWORD dwGroup, DWORD dwUnavailable,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "JC_DataManager/Behavior/JC_BehaviorGroupCache.h"
 #include "JC_DataManager/Behavior/JC_BehaviorItem.h"
 #include "JC_DataManager/Behavior/JC_BehaviorValue.h"
 
@@ -80,8 +81,17 @@ private:
     // cannot be had.
     DWORD OpenGroup(JC_DataComponent* pPerson, DWORD dwGroup, DWORD dwUnavailable,
                     JC_StringArray*& pItems) const;
-    // The index of the first item whose state resolves to dwState, or -1.
-    DWORD FindState(const JC_StringArray& items, DWORD dwState, DWORD dwUnknownState, int& iIndex) const;
+    // The index of the first item whose state resolves to dwState, or -1;
+    // with ppFound, also its entry, checked against its text, which holds
+    // until the next read of any group.
+    DWORD FindState(const JC_StringArray& items, DWORD dwState, DWORD dwUnknownState, int& iIndex,
+                    const JS_BehaviorItemIndex** ppFound = nullptr) const;
+    // The find form after the person check: the group's items and the index
+    // of the first item of the state (null and -1 when there is none), which
+    // holds until the next read of any group.
+    DWORD FindInGroup(JC_DataComponent* pPerson, DWORD dwGroup, DWORD dwState, const JC_StringArray*& pItems,
+                      const JS_BehaviorItemIndex*& pFound, int& iIndex) const;
+    JS_BehaviorGroupIndex& IndexOf(const JC_StringArray& items) const;
     // Removes every item of the round type ended by an attack, or counts
     // every item of another round type down.
     DWORD WalkRoundItems(JC_DataComponent* pPerson, DWORD dwGroup, DWORD dwUnavailable, DWORD dwRoundType) const;
@@ -91,4 +101,8 @@ private:
     // Runs the group form on groups 0 to 2 until one fails.
     template <typename GroupOperation>
     DWORD ForEachGroup(GroupOperation operation) const;
+
+    // What the queries know of the groups they read; every read checks it
+    // against the group's texts.
+    mutable JC_BehaviorGroupCache m_GroupCache;
 };

@@ -11,7 +11,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlWarehouse";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 JC_DataOrder OrderOf(int iDrawerIndex)
 {
@@ -379,13 +379,15 @@ int JC_ControlWarehouse::FindFirstDrawerFrom(int iWarehouse, DWORD dwThingID, bo
     if (pWarehouse == nullptr || iCount < 0)
         return -2;
     // The drawers are sorted by ThingID: halving keeps a fill of thousands
-    // of drawers far from quadratic.
+    // of drawers far from quadratic; one order serves every probe.
+    JC_DataOrder order = OrderOf(0);
     int iLow = 0;
     int iHigh = iCount;
     while (iLow < iHigh) {
         const int iMiddle = iLow + (iHigh - iLow) / 2;
+        order[1] = static_cast<DWORD>(iMiddle);
         DWORD dwMiddleID = 0;
-        if (!PeekThingID(pWarehouse->GetValidComponent(OrderOf(iMiddle)), dwMiddleID))
+        if (!PeekThingID(pWarehouse->GetValidComponent(order), dwMiddleID))
             return -2;
         const bool bBefore = bOrEqual ? dwMiddleID < dwThingID : dwMiddleID <= dwThingID;
         if (bBefore)
@@ -449,7 +451,10 @@ DWORD JC_ControlWarehouse::InsertNewDrawer(int iWarehouse, int iPosition, DWORD 
     SetDrawerObjInfo_ThingID(pDrawer.get(), dwThingID);
     SetDrawerObjInfo_ThingCount(pDrawer.get(), 1);
     SetDrawerObjInfo_Thing(pDrawer.get(), pThing);
-    dwResult = GetWarehouseObj(iWarehouse)->InsertComponent(OrderOf(iPosition), pDrawer.get());
+    // Drawers live in array warehouses (HowManyDrawerInWarehouse found one):
+    // the new drawer moves in whole rather than being copied again.
+    dwResult = static_cast<JC_DataArrayManager*>(GetWarehouseObj(iWarehouse))
+                   ->AdoptComponent(OrderOf(iPosition), std::move(pDrawer));
     if (dwResult != 0) {
         ErrorLog().PrintAt(s_szSourceFile, __LINE__,
                            " ControlWarehouse AddThing InsDataComponent Fail. \r\n FindInsertIndex:%d \r\n "

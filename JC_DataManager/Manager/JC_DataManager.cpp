@@ -6,7 +6,7 @@ JC_DataManager* gp_DataManagerObj = nullptr;
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Manager\\JC_DataManager";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 constexpr DWORD GEM_FALLBACK_ID = 1;
 constexpr DWORD TOOL_FALLBACK_ID = 1;
@@ -14,6 +14,8 @@ constexpr DWORD WEAPON_FALLBACK_ID = 1;
 constexpr DWORD WEARING_FALLBACK_ID = 1;
 constexpr DWORD SKILL_FALLBACK_ID = 0;
 constexpr DWORD SKILLPOWER_FALLBACK_ID = 1;
+
+DWORD s_dwLastDefineGeneration = 0;
 
 // The fixed table of each thing kind.
 constexpr DWORD s_adwThingFixedKinds[THINGKIND_LIMIT] = {
@@ -28,6 +30,7 @@ constexpr DWORD s_adwThingFixedKinds[THINGKIND_LIMIT] = {
 DWORD JC_DataManager::Initiation(const std::string& strRootPath, JC_DebugLog* pErrorLog)
 {
     m_bInitiated = FALSE;
+    m_dwDefineGeneration = ++s_dwLastDefineGeneration;
     if (strRootPath.empty())
         return JE_DATAMANAGER_EMPTY_PATH;
     if (pErrorLog == nullptr)
@@ -116,6 +119,11 @@ std::string JC_DataManager::GetPath() const
 DWORD JC_DataManager::GetDefineInfo(const std::string& strDefineName) const
 {
     return m_bInitiated ? m_OskelTemplateManagerObj.GetDefineInfo(strDefineName) : JE_DEFINE_NOT_FOUND;
+}
+
+DWORD JC_DataManager::GetDefineGeneration() const
+{
+    return m_dwDefineGeneration;
 }
 
 JC_DebugLog* JC_DataManager::GetErrorLog() const

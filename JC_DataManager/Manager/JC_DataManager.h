@@ -39,6 +39,10 @@ public:
     JC_DataComponentMaker* GetUnfixedDataObj(DWORD dwKind) const;
     std::string GetPath() const;
     DWORD GetDefineInfo(const std::string& strDefineName) const;
+    // Names the define tables GetDefineInfo answers from: it changes whenever
+    // any data manager starts loading them, so a number kept from one set of
+    // tables is never taken for another's.
+    DWORD GetDefineGeneration() const;
     JC_DebugLog* GetErrorLog() const;
 
     // Fixed records by kind and ID; null when absent.
@@ -93,6 +97,7 @@ private:
                                     const char* szFormat, bool bWithPosition) const;
 
     BOOL m_bInitiated = FALSE;
+    DWORD m_dwDefineGeneration = 0;
     std::string m_strRootPath;
     JC_DebugLog* m_pErrorLog = nullptr;
     JC_OskelTemplateManager m_OskelTemplateManagerObj;

@@ -1,5 +1,6 @@
 #include "JC_Module/JC_State/JC_StateModuleDocument.h"
 
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "JC_DataManager/Control/JC_ControlGame.h"
 #include "JC_DataManager/Control/JC_ControlManager.h"
 #include "JC_DataManager/Manager/JC_DataManager.h"
@@ -10,7 +11,7 @@
 #include "JC_Script/JC_ScriptManager.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
-static const char* const s_szSourceFile = "JC_Module\\JC_State\\JC_StateModuleDocument";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 JC_StateModuleDocument* g_pStateModuleDocumentObj = nullptr;
 

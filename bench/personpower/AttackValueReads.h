@@ -9,24 +9,45 @@
 
 #include <windows.h>
 
-// Eight items a group: modifiers the values read, none that cancels them.
-inline const char* const g_aszBenchGroupItems[] = {
-    "DF_State_Strength,DF_RoundType_Round,3,0,0,+10,0",    "DF_State_Dexterity,DF_RoundType_Round,3,0,0,+5%,0",
-    "DF_State_Agile,DF_RoundType_Use,3,0,0,-2,0",          "DF_State_Luck,DF_RoundType_Round,3,0,0,+1,0",
-    "DF_State_Blind,DF_RoundType_Round,3,0,0,-10%,0",      "DF_State_Burn,DF_RoundType_Attacked,1,0,0,-3,0",
-    "DF_State_Curse,DF_RoundType_Round,3,0,0,-5%,0",       "DF_State_Berserk,DF_RoundType_Round,3,0,0,+10%,-10%",
-};
+#include <cstdio>
+#include <iterator>
 
-// Fills each behaviour group of the person with the items, or empties it.
-inline void FillBenchGroups(JC_BehaviorAnalyser& analyser, JC_DataComponent* pPerson, bool bFull)
+// Item patterns of modifiers the values read, none that cancels them; each
+// takes a count and an amount.
+inline const char* const g_aszBenchItemPatterns[] = {
+    "DF_State_Strength,DF_RoundType_Round,%d,0,0,+%d,0",
+    "DF_State_Dexterity,DF_RoundType_Round,%d,0,0,+%d%%,0",
+    "DF_State_Agile,DF_RoundType_Use,%d,0,0,-%d,0",
+    "DF_State_Luck,DF_RoundType_Round,%d,0,0,+%d,0",
+    "DF_State_Blind,DF_RoundType_Round,%d,0,0,-%d%%,0",
+    "DF_State_Burn,DF_RoundType_Attacked,%d,0,0,-%d,0",
+    "DF_State_Curse,DF_RoundType_Round,%d,0,0,-%d%%,0",
+    "DF_State_Berserk,DF_RoundType_Round,%d,0,0,+%d%%,-10%%",
+    "DF_State_Vitality,DF_RoundType_Round,%d,0,0,+%d,0",
+    "DF_State_Intelligence,DF_RoundType_Use,%d,0,0,+%d%%,0",
+    "DF_State_ExtraHitRate,DF_RoundType_Round,%d,0,0,+%d,0",
+    "DF_State_Poison,DF_RoundType_Round,%d,0,0,+%d,0",
+};
+constexpr int BENCH_GROUP_ITEMS = 8;
+
+// Fills each behaviour group of the person with eight items, or empties it.
+// Every person and group has its own choice of states, counts and amounts,
+// as the persons of a camp turn would.
+inline void FillBenchGroups(JC_BehaviorAnalyser& analyser, JC_DataComponent* pPerson, bool bFull, int iPerson)
 {
+    constexpr int iPatterns = static_cast<int>(std::size(g_aszBenchItemPatterns));
     for (DWORD dwGroup = 0; dwGroup < JC_BehaviorGroup::MAX_GROUP; ++dwGroup) {
         JC_StringArray* pItems = analyser.GetBehaviorGroupItems(pPerson, dwGroup);
         if (pItems == nullptr)
             continue;
         pItems->clear();
-        if (bFull)
-            pItems->assign(std::begin(g_aszBenchGroupItems), std::end(g_aszBenchGroupItems));
+        for (int i = 0; bFull && i < BENCH_GROUP_ITEMS; ++i) {
+            const int iPattern = (iPerson + 5 * static_cast<int>(dwGroup) + i) % iPatterns;
+            char szItem[96];
+            std::snprintf(szItem, sizeof(szItem), g_aszBenchItemPatterns[iPattern], 1 + (iPerson + i) % 5,
+                          1 + (iPerson * 7 + i * 3 + static_cast<int>(dwGroup)) % 20);
+            pItems->push_back(szItem);
+        }
     }
 }
 

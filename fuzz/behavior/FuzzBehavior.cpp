@@ -1,7 +1,8 @@
 // Behaviour strings and behaviour-group items of any bytes: a code, never a
 // fault. The comma split must give back its text when joined; an item that
 // decomposes must compose into a text that decomposes to the same item and
-// composes to itself; the group walks must never add items.
+// composes to itself; the group walks must never add items; the analyser
+// that read every earlier input must answer as one that reads its first.
 
 #include "JC_DataManager/Behavior/JC_BehaviorAnalyser.h"
 #include "JC_DataManager/Manager/JC_DataManager.h"
@@ -85,6 +86,25 @@ void CheckItem(const JC_BehaviorAnalyser& analyser, const std::string& strText)
     Require(strRecomposed == strComposed);
 }
 
+// The long-lived analyser keeps what it read of earlier persons, often at
+// the same address as this one: its answers must be a fresh analyser's.
+void CheckAgainstFresh(Context& context, JC_DataComponent* pPerson)
+{
+    JC_BehaviorAnalyser fresh;
+    Require(fresh.Initiation(&context.dataManager) == 0);
+    for (const DWORD dwState : {STATE_POISON, STATE_SLEEP}) {
+        for (DWORD dwGroup = 0; dwGroup < 2; ++dwGroup) {
+            Require(context.analyser.HaveBehaviorInGroup(pPerson, dwGroup, dwState)
+                    == fresh.HaveBehaviorInGroup(pPerson, dwGroup, dwState));
+            std::string strKept;
+            std::string strFresh;
+            Require(context.analyser.GetBehaviorItemPart(pPerson, dwGroup, dwState, 5, strKept)
+                        == fresh.GetBehaviorItemPart(pPerson, dwGroup, dwState, 5, strFresh)
+                    && strKept == strFresh);
+        }
+    }
+}
+
 // Every line of the input is one item of group 0, and of group 1 reversed.
 void CheckGroups(Context& context, const std::string& strText)
 {
@@ -118,6 +138,14 @@ void CheckGroups(Context& context, const std::string& strText)
     analyser.RemoveBehaviorsEndedByAttack(&person);
     analyser.RemoveBehavior(&person, STATE_SLEEP);
     Require(pGroup0->size() <= count && pGroup1->size() <= count);
+    CheckAgainstFresh(context, &person);
+    // A byte rewritten in place, as a script or a deal writes: same length,
+    // same buffer, other text.
+    if (!pGroup0->empty() && !pGroup0->front().empty()) {
+        std::string& strFirst = pGroup0->front();
+        strFirst[strFirst.size() / 2] ^= 1;
+        CheckAgainstFresh(context, &person);
+    }
     Require(analyser.ClearBehaviorGroup(&person, 1) == 0 && pGroup1->empty());
 }
 

@@ -65,6 +65,17 @@ TEST_F(DataArrayManager, MakesDeletesInsertsAndRemovesByPosition)
     EXPECT_EQ(m_Manager.InsertComponent({0, 0}, &empty), JE_ARRAY_INSERT_NO_LAYOUT);
     EXPECT_EQ(m_Manager.InsertComponent({0, 0}, nullptr), JE_ARRAY_INSERT_NULL_SOURCE);
     EXPECT_EQ(m_Manager.InsertComponent({0}, &removed), JE_ARRAY_INSERT_BAD_ORDER);
+    // Adopted, the component itself moves in, under the insert's rules.
+    auto pAdopted = std::make_unique<JC_DataComponent>();
+    ASSERT_EQ(pAdopted->Copy(&removed, JC_DataComponent::ADOPT_LAYOUT), 0u);
+    const JC_DataComponent* const pAdoptedAt = pAdopted.get();
+    EXPECT_EQ(m_Manager.AdoptComponent({0, 1}, std::move(pAdopted)), 0u);
+    EXPECT_EQ(m_Manager.GetValidComponent({0, 1}), pAdoptedAt);
+    EXPECT_EQ(IDAt(6), 50u);
+    EXPECT_EQ(m_Manager.AdoptComponent({0, 0}, std::make_unique<JC_DataComponent>()), JE_ARRAY_INSERT_NO_LAYOUT);
+    EXPECT_EQ(m_Manager.AdoptComponent({0, 0}, nullptr), JE_ARRAY_INSERT_NULL_SOURCE);
+    EXPECT_EQ(m_Manager.AdoptComponent({0}, std::make_unique<JC_DataComponent>()), JE_ARRAY_INSERT_BAD_ORDER);
+    EXPECT_EQ(m_Manager.GetComponentCount(), 11u);
 
     // Nothing is made past the last position a data file can name.
     JC_DataComponent* pComponent = nullptr;

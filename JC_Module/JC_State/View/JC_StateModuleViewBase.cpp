@@ -1,5 +1,6 @@
 #include "JC_Module/JC_State/View/JC_StateModuleViewBase.h"
 
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/RenderingObject/XC_RenderAnimation.h"
 #include "GameProgram/RenderingObject/XC_RenderString.h"
 #include "JC_DataManager/Control/JC_ControlModuleState.h"
@@ -7,7 +8,7 @@
 #include "JC_Module/JC_ModuleResource.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
-static const char* const s_szSourceFile = "JC_Module\\JC_State\\View\\JC_StateModuleViewBase";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// The fuzzing run's stand-in for the data manager: the three operations the
-// behaviour analyser asks of it, over a define table the harness fills.
+// The fuzzing run's stand-in for the data manager: the operations the
+// behaviour analyser asks of it, over a define table the harness fills once.
 
 #include "TemplateSystem/JC_DebugLog.h"
 #include "TemplateSystem/JC_DefineTable.h"
@@ -16,6 +16,7 @@ public:
         DWORD dwValue = 0;
         return m_Defines.GetDefineValue(strDefineName, dwValue) == 0 ? dwValue : 0xCDCDCDCD;
     }
+    DWORD GetDefineGeneration() const { return 1; }
 
     JC_DefineTable m_Defines;
 };
