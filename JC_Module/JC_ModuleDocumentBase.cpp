@@ -1,10 +1,12 @@
 #include "JC_Module/JC_ModuleDocumentBase.h"
 
+#include "GameProgram/Common/XF_SourceFile.h"
+
 #include "JC_DataManager/Control/JC_ControlManager.h"
 #include "JC_Module/JC_ModuleViewBase.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
-static const char* const s_szSourceFile = "JC_Module\\JC_ModuleDocumentBase";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 
@@ -263,6 +265,7 @@ DWORD JC_ModuleDocumentBase::SetDocumentMode(int iMode)
         if (pView != nullptr && !IsShownIn(m_iMode, iViewIndex))
             pView->CloseView();
     }
+    PrepareViewsForMode(m_iMode);
     for (int iColumn = 0; iColumn < m_Routing.iColumnCount; ++iColumn) {
         const int iViewIndex = ShownAt(m_iMode, iColumn);
         JC_ModuleViewBase* const pView = GetView(iViewIndex);

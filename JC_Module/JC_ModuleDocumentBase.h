@@ -27,7 +27,6 @@ struct JS_DocumentRouting
 {
     // "OptionModuleDocument", as the document's reports name it.
     const char* szDocumentName;
-    const char* szSourceFile;
     int iViewCount;
     int iModeCount;
     int iColumnCount;
@@ -87,6 +86,9 @@ protected:
     virtual JC_ControlModuleBase* GetLayoutControl() = 0;
     virtual DWORD LoadDocumentData() { return 0; }
     virtual void ReleaseDocumentData() {}
+    // The document's own step between closing the old mode's views and
+    // opening the new ones.
+    virtual void PrepareViewsForMode(int /*iMode*/) {}
     // Hands pop-up views to the views that open them.
     virtual DWORD GiveChildViews() { return 0; }
     // The messages the screen acts on; every other one is swallowed unseen.

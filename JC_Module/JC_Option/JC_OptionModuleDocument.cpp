@@ -1,26 +1,31 @@
 #include "JC_Module/JC_Option/JC_OptionModuleDocument.h"
 
+#include "GameProgram/Common/XF_SourceFile.h"
+
 #include "Code/XC_Game.h"
 #include "GameProgram/Common/XF_SafeFileWriter.h"
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "JC_DataManager/Control/JC_ControlManager.h"
 #include "JC_DataManager/Manager/JC_DataManager.h"
 #include "JC_Module/JC_Option/View/JC_OptionModuleView0.h"
+#include "JC_Module/JC_Option/View/JC_OptionModuleView1.h"
+#include "JC_Module/JC_Option/View/JC_OptionModuleView2.h"
 #include "JC_Script/JC_ScriptManager.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
 #include <d3dx9.h>
 
-static const char* const s_szSourceFile = "JC_Module\\JC_Option\\JC_OptionModuleDocument";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 JC_OptionModuleDocument* g_pOptionModuleDocument = nullptr;
 
 namespace {
 
 const int VIEW_PANEL = 0;
-// The record list and its confirmation box are not built yet: the modes that
-// show them show nothing.
-const int VIEW_COUNT = 1;
+const int VIEW_RECORD_LIST = 1;
+const int VIEW_CONFIRM = 2;
+// The confirmation box stands in no mode: the record list opens it.
+const int VIEW_COUNT = 3;
 const int COLUMN_COUNT = 5;
 const int MODE_VIEWS[JC_OptionModuleDocument::MODE_COUNT][COLUMN_COUNT] = {
     {-1, -1, -1, -1, -1}, {0, -1, -1, -1, -1}, {-1, 1, -1, -1, -1},
@@ -28,7 +33,6 @@ const int MODE_VIEWS[JC_OptionModuleDocument::MODE_COUNT][COLUMN_COUNT] = {
 };
 const JS_DocumentRouting ROUTING = {
     "OptionModuleDocument",
-    s_szSourceFile,
     VIEW_COUNT,
     JC_OptionModuleDocument::MODE_COUNT,
     COLUMN_COUNT,
@@ -75,9 +79,35 @@ DWORD JC_OptionModuleDocument::Initiation(XC_ModuleManager* pModuleManager, XC_M
     return dwResult;
 }
 
-JC_ModuleViewBase* JC_OptionModuleDocument::NewView(int /*iViewIndex*/)
+JC_ModuleViewBase* JC_OptionModuleDocument::NewView(int iViewIndex)
 {
-    return new JC_OptionModuleView0;
+    if (iViewIndex == VIEW_PANEL)
+        return new JC_OptionModuleView0;
+    if (iViewIndex == VIEW_RECORD_LIST)
+        return new JC_OptionModuleView1;
+    return new JC_OptionModuleView2;
+}
+
+JC_OptionModuleView1* JC_OptionModuleDocument::GetRecordList() const
+{
+    return static_cast<JC_OptionModuleView1*>(GetView(VIEW_RECORD_LIST));
+}
+
+DWORD JC_OptionModuleDocument::GiveChildViews()
+{
+    GetRecordList()->SetChildView(GetView(VIEW_CONFIRM));
+    return 0;
+}
+
+void JC_OptionModuleDocument::PrepareViewsForMode(int iMode)
+{
+    JC_OptionModuleView1* const pRecordList = GetRecordList();
+    if (pRecordList == nullptr)
+        return;
+    if (iMode == MODE_SAVE || iMode == MODE_SAVE_ONLY)
+        pRecordList->SetViewMode(JC_OptionModuleView1::VIEW_MODE_SAVE);
+    else if (iMode == MODE_LOAD || iMode == MODE_LOAD_ONLY)
+        pRecordList->SetViewMode(JC_OptionModuleView1::VIEW_MODE_LOAD);
 }
 
 JC_ControlModuleBase* JC_OptionModuleDocument::GetLayoutControl()
@@ -122,6 +152,11 @@ DWORD JC_OptionModuleDocument::BackDocumentMode(int iMode)
         Close();
         break;
     case MODE_SAVE:
+        if (GetRecordList()->GetViewMode() == JC_OptionModuleView1::VIEW_MODE_CONFIRM)
+            GetRecordList()->SetViewMode(JC_OptionModuleView1::VIEW_MODE_SAVE);
+        else
+            SetDocumentMode(MODE_PANEL);
+        break;
     case MODE_LOAD:
         SetDocumentMode(MODE_PANEL);
         break;
@@ -135,6 +170,8 @@ DWORD JC_OptionModuleDocument::DealViewEvent(int iViewIndex, DWORD dwViewEvent)
 {
     m_iDealViewIndex = iViewIndex;
     m_dwDealEventId = dwViewEvent;
+    if (iViewIndex == VIEW_RECORD_LIST && dwViewEvent == JC_OptionModuleView1::EVENT_RECORD_CHOSEN)
+        return DealRecordChosen();
     if (iViewIndex != VIEW_PANEL)
         return 0;
     switch (dwViewEvent) {
@@ -151,6 +188,22 @@ DWORD JC_OptionModuleDocument::DealViewEvent(int iViewIndex, DWORD dwViewEvent)
     default:
         break;
     }
+    return 0;
+}
+
+DWORD JC_OptionModuleDocument::DealRecordChosen()
+{
+    const int iMode = GetDocumentMode();
+    const bool bSave = iMode == MODE_SAVE || iMode == MODE_SAVE_ONLY;
+    const bool bLoad = iMode == MODE_LOAD || iMode == MODE_LOAD_ONLY;
+    if ((!bSave && !bLoad) || gp_ScriptManagerObj == nullptr)
+        return 0;
+    const std::string strRecord = std::to_string(GetRecordList()->GetSelectRecord());
+    const DWORD dwResult = gp_ScriptManagerObj->DealScript(bSave ? "SaveGame" : "LoadGame", strRecord);
+    if (dwResult != 0)
+        return dwResult;
+    if (bSave)
+        GetRecordList()->ReloadRecord();
     return 0;
 }
 

@@ -2,6 +2,10 @@
 
 #include "JC_Module/JC_ModuleDocumentBase.h"
 
+#include <string>
+
+class JC_OptionModuleView1;
+
 constexpr DWORD JE_OPTIONMODULEDOCUMENT_VIEW_INDEX_NOT_SUPPORT = 0x8a300031;
 constexpr DWORD JE_OPTIONMODULEDOCUMENT_MODE_NOT_SUPPORT = 0x8a300061;
 constexpr DWORD JE_OPTIONMODULEDOCUMENT_NO_BACK_BUFFER = 0x8a300091;
@@ -10,8 +14,9 @@ constexpr DWORD JE_OPTIONMODULEDOCUMENT_THUMBNAIL_NOT_COPIED = 0x8a300093;
 constexpr DWORD JE_OPTIONMODULEDOCUMENT_THUMBNAIL_NOT_WRITTEN = 0x8a300094;
 
 // The option screen: the panel of Save, Load, Title, music, sound and game
-// speed. It writes the record thumbnail "TempRecord.bmp" of the frame below
-// it each time it opens, and never sets a document event.
+// speed, and the record list that hands saving and loading to the scripts.
+// It writes the record thumbnail "TempRecord.bmp" of the frame below it each
+// time it opens, and never sets a document event.
 class JC_OptionModuleDocument : public JC_ModuleDocumentBase
 {
 public:
@@ -48,10 +53,15 @@ protected:
     DWORD LoadDocumentData() override { return MakeRecordBMP(); }
     BOOL IsDocumentMessage(UINT uMsg) const override;
     void DealDocumentMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+    void PrepareViewsForMode(int iMode) override;
+    DWORD GiveChildViews() override;
 
 private:
     // F5 for the designers: the layouts read anew and the screen rebuilt.
     void ReloadLayout();
+    // Hands the chosen record to "SaveGame" or "LoadGame".
+    DWORD DealRecordChosen();
+    JC_OptionModuleView1* GetRecordList() const;
 
     int m_iDealViewIndex = -1;
     DWORD m_dwDealEventId = 0;

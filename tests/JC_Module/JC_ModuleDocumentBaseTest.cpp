@@ -87,7 +87,7 @@ const int SHOWN[4][3] = {{-1, -1, -1}, {0, 1, -1}, {0, 1, 2}, {1, 0, -1}};
 const int ACTIVE[4][3] = {{-1, -1, -1}, {0, 1, -1}, {2, -1, -1}, {1, -1, -1}};
 const DWORD FAKE_UNDEFINED_VIEW = 0x8A300101;
 const DWORD FAKE_UNSUPPORTED_MODE = 0x8A300102;
-const JS_DocumentRouting ROUTING = {"FakeModuleDocument", "JC_Module\\FakeModuleDocument", 3, 4, 3, &SHOWN[0][0],
+const JS_DocumentRouting ROUTING = {"FakeModuleDocument", 3, 4, 3, &SHOWN[0][0],
                                     &ACTIVE[0][0], FAKE_UNDEFINED_VIEW, FAKE_UNSUPPORTED_MODE, TRUE};
 
 class FakeDocument : public JC_ModuleDocumentBase

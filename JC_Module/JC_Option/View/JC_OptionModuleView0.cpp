@@ -1,5 +1,7 @@
 #include "JC_Module/JC_Option/View/JC_OptionModuleView0.h"
 
+#include "GameProgram/Common/XF_SourceFile.h"
+
 #include "Code/XC_Game.h"
 #include "Code/XC_Setting.h"
 #include "GameProgram/RenderingObject/XC_RenderAnimation.h"
@@ -11,7 +13,7 @@
 
 #include <cmath>
 
-static const char* const s_szSourceFile = "JC_Module\\JC_Option\\View\\JC_OptionModuleView0";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -1,0 +1,55 @@
+#include "JC_Module/JC_Option/View/JC_OptionModuleView1.h"
+
+#include "JC_Module/JC_Option/View/JC_OptionModuleView2.h"
+
+#include "tests/JC_Module/JC_Option/OptionScreenFixture.h"
+
+#include <gtest/gtest.h>
+
+TEST_F(OptionScreen, TheRecordListWrapsItsPagesAndRefusesUnknownModes)
+{
+    JC_OptionModuleDocument document;
+    ASSERT_EQ(Initiate(document, JC_OptionModuleDocument::MODE_SAVE_ONLY), 0u);
+    ASSERT_EQ(document.Enable(), S_OK);
+    ASSERT_EQ(document.IsViewsReady(), TRUE) << LogText();
+    auto* const pList = static_cast<JC_OptionModuleView1*>(document.GetView(1));
+    EXPECT_EQ(pList->IsOpen(), TRUE);
+    // No record exists: the list opens on the first page with empty rows.
+    EXPECT_EQ(pList->GetPage(), 0);
+    EXPECT_EQ(pList->GetRow(0).pic.GetShow(), FALSE);
+    pList->PrevPage();
+    EXPECT_EQ(pList->GetPage(), 18);
+    pList->NextPage();
+    EXPECT_EQ(pList->GetPage(), 0);
+    EXPECT_EQ(pList->SetViewMode(3), JE_OPTIONMODULEVIEW1_VIEW_MODE_NOT_SUPPORT);
+    EXPECT_EQ(pList->GetViewMode(), JC_OptionModuleView1::VIEW_MODE_SAVE);
+    EXPECT_EQ(pList->SetChildView(nullptr), JE_OPTIONMODULEVIEW1_NO_CHILD_VIEW);
+
+    // The box opens over the list; Escape in a start mode closes the screen.
+    ASSERT_EQ(pList->SetViewMode(JC_OptionModuleView1::VIEW_MODE_CONFIRM), 0u);
+    JC_ModuleViewBase* const pBox = document.GetView(2);
+    EXPECT_EQ(pBox->IsOpen(), TRUE);
+    EXPECT_EQ(pBox->SetViewMode(1), JE_OPTIONMODULEVIEW2_VIEW_MODE_NOT_SUPPORT);
+    // A right-button release anywhere cancels the box, the list takes nothing.
+    EXPECT_EQ(pList->MsgProc(WM_RBUTTONUP, 0, 0), 0u);
+    EXPECT_EQ(pBox->IsOpen(), FALSE);
+    EXPECT_EQ(document.MsgProc(nullptr, WM_KEYUP, VK_ESCAPE, 0), 1);
+    EXPECT_EQ(document.IsActive(), FALSE);
+}
+
+TEST_F(OptionScreen, EscapeWithTheBoxShownInTheSaveListClosesOnlyTheBox)
+{
+    JC_OptionModuleDocument document;
+    ASSERT_EQ(Initiate(document), 0u);
+    ASSERT_EQ(document.Enable(), S_OK);
+    ASSERT_EQ(document.SetDocumentMode(JC_OptionModuleDocument::MODE_SAVE), 0u);
+    auto* const pList = static_cast<JC_OptionModuleView1*>(document.GetView(1));
+    ASSERT_EQ(pList->SetViewMode(JC_OptionModuleView1::VIEW_MODE_CONFIRM), 0u);
+    EXPECT_EQ(document.MsgProc(nullptr, WM_KEYUP, VK_ESCAPE, 0), 1);
+    EXPECT_EQ(document.GetDocumentMode(), JC_OptionModuleDocument::MODE_SAVE);
+    EXPECT_EQ(pList->GetViewMode(), JC_OptionModuleView1::VIEW_MODE_SAVE);
+    EXPECT_EQ(document.GetView(2)->IsOpen(), FALSE);
+    EXPECT_EQ(document.MsgProc(nullptr, WM_KEYUP, VK_ESCAPE, 0), 1);
+    EXPECT_EQ(document.GetDocumentMode(), JC_OptionModuleDocument::MODE_PANEL);
+    document.Close();
+}
