@@ -30,7 +30,6 @@ namespace {
 const int BUILT_VIEW_COUNT = 4;
 const JS_DocumentRouting ROUTING = {
     "StateModuleDocument",
-    s_szSourceFile,
     BUILT_VIEW_COUNT,
     JC_StateModuleDocument::MODE_COUNT,
     JC_StateModuleDocument::COLUMN_COUNT,
