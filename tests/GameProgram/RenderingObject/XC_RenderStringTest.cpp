@@ -11,7 +11,7 @@
 
 namespace {
 
-std::vector<float> Xs(const XC_RenderString& text)
+std::vector<float> Xs(XC_RenderString& text)
 {
     std::vector<float> xs;
     for (DWORD i = 0; i < text.GetWordCount(); ++i)
