@@ -14,9 +14,9 @@
 class XC_ListMenu : public XC_RenderObjManager
 {
 public:
-    static const int ROW_COUNT = 10;
-    static const int ROW_HEIGHT = 21;
-    static const int ROW_WIDTH = 192;
+    static constexpr int ROW_COUNT = 10;
+    static constexpr int ROW_HEIGHT = 21;
+    static constexpr int ROW_WIDTH = 192;
 
     XC_ListMenu() = default;
     ~XC_ListMenu() override;
