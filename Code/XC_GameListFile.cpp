@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <memory>
 
-static const char* const s_szSourceFile = ".\\Code\\XC_GameListFile";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

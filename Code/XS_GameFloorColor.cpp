@@ -6,7 +6,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Common/XF_InitOrder.h"
 
-static const char* const s_szSourceFile = ".\\Code\\XS_GameFloorColor";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XS_GameFloorColor s_GameFloorColor XM_INIT_ORDER(XE_INIT_GAME_SHELL_TABLES + 1);
 XS_GameFloorColor* g_pGameFloorColor = &s_GameFloorColor;

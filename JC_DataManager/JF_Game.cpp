@@ -13,7 +13,7 @@
 #include <functional>
 #include <memory>
 
-static const char* const s_szSourceFile = ".\\JC_DataManager\\JF_Game";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

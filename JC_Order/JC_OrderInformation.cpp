@@ -4,7 +4,7 @@
 #include "JC_DataManager/Operator/JC_OperatorJob.h"
 #include "JC_Order/JF_OrderLog.h"
 
-static const char* const s_szSourceFile = ".\\JC_Order\\JC_OrderInformation";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 #define ORDER_FAIL(result, ...) JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, result, __VA_ARGS__)
 

@@ -4,7 +4,7 @@
 #include "JC_Order/JF_OrderLog.h"
 
 
-static const char* const s_szSourceFile = ".\\JC_Order\\JC_OrderInput";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 DWORD JC_OrderInput::Initiation(JC_ControlManager* pControlManager)
 {

@@ -5,7 +5,7 @@
 #include "JC_Order/JC_OrderInformation.h"
 #include "JC_Order/JF_OrderLog.h"
 
-static const char* const s_szSourceFile = ".\\JC_Order\\JC_OrderManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 #define ORDER_FAIL(result, ...) JF_OrderFail(m_pErrorLog, s_szSourceFile, __LINE__, result, __VA_ARGS__)
 

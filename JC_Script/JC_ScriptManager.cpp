@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstring>
 
-static const char* const s_szSourceFile = ".\\JC_Script\\JC_ScriptManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 static const char* const s_szScriptFolder = "Script\\";
 
 namespace {

@@ -3,6 +3,8 @@
 #include "GameProgram/Common/XF_Cp950.h"
 #include "TemplateSystem/JC_StrNumSwitch.h"
 #include "TemplateSystem/JC_TextSplitter.h"
+#include "TemplateSystem/JF_ItemTypeHandler.h"
+#include "TemplateSystem/JF_ItemValueAccess.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -16,48 +18,6 @@ constexpr DWORD SMALL_ARRAY = 16;
 bool HasValue(const JC_ItemValue& value)
 {
     return !std::holds_alternative<std::monostate>(value);
-}
-
-// The caller's variable of type T, or null when it is of another type.
-template <typename T>
-const T* InAs(const JC_ValueIn& value)
-{
-    const T* const* ppValue = std::get_if<const T*>(&value);
-    return ppValue != nullptr ? *ppValue : nullptr;
-}
-
-template <typename T>
-T* OutAs(const JC_ValueOut& value)
-{
-    T* const* ppValue = std::get_if<T*>(&value);
-    return ppValue != nullptr ? *ppValue : nullptr;
-}
-
-// A 32-bit variable, int or DWORD, as its bit pattern.
-bool ReadIn32(const JC_ValueIn& value, DWORD& dwBits)
-{
-    if (const int* pInt = InAs<int>(value)) {
-        dwBits = static_cast<DWORD>(*pInt);
-        return true;
-    }
-    if (const DWORD* pDWord = InAs<DWORD>(value)) {
-        dwBits = *pDWord;
-        return true;
-    }
-    return false;
-}
-
-bool WriteOut32(const JC_ValueOut& value, DWORD dwBits)
-{
-    if (int* pInt = OutAs<int>(value)) {
-        *pInt = static_cast<int>(dwBits);
-        return true;
-    }
-    if (DWORD* pDWord = OutAs<DWORD>(value)) {
-        *pDWord = dwBits;
-        return true;
-    }
-    return false;
 }
 
 // The item's default as a constant of type T, or T's zero.
@@ -79,15 +39,6 @@ DWORD DefaultBits(const JC_TemplateItem& item)
 bool IsRadix(DWORD dwRadix)
 {
     return dwRadix == 2 || dwRadix == 10 || dwRadix == 16;
-}
-
-std::string FormatBits32(DWORD dwBits, bool bSigned, DWORD dwRadix)
-{
-    switch (dwRadix) {
-    case 2: return JC_StrNumSwitch::UIntToBinStr(dwBits);
-    case 16: return JC_StrNumSwitch::IntToHexStr(static_cast<int>(dwBits));
-    default: return bSigned ? JC_StrNumSwitch::IntToStr(static_cast<int>(dwBits)) : JC_StrNumSwitch::UIntToStr(dwBits);
-    }
 }
 
 std::string FormatBits64(ULONGLONG ullBits, DWORD dwRadix)
@@ -153,7 +104,7 @@ DWORD AssignArray(const JC_TemplateItem& item, const std::vector<T>* pElements, 
 template <typename T>
 DWORD HandOut(const T& holder, const JC_ValueOut& value)
 {
-    T* pOut = OutAs<T>(value);
+    T* pOut = JF_OutAs<T>(value);
     if (pOut == nullptr)
         return JE_COMPONENT_NOT_FOR_TYPE;
     *pOut = holder;
@@ -163,7 +114,7 @@ DWORD HandOut(const T& holder, const JC_ValueOut& value)
 template <typename T>
 DWORD HandOut(std::vector<T>& elements, const JC_ValueOut& value)
 {
-    std::vector<T>** ppOut = OutAs<std::vector<T>*>(value);
+    std::vector<T>** ppOut = JF_OutAs<std::vector<T>*>(value);
     if (ppOut == nullptr)
         return JE_COMPONENT_NOT_FOR_TYPE;
     *ppOut = &elements;
@@ -177,7 +128,7 @@ DWORD HandOut(const std::monostate&, const JC_ValueOut&)
 
 DWORD HandOut(const std::unique_ptr<JC_DataComponent>& pSub, const JC_ValueOut& value)
 {
-    JC_DataComponent** ppOut = OutAs<JC_DataComponent*>(value);
+    JC_DataComponent** ppOut = JF_OutAs<JC_DataComponent*>(value);
     if (ppOut == nullptr)
         return JE_COMPONENT_NOT_FOR_TYPE;
     *ppOut = pSub.get();
@@ -190,7 +141,7 @@ DWORD HandOutElement(const JC_DWordArray& elements, DWORD dwIndex, const JC_Valu
 {
     if (dwIndex >= elements.size())
         return JE_COMPONENT_GET_INDEX_OUTSIDE;
-    return WriteOut32(value, elements[dwIndex]) ? 0 : JE_COMPONENT_NOT_FOR_TYPE;
+    return JF_WriteOut32(value, elements[dwIndex]) ? 0 : JE_COMPONENT_NOT_FOR_TYPE;
 }
 
 template <typename T>
@@ -308,7 +259,7 @@ DWORD FormatHolder(const JC_DWordArray& elements, const JC_TemplateItem& item, D
 {
     if (dwIndex >= elements.size())
         return JE_COMPONENT_GET_INDEX_OUTSIDE;
-    strText = FormatBits32(elements[dwIndex], item.m_dwTypeEx == ITEMTYPE_INT32, dwRadix);
+    strText = JF_FormatBits32(elements[dwIndex], item.m_dwTypeEx == ITEMTYPE_INT32, dwRadix);
     return 0;
 }
 
@@ -377,34 +328,6 @@ DWORD WriteElements(std::string& strFile, const JC_TemplateItem& item, std::vect
             return JE_COMPONENT_WRITE_UNFAITHFUL;
     }
     return 0;
-}
-
-// Appends the empty holder of the item's type; a VECTOR of an element type
-// without a holder gets an empty entry. False for an unknown type.
-bool AddHolder(const JC_TemplateItem& item, std::vector<JC_ItemValue>& values)
-{
-    switch (item.m_dwType) {
-    case ITEMTYPE_INT32:
-    case ITEMTYPE_BOOL: values.emplace_back(0); return true;
-    case ITEMTYPE_UINT32:
-    case ITEMTYPE_COMBO:
-    case ITEMTYPE_SPACE32: values.emplace_back(DWORD(0)); return true;
-    case ITEMTYPE_FLOAT: values.emplace_back(0.0f); return true;
-    case ITEMTYPE_STRING: values.emplace_back(std::string()); return true;
-    case ITEMTYPE_SPACE64: values.emplace_back(ULONGLONG(0)); return true;
-    case ITEMTYPE_VECTOR:
-        if (item.m_dwTypeEx == ITEMTYPE_FLOAT)
-            values.emplace_back(JC_FloatArray());
-        else if (item.m_dwTypeEx == ITEMTYPE_STRING)
-            values.emplace_back(JC_StringArray());
-        else if (JF_IsVectorElementType(item.m_dwTypeEx))
-            values.emplace_back(JC_DWordArray());
-        else
-            values.emplace_back();
-        return true;
-    case ITEMTYPE_TEMPLATE: values.emplace_back(std::unique_ptr<JC_DataComponent>()); return true;
-    default: return false;
-    }
 }
 
 // Sets element dwIndex of a VECTOR's array; new elements are zero or empty.
@@ -544,56 +467,10 @@ DWORD JC_DataComponent::SetItemValue(const JC_TemplateItem* pItem, JC_ValueIn va
     JC_ItemValue* pValue = ValueOf(*pItem);
     if (pValue == nullptr)
         return JE_COMPONENT_SET_NO_ITEM;
-    DWORD dwBits = 0;
-    switch (pItem->m_dwType) {
-    case ITEMTYPE_INT32:
-    case ITEMTYPE_BOOL:
-    case ITEMTYPE_UINT32:
-    case ITEMTYPE_SPACE32:
-        if (!ReadIn32(value, dwBits))
-            return JE_COMPONENT_SET_WRONG_VARIABLE;
-        return SetNumber32(*pItem, dwBits);
-    case ITEMTYPE_COMBO:
-        if (!ReadIn32(value, dwBits))
-            return JE_COMPONENT_SET_WRONG_VARIABLE;
-        if (!m_pTemplate->HasItemDefineValue(*pItem, dwBits))
-            return JE_COMPONENT_COMBO_REFUSED;
-        return SetNumber32(*pItem, dwBits);
-    case ITEMTYPE_FLOAT: {
-        const float* pFloat = InAs<float>(value);
-        float* pHolder = std::get_if<float>(pValue);
-        if (pFloat == nullptr || pHolder == nullptr)
-            return JE_COMPONENT_SET_WRONG_VARIABLE;
-        if (!pItem->IsWithinBounds(*pFloat))
-            return JE_COMPONENT_OUTSIDE_RANGE;
-        *pHolder = *pFloat;
-        return 0;
-    }
-    case ITEMTYPE_STRING: {
-        const std::string* pText = InAs<std::string>(value);
-        if (pText == nullptr)
-            return JE_COMPONENT_SET_WRONG_VARIABLE;
-        return SetString(*pItem, *pText);
-    }
-    case ITEMTYPE_SPACE64: {
-        const ULONGLONG* pBits = InAs<ULONGLONG>(value);
-        ULONGLONG* pHolder = std::get_if<ULONGLONG>(pValue);
-        if (pBits == nullptr || pHolder == nullptr)
-            return JE_COMPONENT_SET_WRONG_VARIABLE;
-        if (!pItem->IsWithinBounds(*pBits))
-            return JE_COMPONENT_OUTSIDE_RANGE;
-        *pHolder = *pBits;
-        return 0;
-    }
-    case ITEMTYPE_VECTOR:
-        return SetVector(*pItem, value);
-    case ITEMTYPE_TEMPLATE:
-        if (!std::holds_alternative<const JC_DataComponent*>(value))
-            return JE_COMPONENT_SET_NOT_COMPONENT;
-        return SetSubComponent(*pItem, std::get<const JC_DataComponent*>(value));
-    default:
+    const JC_TemplateItemType* pType = JF_GetItemTypeHandler(pItem->m_dwType);
+    if (pType == nullptr)
         return JE_COMPONENT_SET_TYPE_UNKNOWN;
-    }
+    return pType->SetValue(*this, *pItem, *pValue, value);
 }
 
 DWORD JC_DataComponent::SetItemValueAt(const JC_TemplateItem* pItem, DWORD dwIndex, JC_ValueIn value)
@@ -660,38 +537,8 @@ DWORD JC_DataComponent::SetItemValueText(const JC_TemplateItem* pItem, const std
 {
     if (pItem == nullptr)
         return JE_COMPONENT_TEXT_NO_ITEM;
-    switch (pItem->m_dwType) {
-    case ITEMTYPE_INT32:
-    case ITEMTYPE_BOOL:
-    case ITEMTYPE_UINT32:
-    case ITEMTYPE_SPACE32: {
-        DWORD dwBits = 0;
-        const DWORD dwResult = JC_StrNumSwitch::StrToUInt(strText, dwBits);
-        return dwResult != 0 ? dwResult : SetNumber32(*pItem, dwBits);
-    }
-    case ITEMTYPE_FLOAT: {
-        float fValue = 0.0f;
-        const DWORD dwResult = JC_StrNumSwitch::StrToFloat(strText, fValue);
-        return dwResult != 0 ? dwResult : SetItemValue(pItem, &fValue);
-    }
-    case ITEMTYPE_COMBO:
-        return SetComboText(*pItem, strText);
-    case ITEMTYPE_STRING:
-        return ValueOf(*pItem) != nullptr ? SetString(*pItem, strText) : JE_COMPONENT_SET_NO_ITEM;
-    case ITEMTYPE_SPACE64: {
-        ULONGLONG ullBits = 0;
-        const DWORD dwResult = JC_StrNumSwitch::StrToUInt64(strText, ullBits);
-        return dwResult != 0 ? dwResult : SetItemValue(pItem, &ullBits);
-    }
-    case ITEMTYPE_VECTOR:
-        return SetVectorText(*pItem, strText);
-    case ITEMTYPE_TEMPLATE:
-        if (strText != "NULL")
-            return JE_COMPONENT_TEXT_NOT_NULL;
-        return SetItemValue(pItem, static_cast<const JC_DataComponent*>(nullptr));
-    default:
-        return 0;
-    }
+    const JC_TemplateItemType* pType = JF_GetItemTypeHandler(pItem->m_dwType);
+    return pType != nullptr ? pType->SetValueText(*this, *pItem, strText) : 0;
 }
 
 DWORD JC_DataComponent::SetItemValueTextByPath(const std::string& strLine)
@@ -724,27 +571,16 @@ DWORD JC_DataComponent::GetItemValue(const JC_TemplateItem* pItem, JC_ValueOut v
     JC_ItemValue* pValue = ValueOf(*pItem);
     if (pValue == nullptr)
         return JE_COMPONENT_GET_NO_ITEM;
-    switch (pItem->m_dwType) {
-    case ITEMTYPE_INT32:
-    case ITEMTYPE_BOOL:
-    case ITEMTYPE_UINT32:
-    case ITEMTYPE_COMBO:
-    case ITEMTYPE_SPACE32: {
-        DWORD dwBits = 0;
-        if (!ReadNumber32(*pItem, dwBits))
-            return JE_COMPONENT_GET_NO_ITEM;
-        return WriteOut32(value, dwBits) ? 0 : JE_COMPONENT_NOT_FOR_TYPE;
-    }
-    case ITEMTYPE_VECTOR:
-    case ITEMTYPE_TEMPLATE:
-    case ITEMTYPE_FLOAT:
-    case ITEMTYPE_STRING:
-    case ITEMTYPE_SPACE64:
-        // The holder's own type decides which variable fits.
-        return std::visit([&](auto& holder) { return HandOut(holder, value); }, *pValue);
-    default:
+    const JC_TemplateItemType* pType = JF_GetItemTypeHandler(pItem->m_dwType);
+    if (pType == nullptr)
         return JE_COMPONENT_GET_TYPE_UNKNOWN;
-    }
+    return pType->GetValue(*this, *pItem, *pValue, value);
+}
+
+DWORD JC_DataComponent::HandOutValue(JC_ItemValue& held, const JC_ValueOut& value)
+{
+    // The holder's own type decides which variable fits.
+    return std::visit([&](auto& holder) { return HandOut(holder, value); }, held);
 }
 
 DWORD JC_DataComponent::GetItemValueAt(const JC_TemplateItem* pItem, DWORD dwIndex, JC_ValueOut value)
@@ -923,8 +759,11 @@ DWORD JC_DataComponent::LayOut(const JC_TemplateList* pList, const JC_Template* 
     const DWORD dwCount = pTemplate->GetPlainItemCount();
     m_Values.reserve(dwCount);
     for (DWORD i = 0; i < dwCount; ++i) {
-        if (!AddHolder(*pTemplate->GetPlainItemAt(i), m_Values))
+        const JC_TemplateItem& item = *pTemplate->GetPlainItemAt(i);
+        const JC_TemplateItemType* pType = JF_GetItemTypeHandler(item.m_dwType);
+        if (pType == nullptr)
             return JE_COMPONENT_TYPE_UNKNOWN;
+        m_Values.push_back(pType->MakeValue(item));
     }
     return ResetValues(dwNesting);
 }
@@ -1035,11 +874,11 @@ DWORD JC_DataComponent::SetVector(const JC_TemplateItem& item, JC_ValueIn value)
     switch (item.m_dwTypeEx) {
     case ITEMTYPE_INT32:
     case ITEMTYPE_UINT32:
-        return AssignArray(item, InAs<JC_DWordArray>(value), pValue, JE_COMPONENT_SET_NOT_DWORD_ARRAY);
+        return AssignArray(item, JF_InAs<JC_DWordArray>(value), pValue, JE_COMPONENT_SET_NOT_DWORD_ARRAY);
     case ITEMTYPE_FLOAT:
-        return AssignArray(item, InAs<JC_FloatArray>(value), pValue, JE_COMPONENT_SET_WRONG_VARIABLE);
+        return AssignArray(item, JF_InAs<JC_FloatArray>(value), pValue, JE_COMPONENT_SET_WRONG_VARIABLE);
     case ITEMTYPE_STRING:
-        return AssignArray(item, InAs<JC_StringArray>(value), pValue, JE_COMPONENT_SET_NOT_STRING_ARRAY);
+        return AssignArray(item, JF_InAs<JC_StringArray>(value), pValue, JE_COMPONENT_SET_NOT_STRING_ARRAY);
     default:
         return JE_COMPONENT_SET_ELEMENT_TYPE;
     }
@@ -1070,14 +909,14 @@ DWORD JC_DataComponent::SetElement(const JC_TemplateItem& item, DWORD dwIndex, J
     case ITEMTYPE_UINT32: {
         DWORD dwBits = 0;
         JC_DWordArray* pArray = std::get_if<JC_DWordArray>(pValue);
-        if (!ReadIn32(value, dwBits) || pArray == nullptr)
+        if (!JF_ReadIn32(value, dwBits) || pArray == nullptr)
             return JE_COMPONENT_SET_WRONG_VARIABLE;
         if (!ElementWithin(item, dwBits))
             return JE_COMPONENT_OUTSIDE_RANGE;
         return PlaceElement(item, dwIndex, *pArray, dwBits);
     }
     case ITEMTYPE_FLOAT: {
-        const float* pFloat = InAs<float>(value);
+        const float* pFloat = JF_InAs<float>(value);
         JC_FloatArray* pArray = std::get_if<JC_FloatArray>(pValue);
         if (pFloat == nullptr || pArray == nullptr)
             return JE_COMPONENT_SET_WRONG_VARIABLE;
@@ -1086,7 +925,7 @@ DWORD JC_DataComponent::SetElement(const JC_TemplateItem& item, DWORD dwIndex, J
         return PlaceElement(item, dwIndex, *pArray, *pFloat);
     }
     case ITEMTYPE_STRING: {
-        const std::string* pText = InAs<std::string>(value);
+        const std::string* pText = JF_InAs<std::string>(value);
         JC_StringArray* pArray = std::get_if<JC_StringArray>(pValue);
         if (pText == nullptr || pArray == nullptr)
             return JE_COMPONENT_SET_WRONG_VARIABLE;
@@ -1192,35 +1031,17 @@ DWORD JC_DataComponent::FormatValue(const JC_TemplateItem& item, DWORD dwIndex, 
     const JC_ItemValue* pValue = ValueOf(item);
     if (pValue == nullptr)
         return JE_COMPONENT_FORMAT_NO_ITEM;
-    DWORD dwBits = 0;
-    switch (item.m_dwType) {
-    case ITEMTYPE_INT32:
-    case ITEMTYPE_UINT32:
-    case ITEMTYPE_SPACE32:
-    case ITEMTYPE_BOOL:
-    case ITEMTYPE_COMBO:
-        if (!ReadNumber32(item, dwBits))
-            return JE_COMPONENT_FORMAT_NO_ITEM;
-        if (item.m_dwType == ITEMTYPE_BOOL)
-            strText.assign(1, dwBits != 0 ? '1' : '0');
-        else if (item.m_dwType != ITEMTYPE_COMBO)
-            strText = FormatBits32(dwBits, item.m_dwType == ITEMTYPE_INT32, dwUseRadix);
-        else if (bUseNumbers)
-            strText = JC_StrNumSwitch::IntToHexStr(static_cast<int>(dwBits));
-        else if (!m_pTemplate->FindItemDefineName(item, dwBits, strText))
-            return JE_COMPONENT_FORMAT_NO_DEFINE;
-        return 0;
-    case ITEMTYPE_TEMPLATE:
-        return JE_COMPONENT_NOT_FOR_TYPE;
-    case ITEMTYPE_FLOAT:
-    case ITEMTYPE_STRING:
-    case ITEMTYPE_SPACE64:
-    case ITEMTYPE_VECTOR:
-        return std::visit(
-            [&](const auto& holder) { return FormatHolder(holder, item, dwIndex, dwUseRadix, strText); }, *pValue);
-    default:
+    const JC_TemplateItemType* pType = JF_GetItemTypeHandler(item.m_dwType);
+    if (pType == nullptr)
         return JE_COMPONENT_GET_TYPE_UNKNOWN;
-    }
+    return pType->FormatValue(*this, item, *pValue, dwIndex, dwUseRadix, bUseNumbers, strText);
+}
+
+DWORD JC_DataComponent::FormatHeldValue(const JC_TemplateItem& item, const JC_ItemValue& held, DWORD dwIndex,
+                                        DWORD dwRadix, std::string& strText)
+{
+    return std::visit([&](const auto& holder) { return FormatHolder(holder, item, dwIndex, dwRadix, strText); },
+                      held);
 }
 
 DWORD JC_DataComponent::CopyValues(const JC_DataComponent& source)
@@ -1293,7 +1114,7 @@ DWORD JC_DataComponent::WriteVector(std::string& strFile, const JC_TemplateItem&
         const bool bSigned = item.m_dwTypeEx == ITEMTYPE_INT32;
         return WriteElements(strFile, item, *pArray, DefaultBits(item), bSimplifyDefault,
                              [&](DWORD dwBits, std::string& strText) {
-                                 strText = FormatBits32(dwBits, bSigned, dwRadix);
+                                 strText = JF_FormatBits32(dwBits, bSigned, dwRadix);
                                  return true;
                              });
     }

@@ -140,6 +140,31 @@ public:
     DWORD WriteComponent(std::string& strFile, bool bSub, const std::string& strOrderText, bool bSimplifyDefault,
                          bool bSimplifyDefine) const;
 
+    // What the item type handlers (JC_TemplateItemType) do a value with.
+    // The item's value here (a refer item's: its SPACE item's); null for an
+    // item of another template or one without a holder.
+    const JC_ItemValue* ValueOf(const JC_TemplateItem& item) const;
+    JC_ItemValue* ValueOf(const JC_TemplateItem& item);
+    // A 32-bit number within the item's bounds; a refer item's bits in its
+    // SPACE item.
+    DWORD SetNumber32(const JC_TemplateItem& item, DWORD dwBits);
+    bool ReadNumber32(const JC_TemplateItem& item, DWORD& dwBits) const;
+    DWORD SetString(const JC_TemplateItem& item, const std::string_view& strText);
+    DWORD SetVector(const JC_TemplateItem& item, JC_ValueIn value);
+    // [index],value
+    DWORD SetVectorText(const JC_TemplateItem& item, const std::string_view& strText);
+    // A define name ("DF...") or a number.
+    DWORD SetComboText(const JC_TemplateItem& item, const std::string_view& strText);
+    // A copy of the source laid out as the item's template; null removes it.
+    DWORD SetSubComponent(const JC_TemplateItem& item, const JC_DataComponent* pSource);
+    // A FLOAT, STRING, SPACE64, VECTOR or Template value into the caller's
+    // variable of the holder's own type.
+    static DWORD HandOutValue(JC_ItemValue& held, const JC_ValueOut& value);
+    // The text of a FLOAT, STRING or SPACE64 value, or of element dwIndex of a
+    // VECTOR.
+    static DWORD FormatHeldValue(const JC_TemplateItem& item, const JC_ItemValue& held, DWORD dwIndex,
+                                 DWORD dwRadix, std::string& strText);
+
 private:
     friend class JC_DataTreeManager;
 
@@ -150,20 +175,9 @@ private:
                              DWORD dwNesting) const;
     void ReleaseValues();
 
-    const JC_ItemValue* ValueOf(const JC_TemplateItem& item) const;
-    JC_ItemValue* ValueOf(const JC_TemplateItem& item);
-    DWORD SetNumber32(const JC_TemplateItem& item, DWORD dwBits);
-    DWORD SetVector(const JC_TemplateItem& item, JC_ValueIn value);
-    DWORD SetSubComponent(const JC_TemplateItem& item, const JC_DataComponent* pSource);
     DWORD SetElement(const JC_TemplateItem& item, DWORD dwIndex, JC_ValueIn value);
-    bool ReadNumber32(const JC_TemplateItem& item, DWORD& dwBits) const;
-    DWORD SetString(const JC_TemplateItem& item, const std::string_view& strText);
-    DWORD SetVectorText(const JC_TemplateItem& item, const std::string_view& strText);
-    DWORD SetComboText(const JC_TemplateItem& item, const std::string_view& strText);
     DWORD FormatValue(const JC_TemplateItem& item, DWORD dwIndex, std::string& strText, DWORD dwRadix,
                       bool bUseNumbers) const;
-    DWORD FormatElement(const JC_TemplateItem& item, const JC_ItemValue& element, std::string& strText,
-                        DWORD dwRadix) const;
     DWORD CopyValues(const JC_DataComponent& source);
     DWORD WriteItems(std::string& strFile, bool bSimplifyDefault, bool bSimplifyDefine) const;
     DWORD WriteVector(std::string& strFile, const JC_TemplateItem& item, bool bSimplifyDefault) const;

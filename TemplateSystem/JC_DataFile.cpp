@@ -5,7 +5,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = "TemplateSystem\\JC_DataFile.cpp";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH_EXTENSION);
 
 void LogFailure(int iSourceLine, const std::string& strSource, DWORD dwLine, DWORD dwResult)
 {

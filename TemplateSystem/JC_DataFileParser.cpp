@@ -123,32 +123,33 @@ DWORD JC_DataFileParser::Run(JC_DataComponentMaker*& pManager, DWORD& dwLine)
     dwLine = 0;
     StartProgress();
     DWORD dwPosition = 0;
+    const DWORD dwHead = ReadHead(dwPosition, dwLine);
+    if (dwHead != 0)
+        return dwHead;
     for (;;) {
-        const DWORD dwResult = m_dwHeadState != HEAD_DONE ? ReadNextHeadLine(dwPosition, dwLine)
-                                                          : ReadNextBodyLine(dwPosition, dwLine, pManager);
+        const DWORD dwResult = ReadNextBodyLine(dwPosition, dwLine, pManager);
         if (dwResult != 0 || pManager != nullptr)
             return dwResult;
     }
 }
 
-DWORD JC_DataFileParser::ReadNextHeadLine(DWORD& dwPosition, DWORD& dwLine)
+DWORD JC_DataFileParser::ReadHead(DWORD& dwPosition, DWORD& dwLine)
 {
-    std::string_view line;
-    bool bEnd = false;
-    DWORD dwResult =
-        JC_TextSplitter::ReadCleanLine(m_pData, m_dwSize, dwPosition, dwLine, HEAD_LINE_FLAGS, line, bEnd);
-    if (bEnd)
-        return JE_DATAFILE_TRUNCATED;
-    if (dwResult != 0)
-        return dwResult;
+    const DWORD dwResult = m_Opening.ReadLines(
+        m_pData, m_dwSize, HEAD_LINE_FLAGS, JE_DATAFILE_TRUNCATED, dwPosition, dwLine,
+        [this](std::string_view line) {
+            const DWORD dwHeadLine = ReadHeadLine(line);
+            return dwHeadLine == 0 && m_dwHeadState == HEAD_DONE ? JC_FileOpening::LINES_DONE : dwHeadLine;
+        },
+        [this](DWORD dwTaken) { return TakeHeadLine(dwTaken); });
+    return dwResult != 0 ? dwResult : StartBody();
+}
+
+DWORD JC_DataFileParser::TakeHeadLine(DWORD dwLine) const
+{
     if (m_pProgress != nullptr)
         m_pProgress->SetPosition(dwLine, 0);
-    if (dwLine > MAX_HEAD_LINES)
-        return JE_DATAFILE_HEAD_TOO_LONG;
-    dwResult = line.empty() ? 0 : ReadHeadLine(line);
-    if (dwResult == 0 && m_dwHeadState == HEAD_DONE)
-        dwResult = StartBody();
-    return dwResult;
+    return dwLine > MAX_HEAD_LINES ? JE_DATAFILE_HEAD_TOO_LONG : 0;
 }
 
 DWORD JC_DataFileParser::ReadNextBodyLine(DWORD& dwPosition, DWORD& dwLine, JC_DataComponentMaker*& pManager)
@@ -179,8 +180,6 @@ void JC_DataFileParser::StartProgress()
 
 DWORD JC_DataFileParser::ReadHeadLine(std::string_view line)
 {
-    if (!m_Opening.IsRead())
-        return m_Opening.TakeLine(line);
     switch (m_dwHeadState) {
     case HEAD_DISTRIBUTE: {
         if (!Holds(line, "@Distribute"))

@@ -46,9 +46,12 @@ private:
     struct JS_BodyLine;
 
     void StartProgress();
-    // Each reads the line at dwPosition and moves it to the next line.
-    DWORD ReadNextHeadLine(DWORD& dwPosition, DWORD& dwLine);
-    // pManager is set when the body ends.
+    // Reads the head from dwPosition and leaves it at the body's first line.
+    DWORD ReadHead(DWORD& dwPosition, DWORD& dwLine);
+    // Tells the progress reporter; the head must end within its line limit.
+    DWORD TakeHeadLine(DWORD dwLine) const;
+    // Reads the line at dwPosition and moves it to the next line; pManager
+    // is set when the body ends.
     DWORD ReadNextBodyLine(DWORD& dwPosition, DWORD& dwLine, JC_DataComponentMaker*& pManager);
     DWORD ReadHeadLine(std::string_view line);
     DWORD StartBody();

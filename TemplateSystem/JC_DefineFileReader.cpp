@@ -11,7 +11,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = "TemplateSystem\\JC_DefineFileReader.cpp";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH_EXTENSION);
 
 const char* const s_szFileEnd = "//[FileEnd]";
 const char* const s_szHeadEnd = "//[HeadEnd]";
@@ -97,29 +97,16 @@ DWORD JC_DefineFileReader::Parse(const char* pText, DWORD dwSize, JC_DefineTable
                                   JE_DEFREADER_VERSION_NOT_HEX});
     bool bInBody = false;
     DWORD dwPosition = 0;
-    for (;;) {
-        std::string_view line;
-        bool bEnd = false;
-        DWORD dwResult = JC_TextSplitter::ReadCleanLine(pText, dwSize, dwPosition, dwLine, LINE_FLAGS, line, bEnd);
-        if (bEnd)
-            return 0;
-        if (dwResult != 0)
-            return dwResult;
-        if (line.empty())
-            continue;
-        if (!opening.IsRead()) {
-            dwResult = opening.TakeLine(line);
-        } else if (!bInBody) {
+    return opening.ReadLines(pText, dwSize, LINE_FLAGS, dwPosition, dwLine, [&](std::string_view line) {
+        if (!bInBody) {
             bInBody = JC_FileOpening::Holds(line, s_szHeadEnd);
-        } else {
-            if (JC_FileOpening::Holds(line, s_szFileEnd))
-                return 0;
-            const size_t at = XF_FindText(line, s_szDefine);
-            dwResult = at != std::string::npos ? ReadDefineLine(line, at, *pTable) : JE_DEFREADER_NOT_DEFINE;
+            return DWORD(0);
         }
-        if (dwResult != 0)
-            return dwResult;
-    }
+        if (JC_FileOpening::Holds(line, s_szFileEnd))
+            return JC_FileOpening::LINES_DONE;
+        const size_t at = XF_FindText(line, s_szDefine);
+        return at != std::string::npos ? ReadDefineLine(line, at, *pTable) : JE_DEFREADER_NOT_DEFINE;
+    });
 }
 
 DWORD JC_DefineFileReader::ReadDefineLine(std::string_view line, size_t at, JC_DefineTable& table)

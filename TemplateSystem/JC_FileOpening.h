@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TemplateSystem/JC_TextSplitter.h"
+
 #include <windows.h>
 
 #include <string>
@@ -21,7 +23,25 @@ struct JS_VersionCodes
 class JC_FileOpening
 {
 public:
+    // What a reader of the lines after the opening answers to end the walk
+    // there without a failure.
+    static constexpr DWORD LINES_DONE = 1;
+
     JC_FileOpening(std::string_view prefix, const JS_VersionCodes& codes);
+
+    // The line walk of the template system's readers: the lines of the text
+    // from dwPosition, cleaned by dwFlags and counted in dwLine; lineTaken
+    // sees the count of every line taken, empty ones too, and may answer a
+    // failure. Empty lines are skipped, the opening's lines taken here, and
+    // every later line handed to readLine. The walk ends with the first
+    // answer that is not 0 (LINES_DONE ends it with 0), or with dwAtEnd when
+    // the text ends first.
+    template <typename ReadLine, typename LineTaken>
+    DWORD ReadLines(const char* pText, DWORD dwSize, DWORD dwFlags, DWORD dwAtEnd, DWORD& dwPosition, DWORD& dwLine,
+                    ReadLine readLine, LineTaken lineTaken);
+    template <typename ReadLine>
+    DWORD ReadLines(const char* pText, DWORD dwSize, DWORD dwFlags, DWORD& dwPosition, DWORD& dwLine,
+                    ReadLine readLine);
 
     // Whether the version line has been read.
     bool IsRead() const;
@@ -55,3 +75,32 @@ private:
     Step m_Step = Step::File;
     DWORD m_dwVersion = 0;
 };
+
+template <typename ReadLine, typename LineTaken>
+DWORD JC_FileOpening::ReadLines(const char* pText, DWORD dwSize, DWORD dwFlags, DWORD dwAtEnd, DWORD& dwPosition,
+                                DWORD& dwLine, ReadLine readLine, LineTaken lineTaken)
+{
+    for (;;) {
+        std::string_view line;
+        bool bEnd = false;
+        DWORD dwResult = JC_TextSplitter::ReadCleanLine(pText, dwSize, dwPosition, dwLine, dwFlags, line, bEnd);
+        if (bEnd)
+            return dwAtEnd;
+        if (dwResult == 0)
+            dwResult = lineTaken(dwLine);
+        if (dwResult != 0)
+            return dwResult;
+        if (line.empty())
+            continue;
+        dwResult = IsRead() ? readLine(line) : TakeLine(line);
+        if (dwResult != 0)
+            return dwResult == LINES_DONE ? 0 : dwResult;
+    }
+}
+
+template <typename ReadLine>
+DWORD JC_FileOpening::ReadLines(const char* pText, DWORD dwSize, DWORD dwFlags, DWORD& dwPosition, DWORD& dwLine,
+                                ReadLine readLine)
+{
+    return ReadLines(pText, dwSize, dwFlags, 0, dwPosition, dwLine, readLine, [](DWORD) { return DWORD(0); });
+}

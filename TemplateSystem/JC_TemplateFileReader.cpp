@@ -10,7 +10,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = "TemplateSystem\\JC_TemplateFileReader.cpp";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH_EXTENSION);
 
 const char* const s_szFileEnd = "[FileEnd]";
 const char* const s_szHeadEnd = "[HeadEnd]";
@@ -210,31 +210,17 @@ DWORD JC_TemplateFileReader::ReadTemplateHead(const std::string& strFolder, cons
                                 JE_TEMPLATEREADER_VERSION_OUTSIDE});
     HeadStep step = HeadStep::TemplateID;
     DWORD dwPosition = 0;
-    for (;;) {
-        std::string_view line;
-        bool bEnd = false;
-        DWORD dwResult = JC_TextSplitter::ReadCleanLine(pText, dwSize, dwPosition, dwLine, LINE_FLAGS, line, bEnd);
-        if (bEnd)
-            return 0;
-        // A line too long would drop the items after it without a word.
-        if (dwResult != 0)
-            return dwResult;
-        if (line.empty())
-            continue;
-        if (!opening.IsRead()) {
-            dwResult = opening.TakeLine(line);
-            if (opening.IsRead())
-                pTemplate->SetVersion(opening.GetVersion());
-        } else if (step == HeadStep::Items) {
-            dwResult = ReadTemplateItem(line, pTemplate);
-            if (dwResult == JE_TEMPLATEREADER_FILE_END)
-                return 0;
-        } else {
-            dwResult = ReadHeadLine(strFolder, line, step, *pTemplate);
-        }
-        if (dwResult != 0)
-            return dwResult;
-    }
+    // A line too long fails the whole template: it would drop the items after
+    // it without a word.
+    const DWORD dwResult = opening.ReadLines(pText, dwSize, LINE_FLAGS, dwPosition, dwLine, [&](std::string_view line) {
+        if (step != HeadStep::Items)
+            return ReadHeadLine(strFolder, line, step, *pTemplate);
+        const DWORD dwItem = ReadTemplateItem(line, pTemplate);
+        return dwItem == JE_TEMPLATEREADER_FILE_END ? JC_FileOpening::LINES_DONE : dwItem;
+    });
+    if (opening.IsRead())
+        pTemplate->SetVersion(opening.GetVersion());
+    return dwResult;
 }
 
 DWORD JC_TemplateFileReader::ReadHeadLine(const std::string& strFolder, std::string_view line, HeadStep& step,

@@ -1,6 +1,8 @@
 #include "TemplateSystem/JC_TemplateItemType.h"
 
+#include "TemplateSystem/JC_DataComponent.h"
 #include "TemplateSystem/JC_StrNumSwitch.h"
+#include "TemplateSystem/JF_ItemValueAccess.h"
 
 #include <cfloat>
 #include <climits>
@@ -135,5 +137,69 @@ DWORD JC_TemplateItemType::ReadFloatDefault(const std::string* pText, DWORD dwNo
     if (!item.IsWithinBounds(fValue))
         return dwOutside;
     item.m_Default = fValue;
+    return 0;
+}
+
+JC_ItemValue JC_TemplateItemType::MakeValue(const JC_TemplateItem&) const
+{
+    return DWORD(0);
+}
+
+DWORD JC_TemplateItemType::SetValue(JC_DataComponent& component, const JC_TemplateItem& item, JC_ItemValue&,
+                                    const JC_ValueIn& value) const
+{
+    DWORD dwBits = 0;
+    if (!JF_ReadIn32(value, dwBits))
+        return JE_COMPONENT_SET_WRONG_VARIABLE;
+    return component.SetNumber32(item, dwBits);
+}
+
+DWORD JC_TemplateItemType::SetValueText(JC_DataComponent& component, const JC_TemplateItem& item,
+                                        std::string_view strText) const
+{
+    DWORD dwBits = 0;
+    const DWORD dwResult = JC_StrNumSwitch::StrToUInt(strText, dwBits);
+    return dwResult != 0 ? dwResult : component.SetNumber32(item, dwBits);
+}
+
+DWORD JC_TemplateItemType::GetValue(const JC_DataComponent& component, const JC_TemplateItem& item, JC_ItemValue&,
+                                    const JC_ValueOut& value) const
+{
+    DWORD dwBits = 0;
+    if (!component.ReadNumber32(item, dwBits))
+        return JE_COMPONENT_GET_NO_ITEM;
+    return JF_WriteOut32(value, dwBits) ? 0 : JE_COMPONENT_NOT_FOR_TYPE;
+}
+
+DWORD JC_TemplateItemType::FormatValue(const JC_DataComponent& component, const JC_TemplateItem& item,
+                                       const JC_ItemValue&, DWORD, DWORD dwRadix, bool, std::string& strText) const
+{
+    return FormatNumber32(component, item, false, dwRadix, strText);
+}
+
+template <typename T>
+DWORD JC_TemplateItemType::SetWithinBounds(const JC_TemplateItem& item, JC_ItemValue& held, const JC_ValueIn& value)
+{
+    const T* pValue = JF_InAs<T>(value);
+    T* pHolder = std::get_if<T>(&held);
+    if (pValue == nullptr || pHolder == nullptr)
+        return JE_COMPONENT_SET_WRONG_VARIABLE;
+    if (!item.IsWithinBounds(*pValue))
+        return JE_COMPONENT_OUTSIDE_RANGE;
+    *pHolder = *pValue;
+    return 0;
+}
+
+template DWORD JC_TemplateItemType::SetWithinBounds<float>(const JC_TemplateItem&, JC_ItemValue&, const JC_ValueIn&);
+template DWORD JC_TemplateItemType::SetWithinBounds<ULONGLONG>(const JC_TemplateItem&, JC_ItemValue&,
+                                                               const JC_ValueIn&);
+
+DWORD JC_TemplateItemType::FormatNumber32(const JC_DataComponent& component, const JC_TemplateItem& item,
+                                          bool bSigned, DWORD dwRadix, std::string& strText)
+{
+    DWORD dwBits = 0;
+    if (!component.ReadNumber32(item, dwBits))
+        return JE_COMPONENT_FORMAT_NO_ITEM;
+    strText = JF_FormatBits32(dwBits, bSigned, dwRadix);
     return 0;
 }

@@ -1,15 +1,21 @@
 #pragma once
 
+#include "TemplateSystem/JC_ItemValue.h"
 #include "TemplateSystem/JC_StringSegment1.h"
 #include "TemplateSystem/JC_Template.h"
+
+#include <string_view>
+
+class JC_DataComponent;
 
 constexpr DWORD JE_ITEMTYPE_NO_MINMAX = 0x88129011;
 constexpr DWORD JE_ITEMTYPE_NO_DEFAULT = 0x88129021;
 
 // The handler of one item type: reads an item's "@MinMax", "@ArraySize",
-// "@Combos" and "@Default" texts into the item record. A text pointer is
-// null when the keyword is absent; an empty text counts as no text. The
-// handlers hold no data: one of each serves every template.
+// "@Combos" and "@Default" texts into the item record, and lays out, sets,
+// reads and formats the item's value in a component. A text pointer is null
+// when the keyword is absent; an empty text counts as no text. The handlers
+// hold no data: one of each serves every template.
 class JC_TemplateItemType : public JC_StringSegment1
 {
 public:
@@ -21,7 +27,30 @@ public:
     virtual DWORD SetItemExplain(const std::string& strExplain, const JC_Template& tmpl,
                                  JC_TemplateItem& item) const;
 
+    // The value operations of a component; held is the component's value of
+    // the item. The base serves the unsigned 32-bit numbers (UINT32,
+    // SPACE32): the value as its bit pattern.
+    // The value a component lays out for the item, before its default.
+    virtual JC_ItemValue MakeValue(const JC_TemplateItem& item) const;
+    virtual DWORD SetValue(JC_DataComponent& component, const JC_TemplateItem& item, JC_ItemValue& held,
+                           const JC_ValueIn& value) const;
+    // From the text a data file holds.
+    virtual DWORD SetValueText(JC_DataComponent& component, const JC_TemplateItem& item,
+                               std::string_view strText) const;
+    virtual DWORD GetValue(const JC_DataComponent& component, const JC_TemplateItem& item, JC_ItemValue& held,
+                           const JC_ValueOut& value) const;
+    // In dwRadix (2, 10 or 16); dwIndex picks a VECTOR's element.
+    virtual DWORD FormatValue(const JC_DataComponent& component, const JC_TemplateItem& item,
+                              const JC_ItemValue& held, DWORD dwIndex, DWORD dwRadix, bool bUseNumbers,
+                              std::string& strText) const;
+
 protected:
+    // The caller's variable of the holder's type T, within the item's bounds.
+    template <typename T>
+    static DWORD SetWithinBounds(const JC_TemplateItem& item, JC_ItemValue& held, const JC_ValueIn& value);
+    static DWORD FormatNumber32(const JC_DataComponent& component, const JC_TemplateItem& item, bool bSigned,
+                                DWORD dwRadix, std::string& strText);
+
     static bool HasText(const std::string* pText);
     // A define of that name anywhere in the template's table, else the
     // general number form; false when neither reads.

@@ -1,6 +1,8 @@
 #include "TemplateSystem/JC_TemplateItemTypeCombo.h"
 
 #include "GameProgram/Common/XF_Cp950.h"
+#include "TemplateSystem/JC_DataComponent.h"
+#include "TemplateSystem/JF_ItemValueAccess.h"
 
 DWORD JC_TemplateItemTypeCombo::ParseMinMax(const std::string*, const JC_Template&, JC_TemplateItem& item) const
 {
@@ -48,4 +50,35 @@ DWORD JC_TemplateItemTypeCombo::ParseDefault(const std::string* pText, const JC_
         return JE_COMBO_DEFAULT_NOT_A_COMBO;
     item.m_Default = dwValue;
     return 0;
+}
+
+DWORD JC_TemplateItemTypeCombo::SetValue(JC_DataComponent& component, const JC_TemplateItem& item, JC_ItemValue&,
+                                         const JC_ValueIn& value) const
+{
+    DWORD dwBits = 0;
+    if (!JF_ReadIn32(value, dwBits))
+        return JE_COMPONENT_SET_WRONG_VARIABLE;
+    if (!component.GetTemplate()->HasItemDefineValue(item, dwBits))
+        return JE_COMPONENT_COMBO_REFUSED;
+    return component.SetNumber32(item, dwBits);
+}
+
+DWORD JC_TemplateItemTypeCombo::SetValueText(JC_DataComponent& component, const JC_TemplateItem& item,
+                                             std::string_view strText) const
+{
+    return component.SetComboText(item, strText);
+}
+
+DWORD JC_TemplateItemTypeCombo::FormatValue(const JC_DataComponent& component, const JC_TemplateItem& item,
+                                            const JC_ItemValue&, DWORD, DWORD, bool bUseNumbers,
+                                            std::string& strText) const
+{
+    DWORD dwBits = 0;
+    if (!component.ReadNumber32(item, dwBits))
+        return JE_COMPONENT_FORMAT_NO_ITEM;
+    if (bUseNumbers) {
+        strText = JC_StrNumSwitch::IntToHexStr(static_cast<int>(dwBits));
+        return 0;
+    }
+    return component.GetTemplate()->FindItemDefineName(item, dwBits, strText) ? 0 : JE_COMPONENT_FORMAT_NO_DEFINE;
 }

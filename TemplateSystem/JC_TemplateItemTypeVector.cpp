@@ -1,5 +1,7 @@
 #include "TemplateSystem/JC_TemplateItemTypeVector.h"
 
+#include "TemplateSystem/JC_DataComponent.h"
+
 namespace {
 
 // "0" as the largest count means this many.
@@ -61,4 +63,40 @@ DWORD JC_TemplateItemTypeVector::ParseDefault(const std::string* pText, const JC
     default:
         return 0;
     }
+}
+
+JC_ItemValue JC_TemplateItemTypeVector::MakeValue(const JC_TemplateItem& item) const
+{
+    // An element type without a holder gets an empty entry.
+    if (item.m_dwTypeEx == ITEMTYPE_FLOAT)
+        return JC_FloatArray();
+    if (item.m_dwTypeEx == ITEMTYPE_STRING)
+        return JC_StringArray();
+    if (JF_IsVectorElementType(item.m_dwTypeEx))
+        return JC_DWordArray();
+    return JC_ItemValue();
+}
+
+DWORD JC_TemplateItemTypeVector::SetValue(JC_DataComponent& component, const JC_TemplateItem& item, JC_ItemValue&,
+                                          const JC_ValueIn& value) const
+{
+    return component.SetVector(item, value);
+}
+
+DWORD JC_TemplateItemTypeVector::SetValueText(JC_DataComponent& component, const JC_TemplateItem& item,
+                                              std::string_view strText) const
+{
+    return component.SetVectorText(item, strText);
+}
+
+DWORD JC_TemplateItemTypeVector::GetValue(const JC_DataComponent&, const JC_TemplateItem&, JC_ItemValue& held,
+                   const JC_ValueOut& value) const
+{
+    return JC_DataComponent::HandOutValue(held, value);
+}
+
+DWORD JC_TemplateItemTypeVector::FormatValue(const JC_DataComponent&, const JC_TemplateItem& item, const JC_ItemValue& held,
+                      DWORD dwIndex, DWORD dwRadix, bool, std::string& strText) const
+{
+    return JC_DataComponent::FormatHeldValue(item, held, dwIndex, dwRadix, strText);
 }

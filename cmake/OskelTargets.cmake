@@ -1,6 +1,7 @@
 # Shared build settings and the helpers that turn a list of folders into a target.
 
-set(OSKEL_WARNINGS -Wall -Wextra)
+set(OSKEL_WARNINGS -Wall -Wextra -Wshadow -Wduplicated-cond -Wduplicated-branches -Wlogical-op -Wcast-qual
+                    -Wsuggest-override)
 set(OSKEL_CHARSET  -finput-charset=UTF-8 -fexec-charset=CP950)
 
 # Settings every target of our own gets.

@@ -11,7 +11,7 @@ set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all)
 
 add_library(FuzzFlags INTERFACE)
 target_include_directories(FuzzFlags INTERFACE ${root})
-target_compile_options(FuzzFlags INTERFACE -Wall -Wextra -g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer-no-link
+target_compile_options(FuzzFlags INTERFACE -Wall -Wextra -Wshadow -g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer-no-link
                        ${sanitizers})
 target_link_options(FuzzFlags INTERFACE ${sanitizers})
 

@@ -5,7 +5,7 @@
 #include "Code/Battle/GamePerson/XC_GamePersonManager.h"
 #include "GameProgram/Common/XF_Common.h"
 
-static const char* const s_szSourceFile = ".\\Code\\Battle\\XC_BattleDialogue";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 std::vector<int> XC_BattleDialogue::GetPersonTeamIndices()
 {

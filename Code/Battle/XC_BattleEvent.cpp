@@ -8,7 +8,7 @@
 #include "JC_DataManager/Event/JC_EventManager.h"
 #include "JC_Script/JC_ScriptManager.h"
 
-static const char* const s_szSourceFile = ".\\Code\\Battle\\XC_BattleEvent";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

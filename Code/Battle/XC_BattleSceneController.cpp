@@ -26,7 +26,7 @@
 #include <tuple>
 #include <utility>
 
-static const char* const s_szSourceFile = ".\\Code\\Battle\\XC_BattleSceneController";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XC_BattleSceneController* g_pBattleSceneController = nullptr;
 

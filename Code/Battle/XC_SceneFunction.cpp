@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-static const char* const s_szSourceFile = ".\\Code\\Battle\\XC_SceneFunction";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XC_SceneFunction s_SceneFunction XM_INIT_ORDER(XE_INIT_SCENE_FUNCTION);
 XC_SceneFunction* g_pSceneFunctionObj = &s_SceneFunction;

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-static const char* const s_szSourceFile = ".\\Code\\Battle\\XC_SceneTableManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XC_SceneTableManager* g_pSceneTableManager = nullptr;
 

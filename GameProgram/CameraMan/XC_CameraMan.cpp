@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-static const char* const s_szSourceFile = "GameProgram\\CameraMan\\XC_CameraMan";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_CameraMan* g_pDeviceCameraMan = nullptr;
 

@@ -2,7 +2,7 @@
 
 #include "GameProgram/Common/XF_Common.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Common\\XC_AnimationTimer";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_AnimationTimer::XC_AnimationTimer(DWORD dwTimerRank)
     : XC_Timer(dwTimerRank)

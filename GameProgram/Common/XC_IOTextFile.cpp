@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Common/XF_SafeFileWriter.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Common\\XC_IOTextFile";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <new>
 #include <vector>
 
-static const char* const s_szSourceFile = "GameProgram\\Common\\XC_Sender";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_Sender::~XC_Sender()
 {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\Common\\XC_Strtok";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <new>
 
-static const char* const s_szSourceFile = "GameProgram\\Common\\XC_TextNode";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XC_IOTextFile.h"
 #include "GameProgram/Common/XF_Common.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Common\\XC_TextTree";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_TextTree::XC_TextTree()
 {

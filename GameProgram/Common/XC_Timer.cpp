@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XC_TimerManager.h"
 #include "GameProgram/Common/XF_Common.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Common\\XC_Timer";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_Timer::XC_Timer(DWORD dwTimerRank)
     : m_dwTimerRank(dwTimerRank)

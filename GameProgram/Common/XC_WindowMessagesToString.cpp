@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-static const char* const s_szSourceFile = "GameProgram\\Common\\XC_WindowMessagesToString";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

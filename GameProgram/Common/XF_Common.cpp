@@ -10,7 +10,7 @@
 #include <cstring>
 #include <new>
 
-static const char* const s_szSourceFile = "GameProgram\\Common\\XF_Common";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameProgram/Common/XF_SourceFile.h"
+
 #include <windows.h>
 
 // The engine's free helpers: the error report, the ring of format buffers,

@@ -4,7 +4,7 @@
 #include "GameProgram/D3DCommon/XF_AppTimer.h"
 #include "GameProgram/D3DCommon/XF_SetDeviceCursor.h"
 
-static const char* const s_szSourceFile = "GameProgram\\D3DCommon\\XC_D3DApplication";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_D3DApplication* g_pD3DApplication = nullptr;
 

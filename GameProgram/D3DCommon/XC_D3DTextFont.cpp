@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\D3DCommon\\XC_D3DTextFont";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

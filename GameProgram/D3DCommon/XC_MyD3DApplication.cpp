@@ -26,7 +26,7 @@
 #include <cstring>
 #include <string>
 
-static const char* const s_szSourceFile = "GameProgram\\D3DCommon\\XC_MyD3DApplication";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <iterator>
 
-static const char* const s_szSourceFile = "GameProgram\\D3DCommon\\XC_RenderNode";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_RenderNodeSet g_RootNodeSet XM_INIT_ORDER(XE_INIT_ROOT_NODE_SET);
 

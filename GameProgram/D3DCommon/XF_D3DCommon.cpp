@@ -7,7 +7,7 @@
 #include <cmath>
 #include <initializer_list>
 
-static const char* const s_szSourceFile = "GameProgram\\D3DCommon\\XF_D3DCommon";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <dshow.h>
 
-static const char* const s_szSourceFile = "GameProgram\\DirectShow\\XC_ShowVideo";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_ShowVideo::~XC_ShowVideo()
 {

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\DirectState\\XC_DirectState";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

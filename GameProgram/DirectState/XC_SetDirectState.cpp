@@ -12,7 +12,7 @@
 #include <cstring>
 #include <new>
 
-static const char* const s_szSourceFile = "GameProgram\\DirectState\\XC_SetDirectState";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XI_DirectState* g_pActiveDirectStateObj = nullptr;
 

@@ -2,7 +2,7 @@
 
 #include "GameProgram/Common/XF_Common.h"
 
-static const char* const s_szSourceFile = "GameProgram\\DirectState\\XC_SetRenderState";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_SetRenderState::XC_SetRenderState(DWORD eType, DWORD dwValue)
     : m_eType(eType)

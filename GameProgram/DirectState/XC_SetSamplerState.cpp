@@ -2,7 +2,7 @@
 
 #include "GameProgram/Common/XF_Common.h"
 
-static const char* const s_szSourceFile = "GameProgram\\DirectState\\XC_SetSamplerState";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_SetSamplerState::XC_SetSamplerState(DWORD dwSampler, DWORD eType, DWORD dwValue)
     : m_dwSampler(dwSampler)

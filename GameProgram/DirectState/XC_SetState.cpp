@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 
-static const char* const s_szSourceFile = "GameProgram\\DirectState\\XC_SetState";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 IDirect3DDevice9* XC_SetState::GetDevice()
 {

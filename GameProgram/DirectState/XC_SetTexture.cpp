@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Resource/XC_Texture.h"
 
-static const char* const s_szSourceFile = "GameProgram\\DirectState\\XC_SetTexture";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_SetTexture::XC_SetTexture(DWORD dwStage, XC_Texture* pTextureObj)
     : m_dwStage(dwStage)

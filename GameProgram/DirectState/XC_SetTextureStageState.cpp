@@ -2,7 +2,7 @@
 
 #include "GameProgram/Common/XF_Common.h"
 
-static const char* const s_szSourceFile = "GameProgram\\DirectState\\XC_SetTextureStageState";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_SetTextureStageState::XC_SetTextureStageState(DWORD dwStage, DWORD eType, DWORD dwValue)
     : m_dwStage(dwStage)

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\Effect\\XC_Effect";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-static const char* const s_szSourceFile = "GameProgram\\Effect\\XC_EffectManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_EffectManager* g_pEffectManager = nullptr;
 
@@ -23,12 +23,7 @@ XC_EffectManager::~XC_EffectManager()
 
 HRESULT XC_EffectManager::Init(XI_PackFile* pPackFile)
 {
-    if (pPackFile == nullptr) {
-        XM_REPORT_FAILED("pPackFile");
-        return E_FAIL;
-    }
-    m_pPackFile = pPackFile;
-    return S_OK;
+    return SetPackFile(pPackFile);
 }
 
 HRESULT XC_EffectManager::Fini()
@@ -44,19 +39,10 @@ XC_Effect* XC_EffectManager::GetEffect(const char* szResourceName)
 
 HRESULT XC_EffectManager::CreateObjct(const char* szResourceName, XC_Resource** ppResourceObj)
 {
-    if (szResourceName == nullptr) {
-        XM_REPORT_FAILED("szResourceName");
+    const std::unique_ptr<XS_FileData> pFileData =
+        ReadPackFile(szResourceName, s_szSourceFile, __LINE__, "Effect File Not Found , %s");
+    if (pFileData == nullptr)
         return E_FAIL;
-    }
-    if (m_pPackFile == nullptr) {
-        XM_REPORT_FAILED("m_pPackFile");
-        return E_FAIL;
-    }
-    const std::unique_ptr<XS_FileData> pFileData(m_pPackFile->GetData(szResourceName));
-    if (pFileData == nullptr) {
-        XF_ReportError(s_szSourceFile, __LINE__, XF_FormatText("Effect File Not Found , %s", szResourceName));
-        return E_FAIL;
-    }
     XC_Effect* const pEffectObj = new XC_Effect;
     if (FAILED(pEffectObj->LoadFromMemory(pFileData->pData, pFileData->dwSize))) {
         delete pEffectObj;

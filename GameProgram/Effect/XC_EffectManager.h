@@ -24,9 +24,6 @@ public:
 
     HRESULT CreateObjct(const char* szResourceName, XC_Resource** ppResourceObj) override;
     HRESULT DeleteResource(XC_Resource* pResourceObj) override;
-
-private:
-    XI_PackFile* m_pPackFile = nullptr;
 };
 
 // The effect manager of the running engine; null while there is none.

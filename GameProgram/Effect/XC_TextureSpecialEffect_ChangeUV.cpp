@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-static const char* const s_szSourceFile = "GameProgram\\Effect\\XC_TextureSpecialEffect_ChangeUV";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_TextureSpecialEffect_ChangeUV::XC_TextureSpecialEffect_ChangeUV()
     : XC_Timer(TIMER_RANK)

@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XC_TextNode.h"
 #include "GameProgram/Common/XF_Common.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Effect\\XC_TextureSpecialEffect_TexCoordGen";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_TextureSpecialEffect_TexCoordGen::XC_TextureSpecialEffect_TexCoordGen(DWORD dwTexCoordIndex,
                                                                          DWORD dwTransformFlags)

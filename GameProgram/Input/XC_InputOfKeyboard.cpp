@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\Input\\XC_InputOfKeyboard";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_InputOfKeyboard* g_pInputOfKeyboardObj = nullptr;
 

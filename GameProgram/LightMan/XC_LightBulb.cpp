@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\LightMan\\XC_LightBulb";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_LightBulb::XC_LightBulb()
     : bEnable(0)

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-static const char* const s_szSourceFile = "GameProgram\\LightMan\\XC_LightMan";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_LightMan* g_pActiveLightMan = nullptr;
 

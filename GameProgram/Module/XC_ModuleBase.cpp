@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Module/XC_ModuleManager.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Module\\XC_ModuleBase";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 HRESULT XC_ModuleBase::SetModuleManager(XC_ModuleManager* pModuleManager)
 {

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-static const char* const s_szSourceFile = "GameProgram\\Module\\XC_ModuleManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 HRESULT XC_ModuleManager::SetWindow(HWND hWnd)
 {

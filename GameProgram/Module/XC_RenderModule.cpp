@@ -2,7 +2,7 @@
 
 #include "GameProgram/Common/XF_Common.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Module\\XC_RenderModule";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_RenderModule::XC_RenderModule()
 {

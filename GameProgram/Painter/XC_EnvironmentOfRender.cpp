@@ -2,7 +2,7 @@
 
 #include "GameProgram/Common/XF_Common.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Painter\\XC_EnvironmentOfRender";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_CameraMan* g_pWorldCameraMan = nullptr;
 XC_LightMan* g_pWorldLightMan = nullptr;

@@ -7,7 +7,7 @@
 
 #include <new>
 
-static const char* const s_szSourceFile = "GameProgram\\Painter\\XC_Painter";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 int g_iRenderBeginNum = 0;
 int g_iRenderMaxCount = 1000;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-static const char* const s_szSourceFile = "GameProgram\\Painter\\XC_RenderQueueGroup";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_RenderQueueGroup::~XC_RenderQueueGroup()
 {

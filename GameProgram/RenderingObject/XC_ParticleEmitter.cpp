@@ -15,7 +15,7 @@
 #include <cstring>
 #include <memory>
 
-static const char* const s_szSourceFile = "GameProgram\\RenderingObject\\XC_ParticleEmitter";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "GameProgram/Resource/XC_AnimationObject.h"
 #include "GameProgram/Resource/XC_AnimationPage.h"
 
-static const char* const s_szSourceFile = "GameProgram\\RenderingObject\\XC_Performer";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

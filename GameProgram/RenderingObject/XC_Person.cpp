@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdio>
 
-static const char* const s_szSourceFile = "GameProgram\\RenderingObject\\XC_Person";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

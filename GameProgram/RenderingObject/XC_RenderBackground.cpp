@@ -9,7 +9,7 @@
 #include "GameProgram/RenderingObject/XF_ReplaceReference.h"
 #include "GameProgram/Resource/XC_Texture.h"
 
-static const char* const s_szSourceFile = "GameProgram\\RenderingObject\\XC_RenderBackground";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_RenderBackground::XC_RenderBackground()
     : m_pTextureObj(nullptr)

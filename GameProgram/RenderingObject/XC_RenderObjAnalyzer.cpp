@@ -10,7 +10,7 @@
 #include "GameProgram/RenderingObject/XC_RenderString.h"
 #include "GameProgram/RenderingObject/XC_RenderXFile.h"
 
-static const char* const s_szSourceFile = "GameProgram\\RenderingObject\\XC_RenderObjAnalyzer";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

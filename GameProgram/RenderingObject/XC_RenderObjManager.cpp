@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\RenderingObject\\XC_RenderObjManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "GameProgram/Resource/XC_2DTexture.h"
 #include "GameProgram/Resource/XC_2DTextureManager.h"
 
-static const char* const s_szSourceFile = "GameProgram\\RenderingObject\\XC_RenderPercentageBar";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_RenderPercentageBar::XC_RenderPercentageBar()
     : m_fPercentage(1.0f)

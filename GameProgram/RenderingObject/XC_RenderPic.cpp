@@ -7,7 +7,7 @@
 #include "GameProgram/Resource/XC_Texture.h"
 #include "GameProgram/Resource/XC_TextureManager.h"
 
-static const char* const s_szSourceFile = "GameProgram\\RenderingObject\\XC_RenderPic";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_RenderPic::XC_RenderPic()
     : m_pTextureObj(nullptr)

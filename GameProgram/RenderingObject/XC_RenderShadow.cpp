@@ -10,7 +10,7 @@
 #include "GameProgram/Resource/XC_XFileManager.h"
 #include "GameProgram/Resource/XC_XFileObject.h"
 
-static const char* const s_szSourceFile = "GameProgram\\RenderingObject\\XC_RenderShadow";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 ID3DXMesh* XC_RenderShadow::s_pShadowMesh = nullptr;
 XC_Texture* XC_RenderShadow::s_pShadowTexture = nullptr;

@@ -16,7 +16,7 @@
 #include <cstring>
 #include <string>
 
-static const char* const s_szSourceFile = "GameProgram\\RenderingObject\\XC_RenderString";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include <cmath>
 
-static const char* const s_szSourceFile = "GameProgram\\RenderingObject\\XC_RenderXFile";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

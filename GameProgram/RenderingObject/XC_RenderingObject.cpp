@@ -16,7 +16,7 @@
 #include <cmath>
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\RenderingObject\\XC_RenderingObject";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

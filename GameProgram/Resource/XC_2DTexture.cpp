@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_2DTexture";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 HRESULT XC_2DTexture::Render(const D3DXMATRIX* pmatWorld)
 {

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_2DTextureManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_2DTextureManager* g_p2DTextureManager = nullptr;
 
@@ -98,8 +98,7 @@ struct XC_2DTextureManager::ImageCells
 };
 
 XC_2DTextureManager::XC_2DTextureManager()
-    : m_pPackFile(nullptr)
-    , m_dwTextureWidth(0)
+    : m_dwTextureWidth(0)
     , m_dwSlotWidth(0)
     , m_dwSlotsPerRow(0)
     , m_dwTextureSlotCount(0)
@@ -118,10 +117,6 @@ XC_2DTextureManager::~XC_2DTextureManager()
 
 HRESULT XC_2DTextureManager::Init(XI_PackFile* pPackFile, DWORD dwTextureWidth, DWORD dwSlotWidth)
 {
-    if (pPackFile == nullptr) {
-        XM_REPORT_FAILED("pPackFile");
-        return E_FAIL;
-    }
     const DWORD dwRoundTextureWidth = PowerOfTwoFrom8(dwTextureWidth);
     // The slot arithmetic needs a power of two: a slot width is raised as
     // the texture width is.
@@ -142,7 +137,8 @@ HRESULT XC_2DTextureManager::Init(XI_PackFile* pPackFile, DWORD dwTextureWidth, 
         XM_REPORT_FAILED("g_pVar->g_pD3DDevice");
         return E_FAIL;
     }
-    m_pPackFile = pPackFile;
+    if (FAILED(SetPackFile(pPackFile)))
+        return E_FAIL;
     m_dwTextureWidth = dwRoundTextureWidth;
     m_dwSlotWidth = dwRoundSlotWidth;
     ReleaseScratchSurfaces();
@@ -242,20 +238,10 @@ DWORD XC_2DTextureManager::GetTextureWidth() const
 
 HRESULT XC_2DTextureManager::CreateObjct(const char* szResourceName, XC_Resource** ppResourceObj)
 {
-    if (szResourceName == nullptr) {
-        XM_REPORT_FAILED("szResourceName");
+    const std::unique_ptr<XS_FileData> pFileData = ReadPackFile(
+        szResourceName, s_szSourceFile, __LINE__, "XC_2DTextureManager::Create2DTexture\n\tLoad \"%s\" Error");
+    if (pFileData == nullptr)
         return E_FAIL;
-    }
-    if (m_pPackFile == nullptr) {
-        XM_REPORT_FAILED("m_pPackFile");
-        return E_FAIL;
-    }
-    const std::unique_ptr<XS_FileData> pFileData(m_pPackFile->GetData(szResourceName));
-    if (pFileData == nullptr) {
-        XF_ReportError(s_szSourceFile, __LINE__,
-                       XF_FormatText("XC_2DTextureManager::Create2DTexture\n\tLoad \"%s\" Error", szResourceName));
-        return E_FAIL;
-    }
     D3DXIMAGE_INFO ImageInfo;
     HRESULT hr = D3DXGetImageInfoFromFileInMemory(pFileData->pData, pFileData->dwSize, &ImageInfo);
     if (FAILED(hr)) {

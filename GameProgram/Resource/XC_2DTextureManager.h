@@ -83,7 +83,6 @@ private:
     void DeleteTextureBuffers();
 
     XC_PtrArrayList<XS_2DTextureBuffer> m_PAL_2DTextureBuffer;
-    XI_PackFile* m_pPackFile;
     DWORD m_dwTextureWidth;
     DWORD m_dwSlotWidth;
     DWORD m_dwSlotsPerRow;

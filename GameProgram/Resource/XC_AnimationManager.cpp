@@ -8,7 +8,7 @@
 #include <memory>
 #include <new>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_AnimationManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_AnimationManager* g_pAnimationManager = nullptr;
 
@@ -21,7 +21,6 @@ const char* const ERROR_ANIMATION_NAME = "error.ant";
 XC_AnimationManager::XC_AnimationManager()
     : m_p2DTextureManager(nullptr)
     , m_pMusicManager(nullptr)
-    , m_pPackFile(nullptr)
 {
     SetManagerName("XC_AnimationManager");
 }
@@ -84,14 +83,6 @@ XC_AnimationObject* XC_AnimationManager::GetAnimationOrDefault(const char* szRes
 
 HRESULT XC_AnimationManager::CreateObjct(const char* szResourceName, XC_Resource** ppResourceObj)
 {
-    if (szResourceName == nullptr) {
-        XM_REPORT_FAILED("szResourceName");
-        return E_FAIL;
-    }
-    if (m_pPackFile == nullptr) {
-        XM_REPORT_FAILED("m_pPackFile");
-        return E_FAIL;
-    }
     XC_IOTextFile IOTextFileobj;
     if (FAILED(ReadLines(szResourceName, &IOTextFileobj)))
         return E_FAIL;
@@ -112,12 +103,10 @@ HRESULT XC_AnimationManager::CreateObjct(const char* szResourceName, XC_Resource
 
 HRESULT XC_AnimationManager::ReadLines(const char* szResourceName, XC_IOTextFile* pIOTextFileObj)
 {
-    const std::unique_ptr<XS_FileData> pFileData(m_pPackFile->GetData(szResourceName));
-    if (pFileData == nullptr) {
-        XF_ReportError(s_szSourceFile, __LINE__,
-                       XF_FormatText("XC_AnimationManager::CreateObjct\r\n讀取檔案失敗 \"%s\"", szResourceName));
+    const std::unique_ptr<XS_FileData> pFileData = ReadPackFile(
+        szResourceName, s_szSourceFile, __LINE__, "XC_AnimationManager::CreateObjct\r\n讀取檔案失敗 \"%s\"");
+    if (pFileData == nullptr)
         return E_FAIL;
-    }
     const HRESULT hr =
         pIOTextFileObj->LoadFromMemory(reinterpret_cast<const char*>(pFileData->pData), pFileData->dwSize);
     if (FAILED(hr))

@@ -40,7 +40,6 @@ private:
 
     XC_2DTextureManager* m_p2DTextureManager;
     XI_MusicManager* m_pMusicManager;
-    XI_PackFile* m_pPackFile;
 };
 
 // The animation manager of the running device; null while there is none.

@@ -6,7 +6,7 @@
 
 #include <new>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_AnimationObject";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_AnimationObject::~XC_AnimationObject()
 {

@@ -7,7 +7,7 @@
 
 #include <new>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_AnimationPage";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_AnimationPic";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 std::set<XC_AnimationPic*> XC_AnimationPic::m_setUnloadAnimationPic
     XM_INIT_ORDER(XE_INIT_UNLOADED_ANIMATION_PICTURES);

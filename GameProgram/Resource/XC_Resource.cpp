@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Resource/XC_ResourceManager.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_Resource";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 const char* XC_Resource::GetName() const
 {

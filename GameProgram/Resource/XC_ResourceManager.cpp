@@ -1,10 +1,12 @@
 #include "GameProgram/Resource/XC_ResourceManager.h"
 
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Resource/PackFile/XI_PackFile.h"
+#include "GameProgram/Resource/PackFile/XS_FileData.h"
 
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_ResourceManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 
@@ -16,7 +18,8 @@ const char* TextOrEmpty(const char* szText)
 } // namespace
 
 XC_ResourceManager::XC_ResourceManager()
-    : m_strManagerName("XC_ResourceManager")
+    : m_pPackFile(nullptr)
+    , m_strManagerName("XC_ResourceManager")
     , m_dwCacheSize(0)
 {
 }
@@ -176,4 +179,31 @@ HRESULT XC_ResourceManager::ExecuteDeleteResource(XC_Resource* pResourceObj)
     if (FAILED(hr))
         XM_REPORT_FAILED_HR("DeleteResource( pResourceObj )", hr);
     return S_OK;
+}
+
+HRESULT XC_ResourceManager::SetPackFile(XI_PackFile* pPackFile)
+{
+    if (pPackFile == nullptr) {
+        XM_REPORT_FAILED("pPackFile");
+        return E_FAIL;
+    }
+    m_pPackFile = pPackFile;
+    return S_OK;
+}
+
+std::unique_ptr<XS_FileData> XC_ResourceManager::ReadPackFile(const char* szResourceName, const char* szSourceFile,
+                                                              int iLine, const char* szNotFoundFormat) const
+{
+    if (szResourceName == nullptr) {
+        XF_ReportError(szSourceFile, iLine, XF_FormatText("( %s ) failed", "szResourceName"));
+        return nullptr;
+    }
+    if (m_pPackFile == nullptr) {
+        XF_ReportError(szSourceFile, iLine, XF_FormatText("( %s ) failed", "m_pPackFile"));
+        return nullptr;
+    }
+    std::unique_ptr<XS_FileData> pFileData(m_pPackFile->GetData(szResourceName));
+    if (pFileData == nullptr)
+        XF_ReportError(szSourceFile, iLine, XF_FormatText(szNotFoundFormat, szResourceName));
+    return pFileData;
 }

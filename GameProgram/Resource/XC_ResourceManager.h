@@ -7,6 +7,10 @@
 
 #include <list>
 #include <map>
+#include <memory>
+
+class XI_PackFile;
+struct XS_FileData;
 
 // The base of every resource manager: the resources by normalised name, the
 // references handed out, and a cache of released resources so that one that
@@ -44,6 +48,18 @@ public:
     // Called when a resource's reference count reached 0.
     virtual HRESULT Release(XC_Resource* pResourceObj);
     virtual HRESULT ExecuteDeleteResource(XC_Resource* pResourceObj);
+
+protected:
+    // Keeps the pack the resources are read from (not owned); a null pack is
+    // reported and refused.
+    HRESULT SetPackFile(XI_PackFile* pPackFile);
+    // The named file of the pack, or null after a report in the caller's
+    // source file and line: a missing name or pack as a failed precondition,
+    // a file the pack lacks as szNotFoundFormat with the name for its "%s".
+    std::unique_ptr<XS_FileData> ReadPackFile(const char* szResourceName, const char* szSourceFile, int iLine,
+                                              const char* szNotFoundFormat) const;
+
+    XI_PackFile* m_pPackFile;
 
 private:
     typedef std::map<XC_String, XC_Resource*> ResourceMap;

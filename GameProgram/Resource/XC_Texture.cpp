@@ -4,7 +4,7 @@
 #include "GameProgram/D3DCommon/XF_D3DCommon.h"
 #include "GameProgram/Resource/XC_TextureManager.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_Texture";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 IDirect3DTexture9* XC_Texture::GetTexture() const
 {

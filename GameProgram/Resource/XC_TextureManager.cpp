@@ -12,7 +12,7 @@
 #include <cstring>
 #include <memory>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_TextureManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_TextureManager* g_pTextureManager = nullptr;
 
@@ -53,7 +53,6 @@ const char* CreateFailureText(HRESULT hr)
 
 XC_TextureManager::XC_TextureManager()
     : m_pVB(nullptr)
-    , m_pPackFile(nullptr)
     , m_bMessageBox(TRUE)
 {
     SetManagerName("XC_TextureManager");
@@ -66,11 +65,8 @@ XC_TextureManager::~XC_TextureManager()
 
 HRESULT XC_TextureManager::Init(XI_PackFile* pPackFile)
 {
-    if (pPackFile == nullptr) {
-        XM_REPORT_FAILED("pPackFile");
+    if (FAILED(SetPackFile(pPackFile)))
         return E_FAIL;
-    }
-    m_pPackFile = pPackFile;
     ReleaseVertexBuffer();
 
     IDirect3DDevice9* const pD3DDevice = g_pVar->g_pD3DDevice;
@@ -141,20 +137,10 @@ bool XC_TextureManager::IsTextureListName(const char* szResourceName)
 
 XC_TextureList* XC_TextureManager::GetTextureList(const char* szResourceName)
 {
-    if (szResourceName == nullptr) {
-        XM_REPORT_FAILED("szResourceName");
+    const std::unique_ptr<XS_FileData> pFileData =
+        ReadPackFile(szResourceName, s_szSourceFile, __LINE__, "XC_TextureManager::GetTextureList \n\t讀取檔案失敗 %s");
+    if (pFileData == nullptr)
         return nullptr;
-    }
-    if (m_pPackFile == nullptr) {
-        XM_REPORT_FAILED("m_pPackFile");
-        return nullptr;
-    }
-    std::unique_ptr<XS_FileData> pFileData(m_pPackFile->GetData(szResourceName));
-    if (pFileData == nullptr) {
-        XF_ReportError(s_szSourceFile, __LINE__,
-                       XF_FormatText("XC_TextureManager::GetTextureList \n\t讀取檔案失敗 %s", szResourceName));
-        return nullptr;
-    }
     XC_TextureList* const pTextureList = new XC_TextureList;
     const HRESULT hr = pTextureList->LoadMem(pFileData->pData, pFileData->dwSize);
     if (FAILED(hr)) {
@@ -168,20 +154,10 @@ XC_TextureList* XC_TextureManager::GetTextureList(const char* szResourceName)
 
 HRESULT XC_TextureManager::CreateObjct(const char* szResourceName, XC_Resource** ppResourceObj)
 {
-    if (szResourceName == nullptr) {
-        XM_REPORT_FAILED("szResourceName");
+    const std::unique_ptr<XS_FileData> pFileData =
+        ReadPackFile(szResourceName, s_szSourceFile, __LINE__, "XC_TextureManager::CreateObjct\n\t讀取檔案失敗 %s");
+    if (pFileData == nullptr)
         return E_FAIL;
-    }
-    if (m_pPackFile == nullptr) {
-        XM_REPORT_FAILED("m_pPackFile");
-        return E_FAIL;
-    }
-    std::unique_ptr<XS_FileData> pFileData(m_pPackFile->GetData(szResourceName));
-    if (pFileData == nullptr) {
-        XF_ReportError(s_szSourceFile, __LINE__,
-                       XF_FormatText("XC_TextureManager::CreateObjct\n\t讀取檔案失敗 %s", szResourceName));
-        return E_FAIL;
-    }
     return CreateTexture(szResourceName, pFileData->pData, pFileData->dwSize, ppResourceObj);
 }
 

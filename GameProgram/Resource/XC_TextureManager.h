@@ -58,7 +58,6 @@ private:
     void ReleaseVertexBuffer();
 
     IDirect3DVertexBuffer9* m_pVB;
-    XI_PackFile* m_pPackFile;
     BOOL m_bMessageBox;
 };
 

@@ -9,7 +9,7 @@
 #include <charconv>
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_XFileAnimationReader";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <new>
 #include <string>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_XFileManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_XFileManager* g_pXFileManager = nullptr;
 
@@ -84,7 +84,6 @@ HRESULT CountVertexInfluences(ID3DXSkinInfo* pSkinInfo, DWORD dwVertexCount, DWO
 
 XC_XFileManager::XC_XFileManager()
     : m_pTextureManager(nullptr)
-    , m_pPackFile(nullptr)
 {
     SetManagerName("XC_XFileManager");
 }
@@ -164,19 +163,10 @@ HRESULT XC_XFileManager::RestoreAllXFileWhenDeviceLose()
 HRESULT XC_XFileManager::LoadHierarchy(const char* szName, const char* szShownName, XS_XFileFrame** ppFrameRoot,
                                        ID3DXAnimationController** ppAnimationController)
 {
-    if (szName == nullptr) {
-        XM_REPORT_FAILED("szResourceName");
+    const std::unique_ptr<XS_FileData> pFileData =
+        ReadPackFile(szName, s_szSourceFile, __LINE__, "XC_XFileManager::CreateObjct\n\t讀取檔案失敗 %s");
+    if (pFileData == nullptr)
         return E_FAIL;
-    }
-    if (m_pPackFile == nullptr) {
-        XM_REPORT_FAILED("m_pPackFile");
-        return E_FAIL;
-    }
-    const std::unique_ptr<XS_FileData> pFileData(m_pPackFile->GetData(szName));
-    if (pFileData == nullptr) {
-        XF_ReportError(s_szSourceFile, __LINE__, XF_FormatText("XC_XFileManager::CreateObjct\n\t讀取檔案失敗 %s", szName));
-        return E_FAIL;
-    }
     return LoadHierarchyFromData(*pFileData, szShownName, ppFrameRoot, ppAnimationController);
 }
 

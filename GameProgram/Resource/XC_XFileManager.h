@@ -72,7 +72,6 @@ private:
     HRESULT SetupSkinning(XS_XFileMeshContainer* pMeshContainer, ID3DXSkinInfo* pSkinInfo);
 
     XC_TextureManager* m_pTextureManager;
-    XI_PackFile* m_pPackFile;
 };
 
 // The mesh manager while the device lives; made by the configured application.

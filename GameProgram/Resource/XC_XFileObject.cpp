@@ -9,7 +9,7 @@
 #include <new>
 #include <vector>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XC_XFileObject";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\XF_SkinMeshContainer";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

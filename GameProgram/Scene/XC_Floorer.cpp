@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <string>
 
-static const char* const s_szSourceFile = "GameProgram\\Scene\\XC_Floorer";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

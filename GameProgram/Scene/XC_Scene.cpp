@@ -13,7 +13,7 @@
 
 #include <memory>
 
-static const char* const s_szSourceFile = "GameProgram\\Scene\\XC_Scene";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

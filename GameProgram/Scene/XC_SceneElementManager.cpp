@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <memory>
 
-static const char* const s_szSourceFile = "GameProgram\\Scene\\XC_SceneElementManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 HRESULT XC_SceneElementManager::Init(XI_PackFile* pPackFile)
 {

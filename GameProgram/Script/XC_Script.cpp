@@ -13,7 +13,7 @@
 #include <deque>
 #include <vector>
 
-static const char* const s_szSourceFile = "GameProgram\\Script\\XC_Script";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "GameProgram/Script/XF_PersonCommands.h"
 #include "GameProgram/Sprite/XC_SpriteWorkBase.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Script\\XC_ScriptCommand";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_ScriptCommand::XC_ScriptCommand()
 {

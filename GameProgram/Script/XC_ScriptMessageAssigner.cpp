@@ -5,7 +5,7 @@
 
 #include <vector>
 
-static const char* const s_szSourceFile = "GameProgram\\Script\\XC_ScriptMessageAssigner";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 HRESULT XC_ScriptMessageAssigner::Register(XC_Script* pScriptObj)
 {

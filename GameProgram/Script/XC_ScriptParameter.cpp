@@ -5,7 +5,7 @@
 
 #include <new>
 
-static const char* const s_szSourceFile = "GameProgram\\Script\\XC_ScriptParameter";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_ScriptParameter* XC_ScriptParameter::Clone()
 {

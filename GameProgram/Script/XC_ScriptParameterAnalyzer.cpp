@@ -6,7 +6,7 @@
 #include "GameProgram/Script/XC_ScriptParameter.h"
 #include "GameProgram/Script/XF_ScriptFunctions.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Script\\XC_ScriptParameterAnalyzer";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "GameProgram/D3DCommon/XC_RenderNode.h"
 #include "GameProgram/RenderingObject/XC_RenderingObject.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Script\\XC_ScriptResource";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

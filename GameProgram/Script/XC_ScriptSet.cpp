@@ -13,7 +13,7 @@
 #include <memory>
 #include <new>
 
-static const char* const s_szSourceFile = "GameProgram\\Script\\XC_ScriptSet";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

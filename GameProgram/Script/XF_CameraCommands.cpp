@@ -14,7 +14,7 @@
 #include <memory>
 #include <new>
 
-static const char* const s_szSourceFile = "GameProgram\\Script\\XF_CameraCommands";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

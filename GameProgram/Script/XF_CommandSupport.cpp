@@ -9,7 +9,7 @@
 #include <memory>
 #include <new>
 
-static const char* const s_szSourceFile = "GameProgram\\Script\\XF_CommandSupport";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_Script* XF_GetCommandScript(XC_ScriptCommand* pCommandObj, const char* szSourceFile, int iLine)
 {

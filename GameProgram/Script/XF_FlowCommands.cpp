@@ -13,7 +13,7 @@
 
 #include <new>
 
-static const char* const s_szSourceFile = "GameProgram\\Script\\XF_FlowCommands";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

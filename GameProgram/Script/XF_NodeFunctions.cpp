@@ -9,7 +9,7 @@
 #include "GameProgram/Script/XC_Script.h"
 #include "GameProgram/Script/XC_ScriptCommand.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Script\\XF_NodeFunctions";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 typedef XC_ScriptParameterAnalyzer XA;
 

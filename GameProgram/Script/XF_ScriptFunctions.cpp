@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\Script\\XF_ScriptFunctions";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 typedef XC_ScriptParameterAnalyzer XA;
 

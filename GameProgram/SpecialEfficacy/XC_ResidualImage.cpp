@@ -5,7 +5,7 @@
 #include "GameProgram/RenderingObject/XC_RenderingObject.h"
 #include "GameProgram/SpriteWork/XC_RenderObjWork_SetColor.h"
 
-static const char* const s_szSourceFile = "GameProgram\\SpecialEfficacy\\XC_ResidualImage";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_ResidualImage::~XC_ResidualImage()
 {

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\Sprite\\XC_Sprite";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_Sprite::XC_Sprite()
     : XC_Timer(TR_Sprite)

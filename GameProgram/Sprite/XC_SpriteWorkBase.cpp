@@ -2,7 +2,7 @@
 
 #include "GameProgram/Common/XF_Common.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Sprite\\XC_SpriteWorkBase";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 void XC_SpriteWorkBase::SetName(const char* szName)
 {

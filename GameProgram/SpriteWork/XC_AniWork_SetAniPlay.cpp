@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/RenderingObject/XC_RenderAnimation.h"
 
-static const char* const s_szSourceFile = "GameProgram\\SpriteWork\\XC_AniWork_SetAniPlay";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 BOOL XC_AniWork_SetAniPlay::SetTarget(XC_RenderAnimation* pAniObj)
 {

@@ -3,7 +3,7 @@
 #include "GameProgram/CameraMan/XC_CameraMan.h"
 #include "GameProgram/Common/XF_Common.h"
 
-static const char* const s_szSourceFile = "GameProgram\\SpriteWork\\XC_CameraManWork_Control";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 BOOL XC_CameraManWork_Control::SetTarget(XC_CameraMan* pCameraMan)
 {

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-static const char* const s_szSourceFile = "GameProgram\\SpriteWork\\XC_CameraManWork_ShakeCamera";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

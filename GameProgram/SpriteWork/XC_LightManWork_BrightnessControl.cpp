@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/LightMan/XC_LightMan.h"
 
-static const char* const s_szSourceFile = "GameProgram\\SpriteWork\\XC_LightManWork_BrightnessControl";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 BOOL XC_LightManWork_BrightnessControl::SetTarget(XC_LightMan* pLightManObj)
 {

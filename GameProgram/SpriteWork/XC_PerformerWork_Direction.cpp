@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/RenderingObject/XC_Performer.h"
 
-static const char* const s_szSourceFile = "GameProgram\\SpriteWork\\XC_PerformerWork_Direction";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

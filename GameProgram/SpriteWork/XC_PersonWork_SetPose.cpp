@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/RenderingObject/XC_Person.h"
 
-static const char* const s_szSourceFile = "GameProgram\\SpriteWork\\XC_PersonWork_SetPose";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 BOOL XC_PersonWork_SetPose::SetTarget(XC_Person* pPerson)
 {

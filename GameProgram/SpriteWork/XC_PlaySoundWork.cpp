@@ -4,7 +4,7 @@
 #include "GameProgram/Resource/Music/XI_MusicManager.h"
 #include "GameProgram/Resource/Music/XI_MusicObj.h"
 
-static const char* const s_szSourceFile = "GameProgram\\SpriteWork\\XC_PlaySoundWork";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_PlaySoundWork::~XC_PlaySoundWork()
 {

@@ -2,7 +2,7 @@
 
 #include "GameProgram/Common/XF_Common.h"
 
-static const char* const s_szSourceFile = "GameProgram\\SpriteWork\\XC_RenderNodeWorkBase";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 BOOL XC_RenderNodeWorkBase::SetTarget(XC_RenderNode* pRenderNodeObj)
 {

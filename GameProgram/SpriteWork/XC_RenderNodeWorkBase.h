@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/Sprite/XC_SpriteWorkBase.h"
 
 class XC_RenderNode;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-static const char* const s_szSourceFile = "GameProgram\\SpriteWork\\XC_RenderNodeWork_SetMoveRotation";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-static const char* const s_szSourceFile = "GameProgram\\SpriteWork\\XC_RenderNodeWork_SetPosition";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

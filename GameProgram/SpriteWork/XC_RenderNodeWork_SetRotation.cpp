@@ -2,7 +2,7 @@
 
 #include "GameProgram/D3DCommon/XC_RenderNode.h"
 
-static const char* const s_szSourceFile = "GameProgram\\SpriteWork\\XC_RenderNodeWork_SetRotation";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 void XC_RenderNodeWork_SetRotation::Begin()
 {

@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/RenderingObject/XC_RenderingObject.h"
 
-static const char* const s_szSourceFile = "GameProgram\\SpriteWork\\XC_RenderObjWork_SetColor";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 DWORD XC_RenderObjWork_SetColor::BlendColor(DWORD dwStart, DWORD dwEnd, float f)
 {

@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/DirectShow/XC_ShowAudio.h"
 
-static const char* const s_szSourceFile = "GameProgram\\SpriteWork\\XC_SetAudioVolume";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 HRESULT XC_SetAudioVolume::SetTarget(XC_ShowAudio* pShowAudioObj)
 {

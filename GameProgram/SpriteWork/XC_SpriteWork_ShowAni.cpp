@@ -2,7 +2,7 @@
 
 #include "GameProgram/Common/XF_Common.h"
 
-static const char* const s_szSourceFile = "GameProgram\\SpriteWork\\XC_SpriteWork_ShowAni";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 HRESULT XC_SpriteWork_ShowAni::SetTarget(XI_EnvironmentOfRender* pEnvironmentOfRender, const char* szAnimationName)
 {

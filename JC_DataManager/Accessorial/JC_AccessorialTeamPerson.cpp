@@ -6,7 +6,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Accessorial\\JC_AccessorialTeamPerson";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 constexpr int NO_SKIPPED_POSITION = -1;
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <iterator>
 
-static const char* const s_szSourceFile = ".\\JC_DataManager\\Behavior\\JC_BehaviorGroup";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-static const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlGame";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 DWORD JC_ControlGame::Initiation(JC_DataManager* pDataManager)
 {

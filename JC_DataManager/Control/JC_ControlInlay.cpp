@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-static const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlInlay";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "JC_DataManager/Control/JC_ControlPerson.h"
 
-static const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlPerson";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 std::array<JC_ControlPerson::JS_Member, 5> JC_ControlPerson::Members()
 {

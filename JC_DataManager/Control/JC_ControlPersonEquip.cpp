@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-static const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlPersonEquip";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 // A wear position: the person field holding its item, the item positions
 // it accepts, and whether its empty record is a weapon.

@@ -8,7 +8,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlPersonEvolution";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 const char* const s_aszEvolutionFields[] = {
     "MaxHP", "MaxSP", "ExtraNatureAttackRate", "ExtraMagicAttackRate", "ExtraNatureDefenseRate",

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-static const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlPersonHybridize";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 JC_DataComponent* JC_ControlPersonHybridize::FindRule(DWORD dwIDA, DWORD dwIDB) const
 {

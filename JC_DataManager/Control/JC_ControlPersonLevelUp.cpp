@@ -4,7 +4,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlPersonLevelUp";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 constexpr int ATTRIBUTE_COUNT = 8;
 

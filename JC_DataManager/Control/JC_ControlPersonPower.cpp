@@ -10,7 +10,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlPersonPower";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 // The part of a behaviour-group item that holds its modifier, and the part
 // some states keep their second modifier in.

@@ -2,7 +2,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlPersonTakeJob";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 // The values a job adds, read from the job and added to the person's field
 // of the same name.

@@ -1,6 +1,6 @@
 #include "JC_DataManager/Control/JC_ControlRecordInfo.h"
 
-static const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlRecordInfo";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 DWORD JC_ControlRecordInfo::InitRecordData()
 {

@@ -5,7 +5,7 @@
 #include <climits>
 #include <memory>
 
-static const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlScene";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 DWORD JC_ControlScene::Initiation(JC_DataManager* pDataManager, JC_BehaviorAnalyser* pBehaviorAnalyser)
 {

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-static const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlScriptInfo";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

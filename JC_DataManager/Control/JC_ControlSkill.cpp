@@ -2,7 +2,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlSkill";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 constexpr DWORD SKILL_ID_MASK = 0xFFFF0000;
 constexpr DWORD SKILL_LEVEL_MASK = 0x0000FFFF;

@@ -10,7 +10,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlTeamPerson";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 constexpr DWORD LVUPTYPE_VALUE = 1;
 constexpr DWORD LVUPTYPE_FIGHT_AVERAGE = 2;

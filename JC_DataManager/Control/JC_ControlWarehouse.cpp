@@ -11,7 +11,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Control\\JC_ControlWarehouse";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 JC_DataOrder OrderOf(int iDrawerIndex)
 {

@@ -5,7 +5,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = "JC_EventBase";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_NAME);
 
 } // namespace
 

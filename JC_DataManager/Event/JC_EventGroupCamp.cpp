@@ -8,7 +8,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = "JC_EventGroupCamp";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_NAME);
 constexpr int CAMP_COUNT = 4;
 constexpr size_t CAMP_FIELD = 2;
 constexpr size_t ROUND_FIELD = 3;

@@ -8,7 +8,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = "JC_EventGroupPerson";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_NAME);
 constexpr int CAMP_PLAYER = 0;
 constexpr int CAMP_COMPUTER = 3;
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = "JC_EventGroupScene";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_NAME);
 constexpr size_t COUNT_FIELD = 2;
 constexpr size_t FIRST_TRIPLE = 3;
 constexpr size_t TRIPLE_SIZE = 3;

@@ -6,7 +6,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = "JC_EventManager";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_NAME);
 
 JC_EventManager s_EventManager XM_INIT_ORDER(XE_INIT_EVENT_MANAGER);
 

@@ -6,7 +6,7 @@ JC_DataManager* gp_DataManagerObj = nullptr;
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Manager\\JC_DataManager";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 constexpr DWORD GEM_FALLBACK_ID = 1;
 constexpr DWORD TOOL_FALLBACK_ID = 1;

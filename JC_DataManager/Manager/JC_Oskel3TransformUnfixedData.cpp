@@ -12,7 +12,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Manager\\JC_Oskel3TransformUnfixedData";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 const char* const s_szOskel3TemplateFolder = "Template\\Oskel3Template\\";
 const char* const s_szRegistryKey = "Oskel3";
 const char* const s_szRegistryValue = "Path";

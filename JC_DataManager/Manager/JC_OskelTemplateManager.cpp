@@ -4,7 +4,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Manager\\JC_OskelTemplateManager";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 } // namespace
 

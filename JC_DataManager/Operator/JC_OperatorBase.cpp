@@ -4,7 +4,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Operator\\JC_OperatorBase";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 const char* const s_szKindItemName = "DataComponentKind";
 
 } // namespace

@@ -2,7 +2,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Operator\\JC_OperatorEquipmentBase";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 const char* const s_aszEquipJobItems[JC_OperatorEquipmentBase::EQUIP_JOBS] = {
     "EquipJob_Swordman",     "EquipJob_Monk",         "EquipJob_Curer",          "EquipJob_Magician",

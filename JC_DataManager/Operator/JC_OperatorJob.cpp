@@ -2,7 +2,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Operator\\JC_OperatorJob";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 } // namespace
 

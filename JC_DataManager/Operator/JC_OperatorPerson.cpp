@@ -5,7 +5,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Operator\\JC_OperatorPerson";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 std::string ThingItemName(const char* szList, DWORD dwIndex, const char* szField)
 {

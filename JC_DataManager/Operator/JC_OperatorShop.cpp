@@ -2,7 +2,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = ".\\JC_DataManager\\Operator\\JC_OperatorShop";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 const char* const s_aszSaleItems[THINGKIND_LIMIT] = {"SaleGem", "SaleTool", "SaleWeapon", "SaleWearing"};
 

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-static const char* const s_szSourceFile = ".\\JC_Order\\DealOrder\\JC_OrderDealAttack";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 constexpr DWORD FLAG_BACK_HIT_BONUS = 16;
 constexpr DWORD FLAG_BACK_CRITICAL_BONUS = 17;
@@ -161,8 +161,8 @@ DWORD JC_OrderDealAttack::Strike(JC_ControlPersonPower& actor, JC_ControlPersonP
     const DWORD dwSettled = SettleBlow(ParameterNumber(m_pOrderBehavior->GetBehaviorParameter(9)) != 0 ? 1 : 0);
     if (dwSettled == ORDERDEAL_NEXT_LINE && bCounter)
     {
-        const int iRoll = Random(100);
-        if (Decided("counter", iRoll, iRoll <= target.GetExtraCounterRate()))
+        const int iCounterRoll = Random(100);
+        if (Decided("counter", iCounterRoll, iCounterRoll <= target.GetExtraCounterRate()))
             passive.m_IsCounter = 1;
     }
     return dwSettled;

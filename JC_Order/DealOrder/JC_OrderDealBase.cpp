@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-static const char* const s_szSourceFile = ".\\JC_Order\\DealOrder\\JC_OrderDealBase";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 JC_Random JC_OrderDealBase::s_DefaultRandom;
 JC_Random* JC_OrderDealBase::s_pRandom = &JC_OrderDealBase::s_DefaultRandom;

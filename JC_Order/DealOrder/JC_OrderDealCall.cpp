@@ -6,7 +6,7 @@
 #include "JC_Order/JC_OrderInformation.h"
 #include "JC_Order/JF_OrderLog.h"
 
-static const char* const s_szSourceFile = ".\\JC_Order\\DealOrder\\JC_OrderDealCall";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 constexpr DWORD CALL_ON_BODY = 1;
 constexpr DWORD CALL_ON_FLOOR = 2;

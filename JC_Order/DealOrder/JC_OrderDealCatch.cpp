@@ -6,7 +6,7 @@
 #include "JC_Order/JF_OrderLog.h"
 #include "TemplateSystem/JC_DataComponent.h"
 
-static const char* const s_szSourceFile = ".\\JC_Order\\DealOrder\\JC_OrderDealCatch";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 static const JS_OrderDealingCodes s_Codes = {JE_ORDERDEAL_CATCH_NO_ACTIVE, JE_ORDERDEAL_CATCH_NO_PASSIVE, 0,
                                              JE_ORDERDEAL_CATCH_NO_PASSIVE_RESULT};

@@ -4,7 +4,7 @@
 #include "JC_Order/JC_OrderInformation.h"
 #include "JC_Order/JF_OrderLog.h"
 
-static const char* const s_szSourceFile = ".\\JC_Order\\DealOrder\\JC_OrderDealChange";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 DWORD JC_OrderDealChange::DealOrder()
 {

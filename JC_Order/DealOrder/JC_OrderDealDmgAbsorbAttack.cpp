@@ -4,7 +4,7 @@
 #include "JC_DataManager/Control/JC_ControlScene.h"
 #include "JC_Order/JC_OrderInformation.h"
 
-static const char* const s_szSourceFile = ".\\JC_Order\\DealOrder\\JC_OrderDealDmgAbsorbAttack";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 static const JS_OrderDealingCodes s_Codes = {JE_ORDERDEAL_DMGABSORBATTACK_NO_ACTIVE,
                                              JE_ORDERDEAL_DMGABSORBATTACK_NO_PASSIVE, 0,

@@ -3,7 +3,7 @@
 #include "JC_DataManager/Control/JC_ControlPersonPower.h"
 #include "JC_Order/JC_OrderInformation.h"
 
-static const char* const s_szSourceFile = ".\\JC_Order\\DealOrder\\JC_OrderDealHPAttack";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 static const JS_OrderDealingCodes s_Codes = {JE_ORDERDEAL_HPATTACK_NO_ACTIVE, JE_ORDERDEAL_HPATTACK_NO_PASSIVE, 0,
                                              JE_ORDERDEAL_HPATTACK_NO_PASSIVE_RESULT};

@@ -5,7 +5,7 @@
 #include "JC_Order/JF_OrderLog.h"
 #include "TemplateSystem/JC_StrNumCalculate.h"
 
-static const char* const s_szSourceFile = ".\\JC_Order\\DealOrder\\JC_OrderDealRestoreHP";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 DWORD JC_OrderDealRestoreHP::DealOrder()
 {

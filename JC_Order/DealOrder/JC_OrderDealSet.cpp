@@ -6,7 +6,7 @@
 #include "JC_Order/JC_OrderInformation.h"
 #include "JC_Order/JF_OrderLog.h"
 
-static const char* const s_szSourceFile = ".\\JC_Order\\DealOrder\\JC_OrderDealSet";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 static const JS_OrderDealingCodes s_Codes = {0, JE_ORDERDEAL_SET_NO_PASSIVE, 0, JE_ORDERDEAL_SET_NO_PASSIVE_RESULT};
 

@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-static const char* const s_szSourceFile = ".\\JC_Order\\DealOrder\\JC_OrderDealUseWeaponAttack";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 constexpr DWORD BEHAVIOR_TYPE_USE_WEAPON_ATTACK = 0x30002;
 constexpr DWORD PARAMETER_COUNT = 10;

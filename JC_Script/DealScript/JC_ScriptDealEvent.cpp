@@ -5,7 +5,7 @@
 
 namespace {
 
-const char* const s_szSourceFile = "JC_ScriptDealEvent";
+const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_NAME);
 
 // A sub-command: an operation taking the rest of the line, or one that
 // ignores it.

@@ -13,7 +13,7 @@
 
 #include <functional>
 
-static const char* const s_szSourceFile = ".\\JC_Script\\DealScript\\JC_ScriptDealInit";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "TemplateSystem/JC_DebugLog.h"
 #include "TemplateSystem/JF_NumberText.h"
 
-static const char* const s_szSourceFile = ".\\JC_Script\\DealScript\\JC_ScriptDealPerson";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 DWORD JC_ScriptDealPerson::Initiation(JC_ControlTeamPerson* pControlTeamPerson)
 {

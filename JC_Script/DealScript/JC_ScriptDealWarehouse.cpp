@@ -5,7 +5,7 @@
 #include "TemplateSystem/JC_DebugLog.h"
 #include "TemplateSystem/JF_NumberText.h"
 
-static const char* const s_szSourceFile = ".\\JC_Script\\DealScript\\JC_ScriptDealWarehouse";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 DWORD JC_ScriptDealWarehouse::Initiation(JC_ControlWarehouse* pControlWarehouse)
 {

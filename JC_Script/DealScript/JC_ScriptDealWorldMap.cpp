@@ -4,7 +4,7 @@
 #include "TemplateSystem/JC_DebugLog.h"
 #include "TemplateSystem/JF_NumberText.h"
 
-static const char* const s_szSourceFile = ".\\JC_Script\\DealScript\\JC_ScriptDealWorldMap";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 DWORD JC_ScriptDealWorldMap::Initiation(JC_ControlWorldMap* pControlWorldMap)
 {

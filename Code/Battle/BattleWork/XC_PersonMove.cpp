@@ -19,7 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-static const char* const s_szSourceFile = ".\\Code\\Battle\\BattleWork\\XC_PersonMove";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include <cstdio>
 
-static const char* const s_szSourceFile = ".\\Code\\Battle\\GamePerson\\XC_GamePerson";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "GameProgram/Scene/XC_Scene.h"
 #include "JC_DataManager/Control/JC_ControlTeam.h"
 
-static const char* const s_szSourceFile = ".\\Code\\Battle\\GamePerson\\XC_GamePersonManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XC_GamePersonManager* g_pPersonManager = nullptr;
 

@@ -19,7 +19,7 @@
 #include <iterator>
 #include <memory>
 
-static const char* const s_szSourceFile = ".\\Code\\Battle\\JumpString\\XC_JumpStringManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XC_JumpStringManager* g_pJumpStringManager = nullptr;
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\Font\\JC_D3DFont";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\Font\\XC_D3DFont";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_D3DFont::~XC_D3DFont()
 {

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\Font\\XC_D3DFont_Fon";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 JC_D3DFont* g_pJC_D3DFontObj = nullptr;
 

@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Resource/XC_Texture.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\Font\\XC_TextureWord";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_TextureWord::XC_TextureWord()
 {

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\Font\\XI_D3DFont";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XI_D3DFont* g_pD3DFontObj = nullptr;
 

@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Resource/VERTEX_XYZ_TEX1.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\Font\\XI_Word";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 float XI_Word::GetWidth() const
 {

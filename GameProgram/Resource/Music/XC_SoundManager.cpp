@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <new>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\Music\\XC_SoundManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XI_MusicManager* g_pMusicManager = nullptr;
 

@@ -3,7 +3,7 @@
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Resource/Music/CMusicSegment.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\Music\\XC_SoundObj";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_SoundObj::~XC_SoundObj()
 {

@@ -2,7 +2,7 @@
 
 #include "GameProgram/Common/XF_Common.h"
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\PackFile\\XC_MultiPackFile";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 const char* XC_MultiPackFile::GetPath()
 {

@@ -6,7 +6,7 @@
 #include <new>
 #include <string>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\PackFile\\XC_PackFileManager_JBF";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 

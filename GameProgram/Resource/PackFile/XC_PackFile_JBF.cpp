@@ -6,7 +6,7 @@
 
 #include <new>
 
-static const char* const s_szSourceFile = "GameProgram\\Resource\\PackFile\\XC_PackFile_JBF";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XS_FileData* XC_PackFile_JBF::GetData(const char* szFileName)
 {

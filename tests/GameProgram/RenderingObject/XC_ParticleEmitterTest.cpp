@@ -91,7 +91,9 @@ TEST(XC_ParticleEmitter, EmissionIsCappedAndDiesOut)
 
     // Particles rise along their end box; a particle whose age equals its
     // life is still alive, past it dead.
-    const auto pEmitter = EmitterOf(std::string(STEADY_KEYS) + "dwMaxParticles = 3\n");
+    std::string strKeys = STEADY_KEYS;
+    strKeys += "dwMaxParticles = 3\n";
+    const auto pEmitter = EmitterOf(strKeys);
     FakeEnvironment environment;
     pEmitter->SetEnvironmentOfRender(&environment);
     pEmitter->SetShow(TRUE);

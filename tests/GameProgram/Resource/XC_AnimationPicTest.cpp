@@ -87,7 +87,7 @@ TEST_F(PictureLine, MalformedLinesAreRefused)
         {PLACEMENT + "4 4 0 0 0 1ffffffff", "ANI::LoadPic錯誤"},
         {PLACEMENT + "4 4.5 0 0 0 ff", "ANI::LoadPic錯誤"},
         {"pic.bmp x 1 2 3 4 5 6 7 8 9 10 11 12 4 4 0 0 0 ff", "ANI::LoadPic錯誤"},
-        {std::string(260, 'n') + " -1 1 2 3 4 5 6 7 8 9 10 11 12 4 4 0 0 0 ff",
+        {std::string(260, 'n').append(" -1 1 2 3 4 5 6 7 8 9 10 11 12 4 4 0 0 0 ff"),
          "( strlen( szTextureName ) < MAX_PATH ) failed"},
         {"", "( lpctstrGetLine ) failed"},
     };

@@ -200,8 +200,9 @@ TEST_F(ScriptTest, DamagedScriptsNeverCrashOrHang)
         scriptSet.GetScriptResource()->AddRenderObjToResource(&walker, nullptr);
         m_Pack.files["Script\\Test.txt"] = strText;
         const HRESULT hLoad = scriptSet.LoadScript("Script\\Test.txt");
-        if (FAILED(hLoad) || scriptSet.GetScriptCount() == 0)
+        if (FAILED(hLoad) || scriptSet.GetScriptCount() == 0) {
             EXPECT_NE(log.Text(), "") << "a script file that gives nothing, without a report";
+        }
         scriptSet.RunAllScript();
         Frames(4, 0.1f);
         scriptSet.Fini();

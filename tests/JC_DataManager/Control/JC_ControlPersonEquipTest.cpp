@@ -235,8 +235,9 @@ TEST_F(PersonEquip, MalformedBehavioursAndItemsNeverBreakTheWalks)
         std::unique_ptr<JC_DataComponent> pTaken;
         m_Equip.TakeOffEquipment(64, pTaken);
         // A ring that went on comes off again: nothing is lost.
-        if (dwPutOn == 0)
+        if (dwPutOn == 0) {
             EXPECT_TRUE(pTaken != nullptr && Get(pTaken.get(), "ID") == 4) << i;
+        }
         Group(i % 3) = {RandomBehaviorText(seed), RandomBehaviorText(seed)};
         power.GetAttack(1);
         power.GetTotalVitality(1);
