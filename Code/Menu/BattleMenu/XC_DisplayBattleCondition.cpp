@@ -5,7 +5,7 @@
 #include "GameProgram/RenderingObject/XC_RenderAnimation.h"
 #include "GameProgram/RenderingObject/XC_RenderString.h"
 
-static const char* const s_szSourceFile = ".\\Code\\Menu\\BattleMenu\\XC_DisplayBattleCondition";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

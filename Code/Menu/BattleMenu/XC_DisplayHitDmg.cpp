@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <string>
 
-static const char* const s_szSourceFile = ".\\Code\\Menu\\BattleMenu\\XC_DisplayHitDmg";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

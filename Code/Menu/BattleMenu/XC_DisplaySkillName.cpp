@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-static const char* const s_szSourceFile = ".\\Code\\Menu\\BattleMenu\\XC_DisplaySkillName";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <cmath>
 #include <memory>
 
-static const char* const s_szSourceFile = ".\\Code\\Menu\\BattleMenu\\XC_PersonCommandMenu";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <memory>
 #include <string>
 
-static const char* const s_szSourceFile = ".\\Code\\Menu\\BattleMenu\\XC_PersonState";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 
