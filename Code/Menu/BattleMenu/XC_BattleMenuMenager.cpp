@@ -56,7 +56,7 @@ XC_BattleMenuMenager::~XC_BattleMenuMenager()
 
 HRESULT XC_BattleMenuMenager::Init(XI_EnvironmentOfRender* pEnvironmentOfRender)
 {
-    HRESULT hr = Fini();
+    const HRESULT hr = Fini();
     if (FAILED(hr)) {
         XM_REPORT_FAILED_HR("Fini()", hr);
         return hr;
@@ -64,24 +64,20 @@ HRESULT XC_BattleMenuMenager::Init(XI_EnvironmentOfRender* pEnvironmentOfRender)
     SetPositionX(-400.0f);
     SetPositionY(300.0f);
 
-    const HRESULT ahrCreated[] = {
-        CreateMember(this, m_pActivePersonState, "m_pActivePersonState"),
-        CreateMember(this, m_pPassivePersonState, "m_pPassivePersonState"),
-        CreateMember(this, m_pPersonCommandMenu, "m_pPersonCommandMenu"),
-        CreateMember(this, m_pDisplayCampAndTurn, "m_pDisplayCampAndTurn"),
-        CreateMember(this, m_pDisplaySkillName, "m_pDisplaySkillName"),
-        CreateMember(this, m_pDisplayBattleCondition, "m_pDisplayBattleCondition"),
-        CreateMember(this, m_pBattleToolsMenu, "m_pBattleToolsMenu"),
-        CreateMember(this, m_pBattleSkillMenu, "m_pBattleSkillMenu"),
-        CreateMember(this, m_pBattleCoordinatedAttackMenu, "m_pBattleCoordinatedAttackMenu"),
-        CreateMember(this, m_pBattleSystemMenu, "m_pBattleSystemMenu"),
-        CreateMember(this, m_pBattleExplain, "m_pBattleExplain"),
-        CreateMember(this, m_pDisplayHitDmg, "m_pDisplayHitDmg"),
-    };
-    for (const HRESULT hrCreated : ahrCreated) {
-        if (FAILED(hrCreated))
-            return E_FAIL;
-    }
+    // The members made before a failed one stay for the next Fini.
+    if (FAILED(CreateMember(this, m_pActivePersonState, "m_pActivePersonState")) ||
+        FAILED(CreateMember(this, m_pPassivePersonState, "m_pPassivePersonState")) ||
+        FAILED(CreateMember(this, m_pPersonCommandMenu, "m_pPersonCommandMenu")) ||
+        FAILED(CreateMember(this, m_pDisplayCampAndTurn, "m_pDisplayCampAndTurn")) ||
+        FAILED(CreateMember(this, m_pDisplaySkillName, "m_pDisplaySkillName")) ||
+        FAILED(CreateMember(this, m_pDisplayBattleCondition, "m_pDisplayBattleCondition")) ||
+        FAILED(CreateMember(this, m_pBattleToolsMenu, "m_pBattleToolsMenu")) ||
+        FAILED(CreateMember(this, m_pBattleSkillMenu, "m_pBattleSkillMenu")) ||
+        FAILED(CreateMember(this, m_pBattleCoordinatedAttackMenu, "m_pBattleCoordinatedAttackMenu")) ||
+        FAILED(CreateMember(this, m_pBattleSystemMenu, "m_pBattleSystemMenu")) ||
+        FAILED(CreateMember(this, m_pBattleExplain, "m_pBattleExplain")) ||
+        FAILED(CreateMember(this, m_pDisplayHitDmg, "m_pDisplayHitDmg")))
+        return E_FAIL;
     return StartMembers(pEnvironmentOfRender);
 }
 
