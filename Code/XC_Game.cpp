@@ -17,6 +17,7 @@
 #include "GameProgram/Common/XC_TextTree.h"
 #include "GameProgram/Common/XC_TimerManager.h"
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/D3DCommon/XC_D3DTextFont.h"
 #include "GameProgram/D3DCommon/XC_RenderNode.h"
 #include "GameProgram/D3DCommon/XF_D3DCommon.h"
@@ -46,7 +47,7 @@
 #include <ctime>
 #include <string>
 
-static const char* const s_szSourceFile = ".\\Code\\XC_Game";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XC_Game* g_pGame = nullptr;
 XC_TextureManager* g_pGameTextureManager = nullptr;

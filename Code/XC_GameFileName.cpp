@@ -3,10 +3,11 @@
 #include "GameProgram/Common/XC_TextLeaf.h"
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Common/XF_InitOrder.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 
 #include <climits>
 
-static const char* const s_szSourceFile = ".\\Code\\XC_GameFileName";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XC_GameFileName s_GameFileName XM_INIT_ORDER(XE_INIT_GAME_SHELL_TABLES);
 XC_GameFileName* g_pGameFileName = &s_GameFileName;

@@ -9,6 +9,7 @@
 #include "GameProgram/CameraMan/XC_CameraMan.h"
 #include "GameProgram/Common/XC_TextTree.h"
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/Painter/XC_EnvironmentOfRender.h"
 #include "GameProgram/Resource/PackFile/XI_PackFile.h"
 #include "GameProgram/Resource/PackFile/XS_FileData.h"
@@ -16,7 +17,7 @@
 #include <memory>
 #include <string>
 
-static const char* const s_szSourceFile = ".\\Code\\XC_GameParameterFile";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

@@ -6,11 +6,12 @@
 #include "GameProgram/Common/XC_Strtok.h"
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Common/XF_InitOrder.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "JC_Script/JC_ScriptManager.h"
 
 #include <cstring>
 
-static const char* const s_szSourceFile = ".\\Code\\XC_GameScriptNotify";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XC_GameScriptNotify s_GameScriptNotify XM_INIT_ORDER(XE_INIT_GAME_SHELL_TABLES + 6);
 XC_GameScriptNotify* g_pGameScriptNotify = &s_GameScriptNotify;

@@ -2,8 +2,9 @@
 
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Common/XF_InitOrder.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 
-static const char* const s_szSourceFile = ".\\Code\\XC_GameText";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XC_GameText s_GameText XM_INIT_ORDER(XE_INIT_GAME_SHELL_TABLES + 7);
 XC_GameText* g_pGameText = &s_GameText;

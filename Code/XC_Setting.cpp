@@ -2,8 +2,9 @@
 
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Common/XF_InitOrder.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 
-static const char* const s_szSourceFile = ".\\Code\\XC_Setting";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XC_Setting s_Setting XM_INIT_ORDER(XE_INIT_SETTING);
 XC_Setting* g_pSetting = &s_Setting;

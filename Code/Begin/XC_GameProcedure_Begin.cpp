@@ -8,6 +8,7 @@
 #include "GameProgram/Common/XC_Strtok.h"
 #include "GameProgram/Common/XC_TextTree.h"
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "GameProgram/Input/XC_InputOfKeyboard.h"
 #include "GameProgram/Input/XC_MouseState.h"
@@ -32,7 +33,7 @@
 #include <cstring>
 #include <functional>
 
-static const char* const s_szSourceFile = ".\\Code\\Begin\\XC_GameProcedure_Begin";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

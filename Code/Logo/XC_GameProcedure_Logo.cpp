@@ -4,11 +4,12 @@
 #include "Code/XC_GameFileName.h"
 #include "Code/XC_GameProcedureFactory.h"
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/RenderingObject/XC_RenderAnimation.h"
 #include "GameProgram/Resource/XC_AnimationPic.h"
 #include "GameProgram/Scene/XC_Mouse.h"
 
-static const char* const s_szSourceFile = ".\\Code\\Logo\\XC_GameProcedure_Logo";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

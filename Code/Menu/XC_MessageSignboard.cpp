@@ -1,10 +1,11 @@
 #include "Code/Menu/XC_MessageSignboard.h"
 
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/RenderingObject/XC_RenderAnimation.h"
 #include "GameProgram/RenderingObject/XC_RenderString.h"
 
-static const char* const s_szSourceFile = ".\\Code\\Menu\\XC_MessageSignboard";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

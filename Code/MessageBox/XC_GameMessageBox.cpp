@@ -2,6 +2,7 @@
 
 #include "GameProgram/CameraMan/XC_CameraMan.h"
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/Input/XC_MouseState.h"
 #include "GameProgram/RenderingObject/XC_RenderAnimation.h"
 #include "GameProgram/RenderingObject/XC_RenderString.h"
@@ -9,7 +10,7 @@
 #include "GameProgram/Resource/XC_AnimationPage.h"
 #include "GameProgram/Scene/XC_Mouse.h"
 
-static const char* const s_szSourceFile = ".\\Code\\MessageBox\\XC_GameMessageBox";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XC_GameMessageBox* g_pGameMessageBox = nullptr;
 
