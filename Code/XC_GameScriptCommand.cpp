@@ -4,6 +4,7 @@
 #include "GameProgram/Common/XC_TextLeaf.h"
 #include "GameProgram/Common/XC_TextNode.h"
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/SpriteWork/XC_SetAudioVolume.h"
 #include "JC_Script/JC_ScriptManager.h"
 
@@ -11,7 +12,7 @@
 #include <memory>
 #include <new>
 
-static const char* const s_szSourceFile = ".\\Code\\XC_GameScriptCommand";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XI_GameMedia* XC_GameScriptCommand::s_pGame = nullptr;
 

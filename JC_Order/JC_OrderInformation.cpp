@@ -200,8 +200,13 @@ DWORD JC_OrderInformation::MergeResult()
     const DWORD dwActiveCount = m_OrderInputObj.GetActivePersonCount();
     if (dwActiveCount == 0)
         return JE_ORDERINFORMATION_NO_ACTIVE;
-    for (DWORD i = 0; i < dwActiveCount; ++i)
-        m_OrderResultManagerObj.AddFinalActiveResultObj(static_cast<int>(m_OrderInputObj.GetActivePerson(i)));
+    for (DWORD i = 0; i < dwActiveCount; ++i) {
+        dwResult = m_OrderResultManagerObj.AddFinalActiveResultObj(static_cast<int>(m_OrderInputObj.GetActivePerson(i)));
+        if (dwResult != 0)
+            return ORDER_FAIL(dwResult,
+                              " OrderInformationObj AddFinalActiveResultObj Fail. \r\n ActiveIndex:%d \r\n HRESULT:0x%08x \r\n",
+                              (int)i, (unsigned)dwResult);
+    }
     const DWORD dwResults = m_OrderResultManagerObj.GetActiveResultCount();
     const DWORD dwPassives = m_OrderResultManagerObj.GetPassiveResultCount();
     const DWORD dwFollows = m_OrderResultManagerObj.GetFollowResultCount();
@@ -210,8 +215,13 @@ DWORD JC_OrderInformation::MergeResult()
                           " ActiveResultCountNotMatchTotalPassive. \r\n ActiveResultCount:%d \r\n PassiveResultCount:%d "
                           "\r\n FollowResultCount:%d \r\n",
                           (int)dwResults, (int)dwPassives, (int)dwFollows);
-    for (DWORD j = 0; j < dwResults; ++j)
-        m_OrderResultManagerObj.AddFinalPassiveResultObj(-1);
+    for (DWORD j = 0; j < dwResults; ++j) {
+        dwResult = m_OrderResultManagerObj.AddFinalPassiveResultObj(-1);
+        if (dwResult != 0)
+            return ORDER_FAIL(dwResult,
+                              " OrderInformationObj AddFinalPassiveResultObj Fail. \r\n ActiveIndex:%d \r\n HRESULT:0x%08x \r\n",
+                              (int)j, (unsigned)dwResult);
+    }
     dwResult = GatherOther();
     if (dwResult == 0)
         dwResult = MergeActive();

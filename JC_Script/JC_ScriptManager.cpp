@@ -3,6 +3,7 @@
 #include "GameProgram/Common/XF_InitOrder.h"
 #include "JC_DataManager/Manager/JC_DataManager.h"
 #include "TemplateSystem/JC_DebugLog.h"
+#include "TemplateSystem/JC_NameValueMap.h"
 #include "TemplateSystem/JF_NumberText.h"
 
 #include <algorithm>
@@ -54,6 +55,29 @@ bool Compare(int iFlag, int iOperator, int iValue)
     default:
         return false;
     }
+}
+
+// The flags that hold numbers, with their setters.
+struct JS_NumberFlag
+{
+    const char* szName;
+    DWORD (JC_ControlScriptFlag::*pfnSet)(DWORD, int);
+    DWORD (JC_ControlScriptFlag::*pfnAdd)(DWORD, int);
+};
+
+const JS_NumberFlag g_NumberFlags[] = {
+    {"FlagEvent", &JC_ControlScriptFlag::SetFlagEvent, &JC_ControlScriptFlag::AddFlagEvent},
+    {"FlagTalk", &JC_ControlScriptFlag::SetFlagTalk, &JC_ControlScriptFlag::AddFlagTalk},
+    {"FlagSystem", &JC_ControlScriptFlag::SetFlagSystem, &JC_ControlScriptFlag::AddFlagSystem},
+};
+
+const JS_NumberFlag* FindNumberFlag(const std::string& strName)
+{
+    for (const JS_NumberFlag& flag : g_NumberFlags) {
+        if (strName == flag.szName)
+            return &flag;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -184,10 +208,11 @@ DWORD JC_ScriptManager::AddFunction(const std::string& strFunctionName, JI_Scrip
         Log()->PrintAt(s_szSourceFile, __LINE__, " AddFunction ButScriptNotifyObjNULL. \r\n");
         return JE_SCRIPT_ADD_NO_HANDLER;
     }
+    // The log carries the name table's own code, as a sorted table answers.
     if (!m_Functions.emplace(strFunctionName, pHandler).second) {
         Log()->PrintAt(s_szSourceFile, __LINE__,
                        " AddFunction SortKeyFail(MaybeFunctionNameRepeat). \r\n FunctionName:%s \r\n HRESULT:0x%08x \r\n",
-                       strFunctionName.c_str(), static_cast<unsigned>(JE_SCRIPT_ADD_NAME_REPEAT));
+                       strFunctionName.c_str(), static_cast<unsigned>(JE_NAMEMAP_NAME_PRESENT));
         return JE_SCRIPT_ADD_NAME_REPEAT;
     }
     return 0;
@@ -202,7 +227,7 @@ DWORD JC_ScriptManager::DelFunction(const std::string& strFunctionName)
     if (m_Functions.erase(strFunctionName) == 0) {
         Log()->PrintAt(s_szSourceFile, __LINE__,
                        " DelFunction DeleteKeyFail(MaybeFunctionNameNotFind). \r\n FunctionName:%s \r\n HRESULT:0x%08x \r\n",
-                       strFunctionName.c_str(), static_cast<unsigned>(JE_SCRIPT_DEL_NOT_FOUND));
+                       strFunctionName.c_str(), static_cast<unsigned>(JC_NameValueMap::ABSENT));
         return JE_SCRIPT_DEL_NOT_FOUND;
     }
     return 0;
@@ -210,7 +235,7 @@ DWORD JC_ScriptManager::DelFunction(const std::string& strFunctionName)
 
 DWORD JC_ScriptManager::LoadScript(const char* pBuffer, DWORD dwSize)
 {
-    const DWORD dwResult = m_ScriptInfo.PushScript(pBuffer, dwSize);
+    const DWORD dwResult = m_ScriptInfo.PushScript(pBuffer, dwSize, "(InMemory)");
     if (dwResult != 0)
         Log()->PrintAt(s_szSourceFile, __LINE__, " ControlScriptInfoObj LoadScript Fail. \r\n HRESULT:0x%08x \r\n",
                        static_cast<unsigned>(dwResult));
@@ -245,7 +270,7 @@ DWORD JC_ScriptManager::LoadScriptFromArchive(const std::string& strName)
                        strName.c_str(), static_cast<unsigned>(iGet));
         return static_cast<DWORD>(iGet);
     }
-    const DWORD dwLoad = m_ScriptInfo.PushScript(reinterpret_cast<const char*>(pBuffer), dwSize);
+    const DWORD dwLoad = m_ScriptInfo.PushScript(reinterpret_cast<const char*>(pBuffer), dwSize, strName);
     if (dwLoad != 0)
         Log()->PrintAt(s_szSourceFile, __LINE__,
                        " ControlScriptInfoObj LoadScriptFail. \r\n ScriptFileName:%s \r\n HRESULT:0x%08x \r\n",
@@ -337,6 +362,9 @@ DWORD JC_ScriptManager::DealLine(const std::string& strLine, int& iBudget, bool&
     std::string strFunctionName;
     m_Segment.PopSegment(strFunctionName, strRest);
     if (strFunctionName == "Update") {
+        if (!strRest.empty() && !JF_IsWholeDecimalInt(strRest))
+            Log()->PrintAt(s_szSourceFile, __LINE__, " ScriptOrder \"Update\" CountIsNotNumber. \r\n ScriptString:%s \r\n",
+                           strLine.c_str());
         const int iCount = JF_DecimalToInt(strRest);
         const int iLeft = GetTotalLine() - GetWillDealLine();
         iBudget = iCount < 0 ? iLeft : static_cast<int>(std::min<long long>(static_cast<long long>(iBudget) + iCount, iLeft + 1LL));
@@ -479,7 +507,7 @@ DWORD JC_ScriptManager::UpdateAll()
 DWORD JC_ScriptManager::DealScript(const std::string& strFunctionName, const std::string& strRest)
 {
     if (strFunctionName == "LoadScript") {
-        const DWORD dwResult = LoadScript(strRest);
+        const DWORD dwResult = DealLoadScript(strRest);
         if (dwResult != 0)
             Log()->PrintAt(s_szSourceFile, __LINE__,
                            " DealScript \"LoadScript\" Fail. \r\n Parameter:%s \r\n HRESULT:0x%08x \r\n", strRest.c_str(),
@@ -501,6 +529,27 @@ DWORD JC_ScriptManager::DealScript(const std::string& strFunctionName, const std
         return JE_SCRIPT_GET_REFUSED;
     }
     return Distribute(strFunctionName, strRest);
+}
+
+DWORD JC_ScriptManager::DealLoadScript(const std::string& strName)
+{
+    const DWORD dwDepth = m_ScriptInfo.GetScriptCount();
+    if (dwDepth <= 1)
+        m_dwChainLoads = 0;
+    if (dwDepth >= MAX_SCRIPT_DEPTH) {
+        Log()->PrintAt(s_szSourceFile, __LINE__,
+                       " DealScript \"LoadScript\" ScriptStackTooDeep. \r\n ScriptFileName:%s \r\n Depth:%d(Max:%d) \r\n",
+                       strName.c_str(), static_cast<int>(dwDepth), static_cast<int>(MAX_SCRIPT_DEPTH));
+        return JE_SCRIPT_LOAD_TOO_DEEP;
+    }
+    if (m_dwChainLoads >= MAX_CHAIN_LOADS) {
+        Log()->PrintAt(s_szSourceFile, __LINE__,
+                       " DealScript \"LoadScript\" TooManyScriptsLoaded. \r\n ScriptFileName:%s \r\n Loads:%d(Max:%d) \r\n",
+                       strName.c_str(), static_cast<int>(m_dwChainLoads), static_cast<int>(MAX_CHAIN_LOADS));
+        return JE_SCRIPT_LOAD_TOO_MANY;
+    }
+    ++m_dwChainLoads;
+    return LoadScript(strName);
 }
 
 DWORD JC_ScriptManager::RealTimeScript(const std::string& strLine)
@@ -527,7 +576,7 @@ DWORD JC_ScriptManager::Distribute(const std::string& strFunctionName, const std
     return found->second->Deal(strRest);
 }
 
-void JC_ScriptManager::SplitFlagFields(const std::string& strText, std::string& strName, DWORD& dwIndex,
+bool JC_ScriptManager::SplitFlagFields(const std::string& strText, std::string& strName, DWORD& dwIndex,
                                        std::string& strValue) const
 {
     std::string strRest = strText;
@@ -536,28 +585,45 @@ void JC_ScriptManager::SplitFlagFields(const std::string& strText, std::string& 
     m_Segment.PopSegment(strIndex, strRest);
     m_Segment.PopSegment(strValue, strRest);
     dwIndex = static_cast<DWORD>(JF_DecimalToInt(strIndex));
+    return JF_IsWholeDecimalInt(strIndex);
 }
 
+// By atoi rules, as the orders read it; a value that is no whole number is
+// reported, not refused.
+int JC_ScriptManager::ReadFlagValue(const std::string& strText, const std::string& strValue) const
+{
+    const int iValue = JF_DecimalToInt(strValue);
+    if (!JF_IsWholeDecimalInt(strValue))
+        Log()->PrintAt(s_szSourceFile, __LINE__, " FlagValueIsNotNumber(ReadAs:%d). \r\n Parameter:%s \r\n", iValue,
+                       strText.c_str());
+    return iValue;
+}
+
+// An index that is no number would address element 0.
+DWORD JC_ScriptManager::RefuseFlagIndex(const std::string& strText, DWORD dwResult) const
+{
+    Log()->PrintAt(s_szSourceFile, __LINE__, " FlagIndexIsNotNumber. \r\n Parameter:%s \r\n", strText.c_str());
+    return dwResult;
+}
+
+// The flag record refuses an element outside its array and logs it; the
+// order answers that refusal.
 DWORD JC_ScriptManager::SetFlag(const std::string& strText)
 {
     std::string strName;
     DWORD dwIndex = 0;
     std::string strValue;
-    SplitFlagFields(strText, strName, dwIndex, strValue);
-    const int iValue = JF_DecimalToInt(strValue);
-    if (strName == "FlagEvent")
-        m_ScriptFlag.SetFlagEvent(dwIndex, iValue);
-    else if (strName == "FlagTalk")
-        m_ScriptFlag.SetFlagTalk(dwIndex, iValue);
-    else if (strName == "FlagSystem")
-        m_ScriptFlag.SetFlagSystem(dwIndex, iValue);
-    else if (strName == "FlagString")
-        m_ScriptFlag.SetFlagString(dwIndex, strValue);
-    else {
+    const bool bIndexRead = SplitFlagFields(strText, strName, dwIndex, strValue);
+    const JS_NumberFlag* pFlag = FindNumberFlag(strName);
+    if (pFlag == nullptr && strName != "FlagString") {
         Log()->PrintAt(s_szSourceFile, __LINE__, " FlagNameNotSupport. \r\n Parameter:%s \r\n", strText.c_str());
         return JE_SCRIPT_SET_FLAG_NAME;
     }
-    return 0;
+    if (!bIndexRead)
+        return RefuseFlagIndex(strText, JE_SCRIPT_SET_FLAG_INDEX);
+    if (pFlag == nullptr)
+        return m_ScriptFlag.SetFlagString(dwIndex, strValue);
+    return (m_ScriptFlag.*pFlag->pfnSet)(dwIndex, ReadFlagValue(strText, strValue));
 }
 
 DWORD JC_ScriptManager::AddFlag(const std::string& strText)
@@ -565,19 +631,15 @@ DWORD JC_ScriptManager::AddFlag(const std::string& strText)
     std::string strName;
     DWORD dwIndex = 0;
     std::string strValue;
-    SplitFlagFields(strText, strName, dwIndex, strValue);
-    const int iDelta = JF_DecimalToInt(strValue);
-    if (strName == "FlagEvent")
-        m_ScriptFlag.AddFlagEvent(dwIndex, iDelta);
-    else if (strName == "FlagTalk")
-        m_ScriptFlag.AddFlagTalk(dwIndex, iDelta);
-    else if (strName == "FlagSystem")
-        m_ScriptFlag.AddFlagSystem(dwIndex, iDelta);
-    else {
+    const bool bIndexRead = SplitFlagFields(strText, strName, dwIndex, strValue);
+    const JS_NumberFlag* pFlag = FindNumberFlag(strName);
+    if (pFlag == nullptr) {
         Log()->PrintAt(s_szSourceFile, __LINE__, " FlagNameNotSupport. \r\n Parameter:%s \r\n", strText.c_str());
         return JE_SCRIPT_ADD_FLAG_NAME;
     }
-    return 0;
+    if (!bIndexRead)
+        return RefuseFlagIndex(strText, JE_SCRIPT_ADD_FLAG_INDEX);
+    return (m_ScriptFlag.*pFlag->pfnAdd)(dwIndex, ReadFlagValue(strText, strValue));
 }
 
 DWORD JC_ScriptManager::GetFlag(const std::string& strName, int iIndex, int& iValue)

@@ -22,6 +22,8 @@ constexpr DWORD JE_SCRIPT_ADD_NAME_REPEAT = 0x89BF0113;
 constexpr DWORD JE_SCRIPT_DEL_EMPTY_NAME = 0x89BF0121;
 constexpr DWORD JE_SCRIPT_DEL_NOT_FOUND = 0x89BF0122;
 constexpr DWORD JE_SCRIPT_LOAD_EMPTY_NAME = 0x09BF0202;
+constexpr DWORD JE_SCRIPT_LOAD_TOO_DEEP = 0x89BF0203;
+constexpr DWORD JE_SCRIPT_LOAD_TOO_MANY = 0x89BF0204;
 // Run-control statuses (top bit clear): they end a pass.
 constexpr DWORD JS_SCRIPT_ENDED = 0x09BF0401;
 constexpr DWORD JS_SCRIPT_NONE = 0x09BF0402;
@@ -35,7 +37,9 @@ constexpr DWORD JE_SCRIPT_GET_REFUSED = 0x89BF0452;
 constexpr DWORD JE_SCRIPT_DISTRIBUTE_EMPTY_NAME = 0x89BF0501;
 constexpr DWORD JE_SCRIPT_DISTRIBUTE_UNKNOWN = 0x89BF0502;
 constexpr DWORD JE_SCRIPT_SET_FLAG_NAME = 0x89BF0611;
+constexpr DWORD JE_SCRIPT_SET_FLAG_INDEX = 0x89BF0612;
 constexpr DWORD JE_SCRIPT_ADD_FLAG_NAME = 0x89BF0621;
+constexpr DWORD JE_SCRIPT_ADD_FLAG_INDEX = 0x89BF0622;
 constexpr DWORD JE_SCRIPT_GET_FLAG_NAME = 0x89BF0631;
 
 // The game-script interpreter: a stack of running scripts kept in the save
@@ -45,6 +49,13 @@ constexpr DWORD JE_SCRIPT_GET_FLAG_NAME = 0x89BF0631;
 class JC_ScriptManager
 {
 public:
+    // A script that loads itself, or a fan of loads, would grow the stack and
+    // the work of a pass without end: "LoadScript" lines stack at most
+    // MAX_SCRIPT_DEPTH scripts, and the lines of one top script load at most
+    // MAX_CHAIN_LOADS scripts below it.
+    static constexpr DWORD MAX_SCRIPT_DEPTH = 64;
+    static constexpr DWORD MAX_CHAIN_LOADS = 4096;
+
     JC_ScriptManager() = default;
     JC_ScriptManager(const JC_ScriptManager&) = delete;
     JC_ScriptManager& operator=(const JC_ScriptManager&) = delete;
@@ -108,9 +119,14 @@ private:
     DWORD SkipToElse();
     // Takes the else part of a taken block: "else", its "{" and its lines.
     DWORD SkipElsePart();
+    // A "LoadScript" line: the stack's bounds, then the load.
+    DWORD DealLoadScript(const std::string& strName);
     // Name, index and value of a flag order; the value ends at a comma.
-    void SplitFlagFields(const std::string& strText, std::string& strName, DWORD& dwIndex,
+    // False when the index is no whole number.
+    bool SplitFlagFields(const std::string& strText, std::string& strName, DWORD& dwIndex,
                          std::string& strValue) const;
+    int ReadFlagValue(const std::string& strText, const std::string& strValue) const;
+    DWORD RefuseFlagIndex(const std::string& strText, DWORD dwResult) const;
     DWORD SetFlag(const std::string& strText);
     DWORD AddFlag(const std::string& strText);
     DWORD GetFlag(const std::string& strName, int iIndex, int& iValue);
@@ -131,6 +147,8 @@ private:
     BOOL m_bArchiveOpen = FALSE;
     // Lines taken in the running pass; skips inside a line count too.
     int m_iTaken = 0;
+    // Scripts loaded by lines since a top script ran one.
+    DWORD m_dwChainLoads = 0;
     std::function<void(const std::string&, DWORD)> m_LineTrace;
 };
 

@@ -44,8 +44,8 @@ DWORD JC_DataFile::LoadDataFile(const std::string& strPath, JC_DataComponentMake
     std::vector<BYTE> text;
     DWORD dwResult = JC_TextCodec::ReadText(m_Header, strPath, JE_DATAFILE_EMPTY_FILE, text);
     if (dwResult == 0)
-        dwResult = Parse(reinterpret_cast<const char*>(text.data()), static_cast<DWORD>(text.size()), pManager,
-                         dwLine, pProgress);
+        dwResult = ParseFrom(strPath, reinterpret_cast<const char*>(text.data()), static_cast<DWORD>(text.size()),
+                             pManager, dwLine, pProgress);
     if (dwResult != 0)
         LogFailure(__LINE__, strPath, dwLine, dwResult);
     return dwResult;
@@ -64,7 +64,7 @@ DWORD JC_DataFile::LoadDataMemory(const BYTE* pData, DWORD dwSize, JC_DataCompon
     std::string_view text;
     DWORD dwResult = JC_TextCodec::DecodeView(m_Header, pData, dwSize, JE_DATAFILE_MEMORY_EMPTY, storage, text);
     if (dwResult == 0)
-        dwResult = Parse(text.data(), static_cast<DWORD>(text.size()), pManager, dwLine, pProgress);
+        dwResult = ParseFrom("(memory)", text.data(), static_cast<DWORD>(text.size()), pManager, dwLine, pProgress);
     if (dwResult != 0)
         LogFailure(__LINE__, "(memory)", dwLine, dwResult);
     return dwResult;
@@ -72,6 +72,12 @@ DWORD JC_DataFile::LoadDataMemory(const BYTE* pData, DWORD dwSize, JC_DataCompon
 
 DWORD JC_DataFile::Parse(const char* pData, DWORD dwSize, JC_DataComponentMaker*& pManager, DWORD& dwLine,
                          JI_DataFileProgress* pProgress)
+{
+    return ParseFrom("(text)", pData, dwSize, pManager, dwLine, pProgress);
+}
+
+DWORD JC_DataFile::ParseFrom(const std::string& strSource, const char* pData, DWORD dwSize,
+                             JC_DataComponentMaker*& pManager, DWORD& dwLine, JI_DataFileProgress* pProgress)
 {
     dwLine = 0;
     if (pData == nullptr)
@@ -82,7 +88,12 @@ DWORD JC_DataFile::Parse(const char* pData, DWORD dwSize, JC_DataComponentMaker*
         return JE_DATAFILE_MEMORY_NOT_INITIATED;
     if (pManager != nullptr)
         return JE_DATAFILE_MEMORY_MANAGER_SET;
-    return JC_DataFileParser(*this, pData, dwSize, pProgress).Run(pManager, dwLine);
+    JC_DataFileParser parser(*this, pData, dwSize, pProgress);
+    const DWORD dwResult = parser.Run(pManager, dwLine);
+    for (const JC_DataFileParser::JS_Note& note : parser.GetNotes())
+        gp_DebugInfoObj->PrintAt(s_szSourceFile, __LINE__, " LoadDataFile Note. \r\n File:%s Line:%u %s \r\n",
+                                 strSource.c_str(), static_cast<unsigned>(note.dwLine), note.strText.c_str());
+    return dwResult;
 }
 
 DWORD JC_DataFile::CreateManager(DWORD dwType, JC_DataComponentMaker*& pManager)

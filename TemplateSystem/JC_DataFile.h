@@ -36,6 +36,8 @@ constexpr DWORD JE_DATAFILE_NESTED_TOO_DEEP = 0x88139313;
 // An item value refused with a code that has no failure bit (a real number
 // without its "F").
 constexpr DWORD JE_DATAFILE_VALUE_REFUSED = 0x88139314;
+// A second block of an order already read: its layout would wipe the first.
+constexpr DWORD JE_DATAFILE_ORDER_REPEATED = 0x88139315;
 constexpr DWORD JE_DATAFILE_CREATE_MANAGER_SET = 0x88139401;
 constexpr DWORD JE_DATAFILE_CREATE_BAD_TYPE = 0x88139402;
 
@@ -72,6 +74,11 @@ public:
     const JC_TemplateList* GetTemplateList() const;
 
 private:
+    // The parse, with what it read but let pass (an item the template lacks,
+    // a record without "@End") logged against the source named.
+    DWORD ParseFrom(const std::string& strSource, const char* pData, DWORD dwSize, JC_DataComponentMaker*& pManager,
+                    DWORD& dwLine, JI_DataFileProgress* pProgress);
+
     bool m_bInitiated = false;
     DWORD m_dwDistributeType = 2;
     const JC_TemplateList* m_pTemplateList = nullptr;

@@ -54,6 +54,48 @@ constexpr std::array<bool, 256> MakeBodyStops()
 
 constexpr std::array<bool, 256> BODY_STOPS = MakeBodyStops();
 
+// A whole number as the item readers take it: a decimal with an optional
+// sign, or a prefixed form ("0x", "H", "B", "F") whose digits they check.
+// Anything else reads as the digits it starts with, silently.
+bool IsWholeNumberText(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    switch (text[0]) {
+    case '0':
+    case 'H':
+    case 'h':
+    case 'B':
+    case 'b':
+    case 'F':
+    case 'f':
+        return true;
+    default:
+        break;
+    }
+    size_t at = text[0] == '-' || text[0] == '+' ? 1 : 0;
+    if (at == text.size())
+        return false;
+    for (; at < text.size(); ++at) {
+        if (text[at] < '0' || text[at] > '9')
+            return false;
+    }
+    return true;
+}
+
+// The decimal element index an element line begins with ("[n],value");
+// false for another form, which is not checked.
+bool ReadElementIndex(std::string_view text, DWORD& dwIndex)
+{
+    dwIndex = 0;
+    if (text.size() < 3 || text[0] != '[')
+        return false;
+    size_t at = 1;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9' && at < 10; ++at)
+        dwIndex = dwIndex * 10 + static_cast<DWORD>(text[at] - '0');
+    return at > 1 && at < text.size() && text[at] == ']';
+}
+
 // A keyword of a block line: the line begins with "@" and holds it.
 bool IsBlockKeyword(std::string_view line, std::string_view keyword)
 {
@@ -156,7 +198,7 @@ DWORD JC_DataFileParser::ReadNextBodyLine(DWORD& dwPosition, DWORD& dwLine, JC_D
 {
     if (dwPosition >= m_dwSize)
         return JE_DATAFILE_TRUNCATED;
-    ++dwLine;
+    m_dwLine = ++dwLine;
     const JS_BodyLine body(m_pData, m_dwSize, dwPosition);
     if (body.bTooLong)
         return JE_LINE_TOO_LONG;
@@ -258,6 +300,10 @@ DWORD JC_DataFileParser::StartBody()
 
 DWORD JC_DataFileParser::FinishBody(JC_DataComponentMaker*& pManager)
 {
+    if (m_Block && m_Block->dwState != BLOCK_START)
+        Note("BlockWithoutEnd(@End missing before [FileEnd])");
+    if (m_NotesLeftOut > 0)
+        m_Notes.push_back({m_dwLine, "MoreNotesLeftOut:" + std::to_string(m_NotesLeftOut)});
     m_Block.reset();
     m_SavedBlocks.clear();
     if (!m_strSortItem.empty()) {
@@ -285,13 +331,16 @@ DWORD JC_DataFileParser::ReadBodyLine(const JS_BodyLine& body)
         return Holds(line, "@DataOrder") ? ReadBlockOrder(line) : 0;
     case BLOCK_ITEMS:
         if (IsBlockKeyword(line, "@End")) {
+            // The keyword matches anywhere, so "@EndSub" ends the record too.
+            if (IsBlockKeyword(line, "@EndSub"))
+                Note("EndSubOutsideSubRecord(the record ends here)");
             m_Block.reset();
             return 0;
         }
         return IsBlockKeyword(line, "@StartSub") ? StartSubBlock(line) : ReadItemLine(body);
     case BLOCK_SUB_ITEMS:
         if (IsBlockKeyword(line, "@EndSub")) {
-            EndSubBlock();
+            EndSubBlock(line);
             return 0;
         }
         return IsBlockKeyword(line, "@StartSub") ? StartSubBlock(line) : ReadItemLine(body);
@@ -328,6 +377,9 @@ DWORD JC_DataFileParser::ReadBlockOrder(std::string_view line)
     if (!JC_DataTreeManager::IsWithinNodeBudget(m_dwNodesMade + dwMissing, m_dwSize))
         return JE_DATAFILE_NO_COMPONENT;
     m_dwNodesMade += dwMissing;
+    // Placeholders a TREE made for deeper orders have no layout yet.
+    if (m_pManagerObj->GetValidComponent(order) != nullptr)
+        return JE_DATAFILE_ORDER_REPEATED;
     JC_DataComponent* pComponent = nullptr;
     if (m_pManagerObj->GetOrCreateComponent(order, pComponent) != 0)
         return JE_DATAFILE_NO_COMPONENT;
@@ -368,12 +420,15 @@ DWORD JC_DataFileParser::StartSubBlock(std::string_view line)
         *pHolder = std::move(pSub);
     }
     m_SavedBlocks.push_back(*m_Block);
-    m_Block = JS_DataBlockState{BLOCK_SUB_ITEMS, pSubTemplate, pHolder->get()};
+    m_Block = JS_DataBlockState{BLOCK_SUB_ITEMS, pSubTemplate, pHolder->get(), nullptr, pItem->m_strName};
     return 0;
 }
 
-void JC_DataFileParser::EndSubBlock()
+void JC_DataFileParser::EndSubBlock(std::string_view line)
 {
+    std::string_view name;
+    if (JC_FileOpening::QuotedValue(line, "@EndSub", name) && name != m_Block->strSubName)
+        Note("EndSubNameMismatch:" + std::string(name) + "(open:" + m_Block->strSubName + ")");
     m_Block = m_SavedBlocks.back();
     m_SavedBlocks.pop_back();
 }
@@ -384,9 +439,18 @@ DWORD JC_DataFileParser::ReadItemLine(const JS_BodyLine& body)
     if (body.firstQuote == body.lastQuote)
         return JE_DATAFILE_NO_QUOTES;
     const std::string_view text = line.substr(body.firstQuote + 1, body.lastQuote - body.firstQuote - 1);
-    DWORD dwResult = m_Block->pComponent->SetItemValueText(FindBlockItem(line.substr(0, body.firstQuote)), text);
-    if (dwResult == JE_COMPONENT_TEXT_NO_ITEM && m_DataFile.GetDistributeType() == 2)
+    const std::string_view name = line.substr(0, body.firstQuote);
+    const JC_TemplateItem* pItem = FindBlockItem(name);
+    DWORD dwResult = m_Block->pComponent->SetItemValueText(pItem, text);
+    if (dwResult == JE_COMPONENT_TEXT_NO_ITEM && m_DataFile.GetDistributeType() == 2) {
+        Note("ItemNotInTemplate:" + std::string(name));
         return 0;
+    }
+    if (dwResult == 0 && pItem != nullptr && (pItem->m_dwType == ITEMTYPE_INT32 || pItem->m_dwType == ITEMTYPE_UINT32)
+        && !IsWholeNumberText(text))
+        Note("ValueNotNumber:" + std::string(line));
+    if (dwResult == 0 && pItem != nullptr && pItem->m_dwType == ITEMTYPE_VECTOR)
+        NoteElementOrder(*pItem, text, line);
     // A code without the failure bit must not read as success to callers
     // that test the sign.
     if (dwResult != 0 && (dwResult & 0x80000000) == 0)
@@ -430,4 +494,24 @@ DWORD JC_DataFileParser::CountMissingNodes(const JC_DataOrder& order) const
         pNode = nullptr;
     }
     return dwMissing;
+}
+
+void JC_DataFileParser::Note(std::string strText)
+{
+    if (m_Notes.size() >= MAX_NOTES) {
+        ++m_NotesLeftOut;
+        return;
+    }
+    m_Notes.push_back({m_dwLine, std::move(strText)});
+}
+
+void JC_DataFileParser::NoteElementOrder(const JC_TemplateItem& item, std::string_view text, std::string_view line)
+{
+    DWORD dwIndex = 0;
+    if (!ReadElementIndex(text, dwIndex))
+        return;
+    if (m_Block->pVectorItem == &item && dwIndex <= m_Block->dwVectorIndex)
+        Note("ElementRepeatedOrOutOfOrder:" + std::string(line));
+    m_Block->pVectorItem = &item;
+    m_Block->dwVectorIndex = dwIndex;
 }

@@ -12,8 +12,18 @@ class JC_DataFileParser
 public:
     JC_DataFileParser(JC_DataFile& dataFile, const char* pData, DWORD dwSize, JI_DataFileProgress* pProgress);
 
+    // What a parse lets pass but a designer should hear of.
+    struct JS_Note
+    {
+        DWORD dwLine;
+        std::string strText;
+    };
+    // At most this many notes are kept; a note then says how many more.
+    static constexpr size_t MAX_NOTES = 32;
+
     // Hands the manager out only when the text was read up to "[FileEnd]".
     DWORD Run(JC_DataComponentMaker*& pManager, DWORD& dwLine);
+    const std::vector<JS_Note>& GetNotes() const { return m_Notes; }
 
 private:
     // Where the head after its opening or a block stands; the numbers the
@@ -42,6 +52,11 @@ private:
         JC_DataComponent* pComponent = nullptr;
         // The plain item the last item line set.
         const JC_TemplateItem* pLastItem = nullptr;
+        // The item a sub-record's block fills.
+        std::string strSubName;
+        // The VECTOR item the last element line set, and that element.
+        const JC_TemplateItem* pVectorItem = nullptr;
+        DWORD dwVectorIndex = 0;
     };
     struct JS_BodyLine;
 
@@ -60,12 +75,16 @@ private:
     DWORD ReadBlockTemplate(std::string_view line);
     DWORD ReadBlockOrder(std::string_view line);
     DWORD StartSubBlock(std::string_view line);
-    void EndSubBlock();
+    void EndSubBlock(std::string_view line);
     DWORD ReadItemLine(const JS_BodyLine& body);
     const JC_TemplateItem* FindBlockItem(const std::string_view& name);
     // The TREE nodes an order would add; a parse makes no more than its
     // bytes allow.
     DWORD CountMissingNodes(const JC_DataOrder& order) const;
+    void Note(std::string strText);
+    // An element line of a VECTOR that repeats or goes back to an element
+    // its lines already set: the later value would win, silently.
+    void NoteElementOrder(const JC_TemplateItem& item, std::string_view text, std::string_view line);
 
     JC_DataFile& m_DataFile;
     const char* const m_pData;
@@ -84,4 +103,7 @@ private:
     // The order of the block being read, kept so that its storage serves
     // every block.
     JC_DataOrder m_Order;
+    DWORD m_dwLine = 0;
+    std::vector<JS_Note> m_Notes;
+    size_t m_NotesLeftOut = 0;
 };

@@ -51,6 +51,26 @@ int JF_DecimalToInt(std::string_view strText)
     return static_cast<int>(static_cast<DWORD>(JF_DecimalToUInt64(strText)));
 }
 
+bool JF_IsWholeDecimalInt(std::string_view strText)
+{
+    size_t at = SkipSpace(strText);
+    bool bNegative = false;
+    if (at < strText.size() && (strText[at] == '+' || strText[at] == '-')) {
+        bNegative = strText[at] == '-';
+        ++at;
+    }
+    const size_t first = at;
+    long long llValue = 0;
+    for (; at < strText.size() && strText[at] >= '0' && strText[at] <= '9'; ++at) {
+        llValue = llValue * 10 + (strText[at] - '0');
+        if (llValue > 0x80000000LL)
+            return false;
+    }
+    if (at == first || at != strText.size())
+        return false;
+    return bNegative || llValue <= 0x7FFFFFFFLL;
+}
+
 double JF_TextToReal(std::string_view strText)
 {
     size_t at = SkipSpace(strText);

@@ -18,6 +18,11 @@ ULONGLONG JF_DecimalToUInt64(std::string_view strText);
 // The same, keeping the low 32 bits as a signed number (the rules of atoi).
 int JF_DecimalToInt(std::string_view strText);
 
+// Whether the whole text is such a decimal number (at least one digit and
+// nothing after the digits) whose value fits a signed 32-bit number; callers
+// that read by atoi rules use it to report what those rules would hide.
+bool JF_IsWholeDecimalInt(std::string_view strText);
+
 // A real number by the rules of atof, with '.' as the decimal point whatever
 // the locale: leading white space, an optional sign, digits with an optional
 // fraction and exponent; 0 when there is none.

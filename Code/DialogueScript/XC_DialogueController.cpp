@@ -1,10 +1,11 @@
 #include "Code/DialogueScript/XC_DialogueController.h"
 
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/Common/XF_InitOrder.h"
 #include "GameProgram/Scene/XC_Mouse.h"
 
-static const char* const s_szSourceFile = ".\\Code\\DialogueScript\\XC_DialogueController";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XC_DialogueController::XC_DialogueController() = default;
 
@@ -66,7 +67,10 @@ HRESULT XC_DialogueController::FrameMove(float)
     const XC_String& rstrDialogueScriptName = m_listDialogueScriptName.front();
     hr = m_DialogueScriptManager.LoadScript(rstrDialogueScriptName.c_str());
     if (FAILED(hr)) {
-        XM_REPORT_FAILED_HR("m_DialogueScriptManager.Load( rstrDialogueScriptName.c_str() )", hr);
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("( %s ) failed , hr = %x \r\n%s",
+                                     "m_DialogueScriptManager.Load( rstrDialogueScriptName.c_str() )",
+                                     static_cast<unsigned>(hr), rstrDialogueScriptName.c_str()));
     } else {
         hr = m_DialogueScriptManager.RunAllScript();
         if (FAILED(hr))

@@ -1,9 +1,11 @@
 #include "Code/DialogueScript/XC_DialogueScript.h"
 
 #include "Code/DialogueScript/XC_DialogueScriptCommand.h"
+#include "Code/DialogueScript/XC_DialogueScriptManager.h"
 #include "GameProgram/Common/XC_Strtok.h"
 #include "GameProgram/Common/XC_TextNode.h"
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/Resource/PackFile/XI_PackFile.h"
 #include "GameProgram/Resource/PackFile/XS_FileData.h"
 #include "GameProgram/Resource/XC_AnimationPic.h"
@@ -17,15 +19,24 @@
 #include <memory>
 #include <string>
 
-static const char* const s_szSourceFile = ".\\Code\\DialogueScript\\XC_DialogueScript";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 
 // The first word of a person line that takes the person from the player's team.
 const char* const s_szFromOurTeam = "fromourteam";
-// Name colours of persons from the team, by their "Sex".
-const DWORD MALE_NAME_COLOR = 0xff8dcef3;
-const DWORD FEMALE_NAME_COLOR = 0xfff4abcf;
+// Name colours of persons from the team: "Sex" 0 blue, any other pink.
+const DWORD SEX_0_NAME_COLOR = 0xff8dcef3;
+const DWORD OTHER_SEX_NAME_COLOR = 0xfff4abcf;
+
+// Reports what is wrong with person line dwPerson of the person data file.
+void ReportPersonLine(int iLine, DWORD dwPerson, const char* szWhat)
+{
+    XF_ReportError(s_szSourceFile, iLine,
+                   XF_FormatText("XC_DialogueScript::GetPersonDataFromIndex Error , %s line %lu %s",
+                                 XC_DialogueScriptManager::PERSON_DATA_FILE, static_cast<unsigned long>(dwPerson),
+                                 szWhat));
+}
 
 // Name, portrait and colour of the person of the player's team whose ID is dwPersonID.
 HRESULT ReadTeamPerson(DWORD dwPersonID, XC_String& strAniName, XC_String& strName, DWORD& dwColor)
@@ -52,7 +63,7 @@ HRESULT ReadTeamPerson(DWORD dwPersonID, XC_String& strAniName, XC_String& strNa
     std::snprintf(szAniName, sizeof(szAniName), "face\\sf%08x.ant",
                   static_cast<unsigned>(cControlPersonPowerObj.GetAnimationID()));
     strAniName = szAniName;
-    dwColor = cControlPersonPowerObj.GetSex() == 0 ? MALE_NAME_COLOR : FEMALE_NAME_COLOR;
+    dwColor = cControlPersonPowerObj.GetSex() == 0 ? SEX_0_NAME_COLOR : OTHER_SEX_NAME_COLOR;
     return S_OK;
 }
 
@@ -106,6 +117,7 @@ HRESULT XC_DialogueScript::LoadDialogueFile(const char* szDialogueFileName)
         XM_REPORT_FAILED("szDialogueFileName");
         return E_FAIL;
     }
+    m_strDialogueFileName = szDialogueFileName;
     if (g_pPackFile_Data == nullptr) {
         XM_REPORT_FAILED("g_pPackFile_Data");
         return E_FAIL;
@@ -116,7 +128,8 @@ HRESULT XC_DialogueScript::LoadDialogueFile(const char* szDialogueFileName)
                        XF_FormatText("XC_DialogueScript::LoadDialogueFile\n\t讀取檔案失敗 %s", szDialogueFileName));
         return E_FAIL;
     }
-    const HRESULT hr = m_DialogueFile.LoadFromMemory(reinterpret_cast<const char*>(pFileData->pData), pFileData->dwSize);
+    const HRESULT hr =
+        m_DialogueFile.LoadFromMemory(reinterpret_cast<const char*>(pFileData->pData), pFileData->dwSize);
     if (FAILED(hr)) {
         XM_REPORT_FAILED_HR("m_DialogueFile.LoadFromMemory( pFileData->pData , pFileData->dwSize )", hr);
         return E_FAIL;
@@ -129,9 +142,8 @@ HRESULT XC_DialogueScript::GetDialogueFromLineNum(DWORD dwLineNum, XC_String& st
     const char* const szLine = m_DialogueFile.GetLine(dwLineNum);
     if (szLine == nullptr) {
         XF_ReportError(s_szSourceFile, __LINE__,
-                       XF_FormatText("XC_DialogueScript::GetDialogueFromLineNum Error , dwLineNum = %lu , LineCount = %lu",
-                                     static_cast<unsigned long>(dwLineNum),
-                                     static_cast<unsigned long>(m_DialogueFile.GetLineCount())));
+                       XF_FormatText("XC_DialogueScript::GetDialogueFromLineNum Error , %s has no line %lu",
+                                     m_strDialogueFileName.c_str(), static_cast<unsigned long>(dwLineNum)));
         return E_FAIL;
     }
     stringDialogue = szLine;
@@ -143,14 +155,12 @@ HRESULT XC_DialogueScript::GetPersonDataFromIndex(DWORD dwPerson, XC_String& str
 {
     const char* const szLine = m_pDialoguePersonData != nullptr ? m_pDialoguePersonData->GetLine(dwPerson) : nullptr;
     if (szLine == nullptr) {
-        XF_ReportError(s_szSourceFile, __LINE__, "XC_DialogueScript::GetPersonDataFromIndex Error");
+        ReportPersonLine(__LINE__, dwPerson, "does not exist");
         return E_FAIL;
     }
     XC_Strtok strtokObj;
     if (FAILED(strtokObj.SetData(szLine)) || !strtokObj.HasToken()) {
-        XF_ReportError(s_szSourceFile, __LINE__,
-                       XF_FormatText("XC_DialogueScript::GetPersonDataFromIndex Error , person %lu has no words",
-                                     static_cast<unsigned long>(dwPerson)));
+        ReportPersonLine(__LINE__, dwPerson, "has no words");
         return E_FAIL;
     }
     if (std::strcmp(strtokObj.GetToken(FALSE), s_szFromOurTeam) == 0) {
@@ -160,17 +170,13 @@ HRESULT XC_DialogueScript::GetPersonDataFromIndex(DWORD dwPerson, XC_String& str
     dwColor = strtokObj.GetTokenDword(TRUE);
     const char* const szName = strtokObj.GetToken(TRUE);
     if (szName == nullptr) {
-        XF_ReportError(s_szSourceFile, __LINE__,
-                       XF_FormatText("XC_DialogueScript::GetPersonDataFromIndex Error , person %lu has no name",
-                                     static_cast<unsigned long>(dwPerson)));
+        ReportPersonLine(__LINE__, dwPerson, "has no name");
         return E_FAIL;
     }
     strName = szName;
     const char* const szAniName = strtokObj.GetToken(TRUE);
     if (szAniName == nullptr) {
-        XF_ReportError(s_szSourceFile, __LINE__,
-                       XF_FormatText("XC_DialogueScript::GetPersonDataFromIndex Error , person %lu has no portrait",
-                                     static_cast<unsigned long>(dwPerson)));
+        ReportPersonLine(__LINE__, dwPerson, "has no portrait");
         return E_FAIL;
     }
     strAniName = szAniName;

@@ -24,7 +24,12 @@ public:
     virtual HRESULT GetPersonFaceFromIndex(DWORD dwPerson, XC_String& strAniName) const;
     virtual HRESULT GetPersonNameFromIndex(DWORD dwPerson, XC_String& strName, DWORD& dwColor) const;
 
+protected:
+    const char* GetOwnSection() const override { return "[Sys]"; }
+
 private:
     XC_IOTextFile m_DialogueFile;
+    // Named in the reports of missing lines; empty before a file is loaded.
+    XC_String m_strDialogueFileName;
     const XC_IOTextFile* m_pDialoguePersonData = nullptr;
 };

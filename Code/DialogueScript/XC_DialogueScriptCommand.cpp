@@ -5,6 +5,7 @@
 #include "Code/DialogueScript/XC_DialogueScriptWork_Dialogue.h"
 #include "Code/DialogueScript/XI_DialogueBattle.h"
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/Common/XF_InitOrder.h"
 #include "GameProgram/RenderingObject/XC_RenderAnimation.h"
 #include "GameProgram/RenderingObject/XC_RenderString.h"
@@ -12,7 +13,7 @@
 #include <memory>
 #include <new>
 
-static const char* const s_szSourceFile = ".\\Code\\DialogueScript\\XC_DialogueScriptCommand";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 
@@ -105,7 +106,8 @@ HRESULT Dialogue(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase** rpSpriteWork
             XM_REPORT_FAILED("pRenderStringObj");
             return E_FAIL;
         }
-        *rpSpriteWorkObj = MakeDialogueWork(pDialogueScript, pRenderStringObj, pCommandObj->GetDwordParameter("dwTalk", 0));
+        *rpSpriteWorkObj =
+            MakeDialogueWork(pDialogueScript, pRenderStringObj, pCommandObj->GetDwordParameter("dwTalk", 0));
         if (*rpSpriteWorkObj == nullptr)
             return E_FAIL;
     }

@@ -4,6 +4,7 @@
 #include "Code/DialogueScript/XI_DialogueBattle.h"
 #include "GameProgram/Common/XC_TextNode.h"
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/Resource/PackFile/XI_PackFile.h"
 #include "GameProgram/Resource/PackFile/XS_FileData.h"
 #include "GameProgram/Script/XC_ScriptResource.h"
@@ -13,15 +14,9 @@
 #include <memory>
 #include <new>
 
-static const char* const s_szSourceFile = ".\\Code\\DialogueScript\\XC_DialogueScriptManager";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 XI_DialogueBattle* XC_DialogueScriptManager::s_pBattle = nullptr;
-
-namespace {
-
-const char* const s_szPersonDataFile = "Dialogue\\DialoguePersonData.txt";
-
-} // namespace
 
 XC_DialogueScriptManager::XC_DialogueScriptManager() = default;
 
@@ -43,10 +38,10 @@ HRESULT XC_DialogueScriptManager::InitScriptManager(XI_EnvironmentOfRender* pEnv
         XM_REPORT_FAILED("g_pPackFile_Data");
         return E_FAIL;
     }
-    const std::unique_ptr<XS_FileData> pFileData(g_pPackFile_Data->GetData(s_szPersonDataFile));
+    const std::unique_ptr<XS_FileData> pFileData(g_pPackFile_Data->GetData(PERSON_DATA_FILE));
     if (pFileData == nullptr) {
         XF_ReportError(s_szSourceFile, __LINE__,
-                       XF_FormatText("XC_TextureManager::GetTextureList \n\t讀取檔案失敗 %s", s_szPersonDataFile));
+                       XF_FormatText("XC_TextureManager::GetTextureList \n\t讀取檔案失敗 %s", PERSON_DATA_FILE));
         return E_FAIL;
     }
     hr = m_DialoguePersonData.LoadFromMemory(reinterpret_cast<const char*>(pFileData->pData), pFileData->dwSize);

@@ -12,6 +12,9 @@ class XI_DialogueBattle;
 class XC_DialogueScriptManager : public XC_ScriptSet
 {
 public:
+    // The person data of every dialogue, in the data pack.
+    static constexpr const char* PERSON_DATA_FILE = "Dialogue\\DialoguePersonData.txt";
+
     XC_DialogueScriptManager();
     ~XC_DialogueScriptManager() override;
 

@@ -1,13 +1,14 @@
 #include "Code/DialogueScript/XC_DialogueScriptWork_Dialogue.h"
 
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/Input/XC_InputOfKeyboard.h"
 #include "GameProgram/Input/XC_MouseState.h"
 #include "GameProgram/RenderingObject/XC_RenderString.h"
 
 #include <dinput.h>
 
-static const char* const s_szSourceFile = ".\\Code\\DialogueScript\\XC_DialogueScriptWork_Dialogue";
+static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 namespace {
 

@@ -27,6 +27,7 @@ HRESULT XC_IOTextFile::LoadFromFile(const char* szPath)
         return E_FAIL;
     }
     const HRESULT hr = LoadFromMemory(reinterpret_cast<const char*>(pData), dwSize);
+    SetSourceName(szPath);
     delete[] pData;
     return hr;
 }
@@ -41,9 +42,21 @@ HRESULT XC_IOTextFile::LoadFromMemory(const char* lpstrBuf, DWORD dwSize)
     if (dwSize == 0)
         XM_REPORT_FAILED("dwSize > 0");
     DWORD dwPosition = 0;
+    DWORD dwCounted = 0;
+    DWORD dwLineNumber = 1;
     std::string strLine;
-    while (ExtractLine(lpstrBuf, dwSize, &dwPosition, &strLine))
+    while (ExtractLine(lpstrBuf, dwSize, &dwPosition, &strLine)) {
+        // The line ends between the last line and this one, a CR LF once.
+        const DWORD dwStart = dwPosition - static_cast<DWORD>(strLine.size());
+        for (; dwCounted < dwStart; ++dwCounted) {
+            const char ch = lpstrBuf[dwCounted];
+            if (ch == '\n' || (ch == '\r' && (dwCounted + 1 >= dwSize || lpstrBuf[dwCounted + 1] != '\n')))
+                ++dwLineNumber;
+        }
+        dwCounted = dwPosition;
         m_Lines.push_back(strLine);
+        m_LineNumbers.push_back(dwLineNumber);
+    }
     return S_OK;
 }
 
@@ -82,11 +95,18 @@ DWORD XC_IOTextFile::GetLineCount() const
 void XC_IOTextFile::AddLine(const char* szLine)
 {
     m_Lines.emplace_back(szLine != nullptr ? szLine : "");
+    m_LineNumbers.push_back(0);
+}
+
+DWORD XC_IOTextFile::GetCurrentLineNumber() const
+{
+    return m_dwCursor > 0 && m_dwCursor <= m_LineNumbers.size() ? m_LineNumbers[m_dwCursor - 1] : 0;
 }
 
 void XC_IOTextFile::Clear()
 {
     m_Lines.clear();
+    m_LineNumbers.clear();
     m_dwCursor = 0;
 }
 

@@ -24,7 +24,16 @@ public:
     // it; false at the end of the buffer.
     virtual bool ExtractLine(const char* lpstrBuf, DWORD dwSize, DWORD* pdwPosition, std::string* pstrLine);
 
+    // The line number in its file (from 1, empty lines counted) of the line
+    // GetNextLine returned last; 0 before the first or for added lines.
+    DWORD GetCurrentLineNumber() const;
+    // The name reports give the text: its file, or a caller's name for a block.
+    void SetSourceName(const char* szName) { m_strSourceName = szName != nullptr ? szName : ""; }
+    const char* GetSourceName() const { return m_strSourceName.c_str(); }
+
 private:
     std::vector<std::string> m_Lines;
+    std::vector<DWORD> m_LineNumbers;
     DWORD m_dwCursor = 0;
+    std::string m_strSourceName;
 };

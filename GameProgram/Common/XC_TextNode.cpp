@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <iterator>
 #include <new>
 
 static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
@@ -68,6 +70,35 @@ XC_TextNode::~XC_TextNode()
     Clear();
 }
 
+void XC_TextNode::ReportUnknownChildren(const char* const* pszKnown, size_t uKnownCount, const char* szOwner) const
+{
+    for (const auto& pChild : m_ChildNodes) {
+        const char* const szName = pChild->GetName() != nullptr ? pChild->GetName() : "";
+        const bool bKnown = std::any_of(pszKnown, pszKnown + uKnownCount,
+                                        [szName](const char* szKnown) { return std::strcmp(szName, szKnown) == 0; });
+        if (!bKnown) {
+            XF_ReportError(s_szSourceFile, __LINE__, XF_FormatText("%s : unknown node %s , ignored",
+                                                                   szOwner != nullptr ? szOwner : "", szName));
+        }
+    }
+}
+
+void XC_TextNode::ReportTooDeep(const XC_IOTextFile& file)
+{
+    XF_ReportError(s_szSourceFile, __LINE__,
+                   XF_FormatText("( iDepth < MAX_DEPTH ) failed \r\n%s line %lu : nodes nested deeper than %d are "
+                                 "dropped",
+                                 *file.GetSourceName() != '\0' ? file.GetSourceName() : "(text block)",
+                                 static_cast<unsigned long>(file.GetCurrentLineNumber()), MAX_DEPTH));
+}
+
+void XC_TextNode::ReportUnclosed(const XC_IOTextFile& file, int iOpen)
+{
+    XF_ReportError(s_szSourceFile, __LINE__,
+                   XF_FormatText("%s : the text ends inside %d node(s) ; a \"}\" is missing",
+                                 *file.GetSourceName() != '\0' ? file.GetSourceName() : "(text block)", iOpen));
+}
+
 HRESULT XC_TextNode::Load(XC_IOTextFile* pFile)
 {
     Clear();
@@ -89,7 +120,7 @@ HRESULT XC_TextNode::Load(XC_IOTextFile* pFile)
         } else if (bracket != std::string::npos) {
             if (iSkippedDepth > 0 || iDepth >= MAX_DEPTH) {
                 if (iSkippedDepth == 0)
-                    XM_REPORT_FAILED("iDepth < MAX_DEPTH");
+                    ReportTooDeep(*pFile);
                 ++iSkippedDepth;
             } else {
                 pCurrent = pCurrent->AddNode(TrimRightBlanks(strLine.substr(bracket)).c_str());
@@ -106,6 +137,8 @@ HRESULT XC_TextNode::Load(XC_IOTextFile* pFile)
             }
         }
     }
+    if (iDepth + iSkippedDepth > 0)
+        ReportUnclosed(*pFile, iDepth + iSkippedDepth);
     return S_OK;
 }
 
@@ -394,7 +427,18 @@ float XC_TextNode::GetFloat(const char* szName, float fDefault) const
 BOOL XC_TextNode::GetBool(const char* szName, BOOL bDefault) const
 {
     const XC_TextLeaf* pLeaf = FindLeaf(szName);
-    return pLeaf != nullptr ? pLeaf->GetBool() : bDefault;
+    if (pLeaf == nullptr)
+        return bDefault;
+    // A flag written as a word ("yes", "True") reads as FALSE: say so.
+    static const char* const FLAG_TEXTS[] = {"1", "0", "TRUE", "FALSE", "true", "false"};
+    const char* const szValue = pLeaf->GetValue() != nullptr ? pLeaf->GetValue() : "";
+    if (std::none_of(std::begin(FLAG_TEXTS), std::end(FLAG_TEXTS),
+                     [szValue](const char* szFlag) { return std::strcmp(szValue, szFlag) == 0; })) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("%s %s = %s : not TRUE or FALSE ; FALSE is read",
+                                     GetName() != nullptr ? GetName() : "", szName, szValue));
+    }
+    return pLeaf->GetBool();
 }
 
 bool XC_TextNode::GetVector3(const char* szName, float* pfX, float* pfY, float* pfZ) const

@@ -27,6 +27,9 @@ public:
 
     // Replaces the content with the node read from the line store's cursor on.
     virtual HRESULT Load(XC_IOTextFile* pFile);
+    // Reports each child whose name is none of the known ones (a misspelling
+    // that would leave its reader without the node in silence), naming szOwner.
+    void ReportUnknownChildren(const char* const* pszKnown, size_t uKnownCount, const char* szOwner) const;
     // Appends the lines of this node and its subtree, indented by szIndent.
     virtual HRESULT Save(XC_IOTextFile* pFile, const char* szIndent) const;
     // A new deep copy, or null.
@@ -79,6 +82,8 @@ public:
     virtual void SetUserValue2(DWORD dwValue);
 
 private:
+    static void ReportTooDeep(const XC_IOTextFile& file);
+    static void ReportUnclosed(const XC_IOTextFile& file, int iOpen);
     DWORD m_dwUserValue1 = 0;
     DWORD m_dwUserValue2 = 0;
     std::vector<std::unique_ptr<XC_TextNode>> m_ChildNodes;

@@ -18,15 +18,16 @@ HRESULT XC_TextTree::LoadFile(const char* szPath)
         XF_ReportError(s_szSourceFile, __LINE__, XF_FormatText("文字樹載入檔案 %s 錯誤 ", szPath));
         return E_FAIL;
     }
-    const HRESULT hr = LoadMem(pData, dwSize);
+    const HRESULT hr = LoadMem(pData, dwSize, szPath);
     delete[] pData;
     return hr;
 }
 
-HRESULT XC_TextTree::LoadMem(const void* pData, DWORD dwSize)
+HRESULT XC_TextTree::LoadMem(const void* pData, DWORD dwSize, const char* szSourceName)
 {
     XC_IOTextFile lines;
     lines.LoadFromMemory(static_cast<const char*>(pData), dwSize);
+    lines.SetSourceName(szSourceName);
     return Load(&lines);
 }
 

@@ -4,12 +4,12 @@
 #include "GameProgram/Common/XC_TextTree.h"
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Common/XF_InitOrder.h"
+#include "GameProgram/Common/XF_TokenTable.h"
 #include "GameProgram/DirectState/XC_DirectState.h"
 #include "GameProgram/DirectState/XF_DeviceStateRange.h"
 #include "GameProgram/Resource/XC_Texture.h"
 #include "GameProgram/Resource/XC_TextureManager.h"
 
-#include <cstring>
 #include <new>
 
 static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
@@ -45,6 +45,16 @@ bool CheckStateNumbers(bool bDefined, const char* szCommand, DWORD dwFirst, DWOR
         return true;
     XF_ReportError(s_szSourceFile, __LINE__,
                    XF_FormatText("%s %lu , %lu : not a Direct3D 9 state", szCommand, dwFirst, dwSecond));
+    return false;
+}
+
+// False, with a report, when a state is given a value Direct3D 9 does not take.
+bool CheckStateValue(bool bInRange, const char* szCommand, DWORD eType, DWORD dwValue)
+{
+    if (bInRange)
+        return true;
+    XF_ReportError(s_szSourceFile, __LINE__,
+                   XF_FormatText("%s %lu = %lu : not a value of the state", szCommand, eType, dwValue));
     return false;
 }
 
@@ -253,19 +263,16 @@ HRESULT XC_SetDirectState::LoadFromTextNode(const XC_TextNode* pTNode)
             XF_ReportError(s_szSourceFile, __LINE__, nullptr);
             return E_FAIL;
         }
-        bool bKnown = false;
-        for (const auto& section : SECTIONS) {
-            if (std::strcmp(szName, section.szName) != 0)
-                continue;
-            bKnown = true;
-            if (FAILED((this->*section.pLoader)(pChild))) {
-                Clear();
-                XF_ReportError(s_szSourceFile, __LINE__, nullptr);
-                return E_FAIL;
-            }
-        }
-        if (!bKnown)
+        const auto* const pSection = XF_FindToken(SECTIONS, szName);
+        if (pSection == nullptr) {
             XF_ReportError(s_szSourceFile, __LINE__, XF_FormatText("Unknow SetStateType \"%s\"", szName));
+            continue;
+        }
+        if (FAILED((this->*pSection->pLoader)(pChild))) {
+            Clear();
+            XF_ReportError(s_szSourceFile, __LINE__, nullptr);
+            return E_FAIL;
+        }
     }
     return S_OK;
 }
@@ -436,7 +443,8 @@ void XC_SetDirectState::DeleteRecord(XC_PtrArrayList<T>& List, std::unordered_ma
 
 HRESULT XC_SetDirectState::SetRenderState(DWORD eType, DWORD dwValue)
 {
-    if (!CheckStateNumbers(XF_IsRenderStateType(eType), "SetRenderState", eType, dwValue))
+    if (!CheckStateNumbers(XF_IsRenderStateType(eType), "SetRenderState", eType, dwValue)
+        || !CheckStateValue(XF_IsRenderStateValue(eType, dwValue), "SetRenderState", eType, dwValue))
         return E_INVALIDARG;
     if (XC_SetRenderState* const pRecord = FindRenderState(eType)) {
         pRecord->SetValue(dwValue);
@@ -449,7 +457,8 @@ HRESULT XC_SetDirectState::SetRenderState(DWORD eType, DWORD dwValue)
 HRESULT XC_SetDirectState::SetTextureStageState(DWORD dwStage, DWORD eType, DWORD dwValue)
 {
     if (!CheckStateNumbers(XF_IsTextureStage(dwStage) && XF_IsTextureStageStateType(eType), "SetTextureStageState",
-                           dwStage, eType))
+                           dwStage, eType)
+        || !CheckStateValue(XF_IsTextureStageStateValue(eType, dwValue), "SetTextureStageState", eType, dwValue))
         return E_INVALIDARG;
     if (XC_SetTextureStageState* const pRecord = FindTextureStageState(dwStage, eType)) {
         pRecord->SetValue(dwValue);
@@ -462,7 +471,8 @@ HRESULT XC_SetDirectState::SetTextureStageState(DWORD dwStage, DWORD eType, DWOR
 HRESULT XC_SetDirectState::SetSamplerState(DWORD dwSampler, DWORD eType, DWORD dwValue)
 {
     if (!CheckStateNumbers(XF_IsSampler(dwSampler) && XF_IsSamplerStateType(eType), "SetSamplerState", dwSampler,
-                           eType))
+                           eType)
+        || !CheckStateValue(XF_IsSamplerStateValue(eType, dwValue), "SetSamplerState", eType, dwValue))
         return E_INVALIDARG;
     if (XC_SetSamplerState* const pRecord = FindSamplerState(dwSampler, eType)) {
         pRecord->SetValue(dwValue);
@@ -576,10 +586,8 @@ HRESULT XC_SetDirectState::ScriptSetDirectState(XC_Strtok& StrtokObj)
         {"RemoveSamplerState", &XC_SetDirectState::ScriptRemoveSamplerState},
         {"RemoveTexture", &XC_SetDirectState::ScriptRemoveTexture},
     };
-    for (const auto& command : COMMANDS) {
-        if (std::strcmp(szToken, command.szName) == 0)
-            return (this->*command.pCommand)(StrtokObj);
-    }
+    if (const auto* const pCommand = XF_FindToken(COMMANDS, szToken))
+        return (this->*pCommand->pCommand)(StrtokObj);
     XF_ReportError(s_szSourceFile, __LINE__, "ScriptSetDirectState Can't Find Token");
     return E_FAIL;
 }

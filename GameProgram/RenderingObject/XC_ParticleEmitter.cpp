@@ -6,11 +6,13 @@
 #include "GameProgram/D3DCommon/XC_Frustum.h"
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "GameProgram/D3DCommon/XF_D3DCommon.h"
+#include "GameProgram/DirectState/XF_DeviceStateRange.h"
 #include "GameProgram/Resource/PackFile/XI_PackFile.h"
 #include "GameProgram/Resource/PackFile/XS_FileData.h"
 #include "GameProgram/Resource/XC_TextureList.h"
 #include "GameProgram/Resource/XC_TextureManager.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -47,6 +49,29 @@ float ClampSize(float fSize)
     return fSize > PARTICLE_SIZE_MAX ? PARTICLE_SIZE_MAX : (fSize < PARTICLE_SIZE_MIN ? PARTICLE_SIZE_MIN : fSize);
 }
 
+// A blend factor the device takes; 0 (the value when the key is missing)
+// in place of one it does not.
+DWORD ReadBlend(const XC_TextNode* pTNode, const char* szName)
+{
+    const DWORD dwBlend = pTNode->GetDword(szName, 0);
+    if (dwBlend == 0 || XF_IsRenderStateValue(D3DRS_SRCBLEND, dwBlend))
+        return dwBlend;
+    XF_ReportError(s_szSourceFile, __LINE__,
+                   XF_FormatText("%s = %u : not a Direct3D 9 blend", szName, static_cast<unsigned>(dwBlend)));
+    return 0;
+}
+
+// A rate, time or size: 0 in place of a value that is not a finite number of
+// at least 0, which would stop the emitter or fill it without end.
+float ReadAmount(const XC_TextNode* pTNode, const char* szName)
+{
+    const float fValue = pTNode->GetFloat(szName, 0.0f);
+    if (std::isfinite(fValue) && fValue >= 0.0f)
+        return fValue;
+    XF_ReportError(s_szSourceFile, __LINE__, XF_FormatText("%s = %g : not a number of at least 0", szName, fValue));
+    return 0.0f;
+}
+
 D3DXVECTOR3 ReadXYZ(const XC_TextNode* pTNode, const char* szName)
 {
     D3DXVECTOR3 vValue(0.0f, 0.0f, 0.0f);
@@ -60,6 +85,13 @@ D3DXVECTOR4 ReadRGBA(const XC_TextNode* pTNode, const char* szName)
     int r = 255, g = 255, b = 255, a = 255;
     if (!pTNode->GetInt4(szName, &r, &g, &b, &a))
         r = g = b = a = 255;
+    for (const int iPart : {r, g, b, a}) {
+        if (iPart < 0 || iPart > 255) {
+            XF_ReportError(s_szSourceFile, __LINE__,
+                           XF_FormatText("%s = %d , %d , %d , %d : parts lie in 0 to 255", szName, r, g, b, a));
+            break;
+        }
+    }
     return D3DXVECTOR4(r / 255.0f, g / 255.0f, b / 255.0f, a / 255.0f);
 }
 
@@ -226,8 +258,8 @@ BOOL XC_ParticleEmitter::LoadParticleFromNode(XC_TextNode* pTNode)
 
 void XC_ParticleEmitter::LoadParticleKeys(const XC_TextNode* pTNode)
 {
-    m_dwDestBlend = pTNode->GetDword("dwDestBlend", 0);
-    m_dwSrcBlend = pTNode->GetDword("dwSrcBlend", 0);
+    m_dwDestBlend = ReadBlend(pTNode, "dwDestBlend");
+    m_dwSrcBlend = ReadBlend(pTNode, "dwSrcBlend");
     m_dwMaxParticles = pTNode->GetDword("dwMaxParticles", 0);
     if (m_dwMaxParticles > MAX_PARTICLES) {
         XF_ReportError(s_szSourceFile, __LINE__,
@@ -235,10 +267,10 @@ void XC_ParticleEmitter::LoadParticleKeys(const XC_TextNode* pTNode)
                                      static_cast<unsigned>(MAX_PARTICLES)));
         m_dwMaxParticles = MAX_PARTICLES;
     }
-    m_fEmitRate1 = pTNode->GetFloat("fEmitRate1", 0.0f);
-    m_fEmitRate2 = pTNode->GetFloat("fEmitRate2", 0.0f);
-    m_fLifeTime1 = pTNode->GetFloat("fLifeTime1", 0.0f);
-    m_fLifeTime2 = pTNode->GetFloat("fLifeTime2", 0.0f);
+    m_fEmitRate1 = ReadAmount(pTNode, "fEmitRate1");
+    m_fEmitRate2 = ReadAmount(pTNode, "fEmitRate2");
+    m_fLifeTime1 = ReadAmount(pTNode, "fLifeTime1");
+    m_fLifeTime2 = ReadAmount(pTNode, "fLifeTime2");
     m_vEmitPos = ReadXYZ(pTNode, "xyzEmitPos");
     m_vGravity = ReadXYZ(pTNode, "xyzGravity");
     m_vPosStart1 = ReadXYZ(pTNode, "xyzPosStart1");
@@ -250,10 +282,10 @@ void XC_ParticleEmitter::LoadParticleKeys(const XC_TextNode* pTNode)
     m_vColorStart2 = ReadRGBA(pTNode, "rgbaColorStart2");
     m_vColorEnd1 = ReadRGBA(pTNode, "rgbaColorEnd1");
     m_vColorEnd2 = ReadRGBA(pTNode, "rgbaColorEnd2");
-    m_fSizeStart1 = ClampSize(pTNode->GetFloat("fSizeStart1", 0.0f));
-    m_fSizeStart2 = ClampSize(pTNode->GetFloat("fSizeStart2", 0.0f));
-    m_fSizeEnd1 = ClampSize(pTNode->GetFloat("fSizeEnd1", 0.0f));
-    m_fSizeEnd2 = ClampSize(pTNode->GetFloat("fSizeEnd2", 0.0f));
+    m_fSizeStart1 = ClampSize(ReadAmount(pTNode, "fSizeStart1"));
+    m_fSizeStart2 = ClampSize(ReadAmount(pTNode, "fSizeStart2"));
+    m_fSizeEnd1 = ClampSize(ReadAmount(pTNode, "fSizeEnd1"));
+    m_fSizeEnd2 = ClampSize(ReadAmount(pTNode, "fSizeEnd2"));
     m_BoundingSphere.vCenter = m_vEmitPos;
     m_BoundingSphere.fRadius = m_bPosEndIsDir ? Longest({m_vPosStart1, m_vPosStart2, m_vPosEnd1, m_vPosEnd2})
                                               : Longest({m_vPosStart1 + m_vPosEnd1, m_vPosStart1 + m_vPosEnd2,

@@ -3,6 +3,7 @@
 #include "GameProgram/Common/XC_Strtok.h"
 #include "GameProgram/Common/XC_TextNode.h"
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_TokenTable.h"
 #include "GameProgram/D3DCommon/XC_Frustum.h"
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "GameProgram/D3DCommon/XF_D3DCommon.h"
@@ -14,6 +15,7 @@
 #include "GameProgram/Resource/XC_AnimationPage.h"
 #include "GameProgram/Resource/XC_AnimationPic.h"
 
+#include <cmath>
 #include <cstring>
 
 static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
@@ -79,7 +81,22 @@ HRESULT XC_RenderAnimation::LoadFromTextNode(XC_TextNode* pTNode)
     SetRePlay(pTNode->GetBool("bRePlay", TRUE));
     SetBeginPage(pTNode->GetDword("dwBeginPage", 0));
     SetEndPage(pTNode->GetDword("dwEndPage", 0));
-    SetPlaySpeed(pTNode->GetFloat("fPlaySpeed", 1.0f));
+    if (m_pAniObj != nullptr && m_dwEndPage > m_pAniObj->GetPageCount()) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("%s : dwEndPage %lu lies past the %lu pages of %s", GetName(),
+                                     static_cast<unsigned long>(m_dwEndPage),
+                                     static_cast<unsigned long>(m_pAniObj->GetPageCount()),
+                                     lpctstrGetStr != nullptr ? lpctstrGetStr : ""));
+    }
+    const float fPlaySpeed = pTNode->GetFloat("fPlaySpeed", 1.0f);
+    if (std::isfinite(fPlaySpeed)) {
+        SetPlaySpeed(fPlaySpeed);
+    } else {
+        // A speed that is not a number would stop the pages for ever.
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("%s : fPlaySpeed is not a number ; 1 is used", GetName()));
+        SetPlaySpeed(1.0f);
+    }
     SetMirror(pTNode->GetBool("bMirror", FALSE));
     SetUseRatioOfPic(pTNode->GetBool("bUseRatioOfPic", FALSE));
     D3DXVECTOR3 vRotation;
@@ -110,24 +127,24 @@ HRESULT XC_RenderAnimation::AnalyzeAniToken(XC_Strtok& StrtokObj)
     }
     if (!StrtokObj.HasToken())
         return E_FAIL;
-    if (std::strcmp(szToken, "LoadAni") == 0)
-        LoadAnimation(StrtokObj.GetToken(TRUE));
-    else if (std::strcmp(szToken, "CurrentPage") == 0)
-        SetCurrentPage(StrtokObj.GetTokenDword(TRUE));
-    else if (std::strcmp(szToken, "RePlay") == 0)
-        SetRePlay(StrtokObj.GetTokenBool(TRUE));
-    else if (std::strcmp(szToken, "Play") == 0)
-        SetPlay(StrtokObj.GetTokenBool(TRUE));
-    else if (std::strcmp(szToken, "BeginPage") == 0)
-        SetBeginPage(StrtokObj.GetTokenDword(TRUE));
-    else if (std::strcmp(szToken, "EndPage") == 0)
-        SetEndPage(StrtokObj.GetTokenDword(TRUE));
-    else if (std::strcmp(szToken, "PlaySpeed") == 0)
-        SetPlaySpeed(StrtokObj.GetTokenFloat(TRUE));
-    else if (std::strcmp(szToken, "MirrorPic") == 0)
-        SetMirror(StrtokObj.GetTokenBool(TRUE));
-    else
+    static const struct
+    {
+        const char* szName;
+        void (*pCommand)(XC_RenderAnimation&, XC_Strtok&);
+    } COMMANDS[] = {
+        {"LoadAni", [](XC_RenderAnimation& ani, XC_Strtok& tok) { ani.LoadAnimation(tok.GetToken(TRUE)); }},
+        {"CurrentPage", [](XC_RenderAnimation& ani, XC_Strtok& tok) { ani.SetCurrentPage(tok.GetTokenDword(TRUE)); }},
+        {"RePlay", [](XC_RenderAnimation& ani, XC_Strtok& tok) { ani.SetRePlay(tok.GetTokenBool(TRUE)); }},
+        {"Play", [](XC_RenderAnimation& ani, XC_Strtok& tok) { ani.SetPlay(tok.GetTokenBool(TRUE)); }},
+        {"BeginPage", [](XC_RenderAnimation& ani, XC_Strtok& tok) { ani.SetBeginPage(tok.GetTokenDword(TRUE)); }},
+        {"EndPage", [](XC_RenderAnimation& ani, XC_Strtok& tok) { ani.SetEndPage(tok.GetTokenDword(TRUE)); }},
+        {"PlaySpeed", [](XC_RenderAnimation& ani, XC_Strtok& tok) { ani.SetPlaySpeed(tok.GetTokenFloat(TRUE)); }},
+        {"MirrorPic", [](XC_RenderAnimation& ani, XC_Strtok& tok) { ani.SetMirror(tok.GetTokenBool(TRUE)); }},
+    };
+    const auto* const pCommand = XF_FindToken(COMMANDS, szToken);
+    if (pCommand == nullptr)
         return E_FAIL;
+    pCommand->pCommand(*this, StrtokObj);
     return S_OK;
 }
 

@@ -6,6 +6,8 @@
 #include "GameProgram/RenderingObject/XC_RenderingObject.h"
 
 #include <cstring>
+#include <string>
+#include <unordered_set>
 
 static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
@@ -110,6 +112,7 @@ HRESULT XC_RenderObjManager::LoadFromTextNode(XC_TextNode* pTNode)
         XM_REPORT_FAILED("pTNode");
         return E_FAIL;
     }
+    std::unordered_set<std::string> names;
     for (int i = 0; i < pTNode->GetChildNodeCount(); ++i) {
         XC_TextNode* const pTNode_RenderObj = pTNode->FindChildNode(i);
         if (pTNode_RenderObj == nullptr) {
@@ -132,6 +135,12 @@ HRESULT XC_RenderObjManager::LoadFromTextNode(XC_TextNode* pTNode)
                                              XF_FormatText("繪圖物件 %s , 找不到連結目標 %s",
                                                            pRenderingObject->GetName(), szLinkTarget)));
             }
+        }
+        // A second object of a name is found by no command or link.
+        if (!names.insert(pRenderingObject->GetName()).second) {
+            XF_ReportError(s_szSourceFile, __LINE__,
+                           XF_FormatText("繪圖物件 %s : two objects of one name in one description",
+                                         pRenderingObject->GetName()));
         }
         AddRenderingObject(pRenderingObject);
     }

@@ -3,6 +3,7 @@
 #include "GameProgram/Common/XC_Strtok.h"
 #include "GameProgram/Common/XC_TextNode.h"
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_TokenTable.h"
 #include "GameProgram/D3DCommon/XC_Frustum.h"
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "GameProgram/D3DCommon/XF_D3DCommon.h"
@@ -155,63 +156,68 @@ HRESULT XC_RenderString::AnalyzeStringToken(XC_Strtok& StrtokObj)
         XM_REPORT_FAILED("szToken");
         return E_FAIL;
     }
-    const std::string strKeyword(szToken);
-    // Text commands.
-    if (strKeyword == "SetString" || strKeyword == "AddString") {
-        const char* const szString = StrtokObj.GetToken(TRUE);
-        if (szString == nullptr)
-            return E_FAIL;
-        strKeyword == "SetString" ? SetString(szString, 0xFFFFFFFF) : AddString(szString, 0xFFFFFFFF);
-        return S_OK;
-    }
-    if (strKeyword == "SetStringEX" || strKeyword == "AddStringEX") {
-        const char* const szString = StrtokObj.GetToken(TRUE);
-        if (szString == nullptr || !StrtokObj.HasToken())
-            return E_FAIL;
-        const DWORD dwColor = StrtokObj.GetTokenDword(TRUE);
-        if (strKeyword == "SetStringEX" && FAILED(SetString(szString, dwColor)))
-            XM_REPORT_FAILED("SetString( szString , dwColor )");
-        if (strKeyword == "AddStringEX" && FAILED(AddString(szString, dwColor)))
-            XM_REPORT_FAILED("AddString( szString , dwColor )");
-        return S_OK;
-    }
-    // Vector commands.
-    if (strKeyword == "xyzWriteDir" || strKeyword == "xyzLineFeedDir") {
-        float rfValue[3];
-        for (float& fValue : rfValue) {
-            if (!StrtokObj.HasToken())
-                return E_FAIL;
-            fValue = StrtokObj.GetTokenFloat(TRUE);
-        }
-        if (strKeyword == "xyzWriteDir")
-            SetWriteDir(rfValue[0], rfValue[1], rfValue[2]);
-        else
-            SetLineFeedDir(rfValue[0], rfValue[1], rfValue[2]);
-        return S_OK;
-    }
-    // One-value commands.
-    if (!StrtokObj.HasToken())
+    typedef XC_RenderString Text;
+    static const struct
+    {
+        const char* szName;
+        HRESULT (*pCommand)(Text&, XC_Strtok&);
+    } COMMANDS[] = {
+        {"SetString", [](Text& text, XC_Strtok& tok) { return text.TakeString(tok, false, &Text::SetString); }},
+        {"AddString", [](Text& text, XC_Strtok& tok) { return text.TakeString(tok, false, &Text::AddString); }},
+        {"SetStringEX", [](Text& text, XC_Strtok& tok) { return text.TakeString(tok, true, &Text::SetString); }},
+        {"AddStringEX", [](Text& text, XC_Strtok& tok) { return text.TakeString(tok, true, &Text::AddString); }},
+        {"xyzWriteDir", [](Text& text, XC_Strtok& tok) { return text.TakeDirection(tok, &Text::SetWriteDir); }},
+        {"xyzLineFeedDir", [](Text& text, XC_Strtok& tok) { return text.TakeDirection(tok, &Text::SetLineFeedDir); }},
+    };
+    if (const auto* const pCommand = XF_FindToken(COMMANDS, szToken))
+        return pCommand->pCommand(*this, StrtokObj);
+    // Commands of one value.
+    static const struct
+    {
+        const char* szName;
+        void (*pCommand)(Text&, XC_Strtok&);
+    } VALUE_COMMANDS[] = {
+        {"dwAligeText", [](Text& text, XC_Strtok& tok) { text.SetAligeText(tok.GetTokenDword(TRUE)); }},
+        {"fInterval", [](Text& text, XC_Strtok& tok) { text.SetInterval(tok.GetTokenFloat(TRUE)); }},
+        {"bAutoLineFeed", [](Text& text, XC_Strtok& tok) { text.SetAutoLineFeed(tok.GetTokenBool(TRUE)); }},
+        {"fLineMaxLength", [](Text& text, XC_Strtok& tok) { text.SetLineMaxLength(tok.GetTokenFloat(TRUE)); }},
+        {"fLineInterval", [](Text& text, XC_Strtok& tok) { text.SetLineInterval(tok.GetTokenFloat(TRUE)); }},
+        {"bRenderFontFrame", [](Text& text, XC_Strtok& tok) { text.SetRenderFontFrame(tok.GetTokenBool(TRUE)); }},
+        {"bRenderShadow", [](Text& text, XC_Strtok& tok) { text.SetRenderShadow(tok.GetTokenBool(TRUE)); }},
+        {"fShadowPositionX", [](Text& text, XC_Strtok& tok) { text.SetShadowPositionX(tok.GetTokenFloat(TRUE)); }},
+        {"fShadowPositionY", [](Text& text, XC_Strtok& tok) { text.SetShadowPositionY(tok.GetTokenFloat(TRUE)); }},
+    };
+    const auto* const pValueCommand = XF_FindToken(VALUE_COMMANDS, szToken);
+    if (pValueCommand == nullptr || !StrtokObj.HasToken())
         return E_FAIL;
-    if (strKeyword == "dwAligeText")
-        SetAligeText(StrtokObj.GetTokenDword(TRUE));
-    else if (strKeyword == "fInterval")
-        SetInterval(StrtokObj.GetTokenFloat(TRUE));
-    else if (strKeyword == "bAutoLineFeed")
-        SetAutoLineFeed(StrtokObj.GetTokenBool(TRUE));
-    else if (strKeyword == "fLineMaxLength")
-        SetLineMaxLength(StrtokObj.GetTokenFloat(TRUE));
-    else if (strKeyword == "fLineInterval")
-        SetLineInterval(StrtokObj.GetTokenFloat(TRUE));
-    else if (strKeyword == "bRenderFontFrame")
-        SetRenderFontFrame(StrtokObj.GetTokenBool(TRUE));
-    else if (strKeyword == "bRenderShadow")
-        SetRenderShadow(StrtokObj.GetTokenBool(TRUE));
-    else if (strKeyword == "fShadowPositionX")
-        SetShadowPositionX(StrtokObj.GetTokenFloat(TRUE));
-    else if (strKeyword == "fShadowPositionY")
-        SetShadowPositionY(StrtokObj.GetTokenFloat(TRUE));
-    else
+    pValueCommand->pCommand(*this, StrtokObj);
+    return S_OK;
+}
+
+HRESULT XC_RenderString::TakeString(XC_Strtok& StrtokObj, bool bWithColor,
+                                    HRESULT (XC_RenderString::*pStringCommand)(const char*, DWORD))
+{
+    const char* const szString = StrtokObj.GetToken(TRUE);
+    if (szString == nullptr || (bWithColor && !StrtokObj.HasToken()))
         return E_FAIL;
+    const DWORD dwColor = bWithColor ? StrtokObj.GetTokenDword(TRUE) : 0xFFFFFFFF;
+    if (FAILED((this->*pStringCommand)(szString, dwColor)) && bWithColor) {
+        XM_REPORT_FAILED(pStringCommand == &XC_RenderString::SetString ? "SetString( szString , dwColor )"
+                                                                       : "AddString( szString , dwColor )");
+    }
+    return S_OK;
+}
+
+HRESULT XC_RenderString::TakeDirection(XC_Strtok& StrtokObj,
+                                       void (XC_RenderString::*pSetDirection)(float, float, float))
+{
+    float rfValue[3];
+    for (float& fValue : rfValue) {
+        if (!StrtokObj.HasToken())
+            return E_FAIL;
+        fValue = StrtokObj.GetTokenFloat(TRUE);
+    }
+    (this->*pSetDirection)(rfValue[0], rfValue[1], rfValue[2]);
     return S_OK;
 }
 
@@ -243,7 +249,7 @@ HRESULT XC_RenderString::AddString(const char* szString, DWORD dwColor)
         m_PAL_RenderWord.Add(new XC_RenderWord(pWord, dwColor));
         pChar += dwLength > 0 ? dwLength : 1;
     }
-    LayoutWords();
+    m_bLayoutStale = true;
     return S_OK;
 }
 
@@ -313,7 +319,7 @@ HRESULT XC_RenderString::AddWord(XI_Word* pTextureWordObj, DWORD dwColor)
     }
     pTextureWordObj->AddRef();
     m_PAL_RenderWord.Add(new XC_RenderWord(pTextureWordObj, dwColor));
-    LayoutWords();
+    m_bLayoutStale = true;
     return S_OK;
 }
 
@@ -497,8 +503,33 @@ DWORD XC_RenderString::GetWordCount() const
     return m_PAL_RenderWord.Count();
 }
 
+void XC_RenderString::LayoutIfStale()
+{
+    if (m_bLayoutStale)
+        LayoutWords();
+}
+
+const XC_RenderString::XC_RenderWord* XC_RenderString::GetRenderWord(DWORD dwIndex)
+{
+    LayoutIfStale();
+    return m_PAL_RenderWord.GetPtr(dwIndex);
+}
+
+const D3DXVECTOR3* XC_RenderString::GetCenter()
+{
+    LayoutIfStale();
+    return &m_vecCenter;
+}
+
+float XC_RenderString::GetRadius()
+{
+    LayoutIfStale();
+    return m_fRadius;
+}
+
 void XC_RenderString::LayoutWords()
 {
+    m_bLayoutStale = false;
     m_vecCenter = D3DXVECTOR3(0.0f, 0.0f, 0.0f);
     m_fRadius = 0.0f;
     if (m_PAL_RenderWord.Count() == 0)
@@ -576,6 +607,7 @@ BOOL XC_RenderString::IsInFrustum(const XC_Frustum* pFrustumObj)
         XM_REPORT_FAILED("pFrustumObj");
         return FALSE;
     }
+    LayoutIfStale();
     XS_BoundingSphere sphere = {m_vecCenter, m_fRadius};
     XF_TransformBoundingSphere(&sphere, GetWorldMatrix(), QueryWorldScale());
     return pFrustumObj->SphereInFrustum(&sphere);
@@ -586,6 +618,7 @@ void XC_RenderString::DrawObject()
     IDirect3DDevice9* const pDevice = g_pVar->g_pD3DDevice;
     if (pDevice == nullptr)
         return;
+    LayoutIfStale();
     XF_SetTextureFactorColor(GetColor());
     const DWORD dwCount = m_PAL_RenderWord.Count() < m_dwShowWordCount ? m_PAL_RenderWord.Count() : m_dwShowWordCount;
     DWORD dwPreviousColor = 0xFFFFFFFF;

@@ -81,11 +81,22 @@ public:
     virtual DWORD GetShowWordCount() const;
     virtual DWORD GetWordCount() const;
 
-    const XC_RenderWord* GetRenderWord(DWORD dwIndex) const { return m_PAL_RenderWord.GetPtr(dwIndex); }
-    const D3DXVECTOR3* GetCenter() const { return &m_vecCenter; }
-    float GetRadius() const { return m_fRadius; }
+    // The layout of words appended since the last read is made here.
+    const XC_RenderWord* GetRenderWord(DWORD dwIndex);
+    const D3DXVECTOR3* GetCenter();
+    float GetRadius();
 
 private:
+    // The text (and, with bWithColor, the colour) of a string command, handed on.
+    HRESULT TakeString(XC_Strtok& StrtokObj, bool bWithColor,
+                       HRESULT (XC_RenderString::*pStringCommand)(const char*, DWORD));
+    // Three numbers of a direction command, handed on.
+    HRESULT TakeDirection(XC_Strtok& StrtokObj, void (XC_RenderString::*pSetDirection)(float, float, float));
+
+    // Appends lay the words out when they are next read or drawn, so a
+    // text built by many appends is laid out once, not once per append.
+    void LayoutIfStale();
+
     // Runs one inline command of AddStringEx; the colour command changes *pdwColor.
     void RunInlineCommand(const char* szCommand, DWORD* pdwColor);
     // The glyph drawn once more, black, at an offset from its place.
@@ -101,6 +112,7 @@ private:
     XC_PtrArrayList<XC_RenderWord> m_PAL_RenderWord;
     D3DXVECTOR3 m_vecCenter;
     float m_fRadius;
+    bool m_bLayoutStale = false;
     BOOL m_bRenderFontFrame;
     BOOL m_bRenderShadow;
     float m_fShadowPositionX;

@@ -4,6 +4,7 @@
 #include "GameProgram/Common/XC_Strtok.h"
 #include "GameProgram/Common/XC_TextNode.h"
 #include "GameProgram/Common/XF_Common.h"
+#include "GameProgram/Common/XF_TokenTable.h"
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "GameProgram/D3DCommon/XF_D3DCommon.h"
 #include "GameProgram/Effect/XC_Effect.h"
@@ -30,6 +31,14 @@ bool IsNotSet(const char* szValue)
     return szValue == nullptr || szValue[0] == '<';
 }
 
+// Whether a value begins as a number does (a colour written as a word reads as 0).
+bool IsNumberText(const char* szValue)
+{
+    while (*szValue == ' ' || *szValue == '\t')
+        ++szValue;
+    return (*szValue >= '0' && *szValue <= '9') || *szValue == '-' || *szValue == '+';
+}
+
 // The layer base of a "RenderQueue" text, or -1 when it names none.
 int LayerBase(const char* szLayer)
 {
@@ -41,11 +50,8 @@ int LayerBase(const char* szLayer)
         {"Background", RQG_Background}, {"Main", RQG_Main}, {"Foreground", RQG_Foreground},
         {"Menu", RQG_Menu},             {"Mouse", RQG_Mouse},
     };
-    for (const auto& layer : LAYERS) {
-        if (std::strcmp(szLayer, layer.szName) == 0)
-            return layer.iBase;
-    }
-    return -1;
+    const auto* const pLayer = XF_FindToken(LAYERS, szLayer);
+    return pLayer != nullptr ? pLayer->iBase : -1;
 }
 
 // Three floats of a script line; false, reading none into the result, when one is missing.
@@ -156,8 +162,14 @@ HRESULT XC_RenderingObject::LoadFromTextNode(XC_TextNode* pTNode)
     const char* const szCoordinateSystem = pTNode->GetStr("CoordinateSystem", "World");
     SetCoordinateSystem(std::strcmp(szCoordinateSystem, "Screen") == 0 ? CS_Screen : CS_World);
     LoadRenderQueueGroup(pTNode);
-    if (pTNode->FindLeaf("rgbaColor") != nullptr)
+    if (pTNode->FindLeaf("rgbaColor") != nullptr) {
+        const char* const szColor = pTNode->GetStr("rgbaColor", "");
+        if (!IsNumberText(szColor)) {
+            XF_ReportError(s_szSourceFile, __LINE__,
+                           XF_FormatText("%s : rgbaColor \"%s\" is not a number", GetName(), szColor));
+        }
         SetColor(pTNode->GetDword("rgbaColor", 0xFFFFFFFF));
+    }
     LoadBillboarding(pTNode);
     m_fApproachCameraDistance = pTNode->GetFloat("fApproachCameraDistance", 0.0f);
     const float fSortDelta = pTNode->GetFloat("fRanderSortDalta", 0.0f);
@@ -212,14 +224,16 @@ void XC_RenderingObject::LoadBillboarding(const XC_TextNode* pTNode)
         {"Y", {D3DXVECTOR3(0.0f, 1.0f, 0.0f), D3DXVECTOR3(0.0f, 0.0f, -1.0f)}},
         {"Z", {D3DXVECTOR3(0.0f, 0.0f, 1.0f), D3DXVECTOR3(0.0f, 1.0f, 0.0f)}},
     };
-    for (const auto& axis : AXES) {
-        if (std::strcmp(szAxis, axis.szName) == 0) {
-            SetBillboardingLockAxis(&axis.Record);
-            // The lock axis takes the place of full billboarding.
-            m_bUseBillboarding = FALSE;
-            return;
-        }
+    const auto* const pAxis = XF_FindToken(AXES, szAxis);
+    if (pAxis == nullptr) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("%s : billboard axis \"%s\" is not X , Y or Z ; full billboarding is kept",
+                                     GetName(), szAxis));
+        return;
     }
+    SetBillboardingLockAxis(&pAxis->Record);
+    // The lock axis takes the place of full billboarding.
+    m_bUseBillboarding = FALSE;
 }
 
 void XC_RenderingObject::LoadEffect(const XC_TextNode* pTNode)
@@ -257,8 +271,20 @@ void XC_RenderingObject::LoadMatrix(const XC_TextNode* pTNode)
                    pMatrixNode->GetFloat("fPosZ", 0.0f));
     SetRotationXYZ(pMatrixNode->GetFloat("fRotPitch", 0.0f) * DEGREE, pMatrixNode->GetFloat("fRotYaw", 0.0f) * DEGREE,
                    pMatrixNode->GetFloat("fRotRoll", 0.0f) * DEGREE);
-    SetScaleXYZ(pMatrixNode->GetFloat("fScaleX", 1.0f), pMatrixNode->GetFloat("fScaleY", 1.0f),
-                pMatrixNode->GetFloat("fScaleZ", 1.0f));
+    SetScaleXYZ(ReadScale(pMatrixNode, "fScaleX"), ReadScale(pMatrixNode, "fScaleY"),
+                ReadScale(pMatrixNode, "fScaleZ"));
+}
+
+float XC_RenderingObject::ReadScale(const XC_TextNode* pMatrixNode, const char* szKey) const
+{
+    const float fScale = pMatrixNode->GetFloat(szKey, 1.0f);
+    if (std::isfinite(fScale) && fScale != 0.0f)
+        return fScale;
+    // A scale of 0 or not a number leaves no matrix to invert.
+    XF_ReportError(s_szSourceFile, __LINE__,
+                   XF_FormatText("%s : %s = %g is not a scale ; 1 is used", GetName(), szKey,
+                                 static_cast<double>(fScale)));
+    return 1.0f;
 }
 
 HRESULT XC_RenderingObject::AnalyzeScript(const char* szScript)
@@ -287,20 +313,23 @@ HRESULT XC_RenderingObject::AnalyzeScriptToken(XC_Strtok& StrtokObj)
         XM_REPORT_FAILED("szToken");
         return E_FAIL;
     }
-    if (std::strcmp(szToken, "RenderObj") == 0) {
-        StrtokObj.PopFrontToken();
-        return AnalyzeRenderObjToken(StrtokObj);
+    static const struct
+    {
+        const char* szName;
+        HRESULT (*pAnalyze)(XC_RenderingObject&, XC_Strtok&);
+    } GROUPS[] = {
+        {"RenderObj", [](XC_RenderingObject& obj, XC_Strtok& tok) { return obj.AnalyzeRenderObjToken(tok); }},
+        {"RenderNode", [](XC_RenderingObject& obj, XC_Strtok& tok) { return obj.AnalyzeRenderNodeToken(tok); }},
+        {"DirectState",
+         [](XC_RenderingObject& obj, XC_Strtok& tok) { return obj.m_SetDirectStateObj.ScriptSetDirectState(tok); }},
+    };
+    const auto* const pGroup = XF_FindToken(GROUPS, szToken);
+    if (pGroup == nullptr) {
+        XF_ReportError(s_szSourceFile, __LINE__, nullptr);
+        return E_FAIL;
     }
-    if (std::strcmp(szToken, "RenderNode") == 0) {
-        StrtokObj.PopFrontToken();
-        return AnalyzeRenderNodeToken(StrtokObj);
-    }
-    if (std::strcmp(szToken, "DirectState") == 0) {
-        StrtokObj.PopFrontToken();
-        return m_SetDirectStateObj.ScriptSetDirectState(StrtokObj);
-    }
-    XF_ReportError(s_szSourceFile, __LINE__, nullptr);
-    return E_FAIL;
+    StrtokObj.PopFrontToken();
+    return pGroup->pAnalyze(*this, StrtokObj);
 }
 
 HRESULT XC_RenderingObject::AnalyzeRenderObjToken(XC_Strtok& StrtokObj)
@@ -312,16 +341,23 @@ HRESULT XC_RenderingObject::AnalyzeRenderObjToken(XC_Strtok& StrtokObj)
     }
     if (!StrtokObj.HasToken())
         return E_FAIL;
-    if (std::strcmp(szToken, "SetShow") == 0)
-        SetShow(StrtokObj.GetTokenBool(TRUE));
-    else if (std::strcmp(szToken, "SetBillboardingEnable") == 0)
-        SetBillboardingEnable(StrtokObj.GetTokenBool(TRUE));
-    else if (std::strcmp(szToken, "SetApproachCameraDistance") == 0)
-        SetApproachCameraDistance(StrtokObj.GetTokenFloat(TRUE));
-    else if (std::strcmp(szToken, "SetRanderSortDalta") == 0)
-        SetRanderSortDalta(StrtokObj.GetTokenFloat(TRUE));
-    else
+    static const struct
+    {
+        const char* szName;
+        void (*pCommand)(XC_RenderingObject&, XC_Strtok&);
+    } COMMANDS[] = {
+        {"SetShow", [](XC_RenderingObject& obj, XC_Strtok& tok) { obj.SetShow(tok.GetTokenBool(TRUE)); }},
+        {"SetBillboardingEnable",
+         [](XC_RenderingObject& obj, XC_Strtok& tok) { obj.SetBillboardingEnable(tok.GetTokenBool(TRUE)); }},
+        {"SetApproachCameraDistance",
+         [](XC_RenderingObject& obj, XC_Strtok& tok) { obj.SetApproachCameraDistance(tok.GetTokenFloat(TRUE)); }},
+        {"SetRanderSortDalta",
+         [](XC_RenderingObject& obj, XC_Strtok& tok) { obj.SetRanderSortDalta(tok.GetTokenFloat(TRUE)); }},
+    };
+    const auto* const pCommand = XF_FindToken(COMMANDS, szToken);
+    if (pCommand == nullptr)
         return E_FAIL;
+    pCommand->pCommand(*this, StrtokObj);
     return S_OK;
 }
 
@@ -348,12 +384,10 @@ HRESULT XC_RenderingObject::AnalyzeRenderNodeToken(XC_Strtok& StrtokObj)
         {"ScaleZ", &XC_RenderNode::MulScaleZ},       {"SetScaleX", &XC_RenderNode::SetScaleX},
         {"SetScaleY", &XC_RenderNode::SetScaleY},    {"SetScaleZ", &XC_RenderNode::SetScaleZ},
     };
-    for (const auto& command : ONE_FLOAT_COMMANDS) {
-        if (std::strcmp(szToken, command.szName) != 0)
-            continue;
+    if (const auto* const pFloatCommand = XF_FindToken(ONE_FLOAT_COMMANDS, szToken)) {
         if (!StrtokObj.HasToken())
             return E_FAIL;
-        (this->*command.pCommand)(StrtokObj.GetTokenFloat(TRUE));
+        (this->*pFloatCommand->pCommand)(StrtokObj.GetTokenFloat(TRUE));
         return S_OK;
     }
     typedef void (XC_RenderNode::*VectorCommand)(const D3DXVECTOR3*);
@@ -366,16 +400,12 @@ HRESULT XC_RenderingObject::AnalyzeRenderNodeToken(XC_Strtok& StrtokObj)
         {"SetRotation", &XC_RenderNode::SetRotation},
         {"SetScale", &XC_RenderNode::SetScale},
     };
-    for (const auto& command : VECTOR_COMMANDS) {
-        if (std::strcmp(szToken, command.szName) != 0)
-            continue;
-        D3DXVECTOR3 vValue;
-        if (!TakeThreeFloats(StrtokObj, &vValue))
-            return E_FAIL;
-        (this->*command.pCommand)(&vValue);
-        return S_OK;
-    }
-    return E_FAIL;
+    const auto* const pVectorCommand = XF_FindToken(VECTOR_COMMANDS, szToken);
+    D3DXVECTOR3 vValue;
+    if (pVectorCommand == nullptr || !TakeThreeFloats(StrtokObj, &vValue))
+        return E_FAIL;
+    (this->*pVectorCommand->pCommand)(&vValue);
+    return S_OK;
 }
 
 HRESULT XC_RenderingObject::SetEnvironmentOfRender(XI_EnvironmentOfRender* pEnvironmentOfRender)

@@ -107,6 +107,8 @@ protected:
     void LoadBillboarding(const XC_TextNode* pTNode);
     void LoadEffect(const XC_TextNode* pTNode);
     void LoadMatrix(const XC_TextNode* pTNode);
+    // A scale of the description, or 1 with a report when it is 0 or not a number.
+    float ReadScale(const XC_TextNode* pMatrixNode, const char* szKey) const;
 
     XC_String m_strName;
     BOOL m_bShow;

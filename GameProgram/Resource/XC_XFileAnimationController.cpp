@@ -6,6 +6,9 @@
 
 namespace {
 
+// An output the set does not animate.
+const UINT NO_ANIMATION = 0xFFFFFFFF;
+
 D3DXTRACK_DESC DefaultTrackDesc()
 {
     D3DXTRACK_DESC desc = {};
@@ -27,7 +30,7 @@ XC_XFileAnimationController::XC_XFileAnimationController(UINT uMaxOutputs, UINT 
     , m_uMaxEvents(uMaxEvents)
     , m_dTime(0.0)
     , m_fPriorityBlend(0.0f)
-    , m_Tracks(uMaxTracks, Track{nullptr, DefaultTrackDesc()})
+    , m_Tracks(uMaxTracks, Track{nullptr, DefaultTrackDesc(), {}})
 {
 }
 
@@ -90,6 +93,8 @@ HRESULT XC_XFileAnimationController::RegisterAnimationOutput(const char* szName,
     if (szName == nullptr || m_Outputs.size() >= m_uMaxOutputs)
         return D3DERR_INVALIDCALL;
     m_Outputs.push_back(Output{szName, pMatrix, pScale, pRotation, pTranslation});
+    for (Track& track : m_Tracks)
+        track.Bindings.push_back(FindAnimation(track.pAnimSet, m_Outputs.back().strName));
     return S_OK;
 }
 
@@ -366,25 +371,35 @@ void XC_XFileAnimationController::SetTrackSet(Track& track, ID3DXAnimationSet* p
     if (track.pAnimSet != nullptr)
         track.pAnimSet->Release();
     track.pAnimSet = pAnimSet;
+    track.Bindings.clear();
+    for (const Output& output : m_Outputs)
+        track.Bindings.push_back(FindAnimation(pAnimSet, output.strName));
+}
+
+UINT XC_XFileAnimationController::FindAnimation(ID3DXAnimationSet* pAnimSet, const std::string& strOutputName)
+{
+    UINT uAnimation = NO_ANIMATION;
+    if (pAnimSet == nullptr || FAILED(pAnimSet->GetAnimationIndexByName(strOutputName.c_str(), &uAnimation)))
+        return NO_ANIMATION;
+    return uAnimation;
 }
 
 void XC_XFileAnimationController::ApplyTracks()
 {
-    for (const Output& output : m_Outputs) {
+    for (size_t i = 0; i < m_Outputs.size(); ++i) {
         Pose pose;
-        if (BlendTracks(output.strName.c_str(), &pose))
-            WriteOutput(output, pose);
+        if (BlendTracks(i, &pose))
+            WriteOutput(m_Outputs[i], pose);
     }
 }
 
-bool XC_XFileAnimationController::BlendTracks(const char* szOutputName, Pose* pPose)
+bool XC_XFileAnimationController::BlendTracks(size_t uOutput, Pose* pPose)
 {
     *pPose = Pose{0.0f, D3DXVECTOR3(0.0f, 0.0f, 0.0f), D3DXQUATERNION(0.0f, 0.0f, 0.0f, 1.0f),
                   D3DXVECTOR3(0.0f, 0.0f, 0.0f)};
     for (const Track& track : m_Tracks) {
-        UINT uAnimation;
-        if (!track.Desc.Enable || track.pAnimSet == nullptr || track.Desc.Weight <= 0.0f
-            || FAILED(track.pAnimSet->GetAnimationIndexByName(szOutputName, &uAnimation)))
+        const UINT uAnimation = track.Bindings[uOutput];
+        if (!track.Desc.Enable || track.pAnimSet == nullptr || track.Desc.Weight <= 0.0f || uAnimation == NO_ANIMATION)
             continue;
         D3DXVECTOR3 vScale, vTranslation;
         D3DXQUATERNION qRotation;

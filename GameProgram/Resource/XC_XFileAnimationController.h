@@ -86,6 +86,8 @@ private:
     {
         ID3DXAnimationSet* pAnimSet;  // one reference, or null
         D3DXTRACK_DESC Desc;
+        // The set's animation of each output, found when the set is attached.
+        std::vector<UINT> Bindings;
     };
 
     // What one output takes of the tracks: the weighted poses summed up.
@@ -101,8 +103,9 @@ private:
 
     Track* FindTrack(UINT uTrack);
     void SetTrackSet(Track& track, ID3DXAnimationSet* pAnimSet);
+    static UINT FindAnimation(ID3DXAnimationSet* pAnimSet, const std::string& strOutputName);
     void ApplyTracks();
-    bool BlendTracks(const char* szOutputName, Pose* pPose);
+    bool BlendTracks(size_t uOutput, Pose* pPose);
     static void WriteOutput(const Output& output, const Pose& pose);
 
     LONG m_lReferenceCount;

@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstring>
+#include <unordered_set>
 
 static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
@@ -15,19 +17,9 @@ namespace {
 
 // Ticks per second when the file does not say, as D3DX assumes.
 const DWORD DEFAULT_TICKS_PER_SECOND = 4800;
-const size_t HEADER_SIZE = 16;
+const size_t HEADER_SIZE = XC_XFileTokenizer::HEADER_SIZE;
 
 enum KeyType { KEY_ROTATION = 0, KEY_SCALE = 1, KEY_POSITION = 2, KEY_MATRIX = 3, KEY_MATRIX_TOO = 4 };
-
-bool IsBlank(char ch)
-{
-    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == ',' || ch == ';';
-}
-
-bool EndsName(char ch)
-{
-    return IsBlank(ch) || ch == '{' || ch == '}' || ch == '<' || ch == '"' || ch == '#' || ch == '/';
-}
 
 // The number of values a key of the type holds, or 0 for an unknown type.
 DWORD ValueCount(DWORD dwKeyType)
@@ -52,6 +44,15 @@ void SortByTime(std::vector<Key>& keys)
     std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) { return a.Time < b.Time; });
 }
 
+// Whether two neighbours of the sorted keys share a time.
+template <typename Key>
+bool HasRepeatedTime(const std::vector<Key>& keys)
+{
+    return std::adjacent_find(keys.begin(), keys.end(),
+                              [](const Key& a, const Key& b) { return a.Time == b.Time; })
+        != keys.end();
+}
+
 void CollectFrames(D3DXFRAME* pFrame, std::vector<D3DXFRAME*>* pFrames)
 {
     for (; pFrame != nullptr; pFrame = pFrame->pFrameSibling) {
@@ -62,10 +63,11 @@ void CollectFrames(D3DXFRAME* pFrame, std::vector<D3DXFRAME*>* pFrames)
 
 } // namespace
 
-XC_XFileAnimationReader::XC_XFileAnimationReader(const BYTE* pData, DWORD dwSize)
+XC_XFileAnimationReader::XC_XFileAnimationReader(const BYTE* pData, DWORD dwSize, const char* szShownName)
     : m_pText(reinterpret_cast<const char*>(pData))
     , m_uSize(pData != nullptr ? dwSize : 0)
-    , m_uPosition(HEADER_SIZE)
+    , m_strShownName(szShownName != nullptr ? szShownName : "")
+    , m_Tokenizer(m_pText, m_uSize)
     , m_dwTicksPerSecond(DEFAULT_TICKS_PER_SECOND)
 {
 }
@@ -89,65 +91,11 @@ bool XC_XFileAnimationReader::IsText(const BYTE* pData, DWORD dwSize)
         && std::memcmp(pData + 8, "txt ", 4) == 0;
 }
 
-void XC_XFileAnimationReader::SkipBlanksAndComments()
-{
-    while (m_uPosition < m_uSize) {
-        const char ch = m_pText[m_uPosition];
-        const bool bSlashes = ch == '/' && m_uPosition + 1 < m_uSize && m_pText[m_uPosition + 1] == '/';
-        if (ch == '#' || bSlashes) {
-            while (m_uPosition < m_uSize && m_pText[m_uPosition] != '\n')
-                ++m_uPosition;
-        } else if (IsBlank(ch)) {
-            ++m_uPosition;
-        } else {
-            return;
-        }
-    }
-}
-
-XC_XFileAnimationReader::Token XC_XFileAnimationReader::ScanDelimited(TokenType type, char chEnd)
-{
-    const size_t uStart = ++m_uPosition;
-    while (m_uPosition < m_uSize && m_pText[m_uPosition] != chEnd)
-        ++m_uPosition;
-    if (m_uPosition >= m_uSize)
-        return Token{TOKEN_ERROR, {}};
-    return Token{type, std::string(m_pText + uStart, m_pText + m_uPosition++)};
-}
-
-XC_XFileAnimationReader::Token XC_XFileAnimationReader::NextToken()
-{
-    SkipBlanksAndComments();
-    if (m_uPosition >= m_uSize)
-        return Token{TOKEN_END, {}};
-    switch (m_pText[m_uPosition]) {
-    case '{':
-        ++m_uPosition;
-        return Token{TOKEN_OPEN, {}};
-    case '}':
-        ++m_uPosition;
-        return Token{TOKEN_CLOSE, {}};
-    case '<':
-        return ScanDelimited(TOKEN_GUID, '>');
-    case '"':
-        return ScanDelimited(TOKEN_STRING, '"');
-    case '/':
-        ++m_uPosition;
-        return Token{TOKEN_ERROR, {}};
-    default:
-        break;
-    }
-    const size_t uStart = m_uPosition;
-    while (m_uPosition < m_uSize && !EndsName(m_pText[m_uPosition]))
-        ++m_uPosition;
-    return Token{TOKEN_NAME, std::string(m_pText + uStart, m_pText + m_uPosition)};
-}
-
 HRESULT XC_XFileAnimationReader::Fail(const char* szWhat)
 {
     XF_ReportError(s_szSourceFile, __LINE__,
                    XF_FormatText("Load XFile Error , animation : %s , at byte %u", szWhat,
-                                 static_cast<unsigned>(m_uPosition)));
+                                 static_cast<unsigned>(m_Tokenizer.GetPosition())));
     return D3DXFERR_PARSEERROR;
 }
 
@@ -155,9 +103,9 @@ HRESULT XC_XFileAnimationReader::ReadTopLevel()
 {
     for (;;) {
         const Token token = NextToken();
-        if (token.type == TOKEN_END)
+        if (token.type == XC_XFileTokenizer::TOKEN_END)
             return S_OK;
-        if (token.type != TOKEN_NAME)
+        if (token.type != XC_XFileTokenizer::TOKEN_NAME)
             return Fail("a data object or template expected");
         std::string strName;
         HRESULT hr = OpenObject(&strName);
@@ -179,11 +127,11 @@ HRESULT XC_XFileAnimationReader::OpenObject(std::string* pstrName)
 {
     pstrName->clear();
     Token token = NextToken();
-    if (token.type == TOKEN_NAME) {
+    if (token.type == XC_XFileTokenizer::TOKEN_NAME) {
         *pstrName = token.strText;
         token = NextToken();
     }
-    return token.type == TOKEN_OPEN ? S_OK : Fail("'{' expected");
+    return token.type == XC_XFileTokenizer::TOKEN_OPEN ? S_OK : Fail("'{' expected");
 }
 
 // Reads up to the brace that closes the object just opened.
@@ -191,11 +139,11 @@ HRESULT XC_XFileAnimationReader::SkipBody()
 {
     for (int iDepth = 1; iDepth > 0;) {
         const Token token = NextToken();
-        if (token.type == TOKEN_END || token.type == TOKEN_ERROR)
+        if (token.type == XC_XFileTokenizer::TOKEN_END || token.type == XC_XFileTokenizer::TOKEN_ERROR)
             return Fail("object not closed");
-        if (token.type == TOKEN_OPEN)
+        if (token.type == XC_XFileTokenizer::TOKEN_OPEN)
             ++iDepth;
-        else if (token.type == TOKEN_CLOSE)
+        else if (token.type == XC_XFileTokenizer::TOKEN_CLOSE)
             --iDepth;
     }
     return S_OK;
@@ -220,16 +168,16 @@ HRESULT XC_XFileAnimationReader::ReadAnimationSet(const std::string& strName)
     for (;;) {
         const Token token = NextToken();
         HRESULT hr = S_OK;
-        if (token.type == TOKEN_CLOSE)
+        if (token.type == XC_XFileTokenizer::TOKEN_CLOSE)
             break;
-        if (token.type == TOKEN_OPEN) {
+        if (token.type == XC_XFileTokenizer::TOKEN_OPEN) {
             hr = SkipBody();
-        } else if (token.type == TOKEN_NAME) {
+        } else if (token.type == XC_XFileTokenizer::TOKEN_NAME) {
             std::string strObjectName;
             hr = OpenObject(&strObjectName);
             if (SUCCEEDED(hr))
                 hr = token.strText == "Animation" ? ReadAnimation(&set) : SkipBody();
-        } else if (token.type != TOKEN_GUID) {
+        } else if (token.type != XC_XFileTokenizer::TOKEN_GUID) {
             hr = Fail("AnimationSet not closed");
         }
         if (FAILED(hr))
@@ -245,16 +193,16 @@ HRESULT XC_XFileAnimationReader::ReadAnimation(PendingSet* pSet)
     for (;;) {
         const Token token = NextToken();
         HRESULT hr = S_OK;
-        if (token.type == TOKEN_CLOSE)
+        if (token.type == XC_XFileTokenizer::TOKEN_CLOSE)
             break;
-        if (token.type == TOKEN_OPEN) {
+        if (token.type == XC_XFileTokenizer::TOKEN_OPEN) {
             hr = ReadReference(&animation.strName);
-        } else if (token.type == TOKEN_NAME) {
+        } else if (token.type == XC_XFileTokenizer::TOKEN_NAME) {
             std::string strObjectName;
             hr = OpenObject(&strObjectName);
             if (SUCCEEDED(hr))
                 hr = token.strText == "AnimationKey" ? ReadKey(&animation) : SkipBody();
-        } else if (token.type != TOKEN_GUID) {
+        } else if (token.type != XC_XFileTokenizer::TOKEN_GUID) {
             hr = Fail("Animation not closed");
         }
         if (FAILED(hr))
@@ -271,9 +219,9 @@ HRESULT XC_XFileAnimationReader::ReadAnimation(PendingSet* pSet)
 HRESULT XC_XFileAnimationReader::ReadReference(std::string* pstrName)
 {
     const Token token = NextToken();
-    if (token.type == TOKEN_CLOSE)
+    if (token.type == XC_XFileTokenizer::TOKEN_CLOSE)
         return S_OK;
-    if (token.type == TOKEN_NAME)
+    if (token.type == XC_XFileTokenizer::TOKEN_NAME)
         *pstrName = token.strText;
     return SkipBody();
 }
@@ -305,7 +253,10 @@ HRESULT XC_XFileAnimationReader::ReadKey(XC_XFileAnimationSet::Animation* pAnima
     SortByTime(pAnimation->ScaleKeys);
     SortByTime(pAnimation->RotationKeys);
     SortByTime(pAnimation->TranslationKeys);
-    return NextToken().type == TOKEN_CLOSE ? S_OK : Fail("AnimationKey holds more than its keys");
+    if (HasRepeatedTime(pAnimation->ScaleKeys) || HasRepeatedTime(pAnimation->RotationKeys)
+        || HasRepeatedTime(pAnimation->TranslationKeys))
+        return Fail("two keys of one kind at one time");
+    return NextToken().type == XC_XFileTokenizer::TOKEN_CLOSE ? S_OK : Fail("AnimationKey holds more than its keys");
 }
 
 HRESULT XC_XFileAnimationReader::ReadKeyValues(DWORD dwKeyType, float fTime, XC_XFileAnimationSet::Animation* pAnimation)
@@ -342,7 +293,7 @@ HRESULT XC_XFileAnimationReader::ReadUInt(DWORD* pdwValue)
 {
     const Token token = NextToken();
     const char* const pEnd = token.strText.data() + token.strText.size();
-    if (token.type == TOKEN_NAME) {
+    if (token.type == XC_XFileTokenizer::TOKEN_NAME) {
         const auto result = std::from_chars(token.strText.data(), pEnd, *pdwValue);
         if (result.ec == std::errc() && result.ptr == pEnd)
             return S_OK;
@@ -354,9 +305,9 @@ HRESULT XC_XFileAnimationReader::ReadFloat(float* pfValue)
 {
     const Token token = NextToken();
     const char* const pEnd = token.strText.data() + token.strText.size();
-    if (token.type == TOKEN_NAME) {
+    if (token.type == XC_XFileTokenizer::TOKEN_NAME) {
         const auto result = std::from_chars(token.strText.data(), pEnd, *pfValue);
-        if (result.ec == std::errc() && result.ptr == pEnd)
+        if (result.ec == std::errc() && result.ptr == pEnd && std::isfinite(*pfValue))
             return S_OK;
     }
     return Fail("number expected");
@@ -364,10 +315,18 @@ HRESULT XC_XFileAnimationReader::ReadFloat(float* pfValue)
 
 ID3DXAnimationController* XC_XFileAnimationReader::BuildController(D3DXFRAME* pFrameRoot)
 {
+    std::unordered_set<std::string> animated;
+    for (const PendingSet& set : m_PendingSets) {
+        for (const XC_XFileAnimationSet::Animation& animation : set.Animations)
+            animated.insert(animation.strName);
+    }
     std::vector<D3DXFRAME*> frames;
     CollectFrames(pFrameRoot, &frames);
+    ReportUnboundNames(frames);
     frames.erase(std::remove_if(frames.begin(), frames.end(),
-                                [this](const D3DXFRAME* pFrame) { return !IsAnimated(pFrame->Name); }),
+                                [&animated](const D3DXFRAME* pFrame) {
+                                    return pFrame->Name == nullptr || animated.count(pFrame->Name) == 0;
+                                }),
                  frames.end());
 
     XC_XFileAnimationController* const pController = new XC_XFileAnimationController(
@@ -388,15 +347,23 @@ ID3DXAnimationController* XC_XFileAnimationReader::BuildController(D3DXFRAME* pF
     return pController;
 }
 
-bool XC_XFileAnimationReader::IsAnimated(const char* szFrameName) const
+void XC_XFileAnimationReader::ReportUnboundNames(const std::vector<D3DXFRAME*>& frames) const
 {
-    if (szFrameName == nullptr)
-        return false;
-    for (const PendingSet& set : m_PendingSets) {
-        for (const XC_XFileAnimationSet::Animation& animation : set.Animations) {
-            if (animation.strName == szFrameName)
-                return true;
+    std::unordered_set<std::string> frameNames;
+    for (const D3DXFRAME* pFrame : frames) {
+        if (pFrame->Name != nullptr && *pFrame->Name != '\0' && !frameNames.insert(pFrame->Name).second) {
+            XF_ReportError(s_szSourceFile, __LINE__,
+                           XF_FormatText("Load XFile %s , two frames are named %s ; animations move the first",
+                                         m_strShownName.c_str(), pFrame->Name));
         }
     }
-    return false;
+    for (const PendingSet& set : m_PendingSets) {
+        for (const XC_XFileAnimationSet::Animation& animation : set.Animations) {
+            if (frameNames.count(animation.strName) == 0) {
+                XF_ReportError(s_szSourceFile, __LINE__,
+                               XF_FormatText("Load XFile %s , animation set %s names frame %s , which the mesh lacks",
+                                             m_strShownName.c_str(), set.strName.c_str(), animation.strName.c_str()));
+            }
+        }
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameProgram/Resource/XC_XFileAnimationSet.h"
+#include "GameProgram/Resource/XC_XFileTokenizer.h"
 
 #include <windows.h>
 #include <d3dx9.h>
@@ -15,8 +16,9 @@
 class XC_XFileAnimationReader
 {
 public:
-    // The bytes stay the caller's and must outlive Read.
-    XC_XFileAnimationReader(const BYTE* pData, DWORD dwSize);
+    // The bytes stay the caller's and must outlive Read; reports name the
+    // file by szShownName.
+    XC_XFileAnimationReader(const BYTE* pData, DWORD dwSize, const char* szShownName = "");
     XC_XFileAnimationReader(const XC_XFileAnimationReader&) = delete;
     XC_XFileAnimationReader& operator=(const XC_XFileAnimationReader&) = delete;
 
@@ -29,13 +31,7 @@ public:
     HRESULT Read(D3DXFRAME* pFrameRoot, ID3DXAnimationController** ppController);
 
 private:
-    enum TokenType { TOKEN_END, TOKEN_NAME, TOKEN_OPEN, TOKEN_CLOSE, TOKEN_STRING, TOKEN_GUID, TOKEN_ERROR };
-
-    struct Token
-    {
-        TokenType type;
-        std::string strText;
-    };
+    typedef XC_XFileTokenizer::Token Token;
 
     struct PendingSet
     {
@@ -43,9 +39,7 @@ private:
         std::vector<XC_XFileAnimationSet::Animation> Animations;
     };
 
-    Token NextToken();
-    void SkipBlanksAndComments();
-    Token ScanDelimited(TokenType type, char chEnd);
+    Token NextToken() { return m_Tokenizer.Next(); }
     HRESULT Fail(const char* szWhat);
 
     HRESULT ReadTopLevel();
@@ -61,11 +55,14 @@ private:
     HRESULT ReadFloat(float* pfValue);
 
     ID3DXAnimationController* BuildController(D3DXFRAME* pFrameRoot);
-    bool IsAnimated(const char* szFrameName) const;
+    // Animations of frames the hierarchy lacks, and frames of one name, would
+    // move nothing or only the first in silence.
+    void ReportUnboundNames(const std::vector<D3DXFRAME*>& frames) const;
 
     const char* m_pText;
     size_t m_uSize;
-    size_t m_uPosition;
+    std::string m_strShownName;
+    XC_XFileTokenizer m_Tokenizer;
     DWORD m_dwTicksPerSecond;
     std::vector<PendingSet> m_PendingSets;
 };

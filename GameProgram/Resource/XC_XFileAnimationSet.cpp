@@ -70,6 +70,7 @@ void XC_XFileAnimationSet::AddAnimation(Animation&& animation)
     const float fLastTick = std::max({LastKeyTime(animation.ScaleKeys), LastKeyTime(animation.RotationKeys),
                                       LastKeyTime(animation.TranslationKeys)});
     m_dPeriod = std::max(m_dPeriod, fLastTick / m_dTicksPerSecond);
+    m_IndexByName.emplace(animation.strName, static_cast<UINT>(m_Animations.size()));
     m_Animations.push_back(std::move(animation));
 }
 
@@ -132,13 +133,11 @@ HRESULT XC_XFileAnimationSet::GetAnimationIndexByName(const char* szName, UINT* 
 {
     if (szName == nullptr || puIndex == nullptr)
         return D3DERR_INVALIDCALL;
-    for (size_t i = 0; i < m_Animations.size(); ++i) {
-        if (m_Animations[i].strName == szName) {
-            *puIndex = static_cast<UINT>(i);
-            return S_OK;
-        }
-    }
-    return D3DERR_NOTFOUND;
+    const auto found = m_IndexByName.find(szName);
+    if (found == m_IndexByName.end())
+        return D3DERR_NOTFOUND;
+    *puIndex = found->second;
+    return S_OK;
 }
 
 HRESULT XC_XFileAnimationSet::GetSRT(DOUBLE dPeriodicPosition, UINT uAnimation, D3DXVECTOR3* pScale,

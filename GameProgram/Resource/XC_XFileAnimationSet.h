@@ -3,6 +3,7 @@
 #include <d3dx9.h>
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // A looping animation set of key frames, as the ".x" loader of D3DX builds
@@ -49,12 +50,16 @@ public:
     STDMETHOD(GetCallback)(double dPosition, DWORD dwFlags, double* pdCallbackPosition,
                            void** ppCallbackData) override;
 
-private:
+protected:
+    // Released, not deleted.
     virtual ~XC_XFileAnimationSet() = default;
 
+private:
     LONG m_lReferenceCount;
     std::string m_strName;
     double m_dTicksPerSecond;
     double m_dPeriod;
     std::vector<Animation> m_Animations;
+    // The first animation of each name, as a search from the start finds it.
+    std::unordered_map<std::string, UINT> m_IndexByName;
 };

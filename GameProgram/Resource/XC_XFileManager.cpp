@@ -7,6 +7,7 @@
 #include "GameProgram/Resource/XC_Texture.h"
 #include "GameProgram/Resource/XC_TextureManager.h"
 #include "GameProgram/Resource/XC_XFileAnimationReader.h"
+#include "GameProgram/Resource/XC_XFileHierarchyCheck.h"
 
 #include <d3dx9mesh.h>
 
@@ -174,9 +175,16 @@ HRESULT XC_XFileManager::LoadHierarchyFromData(const XS_FileData& fileData, cons
                                                XS_XFileFrame** ppFrameRoot,
                                                ID3DXAnimationController** ppAnimationController)
 {
+    std::string strWhat;
+    HRESULT hr = XC_XFileHierarchyCheck::Check(fileData.pData, fileData.dwSize, &strWhat);
+    if (FAILED(hr)) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("載入XFile %s ,  發生錯誤  \n %s", szShownName, strWhat.c_str()));
+        return E_FAIL;
+    }
     const std::string strFile = WithExtensionTemplates(fileData);
     D3DXFRAME* pFrameRoot = nullptr;
-    HRESULT hr = D3DXLoadMeshHierarchyFromXInMemory(strFile.data(), static_cast<DWORD>(strFile.size()),
+    hr = D3DXLoadMeshHierarchyFromXInMemory(strFile.data(), static_cast<DWORD>(strFile.size()),
                                                     D3DXMESH_MANAGED, g_pVar->g_pD3DDevice, this, nullptr,
                                                     &pFrameRoot, ppAnimationController);
     if (SUCCEEDED(hr) && pFrameRoot == nullptr)
@@ -188,7 +196,7 @@ HRESULT XC_XFileManager::LoadHierarchyFromData(const XS_FileData& fileData, cons
         return E_FAIL;
     }
     if (*ppAnimationController == nullptr) {
-        XC_XFileAnimationReader reader(fileData.pData, fileData.dwSize);
+        XC_XFileAnimationReader reader(fileData.pData, fileData.dwSize, szShownName);
         hr = reader.Read(pFrameRoot, ppAnimationController);
         if (FAILED(hr)) {
             XF_ReportError(s_szSourceFile, __LINE__,

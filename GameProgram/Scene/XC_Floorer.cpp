@@ -16,6 +16,9 @@ static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 namespace {
 
 const DWORD MAX_SIDE = 2048;
+// Cells of one floor: a full 2048 × 2048 floor would take half a gigabyte of
+// vertices, copied again by the device, for a battle that shows a few hundred.
+const DWORD MAX_CELLS = 256 * 256;
 const float CELL_SIZE = 1.0f;
 const float FLOOR_LIFT = 0.05f;
 const float NO_HIT_DISTANCE = 1000.0f;
@@ -44,6 +47,22 @@ VERTEX_XYZ_DIFFUSE CursorVertex(const VERTEX_XYZ_TEX1& corner, float fDX, float 
 }
 
 // The cell's passability and property leaves, shared by both file forms.
+// Whether a value is written as a whole number of at least 0, decimal or "0x" hexadecimal.
+bool IsWholeNumber(const char* szValue)
+{
+    const bool bHex = szValue[0] == '0' && (szValue[1] == 'x' || szValue[1] == 'X');
+    const char* pDigit = bHex ? szValue + 2 : szValue;
+    if (*pDigit == '\0')
+        return false;
+    for (; *pDigit != '\0'; ++pDigit) {
+        const bool bDigit = (*pDigit >= '0' && *pDigit <= '9')
+                         || (bHex && ((*pDigit >= 'a' && *pDigit <= 'f') || (*pDigit >= 'A' && *pDigit <= 'F')));
+        if (!bDigit)
+            return false;
+    }
+    return true;
+}
+
 void LoadThrough(const XC_TextNode* pCellNode, XS_FloorCell* pCell)
 {
     pCell->dwThrough_SOUTH = pCellNode->GetDword("dwThrough_SOUTH", 0);
@@ -112,7 +131,15 @@ HRESULT XC_Floorer::Fini()
 HRESULT XC_Floorer::CreateFloor(DWORD dwWidth, DWORD dwLength)
 {
     if (dwWidth < 1 || dwWidth > MAX_SIDE || dwLength < 1 || dwLength > MAX_SIDE) {
-        XF_ReportError(s_szSourceFile, __LINE__, "地板建立錯誤");
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("地板建立錯誤%s%s", SourceSeparator(), m_strSourceName.c_str()));
+        return E_FAIL;
+    }
+    if (dwWidth * dwLength > MAX_CELLS) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("地板建立錯誤 \r\n%lu x %lu cells , at most %lu%s%s", static_cast<unsigned long>(dwWidth),
+                                     static_cast<unsigned long>(dwLength), static_cast<unsigned long>(MAX_CELLS),
+                                     SourceSeparator(), m_strSourceName.c_str()));
         return E_FAIL;
     }
     const HRESULT hrClear = ClearFloor();
@@ -576,6 +603,35 @@ HRESULT XC_Floorer::SaveFloorToNode(XC_TextNode* pTNode)
     return S_OK;
 }
 
+void XC_Floorer::SetSourceName(const char* szSourceName)
+{
+    m_strSourceName = szSourceName != nullptr ? szSourceName : "";
+}
+
+const char* XC_Floorer::SourceSeparator() const
+{
+    return m_strSourceName.empty() ? "" : " , ";
+}
+
+void XC_Floorer::ReportNonWholeLeaves(const XC_TextNode* pCellNode, DWORD dwFloorIdx) const
+{
+    static const char* const WHOLE_LEAVES[] = {"dwPropertyID", "dwThrough_SOUTH", "dwThrough_EAST", "dwThrough_NORTH",
+                                               "dwThrough_WEST"};
+    for (const char* szLeaf : WHOLE_LEAVES) {
+        const char* const szValue = pCellNode->GetStr(szLeaf, nullptr);
+        if (szValue != nullptr && !IsWholeNumber(szValue))
+            ReportCell(XF_FormatText("%s \"%s\" is not a whole number of at least 0", szLeaf, szValue), dwFloorIdx);
+    }
+}
+
+void XC_Floorer::ReportCell(const char* szWhat, DWORD dwFloorIdx) const
+{
+    XF_ReportError(s_szSourceFile, __LINE__,
+                   XF_FormatText("%s \r\ncell %lu%s%s", szWhat != nullptr ? szWhat : "(too long to show)",
+                                 static_cast<unsigned long>(dwFloorIdx),
+                                 SourceSeparator(), m_strSourceName.c_str()));
+}
+
 HRESULT XC_Floorer::LoadFloorFromNode(const XC_TextNode* pTNode)
 {
     if (pTNode == nullptr) {
@@ -603,28 +659,40 @@ HRESULT XC_Floorer::LoadCells(const XC_TextNode* pTNode, CellLoader pLoadCell)
         const XC_TextNode* const pCellNode = pTNode->FindChildNode(static_cast<int>(i));
         // The cells the file lacks keep their defaults: one report for all.
         if (pCellNode == nullptr) {
-            XM_REPORT_FAILED("pChildNode");
+            XF_ReportError(s_szSourceFile, __LINE__,
+                           XF_FormatText("( pChildNode ) failed \r\ncells %lu to %lu missing%s%s",
+                                         static_cast<unsigned long>(i), static_cast<unsigned long>(m_dwFloorCount - 1),
+                                         SourceSeparator(), m_strSourceName.c_str()));
             break;
         }
         (this->*pLoadCell)(pCellNode, i, pVertices + i * VERTICES_PER_CELL);
     }
     m_pFloorVB->Unlock();
+    if (static_cast<DWORD>(pTNode->GetChildNodeCount()) > m_dwFloorCount) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("%d cell nodes for %lu cells , the rest are ignored%s%s",
+                                     pTNode->GetChildNodeCount(), static_cast<unsigned long>(m_dwFloorCount),
+                                     SourceSeparator(), m_strSourceName.c_str()));
+    }
     return S_OK;
 }
 
 HRESULT XC_Floorer::LoadCell(const XC_TextNode* pCellNode, DWORD dwFloorIdx, VERTEX_XYZ_TEX1* pCellVertices)
 {
     XS_FloorCell& cell = m_FloorList[dwFloorIdx];
+    ReportNonWholeLeaves(pCellNode, dwFloorIdx);
     cell.lPropertyID = static_cast<LONG>(pCellNode->GetDword("dwPropertyID", 0));
     LoadThrough(pCellNode, &cell);
     const char* const lpctstrGetStr = pCellNode->GetStr("vec", nullptr);
     if (lpctstrGetStr == nullptr) {
-        XM_REPORT_FAILED("lpctstrGetStr");
+        ReportCell("( lpctstrGetStr ) failed", dwFloorIdx);
         return E_FAIL;
     }
     float fHeights[CELL_HEIGHT_COUNT] = {};
-    std::sscanf(lpctstrGetStr, "%f %f %f %f %f", &fHeights[0], &fHeights[1], &fHeights[2], &fHeights[3],
-                &fHeights[4]);
+    const int iRead = std::sscanf(lpctstrGetStr, "%f %f %f %f %f", &fHeights[0], &fHeights[1], &fHeights[2],
+                                  &fHeights[3], &fHeights[4]);
+    if (iRead != static_cast<int>(CELL_HEIGHT_COUNT))
+        ReportCell("vec : five heights expected , the missing ones are 0", dwFloorIdx);
     cell.fHeight = fHeights[0];
     SetCellHeights(pCellVertices, fHeights);
     return S_OK;
@@ -657,7 +725,7 @@ HRESULT XC_Floorer::LoadOldCell(const XC_TextNode* pCellNode, DWORD dwFloorIdx, 
     pCellVertices[0].y = cell.fHeight;
     const char* const lpctstrGetStr = pCellNode->GetStr("vec", nullptr);
     if (lpctstrGetStr == nullptr) {
-        XM_REPORT_FAILED("lpctstrGetStr");
+        ReportCell("( lpctstrGetStr ) failed", dwFloorIdx);
         return E_FAIL;
     }
     D3DXVECTOR3 vPoints[OLD_CORNER_COUNT] = {};

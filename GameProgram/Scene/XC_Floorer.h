@@ -9,6 +9,7 @@
 #include <d3d9.h>
 #include <d3dx9math.h>
 
+#include <string>
 #include <vector>
 
 class XC_Frustum;
@@ -29,7 +30,8 @@ public:
     // Creates the cursor's vertex buffer.
     virtual HRESULT Init();
     virtual HRESULT Fini();
-    // Sizes 1 to 2048 each; any other leaves the floor as it was.
+    // Sizes 1 to 2048 each, at most 65,536 cells; any other leaves the floor
+    // as it was.
     virtual HRESULT CreateFloor(DWORD dwWidth, DWORD dwLength);
     virtual HRESULT ClearFloor();
     // Takes over the caller's reference; the one held before is released.
@@ -71,6 +73,8 @@ public:
 
     // The scene file's floor nodes.
     virtual HRESULT SaveFloorToNode(XC_TextNode* pTNode);
+    // The file the floor is read from, named after the floor's reports.
+    void SetSourceName(const char* szSourceName);
     virtual HRESULT LoadFloorFromNode(const XC_TextNode* pTNode);
     virtual HRESULT LoadOldFloorFromNode(const XC_TextNode* pTNode);
 
@@ -101,6 +105,11 @@ private:
     void BuildCursor(const VERTEX_XYZ_TEX1* pCellVertices, VERTEX_XYZ_DIFFUSE* pCursorVertices) const;
     void DrawCells() const;
     void DrawCursor() const;
+    // " , " before a source name in reports, or nothing without one.
+    const char* SourceSeparator() const;
+    void ReportCell(const char* szWhat, DWORD dwFloorIdx) const;
+    // The cell's number leaves written as words or below 0 read as numbers in silence.
+    void ReportNonWholeLeaves(const XC_TextNode* pCellNode, DWORD dwFloorIdx) const;
     using CellLoader = HRESULT (XC_Floorer::*)(const XC_TextNode*, DWORD, VERTEX_XYZ_TEX1*);
     // Reads every cell of a floor node of either form into the new floor.
     HRESULT LoadCells(const XC_TextNode* pTNode, CellLoader pLoadCell);
@@ -110,6 +119,7 @@ private:
     DWORD m_dwWidth = 0;
     DWORD m_dwLength = 0;
     DWORD m_dwFloorCount = 0;
+    std::string m_strSourceName;
     std::vector<XS_FloorCell> m_FloorList;
     XC_Texture* m_pTextureObj = nullptr;
     DWORD m_dwLineColor = 0x2FFFFFFF;

@@ -166,11 +166,18 @@ HRESULT XC_Scene::LoadScene(const char* szSceneFileName)
         return E_FAIL;
     }
     XC_TextTree TTree;
-    HRESULT hr = TTree.LoadMem(pFileData->pData, pFileData->dwSize);
+    HRESULT hr = TTree.LoadMem(pFileData->pData, pFileData->dwSize, szSceneFileName);
     if (FAILED(hr))
         XM_REPORT_FAILED_HR("TTree.LoadMem( pFileData->pData , pFileData->dwSize )", hr);
     pFileData.reset();
+    static const char* const SECTIONS[] = {"[SceneElement+]", "[SceneElement]", "[Earth]",
+                                           "[LightMan]",      "[Floorer+]",     "[Floorer]"};
+    TTree.ReportUnknownChildren(SECTIONS, sizeof(SECTIONS) / sizeof(SECTIONS[0]), szSceneFileName);
+    if (m_pFloorer != nullptr)
+        m_pFloorer->SetSourceName(szSceneFileName);
     hr = _LoadSceneFromTextTree(&TTree);
+    if (m_pFloorer != nullptr)
+        m_pFloorer->SetSourceName(nullptr);
     if (FAILED(hr))
         XM_REPORT_FAILED_HR("_LoadSceneFromTextTree( &TTree )", hr);
     SetShow(1);

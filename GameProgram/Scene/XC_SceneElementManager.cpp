@@ -7,7 +7,8 @@
 #include "GameProgram/Resource/PackFile/XS_FileData.h"
 
 #include <cstdio>
-#include <memory>
+#include <string>
+#include <unordered_map>
 
 static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
@@ -52,8 +53,14 @@ HRESULT XC_SceneElementManager::LoadFromNode(const XC_TextNode* pTNode)
         XM_REPORT_FAILED("pTNode");
         return E_FAIL;
     }
+    // Each file is read and parsed once, however many leaves name it.
+    std::unordered_map<std::string, std::unique_ptr<XC_TextTree>> trees;
     for (int i = 0; i < pTNode->GetLeafCount(); ++i) {
-        if (FAILED(AddSceneElement(pTNode->GetLeaf(i)->GetValue()))) {
+        const char* const szFileName = pTNode->GetLeaf(i)->GetValue();
+        std::unique_ptr<XC_TextTree>& pTree = trees[szFileName != nullptr ? szFileName : ""];
+        if (pTree == nullptr)
+            pTree = ReadElementFile(szFileName);
+        if (pTree == nullptr || FAILED(AddElementTree(szFileName, pTree.get()))) {
             XF_ReportError(s_szSourceFile, __LINE__, nullptr);
             return E_FAIL;
         }
@@ -63,26 +70,36 @@ HRESULT XC_SceneElementManager::LoadFromNode(const XC_TextNode* pTNode)
 
 HRESULT XC_SceneElementManager::AddSceneElement(const char* szFileName)
 {
+    const std::unique_ptr<XC_TextTree> pTree = ReadElementFile(szFileName);
+    return pTree != nullptr ? AddElementTree(szFileName, pTree.get()) : E_FAIL;
+}
+
+std::unique_ptr<XC_TextTree> XC_SceneElementManager::ReadElementFile(const char* szFileName) const
+{
     if (szFileName == nullptr) {
         XM_REPORT_FAILED("szFileName");
-        return E_FAIL;
+        return nullptr;
     }
     if (m_pPackFile == nullptr) {
         XM_REPORT_FAILED("m_pPackFile");
-        return E_FAIL;
+        return nullptr;
     }
-    std::unique_ptr<XS_FileData> pFileData(m_pPackFile->GetData(szFileName));
+    const std::unique_ptr<XS_FileData> pFileData(m_pPackFile->GetData(szFileName));
     if (pFileData == nullptr) {
         XF_ReportError(s_szSourceFile, __LINE__,
                        XF_FormatText("XC_SceneElementManager::AddSceneElement\n\t讀取檔案失敗 %s", szFileName));
-        return E_FAIL;
+        return nullptr;
     }
-    XC_TextTree TTree;
-    const HRESULT hrParse = TTree.LoadMem(pFileData->pData, pFileData->dwSize);
+    std::unique_ptr<XC_TextTree> pTree(new XC_TextTree);
+    const HRESULT hrParse = pTree->LoadMem(pFileData->pData, pFileData->dwSize, szFileName);
     if (FAILED(hrParse))
         XM_REPORT_FAILED_HR("TTree.LoadMem( pFileData->pData , pFileData->dwSize )", hrParse);
-    pFileData.reset();
-    if (FAILED(LoadFromTextNode(&TTree))) {
+    return pTree;
+}
+
+HRESULT XC_SceneElementManager::AddElementTree(const char* szFileName, XC_TextTree* pTree)
+{
+    if (FAILED(LoadFromTextNode(pTree))) {
         XF_ReportError(s_szSourceFile, __LINE__, nullptr);
         return E_FAIL;
     }

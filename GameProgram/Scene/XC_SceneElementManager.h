@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 class XC_TextNode;
+class XC_TextTree;
 class XI_PackFile;
 
 // The scene elements: each is a description file of the pack file whose
@@ -37,6 +39,10 @@ public:
     HRESULT ClearAll() override;
 
 private:
+    // The parsed file, or null with a report.
+    std::unique_ptr<XC_TextTree> ReadElementFile(const char* szFileName) const;
+    HRESULT AddElementTree(const char* szFileName, XC_TextTree* pTree);
+
     std::vector<XC_String> m_SceneElementFileName;
     XI_PackFile* m_pPackFile = nullptr;
 };

@@ -10,39 +10,29 @@
 #include "GameProgram/Sprite/XC_DeferredDeletion.h"
 #include "GameProgram/Sprite/XC_SpriteWorkBase.h"
 
-#include <deque>
+#include <algorithm>
 #include <vector>
 
 static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 
-struct XS_QueuedStart
+// A command node whose followers are being started: the script it belongs
+// to, the condition they wait for and the next child to look at.
+struct XS_PendingStart
 {
     XC_Script* pScriptObj;
     XC_TextNode* pTNode;
     DWORD dwCondition;
+    int iNextChild;
+    bool bTraceEnd;
 };
 
-int s_iEventNesting = 0;
-std::deque<XS_QueuedStart> s_QueuedStarts;
-
-// One level of event nesting; the outermost level runs what was queued.
-class XC_EventScope
-{
-public:
-    explicit XC_EventScope(void (*fpDrain)()) : m_fpDrain(fpDrain) { ++s_iEventNesting; }
-    ~XC_EventScope()
-    {
-        if (--s_iEventNesting == 0 && !s_QueuedStarts.empty())
-            m_fpDrain();
-    }
-    XC_EventScope(const XC_EventScope&) = delete;
-    XC_EventScope& operator=(const XC_EventScope&) = delete;
-
-private:
-    void (*m_fpDrain)();
-};
+// Starts wait here, depth first, instead of on the machine stack, so a
+// long chain of commands that end at once cannot exhaust it.
+std::vector<XS_PendingStart> s_PendingStarts;
+int s_iDrivers = 0;
+int s_iPassStarts = 0;
 
 } // namespace
 
@@ -57,7 +47,7 @@ XC_Script::~XC_Script()
 {
     if (m_pScriptMessageAssigner != nullptr)
         XM_REPORT_FAILED("0 == m_pScriptMessageAssigner");
-    for (XS_QueuedStart& start : s_QueuedStarts) {
+    for (XS_PendingStart& start : s_PendingStarts) {
         if (start.pScriptObj == this)
             start.pScriptObj = nullptr;
     }
@@ -111,6 +101,11 @@ HRESULT XC_Script::Load(XC_TextNode* pTNodeScript)
 
     m_pTNodeActionList = pTNodeScript->FindChildNode("[ActionList]");
     m_pTNodeRun = pTNodeScript->FindChildNode("[Run]");
+    std::vector<const char*> children = {"[Parameter]", "[Resource]", "[ActionList]", "[Run]"};
+    if (GetOwnSection() != nullptr)
+        children.push_back(GetOwnSection());
+    pTNodeScript->ReportUnknownChildren(children.data(), children.size(),
+                                        XF_FormatText("\"%s\"", m_szScriptName.c_str()));
 
     XC_CameraMan* const pCameraMan =
         m_pEnvironmentOfRender != nullptr ? m_pEnvironmentOfRender->GetWorldCameraMan() : nullptr;
@@ -128,6 +123,12 @@ HRESULT XC_Script::Load(XC_TextNode* pTNodeScript)
             XM_REPORT_FAILED_HR("m_ScriptResourceObj.AddRenderObjToResource ( m_RenderObjManager.GetRenderingObject(i) )", hr);
     }
     return S_OK;
+}
+
+bool XC_Script::HasAction(const char* szActionName) const
+{
+    return m_pTNodeActionList != nullptr && szActionName != nullptr
+        && m_pTNodeActionList->FindChildNode(szActionName) != nullptr;
 }
 
 HRESULT XC_Script::Clear()
@@ -159,7 +160,6 @@ HRESULT XC_Script::RunScript()
 {
     const XC_DeferredDeletion deletionScope;
     if (m_pTNodeRun != nullptr) {
-        const XC_EventScope eventScope(RunQueuedStarts);
         RunEvent();
         return S_OK;
     }
@@ -240,11 +240,9 @@ DWORD XC_Script::OnCallBack(DWORD_PTR dwValue1, DWORD_PTR, DWORD_PTR dwValue3, D
     }
     const XC_DeferredDeletion deletionScope;
     const DWORD dwMessage = static_cast<DWORD>(dwValue3);
-    if (dwMessage == 0) {
-        WriteTrace(pTNode, "     End\n");
+    if (dwMessage == 0)
         --iRunEvent;
-    }
-    CheckStart(pTNode, dwMessage);
+    StartFollowers(pTNode, dwMessage, dwMessage == 0);
     return 0;
 }
 
@@ -255,48 +253,82 @@ void XC_Script::CheckStart(XC_TextNode* pTNode, DWORD dwCondition)
         return;
     }
     const XC_DeferredDeletion deletionScope;
-    const XC_EventScope eventScope(RunQueuedStarts);
-    if (s_iEventNesting > MAX_EVENT_NESTING) {
-        // Held open until the queued start has run, so "[Run]" waits for it.
-        ++iRunEvent;
-        s_QueuedStarts.push_back(XS_QueuedStart{this, pTNode, dwCondition});
+    const size_t uBase = s_PendingStarts.size();
+    // Past the nesting limit the start waits for the driver below it.
+    if (PushStart(pTNode, dwCondition, false) && s_iDrivers < MAX_EVENT_NESTING)
+        DriveStarts(uBase);
+}
+
+void XC_Script::StartFollowers(XC_TextNode* pTNode, DWORD dwCondition, bool bTraceEnd)
+{
+    const XC_DeferredDeletion deletionScope;
+    const size_t uBase = s_PendingStarts.size();
+    if (!PushStart(pTNode, dwCondition, bTraceEnd)) {
+        if (bTraceEnd)
+            WriteTrace(pTNode, "     End\n");
         return;
     }
-    CheckStartNow(pTNode, dwCondition);
+    // Within a driver the followers run when the step that ended their
+    // parent returns, so the chain does not deepen the machine stack.
+    if (s_iDrivers == 0)
+        DriveStarts(uBase);
 }
 
-void XC_Script::CheckStartNow(XC_TextNode* pTNode, DWORD dwCondition)
+bool XC_Script::PushStart(XC_TextNode* pTNode, DWORD dwCondition, bool bTraceEnd)
 {
+    if (s_iPassStarts >= MAX_STARTS_PER_PASS) {
+        // Dropped as if it had ended at once, so "[Run]" goes on.
+        if (s_iPassStarts++ == MAX_STARTS_PER_PASS) {
+            XF_ReportError(s_szSourceFile, __LINE__,
+                           XF_FormatText("\"%s\" starts commands without end; the rest is dropped", GetName()));
+        }
+        return false;
+    }
+    ++s_iPassStarts;
     ++iRunEvent;
+    s_PendingStarts.push_back(XS_PendingStart{this, pTNode, dwCondition, 0, bTraceEnd});
+    return true;
+}
+
+void XC_Script::DriveStarts(size_t uBase)
+{
+    ++s_iDrivers;
+    while (s_PendingStarts.size() > uBase) {
+        const size_t uMark = s_PendingStarts.size();
+        StepStart();
+        // What one step started runs in the order it was started.
+        if (s_PendingStarts.size() > uMark)
+            std::reverse(s_PendingStarts.begin() + static_cast<std::ptrdiff_t>(uMark), s_PendingStarts.end());
+    }
+    if (--s_iDrivers == 0)
+        s_iPassStarts = 0;
+}
+
+void XC_Script::StepStart()
+{
+    const size_t uTop = s_PendingStarts.size() - 1;
+    XS_PendingStart& start = s_PendingStarts[uTop];
+    XC_Script* const pScriptObj = start.pScriptObj;
+    if (pScriptObj == nullptr) {
+        s_PendingStarts.pop_back();
+        return;
+    }
+    if (start.bTraceEnd) {
+        start.bTraceEnd = false;
+        pScriptObj->WriteTrace(start.pTNode, "     End\n");
+    }
     // Children are counted afresh each turn: a command may not remove nodes,
     // but the index keeps the walk safe if one ever does.
-    for (int i = 0; i < pTNode->GetChildNodeCount(); ++i) {
-        XC_TextNode* const pTNodeChild = pTNode->FindChildNode(i);
-        if (pTNodeChild->GetDword("dwConditionOfStart", 0) == dwCondition)
-            DoEvent(pTNodeChild);
-    }
-    LeaveRunEvent();
-}
-
-void XC_Script::RunQueuedStarts()
-{
-    const XC_EventScope eventScope(RunQueuedStarts);
-    for (int iStarts = 0; !s_QueuedStarts.empty(); ++iStarts) {
-        const XS_QueuedStart start = s_QueuedStarts.front();
-        s_QueuedStarts.pop_front();
-        if (start.pScriptObj == nullptr)
-            continue;
-        --start.pScriptObj->iRunEvent;
-        if (iStarts < MAX_QUEUED_STARTS) {
-            start.pScriptObj->CheckStartNow(start.pTNode, start.dwCondition);
-            continue;
-        }
-        if (iStarts == MAX_QUEUED_STARTS) {
-            XF_ReportError(s_szSourceFile, __LINE__,
-                           XF_FormatText("\"%s\" starts commands without end; the rest is dropped",
-                                         start.pScriptObj->GetName()));
+    while (start.iNextChild < start.pTNode->GetChildNodeCount()) {
+        XC_TextNode* const pTNodeChild = start.pTNode->FindChildNode(start.iNextChild++);
+        if (pTNodeChild->GetDword("dwConditionOfStart", 0) == start.dwCondition) {
+            // The step may push starts and so move the vector: no reference is kept past it.
+            pScriptObj->DoEvent(pTNodeChild);
+            return;
         }
     }
+    s_PendingStarts.pop_back();
+    pScriptObj->LeaveRunEvent();
 }
 
 void XC_Script::LeaveRunEvent()
@@ -345,8 +377,7 @@ void XC_Script::DoEvent(XC_TextNode* pTNode)
         return;
     }
     if (pSpriteWorkBaseObj == nullptr) {
-        WriteTrace(pTNode, "     End\n");
-        CheckStart(pTNode, 0);
+        StartFollowers(pTNode, 0, true);
         return;
     }
     ++iRunEvent;

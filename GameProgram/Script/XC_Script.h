@@ -20,12 +20,12 @@ class XI_ScriptCommand;
 class XC_Script : public XC_Addressee
 {
 public:
-    // Event starts nested deeper than this continue from the outermost call,
-    // so a long chain of commands that end at once cannot exhaust the stack.
+    // Starts called from within the commands of starts (a message, a call)
+    // nested deeper than this wait for the start below them instead.
     static constexpr int MAX_EVENT_NESTING = 48;
-    // Starts run from the outermost call before the rest is dropped with a
-    // report: a script that restarts itself at once would loop for ever.
-    static constexpr int MAX_QUEUED_STARTS = 10000;
+    // Starts one pass may make before the rest is dropped with a report: a
+    // script that restarts itself at once, or twice, would loop for ever.
+    static constexpr int MAX_STARTS_PER_PASS = 10000;
 
     XC_Script();
     ~XC_Script() override;
@@ -55,6 +55,8 @@ public:
     virtual void DoEvent(XC_TextNode* pTNode);
 
     void SetTraceFile(HANDLE hTraceFile);
+    // Whether the action list has an entry of exactly that name.
+    bool HasAction(const char* szActionName) const;
     // How many called script files lie between this script and the top.
     void SetCallDepth(DWORD dwCallDepth) { m_dwCallDepth = dwCallDepth; }
     DWORD GetCallDepth() const { return m_dwCallDepth; }
@@ -67,11 +69,16 @@ public:
     static HRESULT BuildNodePath(const XC_TextNode* pTNode, XC_String* pstrPath);
 
 protected:
+    // A child section a derived script reads beside the engine's; null for none.
+    virtual const char* GetOwnSection() const { return nullptr; }
     void WriteTrace(const XC_TextNode* pTNode, const char* szEvent) const;
     void LeaveRunEvent();
-    // Starts the followers now, or queues them when the nesting is too deep.
-    void CheckStartNow(XC_TextNode* pTNode, DWORD dwCondition);
-    static void RunQueuedStarts();
+    // Starts the followers of a node whose command has just ended (writing
+    // its End trace first when asked) once the step that ended it returns.
+    void StartFollowers(XC_TextNode* pTNode, DWORD dwCondition, bool bTraceEnd);
+    bool PushStart(XC_TextNode* pTNode, DWORD dwCondition, bool bTraceEnd);
+    static void DriveStarts(size_t uBase);
+    static void StepStart();
 
     XC_String m_szScriptName;
     XC_Sprite m_SpriteObj;

@@ -11,6 +11,8 @@
 #include "GameProgram/Script/XF_PersonCommands.h"
 #include "GameProgram/Sprite/XC_SpriteWorkBase.h"
 
+#include <cmath>
+
 static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 XC_ScriptCommand::XC_ScriptCommand()
@@ -107,8 +109,21 @@ void XC_ScriptCommand::SetCommonFields(XC_SpriteWorkBase* pWork)
         pWork->SetName(GetStringParameter("WorkName", "").c_str());
     else
         pWork->SetName(m_pTextNodeObj->GetName() != nullptr ? m_pTextNodeObj->GetName() : "");
-    pWork->SetDelayTime(GetFloatParameter("fDelayTime", 0.0f));
-    pWork->SetWorkTime(GetFloatParameter("fWorkTime", 0.0f));
+    pWork->SetDelayTime(ReadTime("fDelayTime"));
+    pWork->SetWorkTime(ReadTime("fWorkTime"));
+}
+
+float XC_ScriptCommand::ReadTime(const char* szName)
+{
+    const float fTime = GetFloatParameter(szName, 0.0f);
+    if (std::isfinite(fTime) && fTime >= 0.0f && fTime <= MAX_TIME)
+        return fTime;
+    XC_String strPath;
+    XC_Script::BuildNodePath(m_pTextNodeObj, &strPath);
+    XF_ReportError(s_szSourceFile, __LINE__,
+                   XF_FormatText("\"%s\" %s = %g : not a time of 0 to %g seconds; 0 is used", strPath.c_str(), szName,
+                                 static_cast<double>(fTime), static_cast<double>(MAX_TIME)));
+    return 0.0f;
 }
 
 static XC_ScriptCommand s_ScriptCommandObj XM_INIT_ORDER(XE_INIT_SCRIPT_COMMAND);

@@ -17,6 +17,10 @@ typedef HRESULT (*XF_AnalyzeCommand)(XC_ScriptCommand* pCommandObj, XC_SpriteWor
 class XC_ScriptCommand : public XI_ScriptCommand, public XC_ScriptParameterAnalyzer
 {
 public:
+    // Delays and work times past this many seconds are refused: a game clock
+    // adding frames of a few milliseconds to a float stops moving near there.
+    static constexpr float MAX_TIME = 10000.0f;
+
     XC_ScriptCommand();
     ~XC_ScriptCommand() override;
 
@@ -29,6 +33,9 @@ protected:
     void Select(XC_Script* pScriptObj, XC_TextNode* pTNodeCommand);
     HRESULT Dispatch(XC_SpriteWorkBase** rpSpriteWorkObj);
     void SetCommonFields(XC_SpriteWorkBase* pWork);
+    // A delay or work time of the node, or 0 with a report when it is not a
+    // finite time of 0 to MAX_TIME.
+    float ReadTime(const char* szName);
 
     XC_Script* m_pScriptObj = nullptr;
     XF_AnalyzeCommand m_fpAnalyzeCommand = nullptr;

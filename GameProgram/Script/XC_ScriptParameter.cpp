@@ -3,6 +3,7 @@
 #include "GameProgram/Common/XC_TextNode.h"
 #include "GameProgram/Common/XF_Common.h"
 
+#include <cstring>
 #include <new>
 
 static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
@@ -61,6 +62,13 @@ HRESULT XC_ScriptParameter::SetParameter(const char* szParameter, const char* sz
     }
     if (szData == nullptr) {
         XM_REPORT_FAILED("szData");
+        return E_FAIL;
+    }
+    const size_t uLength = std::strlen(szData);
+    if (uLength > MAX_VALUE_LENGTH) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("SetParameter \"%s\" : %lu bytes , at most %lu", szParameter,
+                                     static_cast<unsigned long>(uLength), static_cast<unsigned long>(MAX_VALUE_LENGTH)));
         return E_FAIL;
     }
     m_mapParameter[XC_String(szParameter)] = XC_String(szData);

@@ -13,6 +13,10 @@ class XC_TextNode;
 class XC_ScriptParameter
 {
 public:
+    // Values longer than this are refused: a loop that doubles or appends to
+    // a value would otherwise grow it until memory is gone.
+    static constexpr size_t MAX_VALUE_LENGTH = 65536;
+
     XC_ScriptParameter() = default;
     virtual ~XC_ScriptParameter() = default;
     XC_ScriptParameter(const XC_ScriptParameter&) = delete;

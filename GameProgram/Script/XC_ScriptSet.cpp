@@ -188,17 +188,28 @@ HRESULT XC_ScriptSet::LoadScript(const char* szFileName)
         return E_FAIL;
     }
     OpenTraceFile(szFileName);
-    const HRESULT hr = LoadScriptFromMemory(pFileData->pData, pFileData->dwSize);
+    if (pFileData->dwSize >= 3 && std::memcmp(pFileData->pData, "\xEF\xBB\xBF", 3) == 0) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("%s : starts with a UTF-8 byte-order mark; script files are CP950 text", szFileName));
+    }
+    const HRESULT hr = LoadScriptText(pFileData->pData, pFileData->dwSize, szFileName);
     if (FAILED(hr)) {
         XF_ReportError(s_szSourceFile, __LINE__, nullptr);
         return hr;
     }
+    if (m_PAL_Script.Count() == 0)
+        XF_ReportError(s_szSourceFile, __LINE__, XF_FormatText("%s : the file holds no script", szFileName));
     return S_OK;
 }
 
 HRESULT XC_ScriptSet::LoadScriptFromMemory(const void* pData, DWORD dwSize)
 {
-    HRESULT hr = m_TTreeData.LoadMem(pData, dwSize);
+    return LoadScriptText(pData, dwSize, nullptr);
+}
+
+HRESULT XC_ScriptSet::LoadScriptText(const void* pData, DWORD dwSize, const char* szFileName)
+{
+    HRESULT hr = m_TTreeData.LoadMem(pData, dwSize, szFileName);
     if (FAILED(hr)) {
         XM_REPORT_FAILED_HR("m_TTreeData.LoadMem( pData , dwSize )", hr);
         return hr;

@@ -62,6 +62,8 @@ protected:
     // Links a new, loaded script to the set's node, values, resources, trace
     // and call count, and appends it; the set owns it from then on.
     void AdoptScript(XC_Script* pScriptObj);
+    // The text into the tree, then Load; reports name the file when given.
+    HRESULT LoadScriptText(const void* pData, DWORD dwSize, const char* szFileName);
     void OpenTraceFile(const char* szFileName);
     void CloseTraceFile();
 

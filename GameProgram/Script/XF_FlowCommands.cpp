@@ -126,8 +126,14 @@ HRESULT SendScriptMessage(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase**)
     XS_ScriptMessage message;
     message.m_strTarget = pCommandObj->GetStringParameter("Target", "");
     message.m_strAction = pCommandObj->GetStringParameter("Action", "");
-    if (message.m_strTarget == pScriptObj->GetName() || message.m_strTarget == "This")
+    if (message.m_strTarget == pScriptObj->GetName() || message.m_strTarget == "This") {
+        if (!pScriptObj->HasAction(message.m_strAction.c_str())) {
+            XF_ReportError(s_szSourceFile, __LINE__,
+                           XF_FormatText("\"%s\" SendMessage : no action %s", pScriptObj->GetName(),
+                                         message.m_strAction.c_str()));
+        }
         return pScriptObj->RunAction(message.m_strAction.c_str());
+    }
     XC_ScriptMessageAssigner* const pAssigner = pScriptObj->GetScriptMessageAssigner();
     if (pAssigner == nullptr) {
         XM_REPORT_FAILED("pScriptMessageAssigner");

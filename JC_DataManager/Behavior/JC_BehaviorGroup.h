@@ -71,6 +71,10 @@ public:
     // One use of the first item of the state, for items counted by use.
     DWORD UseBehaviorInGroup(JC_DataComponent* pPerson, DWORD dwGroup, DWORD dwState) const;
     DWORD UseBehavior(JC_DataComponent* pPerson, DWORD dwState) const;
+    // The behaviour items' update has two occasions, kept apart: a blow ends
+    // the items that last until the person is struck (the attack deals), and
+    // a camp's turn counts down the items that last some rounds (the camp
+    // events). One function for both would end items at the wrong time.
     DWORD RemoveBehaviorsEndedByAttackInGroup(JC_DataComponent* pPerson, DWORD dwGroup) const;
     DWORD RemoveBehaviorsEndedByAttack(JC_DataComponent* pPerson) const;
     DWORD CountDownRoundBehaviorsInGroup(JC_DataComponent* pPerson, DWORD dwGroup) const;

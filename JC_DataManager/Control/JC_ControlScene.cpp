@@ -76,11 +76,13 @@ DWORD JC_ControlScene::BuildFloors(int iWidth, int iHeight)
 DWORD JC_ControlScene::RemoveFloors(JC_DataArrayManager& scene)
 {
     // Everything after the scene information goes, whatever the count; an
-    // empty position is filled first, so that it can be removed too.
+    // empty position is filled first, so that it can be removed too. The
+    // last goes first: taking the first would move all the others each time.
     while (scene.GetComponentCount() > 1) {
-        DWORD dwResult = scene.RemoveComponent({0, 1}, nullptr);
+        const DWORD dwLast = scene.GetComponentCount() - 1;
+        DWORD dwResult = scene.RemoveComponent({0, dwLast}, nullptr);
         if (dwResult == JE_ARRAY_REMOVE_ABSENT)
-            dwResult = scene.SetComponent({0, 1}, m_OperatorSceneInfoObj.GetDataComponent());
+            dwResult = scene.SetComponent({0, dwLast}, m_OperatorSceneInfoObj.GetDataComponent());
         if (dwResult != 0) {
             ErrorLog().Print("資料元件管理者(核心) 在清除戰場資料庫中所有的地板元件 失敗 \n錯誤代碼:0x%x \n錯誤檔案:%s(Line:%d) \n\n",
                              static_cast<unsigned>(dwResult), s_szSourceFile, __LINE__);

@@ -26,10 +26,9 @@ DWORD JC_ControlScriptFlag::Initiation(JC_DataManager* pDataManager)
     return 0;
 }
 
-void JC_ControlScriptFlag::SetFlagString(DWORD dwIndex, const std::string& strText)
+DWORD JC_ControlScriptFlag::SetFlagString(DWORD dwIndex, const std::string& strText)
 {
-    if (m_bReady)
-        SetValue("FlagString", strText, dwIndex);
+    return m_bReady ? SetItemData("FlagString", dwIndex, &strText) : JE_OPERATOR_NULL_RECORD;
 }
 
 int JC_ControlScriptFlag::GetFlag(const char* szItemName, DWORD dwIndex)
@@ -37,14 +36,13 @@ int JC_ControlScriptFlag::GetFlag(const char* szItemName, DWORD dwIndex)
     return m_bReady ? GetValue<int>(szItemName, dwIndex) : 0;
 }
 
-void JC_ControlScriptFlag::SetFlag(const char* szItemName, DWORD dwIndex, int iValue)
+DWORD JC_ControlScriptFlag::SetFlag(const char* szItemName, DWORD dwIndex, int iValue)
 {
-    if (m_bReady)
-        SetValue(szItemName, iValue, dwIndex);
+    return m_bReady ? SetItemData(szItemName, dwIndex, &iValue) : JE_OPERATOR_NULL_RECORD;
 }
 
-void JC_ControlScriptFlag::AddFlag(const char* szItemName, DWORD dwIndex, int iDelta)
+DWORD JC_ControlScriptFlag::AddFlag(const char* szItemName, DWORD dwIndex, int iDelta)
 {
     const DWORD dwSum = static_cast<DWORD>(GetFlag(szItemName, dwIndex)) + static_cast<DWORD>(iDelta);
-    SetFlag(szItemName, dwIndex, static_cast<int>(dwSum));
+    return SetFlag(szItemName, dwIndex, static_cast<int>(dwSum));
 }

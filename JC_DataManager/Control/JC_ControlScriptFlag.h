@@ -14,18 +14,19 @@ public:
     int GetFlagEvent(DWORD dwIndex) { return GetFlag("FlagEvent", dwIndex); }
     int GetFlagTalk(DWORD dwIndex) { return GetFlag("FlagTalk", dwIndex); }
     int GetFlagSystem(DWORD dwIndex) { return GetFlag("FlagSystem", dwIndex); }
-    void SetFlagEvent(DWORD dwIndex, int iValue) { SetFlag("FlagEvent", dwIndex, iValue); }
-    void SetFlagTalk(DWORD dwIndex, int iValue) { SetFlag("FlagTalk", dwIndex, iValue); }
-    void SetFlagSystem(DWORD dwIndex, int iValue) { SetFlag("FlagSystem", dwIndex, iValue); }
-    void SetFlagString(DWORD dwIndex, const std::string& strText);
-    void AddFlagEvent(DWORD dwIndex, int iDelta) { AddFlag("FlagEvent", dwIndex, iDelta); }
-    void AddFlagTalk(DWORD dwIndex, int iDelta) { AddFlag("FlagTalk", dwIndex, iDelta); }
-    void AddFlagSystem(DWORD dwIndex, int iDelta) { AddFlag("FlagSystem", dwIndex, iDelta); }
+    // The record's result: an element outside the array is refused.
+    DWORD SetFlagEvent(DWORD dwIndex, int iValue) { return SetFlag("FlagEvent", dwIndex, iValue); }
+    DWORD SetFlagTalk(DWORD dwIndex, int iValue) { return SetFlag("FlagTalk", dwIndex, iValue); }
+    DWORD SetFlagSystem(DWORD dwIndex, int iValue) { return SetFlag("FlagSystem", dwIndex, iValue); }
+    DWORD SetFlagString(DWORD dwIndex, const std::string& strText);
+    DWORD AddFlagEvent(DWORD dwIndex, int iDelta) { return AddFlag("FlagEvent", dwIndex, iDelta); }
+    DWORD AddFlagTalk(DWORD dwIndex, int iDelta) { return AddFlag("FlagTalk", dwIndex, iDelta); }
+    DWORD AddFlagSystem(DWORD dwIndex, int iDelta) { return AddFlag("FlagSystem", dwIndex, iDelta); }
 
 private:
     int GetFlag(const char* szItemName, DWORD dwIndex);
-    void SetFlag(const char* szItemName, DWORD dwIndex, int iValue);
-    void AddFlag(const char* szItemName, DWORD dwIndex, int iDelta);
+    DWORD SetFlag(const char* szItemName, DWORD dwIndex, int iValue);
+    DWORD AddFlag(const char* szItemName, DWORD dwIndex, int iDelta);
 
     BOOL m_bReady = FALSE;
 };

@@ -66,7 +66,7 @@ DWORD JC_ControlScriptInfo::BindCurrentScript()
     return 0;
 }
 
-DWORD JC_ControlScriptInfo::PushScript(const char* pBuffer, DWORD dwSize)
+DWORD JC_ControlScriptInfo::PushScript(const char* pBuffer, DWORD dwSize, const std::string& strName)
 {
     JC_DataArrayManager* pList = GetScriptList();
     if (!m_bReady || pList == nullptr)
@@ -77,7 +77,8 @@ DWORD JC_ControlScriptInfo::PushScript(const char* pBuffer, DWORD dwSize)
     std::vector<DWORD> numbers;
     DWORD dwResult = JC_TextSplitter().SplitAndFilter(pBuffer, dwSize, SCRIPT_LINE_FLAGS, lines, numbers);
     if (dwResult != 0) {
-        Log()->Print("將劇本 從記憶體中 分析成字串陣列時 發生錯誤 \n錯誤檔案:%s(Line:%d) \n\n", s_szSourceFile, __LINE__);
+        Log()->Print("將劇本 從記憶體中 分析成字串陣列時 發生錯誤 \n錯誤檔案:%s(Line:%d) \n劇本檔案:%s \n\n", s_szSourceFile,
+                     __LINE__, strName.c_str());
         return dwResult;
     }
     JC_DataComponent* pCreated = nullptr;
@@ -90,8 +91,8 @@ DWORD JC_ControlScriptInfo::PushScript(const char* pBuffer, DWORD dwSize)
     if (dwResult == 0)
         dwResult = BindTop();
     if (dwResult != 0) {
-        Log()->Print("推入新的劇本資訊 發生錯誤 \n錯誤代碼:%x \n錯誤檔案:%s(Line:%d) \n\n", static_cast<unsigned>(dwResult),
-                     s_szSourceFile, __LINE__);
+        Log()->Print("推入新的劇本資訊 發生錯誤 \n錯誤代碼:%x \n錯誤檔案:%s(Line:%d) \n劇本檔案:%s \n\n",
+                     static_cast<unsigned>(dwResult), s_szSourceFile, __LINE__, strName.c_str());
         return dwResult;
     }
     return 0;
@@ -107,7 +108,7 @@ DWORD JC_ControlScriptInfo::OpenScript(const std::string& strFileName)
                      __LINE__);
         return ScriptFileFailure(dwResult);
     }
-    return PushScript(reinterpret_cast<const char*>(buffer.data()), static_cast<DWORD>(buffer.size()));
+    return PushScript(reinterpret_cast<const char*>(buffer.data()), static_cast<DWORD>(buffer.size()), strPath);
 }
 
 DWORD JC_ControlScriptInfo::PopScript()

@@ -39,8 +39,9 @@ public:
     // Binds position 0 of the stack, when the stack is not empty.
     DWORD BindCurrentScript();
 
-    // Pushes a script read from a text, or from a file of the script folder.
-    DWORD PushScript(const char* pBuffer, DWORD dwSize);
+    // Pushes a script read from a text, or from a file of the script folder;
+    // the name is the one its reports give.
+    DWORD PushScript(const char* pBuffer, DWORD dwSize, const std::string& strName);
     DWORD OpenScript(const std::string& strFileName);
     // Ends the current script; its caller becomes current again.
     DWORD PopScript();

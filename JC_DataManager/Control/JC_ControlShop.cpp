@@ -29,7 +29,9 @@ DWORD JC_ControlShop::Initiation(JC_DataManager* pDataManager, JC_BehaviorAnalys
         || failed(dwResult = m_ControlWarehouseObj.Initiation(pDataManager, pBehaviorAnalyser),
                   " ControlShop Initiation ControlWarehouseObjInitiation Fail. \r\n HRESULT:0x%08x \r\n")
         || failed(dwResult = m_OperatorThingBaseObj.Initiation(pDataManager),
-                  " ControlShop Initiation OperatorThingBaseObjInitiation Fail. \r\n HRESULT:0x%08x \r\n"))
+                  " ControlShop Initiation OperatorThingBaseObjInitiation Fail. \r\n HRESULT:0x%08x \r\n")
+        || failed(dwResult = m_OperatorEquipmentBaseObj.Initiation(pDataManager),
+                  " ControlShop Initiation OperatorEquipmentBaseObjInitiation Fail. \r\n HRESULT:0x%08x \r\n"))
         return dwResult;
     m_bInitiated = TRUE;
     return 0;
@@ -214,14 +216,31 @@ DWORD JC_ControlShop::InquireThingID(int iWarehouse, int iDrawerIndex) const
 int JC_ControlShop::InquireThingPhoto(int iWarehouse, int iDrawerIndex)
 {
     JC_DataComponent* pDrawer = InquiredDrawer(iWarehouse, iDrawerIndex, "InquireThingPhoto");
-    if (pDrawer == nullptr || iWarehouse < JC_ControlWarehouse::WAREHOUSE_GEM
-        || iWarehouse > JC_ControlWarehouse::WAREHOUSE_WEARING)
+    if (pDrawer == nullptr)
         return 0;
+    if (iWarehouse < JC_ControlWarehouse::WAREHOUSE_GEM || iWarehouse > JC_ControlWarehouse::WAREHOUSE_WEARING) {
+        ErrorLog().PrintAt(s_szSourceFile, __LINE__,
+                           " ControlShop InquireThingPhoto Warehouse NotSupport. \r\n Warehouse:0x%08x(1~4) \r\n",
+                           static_cast<unsigned>(iWarehouse));
+        return 0;
+    }
+    const DWORD dwThingID = m_ControlWarehouseObj.GetDrawerObjInfo_ThingID(pDrawer);
     JC_DataComponent* pThing = m_ControlWarehouseObj.GetFixedThingObj(
-        static_cast<DWORD>(iWarehouse - JC_ControlWarehouse::WAREHOUSE_GEM),
-        m_ControlWarehouseObj.GetDrawerObjInfo_ThingID(pDrawer));
-    if (pThing == nullptr || m_OperatorThingBaseObj.SetDataConponent(pThing) != 0)
+        static_cast<DWORD>(iWarehouse - JC_ControlWarehouse::WAREHOUSE_GEM), dwThingID);
+    if (pThing == nullptr) {
+        ErrorLog().PrintAt(s_szSourceFile, __LINE__,
+                           " ControlShop InquireThingPhoto GetFixedThingObj Fail. \r\n Warehouse:0x%08x ThingID:%d \r\n",
+                           static_cast<unsigned>(iWarehouse), static_cast<int>(dwThingID));
         return 0;
+    }
+    const DWORD dwResult = m_OperatorThingBaseObj.SetDataConponent(pThing);
+    if (dwResult != 0) {
+        ErrorLog().PrintAt(s_szSourceFile, __LINE__,
+                           " ControlShop InquireThingPhoto OperatorThingBaseObj SetDataConponent Fail. \r\n "
+                           "HRESULT:0x%08x \r\n",
+                           static_cast<unsigned>(dwResult));
+        return 0;
+    }
     return m_OperatorThingBaseObj.GetPhoto();
 }
 

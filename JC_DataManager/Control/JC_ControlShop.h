@@ -3,6 +3,7 @@
 #include "JC_DataManager/Control/JC_ControlBase.h"
 #include "JC_DataManager/Control/JC_ControlGame.h"
 #include "JC_DataManager/Control/JC_ControlWarehouse.h"
+#include "JC_DataManager/Operator/JC_OperatorEquipmentBase.h"
 #include "JC_DataManager/Operator/JC_OperatorShop.h"
 #include "JC_DataManager/Operator/JC_OperatorThingBase.h"
 
@@ -78,4 +79,5 @@ private:
     JC_ControlGame m_ControlGameObj;
     JC_ControlWarehouse m_ControlWarehouseObj;
     JC_OperatorThingBase m_OperatorThingBaseObj;
+    JC_OperatorEquipmentBase m_OperatorEquipmentBaseObj;
 };

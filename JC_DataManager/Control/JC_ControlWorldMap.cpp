@@ -126,9 +126,9 @@ int JC_ControlWorldMap::GetPlaceIsOpen(DWORD dwPlaceID)
     return WithPlace(dwPlaceID, [](JC_OperatorPlace& place) { return place.GetPlaceIsOpen(); }, 0);
 }
 
-void JC_ControlWorldMap::SetPlaceIsOpen(DWORD dwPlaceID, int iIsOpen)
+bool JC_ControlWorldMap::SetPlaceIsOpen(DWORD dwPlaceID, int iIsOpen)
 {
-    WithPlace(dwPlaceID, [&](JC_OperatorPlace& place) { place.SetPlaceIsOpen(iIsOpen); return true; }, false);
+    return WithPlace(dwPlaceID, [&](JC_OperatorPlace& place) { place.SetPlaceIsOpen(iIsOpen); return true; }, false);
 }
 
 std::string JC_ControlWorldMap::GetPlaceName(DWORD dwPlaceID)

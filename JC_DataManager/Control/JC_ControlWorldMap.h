@@ -35,7 +35,8 @@ public:
 
     int GetPlaceType(DWORD dwPlaceID);
     int GetPlaceIsOpen(DWORD dwPlaceID);
-    void SetPlaceIsOpen(DWORD dwPlaceID, int iIsOpen);
+    // False when the place cannot be had (logged).
+    bool SetPlaceIsOpen(DWORD dwPlaceID, int iIsOpen);
     std::string GetPlaceName(DWORD dwPlaceID);
     void SetPlaceName(DWORD dwPlaceID, const std::string& strName);
     std::string GetPlacePhoto(DWORD dwPlaceID);

@@ -3,7 +3,8 @@
 JC_DataFileManager::JC_DataFileManager(const char* szSourceFile, DWORD dwSlotCount, DWORD dwNullTemplateManager,
                                        DWORD dwTemplateManagerNotInitiated)
     : m_szSourceFile(szSourceFile), m_dwNullTemplateManager(dwNullTemplateManager),
-      m_dwTemplateManagerNotInitiated(dwTemplateManagerNotInitiated), m_ComponentManagers(dwSlotCount)
+      m_dwTemplateManagerNotInitiated(dwTemplateManagerNotInitiated), m_ComponentManagers(dwSlotCount),
+      m_SlotFiles(dwSlotCount)
 {
 }
 
@@ -40,6 +41,11 @@ JC_DataComponentMaker* JC_DataFileManager::GetComponentManager(DWORD dwSlot) con
     return m_ComponentManagers[dwSlot].get();
 }
 
+std::string JC_DataFileManager::GetSlotFile(DWORD dwSlot) const
+{
+    return GetComponentManager(dwSlot) != nullptr ? m_SlotFiles[dwSlot] : std::string();
+}
+
 void JC_DataFileManager::ReleaseSlot(DWORD dwSlot)
 {
     m_ComponentManagers[dwSlot].reset();
@@ -57,6 +63,7 @@ DWORD JC_DataFileManager::LoadSlot(DWORD dwSlot, const std::string& strPath, DWO
     dwBreakLine = 0;
     JC_DataComponentMaker* pManager = nullptr;
     const DWORD dwResult = m_DataFileObj.LoadDataFile(strPath, pManager, dwBreakLine, nullptr);
+    m_SlotFiles[dwSlot] = strPath;
     return TakeManager(dwSlot, dwResult, pManager);
 }
 

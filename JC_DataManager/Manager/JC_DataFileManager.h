@@ -24,6 +24,8 @@ public:
     void ReleaseAll();
     // The component manager of a slot; null past the slots or while empty.
     JC_DataComponentMaker* GetComponentManager(DWORD dwSlot) const;
+    // The file a slot was loaded from, for reports; empty without one.
+    std::string GetSlotFile(DWORD dwSlot) const;
 
 protected:
     // Codes of a null and of a not-initiated template manager.
@@ -50,4 +52,5 @@ private:
     const DWORD m_dwNullTemplateManager;
     const DWORD m_dwTemplateManagerNotInitiated;
     std::vector<std::unique_ptr<JC_DataComponentMaker>> m_ComponentManagers;
+    std::vector<std::string> m_SlotFiles;
 };

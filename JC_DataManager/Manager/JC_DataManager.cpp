@@ -248,25 +248,53 @@ DWORD JC_DataManager::GetComponentAt(const JC_DataComponentMaker* pManager, DWOR
     return pManager->GetComponentOrFail(JC_DataOrder{0, dwPosition}, pComponent);
 }
 
-JC_DataComponent* JC_DataManager::GetOrderedObj(const JC_DataComponentMaker* pManager, DWORD dwPosition,
-                                                int iSourceLine, const char* szFormat, bool bWithPosition) const
+JC_DataComponent* JC_DataManager::GetOrderedObj(const JC_DataComponentMaker* pManager, const std::string& strFile,
+                                                DWORD dwPosition, int iSourceLine, const char* szFormat,
+                                                bool bWithPosition) const
 {
     JC_DataComponent* pComponent = nullptr;
     const DWORD dwResult = GetComponentAt(pManager, dwPosition, pComponent);
     if (dwResult == 0)
         return pComponent;
+    const std::string strFormat = std::string(szFormat) + " DataFileName:%s \r\n";
     if (bWithPosition)
-        Log()->PrintAt(s_szSourceFile, iSourceLine, szFormat, static_cast<int>(dwPosition),
-                             static_cast<unsigned>(dwResult));
+        Log()->PrintAt(s_szSourceFile, iSourceLine, strFormat.c_str(), static_cast<int>(dwPosition),
+                       static_cast<unsigned>(dwResult), strFile.c_str());
     else
-        Log()->PrintAt(s_szSourceFile, iSourceLine, szFormat, static_cast<unsigned>(dwResult));
+        Log()->PrintAt(s_szSourceFile, iSourceLine, strFormat.c_str(), static_cast<unsigned>(dwResult),
+                       strFile.c_str());
     return nullptr;
+}
+
+JC_DataComponent* JC_DataManager::GetUnfixedObjAt(DWORD dwKind, DWORD dwPosition, int iSourceLine,
+                                                  const char* szFormat, bool bWithPosition) const
+{
+    return GetOrderedObj(GetUnfixedDataObj(dwKind), m_UnfixedDataManagerObj.GetSlotFile(dwKind), dwPosition,
+                         iSourceLine, szFormat, bWithPosition);
+}
+
+JC_DataComponent* JC_DataManager::GetModuleObjAt(DWORD dwKind, DWORD dwPosition, int iSourceLine,
+                                                 const char* szFormat, bool bWithPosition) const
+{
+    return GetOrderedObj(m_ModuleDataManagerObj.GetModuleDataObj(dwKind), m_ModuleDataManagerObj.GetSlotFile(dwKind),
+                         dwPosition, iSourceLine, szFormat, bWithPosition);
 }
 
 JC_DataComponent* JC_DataManager::GetGameDataComponent() const
 {
-    return GetOrderedObj(GetUnfixedDataObj(UNFIXEDDATAKIND_GAME), 0, __LINE__,
-                         " GetGameDataComponent Fail. \r\n HRESULT:0x%08x \r\n", false);
+    const char* const szFailure = " GetGameDataComponent Fail. \r\n HRESULT:0x%08x \r\n";
+    JC_DataComponent* pGame = GetUnfixedObjAt(UNFIXEDDATAKIND_GAME, 0, __LINE__, szFailure, false);
+    // Another record read as the game's would fail at every item it is asked.
+    const JC_Template* pTemplate = pGame != nullptr ? pGame->GetTemplate() : nullptr;
+    if (pTemplate == nullptr || pTemplate->GetTemplateID() == DATACOMPONENTKIND_GAME)
+        return pGame;
+    Log()->PrintAt(s_szSourceFile, __LINE__,
+                   " GetGameDataComponent Fail. \r\n HRESULT:0x%08x \r\n DataFileName:%s \r\n "
+                   "TemplateID:0x%08x(0x%08x) \r\n",
+                   static_cast<unsigned>(JE_DATAMANAGER_WRONG_TEMPLATE),
+                   m_UnfixedDataManagerObj.GetSlotFile(UNFIXEDDATAKIND_GAME).c_str(),
+                   static_cast<unsigned>(pTemplate->GetTemplateID()), static_cast<unsigned>(DATACOMPONENTKIND_GAME));
+    return nullptr;
 }
 
 bool JC_DataManager::GetWorldMapKind(DWORD dwWorldMapIndex, DWORD& dwKind) const
@@ -286,8 +314,8 @@ JC_DataComponent* JC_DataManager::GetWorldMapInfoDataComponent(DWORD dwWorldMapI
     DWORD dwKind = 0;
     if (!GetWorldMapKind(dwWorldMapIndex, dwKind))
         return nullptr;
-    return GetOrderedObj(GetUnfixedDataObj(dwKind), 0, __LINE__,
-                         " GetWorldMapInfoDataComponent Fail. \r\n HRESULT:0x%08x \r\n", false);
+    return GetUnfixedObjAt(dwKind, 0, __LINE__,
+                           " GetWorldMapInfoDataComponent Fail. \r\n HRESULT:0x%08x \r\n", false);
 }
 
 JC_DataComponent* JC_DataManager::GetPlaceDataComponent(DWORD dwWorldMapIndex, DWORD dwPlaceIndex) const
@@ -301,13 +329,13 @@ JC_DataComponent* JC_DataManager::GetPlaceDataComponent(DWORD dwWorldMapIndex, D
         Log()->PrintAt(s_szSourceFile, __LINE__, szFailure, 0, static_cast<unsigned>(JE_DATAMANAGER_NO_SUCH_RECORD));
         return nullptr;
     }
-    return GetOrderedObj(GetUnfixedDataObj(dwKind), dwPlaceIndex, __LINE__, szFailure, true);
+    return GetUnfixedObjAt(dwKind, dwPlaceIndex, __LINE__, szFailure, true);
 }
 
 JC_DataComponent* JC_DataManager::GetSceneInfoDataComponent() const
 {
-    return GetOrderedObj(GetUnfixedDataObj(UNFIXEDDATAKIND_SCENE), 0, __LINE__,
-                         " GetSceneInfoDataComponent Fail. \r\n HRESULT:0x%08x \r\n", false);
+    return GetUnfixedObjAt(UNFIXEDDATAKIND_SCENE, 0, __LINE__,
+                           " GetSceneInfoDataComponent Fail. \r\n HRESULT:0x%08x \r\n", false);
 }
 
 JC_DataComponent* JC_DataManager::GetSceneFloorDataComponent(DWORD dwSceneFloorIndex) const
@@ -319,46 +347,48 @@ JC_DataComponent* JC_DataManager::GetSceneFloorDataComponent(DWORD dwSceneFloorI
         dwResult = GetComponentAt(GetUnfixedDataObj(UNFIXEDDATAKIND_SCENE), dwSceneFloorIndex + 1, pComponent);
     if (dwResult != 0) {
         Log()->PrintAt(s_szSourceFile, __LINE__,
-                             " GetSceneFloorDataComponent Fail. \r\n SceneFloorIndex:%d \r\n HRESULT:0x%08x \r\n",
-                             static_cast<int>(dwSceneFloorIndex), static_cast<unsigned>(dwResult));
+                       " GetSceneFloorDataComponent Fail. \r\n SceneFloorIndex:%d \r\n HRESULT:0x%08x \r\n "
+                       "DataFileName:%s \r\n",
+                       static_cast<int>(dwSceneFloorIndex), static_cast<unsigned>(dwResult),
+                       m_UnfixedDataManagerObj.GetSlotFile(UNFIXEDDATAKIND_SCENE).c_str());
     }
     return pComponent;
 }
 
 JC_DataComponent* JC_DataManager::GetTeamFightPersonObj(DWORD dwTeamIndex) const
 {
-    return GetOrderedObj(GetUnfixedDataObj(UNFIXEDDATAKIND_TEAMFIGHT), dwTeamIndex, __LINE__,
-                         " Get TeamFight PersonDataComponent Fail. \r\n TeamIndex:%d \r\n HRESULT:0x%08x \r\n", true);
+    return GetUnfixedObjAt(UNFIXEDDATAKIND_TEAMFIGHT, dwTeamIndex, __LINE__,
+                           " Get TeamFight PersonDataComponent Fail. \r\n TeamIndex:%d \r\n HRESULT:0x%08x \r\n", true);
 }
 
 JC_DataComponent* JC_DataManager::GetModuleOptionObj() const
 {
-    return GetOrderedObj(m_ModuleDataManagerObj.GetModuleDataObj(MODULEDATAKIND_OPTION), 0, __LINE__,
-                         " Get Module Option DataComponent Fail. \r\n HRESULT:0x%08x \r\n", false);
+    return GetModuleObjAt(MODULEDATAKIND_OPTION, 0, __LINE__,
+                          " Get Module Option DataComponent Fail. \r\n HRESULT:0x%08x \r\n", false);
 }
 
 JC_DataComponent* JC_DataManager::GetModuleStateObj() const
 {
-    return GetOrderedObj(m_ModuleDataManagerObj.GetModuleDataObj(MODULEDATAKIND_STATE), 0, __LINE__,
-                         " Get Module State DataComponent Fail. \r\n HRESULT:0x%08x \r\n", false);
+    return GetModuleObjAt(MODULEDATAKIND_STATE, 0, __LINE__,
+                          " Get Module State DataComponent Fail. \r\n HRESULT:0x%08x \r\n", false);
 }
 
 JC_DataComponent* JC_DataManager::GetModuleTownObj() const
 {
-    return GetOrderedObj(m_ModuleDataManagerObj.GetModuleDataObj(MODULEDATAKIND_TOWN), 0, __LINE__,
-                         " Get Module Town DataComponent Fail. \r\n HRESULT:0x%08x \r\n", false);
+    return GetModuleObjAt(MODULEDATAKIND_TOWN, 0, __LINE__,
+                          " Get Module Town DataComponent Fail. \r\n HRESULT:0x%08x \r\n", false);
 }
 
 JC_DataComponent* JC_DataManager::GetModuleWorldMapObj(DWORD dwWorldMapIndex) const
 {
-    return GetOrderedObj(m_ModuleDataManagerObj.GetModuleDataObj(MODULEDATAKIND_WORLDMAP), dwWorldMapIndex, __LINE__,
-                         " Get Module WorldMap DataComponent Fail. \r\n WorldMapIndex:%d \r\n HRESULT:0x%08x \r\n",
-                         true);
+    return GetModuleObjAt(MODULEDATAKIND_WORLDMAP, dwWorldMapIndex, __LINE__,
+                          " Get Module WorldMap DataComponent Fail. \r\n WorldMapIndex:%d \r\n HRESULT:0x%08x \r\n",
+                          true);
 }
 
 JC_DataComponent* JC_DataManager::GetRecordInfoObj(DWORD dwRecordIndex) const
 {
-    return GetOrderedObj(m_RecordDataManagerObj.GetRecordList(), dwRecordIndex, __LINE__,
+    return GetOrderedObj(m_RecordDataManagerObj.GetRecordList(), std::string(), dwRecordIndex, __LINE__,
                          " Get RecordInfo DataComponent Fail. \r\n RecordIndex:%d \r\n HRESULT:0x%08x \r\n", true);
 }
 

@@ -11,6 +11,8 @@ constexpr DWORD JE_DATAMANAGER_NULL_LOG = 0x89020002;
 // no such record.
 constexpr DWORD JE_DATAMANAGER_KIND_NOT_LOADED = 0x89020003;
 constexpr DWORD JE_DATAMANAGER_NO_SUCH_RECORD = 0x89020004;
+// A record of another template where the getter's kind is expected.
+constexpr DWORD JE_DATAMANAGER_WRONG_TEMPLATE = 0x89020005;
 
 // The one owner of the game's data: the templates, the fixed tables of a
 // level, the save state, the screen layouts and the save-slot directory.
@@ -92,9 +94,15 @@ private:
     // index other than 0 and 1.
     bool GetWorldMapKind(DWORD dwWorldMapIndex, DWORD& dwKind) const;
     // The unfixed component at (0, n); null after logging the code with the
-    // message, which takes the position first when bWithPosition.
-    JC_DataComponent* GetOrderedObj(const JC_DataComponentMaker* pManager, DWORD dwPosition, int iSourceLine,
-                                    const char* szFormat, bool bWithPosition) const;
+    // message, which takes the position first when bWithPosition, and the
+    // file the records came from after it.
+    JC_DataComponent* GetOrderedObj(const JC_DataComponentMaker* pManager, const std::string& strFile,
+                                    DWORD dwPosition, int iSourceLine, const char* szFormat, bool bWithPosition) const;
+    // The same for a save-state kind and a module kind.
+    JC_DataComponent* GetUnfixedObjAt(DWORD dwKind, DWORD dwPosition, int iSourceLine, const char* szFormat,
+                                      bool bWithPosition) const;
+    JC_DataComponent* GetModuleObjAt(DWORD dwKind, DWORD dwPosition, int iSourceLine, const char* szFormat,
+                                     bool bWithPosition) const;
 
     BOOL m_bInitiated = FALSE;
     DWORD m_dwDefineGeneration = 0;

@@ -2,6 +2,7 @@
 
 #include "JC_DataManager/Control/JC_ControlPersonPower.h"
 #include "JC_Order/JC_OrderInformation.h"
+#include "JC_Script/JC_ScriptManager.h"
 
 #include <cstdio>
 
@@ -10,13 +11,20 @@ static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 constexpr DWORD FLAG_BACK_HIT_BONUS = 16;
 constexpr DWORD FLAG_BACK_CRITICAL_BONUS = 17;
 
+// Read at every attack, so that scripts may change them between orders; 0
+// while no script manager runs.
+static int SystemFlag(DWORD dwIndex)
+{
+    return gp_ScriptManagerObj->IsInitiated() ? gp_ScriptManagerObj->GetScriptFlag()->GetFlagSystem(dwIndex) : 0;
+}
+
 static const JS_OrderDealingCodes s_Codes = {JE_ORDERDEALATTACK_NO_ACTIVE, JE_ORDERDEALATTACK_NO_PASSIVE, 0,
                                              JE_ORDERDEALATTACK_NO_PASSIVE_RESULT};
 
 DWORD JC_OrderDealAttack::DealOrder()
 {
-    const int iBackHit = s_pBattle != nullptr ? s_pBattle->GetSystemFlag(FLAG_BACK_HIT_BONUS) : 0;
-    const int iBackCritical = s_pBattle != nullptr ? s_pBattle->GetSystemFlag(FLAG_BACK_CRITICAL_BONUS) : 0;
+    const int iBackHit = SystemFlag(FLAG_BACK_HIT_BONUS);
+    const int iBackCritical = SystemFlag(FLAG_BACK_CRITICAL_BONUS);
     const DWORD dwPredict = m_pOrderInput->GetPredictMode();
     JS_OrderDealing dealing;
     const DWORD dwFetch = FetchDealing(s_szSourceFile, s_Codes, dealing);

@@ -167,23 +167,27 @@ int JC_OrderDealBase::GetFaceValue(JC_ControlPersonPower* pActive, JC_ControlPer
     return AreOpposite(iActiveFace, iPassiveFace) ? iFront : iSide;
 }
 
-bool JC_OrderDealBase::RequireDealing(bool bActive, bool bActiveResult) const
+DWORD JC_OrderDealBase::RequireDealing(bool bActive, bool bActiveResult) const
 {
     if (bActive && m_pOrderInformation->GetDealingActiveControlPersonPower() == nullptr)
-        return LogAt(s_szSourceFile, __LINE__, 0, " DealingActiveControlPersonPowerObj Is NULL. \r\n"), false;
+        return LogAt(s_szSourceFile, __LINE__, JE_ORDERDEAL_NO_DEALING_ACTIVE,
+                     " DealingActiveControlPersonPowerObj Is NULL. \r\n");
     if (bActiveResult && m_pOrderInformation->GetDealingActiveResult() == nullptr)
-        return LogAt(s_szSourceFile, __LINE__, 0, " DealingActiveResultObj Is NULL. \r\n"), false;
+        return LogAt(s_szSourceFile, __LINE__, JE_ORDERDEAL_NO_DEALING_ACTIVE_RESULT,
+                     " DealingActiveResultObj Is NULL. \r\n");
     if (m_pOrderInformation->GetDealingPassiveControlPersonPower() == nullptr)
-        return LogAt(s_szSourceFile, __LINE__, 0, " DealingPassiveControlPersonPowerObj Is NULL. \r\n"), false;
+        return LogAt(s_szSourceFile, __LINE__, JE_ORDERDEAL_NO_DEALING_PASSIVE,
+                     " DealingPassiveControlPersonPowerObj Is NULL. \r\n");
     if (m_pOrderInformation->GetDealingPassiveResult() == nullptr)
-        return LogAt(s_szSourceFile, __LINE__, 0, " DealingPassiveResultObj Is NULL. \r\n"), false;
-    return true;
+        return LogAt(s_szSourceFile, __LINE__, JE_ORDERDEAL_NO_DEALING_PASSIVE_RESULT,
+                     " DealingPassiveResultObj Is NULL. \r\n");
+    return 0;
 }
 
 DWORD JC_OrderDealBase::AbsorbHPSP(int iHPAmount, int iHPRate, int iSPAmount, int iSPRate, DWORD dwCheckImmunity)
 {
-    if (!RequireDealing(true, true))
-        return 0;
+    if (const DWORD dwMissing = RequireDealing(true, true); dwMissing != 0)
+        return dwMissing;
     JC_ControlPersonPower& target = *m_pOrderInformation->GetDealingPassiveControlPersonPower();
     JC_OrderResultActive& active = *m_pOrderInformation->GetDealingActiveResult();
     JC_OrderResultPassive& passive = *m_pOrderInformation->GetDealingPassiveResult();
@@ -212,8 +216,8 @@ DWORD JC_OrderDealBase::AbsorbHPSP(int iHPAmount, int iHPRate, int iSPAmount, in
 
 DWORD JC_OrderDealBase::ApplyHPSPChange(int& iHP, int& iSP)
 {
-    if (!RequireDealing(false, false))
-        return 0;
+    if (const DWORD dwMissing = RequireDealing(false, false); dwMissing != 0)
+        return dwMissing;
     JC_ControlPersonPower& target = *m_pOrderInformation->GetDealingPassiveControlPersonPower();
     JC_OrderResultPassive& passive = *m_pOrderInformation->GetDealingPassiveResult();
     passive.m_HPChangeReal = target.SetHP(target.GetHP() + passive.m_HPChange);
@@ -225,8 +229,8 @@ DWORD JC_OrderDealBase::ApplyHPSPChange(int& iHP, int& iSP)
 
 DWORD JC_OrderDealBase::DealPassiveDie(DWORD dwDieOut)
 {
-    if (!RequireDealing(false, false))
-        return 0;
+    if (const DWORD dwMissing = RequireDealing(false, false); dwMissing != 0)
+        return dwMissing;
     JC_ControlPersonPower& target = *m_pOrderInformation->GetDealingPassiveControlPersonPower();
     JC_OrderResultPassive& passive = *m_pOrderInformation->GetDealingPassiveResult();
     target.SetHP(0);
@@ -253,8 +257,8 @@ DWORD JC_OrderDealBase::CalculateExp()
     if (strMode.empty() || strValue.empty())
         return LogAt(s_szSourceFile, __LINE__, 0, " ExpOrderFormat Fail(ExpModeStr or ExpValueStr is empty). \r\n");
     const DWORD dwMode = m_pBehaviorAnalyser->GetDefineInfo(strMode);
-    if (!RequireDealing(true, false))
-        return 0;
+    if (const DWORD dwMissing = RequireDealing(true, false); dwMissing != 0)
+        return dwMissing;
     JC_ControlPersonPower& actor = *m_pOrderInformation->GetDealingActiveControlPersonPower();
     JC_ControlPersonPower& target = *m_pOrderInformation->GetDealingPassiveControlPersonPower();
     JC_OrderResultPassive& passive = *m_pOrderInformation->GetDealingPassiveResult();
@@ -288,7 +292,8 @@ DWORD JC_OrderDealBase::CalculateExp()
     {
         JC_OrderResultActive* pActive = m_pOrderInformation->GetDealingActiveResult();
         if (pActive == nullptr)
-            return LogAt(s_szSourceFile, __LINE__, 0, " DealingActiveResultObj Is NULL. \r\n");
+            return LogAt(s_szSourceFile, __LINE__, JE_ORDERDEAL_NO_DEALING_ACTIVE_RESULT,
+                         " DealingActiveResultObj Is NULL. \r\n");
         iExp = iJobExp = pActive->m_HPAbsorb / 10;
         break;
     }
@@ -303,8 +308,8 @@ DWORD JC_OrderDealBase::CalculateExp()
 
 DWORD JC_OrderDealBase::TakeLegacyMoney()
 {
-    if (!RequireDealing(false, false))
-        return 0;
+    if (const DWORD dwMissing = RequireDealing(false, false); dwMissing != 0)
+        return dwMissing;
     JC_ControlPersonPower& target = *m_pOrderInformation->GetDealingPassiveControlPersonPower();
     m_pOrderInformation->GetDealingPassiveResult()->m_LegacyMoney += target.GetLegacyMoney();
     target.SetLegacyMoney(0);
@@ -313,8 +318,8 @@ DWORD JC_OrderDealBase::TakeLegacyMoney()
 
 DWORD JC_OrderDealBase::TakeLegacyThing()
 {
-    if (!RequireDealing(true, false))
-        return 0;
+    if (const DWORD dwMissing = RequireDealing(true, false); dwMissing != 0)
+        return dwMissing;
     JC_ControlPersonPower& actor = *m_pOrderInformation->GetDealingActiveControlPersonPower();
     JC_ControlPersonPower& target = *m_pOrderInformation->GetDealingPassiveControlPersonPower();
     JC_OrderResultPassive& passive = *m_pOrderInformation->GetDealingPassiveResult();

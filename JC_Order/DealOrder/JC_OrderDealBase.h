@@ -8,6 +8,13 @@
 #include <string>
 #include <vector>
 
+// The shared operations' refusals when the order has no dealing person or
+// result: a missing one fails the operation instead of passing for success.
+constexpr DWORD JE_ORDERDEAL_NO_DEALING_ACTIVE = 0x89630001;
+constexpr DWORD JE_ORDERDEAL_NO_DEALING_ACTIVE_RESULT = 0x89630002;
+constexpr DWORD JE_ORDERDEAL_NO_DEALING_PASSIVE = 0x89630003;
+constexpr DWORD JE_ORDERDEAL_NO_DEALING_PASSIVE_RESULT = 0x89630004;
+
 // Behaviour states the deals look at.
 constexpr DWORD JD_STATE_STRUCK_DOWN = 50;
 constexpr DWORD JD_STATE_CATCH_IMMUNE = 51;
@@ -153,7 +160,8 @@ private:
     // The landform rate of a person's floor raises a value unless the
     // person is immune to terrain.
     int WithTerrain(int iValue, JC_ControlPersonPower* pPerson, DWORD dwUseTerrain, int (JC_ControlScene::*pfnRate)(int));
-    bool RequireDealing(bool bActive, bool bActiveResult) const;
+    // 0, or the code of the first dealing object missing, logged.
+    DWORD RequireDealing(bool bActive, bool bActiveResult) const;
 
     static JC_Random s_DefaultRandom;
     static JC_Random* s_pRandom;

@@ -2,7 +2,6 @@
 
 #include "JC_DataManager/Control/JC_ControlGame.h"
 #include "TemplateSystem/JC_DebugLog.h"
-#include "TemplateSystem/JF_NumberText.h"
 
 static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
@@ -23,17 +22,17 @@ DWORD JC_ScriptDealGame::Deal(const std::string& strText)
         return JE_DEALGAME_NO_CONTROL;
     std::string strRest = strText;
     const std::string strCommand = PopField(strRest);
-    const int iNumber = JF_DecimalToInt(strRest);
-    if (strCommand == "SetMoney")
-        m_pControlGame->SetMoney(iNumber);
-    else if (strCommand == "AddMoney")
-        m_pControlGame->AddMoney(iNumber);
-    else if (strCommand == "SetWorldMapIndex")
-        m_pControlGame->SetWorldMapIndex(iNumber);
-    else {
+    if (strCommand != "SetMoney" && strCommand != "AddMoney" && strCommand != "SetWorldMapIndex") {
         m_pErrorLog->PrintAt(s_szSourceFile, __LINE__, " 劇本指令_事件 無法識別功能名稱. \r\n Script:%s \r\n",
                              strText.c_str());
         return JE_DEALGAME_UNKNOWN_COMMAND;
     }
+    const int iNumber = ReadNumber(strRest, strText, m_pErrorLog, s_szSourceFile);
+    if (strCommand == "SetMoney")
+        m_pControlGame->SetMoney(iNumber);
+    else if (strCommand == "AddMoney")
+        m_pControlGame->AddMoney(iNumber);
+    else
+        m_pControlGame->SetWorldMapIndex(iNumber);
     return 0;
 }

@@ -57,18 +57,24 @@ DWORD JC_ScriptDealScene::Deal(const std::string& strText)
 bool JC_ScriptDealScene::DealNumber(const std::string& strCommand, const std::string& strArgument,
                                     DWORD& dwResult) const
 {
-    const int iNumber = JF_DecimalToInt(strArgument);
     dwResult = 0;
+    if (strCommand != "SetMaxTurn" && strCommand != "SetTurn" && strCommand != "SetRoundStep"
+        && strCommand != "SetCampStep")
+        return false;
+    const std::string strLine = strCommand + "," + strArgument;
+    const int iNumber = ReadNumber(strArgument, strLine, m_pErrorLog, s_szSourceFile);
+    // Turns and steps count up from 0.
+    if (iNumber < 0)
+        m_pErrorLog->PrintAt(s_szSourceFile, __LINE__, " ScriptDealScene NegativeNumber. \r\n Script:%s \r\n",
+                             strLine.c_str());
     if (strCommand == "SetMaxTurn")
         m_pControlScene->SetMaxTurn(iNumber);
     else if (strCommand == "SetTurn")
         m_pControlScene->SetTurn(iNumber);
     else if (strCommand == "SetRoundStep")
         m_pControlScene->SetRoundStep(iNumber);
-    else if (strCommand == "SetCampStep")
-        m_pControlScene->SetCampStep(iNumber);
     else
-        return false;
+        m_pControlScene->SetCampStep(iNumber);
     return true;
 }
 

@@ -77,10 +77,10 @@ DWORD JC_ScriptDealWorldMap::DealPlace(const std::string& strText)
         return 0;
     }
     const DWORD dwPlaceID = static_cast<DWORD>(JF_DecimalToInt(PopField(strRest)));
-    if (strCommand == "SetPlaceIsOpen") {
-        m_pControlWorldMap->SetPlaceIsOpen(dwPlaceID, JF_DecimalToInt(strRest));
-        return 0;
-    }
+    // Opening a place that does not exist must not pass for done: the
+    // script would go on as if the way were open.
+    if (strCommand == "SetPlaceIsOpen")
+        return m_pControlWorldMap->SetPlaceIsOpen(dwPlaceID, JF_DecimalToInt(strRest)) ? 0 : JE_DEALWORLDMAP_NO_PLACE;
     for (const auto& setter : textSetters) {
         if (strCommand == setter.szCommand) {
             (m_pControlWorldMap->*setter.pfnSet)(dwPlaceID, strRest);

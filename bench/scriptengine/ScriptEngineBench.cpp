@@ -126,8 +126,8 @@ void BenchmarkChain()
     std::printf("chain: %d runs of %d nodes that end at once\n", CHAIN_RUNS, CHAIN_LENGTH);
     std::printf("  as siblings           %8.3f s\n", dSiblings);
     std::printf("  as one chain          %8.3f s   ratio %.1f\n", dChain, dChain / dSiblings);
-    std::printf("  depth: %d nodes in a row, at most %d event starts nested on the stack\n", CHAIN_LENGTH,
-                XC_Script::MAX_EVENT_NESTING);
+    std::printf("  depth: %d nodes in a row, started from a stack of pending starts, not by nesting calls\n",
+                CHAIN_LENGTH);
 }
 
 } // namespace

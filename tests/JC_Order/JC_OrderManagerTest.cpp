@@ -214,3 +214,89 @@ TEST_F(OrderManagerTest, OtherCampGainsNothingAndMaxLevelResetsExperience)
     EXPECT_EQ(Actor().GetExp(), 0);
     EXPECT_GT(m_Manager.m_ControlGameObj.GetMoney(), iMoney);
 }
+
+TEST_F(OrderManagerTest, MergeRefusesResultsThatDoNotAddUp)
+{
+    const struct
+    {
+        const char* szCase;
+        std::function<void(JC_OrderInformation&)> effect;
+        DWORD dwResult;
+        const char* szLogged;
+    } cases[] = {
+        {"an active result without its target",
+         [](JC_OrderInformation& order) { order.GetOrderResultManager()->AddActiveResultObj(0); },
+         JE_ORDERINFORMATION_RESULT_COUNT_MISMATCH, "ActiveResultCountNotMatchTotalPassive"},
+        {"an active result of another person",
+         [](JC_OrderInformation& order) { order.GetDealingActiveResult()->m_TeamIndex = 5; },
+         JE_ORDERINFORMATION_OTHER_ACTIVE, "FinalActiveTeamIndex MustEqual ActiveTeamIndex"},
+        {"a second action script",
+         [](JC_OrderInformation& order) { order.GetDealingActiveResult()->m_ActionScriptID = "Hit.txt"; },
+         JE_ORDERINFORMATION_SECOND_ACTION_SCRIPT, "OnceYouCanSetActionScriptID"},
+        {"a stolen thing of no kind",
+         [](JC_OrderInformation& order) {
+             JC_OrderResultActive& act = *order.GetDealingActiveResult();
+             act.m_IsStealThing = 1;
+             act.m_StealThingKindArray = {99};
+             act.m_StealThingIDArray = {1};
+         },
+         JE_ORDERINFORMATION_NO_WAREHOUSE, "TransformThingKindToWarehouse Fail"},
+    };
+    for (const auto& mergeCase : cases) {
+        SCOPED_TRACE(mergeCase.szCase);
+        ASSERT_EQ(m_Order.Initiation(&m_Manager), 0u);
+        m_Log.Clear();
+        m_Attack.m_iCalls = 0;
+        m_Attack.m_Codes = {};
+        m_Attack.m_Effect = mergeCase.effect;
+        Finish({1, 2}, 0);
+        Actor().SetCamp(0);
+        EXPECT_EQ(m_OrderManager.DealOrder(&m_Order), mergeCase.dwResult);
+        EXPECT_NE(m_Log.Text().find(mergeCase.szLogged), std::string::npos) << m_Log.Text();
+    }
+}
+
+TEST_F(OrderManagerTest, StolenThingsReachTheWarehouse)
+{
+    m_Attack.m_Effect = [](JC_OrderInformation& order) {
+        JC_OrderResultActive& act = *order.GetDealingActiveResult();
+        act.m_IsStealThing = 1;
+        act.m_StealThingKindArray = {THINGKIND_TOOL};
+        act.m_StealThingIDArray = {1};
+    };
+    m_Attack.m_Codes = {ORDERDEAL_NEXT_TARGET};
+    Finish({1, 2}, 0);
+    Actor().SetCamp(0);
+    JC_ControlWarehouse& warehouse = m_Manager.m_ControlWarehouseObj;
+    const int iHeld = warehouse.HowManyThingInWarehouse(JC_ControlWarehouse::WAREHOUSE_TOOL, 1, 0);
+    ASSERT_EQ(m_OrderManager.DealOrder(&m_Order), 0u) << m_Log.Text();
+    EXPECT_EQ(warehouse.HowManyThingInWarehouse(JC_ControlWarehouse::WAREHOUSE_TOOL, 1, 0), iHeld + 2);
+}
+
+TEST_F(OrderManagerTest, ASummonedActorsExperienceGoesToALivingSummoner)
+{
+    m_Attack.m_Effect = [](JC_OrderInformation& order) { order.GetDealingPassiveResult()->m_Exp = 10; };
+    // The summoner at team index 2, then a summoner no longer in the team.
+    for (const int iSummoner : {2, 7}) {
+        SCOPED_TRACE(iSummoner);
+        ASSERT_EQ(m_Order.Initiation(&m_Manager), 0u);
+        m_Attack.m_iCalls = 0;
+        m_Attack.m_Codes = {ORDERDEAL_NEXT_TARGET};
+        Finish({1}, 0);
+        Actor().SetCamp(0);
+        JC_DataComponent& actor = *Actor().GetPersonDataComponent();
+        const int iSummoned = 1;
+        ASSERT_EQ(actor.SetItemValue("IsSummonRole", &iSummoned), 0u);
+        ASSERT_EQ(actor.SetItemValue("SummonerTeamID", &iSummoner), 0u);
+        Actor().SetExp(0);
+        JC_DataComponent* pSummoner = nullptr;
+        ASSERT_EQ(m_Manager.m_ControlTeamObj.GetPersonFromTeam(TeamID::TEAMID_FIGHT, 2, pSummoner), 0u);
+        const int iNoExp = 0;
+        ASSERT_EQ(pSummoner->SetItemValue("Exp", &iNoExp), 0u);
+        ASSERT_EQ(m_OrderManager.DealOrder(&m_Order), 0u) << m_Log.Text();
+        int iSummonerExp = 0;
+        ASSERT_EQ(pSummoner->GetItemValue("Exp", &iSummonerExp), 0u);
+        EXPECT_EQ(iSummonerExp > 0, iSummoner == 2);
+        EXPECT_EQ(Actor().GetExp(), 0);
+    }
+}

@@ -4,6 +4,8 @@
 
 #include "tests/JC_Script/ScriptFixture.h"
 
+#include <cstring>
+
 namespace {
 
 class ScriptDealGame : public ScriptFixture
@@ -24,24 +26,35 @@ protected:
 
 TEST_F(ScriptDealGame, MoneyAndWorldMapLines)
 {
+    // Numbers read by atoi rules; one that is no whole number is reported
+    // with the line and read all the same.
     const struct
     {
         const char* szLine;
         DWORD dwResult;
         int iMoney;
+        bool bReported;
     } lines[] = {
-        {"ControlGame,SetMoney,300", 0, 300},
-        {"ControlGame,AddMoney,-500", 0, 0},
-        {"ControlGame,SetMoney,123456789", 0, 99999999},
-        {"ControlGame,AddMoney,1", 0, 99999999},
-        {"ControlGame,SetMoney, 42abc", 0, 42},
-        {"ControlGame,Money,5", JE_DEALGAME_UNKNOWN_COMMAND, 42},
-        {"ControlGame ,SetMoney,5", JE_SCRIPT_DISTRIBUTE_UNKNOWN, 42},
-        {"ControlGame,SetWorldMapIndex,3", 0, 42},
+        {"ControlGame,SetMoney,300", 0, 300, false},
+        {"ControlGame,AddMoney,-500", 0, 0, false},
+        {"ControlGame,SetMoney,123456789", 0, 99999999, false},
+        {"ControlGame,AddMoney,1", 0, 99999999, false},
+        {"ControlGame,SetMoney, 42abc", 0, 42, true},
+        {"ControlGame,AddMoney,", 0, 42, true},
+        {"ControlGame,SetMoney,abc", 0, 0, true},
+        {"ControlGame,SetMoney,12x", 0, 12, true},
+        {"ControlGame,AddMoney,30,1", 0, 42, true},
+        {"ControlGame,SetMoney,99999999999", 0, 99999999, true},
+        {"ControlGame,SetMoney,42", 0, 42, false},
+        {"ControlGame,Money,5", JE_DEALGAME_UNKNOWN_COMMAND, 42, true},
+        {"ControlGame ,SetMoney,5", JE_SCRIPT_DISTRIBUTE_UNKNOWN, 42, false},
+        {"ControlGame,SetWorldMapIndex,3", 0, 42, false},
     };
     for (const auto& line : lines) {
         EXPECT_EQ(m_Scripts.RealTimeScript(line.szLine), line.dwResult) << line.szLine;
         EXPECT_EQ(m_Game.GetMoney(), line.iMoney) << line.szLine;
+        const std::string strReport = std::string("Script:") + (line.szLine + std::strlen("ControlGame,")) + " ";
+        EXPECT_EQ(Logged(strReport), line.bReported) << line.szLine;
     }
     EXPECT_EQ(m_Game.GetWorldMapIndex(), 3);
     EXPECT_TRUE(Logged("Script:Money,5"));

@@ -35,6 +35,17 @@ protected:
 
 } // namespace
 
+TEST_F(ScriptDealScene, NumbersThatReadWrongAreReported)
+{
+    // Each is stored as atoi reads it, and reported with its line.
+    for (const char* szText : {"SetTurn,abc", "SetMaxTurn,-5", "SetCampStep,1x", "SetRoundStep,"}) {
+        EXPECT_EQ(m_Deal.Deal(szText), 0u) << szText;
+        EXPECT_TRUE(Logged(std::string("Script:") + szText + " ")) << szText;
+    }
+    EXPECT_EQ(Number("Turn"), 0);
+    EXPECT_EQ(Number("MaxTurn"), -5);
+}
+
 TEST_F(ScriptDealScene, SubCommandsStoreTheirFields)
 {
     const struct
@@ -63,6 +74,8 @@ TEST_F(ScriptDealScene, SubCommandsStoreTheirFields)
     };
     for (const auto& line : lines)
         EXPECT_EQ(m_Deal.Deal(line.szText), line.dwResult) << line.szText;
+    EXPECT_TRUE(Logged("Script:SetMaxTurn,30,x "));
+    EXPECT_FALSE(Logged("Script:SetRoundStep,2 "));
     EXPECT_EQ(Text("SceneFileName"), "Field,1.scn");
     EXPECT_EQ(m_Scene.GetMapWidth(), 3);
     EXPECT_EQ(m_Scene.GetFloorCount(), 6);

@@ -62,6 +62,8 @@ TEST_F(ScriptDealWorldMap, MapPlaceAndPlaceInLines)
         {"Town,SetMusic,x", JE_DEALWORLDMAP_UNKNOWN_GROUP},
         {"Map,SetPlaceName,x", JE_DEALWORLDMAP_UNKNOWN_MAP_COMMAND},
         {"Place,SetMusic,x", JE_DEALWORLDMAP_UNKNOWN_PLACE_COMMAND},
+        {"Place,SetPlaceIsOpen,999,1", JE_DEALWORLDMAP_NO_PLACE},
+        {"Place,SetPlaceIsOpen,0,1", JE_DEALWORLDMAP_NO_PLACE},
         {"PlaceIn,SetMusic,x", JE_DEALWORLDMAP_UNKNOWN_PLACEIN_COMMAND},
         // No world-map procedure runs here.
         {"Map,IntoTown", JE_DEALWORLDMAP_NO_WORLDMAP_PROCEDURE},

@@ -1,5 +1,6 @@
 #include "tests/JC_Script/ScriptFixture.h"
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -51,6 +52,9 @@ const JS_ScriptCase g_ScriptCases[] = {
 
 class ScriptManager : public ScriptFixture
 {
+protected:
+    // Starts the log again.
+    void ClearLog() { EXPECT_EQ(m_Log.OpenLogFile(Path("log.txt").c_str(), 1, FILE_SHARE_READ | FILE_SHARE_WRITE), S_OK); }
 };
 
 } // namespace
@@ -117,6 +121,86 @@ TEST_F(ScriptManager, FlagOrders)
     EXPECT_EQ(m_Scripts.RealTimeScript("LoadScript"), JE_SCRIPT_LOAD_EMPTY_NAME);
 }
 
+TEST_F(ScriptManager, FlagOrdersThatReadWrongAreRefusedOrReported)
+{
+    const struct
+    {
+        const char* szLine;
+        DWORD dwResult;
+        const char* szLogged;
+    } cases[] = {
+        {"Set,FlagEvent,abc,1", JE_SCRIPT_SET_FLAG_INDEX, "FlagIndexIsNotNumber"},
+        {"Add,FlagTalk,,1", JE_SCRIPT_ADD_FLAG_INDEX, "FlagIndexIsNotNumber"},
+        {"Set,FlagString,2x,a", JE_SCRIPT_SET_FLAG_INDEX, "FlagIndexIsNotNumber"},
+        {"Set,FlagTalk,99999999,1", JE_COMPONENT_INDEX_TOO_LARGE, "FlagTalk"},
+        {"Add,FlagSystem,-1,1", JE_COMPONENT_INDEX_TOO_LARGE, "FlagSystem"},
+        {"Set,FlagEvent,3,", 0, "FlagValueIsNotNumber(ReadAs:0)"},
+        {"Set,FlagEvent,3,7x", 0, "FlagValueIsNotNumber(ReadAs:7)"},
+        {"Update,abc", 0, "\"Update\" CountIsNotNumber"},
+    };
+    for (const auto& flagCase : cases) {
+        SCOPED_TRACE(flagCase.szLine);
+        ClearLog();
+        EXPECT_EQ(m_Scripts.RealTimeScript("Set,FlagEvent,0,5"), 0u);
+        if (std::string(flagCase.szLine).rfind("Update", 0) == 0) {
+            ASSERT_EQ(Push(std::string(flagCase.szLine) + "\n"), 0u);
+            EXPECT_EQ(m_Scripts.Update(), JS_SCRIPT_NONE);
+        } else {
+            EXPECT_EQ(m_Scripts.RealTimeScript(flagCase.szLine), flagCase.dwResult);
+        }
+        EXPECT_TRUE(Logged(flagCase.szLogged)) << LogText();
+        // Flag 0 is untouched by a refused index.
+        EXPECT_EQ(m_Scripts.GetScriptFlag()->GetFlagEvent(0), 5);
+    }
+    EXPECT_EQ(m_Scripts.GetScriptFlag()->GetFlagEvent(3), 7);
+}
+
+TEST_F(ScriptManager, ScriptsThatLoadThemselvesEnd)
+{
+    const struct
+    {
+        const char* szName;
+        const char* szScript;
+        DWORD dwStopsWith;
+    } cases[] = {
+        {"Once.txt", "Rec,x\r\nLoadScript,Once.txt\r\n", JE_SCRIPT_LOAD_TOO_DEEP},
+        {"Twice.txt", "LoadScript,Twice.txt\r\nLoadScript,Twice.txt\r\n", JE_SCRIPT_LOAD_TOO_MANY},
+        {"Update.txt", "LoadScript,Update.txt\r\nUpdate,5\r\nRec,y\r\n", JE_SCRIPT_LOAD_TOO_DEEP},
+    };
+    for (const auto& scriptCase : cases) {
+        SCOPED_TRACE(scriptCase.szName);
+        ClearLog();
+        Write(std::string("Script\\") + scriptCase.szName, scriptCase.szScript);
+        ASSERT_EQ(m_Scripts.LoadScript(scriptCase.szName), 0u);
+        DWORD dwDeepest = 0;
+        int iPasses = 0;
+        for (; m_Scripts.IsScriptLoaded() && iPasses < 100000; ++iPasses) {
+            m_Scripts.Update();
+            dwDeepest = std::max(dwDeepest, m_Scripts.GetScriptCount());
+        }
+        EXPECT_FALSE(m_Scripts.IsScriptLoaded());
+        EXPECT_LE(dwDeepest, JC_ScriptManager::MAX_SCRIPT_DEPTH);
+        const std::string strStop = scriptCase.dwStopsWith == JE_SCRIPT_LOAD_TOO_DEEP ? "ScriptStackTooDeep"
+                                                                                        : "TooManyScriptsLoaded";
+        EXPECT_TRUE(Logged(strStop)) << LogText().substr(0, 2000);
+        EXPECT_TRUE(Logged(std::string("ScriptFileName:") + scriptCase.szName));
+    }
+}
+
+TEST_F(ScriptManager, AScriptTooLongForItsRecordIsRefusedNamingItsFile)
+{
+    std::string strScript;
+    for (int i = 0; i < 65; ++i)
+        strScript += "Rec,x\r\n";
+    Write("Script\\Long.txt", strScript);
+    EXPECT_EQ(m_Scripts.LoadScript("Long.txt"), JE_COMPONENT_INDEX_TOO_LARGE);
+    const std::string strLog = LogText();
+    const size_t at = strLog.find("推入新的劇本資訊 發生錯誤");
+    ASSERT_NE(at, std::string::npos) << strLog;
+    EXPECT_NE(strLog.find("Script\\Long.txt", at), std::string::npos) << strLog;
+    EXPECT_FALSE(m_Scripts.IsScriptLoaded());
+}
+
 TEST_F(ScriptManager, Registry)
 {
     RecordingHandler second;
@@ -126,7 +210,10 @@ TEST_F(ScriptManager, Registry)
     EXPECT_EQ(m_Scripts.RealTimeScript("Rec,1"), 0u);
     EXPECT_EQ(m_Recorder.m_Texts, (Texts{"1"}));
     EXPECT_TRUE(second.m_Texts.empty());
+    // The logs carry the name table's codes.
+    EXPECT_TRUE(Logged("HRESULT:0x80010014"));
     EXPECT_EQ(m_Scripts.DelFunction("Other"), JE_SCRIPT_DEL_NOT_FOUND);
+    EXPECT_TRUE(Logged("HRESULT:0xcdcdcdcd"));
     EXPECT_EQ(m_Scripts.DelFunction(""), JE_SCRIPT_DEL_EMPTY_NAME);
     EXPECT_EQ(m_Scripts.DelFunction("Rec"), 0u);
     EXPECT_EQ(m_Scripts.RealTimeScript("Rec,1"), JE_SCRIPT_DISTRIBUTE_UNKNOWN);

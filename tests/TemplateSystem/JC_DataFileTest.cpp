@@ -3,6 +3,9 @@
 #include "tests/TemplateSystem/CodeEncoder.h"
 #include "tests/TemplateSystem/TemplateFixture.h"
 
+#include "TemplateSystem/JC_DebugLog.h"
+#include "tests/Support/ScopedTempFolder.h"
+
 #include <cstring>
 
 namespace {
@@ -304,6 +307,9 @@ TEST_F(DataFile, MalformedFilesFailWithTheirCodeAndLine)
                               "[FileEnd]\r\n",
          JE_INDEX_KEY_PRESENT, 18},
         {"line too long", strPerson + std::string(2048, 'x') + "\r\n", JE_LINE_TOO_LONG, 10},
+        // A second block of one order would lay the first out anew.
+        {"order twice", strPerson + Block("0,1", "HP\"5\"\r\n") + Block("0,1", ""), JE_DATAFILE_ORDER_REPEATED, 17},
+        {"tree order twice", Head("TREE") + Block("1,0,2", "") + Block("1,0,2", ""), JE_DATAFILE_ORDER_REPEATED, 16},
         {"tree too large", Head("TREE") + Block("15,5119,5119,5119,5119,5119,5119,5119,5119,5119,5119,5119,5119,5119,5119,5119,5119", ""),
          JE_DATAFILE_NO_COMPONENT, 12},
     };
@@ -313,6 +319,50 @@ TEST_F(DataFile, MalformedFilesFailWithTheirCodeAndLine)
         EXPECT_EQ(dwLine, c.dwLine) << c.szWhat;
         EXPECT_EQ(m_pManager != nullptr, c.dwCode == 0) << c.szWhat;
     }
+}
+
+TEST_F(DataFile, WhatItLetsPassIsNotedWithTheFileAndLine)
+{
+    ScopedTempFolder folder;
+    ASSERT_EQ(gp_DebugInfoObj->OpenLogFile(folder.File("log.txt").c_str(), 1, FILE_SHARE_READ), S_OK);
+    const std::string strOpenBlock = "@Start\r\n@MainUseTemplateID\"H00000010\"\r\n@DataOrder\"0,0\"\r\n";
+    const struct
+    {
+        const char* szWhat;
+        std::string strBody;
+        const char* szNote;
+    } cases[] = {
+        {"misspelt item", Block("0,0", "HP\"5\"\r\nHPP\"5\"\r\n"), "Line:14 ItemNotInTemplate:HPP"},
+        {"a word for a number", Block("0,0", "HP\"12x\"\r\n"), "Line:13 ValueNotNumber:HP\"12x\""},
+        {"an element twice", Block("0,0", "Skills\"[0],1\"\r\nSkills\"[1],2\"\r\nSkills\"[1],3\"\r\n"),
+         "Line:15 ElementRepeatedOrOutOfOrder:Skills\"[1],3\""},
+        {"elements out of order", Block("0,0", "Skills\"[2],1\"\r\nSkills\"[0],2\"\r\n"),
+         "Line:14 ElementRepeatedOrOutOfOrder:Skills\"[0],2\""},
+        {"no @End", strOpenBlock + "HP\"5\"\r\n", "Line:14 BlockWithoutEnd"},
+        {"@EndSub in the record", Block("0,0", "@EndSub\"Weapon\"\r\nHP\"9\"\r\n"), "Line:13 EndSubOutsideSubRecord"},
+        {"@EndSub of another sub-record",
+         Block("0,0", "@StartSub\"Weapon\"\r\nPower\"1\"\r\n@EndSub\"Gem\"\r\n"),
+         "Line:15 EndSubNameMismatch:Gem(open:Weapon)"},
+    };
+    for (const auto& noted : cases) {
+        SCOPED_TRACE(noted.szWhat);
+        const std::string strPath = folder.File(std::string(noted.szWhat) + ".DATA");
+        WriteTestFile(strPath, Head() + noted.strBody + "[FileEnd]\r\n");
+        DWORD dwLine = 0;
+        m_Fixture.m_DataFile.DeleteManager(m_pManager);
+        EXPECT_EQ(m_Fixture.m_DataFile.LoadDataFile(strPath, m_pManager, dwLine, nullptr), 0u);
+        const std::string strLog = ReadTestFile(folder.File("log.txt"));
+        EXPECT_NE(strLog.find("File:" + strPath + " " + noted.szNote), std::string::npos) << strLog;
+    }
+    // A clean file is not noted.
+    const std::string strClean = folder.File("clean.DATA");
+    WriteTestFile(strClean, Head() + Block("0,0", "HP\"5\"\r\n") + "[FileEnd]\r\n");
+    DWORD dwLine = 0;
+    m_Fixture.m_DataFile.DeleteManager(m_pManager);
+    EXPECT_EQ(m_Fixture.m_DataFile.LoadDataFile(strClean, m_pManager, dwLine, nullptr), 0u);
+    EXPECT_EQ(ReadTestFile(folder.File("log.txt")).find("clean.DATA"), std::string::npos);
+    // Closes the file, so that its folder can go.
+    EXPECT_EQ(gp_DebugInfoObj->OpenLogFile("", 1, 0), E_FAIL);
 }
 
 TEST_F(DataFile, ReadsBlocksAsTheFormatSays)

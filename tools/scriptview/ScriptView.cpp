@@ -210,6 +210,12 @@ int main(int argc, char** argv)
     }
     // The engine's reports go to the console.
     g_pErrorLog->SetFileHandle(GetStdHandle(STD_ERROR_HANDLE));
+    const std::string strIni = arguments.strGameFolder + "Game.ini";
+    if (GetFileAttributesA(strIni.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        std::fprintf(stderr, "scriptview: the game folder %s cannot be read (no Game.ini)\n",
+                     arguments.strGameFolder.c_str());
+        return 1;
+    }
     ScriptViewApplication app(arguments);
     if (FAILED(app.Create(GetModuleHandleA(nullptr)))) {
         std::fprintf(stderr, "scriptview: the Direct3D frame did not start\n");

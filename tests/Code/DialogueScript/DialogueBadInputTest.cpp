@@ -10,7 +10,8 @@ namespace {
 // A dialogue file that uses every dialogue command, for mutating.
 std::string AllDialogueCommands()
 {
-    return DialogueNode(Command("Speak", {{"Type", "Dialogue"}, {"dwPerson", "0"}, {"dwExpression", "1"}, {"dwTalk", "0"}}) +
+    return DialogueNode(Command("Speak",
+                                {{"Type", "Dialogue"}, {"dwPerson", "0"}, {"dwExpression", "1"}, {"dwTalk", "0"}}) +
                         Command("Answer", {{"Type", "Talk"}, {"Target", "B"}, {"dwPersonIdx", "1"}, {"dwPage", "1"},
                                            {"dwTalk", "1"}}) +
                         Command("Face", {{"Type", "SetFace"}, {"dwPersonIdx", "2"}}) +
@@ -104,14 +105,17 @@ TEST_F(DialogueBadInputTest, MalformedFilesReportAndTheDialogueEnds)
     } CASES[] = {
         // Person data: empty, words without a person, numbers past any range.
         {AllDialogueCommands(), DIALOGUE_LINES, "", "XC_DialogueScript::GetPersonDataFromIndex Error"},
-        {AllDialogueCommands(), DIALOGUE_LINES, " ,\t,\r\n,,,\r\n\t\r\n", "person 0 has no words"},
+        {AllDialogueCommands(), DIALOGUE_LINES, " ,\t,\r\n,,,\r\n\t\r\n",
+         "Dialogue\\DialoguePersonData.txt line 0 has no words"},
         {AllDialogueCommands(), DIALOGUE_LINES, "fromourteam\r\nfromourteam 0xFFFFFFFF\r\nfromourteam -1\r\n",
          "DialogueScript Dialogue2 error , can't find dwPersonID"},
         {AllDialogueCommands(), DIALOGUE_LINES, "99999999999999999999999 " + strLongWord + " " + strLongWord + "\r\n",
          nullptr},
-        {AllDialogueCommands(), DIALOGUE_LINES, std::string("0xFF\0Hero face\\Hero.ant\r\n", 25), "person 0 has no name"},
+        {AllDialogueCommands(), DIALOGUE_LINES, std::string("0xFF\0Hero face\\Hero.ant\r\n", 25),
+         "Dialogue\\DialoguePersonData.txt line 0 has no name"},
         // Dialogue files: missing, empty, binary, one endless line.
-        {AllDialogueCommands(), std::string(), strPersons, "XC_DialogueScript::GetDialogueFromLineNum Error"},
+        {AllDialogueCommands(), std::string(), strPersons,
+         "XC_DialogueScript::GetDialogueFromLineNum Error , Dialogue\\Test.txt has no line 0"},
         {AllDialogueCommands(), std::string("\0\xFF\xFE\r\n\x80", 6), strPersons, nullptr},
         {AllDialogueCommands(), strLongWord, strPersons, nullptr},
         // Scripts: numbers past every line, person and page; a missing file name; no box.

@@ -200,7 +200,10 @@ protected:
         return m_Manager.RunAllScript();
     }
 
-    XC_DialogueScript* Script(DWORD dwIndex = 0) { return dynamic_cast<XC_DialogueScript*>(m_Manager.GetScript(dwIndex)); }
+    XC_DialogueScript* Script(DWORD dwIndex = 0)
+    {
+        return dynamic_cast<XC_DialogueScript*>(m_Manager.GetScript(dwIndex));
+    }
 
     template <class T>
     T* Part(const char* szName, DWORD dwScript = 0)

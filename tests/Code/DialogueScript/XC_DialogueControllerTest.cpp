@@ -116,7 +116,8 @@ TEST_F(DialogueControllerTest, ABrokenOrMissingFileIsReportedAndSkipped)
     m_Controller.AddDialogueScript("Dialogue\\One.txt");
     GameFrame();
     GameFrame();
-    EXPECT_TRUE(m_Log.Contains("( m_DialogueScriptManager.Load( rstrDialogueScriptName.c_str() ) ) failed"));
+    EXPECT_TRUE(m_Log.Contains("( m_DialogueScriptManager.Load( rstrDialogueScriptName.c_str() ) ) failed , hr = "));
+    EXPECT_TRUE(m_Log.Contains(" \r\nDialogue\\Missing.txt"));
     EXPECT_TRUE(m_Controller.IsDialogueActive());
     GameFrame();
     EXPECT_EQ(Characters(ControllerPart("TalkA")), 6u);

@@ -78,9 +78,10 @@ TEST_F(DialogueCommandTest, TalkSetsSpeakerFramePageAndLine)
 
 TEST_F(DialogueCommandTest, FaceAndExpressionChangeTheFaceObject)
 {
-    ASSERT_EQ(LoadAndRun(DialogueNode(Command("Face", {{"Type", "SetFace"}, {"Target", "B"}, {"dwPersonIdx", "1"}}) +
-                                      Command("Look", {{"Type", "SetExpression"}, {"Target", "B"}, {"dwExpression", "9"}}))),
-              S_OK);
+    const std::string strRun =
+        Command("Face", {{"Type", "SetFace"}, {"Target", "B"}, {"dwPersonIdx", "1"}}) +
+        Command("Look", {{"Type", "SetExpression"}, {"Target", "B"}, {"dwExpression", "9"}});
+    ASSERT_EQ(LoadAndRun(DialogueNode(strRun)), S_OK);
     XC_RenderAnimation* const pFace = Part<XC_RenderAnimation>("FaceB");
     EXPECT_EQ(PageCount(pFace), 4u);
     EXPECT_EQ(pFace->GetCurrentPage(), 3u); // the last page

@@ -179,6 +179,19 @@ TEST_F(SetDirectStateTest, ScriptLinesChangeTheSet)
         {"RemoveRenderState 60", S_OK, nullptr},
         {"RemoveRenderState 61", S_OK, nullptr},
         {"SetRenderState 7", S_OK, "( szToken ) failed"},
+        // Modes outside what the device takes never reach it.
+        {"SetTextureStageState 0 , 1 , 27", E_INVALIDARG, "SetTextureStageState 1 = 27 : not a value"},
+        {"SetTextureStageState 0 , 4 , 0", E_INVALIDARG, "SetTextureStageState 4 = 0 : not a value"},
+        {"SetTextureStageState 0 , 2 , 7", E_INVALIDARG, "SetTextureStageState 2 = 7 : not a value"},
+        {"SetTextureStageState 0 , 11 , 0x50000", E_INVALIDARG, "SetTextureStageState 11 = 327680 : not a value"},
+        {"SetTextureStageState 0 , 24 , 5", E_INVALIDARG, "SetTextureStageState 24 = 5 : not a value"},
+        {"SetRenderState 19 , 0", E_INVALIDARG, "SetRenderState 19 = 0 : not a value"},
+        {"SetRenderState 151 , 4", E_INVALIDARG, "SetRenderState 151 = 4 : not a value"},
+        {"SetSamplerState 0 , 1 , 6", E_INVALIDARG, "SetSamplerState 1 = 6 : not a value"},
+        {"SetSamplerState 0 , 7 , 8", E_INVALIDARG, "SetSamplerState 7 = 8 : not a value"},
+        {"SetTextureStageState 0 , 2 , 0x32", S_OK, nullptr},
+        {"SetRenderState 151 , 255", S_OK, nullptr},
+        {"SetRenderState 60 , 0x12345678", S_OK, nullptr},
         {"setrenderstate 27 1", E_FAIL, "ScriptSetDirectState Can't Find Token"},
         {"Bogus 1 2", E_FAIL, "ScriptSetDirectState Can't Find Token"},
         {"", E_FAIL, "( szToken ) failed"},
@@ -195,7 +208,9 @@ TEST_F(SetDirectStateTest, ScriptLinesChangeTheSet)
     EXPECT_EQ(set.ScriptSetDirectState(static_cast<const char*>(nullptr)), E_FAIL);
 
     // A line short of its value sets the value 0.
-    EXPECT_EQ(ActivationCalls(set), (Calls{RS(D3DRS_ALPHABLENDENABLE, 0), TSS(1, 2, 3), SS(0, 6, 2), RS(7, 0)}));
+    EXPECT_EQ(ActivationCalls(set), (Calls{RS(D3DRS_ALPHABLENDENABLE, 0), TSS(1, 2, 3), SS(0, 6, 2), RS(7, 0),
+                                           TSS(0, 2, 0x32), RS(D3DRS_VERTEXBLEND, D3DVBF_TWEENING),
+                                           RS(D3DRS_TEXTUREFACTOR, 0x12345678)}));
 }
 
 TEST_F(SetDirectStateTest, LoadsTheSectionsOfATextTree)
@@ -370,11 +385,11 @@ TEST_F(SetDirectStateTest, RefusedAndFailedCallsAreReported)
 {
     XC_SetDirectState set;
     set.SetRenderState(D3DRS_TEXTUREFACTOR, 0x11);
-    set.SetTextureStageState(0, D3DTSS_COLOROP, 99);
-    set.SetSamplerState(1, D3DSAMP_MAGFILTER, 99);
+    set.SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_LERP);
+    set.SetSamplerState(1, D3DSAMP_MAGFILTER, D3DTEXF_GAUSSIANQUAD);
     m_Device.Reject(RecordingDevice::RENDER_STATE, 0, D3DRS_TEXTUREFACTOR, 0x11);
-    m_Device.Reject(RecordingDevice::TEXTURE_STAGE_STATE, 0, D3DTSS_COLOROP, 99);
-    m_Device.Reject(RecordingDevice::SAMPLER_STATE, 1, D3DSAMP_MAGFILTER, 99);
+    m_Device.Reject(RecordingDevice::TEXTURE_STAGE_STATE, 0, D3DTSS_COLOROP, D3DTOP_LERP);
+    m_Device.Reject(RecordingDevice::SAMPLER_STATE, 1, D3DSAMP_MAGFILTER, D3DTEXF_GAUSSIANQUAD);
 
     EXPECT_EQ(ActivationCalls(set).size(), 3u) << "a refused record does not stop the others";
     for (const char* szReport :

@@ -68,6 +68,34 @@ TEST(XC_ParticleEmitter, KeysAreClamped)
     EXPECT_FLOAT_EQ(pEmitter->GetBoundingSphere()->fRadius, 5.0f);
 }
 
+TEST(XC_ParticleEmitter, ValuesTheDeviceOrTheClockCannotTakeAreReported)
+{
+    const struct
+    {
+        const char* szKeys;
+        const char* szReport;
+    } CASES[] = {
+        {"fEmitRate1 = nan\n", "fEmitRate1 = "},
+        {"fEmitRate2 = -5\n", "fEmitRate2 = -5 : not a number of at least 0"},
+        {"fLifeTime1 = inf\n", "fLifeTime1 = "},
+        {"fLifeTime2 = -1\n", "fLifeTime2 = -1 : not a number of at least 0"},
+        {"fSizeEnd2 = nan\n", "fSizeEnd2 = "},
+        {"dwSrcBlend = 18\n", "dwSrcBlend = 18 : not a Direct3D 9 blend"},
+        {"dwDestBlend = 77\n", "dwDestBlend = 77 : not a Direct3D 9 blend"},
+        {"rgbaColorEnd2 = 0 , 300 , 0 , -1\n", "rgbaColorEnd2 = 0 , 300 , 0 , -1 : parts lie in 0 to 255"},
+        {"bPosEndIsDir = yes\n", "[Fire] bPosEndIsDir = yes : not TRUE or FALSE ; FALSE is read"},
+    };
+    for (const auto& test : CASES) {
+        ErrorLogCapture log;
+        const auto pEmitter = EmitterOf(test.szKeys);
+        EXPECT_TRUE(log.Contains(test.szReport)) << test.szKeys << log.Text();
+        EXPECT_FLOAT_EQ(pEmitter->GetSizeEnd2(), 0.01f) << test.szKeys;
+    }
+    ErrorLogCapture log;
+    EmitterOf("dwSrcBlend = 5\ndwDestBlend = 6\nfEmitRate1 = 10\n");
+    EXPECT_EQ(log.Text(), "");
+}
+
 TEST(XC_ParticleEmitter, EmissionIsCappedAndDiesOut)
 {
     std::srand(7);

@@ -204,3 +204,25 @@ TEST(XC_RenderAnimation, ColourAndCullTables)
             << test.bMirror << " " << test.iWinding;
     }
 }
+
+TEST(XC_RenderAnimation, DescriptionValuesPastTheAnimationAreReported)
+{
+    AnimationText text({100, 100, 100, 100});
+    const struct
+    {
+        const char* szKey;
+        const char* szValue;
+        const char* szReport;
+    } CASES[] = {
+        {"dwEndPage", "9", "Walker : dwEndPage 9 lies past the 4 pages of"},
+        {"fPlaySpeed", "nan", "Walker : fPlaySpeed is not a number ; 1 is used"},
+    };
+    for (const auto& test : CASES) {
+        XC_RenderAnimation animation;
+        animation.SetAnimationObject(text.Get(), TRUE);
+        auto pNode = MakeNode("[Walker]", {{"Name", "Walker"}, {test.szKey, test.szValue}});
+        ErrorLogCapture log;
+        animation.LoadFromTextNode(pNode.get());
+        EXPECT_TRUE(log.Contains(test.szReport)) << log.Text();
+    }
+}

@@ -106,6 +106,17 @@ TEST_F(ManagerTest, LinkTargetsAreObjectsListedBefore)
     EXPECT_EQ(environment.painter.filed.size(), 4u);
 }
 
+TEST_F(ManagerTest, TwoObjectsOfOneNameInOneListAreReported)
+{
+    ErrorLogCapture log;
+    auto pList = MakeNode("[List]", {});
+    AddObject(pList.get(), "Body", "test");
+    AddObject(pList.get(), "Body", "test");
+    ASSERT_EQ(manager.LoadFromTextNode(pList.get()), S_OK);
+    EXPECT_EQ(manager.GetRenderingObjectCount(), 2u);
+    EXPECT_TRUE(log.Contains("繪圖物件 Body : two objects of one name in one description")) << log.Text();
+}
+
 TEST_F(ManagerTest, AFailedObjectStopsTheList)
 {
     ErrorLogCapture log;
@@ -195,17 +206,28 @@ TEST_F(ManagerTest, CopyingKeepsTheLinksByName)
 TEST_F(ManagerTest, DamagedDescriptionLists)
 {
     ErrorLogCapture log;
-    const std::string valid = "[A]\n{\nType = pic\nName = A\nTextureName = Panel.bmp\n[Matrix]\n{\nfPosX = 1\n}\n}\n"
+    const std::string valid = "[A]\n{\nType = pic\nName = A\nTextureName = Panel.bmp\n[Matrix]\n{\nfPosX = 1\n}\n"
+                              "[RenderState]\n{\n[SetTextureStageState]\n{\na = 0 , 1 , 4\n}\n}\n}\n"
                               "[B]\n{\nType = ani\nName = B\nLinkTarget = A\nAniName = Star.ant\ndwEndPage = 3\n}\n"
                               "[C]\n{\nType = string\nData = AB\\nC\ndwAligeText = 1\n}\n"
                               "[D]\n{\nType = xfile\nXFileName = Box.x\nbLoop = FALSE\n}\n"
                               "[E]\n{\nType = background\nTextureName = bk\\bk001.bmp\nfRotateSpeed = 2\n}\n"
                               "[F]\n{\nType = test\nRenderQueue = Mouse\niRenderQueueDelta = 9\n}\n";
+    // Values a device or a clock cannot take, and words where numbers belong.
+    const char* const hostile[] = {"a = 0 , 1 , 4294967295\n", "b = 0 , 11 , 0x50000\n", "fScaleX = 0\n",
+                                   "fScaleY = nan\n", "fPlaySpeed = nan\n", "rgbaColor = red\n",
+                                   "BillboardingLockAxis = Q\nbUseBillboarding = TRUE\n", "dwEndPage = 99\n"};
     std::mt19937 random(5);
-    for (int iCase = 0; iCase < 2000; ++iCase) {
+    for (int iCase = 0; iCase < 3000; ++iCase) {
         std::string text = valid;
-        if (iCase % 2 == 0) {
+        if (iCase % 3 == 0) {
             text.resize(random() % text.size());
+        } else if (iCase % 3 == 1) {
+            for (int i = 0; i < 3; ++i) {
+                const size_t at = text.find('\n', random() % text.size());
+                text.insert(at == std::string::npos ? text.size() : at + 1,
+                            hostile[random() % (sizeof(hostile) / sizeof(hostile[0]))]);
+            }
         } else {
             for (int i = 0; i < 6; ++i)
                 text[random() % text.size()] = "{}[]=\n\\#<0x-9"[random() % 14];

@@ -11,7 +11,7 @@
 
 namespace {
 
-std::vector<float> Xs(const XC_RenderString& text)
+std::vector<float> Xs(XC_RenderString& text)
 {
     std::vector<float> xs;
     for (DWORD i = 0; i < text.GetWordCount(); ++i)
@@ -113,4 +113,36 @@ TEST(XC_RenderString, WordLimitsAndFailures)
 
     std::unique_ptr<XC_RenderingObject> pCopy(text.Duplicate());
     ASSERT_EQ(static_cast<XC_RenderString*>(pCopy.get())->GetWordCount(), 7u);
+}
+
+namespace {
+
+// Counts the layout passes of its words.
+class CountingString : public XC_RenderString
+{
+public:
+    void LayoutWords() override
+    {
+        ++m_iLayouts;
+        XC_RenderString::LayoutWords();
+    }
+    int m_iLayouts = 0;
+};
+
+} // namespace
+
+// A text built by many appends is laid out once when it is read, not once
+// per append (which made 16,000 appends quadratic).
+TEST(XC_RenderString, AppendsAreLaidOutOnceWhenRead)
+{
+    FakeFont font;
+    CountingString text;
+    for (int i = 0; i < 16000; ++i)
+        ASSERT_EQ(text.AddString("a", 0xFFFFFFFF), S_OK);
+    text.AddStringEx("b#Color 0xFF00FF00#c", 0xFFFFFFFF);
+    EXPECT_EQ(text.m_iLayouts, 0);
+    ASSERT_EQ(text.GetWordCount(), 16002u);
+    EXPECT_FLOAT_EQ(text.GetRadius(), 16002 * 30.0f / 2.0f);
+    EXPECT_FLOAT_EQ(text.GetRenderWord(16001)->vPosition.x, 16001 * 30.0f);
+    EXPECT_EQ(text.m_iLayouts, 1);
 }

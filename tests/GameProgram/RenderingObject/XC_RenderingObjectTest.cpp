@@ -1,5 +1,6 @@
 #include "GameProgram/RenderingObject/XC_RenderingObject.h"
 
+#include "GameProgram/Common/XC_TextTree.h"
 #include "GameProgram/D3DCommon/XC_RenderNode.h"
 #include "tests/GameProgram/RenderingObject/DrawableFixture.h"
 #include "tests/Support/ErrorLogCapture.h"
@@ -126,7 +127,10 @@ TEST(XC_RenderingObject, LockAxisOfTheDescription)
         const D3DXVECTOR3 vOld(1.0f, 0.0f, 0.0f);
         object.SetBillboardingLockAxis(&vOld, &vOld);
         auto pNode = MakeNode("[Obj]", {{"bUseBillboarding", test.szBillboarding}, {"BillboardingLockAxis", test.szAxis}});
+        ErrorLogCapture log;
         object.LoadFromTextNode(pNode.get());
+        // An axis the object does not know is reported; the object keeps full billboarding.
+        EXPECT_EQ(log.Contains("billboard axis \"W\" is not X , Y or Z"), std::string(test.szAxis) == "W") << log.Text();
         EXPECT_EQ(object.GetBillboardingEnable(), test.bBillboarding) << test.szAxis;
         ASSERT_EQ(object.GetBillboardingLockAxis() != nullptr, test.bRecord) << test.szAxis;
         if (test.bRecord) {
@@ -263,4 +267,33 @@ TEST(XC_RenderingObject, LockAxisTurnsTheFrontTowardsTheEye)
     const D3DXVECTOR3 vOtherFront(0.0f, 0.0f, -1.0f);
     object.SetBillboardingLockAxis(&vAxis, &vOtherFront);
     EXPECT_EQ(object.GetBillboardingLockAxis()->vFront, vOtherFront);
+}
+
+TEST(XC_RenderingObject, DescriptionMistakesAreReportedWithTheObject)
+{
+    const struct
+    {
+        const char* szLeaves;
+        const char* szReport;
+    } CASES[] = {
+        {"Name = Tree\n[Matrix]\n{\nfScaleX = 0\n}\n", "Tree : fScaleX = 0 is not a scale ; 1 is used"},
+        {"Name = Tree\n[Matrix]\n{\nfScaleZ = nan\n}\n", "Tree : fScaleZ = "},
+        {"Name = Tree\nrgbaColor = red\n", "Tree : rgbaColor \"red\" is not a number"},
+    };
+    for (const auto& test : CASES) {
+        const std::string strText = std::string("[Obj]\n{\n") + test.szLeaves + "}\n";
+        XC_TextTree tree;
+        tree.LoadMem(strText.data(), static_cast<DWORD>(strText.size()));
+        XC_RenderingObject object;
+        ErrorLogCapture log;
+        object.LoadFromTextNode(tree.FindChildNode(0));
+        EXPECT_TRUE(log.Contains(test.szReport)) << test.szLeaves << log.Text();
+    }
+    XC_TextTree tree;
+    const std::string strGood = "[Obj]\n{\nrgbaColor = 0x80FFFFFF\n[Matrix]\n{\nfScaleX = -2\n}\n}\n";
+    tree.LoadMem(strGood.data(), static_cast<DWORD>(strGood.size()));
+    XC_RenderingObject object;
+    ErrorLogCapture log;
+    object.LoadFromTextNode(tree.FindChildNode(0));
+    EXPECT_EQ(log.Text(), "");
 }

@@ -116,3 +116,53 @@ TEST_F(XC_XFileAnimationControllerTest, TracksBlendByWeightAndSpeed)
     EXPECT_FLOAT_EQ(desc.Weight, 3.0f);
     EXPECT_EQ(m_pController->SetTrackWeight(2, 1.0f), D3DERR_INVALIDCALL);
 }
+
+namespace {
+
+// A set that counts the lookups of its animations by name.
+class CountingSet : public XC_XFileAnimationSet
+{
+public:
+    CountingSet() : XC_XFileAnimationSet("Counted", 100.0) {}
+    STDMETHOD(GetAnimationIndexByName)(const char* szName, UINT* puIndex) override
+    {
+        ++m_iLookups;
+        return XC_XFileAnimationSet::GetAnimationIndexByName(szName, puIndex);
+    }
+    int m_iLookups = 0;
+};
+
+} // namespace
+
+// Outputs are bound to their animations when a set is attached: frames of
+// the file then cost no search by name (once per output per frame before).
+TEST(XC_XFileAnimationController, OutputsAreLookedUpOnceWhenTheSetIsAttached)
+{
+    const int iOutputs = 1000;
+    std::vector<D3DXMATRIX> matrices(iOutputs);
+    XC_XFileAnimationController* const pController = new XC_XFileAnimationController(iOutputs, 1, 1, 0);
+    CountingSet* const pSet = new CountingSet;
+    for (int i = 0; i < iOutputs; ++i) {
+        const std::string strName = "Bone" + std::to_string(i);
+        D3DXMatrixIdentity(&matrices[i]);
+        ASSERT_EQ(pController->RegisterAnimationOutput(strName.c_str(), &matrices[i], nullptr, nullptr, nullptr), S_OK);
+        if (i % 2 != 0)
+            continue;
+        XC_XFileAnimationSet::Animation animation;
+        animation.strName = strName;
+        animation.TranslationKeys.push_back(D3DXKEY_VECTOR3{0.0f, D3DXVECTOR3(0, 0, 0)});
+        animation.TranslationKeys.push_back(D3DXKEY_VECTOR3{100.0f, D3DXVECTOR3(0, 2, 0)});
+        pSet->AddAnimation(std::move(animation));
+    }
+    pController->RegisterAnimationSet(pSet);
+    pController->SetTrackAnimationSet(0, pSet);
+    pController->SetTrackEnable(0, TRUE);
+    EXPECT_EQ(pSet->m_iLookups, iOutputs);
+    for (int iFrame = 0; iFrame < 50; ++iFrame)
+        pController->AdvanceTime(0.01, nullptr);
+    EXPECT_EQ(pSet->m_iLookups, iOutputs);
+    EXPECT_NEAR(matrices[998]._42, 1.0f, 1e-4f);
+    EXPECT_FLOAT_EQ(matrices[999]._42, 0.0f);
+    pSet->Release();
+    pController->Release();
+}

@@ -183,6 +183,9 @@ TEST(XC_XFileAnimationReader, DamagedAnimationIsReportedAndRefused)
         {HEADER + "AnimationSet Walk { Animation { { Bone }", "Animation not closed"},
         {HEADER + "Frame Root { Mesh M { \"unterminated } }", "object not closed"},
         {HEADER + "} Frame Root { }", "a data object or template expected"},
+        {AnimationFile("2; 1; 0;3;1.0,nan,1.0;;;"), "number expected"},
+        {AnimationFile("2; 1; 0;3;1.0,1.0,inf;;;"), "number expected"},
+        {AnimationFile("2; 2; 5;3;1.0,1.0,1.0;;, 5;3;2.0,2.0,2.0;;;"), "two keys of one kind at one time"},
     };
     for (const Case& c : cases) {
         ErrorLogCapture log;
@@ -191,5 +194,66 @@ TEST(XC_XFileAnimationReader, DamagedAnimationIsReportedAndRefused)
         EXPECT_EQ(ReadText(c.text, hierarchy, &pController), D3DXFERR_PARSEERROR) << c.text;
         EXPECT_EQ(pController, nullptr);
         EXPECT_TRUE(log.Contains(c.szReport)) << c.text << "\n" << log.Text();
+    }
+}
+
+// The controller binds its outputs when a set is attached: frames the set
+// does not animate stay as they are, and a second set changes the bindings.
+TEST(XC_XFileAnimationReader, OutputsAreBoundWhenASetIsAttached)
+{
+    Hierarchy hierarchy;
+    ID3DXAnimationController* pController = nullptr;
+    const std::string text = AnimationFile("2; 2; 0;3;0.0,0.0,0.0;;, 100;3;2.0,0.0,0.0;;;")
+                           + "AnimationSet Lift { Animation { { Root } AnimationKey { 2; 2; 0;3;0.0,0.0,0.0;;, "
+                             "100;3;0.0,4.0,0.0;;; } } }\n";
+    ASSERT_EQ(ReadText(text, hierarchy, &pController), S_OK);
+    ASSERT_NE(pController, nullptr);
+    pController->AdvanceTime(0.5, nullptr);
+    ExpectNear(Moved(hierarchy.Bone(), D3DXVECTOR3(0.0f, 0.0f, 0.0f)), D3DXVECTOR3(1.0f, 0.0f, 0.0f));
+    ExpectNear(Moved(hierarchy.RootMatrix(), D3DXVECTOR3(0.0f, 0.0f, 0.0f)), D3DXVECTOR3(0.0f, 0.0f, 0.0f));
+
+    ID3DXAnimationSet* pLift = nullptr;
+    ASSERT_EQ(pController->GetAnimationSetByName("Lift", &pLift), S_OK);
+    pController->SetTrackAnimationSet(0, pLift);
+    pController->SetTrackPosition(0, 0.25);
+    pController->AdvanceTime(0.0, nullptr);
+    ExpectNear(Moved(hierarchy.RootMatrix(), D3DXVECTOR3(0.0f, 0.0f, 0.0f)), D3DXVECTOR3(0.0f, 1.0f, 0.0f));
+    ExpectNear(Moved(hierarchy.Bone(), D3DXVECTOR3(0.0f, 0.0f, 0.0f)), D3DXVECTOR3(1.0f, 0.0f, 0.0f));
+    pLift->Release();
+    pController->Release();
+}
+
+// Names that bind to nothing, or to the first of two frames, load with a report.
+TEST(XC_XFileAnimationReader, NamesThatBindToNothingAreReported)
+{
+    const struct
+    {
+        std::string text;
+        const char* szReport;
+    } CASES[] = {
+        {HEADER + "Frame Root { Frame Bone { } }\nAnimationSet Walk { Animation { { Knee } AnimationKey { 2; 1; "
+                  "0;3;1.0,1.0,1.0;;; } } }\n",
+         "Load XFile mesh.x , animation set Walk names frame Knee , which the mesh lacks"},
+        {HEADER + "Frame Root { Frame Bone { } Frame Bone { } }\nAnimationSet Walk { Animation { { Bone } "
+                  "AnimationKey { 2; 1; 0;3;1.0,1.0,1.0;;; } } }\n",
+         "Load XFile mesh.x , two frames are named Bone ; animations move the first"},
+    };
+    for (const auto& c : CASES) {
+        D3DXFRAME root = {}, bone = {}, twin = {};
+        char szRoot[] = "Root", szBone[] = "Bone", szTwin[] = "Bone";
+        root.Name = szRoot;
+        bone.Name = szBone;
+        twin.Name = szTwin;
+        root.pFrameFirstChild = &bone;
+        if (c.text.find("Frame Bone { } Frame Bone") != std::string::npos)
+            bone.pFrameSibling = &twin;
+        ErrorLogCapture log;
+        XC_XFileAnimationReader reader(reinterpret_cast<const BYTE*>(c.text.data()), static_cast<DWORD>(c.text.size()),
+                                       "mesh.x");
+        ID3DXAnimationController* pController = nullptr;
+        EXPECT_EQ(reader.Read(&root, &pController), S_OK);
+        EXPECT_TRUE(log.Contains(c.szReport)) << log.Text();
+        if (pController != nullptr)
+            pController->Release();
     }
 }

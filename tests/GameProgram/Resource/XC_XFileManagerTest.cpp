@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -147,6 +149,16 @@ TEST_F(XFileManagerTest, HierarchyKeepsItsFramesAndGetsItsSphere)
 // nothing is registered.
 TEST_F(XFileManagerTest, FilesThatCannotBeLoadedAreReported)
 {
+    std::string strDeep = "xof 0303txt 0032\n";
+    for (int i = 0; i < 200; ++i)
+        strDeep += "Frame F" + std::to_string(i) + " {\n";
+    strDeep += std::string(200, '}');
+    // Each frame refers to the one before twice: 2^30 frames once followed.
+    std::string strDoubling = "xof 0303txt 0032\nFrame A0 { }\n";
+    for (int i = 1; i <= 30; ++i) {
+        const std::string strInner = "{ A" + std::to_string(i - 1) + " }";
+        strDoubling += "Frame A" + std::to_string(i) + " { " + strInner + " " + strInner + " }\n";
+    }
     struct Case
     {
         const char* szName;
@@ -160,6 +172,13 @@ TEST_F(XFileManagerTest, FilesThatCannotBeLoadedAreReported)
         {"empty.x", "", "載入XFile empty.x"},
         {"badkey.x", QuadText() + "AnimationSet A { Animation { { Quad } AnimationKey { 9; 0; } } }",
          "載入XFile badkey.x ,  發生錯誤  \n XC_XFileAnimationReader::Read"},
+        {"knee.x", "xof 0303txt 0032\nFrame Knee { { Knee } }", "載入XFile knee.x ,  發生錯誤  \n \"Knee\" contains itself"},
+        {"hip.x", "xof 0303txt 0032\nFrame Hip { Frame Knee { FrameTransformMatrix { 1;0;0;0;0;1;0;0;0;0;1;0;0;0;0;1;; } { Hip } } }",
+         "載入XFile hip.x ,  發生錯誤  \n \"Hip\" contains itself"},
+        {"zip.x", std::string("xof 0303tzip0032\0\0\0\0", 20), "載入XFile zip.x ,  發生錯誤  \n compressed .x files are not read"},
+        {"bzip.x", std::string("xof 0303bzip0032\x10\0\0\0\0\0", 22), "compressed .x files are not read"},
+        {"deep.x", strDeep, "載入XFile deep.x ,  發生錯誤  \n objects nested deeper than 128"},
+        {"doubling.x", strDoubling, "載入XFile doubling.x ,  發生錯誤  \n more than 1048576 objects"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -317,4 +336,38 @@ TEST_F(XFileManagerTest, MeshesDrawAfterADeviceReset)
     EXPECT_EQ(picture.Pixel(250, 250), 0xFF0000u) << std::hex << picture.Pixel(250, 250);
     EXPECT_EQ(picture.Pixel(50, 300), 0x000040u);
     pQuad->Release();
+}
+
+// Damaged copies of the test meshes, from a fixed seed: each gives a mesh or
+// a report naming the file, never a crash or a hang of the platform's loader.
+TEST_F(XFileManagerTest, DamagedFilesGiveAMeshOrAReport)
+{
+    const std::string seeds[] = {QuadText(), HierarchyText(), StripText()};
+    const char* const pieces[] = {"{ Root }", "{ Knee }", "Frame Knee {", "}", "{", "nan", "-1", "4294967295;",
+                                  "xof 0303tzip0032", "\0\0\0\0", "AnimationSet A { Animation { { Knee } } }"};
+    std::mt19937 random(20261211);
+    for (int iCase = 0; iCase < 1500; ++iCase) {
+        std::string strText = seeds[iCase % 3];
+        const int iEdits = 1 + static_cast<int>(random() % 6);
+        for (int i = 0; i < iEdits; ++i) {
+            const size_t at = 16 + random() % (strText.size() - 15);
+            switch (random() % 4) {
+            case 0: strText.insert(at, pieces[random() % (sizeof(pieces) / sizeof(pieces[0]))]); break;
+            case 1: strText.erase(at, random() % 24); break;
+            case 2: if (at < strText.size()) strText[at] = static_cast<char>(random() & 0xFF); break;
+            default: strText.resize(at); break;
+            }
+        }
+        if (iCase % 50 == 0)
+            strText.replace(8, 4, "tzip");
+        const std::string strName = "damaged" + std::to_string(iCase) + ".x";
+        m_Pack.Add(strName, strText);
+        ErrorLogCapture log;
+        XC_XFileObject* const pXFileObj = m_XFiles.GetXFile(strName.c_str());
+        if (pXFileObj != nullptr)
+            pXFileObj->Release();
+        else
+            ASSERT_TRUE(log.Contains("載入XFile " + strName)) << strText << "\n" << log.Text();
+    }
+    EXPECT_EQ(m_XFiles.GetResourceCount(), 0u);
 }

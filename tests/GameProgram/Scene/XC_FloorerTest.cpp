@@ -67,6 +67,8 @@ TEST_F(FloorerTest, SizesOutsideOneTo2048AreRefusedBeforeTheFloorIsCleared)
     const Case cases[] = {
         {0, 5, E_FAIL, 6}, {5, 0, E_FAIL, 6}, {2049, 1, E_FAIL, 6}, {1, 2049, E_FAIL, 6},
         {2048, 1, S_OK, 2048}, {1, 2048, S_OK, 2048},
+        // A floor's memory stays within what a battle can draw.
+        {256, 256, S_OK, 65536}, {2048, 2048, E_FAIL, 6}, {257, 256, E_FAIL, 6},
     };
     for (const Case& c : cases) {
         ErrorLogCapture log;

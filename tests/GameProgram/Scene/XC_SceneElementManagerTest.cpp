@@ -86,3 +86,16 @@ TEST_F(SceneElementManagerTest, NodeStopsAtTheFirstFailureAndSavesByPosition)
     EXPECT_STREQ(pSaved->GetLeaf(1)->GetName(), "SE01");
     EXPECT_STREQ(pSaved->GetLeaf(1)->GetValue(), "A.txt");
 }
+
+TEST_F(SceneElementManagerTest, LeavesNamingOneFileReadItOnce)
+{
+    std::string strText = "[SceneElement+]\n{\n";
+    for (int i = 0; i < 500; ++i)
+        strText += std::string("SE = ") + (i % 2 == 0 ? "A.txt" : "B.txt") + "\n";
+    const auto pTree = ParseTree(strText + "}\n");
+    EXPECT_EQ(m_Elements.LoadFromNode(pTree->FindChildNode("[SceneElement+]")), S_OK);
+    EXPECT_EQ(m_Elements.GetSceneElementFileNameCount(), 500u);
+    EXPECT_EQ(m_Elements.GetRenderingObjectCount(), 750u);
+    EXPECT_EQ(m_Pack.RequestCount("A.txt"), 1);
+    EXPECT_EQ(m_Pack.RequestCount("B.txt"), 1);
+}

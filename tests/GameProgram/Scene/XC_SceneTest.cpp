@@ -167,3 +167,42 @@ TEST_F(SceneTest, AnUninitialisedSceneRefusesTrees)
     EXPECT_TRUE(log.Contains("( pEnvironmentOfRender ) failed")) << log.Text();
     EXPECT_TRUE(log.Contains("( pPackFile ) failed")) << log.Text();
 }
+
+TEST_F(SceneTest, FaultsOfASceneFileAreReportedWithItsName)
+{
+    struct Case
+    {
+        const char* szName;
+        std::string strFile;
+        const char* szReport;
+    };
+    const Case cases[] = {
+        {"a misspelt floor", "[Floorr+]\n{\ndwWidth = 1\n}\n", "Bad.scn : unknown node [Floorr+] , ignored"},
+        {"a misspelt earth", "[Eatrh]\n{\n}\n", "Bad.scn : unknown node [Eatrh] , ignored"},
+        {"a size out of range", "[Floorer+]\n{\ndwWidth = 0\ndwLength = 1\n[C]\n{\n}\n}\n", "地板建立錯誤 , Bad.scn"},
+        {"a floor past the cells a battle draws", "[Floorer+]\n{\ndwWidth = 2048\ndwLength = 2048\n[C]\n{\n}\n}\n",
+         "2048 x 2048 cells , at most 65536 , Bad.scn"},
+        {"cells missing", "[Floorer+]\n{\ndwWidth = 3\ndwLength = 1\n[C]\n{\nvec = 1 1 1 1 1\n}\n}\n",
+         "( pChildNode ) failed \r\ncells 1 to 2 missing , Bad.scn"},
+        {"a cell without heights", "[Floorer+]\n{\ndwWidth = 1\ndwLength = 1\n[C]\n{\ndwPropertyID = 1\n}\n}\n",
+         "( lpctstrGetStr ) failed \r\ncell 0 , Bad.scn"},
+        {"heights that are not numbers", FloorNode("x"), "vec : five heights expected , the missing ones are 0 \r\ncell 0 , Bad.scn"},
+        {"fewer than five heights", "[Floorer+]\n{\ndwWidth = 1\ndwLength = 1\n[C]\n{\nvec = 1 2 3\n}\n}\n",
+         "five heights expected"},
+        {"a property that is a word",
+         "[Floorer+]\n{\ndwWidth = 1\ndwLength = 1\n[C]\n{\ndwPropertyID = abc\nvec = 1 1 1 1 1\n}\n}\n",
+         "dwPropertyID \"abc\" is not a whole number of at least 0 \r\ncell 0 , Bad.scn"},
+        {"a negative passability",
+         "[Floorer+]\n{\ndwWidth = 1\ndwLength = 1\n[C]\n{\ndwThrough_EAST = -1\nvec = 1 1 1 1 1\n}\n}\n",
+         "dwThrough_EAST \"-1\" is not a whole number"},
+        {"more cells than the floor", "[Floorer+]\n{\ndwWidth = 1\ndwLength = 1\n[C]\n{\nvec = 1 1 1 1 1\n}\n[D]\n{\n}\n}\n",
+         "2 cell nodes for 1 cells , the rest are ignored , Bad.scn"},
+    };
+    for (const Case& c : cases) {
+        m_Scene.ClearScene();
+        m_Pack.Add("Bad.scn", c.strFile);
+        ErrorLogCapture log;
+        EXPECT_EQ(m_Scene.LoadScene("Bad.scn"), S_OK) << c.szName;
+        EXPECT_TRUE(log.Contains(c.szReport)) << c.szName << "\n" << log.Text();
+    }
+}

@@ -128,13 +128,24 @@ const char* const ALL_COMMANDS = R"([Bad]
 TEST_F(ScriptTest, MalformedScriptsReportAndGoOn)
 {
     struct Case { const char* szText; const char* szReport; };
-    const Case cases[] = {
+    std::vector<Case> cases = {
         {"[S]\n{\n[Run]\n{\n[N]\n{\nfWorkTime = 1\n}\n}\n}\n", "腳本分析錯誤 沒有 Type 參數 "},
         {"[S]\n{\n[Run]\n{\n[N]\n{\nType = Teleport\n}\n}\n}\n", "找不到腳本分析指令 Teleport"},
         {"[S]\n{\n[Parameter]\n{\nA = #Parameter B\nB = #Parameter A\n}\n[Run]\n{\n[N]\n{\nType = Nothing\n"
          "fWorkTime = #Parameter A\n}\n}\n}\n",
          "Evaluation deeper than"},
-        {"[S]\n{\n[Run]\n{\n[N]\n{\nType = Nothing\nfWorkTime = 1e39\n}\n}\n}\n", nullptr},
+        {"[S]\n{\n[Run]\n{\n[N]\n{\nType = Nothing\nfWorkTime = 1e39\n}\n}\n}\n",
+         "\"[root] [S] [Run] [N] \" fWorkTime = "},
+        {"[S]\n{\n[Run]\n{\n[N]\n{\nType = Nothing\nfWorkTime = nan\n}\n}\n}\n", "not a time of 0 to 10000 seconds"},
+        {"[S]\n{\n[Run]\n{\n[N]\n{\nType = Nothing\nfDelayTime = -2\n}\n}\n}\n", "fDelayTime = -2 : not a time"},
+        {"\xEF\xBB\xBF[S]\n{\n[Run]\n{\n}\n}\n", "Script\\Test.txt : starts with a UTF-8 byte-order mark"},
+        {"= = =\nx = 1\n", "Script\\Test.txt : the file holds no script"},
+        {"}\n[S]\n{\n[Run]\n{\n}\n}\n", "Script\\Test.txt : the file holds no script"},
+        {"\x01\x02\xFF\xFE\x7F", "Script\\Test.txt : the file holds no script"},
+        {"[S]\n{\n[Parameter]\n{\nP = ab\n}\n[Run]\n{\n[W]\n{\nType = While\ndwCount = 40\ndwMsg = 1\n"
+         "[D]\n{\ndwConditionOfStart = 1\nType = SetParameter\nParameterName = P\n"
+         "ParameterData = #add #Parameter P #Parameter P\n}\n}\n}\n}\n",
+         "SetParameter \"P\" : 131072 bytes , at most 65536"},
         {"[S]\n{\n[Run]\n{\n[N]\n{\nType = While\ndwCount = 4294967295\nfWorkTime = 0\n}\n}\n}\n", "While dwCount 4294967295"},
         {"[S]\n{\n[Run]\n{\n[N]\n{\nType = Nothing\nfWorkTime = #FLOAT %999999f 1\n}\n}\n}\n", "GetParameter Error"},
         {"[S]\n{\n[Run]\n{\n[N]\n{\nType = CallScript\nScriptFile = Script\\Test.txt\n}\n}\n}\n",
@@ -145,8 +156,20 @@ TEST_F(ScriptTest, MalformedScriptsReportAndGoOn)
          "calls more than 4096 script files"},
         {"[S]\n{\n[Run]\n{\n[N]\n{\nType = SetNodeLink\nParent = Camera\nChild = Camera\n}\n}\n}\n", nullptr},
         {"}}}{{{[[[\n= = =\n[S\n{\n", nullptr},
+        {"[S]\n{\n[Rnu]\n{\n}\n}\n", "\"[S]\" : unknown node [Rnu] , ignored"},
+        {"[S]\n{\n[Run]\n{\n[M]\n{\nType = SendMessage\nTarget = This\nAction = [Nope]\n}\n}\n}\n",
+         "\"[S]\" SendMessage : no action [Nope]"},
+        {"[S]\n{\n[Run]\n{\n[M]\n{\nType = SendMessage\nTarget = [Ghost]\nAction = [Go]\n}\n}\n}\n",
+         "SendMessage : no script [Ghost] with an action [Go]"},
+        {"[S]\n{\n[Run]\n{\n", "Script\\Test.txt : the text ends inside 2 node(s) ; a \"}\" is missing"},
         {"", nullptr},
     };
+    std::string strDeep;
+    for (int i = 0; i < 300; ++i)
+        strDeep += "[N]\n{\n";
+    const std::string strDeepReport =
+        "( iDepth < MAX_DEPTH ) failed \r\nScript\\Test.txt line 513 : nodes nested deeper than 256 are dropped";
+    cases.push_back(Case{strDeep.c_str(), strDeepReport.c_str()});
     for (const Case& c : cases) {
         ErrorLogCapture log;
         {
@@ -174,14 +197,16 @@ TEST_F(ScriptTest, DamagedScriptsNeverCrashOrHang)
     XC_ScriptSet::SetTraceFolder(nullptr);
     const std::string strOriginal = ALL_COMMANDS;
     const char* const pieces[] = {"#Parameter Base ", "#add ", "{", "}", "[X]", "\n", " = ", "#div ", "-", "0x",
-                                  "Type = CallScript\nScriptFile = Script\\Test.txt\n", "99999999999999999999"};
+                                  "Type = CallScript\nScriptFile = Script\\Test.txt\n", "99999999999999999999",
+                                  "Type = SendMessage\nTarget = This\nAction = [Init]\n", "fWorkTime = nan\n",
+                                  "fDelayTime = 1e39\n", "ParameterData = #add #Parameter Base #Parameter Base\n"};
     const PersonAnimations animations;
     XC_Person walker;
     walker.SetName("Walker");
     walker.InitPerson(PersonAnimations::PATH, 1, 1);
     unsigned int uSeed = 12345;
     auto next = [&uSeed] { return uSeed = uSeed * 1103515245u + 12345u, (uSeed >> 16) & 0x7FFF; };
-    for (int iCase = 0; iCase < 1000; ++iCase) {
+    for (int iCase = 0; iCase < 2500; ++iCase) {
         std::string strText = strOriginal;
         const int iEdits = 1 + static_cast<int>(next() % 6);
         for (int i = 0; i < iEdits; ++i) {

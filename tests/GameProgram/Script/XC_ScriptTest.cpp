@@ -354,6 +354,98 @@ TEST_F(ScriptTest, ALongChainOfCommandsThatEndAtOnceKeepsItsOrder)
     m_Set.Clear();
 }
 
+namespace {
+
+// A command that appends ".NAME" to the script's value "seq" at once.
+XC_TextNode* AddAppend(XC_TextNode* pParent, const std::string& strName)
+{
+    XC_TextNode* const pNode = pParent->AddNode(("[" + strName + "]").c_str());
+    pNode->AddLeaf("Type", "SetParameter");
+    pNode->AddLeaf("ParameterName", "seq");
+    pNode->AddLeaf("ParameterData", ("#add #Parameter seq ." + strName).c_str());
+    return pNode;
+}
+
+} // namespace
+
+TEST_F(ScriptTest, FollowersNestedDeepRunDepthFirstBeforeTheSiblingsOfTheirAncestors)
+{
+    // 60 levels, each a work that ends at once holding an append; level 29
+    // also holds a second follower, and the chain's top a sibling.
+    XC_TextTree tree;
+    XC_TextNode* const pInit = tree.AddNode("[Deep]")->AddNode("[ActionList]")->AddNode("[Init]");
+    XC_TextNode* pNode = pInit;
+    for (int i = 0; i < 60; ++i) {
+        XC_TextNode* const pWork = pNode->AddNode(("[W" + std::to_string(i) + "]").c_str());
+        pWork->AddLeaf("Type", "Nothing");
+        pNode = AddAppend(pWork, std::to_string(i));
+        if (i == 29)
+            AddAppend(pNode, "L");
+    }
+    AddAppend(pInit, "S");
+    ASSERT_EQ(m_Set.Load(&tree), S_OK);
+    XC_Script* const pScriptObj = m_Set.GetScript(0);
+    pScriptObj->GetScriptParameter()->SetParameter("seq", "");
+    EXPECT_EQ(m_Set.RunAllScript(), S_OK);
+
+    std::string strExpected;
+    for (int i = 0; i < 60; ++i) {
+        strExpected.append(".").append(std::to_string(i));
+        if (i == 29)
+            strExpected.append(".L");
+    }
+    strExpected.append(".S");
+    const char* szSequence = nullptr;
+    pScriptObj->GetScriptParameter()->GetParameter("seq", &szSequence);
+    EXPECT_EQ(std::string(szSequence != nullptr ? szSequence : ""), strExpected);
+    m_Set.Clear();
+}
+
+TEST_F(ScriptTest, AnActionThatStartsItselfWithoutEndIsCutAndRunGoesOn)
+{
+    // Each start of [Go] starts it twice again.
+    Load(R"([Loop]
+{
+	[Run]
+	{
+		[Start]
+		{
+			Type = SendMessage
+			Target = This
+			Action = [Go]
+		}
+		[Next]
+		{
+			Type = Nothing
+		}
+	}
+	[ActionList]
+	{
+		[Go]
+		{
+			[A]
+			{
+				Type = SendMessage
+				Target = This
+				Action = [Go]
+			}
+			[B]
+			{
+				Type = SendMessage
+				Target = [Loop]
+				Action = [Go]
+			}
+		}
+	}
+}
+)");
+    EXPECT_EQ(m_Set.RunAllScript(), S_OK);
+    EXPECT_TRUE(m_Log.Contains("\"[Loop]\" starts commands without end; the rest is dropped")) << m_Log.Text();
+    const Lines trace = Trace();
+    EXPECT_EQ(trace.back(), "[Loop] [Run] [Next] End");
+    EXPECT_EQ(m_Set.GetAllWorkCount(), 0u);
+}
+
 TEST_F(ScriptTest, TracePathsNameEveryNodeFromTheRoot)
 {
     Load("[Intro]\n{\n[Run]\n{\n[Walk]\n{\nType = Nothing\nfWorkTime = 1\n}\n}\n}\n");

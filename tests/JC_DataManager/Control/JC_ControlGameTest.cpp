@@ -54,6 +54,35 @@ TEST_F(ControlGame, WithoutAGameRecordTheControlIsNotReady)
     EXPECT_EQ(m_Control.IsInitiated(), FALSE);
 }
 
+TEST_F(ControlGame, AMissingOrForeignGameRecordIsReportedWithItsFile)
+{
+    WriteTemplate("Game", 0x70001, ItemLine("Money", "INT32", "0"));
+    WriteTemplate("Other", 0x190002, ItemLine("Flag", "INT32", "0"));
+    const struct
+    {
+        const char* szCase;
+        std::string strFile;
+        const char* szLogged;
+    } cases[] = {
+        {"no record", ArrayDataFile({}, "", 0x70001), "HRESULT:0x"},
+        {"another template's record", ArrayDataFile({{0x190002, "Flag\"1\"\r\n"}}), "TemplateID:0x00190002(0x00070001)"},
+    };
+    for (const auto& gameCase : cases) {
+        SCOPED_TRACE(gameCase.szCase);
+        WriteUnfixedData({{"UnfixedData_Game.DATA", gameCase.strFile}});
+        Initiate();
+        ASSERT_EQ(m_DataManager.InitUnfixedData(0), 0u) << LogText();
+        EXPECT_EQ(m_Control.Initiation(&m_DataManager), JE_CONTROLGAME_NO_GAME_RECORD);
+        const std::string strLog = LogText();
+        const size_t at = strLog.rfind(" GetGameDataComponent Fail. ");
+        ASSERT_NE(at, std::string::npos) << strLog;
+        const std::string strReport = strLog.substr(at, 300);
+        EXPECT_NE(strReport.find("DataFileName:"), std::string::npos) << strReport;
+        EXPECT_NE(strReport.find("UnfixedData_Game.DATA"), std::string::npos) << strReport;
+        EXPECT_NE(strReport.find(gameCase.szLogged), std::string::npos) << strReport;
+    }
+}
+
 TEST_F(ControlGame, MoneyIsHeldToItsRange)
 {
     MakeGame("");

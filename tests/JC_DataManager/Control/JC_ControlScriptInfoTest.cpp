@@ -4,6 +4,7 @@
 
 #include "tests/JC_DataManager/Control/ControlFixture.h"
 
+#include <cstring>
 #include <random>
 
 namespace {
@@ -20,7 +21,7 @@ protected:
 
     DWORD Push(const std::string& strScript)
     {
-        return m_Control.PushScript(strScript.data(), static_cast<DWORD>(strScript.size()));
+        return m_Control.PushScript(strScript.data(), static_cast<DWORD>(strScript.size()), "Test.txt");
     }
 
     std::string Next()
@@ -191,5 +192,42 @@ TEST_F(ControlScriptInfo, ThousandsOfMalformedScriptsRunOrAreRefused)
             Next();
         ASSERT_EQ(m_Control.GetScriptCount(), 0u) << i;
         ASSERT_EQ(m_Control.HasCurrentScript(), FALSE) << i;
+    }
+}
+
+TEST_F(ControlScriptInfo, StoredPositionsOutsideTheirScriptAreRefusedOnLoad)
+{
+    const std::string strFile = "Template\\TemplateDataIrregular\\00\\UnfixedData_ScriptInfo.DATA";
+    ASSERT_EQ(Push("Rec,a\nRec,b\n"), 0u);
+    ASSERT_EQ(m_DataManager.GetUnfixedDataObj(UNFIXEDDATAKIND_SCRIPTINFO)->WriteDataFile(Path(strFile), false, false),
+              0u);
+    const std::string strSaved = ReadTestFile(Path(strFile));
+    ASSERT_NE(strSaved.find("TotalLine\"2\""), std::string::npos) << strSaved;
+    const struct
+    {
+        const char* szFrom;
+        const char* szTo;
+        DWORD dwResult;
+    } cases[] = {
+        {"TotalLine\"2\"", "TotalLine\"99999\"", JE_UNFIXEDDATA_SCRIPT_POSITION},
+        {"TotalLine\"2\"", "TotalLine\"1\"", JE_UNFIXEDDATA_SCRIPT_POSITION},
+        {"TotalLine\"2\"", "TotalLine\"-1\"", JE_UNFIXEDDATA_SCRIPT_POSITION},
+        {"WillDealLine\"0\"", "WillDealLine\"-7\"", JE_UNFIXEDDATA_SCRIPT_POSITION},
+        {"WillDealLine\"0\"", "WillDealLine\"3\"", JE_UNFIXEDDATA_SCRIPT_POSITION},
+        // Past the last line is where a script that has run stands.
+        {"WillDealLine\"0\"", "WillDealLine\"2\"", 0},
+    };
+    for (const auto& change : cases) {
+        SCOPED_TRACE(change.szTo);
+        std::string strText = strSaved;
+        const size_t at = strText.find(change.szFrom);
+        ASSERT_NE(at, std::string::npos) << strSaved;
+        strText.replace(at, std::strlen(change.szFrom), change.szTo);
+        Write(strFile, strText);
+        EXPECT_EQ(m_DataManager.InitUnfixedData(0), change.dwResult);
+        if (change.dwResult != 0) {
+            EXPECT_TRUE(Logged("PositionOutsideScript"));
+            EXPECT_TRUE(Logged("UnfixedData_ScriptInfo.DATA"));
+        }
     }
 }

@@ -3,6 +3,8 @@
 #include "tests/JC_DataManager/Control/TeamFixture.h"
 
 #include <climits>
+#include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -101,4 +103,33 @@ TEST_F(ControlShop, SellingAtTheSellingRate)
     m_Shop.SetMoney(JC_ControlGame::MAX_MONEY - 3);
     ASSERT_EQ(m_Shop.SellThing(TOOL, 0, 1), 0u);
     EXPECT_EQ(m_Shop.GetMoney(), JC_ControlGame::MAX_MONEY);
+}
+
+TEST_F(ControlShop, InquiriesOfAMissingDrawerAreLogged)
+{
+    ASSERT_EQ(m_Warehouse.AddThing(TOOL, 1, 1), 0u);
+    const struct
+    {
+        const char* szInquiry;
+        std::function<bool(int, int)> inquire;
+    } inquiries[] = {
+        {"InquireThingID", [&](int w, int d) { return m_Shop.InquireThingID(w, d) == 0; }},
+        {"InquireThingPhoto", [&](int w, int d) { return m_Shop.InquireThingPhoto(w, d) == 0; }},
+        {"InquireThingName", [&](int w, int d) { return m_Shop.InquireThingName(w, d).empty(); }},
+        {"InquireThingExplain", [&](int w, int d) { return m_Shop.InquireThingExplain(w, d).empty(); }},
+        {"InquireThingExplainEx", [&](int w, int d) { return m_Shop.InquireThingExplainEx(w, d).empty(); }},
+        {"InquireThingInlayExplain", [&](int w, int d) { return m_Shop.InquireThingInlayExplain(w, d).empty(); }},
+        {"InquireThingCost", [&](int w, int d) { return m_Shop.InquireThingCost(w, d) == 0; }},
+        {"InquireThingOwnCount", [&](int w, int d) { return m_Shop.InquireThingOwnCount(w, d) == 0; }},
+    };
+    for (const auto& inquiry : inquiries) {
+        for (const auto& [iWarehouse, iDrawer] : {std::pair{TOOL, 1}, std::pair{5, 0}, std::pair{0, 0}}) {
+            EXPECT_TRUE(inquiry.inquire(iWarehouse, iDrawer)) << inquiry.szInquiry << " " << iWarehouse;
+            char szLogged[160];
+            std::snprintf(szLogged, sizeof(szLogged),
+                          " ControlShop %s GetDrawerObj Fail. \r\n Warehouse:0x%08x DrawerIndex:%d \r\n ",
+                          inquiry.szInquiry, static_cast<unsigned>(iWarehouse), iDrawer);
+            EXPECT_TRUE(Logged(szLogged)) << szLogged;
+        }
+    }
 }

@@ -42,10 +42,8 @@ class FakeBattle : public JI_OrderDealBattle
 {
 public:
     int GetFloorDirection(int, int) override { return m_iDirection; }
-    int GetSystemFlag(DWORD dwIndex) override { return dwIndex == 16 ? m_iBackHit : 0; }
 
     int m_iDirection = 0;
-    int m_iBackHit = 0;
 };
 
 
