@@ -203,20 +203,26 @@ std::string PlayedGame::Screenshot() const
 {
     const std::string strFolder = m_strFolder + "ScreenShot";
     const std::string strBefore = NewestBitmap(strFolder);
-    // The names are whole seconds: one shot a second at most.
-    Sleep(1100);
-    if (!Key("F1"))
-        return {};
-    std::string strShot;
-    WaitFor(
-        [&] {
-            strShot = NewestBitmap(strFolder);
-            return !strShot.empty() && strShot != strBefore;
-        },
-        5000);
-    // Give the writer time to finish the file.
-    Sleep(300);
-    return strShot != strBefore ? strShot : std::string();
+    // A key sent while the game is busy loading can be lost: press again.
+    for (int iTry = 0; iTry < 4; ++iTry) {
+        // The names are whole seconds: one shot a second at most.
+        Sleep(1100);
+        if (!Key("F1"))
+            return {};
+        std::string strShot;
+        const bool bTaken = WaitFor(
+            [&] {
+                strShot = NewestBitmap(strFolder);
+                return !strShot.empty() && strShot != strBefore;
+            },
+            5000);
+        if (bTaken) {
+            // Give the writer time to finish the file.
+            Sleep(300);
+            return strShot;
+        }
+    }
+    return {};
 }
 
 std::string PlayedGame::Log() const
