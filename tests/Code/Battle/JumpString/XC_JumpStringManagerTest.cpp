@@ -55,7 +55,7 @@ protected:
 
     // The text as (glyph, colour) pairs: a picture glyph by its label, a
     // font glyph as "font".
-    std::vector<std::pair<std::string, DWORD>> Shown(const XC_RenderString& text)
+    std::vector<std::pair<std::string, DWORD>> Shown(XC_RenderString& text)
     {
         std::vector<std::pair<std::string, DWORD>> shown;
         for (DWORD i = 0; i < text.GetWordCount(); ++i) {
