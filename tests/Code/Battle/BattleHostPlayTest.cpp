@@ -156,7 +156,7 @@ TEST(BattlePlay, AWalkOfThreeCellsJumpsOverTheKnoll)
             vMiddle = *pHealer->GetPosition();
             host.Screenshot("BattlePlayWalkMiddle.bmp");
         }
-        if (host.Controller().IsBattleWorking() && host.Frames() < iStartFrame + 600)
+        if (host.Controller().IsBattleWorking() && host.Frames() < iStartFrame + 20000)
             return true;
         vEnd = *pHealer->GetPosition();
         host.Screenshot("BattlePlayWalkEnd.bmp");
