@@ -15,6 +15,7 @@
 #include "tools/samplegame/SampleFiles.h"
 #include "tools/samplegame/SampleGameData.h"
 #include "tools/samplegame/SampleImage.h"
+#include "tools/samplegame/SampleOptionContent.h"
 #include "tools/samplegame/SampleShellContent.h"
 
 #include <windows.h>
@@ -143,6 +144,7 @@ int main(int argc, char** argv)
         || !WriteSampleGameData(output, content) || !WriteDrawablePictures(output) || !WriteDialoguePictures(output)
         || !WriteSampleBattleScene(output / "GameData") || !WriteSampleBattleContent(output)
         || !WriteSampleShellContent(output)
+        || !WriteSampleOptionContent(output)
         || !WriteGlyphTexts(output))
         return 1;
     std::printf("samplegame: wrote %s\n", output.string().c_str());

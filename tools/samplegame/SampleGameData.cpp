@@ -26,5 +26,6 @@ bool WriteSampleGameData(const fs::path& output, const fs::path& content)
         && data.Load(tables / "Template" / "TemplateData", output / "Template" / "TemplateData", templates, defines)
         && data.Load(irregularTables, irregularOutput, templates, defines)
         // The second save-state set starts the same new game.
-        && data.Load(irregularTables / "00", irregularOutput / "01", templates, defines) && data.Write();
+        && data.Load(irregularTables / "00", irregularOutput / "01", templates, defines)
+        && data.Load(tables / "Save", output / "Save", templates, defines) && data.Write();
 }

@@ -55,6 +55,20 @@ DWORD JC_OptionModuleView0::SliderValue(float fCursorX, float fTrackLeft, float 
     return fValue >= static_cast<float>(MAX_PERCENT) ? MAX_PERCENT : static_cast<DWORD>(fValue);
 }
 
+DWORD JC_OptionModuleView0::GameSpeedOf(DWORD dwGameSpeed, DWORD dwPercent, float fSpeedMin, float fSpeedMax)
+{
+    // The percent is truncated, so the speed it gives back may be lower than
+    // the one it came from: a speed the slider already shows is kept, or each
+    // opening of the panel would slow the game a little more. A speed off the
+    // track takes the track's end.
+    const float fGameSpeed = static_cast<float>(dwGameSpeed);
+    const bool bOnTrack = fGameSpeed >= fSpeedMin * 100.0f && fGameSpeed <= fSpeedMax * 100.0f;
+    if (bOnTrack && SpeedPercentOf(dwGameSpeed, fSpeedMin, fSpeedMax) == dwPercent)
+        return dwGameSpeed;
+    const float fSpeedPerPercent = (fSpeedMax - fSpeedMin) / static_cast<float>(MAX_PERCENT);
+    return static_cast<DWORD>(static_cast<float>(dwPercent) * fSpeedPerPercent * 100.0f + fSpeedMin * 100.0f);
+}
+
 DWORD JC_OptionModuleView0::SpeedPercentOf(DWORD dwGameSpeed, float fSpeedMin, float fSpeedMax)
 {
     const float fGameSpeed = static_cast<float>(dwGameSpeed);
@@ -119,7 +133,6 @@ void JC_OptionModuleView0::ReadSliders()
     }
     m_fSpeedMin = pLayout->GetItemDataFloat("View0_SpeedMin");
     m_fSpeedMax = pLayout->GetItemDataFloat("View0_SpeedMax");
-    m_fSpeedPerPercent = (m_fSpeedMax - m_fSpeedMin) / static_cast<float>(MAX_PERCENT);
 }
 
 DWORD JC_OptionModuleView0::OpenView()
@@ -178,8 +191,7 @@ DWORD JC_OptionModuleView0::ApplySetting()
     g_pSetting->m_dwMusicVolume = m_dwMusicVolume;
     g_pSetting->m_bSoundFlag = m_dwSoundFlag;
     g_pSetting->m_dwSoundVolume = m_dwSoundVolume;
-    g_pSetting->m_dwGameSpeed = static_cast<DWORD>(static_cast<float>(m_dwSpeedPercent) * m_fSpeedPerPercent * 100.0f
-                                                   + m_fSpeedMin * 100.0f);
+    g_pSetting->m_dwGameSpeed = GameSpeedOf(g_pSetting->m_dwGameSpeed, m_dwSpeedPercent, m_fSpeedMin, m_fSpeedMax);
     if (g_pGame != nullptr)
         g_pGame->SetGameSpeed(static_cast<float>(g_pSetting->m_dwGameSpeed) / 100.0f);
     return 0;

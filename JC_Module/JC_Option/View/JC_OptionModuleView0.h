@@ -64,6 +64,9 @@ public:
     static DWORD SliderValue(float fCursorX, float fTrackLeft, float fPixelsPerPercent);
     // The speed slider's percent for a "GameSpeed" setting (factor × 100).
     static DWORD SpeedPercentOf(DWORD dwGameSpeed, float fSpeedMin, float fSpeedMax);
+    // The "GameSpeed" setting for the slider's percent: the current one when
+    // the slider shows it, else the percent's own.
+    static DWORD GameSpeedOf(DWORD dwGameSpeed, DWORD dwPercent, float fSpeedMin, float fSpeedMax);
 
 private:
     struct JS_Slider
@@ -96,6 +99,5 @@ private:
     JS_Slider m_Sliders[SLIDER_COUNT];
     float m_fSpeedMin = 0.0f;
     float m_fSpeedMax = 0.0f;
-    float m_fSpeedPerPercent = 0.0f;
     XC_ShowAudio* m_pBackgroundMusic = nullptr;
 };

@@ -98,13 +98,31 @@ TEST_F(OptionScreen, AScreenWithoutBackBufferReportsAndBuildsNoView)
     g_pVar->g_pD3DDevice = m_Device.Device();
 }
 
-TEST_F(OptionScreen, MissingLayoutKeysReadAsZeroAndTheScreenStillOpens)
+namespace {
+
+// The layout without some keys of each view, of the document and of a slider.
+class OptionScreenMissingKeys : public OptionScreen
 {
-    // The sample record names the screen only: every key is missing.
+protected:
+    OptionScreenMissingKeys()
+        : OptionScreen({"ModuleX", "IsRenderParent", "View0_SaveX", "View0_MusicSliderMax", "View1_ListDY",
+                        "View1_RestartAT", "View2_Line1T"})
+    {
+    }
+};
+
+} // namespace
+
+TEST_F(OptionScreenMissingKeys, MissingLayoutKeysReadAsZeroAndTheScreenStillOpens)
+{
     JC_OptionModuleDocument document;
     ASSERT_EQ(Initiate(document), 0u);
     ASSERT_EQ(document.Enable(), S_OK);
-    EXPECT_EQ(document.IsViewsReady(), TRUE);
-    EXPECT_TRUE(Logged("ItemName:View0_SaveX")) << LogText();
+    EXPECT_EQ(document.IsViewsReady(), TRUE) << LogText();
+    document.SetDocumentMode(JC_OptionModuleDocument::MODE_LOAD);
+    EXPECT_EQ(document.GetView(1)->IsOpen(), TRUE);
+    for (const char* szKey : {"ModuleX", "IsRenderParent", "View0_SaveX", "View0_MusicSliderMax", "View1_ListDY",
+                              "View2_Line1T"})
+        EXPECT_TRUE(Logged(std::string("ItemName:") + szKey)) << szKey << "\n" << LogText();
     document.Close();
 }

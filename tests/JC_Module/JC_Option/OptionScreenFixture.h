@@ -12,14 +12,24 @@
 #include "tests/Support/ScopedRegistryKey.h"
 #include "tests/Support/TestDevice.h"
 
-// The option screen on the sample game's data layer and a real device, with
-// the settings in a registry key of the test's own.
+#include <sstream>
+#include <string>
+#include <vector>
+
+// The option screen on the sample game's layout and a real device, with the
+// settings in a registry key of the test's own. No resource manager is made
+// here, so the layout's animation files are left out of the record: the
+// items are built empty. A derived fixture may leave out more keys, from the
+// template as well as the record.
 class OptionScreen : public BuiltDataLayer
 {
 protected:
-    OptionScreen() : m_GlobalDevice(m_Device.Device())
+    OptionScreen() : OptionScreen(std::vector<std::string>()) {}
+    explicit OptionScreen(const std::vector<std::string>& missingKeys) : m_GlobalDevice(m_Device.Device())
     {
         EXPECT_TRUE(m_Device.IsReady()) << m_Device.Error();
+        RemoveLayoutLines(GamePath("Template\\TemplateData\\ModuleData_Option.DATA"), missingKeys, "", true);
+        RemoveLayoutLines(GamePath("Template\\Template\\ModuleOption.temp"), missingKeys, "@Name \"", false);
         EXPECT_EQ(JF_Build(GamePath("")), 0u) << LogText();
         EXPECT_EQ(g_pSetting->SetRegisterKey(HKEY_CURRENT_USER, m_SettingsKey.Path().c_str()), S_OK);
     }
@@ -36,4 +46,23 @@ protected:
     XC_ModuleManager m_Manager;
     XC_MouseState m_State;
     XC_Mouse m_Mouse;
+
+private:
+    // Drops the lines of the named keys (a line begins with the prefix and the
+    // key, then a quote); with bFiles also every animation file of the views.
+    static void RemoveLayoutLines(const std::string& strFile, const std::vector<std::string>& keys,
+                                  const std::string& strPrefix, bool bFiles)
+    {
+        std::istringstream lines(ReadTestFile(strFile));
+        std::string strKept;
+        std::string strLine;
+        while (std::getline(lines, strLine)) {
+            bool bDrop = bFiles && strLine.compare(0, 4, "View") == 0 && strLine.find("F\"") != std::string::npos;
+            for (const std::string& strKey : keys)
+                bDrop = bDrop || strLine.compare(0, strPrefix.size() + strKey.size() + 1, strPrefix + strKey + "\"") == 0;
+            if (!bDrop)
+                strKept += strLine + "\n";
+        }
+        EXPECT_TRUE(WriteTestFile(strFile, strKept)) << strFile;
+    }
 };

@@ -53,3 +53,34 @@ TEST_F(OptionScreen, EscapeWithTheBoxShownInTheSaveListClosesOnlyTheBox)
     EXPECT_EQ(document.GetDocumentMode(), JC_OptionModuleDocument::MODE_PANEL);
     document.Close();
 }
+
+// A damaged record directory: entries that are no data file, cut short or
+// empty leave their rows empty, with a report naming the file.
+TEST_F(OptionScreen, ADamagedRecordDirectoryLeavesItsRowsEmpty)
+{
+    const std::string strEntry = "RecordData_Data.DATA";
+    const std::string damaged[] = {
+        "#define \x01\x02 ??\r\n@@@",
+        "[File]\r\n[Head]\r\n@Version\"H00080000\"\r\n",
+        "",
+        std::string("[File]\r\n\0\0\0", 12),
+    };
+    for (int i = 0; i < 4; ++i) {
+        const std::string strFolder = GamePath("Save\\0" + std::to_string(i));
+        CreateDirectoryA(GamePath("Save").c_str(), nullptr);
+        CreateDirectoryA(strFolder.c_str(), nullptr);
+        ASSERT_TRUE(WriteTestFile(strFolder + "\\" + strEntry, damaged[i]));
+    }
+    JC_OptionModuleDocument document;
+    ASSERT_EQ(Initiate(document, JC_OptionModuleDocument::MODE_LOAD_ONLY), 0u);
+    ASSERT_EQ(document.Enable(), S_OK);
+    ASSERT_EQ(document.IsViewsReady(), TRUE) << LogText();
+    auto* const pList = static_cast<JC_OptionModuleView1*>(document.GetView(1));
+    EXPECT_EQ(pList->GetPage(), 0);
+    for (int iRow = 0; iRow < 4; ++iRow)
+        EXPECT_EQ(pList->GetRow(iRow).pic.GetShow(), FALSE) << iRow;
+    EXPECT_TRUE(Logged("Save\\00\\" + strEntry)) << LogText();
+    // A click on a damaged row loads nothing.
+    EXPECT_EQ(pList->MsgProc(WM_LBUTTONDOWN, 0, 0), 0u);
+    document.Close();
+}

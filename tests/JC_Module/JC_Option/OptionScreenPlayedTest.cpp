@@ -1,0 +1,258 @@
+#include "JC_Module/JC_Option/JC_OptionModuleDocument.h"
+
+#include "Code/Begin/XC_GameProcedure_Begin.h"
+#include "Code/XC_Setting.h"
+#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
+#include "JC_Module/JC_Option/View/JC_OptionModuleView1.h"
+#include "JC_Script/JC_ScriptManager.h"
+#include "JC_Script/JI_ScriptNotify.h"
+
+#include "tests/Code/StartedGameFixture.h"
+#include "tests/JC_Module/JC_Option/OptionTestProcedure.h"
+#include "tests/Support/BitmapFile.h"
+#include "tests/Support/ScopedRegistryKey.h"
+#include "tests/Support/ScopedTempFolder.h"
+#include "tests/Support/TestOutput.h"
+
+#include <d3dx9.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Screen points of the sample layout, in game pixels.
+const POINT SAVE_BUTTON = {200, 110};
+const POINT LOAD_BUTTON = {200, 170};
+const POINT TITLE_BUTTON = {200, 230};
+// The music knob at volume 100, the right end of its track.
+const POINT MUSIC_KNOB = {340, 340};
+const POINT MUSIC_SWITCH = {80, 340};
+const POINT RESTART_A = {600, 75};
+const POINT NEXT_PAGE = {750, 575};
+const POINT PANEL = {40, 520};
+const POINT FIRST_ROW = {770, 170};
+// Rows stand 84 pixels apart from the first at 185.
+POINT Row(int iRow)
+{
+    return {600, 185 + 84 * iRow};
+}
+
+// Keeps the record numbers handed to one script function.
+class ScriptCalls : public JI_ScriptNotify
+{
+public:
+    explicit ScriptCalls(const char* szFunction) : m_strFunction(szFunction)
+    {
+        gp_ScriptManagerObj->DelFunction(m_strFunction);
+        EXPECT_EQ(gp_ScriptManagerObj->AddFunction(m_strFunction, this), 0u);
+    }
+    ~ScriptCalls() override { gp_ScriptManagerObj->DelFunction(m_strFunction); }
+
+    DWORD Deal(const std::string& strText) override
+    {
+        m_Calls.push_back(strText);
+        return 0;
+    }
+    const std::vector<std::string>& Calls() const { return m_Calls; }
+
+private:
+    std::string m_strFunction;
+    std::vector<std::string> m_Calls;
+};
+
+// The game started in this process on the sample game, running the test
+// procedure, with the settings in a registry key of the test's own; the
+// test drives the game's mouse and keys by window messages.
+class OptionScreenPlayed : public StartedGameTest
+{
+protected:
+    OptionScreenPlayed() { XC_GameProcedureFactory::Register(OptionTestProcedure::PROCEDURE_ID, &OptionTestProcedure::Create); }
+    ~OptionScreenPlayed() override { XC_GameProcedureFactory::Register(OptionTestProcedure::PROCEDURE_ID, nullptr); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_Game.Start());
+        ASSERT_EQ(g_pSetting->SetRegisterKey(HKEY_CURRENT_USER, m_SettingsKey.Path().c_str()), S_OK);
+        g_pSetting->m_bMusicFlag = 1;
+        g_pSetting->m_dwMusicVolume = 100;
+        g_pSetting->m_bSoundFlag = 1;
+        g_pSetting->m_dwSoundVolume = 100;
+        g_pSetting->m_dwGameSpeed = 100;
+        ASSERT_EQ(g_pSetting->Save(), S_OK);
+        m_LogStart = ReadTestFile(LogFile()).size();
+        ASSERT_EQ(m_Game._ChangeProcedure(OptionTestProcedure::PROCEDURE_ID), S_OK) << Log();
+        m_Game.Frames(2);
+    }
+
+    // Opens the screen over the procedure; the cursor stands at the centre.
+    void Open()
+    {
+        ASSERT_NE(g_pOptionModuleDocument, nullptr);
+        ASSERT_EQ(g_pOptionModuleDocument->Enable(), S_OK);
+        ASSERT_TRUE(g_pOptionModuleDocument->IsViewsReady()) << Log();
+        m_Cursor = {400, 300};
+        m_Game.Frames(3);
+    }
+
+    // Moves the game's cursor to the point; the views see the move once the
+    // frame has placed the cursor.
+    void MoveTo(POINT point)
+    {
+        m_Game.MoveMouseBy(point.x - m_Cursor.x, point.y - m_Cursor.y);
+        m_Cursor = point;
+        m_Game.Frame();
+        m_Game.MoveMouseBy(0, 0);
+        m_Game.Frame();
+    }
+    void Click(POINT point)
+    {
+        MoveTo(point);
+        m_Game.Press(WM_LBUTTONDOWN);
+        m_Game.Frame();
+        m_Game.Press(WM_LBUTTONUP);
+        m_Game.Frame();
+    }
+    void KeyUp(WPARAM wKey)
+    {
+        m_Game.MsgProc(m_Game.Window(), WM_KEYUP, wKey, 0);
+        m_Game.Frame();
+    }
+
+    // The last frame, kept in the bench's output folder.
+    static BitmapFile Screenshot(const std::string& strName)
+    {
+        BitmapFile bitmap;
+        IDirect3DSurface9* pBackBuffer = nullptr;
+        if (FAILED(g_pVar->g_pD3DDevice->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &pBackBuffer)))
+            return bitmap;
+        const std::string strFile = TestOutputFile(strName);
+        D3DXSaveSurfaceToFileA(strFile.c_str(), D3DXIFF_BMP, pBackBuffer, nullptr, nullptr);
+        pBackBuffer->Release();
+        bitmap.Load(strFile);
+        return bitmap;
+    }
+
+    static std::string LogFile() { return SampleGameFolder() + "Debug\\ErrorMessage.txt"; }
+    // What the game logged since the test started it.
+    std::string Log() const
+    {
+        const std::string strLog = ReadTestFile(LogFile());
+        return strLog.size() >= m_LogStart ? strLog.substr(m_LogStart) : strLog;
+    }
+
+    JC_OptionModuleView1* RecordList() const
+    {
+        return static_cast<JC_OptionModuleView1*>(g_pOptionModuleDocument->GetView(1));
+    }
+
+    StartedGame m_Game;
+    ScopedRegistryKey m_SettingsKey{"OptionScreenPlayed"};
+    POINT m_Cursor = {400, 300};
+    size_t m_LogStart = 0;
+};
+
+int Red(std::uint32_t dwPixel)
+{
+    return static_cast<int>((dwPixel >> 16) & 0xFF);
+}
+int Blue(std::uint32_t dwPixel)
+{
+    return static_cast<int>(dwPixel & 0xFF);
+}
+
+} // namespace
+
+// Every view opens on the sample layout without a report, and the panel
+// and the list are drawn over the procedure's frame.
+TEST_F(OptionScreenPlayed, EveryViewOpensWithoutAReportAndIsDrawn)
+{
+    const std::uint32_t dwBelow = Screenshot("OptionBelow.bmp").Pixel(PANEL.x, PANEL.y);
+    Open();
+    const BitmapFile panel = Screenshot("OptionPanel.bmp");
+    const std::uint32_t dwPanel = panel.Pixel(PANEL.x, PANEL.y);
+    EXPECT_NE(dwPanel, dwBelow);
+    EXPECT_GT(Blue(dwPanel), Red(dwPanel)) << std::hex << dwPanel;
+    const std::uint32_t dwSave = panel.Pixel(SAVE_BUTTON.x, SAVE_BUTTON.y);
+    EXPECT_GT(Blue(dwSave), Red(dwSave) + 0x40) << std::hex << dwSave;
+    // The procedure's frame stands beside the panel.
+    EXPECT_EQ(panel.Pixel(600, 300), OptionTestProcedure::BACKGROUND_COLOR & 0xFFFFFF);
+
+    Click(SAVE_BUTTON);
+    ASSERT_EQ(g_pOptionModuleDocument->GetDocumentMode(), JC_OptionModuleDocument::MODE_SAVE);
+    // The used record 00 stands on the first row with its texts and thumbnail.
+    EXPECT_EQ(RecordList()->GetPage(), 0);
+    EXPECT_EQ(RecordList()->GetRow(0).pic.GetShow(), TRUE);
+    EXPECT_EQ(RecordList()->GetRow(1).pic.GetShow(), FALSE);
+    const std::uint32_t dwBar = Screenshot("OptionSaveList.bmp").Pixel(FIRST_ROW.x, FIRST_ROW.y);
+    EXPECT_GT(Blue(dwBar), Red(dwBar)) << std::hex << dwBar;
+    // The box over a used record.
+    Click(Row(0));
+    EXPECT_EQ(g_pOptionModuleDocument->GetView(2)->IsOpen(), TRUE);
+    const std::uint32_t dwBox = Screenshot("OptionBox.bmp").Pixel(400, 320);
+    EXPECT_GT(Red(dwBox), Blue(dwBox) + 0x20) << std::hex << dwBox;
+    KeyUp(VK_ESCAPE);
+    KeyUp(VK_ESCAPE);
+    Click(LOAD_BUTTON);
+    ASSERT_EQ(g_pOptionModuleDocument->GetDocumentMode(), JC_OptionModuleDocument::MODE_LOAD);
+
+    const std::string strLog = Log();
+    EXPECT_EQ(strLog.find("GetItemData Fail"), std::string::npos) << strLog;
+    EXPECT_EQ(strLog.find("Fail"), std::string::npos) << strLog;
+    KeyUp(VK_ESCAPE);
+    KeyUp(VK_ESCAPE);
+    EXPECT_EQ(g_pOptionModuleDocument->IsActive(), FALSE);
+}
+
+// Record 7 (page 1, row 2) is saved through "SaveGame" with "7"; restart
+// record A is loaded through "LoadGame" with "98".
+TEST_F(OptionScreenPlayed, ChosenRecordsGoToTheScriptFunctions)
+{
+    ScriptCalls saves("SaveGame");
+    ScriptCalls loads("LoadGame");
+    Open();
+    Click(SAVE_BUTTON);
+    Click(NEXT_PAGE);
+    ASSERT_EQ(RecordList()->GetPage(), 1);
+    Click(Row(2));
+    EXPECT_EQ(saves.Calls(), std::vector<std::string>{"7"});
+    KeyUp(VK_ESCAPE);
+    Click(LOAD_BUTTON);
+    Click(RESTART_A);
+    EXPECT_EQ(loads.Calls(), std::vector<std::string>{"98"});
+    EXPECT_EQ(saves.Calls().size(), 1u);
+}
+
+// The music switch clicked and the knob dragged half way, then the screen
+// closed: the registry holds what was set; Title asks for the title.
+TEST_F(OptionScreenPlayed, SwitchesAndSlidersReachTheRegistryAndTitleLeaves)
+{
+    Open();
+    Click(MUSIC_SWITCH);
+    MoveTo(MUSIC_KNOB);
+    m_Game.Press(WM_LBUTTONDOWN);
+    m_Game.Frame();
+    // The track is 180 pixels long: 90 to the left is half way; the cursor
+    // cannot leave the track's row.
+    MoveTo({MUSIC_KNOB.x - 90, MUSIC_KNOB.y + 40});
+    m_Game.Press(WM_LBUTTONUP);
+    m_Game.Frame();
+    KeyUp(VK_ESCAPE);
+    ASSERT_EQ(g_pOptionModuleDocument->IsActive(), FALSE);
+
+    XC_Setting read;
+    ASSERT_EQ(read.SetRegisterKey(HKEY_CURRENT_USER, m_SettingsKey.Path().c_str()), S_OK);
+    ASSERT_EQ(read.Load(), S_OK);
+    EXPECT_EQ(read.m_bMusicFlag, 0u);
+    EXPECT_EQ(read.m_dwMusicVolume, 50u);
+    EXPECT_EQ(read.m_bSoundFlag, 1u);
+    EXPECT_EQ(read.m_dwSoundVolume, 100u);
+    EXPECT_EQ(read.m_dwGameSpeed, 100u);
+
+    Open();
+    Click(TITLE_BUTTON);
+    m_Game.Frames(2);
+    EXPECT_NE(dynamic_cast<const XC_GameProcedure_Begin*>(m_Game.GetProcedureObj()), nullptr);
+}
