@@ -30,6 +30,9 @@ const POINT TITLE_BUTTON = {200, 230};
 // The music knob at volume 100, the right end of its track.
 const POINT MUSIC_KNOB = {340, 340};
 const POINT MUSIC_SWITCH = {80, 340};
+const POINT SOUND_SWITCH = {80, 410};
+// The speed knob at "GameSpeed" 100: percent 33 of a 180-pixel track.
+const POINT SPEED_KNOB = {219, 480};
 const POINT RESTART_A = {600, 75};
 const POINT NEXT_PAGE = {750, 575};
 const POINT PANEL = {40, 520};
@@ -87,22 +90,21 @@ protected:
         m_Game.Frames(2);
     }
 
-    // Opens the screen over the procedure; the cursor stands at the centre.
+    // Opens the screen over the procedure.
     void Open()
     {
         ASSERT_NE(g_pOptionModuleDocument, nullptr);
         ASSERT_EQ(g_pOptionModuleDocument->Enable(), S_OK);
         ASSERT_TRUE(g_pOptionModuleDocument->IsViewsReady()) << Log();
-        m_Cursor = {400, 300};
         m_Game.Frames(3);
     }
 
-    // Moves the game's cursor to the point; the views see the move once the
-    // frame has placed the cursor.
+    // Moves the game's cursor from where the game has it to the point; the
+    // views see the move once the frame has placed the cursor.
     void MoveTo(POINT point)
     {
-        m_Game.MoveMouseBy(point.x - m_Cursor.x, point.y - m_Cursor.y);
-        m_Cursor = point;
+        m_Game.MoveMouseBy(point.x - static_cast<int>(g_pMouseStateObj->GetX()),
+                           point.y - static_cast<int>(g_pMouseStateObj->GetY()));
         m_Game.Frame();
         m_Game.MoveMouseBy(0, 0);
         m_Game.Frame();
@@ -112,6 +114,15 @@ protected:
         MoveTo(point);
         m_Game.Press(WM_LBUTTONDOWN);
         m_Game.Frame();
+        m_Game.Press(WM_LBUTTONUP);
+        m_Game.Frame();
+    }
+    void Drag(POINT from, POINT to)
+    {
+        MoveTo(from);
+        m_Game.Press(WM_LBUTTONDOWN);
+        m_Game.Frame();
+        MoveTo(to);
         m_Game.Press(WM_LBUTTONUP);
         m_Game.Frame();
     }
@@ -150,7 +161,6 @@ protected:
 
     StartedGame m_Game;
     ScopedRegistryKey m_SettingsKey{"OptionScreenPlayed"};
-    POINT m_Cursor = {400, 300};
     size_t m_LogStart = 0;
 };
 
@@ -225,20 +235,20 @@ TEST_F(OptionScreenPlayed, ChosenRecordsGoToTheScriptFunctions)
     EXPECT_EQ(saves.Calls().size(), 1u);
 }
 
-// The music switch clicked and the knob dragged half way, then the screen
-// closed: the registry holds what was set; Title asks for the title.
+// The music switch clicked off, the sound switch off and on again, the music
+// knob dragged half way and the speed knob past its left end, then the
+// screen closed: the registry holds what was set; Title asks for the title.
 TEST_F(OptionScreenPlayed, SwitchesAndSlidersReachTheRegistryAndTitleLeaves)
 {
     Open();
     Click(MUSIC_SWITCH);
-    MoveTo(MUSIC_KNOB);
-    m_Game.Press(WM_LBUTTONDOWN);
-    m_Game.Frame();
+    Click(SOUND_SWITCH);
+    Click(SOUND_SWITCH);
     // The track is 180 pixels long: 90 to the left is half way; the cursor
     // cannot leave the track's row.
-    MoveTo({MUSIC_KNOB.x - 90, MUSIC_KNOB.y + 40});
-    m_Game.Press(WM_LBUTTONUP);
-    m_Game.Frame();
+    Drag(MUSIC_KNOB, {MUSIC_KNOB.x - 90, MUSIC_KNOB.y + 40});
+    // Past the left end of the track: the slowest speed.
+    Drag(SPEED_KNOB, {60, SPEED_KNOB.y});
     KeyUp(VK_ESCAPE);
     ASSERT_EQ(g_pOptionModuleDocument->IsActive(), FALSE);
 
@@ -249,7 +259,7 @@ TEST_F(OptionScreenPlayed, SwitchesAndSlidersReachTheRegistryAndTitleLeaves)
     EXPECT_EQ(read.m_dwMusicVolume, 50u);
     EXPECT_EQ(read.m_bSoundFlag, 1u);
     EXPECT_EQ(read.m_dwSoundVolume, 100u);
-    EXPECT_EQ(read.m_dwGameSpeed, 100u);
+    EXPECT_EQ(read.m_dwGameSpeed, 50u);
 
     Open();
     Click(TITLE_BUTTON);
