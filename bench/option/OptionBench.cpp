@@ -7,19 +7,17 @@
 //   option-bench [GAME_FOLDER\]
 
 #include "Code/XC_Game.h"
-#include "Code/XC_GameProcedure.h"
 #include "Code/XC_GameProcedureFactory.h"
 #include "Code/XC_Setting.h"
 #include "Code/XC_UnattendedRun.h"
-#include "GameProgram/Input/XC_MouseState.h"
 #include "GameProgram/RenderingObject/XC_RenderAnimation.h"
 #include "GameProgram/Scene/XC_Mouse.h"
-#include "JC_DataManager/Control/JC_ControlManager.h"
 #include "JC_Module/JC_ModuleMouse.h"
 #include "JC_Module/JC_Option/JC_OptionModuleDocument.h"
 #include "JC_Module/JC_Option/View/JC_OptionModuleView0.h"
 #include "bench/Support/BenchGameData.h"
 #include "bench/Support/BenchTiming.h"
+#include "bench/Support/OptionScreenOwner.h"
 
 #include <windows.h>
 
@@ -30,32 +28,10 @@ namespace {
 
 const int MOVES = 10000;
 const int RUNS = 5;
-const int PROCEDURE_ID = 91;
 // The settings the panel writes when it closes go to a key of the bench's own.
 const char* const SETTINGS_KEY = "Oskel4_Trial_OptionBench";
 const JC_OptionModuleView0::JE_Item BUTTONS[] = {JC_OptionModuleView0::ITEM_SAVE, JC_OptionModuleView0::ITEM_LOAD,
                                                  JC_OptionModuleView0::ITEM_TITLE};
-
-// Owns the option screen as the world map and the battle do.
-class OptionOwner : public XC_GameProcedure
-{
-public:
-    static XC_GameProcedure* Create() { return new OptionOwner; }
-    HRESULT Init() override
-    {
-        g_pOptionModuleDocument = new JC_OptionModuleDocument;
-        return g_pOptionModuleDocument->Initiation(g_pGame->GetModuleManager(), g_pMouseStateObj, g_pMouseObj,
-                                                   gp_ControlManagerObj) == 0
-                   ? S_OK
-                   : E_FAIL;
-    }
-    HRESULT Fini() override
-    {
-        delete g_pOptionModuleDocument;
-        g_pOptionModuleDocument = nullptr;
-        return S_OK;
-    }
-};
 
 class BenchGame : public XC_Game
 {
@@ -75,7 +51,7 @@ public:
         if (FAILED(Create(GetModuleHandleA(nullptr))))
             return false;
         Pause(TRUE);
-        return _ChangeProcedure(PROCEDURE_ID) == S_OK;
+        return _ChangeProcedure(OptionScreenOwner::PROCEDURE_ID) == S_OK;
     }
 };
 
@@ -153,7 +129,7 @@ int main(int argc, char** argv)
     }
     XC_UnattendedRun::Set(true, 1);
     XC_GameProcedureFactory::RegisterShellProcedures();
-    XC_GameProcedureFactory::Register(PROCEDURE_ID, &OptionOwner::Create);
+    XC_GameProcedureFactory::Register(OptionScreenOwner::PROCEDURE_ID, &OptionScreenOwner::Create);
     int iResult = 1;
     {
         BenchGame game(strFolder);

@@ -8,7 +8,7 @@
 #include "JC_Script/JI_ScriptNotify.h"
 
 #include "tests/Code/StartedGameFixture.h"
-#include "tests/JC_Module/JC_Option/OptionTestProcedure.h"
+#include "bench/Support/OptionScreenOwner.h"
 #include "tests/Support/BitmapFile.h"
 #include "tests/Support/ScopedRegistryKey.h"
 #include "tests/Support/ScopedTempFolder.h"
@@ -72,8 +72,8 @@ private:
 class OptionScreenPlayed : public StartedGameTest
 {
 protected:
-    OptionScreenPlayed() { XC_GameProcedureFactory::Register(OptionTestProcedure::PROCEDURE_ID, &OptionTestProcedure::Create); }
-    ~OptionScreenPlayed() override { XC_GameProcedureFactory::Register(OptionTestProcedure::PROCEDURE_ID, nullptr); }
+    OptionScreenPlayed() { XC_GameProcedureFactory::Register(OptionScreenOwner::PROCEDURE_ID, &OptionScreenOwner::Create); }
+    ~OptionScreenPlayed() override { XC_GameProcedureFactory::Register(OptionScreenOwner::PROCEDURE_ID, nullptr); }
 
     void SetUp() override
     {
@@ -86,7 +86,7 @@ protected:
         g_pSetting->m_dwGameSpeed = 100;
         ASSERT_EQ(g_pSetting->Save(), S_OK);
         m_LogStart = ReadTestFile(LogFile()).size();
-        ASSERT_EQ(m_Game._ChangeProcedure(OptionTestProcedure::PROCEDURE_ID), S_OK) << Log();
+        ASSERT_EQ(m_Game._ChangeProcedure(OptionScreenOwner::PROCEDURE_ID), S_OK) << Log();
         m_Game.Frames(2);
     }
 
@@ -188,7 +188,7 @@ TEST_F(OptionScreenPlayed, EveryViewOpensWithoutAReportAndIsDrawn)
     const std::uint32_t dwSave = panel.Pixel(SAVE_BUTTON.x, SAVE_BUTTON.y);
     EXPECT_GT(Blue(dwSave), Red(dwSave) + 0x40) << std::hex << dwSave;
     // The procedure's frame stands beside the panel.
-    EXPECT_EQ(panel.Pixel(600, 300), OptionTestProcedure::BACKGROUND_COLOR & 0xFFFFFF);
+    EXPECT_EQ(panel.Pixel(600, 300), OptionScreenOwner::BACKGROUND_COLOR & 0xFFFFFF);
 
     Click(SAVE_BUTTON);
     ASSERT_EQ(g_pOptionModuleDocument->GetDocumentMode(), JC_OptionModuleDocument::MODE_SAVE);

@@ -3,8 +3,13 @@
 #include "JC_Module/JC_Option/View/JC_OptionModuleView2.h"
 
 #include "tests/JC_Module/JC_Option/OptionScreenFixture.h"
+#include "tests/Support/TextMutations.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 TEST_F(OptionScreen, TheRecordListWrapsItsPagesAndRefusesUnknownModes)
 {
@@ -82,5 +87,26 @@ TEST_F(OptionScreen, ADamagedRecordDirectoryLeavesItsRowsEmpty)
     EXPECT_TRUE(Logged("Save\\00\\" + strEntry)) << LogText();
     // A click on a damaged row loads nothing.
     EXPECT_EQ(pList->MsgProc(WM_LBUTTONDOWN, 0, 0), 0u);
+
+    // The sample's used record cut short and mutated, reread each time: a
+    // row shows only a record the directory could read.
+    const std::string strSeed = ReadTestFile(std::string(std::getenv("OSKEL_SAMPLE_GAME")) + "Save\\00\\" + strEntry);
+    ASSERT_FALSE(strSeed.empty());
+    std::vector<std::string> cases;
+    AddTruncations(strSeed, &cases);
+    AddMutations(strSeed, 300, &cases);
+    int iShown = 0;
+    for (const std::string& strCase : cases) {
+        ASSERT_TRUE(WriteTestFile(GamePath("Save\\00\\") + strEntry, strCase));
+        pList->ReloadRecord();
+        EXPECT_EQ(pList->GetPage(), 0);
+        iShown += pList->GetRow(0).pic.GetShow() ? 1 : 0;
+        EXPECT_EQ(pList->GetRow(1).pic.GetShow(), FALSE);
+    }
+    // The whole record reads, and some damaged copies still do.
+    ASSERT_TRUE(WriteTestFile(GamePath("Save\\00\\") + strEntry, strSeed));
+    pList->ReloadRecord();
+    EXPECT_EQ(pList->GetRow(0).pic.GetShow(), TRUE) << LogText();
+    EXPECT_GT(iShown, 0);
     document.Close();
 }

@@ -8,17 +8,17 @@
 #include "JC_Module/JC_Option/JC_OptionModuleDocument.h"
 
 // A procedure that owns the option screen, as the world map and the battle
-// will: it creates and initiates the document and deletes it at its end; the
-// test opens the screen over it. Its frame is a plain colour, which the
-// thumbnail shows.
-class OptionTestProcedure : public XC_GameProcedure
+// do: it creates and initiates the document and deletes it at its end; its
+// user opens the screen over it. Its frame is a plain colour, which the
+// thumbnail shows. Header only, for the programs that link the screens.
+class OptionScreenOwner : public XC_GameProcedure
 {
 public:
     // An id no procedure of the game uses.
     static constexpr int PROCEDURE_ID = 91;
     static constexpr DWORD BACKGROUND_COLOR = 0xFF806040;
 
-    static XC_GameProcedure* Create() { return new OptionTestProcedure; }
+    static XC_GameProcedure* Create() { return new OptionScreenOwner; }
 
     HRESULT Init() override
     {
