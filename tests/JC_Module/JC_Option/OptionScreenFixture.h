@@ -58,8 +58,10 @@ private:
         std::string strLine;
         while (std::getline(lines, strLine)) {
             bool bDrop = bFiles && strLine.compare(0, 4, "View") == 0 && strLine.find("F\"") != std::string::npos;
-            for (const std::string& strKey : keys)
-                bDrop = bDrop || strLine.compare(0, strPrefix.size() + strKey.size() + 1, strPrefix + strKey + "\"") == 0;
+            for (const std::string& strKey : keys) {
+                const std::string strStart = strPrefix + strKey + "\"";
+                bDrop = bDrop || strLine.compare(0, strStart.size(), strStart) == 0;
+            }
             if (!bDrop)
                 strKept += strLine + "\n";
         }

@@ -7,8 +7,8 @@
 #include "JC_Script/JC_ScriptManager.h"
 #include "JC_Script/JI_ScriptNotify.h"
 
-#include "tests/Code/StartedGameFixture.h"
 #include "bench/Support/OptionScreenOwner.h"
+#include "tests/Code/StartedGameFixture.h"
 #include "tests/Support/BitmapFile.h"
 #include "tests/Support/ScopedRegistryKey.h"
 #include "tests/Support/ScopedTempFolder.h"
@@ -66,13 +66,16 @@ private:
     std::vector<std::string> m_Calls;
 };
 
-// The game started in this process on the sample game, running the test
-// procedure, with the settings in a registry key of the test's own; the
+// The game started in this process on the sample game, running the
+// procedure that owns the option screen, with the settings in a registry key of the test's own; the
 // test drives the game's mouse and keys by window messages.
 class OptionScreenPlayed : public StartedGameTest
 {
 protected:
-    OptionScreenPlayed() { XC_GameProcedureFactory::Register(OptionScreenOwner::PROCEDURE_ID, &OptionScreenOwner::Create); }
+    OptionScreenPlayed()
+    {
+        XC_GameProcedureFactory::Register(OptionScreenOwner::PROCEDURE_ID, &OptionScreenOwner::Create);
+    }
     ~OptionScreenPlayed() override { XC_GameProcedureFactory::Register(OptionScreenOwner::PROCEDURE_ID, nullptr); }
 
     void SetUp() override
@@ -109,14 +112,7 @@ protected:
         m_Game.MoveMouseBy(0, 0);
         m_Game.Frame();
     }
-    void Click(POINT point)
-    {
-        MoveTo(point);
-        m_Game.Press(WM_LBUTTONDOWN);
-        m_Game.Frame();
-        m_Game.Press(WM_LBUTTONUP);
-        m_Game.Frame();
-    }
+    // The left button pressed at one point and released at the other.
     void Drag(POINT from, POINT to)
     {
         MoveTo(from);
@@ -126,6 +122,7 @@ protected:
         m_Game.Press(WM_LBUTTONUP);
         m_Game.Frame();
     }
+    void Click(POINT point) { Drag(point, point); }
     void KeyUp(WPARAM wKey)
     {
         m_Game.MsgProc(m_Game.Window(), WM_KEYUP, wKey, 0);

@@ -30,7 +30,9 @@ TEST(JC_OptionModuleView0, ASpeedTheSliderShowsIsKeptAndAMovedSliderSetsItsOwn)
         DWORD dwResult;
     };
     // 100 opens at percent 33, which alone would give 99.
-    const Case cases[] = {{100, 33, 100}, {100, 0, 50}, {100, 100, 200}, {99, 33, 99}, {98, 33, 99}, {300, 100, 200}, {10, 0, 50}};
+    const Case cases[] = {
+        {100, 33, 100}, {100, 0, 50}, {100, 100, 200}, {99, 33, 99}, {98, 33, 99}, {300, 100, 200}, {10, 0, 50},
+    };
     for (const Case& c : cases) {
         EXPECT_EQ(JC_OptionModuleView0::GameSpeedOf(c.dwGameSpeed, c.dwPercent, 0.5f, 2.0f), c.dwResult)
             << c.dwGameSpeed << " " << c.dwPercent;
