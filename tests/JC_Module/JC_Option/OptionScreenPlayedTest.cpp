@@ -88,7 +88,9 @@ protected:
         g_pSetting->m_dwSoundVolume = 100;
         g_pSetting->m_dwGameSpeed = 100;
         ASSERT_EQ(g_pSetting->Save(), S_OK);
+        // The game has written its header: the log is where the test reads it.
         m_LogStart = ReadTestFile(LogFile()).size();
+        ASSERT_GT(m_LogStart, 0u) << LogFile();
         ASSERT_EQ(m_Game._ChangeProcedure(OptionScreenOwner::PROCEDURE_ID), S_OK) << Log();
         m_Game.Frames(2);
     }
