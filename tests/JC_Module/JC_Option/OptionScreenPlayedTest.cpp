@@ -6,10 +6,12 @@
 #include "JC_Module/JC_Option/View/JC_OptionModuleView1.h"
 #include "JC_Script/JC_ScriptManager.h"
 #include "JC_Script/JI_ScriptNotify.h"
+#include "TemplateSystem/JC_DebugLog.h"
 
 #include "bench/Support/OptionScreenOwner.h"
 #include "tests/Code/StartedGameFixture.h"
 #include "tests/Support/BitmapFile.h"
+#include "tests/Support/ErrorLogCapture.h"
 #include "tests/Support/ScopedRegistryKey.h"
 #include "tests/Support/ScopedTempFolder.h"
 #include "tests/Support/TestOutput.h"
@@ -18,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -42,6 +45,21 @@ POINT Row(int iRow)
 {
     return {600, 185 + 84 * iRow};
 }
+
+// Sends the data layer's debug log to a file of the test's own while it lives.
+class DebugLogCapture
+{
+public:
+    DebugLogCapture() { gp_DebugInfoObj->OpenLogFile(m_Folder.File("log.txt").c_str(), 1, FILE_SHARE_READ); }
+    ~DebugLogCapture() { gp_DebugInfoObj->OpenLogFile(nullptr, 1, 0); }
+    DebugLogCapture(const DebugLogCapture&) = delete;
+    DebugLogCapture& operator=(const DebugLogCapture&) = delete;
+
+    std::string Text() const { return ReadTestFile(m_Folder.File("log.txt")); }
+
+private:
+    ScopedTempFolder m_Folder;
+};
 
 // Keeps the record numbers handed to one script function.
 class ScriptCalls : public JI_ScriptNotify
@@ -88,9 +106,8 @@ protected:
         g_pSetting->m_dwSoundVolume = 100;
         g_pSetting->m_dwGameSpeed = 100;
         ASSERT_EQ(g_pSetting->Save(), S_OK);
-        // The game has written its header: the log is where the test reads it.
-        m_LogStart = ReadTestFile(LogFile()).size();
-        ASSERT_GT(m_LogStart, 0u) << LogFile();
+        m_pDebugLog = std::make_unique<DebugLogCapture>();
+        m_pErrorLog = std::make_unique<ErrorLogCapture>();
         ASSERT_EQ(m_Game._ChangeProcedure(OptionScreenOwner::PROCEDURE_ID), S_OK) << Log();
         m_Game.Frames(2);
     }
@@ -145,22 +162,19 @@ protected:
         return bitmap;
     }
 
-    static std::string LogFile() { return SampleGameFolder() + "Debug\\ErrorMessage.txt"; }
-    // What the game logged since the test started it.
-    std::string Log() const
-    {
-        const std::string strLog = ReadTestFile(LogFile());
-        return strLog.size() >= m_LogStart ? strLog.substr(m_LogStart) : strLog;
-    }
+    // What the data layer and the engine reported since the game started.
+    std::string Log() const { return m_pDebugLog->Text() + m_pErrorLog->Text(); }
 
     JC_OptionModuleView1* RecordList() const
     {
         return static_cast<JC_OptionModuleView1*>(g_pOptionModuleDocument->GetView(1));
     }
 
+    // Made once the game has opened its own logs; they outlive the game.
+    std::unique_ptr<DebugLogCapture> m_pDebugLog;
+    std::unique_ptr<ErrorLogCapture> m_pErrorLog;
     StartedGame m_Game;
     ScopedRegistryKey m_SettingsKey{"OptionScreenPlayed"};
-    size_t m_LogStart = 0;
 };
 
 int Red(std::uint32_t dwPixel)
