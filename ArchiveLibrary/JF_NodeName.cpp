@@ -11,6 +11,14 @@ bool IsForbiddenChar(unsigned char cByte)
     return cByte < 0x20 || std::strchr("\\/:*?\"<>|", cByte) != nullptr;
 }
 
+// The second bytes code page 950 gives a double-byte character. Any other
+// byte after a lead byte is read as a character of its own by the file
+// functions: a zero ends the path there, a '/' or ':' separates.
+bool IsTrailByte(unsigned char cByte)
+{
+    return (cByte >= 0x40 && cByte <= 0x7E) || (cByte >= 0xA1 && cByte <= 0xFE);
+}
+
 bool IsDeviceName(const std::string& strName)
 {
     static const char* const s_DeviceNames[] = {
@@ -39,6 +47,8 @@ bool JF_IsSafeNodeName(const std::string& strName)
         const unsigned char cByte = static_cast<unsigned char>(strName[at]);
         // A lone lead byte at the end would swallow what a path puts after it.
         if (charLength == 1 && (XF_IsLeadByte(cByte) || IsForbiddenChar(cByte)))
+            return false;
+        if (charLength == 2 && !IsTrailByte(static_cast<unsigned char>(strName[at + 1])))
             return false;
         lastChar = at;
         at += charLength;

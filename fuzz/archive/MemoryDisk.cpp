@@ -30,8 +30,17 @@ bool IsDotsAndBlanks(const std::string& strPart)
     return strPart.find_first_not_of(". ") == std::string::npos && strPart.find('.') != std::string::npos;
 }
 
+// The file functions read a path up to its first zero byte: a path holding
+// one would name another file on Windows.
+void CheckPath(const std::string& strPath)
+{
+    if (strPath.find('\0') != std::string::npos)
+        __builtin_trap();
+}
+
 void CheckWrite(const std::string& strPath)
 {
+    CheckPath(strPath);
     if (s_strWriteFolder.empty())
         return;
     if (strPath.compare(0, s_strWriteFolder.size(), s_strWriteFolder) != 0)
@@ -105,6 +114,7 @@ bool MemoryDisk_Get(const std::string& strPath, std::string* pBytes)
 bool JC_QuorlinFile::Open(const std::string& strPath, Mode mode)
 {
     Close();
+    CheckPath(strPath);
     if (mode != MODE_READ)
         CheckWrite(strPath);
     auto found = s_Files.find(strPath);

@@ -22,7 +22,8 @@ void MemoryDisk_Put(const std::string& strPath, const std::string& strBytes);
 bool MemoryDisk_Get(const std::string& strPath, std::string* pBytes);
 // From now on every file created, written, moved or deleted and every folder
 // made must lie inside the folder (which ends in '\\'), with no part of the
-// rest made only of dots and blanks and no ':'; anything else traps. An
+// rest made only of dots and blanks and no ':'; anything else traps (as does
+// any path holding a zero byte, written or read). An
 // empty folder lifts the limit.
 void MemoryDisk_LimitWrites(const std::string& strFolder);
 // The paths of every file held, in MemoryDisk_NoCase order.

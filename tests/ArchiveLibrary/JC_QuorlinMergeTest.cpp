@@ -186,6 +186,9 @@ TEST(JC_QuorlinMerge, ExtractionRefusesNamesThatLeaveTheDestination)
         {"good.txt", ""}, {"..", ""}, {"..\\..\\evil.txt", ""}, {"evil.txt", "..\\"}, {"evil.txt", "\\rooted\\"},
         {"evil.txt", "sub\\..\\..\\"}, {"C:evil.txt", ""}, {"evil.txt", "C:\\"}, {"CON", ""}, {"nul.txt", ""},
         {"...", ""}, {"evil.txt ", ""}, {"a/b.txt", ""}, {"\xA5", ""},
+        // A lead byte whose second byte is no trail byte: the file functions
+        // end the path at the zero or separate at the '/' or ':'.
+        {std::string("b.\xA8\0t", 5), ""}, {"\xA5/evil.txt", ""}, {"\xA5:evil.txt", ""},
     };
     std::string data;
     std::string table;
