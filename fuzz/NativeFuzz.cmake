@@ -8,12 +8,12 @@ set(CMAKE_CXX_STANDARD_REQUIRED ON)
 get_filename_component(root ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 set(shim ${root}/fuzz/shim)
 set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all)
+# The checkout's path stays out of the programs: its length moves the data the
+# code under test orders by address, and so a fixed-seed run's path.
+set(CMAKE_CXX_COMPILER_LAUNCHER ${root}/fuzz/relative-paths)
 
 add_library(FuzzFlags INTERFACE)
 target_include_directories(FuzzFlags INTERFACE ${root})
-# The checkout's path stays out of the programs: its length moves the data the
-# code under test orders by address, and so a fixed-seed run's path.
-target_compile_options(FuzzFlags INTERFACE -ffile-prefix-map=${root}/=)
 target_compile_options(FuzzFlags INTERFACE -Wall -Wextra -Wshadow -g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer-no-link
                        ${sanitizers})
 target_link_options(FuzzFlags INTERFACE ${sanitizers})

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -8,10 +7,11 @@
 // Files the fuzzing targets write and compare.
 
 // A path in the folder the target runs in (the runner starts it in its build
-// folder): the same path on every run, so a run from a fixed seed repeats.
+// folder), relative to it: the same text on every run and from every clone,
+// so a run from a fixed seed repeats.
 inline std::string WorkPath(const std::string& strName)
 {
-    return std::filesystem::current_path().string() + "/" + strName;
+    return "./" + strName;
 }
 
 inline std::string ReadAll(const std::string& strPath)
