@@ -90,6 +90,8 @@ public:
     XC_GamePerson* GetPassivePerson(DWORD dwIndex) const;
     const std::vector<DWORD>& GetPassiveFloors() const { return m_vecPassiveFloor; }
     const XS_BattleTargetInfo* GetBattleTargetInfo() const { return &m_sBattleTargetInfo; }
+    // The computer's AI aims the action itself: it sets the actor and target floors and their heights.
+    XS_BattleTargetInfo* GetBattleTargetInfo() { return &m_sBattleTargetInfo; }
     DWORD GetActionType() const { return m_dwActionType; }
     DWORD GetEffect() const { return m_dwEffect; }
     const XC_BattleResultInfo& GetBattleResultInfo() const { return m_BattleResultInfoObj; }
