@@ -18,6 +18,7 @@
 #include "tools/samplegame/SampleImage.h"
 #include "tools/samplegame/SampleOptionContent.h"
 #include "tools/samplegame/SampleShellContent.h"
+#include "tools/samplegame/SampleWorldMapContent.h"
 
 #include <windows.h>
 
@@ -147,6 +148,7 @@ int main(int argc, char** argv)
         || !WriteSampleShellContent(output)
         || !WriteSampleOptionContent(output)
         || !WriteSampleBattleMenuContent(output)
+        || !WriteSampleWorldMapContent(output)
         || !WriteGlyphTexts(output))
         return 1;
     std::printf("samplegame: wrote %s\n", output.string().c_str());
