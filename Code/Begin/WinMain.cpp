@@ -4,6 +4,7 @@
 #include "Code/XC_GameListFile.h"
 #include "Code/XC_GameProcedureFactory.h"
 #include "Code/XC_UnattendedRun.h"
+#include "JC_Module/JC_WorldMap/JC_WorldMapProcedure.h"
 
 #include <windows.h>
 
@@ -18,6 +19,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR szCommandLine, int)
         return 0;
     }
     XC_GameProcedureFactory::RegisterShellProcedures();
+    JC_WorldMapProcedure::Register();
     XC_GameListFile::SetStateScriptLoader(&XC_GamePerson::LoadStateScriptName);
 
     XC_Game game;
