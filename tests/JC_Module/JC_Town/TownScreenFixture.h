@@ -44,14 +44,17 @@ public:
         std::memcpy(pData->pData, strBytes.data(), strBytes.size());
         return pData;
     }
+    // Whether a request ended with the name, in any case.
     bool WasAsked(const std::string& strName) const
     {
         for (const std::string& strRequest : m_Requests) {
-            if (strRequest == strName)
+            if (strRequest.size() >= strName.size()
+                && _stricmp(strRequest.c_str() + strRequest.size() - strName.size(), strName.c_str()) == 0)
                 return true;
         }
         return false;
     }
+    const std::vector<std::string>& Requests() const { return m_Requests; }
     void LeaveOut(const std::string& strName) { m_Missing.insert(strName); }
 
 private:

@@ -88,7 +88,7 @@ TEST_F(TownCompare, OnlyWeaponsAndWearingsOtherThanAccessoriesGetFaces)
         EXPECT_EQ(Faces()->UpdateInfo(c.dwKind, c.dwThingID), c.dwResult) << c.dwKind << " " << c.dwThingID;
         EXPECT_EQ(Faces()->GetFaceCount(), c.iFaces) << c.dwKind << " " << c.dwThingID;
     }
-    EXPECT_TRUE(m_Pack.WasAsked("Town\\Face\\ef00000003.ant"));
+    EXPECT_TRUE(m_Pack.WasAsked("Town\\Face\\ef00000003.ant")) << testing::PrintToString(m_Pack.Requests());
     m_Document.Close();
 }
 
