@@ -2,6 +2,7 @@
 
 #include "GameProgram/Common/XF_SourceFile.h"
 
+#include "Code/XC_Game.h"
 #include "Code/XC_GameProcedureFactory.h"
 #include "GameProgram/Input/XC_MouseState.h"
 #include "GameProgram/Scene/XC_Mouse.h"
@@ -9,7 +10,9 @@
 #include "JC_DataManager/Control/JC_ControlTeam.h"
 #include "JC_DataManager/Control/JC_ControlWorldMap.h"
 #include "JC_Module/JC_State/JC_StateModuleDocument.h"
+#include "JC_Module/JC_Town/JC_TownModuleDocument.h"
 #include "JC_Module/JC_WorldMap/JC_WorldMapDocument.h"
+#include "JC_Script/DealScript/JC_ScriptDealWorldMap.h"
 #include "JC_Script/JC_ScriptManager.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
@@ -29,11 +32,24 @@ JC_DebugLog* Log()
                : gp_DebugInfoObj;
 }
 
+// "IntoTown": the town of the running world map, opened over it.
+DWORD EnterTownOfRunningMap()
+{
+    auto* const pProcedure =
+        g_pGame != nullptr ? dynamic_cast<JC_WorldMapProcedure*>(g_pGame->GetProcedureObj()) : nullptr;
+    if (pProcedure == nullptr)
+        return JE_DEALWORLDMAP_NO_WORLDMAP_PROCEDURE;
+    pProcedure->SwitchScreen(JC_WorldMapProcedure::SCREEN_TOWN, 1);
+    pProcedure->SetReturnStep(JC_WorldMapProcedure::STEP_TOWN);
+    return 0;
+}
+
 } // namespace
 
 void JC_WorldMapProcedure::Register()
 {
     XC_GameProcedureFactory::Register(GP_WorldMap, &CreateWorldMapProcedure);
+    JC_ScriptDealWorldMap::SetIntoTown(&EnterTownOfRunningMap);
 }
 
 HRESULT JC_WorldMapProcedure::SetModuleManager(XC_ModuleManager* pModuleManager)
@@ -63,6 +79,7 @@ void JC_WorldMapProcedure::DeleteDocument(Document*& pGlobal)
 HRESULT JC_WorldMapProcedure::Init()
 {
     CreateDocument(g_pStateModuleDocumentObj, "StateModuleDocument");
+    CreateDocument(g_pTownModuleDocumentObj, "TownModuleDocument");
     CreateDocument(g_pWorldMapDocumentObj, "WorldMapDocument");
     SwitchScreen(SCREEN_NONE, 1);
     StartMusic();
@@ -74,6 +91,7 @@ HRESULT JC_WorldMapProcedure::Fini()
     if (gp_ControlManagerObj != nullptr && !gp_ControlManagerObj->m_ControlWorldMapObj.GetMusic().empty())
         RunMusicLine("Game,BackgroundMusic DelMusic 10");
     DeleteDocument(g_pStateModuleDocumentObj);
+    DeleteDocument(g_pTownModuleDocumentObj);
     DeleteDocument(g_pWorldMapDocumentObj);
     return 0;
 }
@@ -104,6 +122,8 @@ JC_ModuleDocumentBase* JC_WorldMapProcedure::ScreenDocument(int iScreen)
     switch (iScreen) {
     case SCREEN_STATE:
         return g_pStateModuleDocumentObj;
+    case SCREEN_TOWN:
+        return g_pTownModuleDocumentObj;
     case SCREEN_WORLD_MAP:
         return g_pWorldMapDocumentObj;
     default:
@@ -111,7 +131,7 @@ JC_ModuleDocumentBase* JC_WorldMapProcedure::ScreenDocument(int iScreen)
     }
 }
 
-DWORD JC_WorldMapProcedure::SwitchScreen(int iScreen, int /*iMode*/)
+DWORD JC_WorldMapProcedure::SwitchScreen(int iScreen, int iMode)
 {
     m_bSwitching = 1;
     JC_ModuleDocumentBase* const pOld = ScreenDocument(m_iCurrentScreen);
@@ -123,6 +143,9 @@ DWORD JC_WorldMapProcedure::SwitchScreen(int iScreen, int /*iMode*/)
     case SCREEN_STATE:
         OpenStateScreen();
         break;
+    case SCREEN_TOWN:
+        OpenTown(iMode);
+        break;
     case SCREEN_WORLD_MAP:
         if (g_pWorldMapDocumentObj != nullptr)
             g_pWorldMapDocumentObj->Enable();
@@ -131,6 +154,14 @@ DWORD JC_WorldMapProcedure::SwitchScreen(int iScreen, int /*iMode*/)
         break;
     }
     return 0;
+}
+
+void JC_WorldMapProcedure::OpenTown(int iMode)
+{
+    if (g_pTownModuleDocumentObj == nullptr)
+        return;
+    g_pTownModuleDocumentObj->Enable();
+    g_pTownModuleDocumentObj->SetDocumentMode(iMode);
 }
 
 void JC_WorldMapProcedure::OpenStateScreen()
@@ -160,6 +191,9 @@ HRESULT JC_WorldMapProcedure::OnSetFocus()
             SwitchScreen(SCREEN_WORLD_MAP, 1);
         }
         break;
+    case SCREEN_TOWN:
+        DealTownEvent();
+        break;
     case SCREEN_WORLD_MAP:
         DealWorldMapEvent();
         break;
@@ -167,6 +201,31 @@ HRESULT JC_WorldMapProcedure::OnSetFocus()
         break;
     }
     return S_OK;
+}
+
+void JC_WorldMapProcedure::DealTownEvent()
+{
+    if (g_pTownModuleDocumentObj == nullptr)
+        return;
+    switch (g_pTownModuleDocumentObj->GetDocumentEvent()) {
+    case JC_TownModuleDocument::EVENT_LEFT:
+        m_dwReturnStep = STEP_NONE;
+        SwitchScreen(SCREEN_WORLD_MAP, 1);
+        break;
+    case JC_TownModuleDocument::EVENT_EQUIP:
+        // The state screen opens over the town; when it closes the town
+        // comes back in its shop.
+        if (m_dwReturnStep == STEP_TOWN) {
+            m_dwReturnStep = STEP_STATE_FROM_TOWN;
+            OpenStateScreen();
+        } else {
+            m_dwReturnStep = STEP_TOWN;
+            OpenTown(JC_TownModuleDocument::MODE_SHOP);
+        }
+        break;
+    default:
+        break;
+    }
 }
 
 void JC_WorldMapProcedure::DealWorldMapEvent()

@@ -56,6 +56,9 @@ private:
     // The document of a screen, or null.
     static JC_ModuleDocumentBase* ScreenDocument(int iScreen);
     void OpenStateScreen();
+    // The town over the map, in a document mode.
+    void OpenTown(int iMode);
+    void DealTownEvent();
     void DealWorldMapEvent();
     void StartMusic();
     void RunMusicLine(const std::string& strLine);

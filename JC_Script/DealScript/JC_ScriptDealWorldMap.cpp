@@ -110,10 +110,19 @@ DWORD JC_ScriptDealWorldMap::DealPlaceIn(const std::string& strText)
     return 0;
 }
 
-// Entering a town changes the screen of the running world-map procedure,
-// which belongs to the game shell; without it there is nothing to change.
+JC_ScriptDealWorldMap::JF_IntoTown JC_ScriptDealWorldMap::s_pfnIntoTown = nullptr;
+
+void JC_ScriptDealWorldMap::SetIntoTown(JF_IntoTown pfnIntoTown)
+{
+    s_pfnIntoTown = pfnIntoTown;
+}
+
+// Entering a town changes the screen of the running world-map procedure;
+// without one there is nothing to change.
 DWORD JC_ScriptDealWorldMap::IntoTown() const
 {
-    m_pErrorLog->PrintAt(s_szSourceFile, __LINE__, " ScriptDealWorldMap IntoTown NoWorldMapProcedure. \r\n");
-    return JE_DEALWORLDMAP_NO_WORLDMAP_PROCEDURE;
+    const DWORD dwResult = s_pfnIntoTown != nullptr ? s_pfnIntoTown() : JE_DEALWORLDMAP_NO_WORLDMAP_PROCEDURE;
+    if (dwResult == JE_DEALWORLDMAP_NO_WORLDMAP_PROCEDURE)
+        m_pErrorLog->PrintAt(s_szSourceFile, __LINE__, " ScriptDealWorldMap IntoTown NoWorldMapProcedure. \r\n");
+    return dwResult;
 }

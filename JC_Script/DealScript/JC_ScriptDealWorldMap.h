@@ -19,6 +19,12 @@ constexpr DWORD JE_DEALWORLDMAP_UNKNOWN_PLACEIN_COMMAND = 0x89870131;
 class JC_ScriptDealWorldMap : public JC_ScriptDealBase
 {
 public:
+    // What "IntoTown" runs: the running world map's entry into its town,
+    // giving 0 or a failure code. The world map, which the game shell owns,
+    // registers it.
+    using JF_IntoTown = DWORD (*)();
+    static void SetIntoTown(JF_IntoTown pfnIntoTown);
+
     DWORD Deal(const std::string& strText) override;
     virtual DWORD Initiation(JC_ControlWorldMap* pControlWorldMap);
     virtual DWORD DealMap(const std::string& strText);
@@ -29,6 +35,7 @@ private:
     DWORD IntoTown() const;
     DWORD ReportUnknown(const std::string& strText, DWORD dwCode, int iLine) const;
 
+    static JF_IntoTown s_pfnIntoTown;
     JC_ControlWorldMap* m_pControlWorldMap = nullptr;
     JC_DebugLog* m_pErrorLog = nullptr;
 };

@@ -19,6 +19,7 @@
 #include "tools/samplegame/SampleOptionContent.h"
 #include "tools/samplegame/SampleShellContent.h"
 #include "tools/samplegame/SampleWorldMapContent.h"
+#include "tools/samplegame/SampleTownContent.h"
 
 #include <windows.h>
 
@@ -149,6 +150,7 @@ int main(int argc, char** argv)
         || !WriteSampleOptionContent(output)
         || !WriteSampleBattleMenuContent(output)
         || !WriteSampleWorldMapContent(output)
+        || !WriteSampleTownContent(output)
         || !WriteGlyphTexts(output))
         return 1;
     std::printf("samplegame: wrote %s\n", output.string().c_str());
