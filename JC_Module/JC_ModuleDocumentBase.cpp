@@ -280,6 +280,12 @@ DWORD JC_ModuleDocumentBase::SetDocumentMode(int iMode)
     return 0;
 }
 
+void JC_ModuleDocumentBase::KeepViewsInMode(int iMode)
+{
+    m_iPreviousMode = m_iMode;
+    m_iMode = iMode;
+}
+
 DWORD JC_ModuleDocumentBase::DealEventOf(int iViewIndex)
 {
     JC_ModuleViewBase* const pView = m_Views[iViewIndex].get();

@@ -97,6 +97,9 @@ protected:
     virtual void DealDocumentMessage(UINT /*uMsg*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {}
 
     void SetDocumentEvent(DWORD dwDocumentEvent) { m_dwDocumentEvent = dwDocumentEvent; }
+    // Changes the mode and leaves every view as it is: a screen laid over
+    // this one keeps it drawn as it was.
+    void KeepViewsInMode(int iMode);
     // The mode the next opening starts in.
     void SetStartMode(int iStartMode) { m_iStartMode = iStartMode; }
     const JS_DocumentRouting& GetRouting() const { return m_Routing; }

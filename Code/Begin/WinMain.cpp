@@ -5,6 +5,7 @@
 #include "Code/XC_GameListFile.h"
 #include "Code/XC_GameProcedureFactory.h"
 #include "Code/XC_UnattendedRun.h"
+#include "JC_Module/JC_WorldMap/JC_WorldMapProcedure.h"
 
 #include <windows.h>
 
@@ -20,6 +21,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR szCommandLine, int)
     }
     XC_GameProcedureFactory::RegisterShellProcedures();
     XC_GameProcedure_Battle::RegisterProcedures();
+    JC_WorldMapProcedure::Register();
     XC_GameListFile::SetStateScriptLoader(&XC_GamePerson::LoadStateScriptName);
 
     XC_Game game;
