@@ -35,7 +35,6 @@
 static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
 DWORD g_dwFloorRenderFlag = 0;
-BOOL g_bSkipCampBeginEvent = 0;
 XC_Scene* g_pBattleSceneObj = nullptr;
 
 namespace {

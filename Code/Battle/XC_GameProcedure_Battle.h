@@ -122,7 +122,4 @@ private:
 
 // The floor's grid lines: 0 drawn only where highlighted, 1 everywhere (F6).
 extern DWORD g_dwFloorRenderFlag;
-// Set when a saved battle resumes inside a camp turn: that camp's begin
-// events are not fired again.
-extern BOOL g_bSkipCampBeginEvent;
 extern XC_Scene* g_pBattleSceneObj;

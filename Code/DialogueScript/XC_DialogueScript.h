@@ -25,7 +25,7 @@ public:
     virtual HRESULT GetPersonNameFromIndex(DWORD dwPerson, XC_String& strName, DWORD& dwColor) const;
 
 protected:
-    const char* GetOwnSection() const override { return "[Sys]"; }
+    std::vector<const char*> GetOwnSections() const override { return {"[Sys]"}; }
 
 private:
     XC_IOTextFile m_DialogueFile;

@@ -102,8 +102,8 @@ HRESULT XC_Script::Load(XC_TextNode* pTNodeScript)
     m_pTNodeActionList = pTNodeScript->FindChildNode("[ActionList]");
     m_pTNodeRun = pTNodeScript->FindChildNode("[Run]");
     std::vector<const char*> children = {"[Parameter]", "[Resource]", "[ActionList]", "[Run]"};
-    if (GetOwnSection() != nullptr)
-        children.push_back(GetOwnSection());
+    for (const char* const szSection : GetOwnSections())
+        children.push_back(szSection);
     pTNodeScript->ReportUnknownChildren(children.data(), children.size(),
                                         XF_FormatText("\"%s\"", m_szScriptName.c_str()));
 
@@ -382,9 +382,9 @@ void XC_Script::DoEvent(XC_TextNode* pTNode)
     }
     ++iRunEvent;
     pSpriteWorkBaseObj->Connect(this, reinterpret_cast<DWORD_PTR>(pTNode), 0);
-    const HRESULT hr = m_SpriteObj.AddWork(pSpriteWorkBaseObj);
+    const HRESULT hr = GetWorkSprite(pTNode)->AddWork(pSpriteWorkBaseObj);
     if (FAILED(hr))
-        XM_REPORT_FAILED_HR("m_SpriteObj.AddWork( pSpriteWorkBaseObj )", hr);
+        XM_REPORT_FAILED_HR("GetWorkSprite( pTNode )->AddWork( pSpriteWorkBaseObj )", hr);
 }
 
 HRESULT XC_Script::BuildNodePath(const XC_TextNode* pTNode, XC_String* pstrPath)

@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 class XC_ScriptMessageAssigner;
 class XC_TextNode;
 class XI_EnvironmentOfRender;
@@ -69,8 +71,10 @@ public:
     static HRESULT BuildNodePath(const XC_TextNode* pTNode, XC_String* pstrPath);
 
 protected:
-    // A child section a derived script reads beside the engine's; null for none.
-    virtual const char* GetOwnSection() const { return nullptr; }
+    // The sprite the work of a command node runs on.
+    virtual XC_Sprite* GetWorkSprite(const XC_TextNode*) { return &m_SpriteObj; }
+    // The child sections a derived script reads beside the engine's.
+    virtual std::vector<const char*> GetOwnSections() const { return {}; }
     void WriteTrace(const XC_TextNode* pTNode, const char* szEvent) const;
     void LeaveRunEvent();
     // Starts the followers of a node whose command has just ended (writing

@@ -239,10 +239,10 @@ DWORD JC_OrderDealBase::DealPassiveDie(DWORD dwDieOut)
     if (!target.CanLeaveLegacy() || dwDieOut == 1)
     {
         target.SetDieTime(0);
-        passive.m_LifeOutcome = 2;
+        passive.m_LifeOutcome = JE_LIFE_OUTCOME_DEAD_NO_BODY;
         return 0;
     }
-    passive.m_LifeOutcome = 1;
+    passive.m_LifeOutcome = JE_LIFE_OUTCOME_DEAD_BODY;
     return 0;
 }
 
@@ -410,14 +410,14 @@ void JC_OrderDealBase::ShowChance(JC_OrderResultPassive& passive, int iPercent)
 void JC_OrderDealBase::Miss(JC_OrderResultPassive& passive)
 {
     passive.m_IsHit = 0;
-    passive.m_LifeOutcome = 0;
+    passive.m_LifeOutcome = JE_LIFE_OUTCOME_ALIVE;
     m_pOrderBehavior->SetDealSuccess(0);
 }
 
 void JC_OrderDealBase::RemoveBody(JC_ControlPersonPower& target, JC_OrderResultPassive& passive)
 {
     passive.m_IsHit = 1;
-    passive.m_LifeOutcome = 2;
+    passive.m_LifeOutcome = JE_LIFE_OUTCOME_DEAD_NO_BODY;
     target.SetDieTime(0);
     m_pOrderBehavior->SetDealSuccess(1);
 }
@@ -441,7 +441,7 @@ DWORD JC_OrderDealBase::SettleBlow(DWORD dwDieOut)
     CalculateExp();
     JC_OrderResultPassive* pPassive = m_pOrderInformation->GetDealingPassiveResult();
     if (pPassive != nullptr)
-        pPassive->m_LifeOutcome = 0;
+        pPassive->m_LifeOutcome = JE_LIFE_OUTCOME_ALIVE;
     return ORDERDEAL_NEXT_LINE;
 }
 

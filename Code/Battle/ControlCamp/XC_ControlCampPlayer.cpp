@@ -163,7 +163,7 @@ HRESULT XC_ControlCampPlayer::Init(DWORD dwCampID)
 HRESULT XC_ControlCampPlayer::Begin(float fElapsedTime)
 {
     const HRESULT hr = XC_ControlCampBase::Begin(fElapsedTime);
-    if (m_dwCampPhase == XE_CAMP_PROCEED && g_pMouseStateObj != nullptr) {
+    if (m_dwCampPhase == PHASE_PROCEED && g_pMouseStateObj != nullptr) {
         g_pMouseStateObj->SetPosition(400.0f, 300.0f);
         ShowCursor();
     }
@@ -261,7 +261,7 @@ bool XC_ControlCampPlayer::FirstFrameOfChoice()
     if (m_dwStep != 0)
         return false;
     if (IsCampDone()) {
-        m_dwCampPhase = XE_CAMP_END;
+        SetCampPhase(PHASE_END);
         return true;
     }
     ++m_dwStep;
@@ -437,7 +437,7 @@ HRESULT XC_ControlCampPlayer::EndTurn(float)
     while (g_pPersonManager->GetNextPerson(pPersonObj, &pPersonObj))
         if (CanChoose(pPersonObj))
             RunStayEvents(pPersonObj);
-    m_dwCampPhase = XE_CAMP_END;
+    SetCampPhase(PHASE_END);
     return S_OK;
 }
 

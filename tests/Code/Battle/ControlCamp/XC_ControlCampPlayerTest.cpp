@@ -251,6 +251,6 @@ TEST_F(ControlCampPlayerTest, ZInTheMiddleOfAMoveEndsTheTurn)
     Player()->SetState(PCS_MoveChooseFloor);
     Step();
     Step({DIK_Z});
-    EXPECT_EQ(Player()->GetCampPhase(), XE_CAMP_END);
+    EXPECT_EQ(Player()->GetCampPhase(), XC_ControlCampBase::PHASE_END);
     ASSERT_TRUE(FramesUntil([&] { return Record().GetCampTurn() != 0; }));
 }
