@@ -1,5 +1,6 @@
 #include "Code/Battle/ControlCamp/XC_ControlCampPlayer.h"
 
+#include "Code/Battle/BattleWork/XC_PersonBattle.h"
 #include "Code/Battle/BattleWork/XC_PersonMove.h"
 #include "Code/Battle/GamePerson/XC_GamePerson.h"
 #include "Code/Battle/GamePerson/XC_GamePersonManager.h"
@@ -20,6 +21,7 @@
 #include "Code/Menu/BattleMenu/XC_PersonState.h"
 #include "Code/XC_Game.h"
 #include "Code/XC_GameFileName.h"
+#include "Code/XC_GameText.h"
 #include "Code/XC_GameTime.h"
 #include "Code/XS_GameFloorColor.h"
 #include "GameProgram/Common/XF_Common.h"
@@ -33,6 +35,7 @@
 #include "GameProgram/Script/XC_Script.h"
 #include "JC_DataManager/Control/JC_ControlManager.h"
 #include "JC_DataManager/Control/JC_ControlPersonEvolution.h"
+#include "JC_DataManager/Control/JC_ControlSkill.h"
 #include "JC_DataManager/Operator/JC_OperatorPerson.h"
 #include "JC_Module/JC_Option/JC_OptionModuleDocument.h"
 #include "JC_Module/JC_State/JC_StateModuleDocument.h"
@@ -116,6 +119,7 @@ int RAPOf(XC_GamePerson* pPersonObj)
 
 XC_ControlCampPlayer::~XC_ControlCampPlayer()
 {
+    delete m_pPersonBattle;
     delete[] m_plTableDistance;
     delete[] m_plTableScope;
     for (LONG*& plTable : m_plTableLine)
@@ -248,6 +252,11 @@ HRESULT XC_ControlCampPlayer::ProceedCamp(float fElapsedTime)
     case PCS_Evolution: return Evolution(fElapsedTime);
     case PCS_Devolution: return Devolution(fElapsedTime);
     case PCS_Wait: return Wait(fElapsedTime);
+    case PCS_Attack: return Attack(fElapsedTime);
+    case PCS_Skill: return Skill(fElapsedTime);
+    case PCS_Tools: return Tools(fElapsedTime);
+    case PCS_CoordinatedAttack: return CoordinatedAttack(fElapsedTime);
+    case PCS_ChooseTarget: return ChooseTarget(fElapsedTime);
     default:
         XF_ReportError(s_szSourceFile, __LINE__, nullptr);
         return E_FAIL;
@@ -796,6 +805,13 @@ HRESULT XC_ControlCampPlayer::Wait(float)
 
 void XC_ControlCampPlayer::DebugPersonKeys()
 {
+    const DWORD overrideKeys[] = {DIK_COMMA, DIK_PERIOD, DIK_SLASH};
+    for (DWORD i = 0; i < 3; ++i) {
+        if (g_pInputOfKeyboardObj->IsAnyKeyChanged() && KeyPressed(overrideKeys[i])) {
+            XC_PersonBattle::SetResultOverride(i);
+            return;
+        }
+    }
     if (LeftPressed()) {
         XC_GamePerson* pPersonObj = nullptr;
         if (g_pBattleSceneController->PickPersonAtMouse(&pPersonObj) && pPersonObj != nullptr)
@@ -837,4 +853,436 @@ void XC_ControlCampPlayer::ChangePersonByKey(XC_GamePerson* pPersonObj)
     } else if (KeyDown(DIK_M)) {
         pPower->SetMorale(pPower->GetMaxMorale());
     }
+}
+
+// ---- Actions and the choice of their target ----
+
+XC_PersonBattle* XC_ControlCampPlayer::NewPersonBattle()
+{
+    delete m_pPersonBattle;
+    m_pPersonBattle = new XC_PersonBattle;
+    return m_pPersonBattle;
+}
+
+HRESULT XC_ControlCampPlayer::Attack(float)
+{
+    NewPersonBattle()->InitAttack(m_pActionPersonObj);
+    m_lActionCost = 2;
+    return SetState(PCS_ChooseTarget);
+}
+
+bool XC_ControlCampPlayer::TakeListChoice(XC_BattleToolsMenu* pMenu, XS_ListItem& sListItem)
+{
+    CheckCall(pMenu->UpdateMenu(), "UpdateMenu( )");
+    if (!LeftPressed())
+        return false;
+    const int iItemIndex = pMenu->GetFocusItem();
+    if (iItemIndex < 0)
+        return false;
+    if (FAILED(pMenu->GetItem(iItemIndex, sListItem))) {
+        XM_REPORT_FAILED("GetItem( iItemIndex , sListItem )");
+        return false;
+    }
+    return true;
+}
+
+// The cost of a skill is its RAP condition; a disabled row is no choice.
+bool XC_ControlCampPlayer::PrepareSkill(const XS_ListItem& sListItem)
+{
+    if (sListItem.bDisable)
+        return false;
+    JC_ControlSkill skill;
+    XC_BattleSkillMenu::StartSkillControl(skill, s_szSourceFile);
+    const DWORD dwResult = skill.SetDataConponentByKey(sListItem.dwData1);
+    if (dwResult != 0)
+        XM_REPORT_FAILED_HR("ControlSkillObj.SetDataConponent( sListItem.dwData1 )", dwResult);
+    m_lActionCost = skill.GetUseConditionRAP();
+    NewPersonBattle()->InitEffectSkill(m_pActionPersonObj, sListItem.dwData1);
+    return true;
+}
+
+HRESULT XC_ControlCampPlayer::LeaveListMenu(XC_BattleToolsMenu* pMenu)
+{
+    pMenu->SetShow(0);
+    return SetState(PCS_CommandRing);
+}
+
+HRESULT XC_ControlCampPlayer::Skill(float)
+{
+    XC_BattleSkillMenu* const pMenu = g_pBattleMenuMenager->m_pBattleSkillMenu;
+    if (pMenu == nullptr) {
+        XM_REPORT_FAILED("pBattlekillMenu");
+        return SetState(PCS_CommandRing);
+    }
+    if (m_dwStep == 0) {
+        CheckCall(pMenu->LoadSkillItem(m_pActionPersonObj), "pBattlekillMenu->SetPerson( m_pActionPersonObj )");
+        pMenu->SetShow(1);
+        m_dwStep = 1;
+        return S_OK;
+    }
+    XS_ListItem sListItem;
+    if (TakeListChoice(pMenu, sListItem) && PrepareSkill(sListItem)) {
+        pMenu->SetShow(0);
+        return SetState(PCS_ChooseTarget);
+    }
+    return RightPressed() ? LeaveListMenu(pMenu) : S_OK;
+}
+
+HRESULT XC_ControlCampPlayer::Tools(float)
+{
+    XC_BattleToolsMenu* const pMenu = g_pBattleMenuMenager->m_pBattleToolsMenu;
+    if (pMenu == nullptr) {
+        XM_REPORT_FAILED("pBattleToolsMenu");
+        return SetState(PCS_CommandRing);
+    }
+    if (m_dwStep == 0) {
+        CheckCall(pMenu->LoadTools(), "pBattleToolsMenu->LoadTools( )");
+        pMenu->SetShow(1);
+        m_dwStep = 1;
+        return S_OK;
+    }
+    XS_ListItem sListItem;
+    if (TakeListChoice(pMenu, sListItem)) {
+        NewPersonBattle()->InitEffectTool(m_pActionPersonObj, sListItem.dwData1);
+        pMenu->SetShow(0);
+        m_lActionCost = 1;
+        return SetState(PCS_ChooseTarget);
+    }
+    return RightPressed() ? LeaveListMenu(pMenu) : S_OK;
+}
+
+HRESULT XC_ControlCampPlayer::CoordinatedAttack(float)
+{
+    XC_BattleCoordinatedAttackMenu* const pMenu = g_pBattleMenuMenager->m_pBattleCoordinatedAttackMenu;
+    if (pMenu == nullptr) {
+        XM_REPORT_FAILED("pCAMenu");
+        return SetState(PCS_CommandRing);
+    }
+    if (m_dwStep == 0) {
+        pMenu->SetShow(1);
+        m_dwStep = 1;
+        return S_OK;
+    }
+    XS_ListItem sListItem;
+    if (TakeListChoice(pMenu, sListItem) && PrepareSkill(sListItem)) {
+        CheckCall(m_pPersonBattle->AddActivePerson(reinterpret_cast<XC_GamePerson*>(sListItem.dwData2)),
+                  "m_pPersonBattle->AddActivePerson( (XC_GamePerson*)sListItem.dwData2 )");
+        pMenu->SetShow(0);
+        return SetState(PCS_ChooseTarget);
+    }
+    return RightPressed() ? LeaveListMenu(pMenu) : S_OK;
+}
+
+HRESULT XC_ControlCampPlayer::ChooseTarget(float fElapsedTime)
+{
+    const XS_BattleTargetInfo* const pInfo = m_pPersonBattle != nullptr ? m_pPersonBattle->GetBattleTargetInfo() : nullptr;
+    const DWORD dwScopeType = pInfo != nullptr ? pInfo->dwScopeType : 0;
+    HRESULT hr = S_OK;
+    switch (dwScopeType) {
+    case 1:
+    case 2:
+    case 4:
+    case 5:
+        hr = ChooseArea();
+        break;
+    case 8:
+        XF_ReportError(s_szSourceFile, __LINE__, "LinePoint 直線單體不應該出現 以直線射擊(LineShoot)取代");
+        [[fallthrough]];
+    case 6:
+    case 7:
+        hr = ChooseLine();
+        break;
+    case 9:
+        hr = ChooseRelocation();
+        break;
+    default:
+        XF_ReportError(s_szSourceFile, __LINE__, XF_FormatText("dwScopeType %u", static_cast<unsigned>(dwScopeType)));
+        return E_FAIL;
+    }
+    g_pBattleSceneController->PublicControlCamera(fElapsedTime, 1, 1, 0);
+    return hr;
+}
+
+// The table takes absolute heights: a distance's from the actor's cell, a
+// scope's from its centre cell.
+LONG* XC_ControlCampPlayer::BuildAttackScope(LONG lCenter, DWORD dwScopeType, DWORD dwFacing, LONG lNear, LONG lFar,
+                                            bool bDistance)
+{
+    const XS_BattleTargetInfo& info = *m_pPersonBattle->GetBattleTargetInfo();
+    float fHigh = info.fDistanceAbsHeightHigh;
+    float fLow = info.fDistanceAbsHeightLow;
+    if (!bDistance) {
+        const float fCenterHeight = m_pFloorer->GetFloorHeight(static_cast<DWORD>(lCenter));
+        fHigh = fCenterHeight + info.fScopeHeightHigh;
+        fLow = fCenterHeight + info.fScopeHeightLow;
+    }
+    return g_pSceneTableManager->CloneTable(
+        g_pSceneTableManager->BuildTableAttackScope(lCenter, dwScopeType, dwFacing, lNear, lFar, fHigh, fLow));
+}
+
+void XC_ControlCampPlayer::ReleaseTargetTables()
+{
+    ReplaceTable(m_plTableDistance, nullptr);
+    ReplaceTable(m_plTableScope, nullptr);
+}
+
+LONG XC_ControlCampPlayer::PickShownFloor()
+{
+    DWORD dwFloorIndex = 0;
+    return g_pBattleSceneController->PickFloorAtMouse(&dwFloorIndex, 1) ? static_cast<LONG>(dwFloorIndex) : -1;
+}
+
+void XC_ControlCampPlayer::HideHoverFeedback(BOOL bClearPassive)
+{
+    if (bClearPassive)
+        ShowPersonData(PassiveState(), nullptr, 0);
+    if (g_pBattleMenuMenager->m_pDisplayHitDmg != nullptr)
+        g_pBattleMenuMenager->m_pDisplayHitDmg->Hide();
+}
+
+// The person the action would reach: its state and the expected hit and damage.
+void XC_ControlCampPlayer::ShowHoverFeedback(const LONG* plTableScope)
+{
+    XC_GamePerson* pPersonObj = nullptr;
+    if (!m_pPersonBattle->FindNearestTarget(plTableScope, &pPersonObj) || pPersonObj == nullptr) {
+        HideHoverFeedback(1);
+        return;
+    }
+    ShowPersonData(PassiveState(), pPersonObj->GetDataComponentPersonObj(), 0);
+    LONG lHit = 0;
+    LONG lDmg = 0;
+    const HRESULT hr = m_pPersonBattle->ComputeHitDmg(pPersonObj, lHit, lDmg);
+    if (FAILED(hr))
+        XM_REPORT_FAILED_HR("m_pPersonBattle->ComputeHitDmg( pPersonObj , lHit , lDmg )", hr);
+    if (g_pBattleMenuMenager->m_pDisplayHitDmg != nullptr)
+        g_pBattleMenuMenager->m_pDisplayHitDmg->SetHitDmg(static_cast<int>(lHit), static_cast<int>(lDmg));
+}
+
+// The work goes to the scene controller; the RAP is paid now.
+void XC_ControlCampPlayer::ConfirmTarget(DWORD dwTargetFloorIndex, BOOL bHideHitDmg)
+{
+    m_pPersonBattle->SetTargetFloorIndex(dwTargetFloorIndex);
+    CheckCall(g_pBattleSceneController->AddBattleWork(m_pPersonBattle, SW_Simplex),
+              "g_pBattleSceneController->AddBattleWork( m_pPersonBattle , 1 )");
+    m_pPersonBattle = nullptr;
+    g_pBattleSceneController->ClearShowFloor();
+    ClearStateWindows(1);
+    if (bHideHitDmg && g_pBattleMenuMenager->m_pDisplayHitDmg != nullptr)
+        g_pBattleMenuMenager->m_pDisplayHitDmg->Hide();
+    JC_ControlPersonPower* const pPower = m_pActionPersonObj->GetControlPersonPower();
+    pPower->SetRAP(pPower->GetRAP() - m_lActionCost);
+    g_pBattleSceneController->SetShowFocusFloor(0);
+    SetState(PCS_CommandRing);
+}
+
+// Nothing is spent.
+void XC_ControlCampPlayer::CancelTarget()
+{
+    m_pActionPersonObj->RestoreDirectionFromDataComponent();
+    g_pBattleSceneController->ClearShowFloor();
+    HideHoverFeedback(1);
+    delete m_pPersonBattle;
+    m_pPersonBattle = nullptr;
+    SetState(PCS_CommandRing);
+}
+
+HRESULT XC_ControlCampPlayer::ChooseArea()
+{
+    const XS_BattleTargetInfo& info = *m_pPersonBattle->GetBattleTargetInfo();
+    const LONG lOwnFloor = static_cast<LONG>(m_pActionPersonObj->GetFloorIndex());
+    const DWORD dwFacing = m_pActionPersonObj->GetDirection();
+    if (m_dwStep == 0) {
+        m_dwStep = 1;
+        m_lTargetFloorIndex = -1;
+        ReleaseTargetTables();
+        m_plTableDistance = BuildAttackScope(lOwnFloor, 1, dwFacing, info.lDistanceNear, info.lDistanceFar, true);
+        g_pBattleSceneController->ShowAttackDistanceTable(m_plTableDistance);
+    }
+    if (MouseMoved()) {
+        g_pBattleSceneController->ClearShowFloor();
+        g_pBattleSceneController->ShowAttackDistanceTable(m_plTableDistance);
+        const LONG lFloor = PickShownFloor();
+        if (lFloor < 0) {
+            m_lTargetFloorIndex = -1;
+            HideHoverFeedback(1);
+        } else {
+            if (lFloor != m_lTargetFloorIndex) {
+                m_lTargetFloorIndex = lFloor;
+                m_pActionPersonObj->LookTarget(static_cast<DWORD>(lFloor), 0);
+                ReplaceTable(m_plTableScope, BuildAttackScope(lFloor, info.dwScopeType, dwFacing, info.lScopeNear,
+                                                              info.lScopeLevel, false));
+            }
+            g_pBattleSceneController->ShowAttackScopeTable(m_plTableScope);
+            ShowHoverFeedback(m_plTableScope);
+        }
+    }
+    if (m_lTargetFloorIndex != -1 && LeftPressed() && m_pPersonBattle->SelectTargets(m_plTableScope) == S_OK) {
+        m_pActionPersonObj->LookTarget(static_cast<DWORD>(m_lTargetFloorIndex), 1);
+        ConfirmTarget(static_cast<DWORD>(m_lTargetFloorIndex), 1);
+        return S_OK;
+    }
+    if (RightPressed())
+        CancelTarget();
+    return S_OK;
+}
+
+HRESULT XC_ControlCampPlayer::ChooseLine()
+{
+    const XS_BattleTargetInfo& info = *m_pPersonBattle->GetBattleTargetInfo();
+    if (m_dwStep == 0) {
+        m_dwStep = 1;
+        m_lTargetFloorIndex = -1;
+        const LONG lOwnFloor = static_cast<LONG>(m_pActionPersonObj->GetFloorIndex());
+        for (DWORD d = 0; d < ARROW_COUNT; ++d) {
+            ReplaceTable(m_plTableLine[d], BuildAttackScope(lOwnFloor, 7, d, info.lScopeNear, info.lScopeLevel, false));
+            g_pBattleSceneController->ShowAttackDistanceTable(m_plTableLine[d]);
+        }
+    }
+    if (RightPressed()) {
+        CancelTarget();
+        return S_OK;
+    }
+    if (!MouseMoved() && !LeftPressed())
+        return S_OK;
+    const LONG lFloor = PickShownFloor();
+    if (lFloor < 0 || (!LeftPressed() && lFloor == m_lTargetFloorIndex))
+        return S_OK;
+    m_lTargetFloorIndex = lFloor;
+    m_pActionPersonObj->LookTarget(static_cast<DWORD>(lFloor), 0);
+    g_pBattleSceneController->ClearShowFloor();
+    for (DWORD d = 0; d < ARROW_COUNT; ++d) {
+        const LONG* const plLine = m_plTableLine[d];
+        if (plLine == nullptr || plLine[lFloor] == -1) {
+            g_pBattleSceneController->ShowAttackDistanceTable(plLine);
+            continue;
+        }
+        if (LeftPressed() && m_pPersonBattle->SelectTargets(plLine) == S_OK) {
+            DWORD dwTarget = static_cast<DWORD>(lFloor);
+            // The first person on the line is hit, wherever the click was.
+            if (info.dwScopeType == XE_SCOPE_NEAREST) {
+                XC_GamePerson* const pFirst = m_pPersonBattle->GetPassivePerson(0);
+                if (pFirst == nullptr)
+                    XM_REPORT_FAILED("m_pPersonBattle->GetPassivePerson( 0 )");
+                else
+                    dwTarget = pFirst->GetFloorIndex();
+            }
+            m_pActionPersonObj->LookTarget(dwTarget, 1);
+            ConfirmTarget(dwTarget, 1);
+            return S_OK;
+        }
+        g_pBattleSceneController->ShowAttackScopeTable(plLine);
+        ShowHoverFeedback(plLine);
+    }
+    return S_OK;
+}
+
+// Sub-steps: 0 start, 10 self or not, 11-12 choose the person, 20-21 choose
+// where it goes.
+HRESULT XC_ControlCampPlayer::ChooseRelocation()
+{
+    const XS_BattleTargetInfo& info = *m_pPersonBattle->GetBattleTargetInfo();
+    XC_BattleExplain* const pExplain = g_pBattleMenuMenager->m_pBattleExplain;
+    const LONG lOwnFloor = static_cast<LONG>(m_pActionPersonObj->GetFloorIndex());
+    const DWORD dwFacing = m_pActionPersonObj->GetDirection();
+    if (m_dwStep == 0) {
+        m_lTargetFloorIndex = -1;
+        ReleaseTargetTables();
+        if (pExplain != nullptr)
+            pExplain->SetShow(1);
+        m_pPersonBattle->ClearPassivePerson();
+        g_pBattleSceneController->ClearShowFloor();
+        m_dwStep = 10;
+    }
+    if (m_dwStep == 10) {
+        if (info.lDistanceFar == 0) {
+            CheckCall(m_pPersonBattle->AddPassivePerson(m_pActionPersonObj),
+                      "m_pPersonBattle->AddPassivePerson( m_pActionPersonObj )");
+            m_dwStep = 20;
+        } else {
+            m_dwStep = 11;
+        }
+    }
+    if (m_dwStep == 11) {
+        ReleaseTargetTables();
+        m_plTableDistance = BuildAttackScope(lOwnFloor, 1, dwFacing, info.lDistanceNear, info.lDistanceFar, true);
+        g_pBattleSceneController->ShowAttackDistanceTable(m_plTableDistance);
+        if (pExplain != nullptr && g_pGameText != nullptr)
+            CheckCall(pExplain->SetMessage(g_pGameText->GetText(12)), "SetMessage( szText )");
+        m_dwStep = 12;
+        return S_OK;
+    }
+    if (m_dwStep == 20) {
+        ReleaseTargetTables();
+        m_plTableDistance = BuildAttackScope(lOwnFloor, 1, dwFacing, info.lScopeNear, info.lScopeLevel, false);
+        const LONG* const plTablePerson = g_pSceneTableManager->BuildTableAllPerson();
+        if (plTablePerson == nullptr)
+            XM_REPORT_FAILED("plTablePerson");
+        // Occupied cells are never destinations.
+        for (DWORD i = 0; plTablePerson != nullptr && m_plTableDistance != nullptr && i < m_pFloorer->GetFloorsCount(); ++i)
+            if (plTablePerson[i] >= 0)
+                m_plTableDistance[i] = -1;
+        g_pBattleSceneController->ShowAttackDistanceTable(m_plTableDistance);
+        if (pExplain != nullptr && g_pGameText != nullptr)
+            CheckCall(pExplain->SetMessage(g_pGameText->GetText(13)), "SetMessage( szText )");
+        m_lTargetFloorIndex = -1;
+        m_dwStep = 21;
+        return S_OK;
+    }
+    const bool bChoosingPerson = m_dwStep == 12;
+    if (MouseMoved()) {
+        g_pBattleSceneController->ClearShowFloor();
+        g_pBattleSceneController->ShowAttackDistanceTable(m_plTableDistance);
+        const LONG lFloor = PickShownFloor();
+        if (lFloor < 0) {
+            m_lTargetFloorIndex = -1;
+            if (bChoosingPerson)
+                ShowPersonData(PassiveState(), nullptr, 0);
+        } else {
+            if (lFloor != m_lTargetFloorIndex) {
+                m_lTargetFloorIndex = lFloor;
+                m_pActionPersonObj->LookTarget(static_cast<DWORD>(lFloor), 0);
+                ReplaceTable(m_plTableScope, g_pSceneTableManager->CloneTable(g_pSceneTableManager->GetNewTable(-1)));
+                m_plTableScope[lFloor] = 0;
+            }
+            g_pBattleSceneController->ShowAttackScopeTable(m_plTableScope);
+        }
+    }
+    if (m_lTargetFloorIndex != -1 && LeftPressed()) {
+        if (bChoosingPerson) {
+            if (m_pPersonBattle->SelectTargets(m_plTableScope) == S_OK)
+                m_dwStep = 20;
+            return S_OK;
+        }
+        if (m_plTableDistance[m_lTargetFloorIndex] < 0)
+            return S_OK;
+        const DWORD dwTarget = static_cast<DWORD>(m_lTargetFloorIndex);
+        m_pActionPersonObj->LookTarget(dwTarget, 1);
+        if (m_pPersonBattle->GetPassivePersonCount() != 1)
+            XM_REPORT_FAILED("m_pPersonBattle->GetPassivePersonCount() == 1");
+        // Only the first person chosen moves.
+        XC_GamePerson* const pMoved = m_pPersonBattle->GetPassivePerson(0);
+        if (m_pPersonBattle->GetPassivePersonCount() > 1) {
+            m_pPersonBattle->ClearPassivePerson();
+            m_pPersonBattle->AddPassivePerson(pMoved);
+        }
+        if (pMoved != nullptr && !pMoved->GetControlPersonPower()->IsStateImmune(53)) {
+            CheckCall(pMoved->SetPersonState(XE_PERSON_STATE_NONE), "pPassivePersonObj->SetPersonState( -1 )");
+            CheckCall(pMoved->SetFloorIndex(dwTarget, 0), "pPassivePersonObj->SetFloorIndex( lTargetFloorIndex , 0 )");
+        }
+        ConfirmTarget(dwTarget, 0);
+        if (pExplain != nullptr)
+            pExplain->SetShow(0);
+        return S_OK;
+    }
+    if (!RightPressed())
+        return S_OK;
+    if (m_dwStep == 21 && info.lDistanceFar != 0) {
+        m_dwStep = 0;
+        return S_OK;
+    }
+    m_pActionPersonObj->RestoreDirectionFromDataComponent();
+    g_pBattleSceneController->ClearShowFloor();
+    if (pExplain != nullptr)
+        pExplain->SetShow(0);
+    return SetState(PCS_CommandRing);
 }

@@ -6,7 +6,10 @@
 
 #include <windows.h>
 
+class XC_BattleToolsMenu;
+class XC_PersonBattle;
 class XC_PersonCommandMenu;
+struct XS_ListItem;
 
 // States of the player's turn.
 enum XE_PlayerCampState : DWORD
@@ -85,6 +88,14 @@ private:
     HRESULT Evolution(float fElapsedTime);
     HRESULT Devolution(float fElapsedTime);
     HRESULT Wait(float fElapsedTime);
+    HRESULT Attack(float fElapsedTime);
+    HRESULT Skill(float fElapsedTime);
+    HRESULT Tools(float fElapsedTime);
+    HRESULT CoordinatedAttack(float fElapsedTime);
+    HRESULT ChooseTarget(float fElapsedTime);
+    HRESULT ChooseArea();
+    HRESULT ChooseLine();
+    HRESULT ChooseRelocation();
 
     HRESULT OpenRing();
     void MarkCommands();
@@ -101,6 +112,22 @@ private:
     void ChangePersonByKey(XC_GamePerson* pPersonObj);
     void ReplaceTable(LONG*& plTable, LONG* plNew);
 
+    // A new battle work in place of the one prepared before.
+    XC_PersonBattle* NewPersonBattle();
+    // A list item chosen by a left click on a focused row; false for none.
+    bool TakeListChoice(XC_BattleToolsMenu* pMenu, XS_ListItem& sListItem);
+    // A skill or co-ordinated attack of the list; false when it is disabled.
+    bool PrepareSkill(const XS_ListItem& sListItem);
+    HRESULT LeaveListMenu(XC_BattleToolsMenu* pMenu);
+    LONG* BuildAttackScope(LONG lCenter, DWORD dwScopeType, DWORD dwFacing, LONG lNear, LONG lFar, bool bDistance);
+    // The cell under the cursor among the highlighted ones, or -1.
+    LONG PickShownFloor();
+    void ShowHoverFeedback(const LONG* plTableScope);
+    void HideHoverFeedback(BOOL bClearPassive);
+    void ConfirmTarget(DWORD dwTargetFloorIndex, BOOL bHideHitDmg);
+    void CancelTarget();
+    void ReleaseTargetTables();
+
     XC_PersonCommandMenu* m_pPersonCommandMenu = nullptr;
     DWORD m_dwState = PCS_ChooseNextPerson;
     LONG m_lOriginFloorIndex = -1;
@@ -112,6 +139,7 @@ private:
     LONG* m_plTableDistance = nullptr;
     LONG* m_plTableScope = nullptr;
     LONG* m_plTableLine[ARROW_COUNT] = {};
+    XC_PersonBattle* m_pPersonBattle = nullptr;
     LONG m_lActionCost = 0;
     DWORD m_dwStep = 0;
 };
