@@ -1,5 +1,6 @@
 #include "Code/Battle/XC_GameProcedure_Battle.h"
 
+#include "Code/Battle/CombatForce/XC_CombatForceModule.h"
 #include "Code/Battle/ControlCamp/XC_ControlCampPlayer.h"
 #include "Code/Battle/GamePerson/XC_GamePerson.h"
 #include "Code/Battle/XC_SceneFunction.h"
@@ -416,6 +417,11 @@ void XC_GameProcedure_Battle::FlipPersonStroke()
 // The deployment screen covers the procedure; the round begins once it closes.
 void XC_GameProcedure_Battle::RoundDeploy()
 {
+    XC_ModuleManager* const pModuleManager = g_pGame != nullptr ? g_pGame->GetModuleManager() : nullptr;
+    CheckCall(g_pCombatForceModule->SetModuleManager(pModuleManager),
+              "g_pCombatForceModule->SetModuleManager( m_pModuleManager )");
+    CheckCall(g_pCombatForceModule->SetBattleObj(this), "g_pCombatForceModule->SetBattleObj( this )");
+    CheckCall(g_pCombatForceModule->Enable(), "g_pCombatForceModule->Enable()");
     SetRoundStep(XE_ROUND_BEGIN);
 }
 

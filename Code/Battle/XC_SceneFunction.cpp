@@ -1,5 +1,8 @@
 #include "Code/Battle/XC_SceneFunction.h"
 
+#include "Code/Battle/GamePerson/XC_GamePerson.h"
+#include "Code/Battle/GamePerson/XC_GamePersonManager.h"
+
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Common/XF_InitOrder.h"
 #include "GameProgram/Scene/XC_Floorer.h"
@@ -51,7 +54,7 @@ HRESULT XC_SceneFunction::SetSceneObj(XC_Scene* pSceneObj)
         return E_FAIL;
     }
     m_pSceneObj = pSceneObj;
-    m_CellCache.clear();
+    ClearCellCache();
     return S_OK;
 }
 
@@ -133,6 +136,28 @@ HRESULT XC_SceneFunction::RefreshCellCache()
 void XC_SceneFunction::ClearCellCache()
 {
     m_CellCache.clear();
+    m_PersonFacts.clear();
+    m_bPersonFactsStale = true;
+}
+
+const std::vector<XS_PersonFacts>& XC_SceneFunction::GetPersonFacts()
+{
+    if (!m_bPersonFactsStale)
+        return m_PersonFacts;
+    m_PersonFacts.clear();
+    m_bPersonFactsStale = false;
+    if (g_pPersonManager == nullptr)
+        return m_PersonFacts;
+    XC_GamePerson* pPersonObj = nullptr;
+    while (g_pPersonManager->GetNextPerson(pPersonObj, &pPersonObj) && pPersonObj != nullptr) {
+        XS_PersonFacts facts;
+        facts.dwTeamIndex = pPersonObj->GetTeamIndex();
+        facts.dwFloorIndex = pPersonObj->GetFloorIndex();
+        facts.dwCamp = static_cast<DWORD>(pPersonObj->GetControlPersonPower()->GetCamp(FALSE));
+        facts.dwLifeState = pPersonObj->GetLifeState();
+        m_PersonFacts.push_back(facts);
+    }
+    return m_PersonFacts;
 }
 
 LONG XC_SceneFunction::IsFloorCanStay(LONG lFloorIndex) const

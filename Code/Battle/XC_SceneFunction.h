@@ -17,6 +17,15 @@ constexpr LONG XE_STEP_CLOSED = 2;
 constexpr LONG XE_STEP_CANNOT_STAY = 3;
 constexpr LONG XE_STEP_ALLOWED = 4;
 
+// What the scene tables read of a person on the field.
+struct XS_PersonFacts
+{
+    DWORD dwTeamIndex = 0;
+    DWORD dwFloorIndex = 0;
+    DWORD dwCamp = 0;
+    DWORD dwLifeState = 0;
+};
+
 // Geometric tests on the battle floor: who may stand on a cell, whether one
 // step between neighbours is allowed, sides, neighbours, distances and
 // directions. Cells are indexes z × width + x of the scene's floor; the
@@ -37,6 +46,13 @@ public:
     // a cell's landform; clearing goes back to reading the record each time.
     HRESULT RefreshCellCache();
     void ClearCellCache();
+
+    // The facts of the battle's persons in team-index order, read from the
+    // persons again after a change was noted. The person manager and the
+    // persons' moves and deaths note theirs; the battle procedure notes once
+    // a frame what scripts and states may have changed meanwhile.
+    const std::vector<XS_PersonFacts>& GetPersonFacts();
+    void NotePersonChange() { m_bPersonFactsStale = true; }
 
     LONG CheckFloorStep(LONG lFloorIndexA, LONG lFloorIndexB, LONG lMovePower, LONG lJumpUp, LONG lJumpDown,
                         BOOL bIgnoreTerrain) const;
@@ -75,6 +91,8 @@ private:
 
     XC_Scene* m_pSceneObj = nullptr;
     std::vector<XS_CellFacts> m_CellCache;
+    std::vector<XS_PersonFacts> m_PersonFacts;
+    bool m_bPersonFactsStale = true;
 };
 
 extern XC_SceneFunction* g_pSceneFunctionObj;

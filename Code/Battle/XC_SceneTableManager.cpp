@@ -299,13 +299,12 @@ LONG* XC_SceneTableManager::BuildTableZOC(DWORD dwCamp)
         XM_REPORT_FAILED("g_pPersonManager");
         return plTable;
     }
-    XC_GamePerson* pPersonObj = nullptr;
-    while (g_pPersonManager->GetNextPerson(pPersonObj, &pPersonObj)) {
-        if (IsAlliedCamp(dwCamp, PersonCamp(pPersonObj)) || pPersonObj->GetLifeState() != DF_LifeState_Live)
+    for (const XS_PersonFacts& person : g_pSceneFunctionObj->GetPersonFacts()) {
+        if (IsAlliedCamp(dwCamp, person.dwCamp) || person.dwLifeState != DF_LifeState_Live)
             continue;
         for (DWORD dwDirection = 0; dwDirection < 4; ++dwDirection) {
             const LONG lNeighbor =
-                g_pSceneFunctionObj->GetNeighborFloor(static_cast<LONG>(pPersonObj->GetFloorIndex()), dwDirection);
+                g_pSceneFunctionObj->GetNeighborFloor(static_cast<LONG>(person.dwFloorIndex), dwDirection);
             if (lNeighbor >= 0)
                 plTable[lNeighbor] = 1;
         }
@@ -322,18 +321,16 @@ LONG* XC_SceneTableManager::BuildTablePerson(PersonFilter eFilter, DWORD dwCamp,
         XM_REPORT_FAILED("g_pPersonManager");
         return plTable;
     }
-    XC_GamePerson* pPersonObj = nullptr;
-    while (g_pPersonManager->GetNextPerson(pPersonObj, &pPersonObj)) {
+    for (const XS_PersonFacts& person : g_pSceneFunctionObj->GetPersonFacts()) {
         if (eFilter != PersonFilter::All) {
-            const bool bAllied = IsAlliedCamp(dwCamp, PersonCamp(pPersonObj)) != FALSE;
+            const bool bAllied = IsAlliedCamp(dwCamp, person.dwCamp) != FALSE;
             if (bAllied != (eFilter == PersonFilter::Allied))
                 continue;
-            if (dwLifeState != XE_LIFE_STATE_ANY && pPersonObj->GetLifeState() != dwLifeState)
+            if (dwLifeState != XE_LIFE_STATE_ANY && person.dwLifeState != dwLifeState)
                 continue;
         }
-        const DWORD dwFloorIndex = pPersonObj->GetFloorIndex();
-        if (dwFloorIndex < m_dwFloorCount)
-            plTable[dwFloorIndex] = static_cast<LONG>(pPersonObj->GetTeamIndex());
+        if (person.dwFloorIndex < m_dwFloorCount)
+            plTable[person.dwFloorIndex] = static_cast<LONG>(person.dwTeamIndex);
     }
     return plTable;
 }

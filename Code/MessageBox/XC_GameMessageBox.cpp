@@ -116,22 +116,31 @@ HRESULT XC_GameMessageBox::InitButtons()
     return S_OK;
 }
 
+bool XC_GameMessageBox::GetBoxAnchor(XC_RenderAnimation* pBox, float* pfX, float* pfY)
+{
+    XC_AnimationObject* pAniObj = nullptr;
+    if (pBox->GetAnimationObject(&pAniObj) != S_OK || pAniObj == nullptr)
+        return false;
+    const XC_AnimationPage* pPage = pAniObj->GetPageCount() > 0 ? pAniObj->GetPage(0) : nullptr;
+    const XC_AnimationPic* pPic = pPage != nullptr && pPage->GetPicCount() > 0 ? pPage->GetPic(0) : nullptr;
+    if (pPic != nullptr) {
+        *pfX = pPic->m_matPic._41;
+        *pfY = pPic->m_matPic._42;
+    }
+    pAniObj->Release();
+    return pPic != nullptr;
+}
+
 // The box's first picture is drawn at its anchor: moving the box back by it
 // centres the box on its root.
 void XC_GameMessageBox::CentreBox()
 {
-    XC_AnimationObject* pAniObj = nullptr;
-    if (m_pRA_Box->GetAnimationObject(&pAniObj) != S_OK || pAniObj == nullptr)
+    float fA = 0.0f;
+    float fB = 0.0f;
+    if (!GetBoxAnchor(m_pRA_Box, &fA, &fB))
         return;
-    const XC_AnimationPage* pPage = pAniObj->GetPageCount() > 0 ? pAniObj->GetPage(0) : nullptr;
-    const XC_AnimationPic* pPic = pPage != nullptr && pPage->GetPicCount() > 0 ? pPage->GetPic(0) : nullptr;
-    if (pPic != nullptr) {
-        const float fA = pPic->m_matPic._41;
-        const float fB = pPic->m_matPic._42;
-        m_pRA_Box->SetPositionXYZ(-fA, -fB, 0.0f);
-        m_pRS_Message->SetPositionX(fA);
-    }
-    pAniObj->Release();
+    m_pRA_Box->SetPositionXYZ(-fA, -fB, 0.0f);
+    m_pRS_Message->SetPositionX(fA);
 }
 
 HRESULT XC_GameMessageBox::Fini()

@@ -35,6 +35,10 @@ public:
     // The picture of a used button, null past the count.
     XC_RenderAnimation* GetButtonAnimation(DWORD uIndex) const;
 
+    // Where a box picture's first page is drawn from its origin (the first
+    // two of the page's four floats); false when the picture has no page.
+    static bool GetBoxAnchor(XC_RenderAnimation* pBox, float* pfX, float* pfY);
+
 private:
     struct XS_Button
     {

@@ -11,6 +11,7 @@
 #include "tools/samplegame/DialogueContent.h"
 #include "tools/samplegame/DrawableContent.h"
 #include "tools/samplegame/SampleBattleContent.h"
+#include "tools/samplegame/SampleBattleMenuContent.h"
 #include "tools/samplegame/SampleBattleScene.h"
 #include "tools/samplegame/SampleFiles.h"
 #include "tools/samplegame/SampleGameData.h"
@@ -145,6 +146,7 @@ int main(int argc, char** argv)
         || !WriteSampleBattleScene(output / "GameData") || !WriteSampleBattleContent(output)
         || !WriteSampleShellContent(output)
         || !WriteSampleOptionContent(output)
+        || !WriteSampleBattleMenuContent(output)
         || !WriteGlyphTexts(output))
         return 1;
     std::printf("samplegame: wrote %s\n", output.string().c_str());

@@ -1,5 +1,7 @@
 #include "Code/Battle/GamePerson/XC_GamePerson.h"
 
+#include "Code/Battle/XC_SceneFunction.h"
+
 #include "GameProgram/Common/XC_TextTree.h"
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Resource/XC_AnimationManager.h"
@@ -230,6 +232,7 @@ HRESULT XC_GamePerson::UpdateLifeState()
     if (dwLifeState != m_dwLifeState) {
         m_dwLifeState = dwLifeState;
         bChanged = true;
+        g_pSceneFunctionObj->NotePersonChange();
         if (dwLifeState == DF_LifeState_Dead)
             m_ControlPersonPowerObj.SetRAP(0);
     }
@@ -278,6 +281,7 @@ HRESULT XC_GamePerson::SetFloorIndex(DWORD dwFloorIndex, BOOL bSetPosition)
         SetPosition(&vPosition);
     }
     m_ControlPersonPowerObj.SetSceneFloorIndex(static_cast<int>(dwFloorIndex));
+    g_pSceneFunctionObj->NotePersonChange();
     return S_OK;
 }
 

@@ -1,6 +1,7 @@
 #include "Code/Battle/GamePerson/XC_GamePersonManager.h"
 
 #include "Code/Battle/GamePerson/XC_GamePerson.h"
+#include "Code/Battle/XC_SceneFunction.h"
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Scene/XC_Floorer.h"
 #include "GameProgram/Scene/XC_Scene.h"
@@ -24,6 +25,7 @@ XC_GamePersonManager::~XC_GamePersonManager()
 
 HRESULT XC_GamePersonManager::Init(XC_Scene* pSceneObj, JC_ControlTeam* pControlTeamObj)
 {
+    g_pSceneFunctionObj->NotePersonChange();
     if (pSceneObj == nullptr || pControlTeamObj == nullptr) {
         XF_ReportError(s_szSourceFile, __LINE__, nullptr);
         return E_FAIL;
@@ -45,6 +47,7 @@ HRESULT XC_GamePersonManager::Init(XC_Scene* pSceneObj, JC_ControlTeam* pControl
 
 HRESULT XC_GamePersonManager::Fini()
 {
+    g_pSceneFunctionObj->NotePersonChange();
     ClearAll();
     // The persons are gone: the index must not keep them.
     m_mapGamePerson.clear();
@@ -77,6 +80,7 @@ JC_ControlTeam* XC_GamePersonManager::GetControlTeam() const
 
 HRESULT XC_GamePersonManager::AddPersonFromTeamIndex(DWORD dwTeamIndex)
 {
+    g_pSceneFunctionObj->NotePersonChange();
     if (m_pControlTeamObj == nullptr) {
         XM_REPORT_FAILED("m_pControlTeamObj");
         return E_FAIL;
@@ -123,6 +127,7 @@ HRESULT XC_GamePersonManager::BuildPerson(DWORD dwTeamIndex, JC_DataComponent* p
 
 HRESULT XC_GamePersonManager::DelPersonFromTeamIndex(DWORD dwTeamIndex)
 {
+    g_pSceneFunctionObj->NotePersonChange();
     const auto it = m_mapGamePerson.find(dwTeamIndex);
     if (it == m_mapGamePerson.end()) {
         XF_ReportError(s_szSourceFile, __LINE__, nullptr);

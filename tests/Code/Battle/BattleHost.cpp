@@ -1,5 +1,6 @@
 #include "tests/Code/Battle/BattleHost.h"
 
+#include "Code/Battle/CombatForce/XC_CombatForceModule.h"
 #include "Code/Battle/GamePerson/XC_GamePerson.h"
 #include "Code/Battle/XC_SceneFunction.h"
 #include "Code/DialogueScript/XC_DialogueScriptManager.h"
@@ -18,10 +19,23 @@ namespace {
 const char* const SETUP_SCRIPT = "BattleSetup.txt";
 const int MAX_SCRIPT_PASSES = 100;
 
+// A battle procedure's part the deployment screen needs: the render
+// environment its drawables join, here the host's scene.
+class HostProcedure : public XC_RenderModule
+{
+public:
+    explicit HostProcedure(XC_EnvironmentOfRender* pEnvironment) : m_pEnvironment(pEnvironment) {}
+    XC_EnvironmentOfRender* GetEnvironmentOfRender() override { return m_pEnvironment; }
+
+private:
+    XC_EnvironmentOfRender* m_pEnvironment;
+};
+
 } // namespace
 
-BattleHost::BattleHost(HostStep step)
+BattleHost::BattleHost(HostStep step, Start eStart)
     : BattleSceneApplication([step](BattleSceneApplication& app) { return step(static_cast<BattleHost&>(app)); })
+    , m_eStart(eStart)
 {
 }
 
@@ -30,7 +44,7 @@ HRESULT BattleHost::InitDeviceObjects()
     const HRESULT hr = BattleSceneApplication::InitDeviceObjects();
     if (FAILED(hr))
         return hr;
-    m_bStarted = StartGameData() && PlaceParty() && RunSetupScript() && StartBattleObjects();
+    m_bStarted = StartGameData() && AddParty() && RunSetupScript() && PlaceParty() && StartBattleObjects();
     return S_OK;
 }
 
@@ -45,15 +59,27 @@ bool BattleHost::StartGameData()
     return JF_Build(m_szGamePath) == 0;
 }
 
-bool BattleHost::PlaceParty()
+bool BattleHost::AddParty()
 {
     JC_ControlTeam& team = gp_ControlManagerObj->m_ControlTeamObj;
-    JC_ControlScene& scene = gp_ControlManagerObj->m_ControlSceneObj;
     team.EmptyTeam(TeamID::TEAMID_FIGHT);
     for (DWORD i = 0; i < PARTY_SIZE; ++i) {
+        if (team.AddPersonToTeamFromFixedData(TeamID::TEAMID_OUR, static_cast<int>(i), i + 1) != 0)
+            return false;
+    }
+    return true;
+}
+
+// The fighter and the healer join the hero on the next starting points.
+bool BattleHost::PlaceParty()
+{
+    if (m_eStart == Start::ToDeploy)
+        return true;
+    JC_ControlTeam& team = gp_ControlManagerObj->m_ControlTeamObj;
+    JC_ControlScene& scene = gp_ControlManagerObj->m_ControlSceneObj;
+    for (DWORD i = 1; i < PARTY_SIZE; ++i) {
         const int iIndex = static_cast<int>(i);
-        if (team.AddPersonToTeamFromFixedData(TeamID::TEAMID_OUR, iIndex, i + 1) != 0
-            || team.MovePersonFromTeamToTeam(TeamID::TEAMID_OUR, iIndex, TeamID::TEAMID_FIGHT, iIndex) != 0)
+        if (team.MovePersonFromTeamToTeam(TeamID::TEAMID_OUR, iIndex, TeamID::TEAMID_FIGHT, iIndex) != 0)
             return false;
         JC_DataComponent* pRecord = nullptr;
         team.GetPersonFromTeam(TeamID::TEAMID_FIGHT, iIndex, pRecord);
@@ -92,12 +118,45 @@ bool BattleHost::StartBattleObjects()
     g_pJumpStringManager = &m_Jumps;
     JC_OrderDealBase::SetBattle(g_pSceneFunctionObj);
     XC_DialogueScriptManager::SetBattle(&m_Dialogue);
+    g_pBattleMenuMenager = &m_Menus;
+    if (FAILED(m_Menus.Init(&Environment())))
+        return false;
+    g_pMouseStateObj = &MouseState();
+    m_Modules.SetWindow(Window());
+    m_pProcedure = std::make_unique<HostProcedure>(&Environment());
     PlaceBattleCamera();
     return true;
 }
 
+HRESULT BattleHost::OpenDeployment()
+{
+    if (FAILED(g_pCombatForceModule->SetModuleManager(&m_Modules))
+        || FAILED(g_pCombatForceModule->SetBattleObj(m_pProcedure.get())))
+        return E_FAIL;
+    return g_pCombatForceModule->Enable();
+}
+
+HRESULT BattleHost::FrameMove()
+{
+    const HRESULT hr = BattleSceneApplication::FrameMove();
+    m_Modules.FrameMove(GetFrameStep());
+    MouseState().Clear();
+    return hr;
+}
+
+void BattleHost::RenderOverlay()
+{
+    m_Modules.Render();
+}
+
 HRESULT BattleHost::DeleteDeviceObjects()
 {
+    m_Modules.RemoveAllModules();
+    m_pProcedure.reset();
+    m_Menus.Fini();
+    g_pBattleMenuMenager = nullptr;
+    if (g_pMouseStateObj == &MouseState())
+        g_pMouseStateObj = nullptr;
     XC_DialogueScriptManager::SetBattle(nullptr);
     JC_OrderDealBase::SetBattle(nullptr);
     m_Jumps.ReleaseWords();

@@ -29,8 +29,9 @@ protected:
     {
         XC_GameProcedure_Battle::RegisterProcedures();
         ASSERT_TRUE(m_Game.Start());
-        ASSERT_TRUE(SampleBattleSetup::PlaceParty());
+        ASSERT_TRUE(SampleBattleSetup::AddParty());
         ASSERT_TRUE(SampleBattleSetup::RunSetupScript());
+        ASSERT_TRUE(SampleBattleSetup::PlaceParty());
     }
 
     void TearDown() override

@@ -13,15 +13,25 @@ const int MAX_SCRIPT_PASSES = 100;
 
 } // namespace
 
+bool SampleBattleSetup::AddParty()
+{
+    JC_ControlTeam& team = gp_ControlManagerObj->m_ControlTeamObj;
+    team.EmptyTeam(TeamID::TEAMID_FIGHT);
+    team.EmptyTeam(TeamID::TEAMID_OUR);
+    for (DWORD i = 0; i < PARTY_SIZE; ++i) {
+        if (team.AddPersonToTeamFromFixedData(TeamID::TEAMID_OUR, static_cast<int>(i), i + 1) != 0)
+            return false;
+    }
+    return true;
+}
+
 bool SampleBattleSetup::PlaceParty()
 {
     JC_ControlTeam& team = gp_ControlManagerObj->m_ControlTeamObj;
     JC_ControlScene& scene = gp_ControlManagerObj->m_ControlSceneObj;
-    team.EmptyTeam(TeamID::TEAMID_FIGHT);
-    for (DWORD i = 0; i < PARTY_SIZE; ++i) {
+    for (DWORD i = 1; i < PARTY_SIZE; ++i) {
         const int iIndex = static_cast<int>(i);
-        if (team.AddPersonToTeamFromFixedData(TeamID::TEAMID_OUR, iIndex, i + 1) != 0
-            || team.MovePersonFromTeamToTeam(TeamID::TEAMID_OUR, iIndex, TeamID::TEAMID_FIGHT, iIndex) != 0)
+        if (team.MovePersonFromTeamToTeam(TeamID::TEAMID_OUR, iIndex, TeamID::TEAMID_FIGHT, iIndex) != 0)
             return false;
         JC_DataComponent* pRecord = nullptr;
         team.GetPersonFromTeam(TeamID::TEAMID_FIGHT, iIndex, pRecord);

@@ -8,6 +8,7 @@
 #include "GameProgram/Input/XC_MouseState.h"
 #include "GameProgram/Sprite/XC_SpriteWorkBase.h"
 #include "JC_DataManager/Event/JC_EventDealResult.h"
+#include "JC_DataManager/Event/JC_EventManager.h"
 
 #include "tests/Code/Battle/BattleFixture.h"
 #include "tests/Support/ErrorLogCapture.h"
@@ -303,4 +304,18 @@ TEST_F(BattleSceneControllerTest, EdgeScrollingGrowsIntoTheBorderAndClampsOrderT
     mouse.OnWindowMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
     m_Controller.PublicControlCamera(0.1f, TRUE, FALSE, FALSE);
     EXPECT_NEAR(Camera().m_fDistance, 50.5f, 1e-3f);
+}
+
+// The round's end asks for HP changes last: a person under a third of its
+// HP fires its condition there, once.
+TEST_F(BattleSceneControllerTest, RoundEndAsksForHPChanges)
+{
+    AddFightPerson(300, 11, 5);
+    Start();
+    m_Persons.GetPersonFromTeamIndex(300)->GetControlPersonPower()->SetHP(7);
+    JC_EventGroupPerson& group = gp_EventManagerObj->m_EventGroupPersonObj;
+    ASSERT_EQ(group.EventAdd_HPInRange("Low,NoSuchScript.txt,300,0,30"), 0u);
+    EXPECT_EQ(m_Controller.Event_RoundEnd(), S_OK);
+    EXPECT_TRUE(group.GetHPInRange().GetConditions().empty()) << "the condition fired and was used up";
+    m_Controller.ClearAllEvent();
 }

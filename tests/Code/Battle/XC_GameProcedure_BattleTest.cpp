@@ -118,7 +118,7 @@ TEST_F(BattleProcedureTest, TheGlobalsLiveExactlyAsLongAsTheBattle)
 TEST_F(BattleProcedureTest, ANextFightScriptRunsOnceAndIsCleared)
 {
     // The enemies come from the next-fight script instead of the set-up.
-    gp_ControlManagerObj->m_ControlTeamObj.EmptyTeam(TeamID::TEAMID_FIGHT);
+    ASSERT_TRUE(SampleBattleSetup::AddParty());
     ASSERT_TRUE(SampleBattleSetup::PlaceParty());
     Record().SetNextFightScript("BattleSetup.txt");
     ASSERT_EQ(Enter(), S_OK);
@@ -136,7 +136,7 @@ TEST_F(BattleProcedureTest, ANextFightScriptRunsOnceAndIsCleared)
 // Music and the banner change only when the turn passes to the other side.
 TEST_F(BattleProcedureTest, TheSidesTakeTheirMusicAndBanner)
 {
-    Save({0, 0, 0});
+    Save({1, XE_ROUND_BEGIN, 0});
     ASSERT_EQ(Enter(), S_OK);
     XC_DisplayCampAndTurn* const pBanner = g_pBattleMenuMenager->m_pDisplayCampAndTurn;
     struct Seen
@@ -165,7 +165,7 @@ TEST_F(BattleProcedureTest, TheSidesTakeTheirMusicAndBanner)
 
 TEST_F(BattleProcedureTest, VictoryInACampTurnKeepsTheControllerAndEndsTheBattle)
 {
-    Save({0, 0, 0});
+    Save({1, XE_ROUND_BEGIN, 0});
     ASSERT_EQ(Enter(), S_OK);
     FramesUntil([&] { return Battle()->GetCampObject() != nullptr; });
     ASSERT_NE(Battle()->GetCampObject(), nullptr);

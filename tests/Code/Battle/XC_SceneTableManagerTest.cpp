@@ -302,3 +302,38 @@ TEST_F(SceneTableTest, AlliesArePassedButNobodyEndsAMoveOnAPerson)
     EXPECT_EQ(Copy(m_Tables.BuildTableAlliedPerson(XE_CAMP_PARTNER, DF_LifeState_Dead)),
               (std::vector<LONG>{-1, -1, -1, -1}));
 }
+
+// The tables read the persons' facts once per noted change: a move and a
+// death are noted by the persons themselves, a camp changed in the record
+// (a script, a state) from the next note on, as the battle notes each frame.
+TEST_F(SceneTableTest, PersonTablesFollowNotedChanges)
+{
+    LayPlainFloor(4, 1);
+    AddFightPerson(0, 1, 0);
+    AddFightPerson(1, 2, 1);
+    StartBattle();
+    XC_GamePerson* const pFriend = m_Persons.GetPersonFromTeamIndex(1);
+    ASSERT_NE(pFriend, nullptr);
+    EXPECT_EQ(Copy(m_Tables.BuildTableHostilePerson(XE_CAMP_PLAYER, XE_LIFE_STATE_ANY)),
+              (std::vector<LONG>{-1, -1, -1, -1}));
+
+    ASSERT_EQ(pFriend->SetFloorIndex(3, TRUE), S_OK);
+    EXPECT_EQ(Copy(m_Tables.BuildTableAllPerson()), (std::vector<LONG>{0, -1, -1, 1}));
+
+    pFriend->GetControlPersonPower()->SetCamp(XE_CAMP_COMPUTER);
+    EXPECT_EQ(Copy(m_Tables.BuildTableHostilePerson(XE_CAMP_PLAYER, XE_LIFE_STATE_ANY)),
+              (std::vector<LONG>{-1, -1, -1, -1}))
+        << "read again only after a note";
+    g_pSceneFunctionObj->NotePersonChange();
+    EXPECT_EQ(Copy(m_Tables.BuildTableHostilePerson(XE_CAMP_PLAYER, XE_LIFE_STATE_ANY)),
+              (std::vector<LONG>{-1, -1, -1, 1}));
+
+    pFriend->GetControlPersonPower()->SetLifeState(DF_LifeState_Dead);
+    ASSERT_EQ(pFriend->UpdateLifeState(), S_OK);
+    EXPECT_EQ(Copy(m_Tables.BuildTableHostilePerson(XE_CAMP_PLAYER, DF_LifeState_Live)),
+              (std::vector<LONG>{-1, -1, -1, -1}));
+    EXPECT_EQ(Copy(m_Tables.BuildTableZOC(XE_CAMP_PLAYER)), (std::vector<LONG>{-1, -1, -1, -1}));
+
+    ASSERT_EQ(m_Persons.DelPersonFromTeamIndex(1), S_OK);
+    EXPECT_EQ(Copy(m_Tables.BuildTableAllPerson()), (std::vector<LONG>{0, -1, -1, -1}));
+}

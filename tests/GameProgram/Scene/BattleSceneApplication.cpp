@@ -53,6 +53,7 @@ HRESULT BattleSceneApplication::Render()
         XF_UpdateAllRenderNodes();
         g_iRenderCount = 0;
         m_Painter.Render();
+        RenderOverlay();
         m_pD3DDevice->EndScene();
     }
     ++m_iFrames;

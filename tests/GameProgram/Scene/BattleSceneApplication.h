@@ -42,6 +42,8 @@ protected:
     HRESULT InitDeviceObjects() override;
     HRESULT DeleteDeviceObjects() override;
     HRESULT Render() override;
+    // Drawn over the scene in the same frame.
+    virtual void RenderOverlay() {}
 
 private:
     FrameStep m_Step;
