@@ -1,4 +1,5 @@
 #include "Code/Battle/GamePerson/XC_GamePerson.h"
+#include "Code/Battle/XC_GameProcedure_Battle.h"
 #include "Code/Begin/XC_DirectXVersion.h"
 #include "Code/XC_Game.h"
 #include "Code/XC_GameListFile.h"
@@ -19,6 +20,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR szCommandLine, int)
         return 0;
     }
     XC_GameProcedureFactory::RegisterShellProcedures();
+    XC_GameProcedure_Battle::RegisterProcedures();
     JC_WorldMapProcedure::Register();
     XC_GameListFile::SetStateScriptLoader(&XC_GamePerson::LoadStateScriptName);
 

@@ -219,6 +219,16 @@ BOOL XC_GamePersonManager::GetNextPerson(XC_GamePerson* pPrev, XC_GamePerson** p
     return bByTeamIndex ? GetNextPerson(pPrev, ppNext) : GetNextPersonInList(pPrev, ppNext);
 }
 
+BOOL XC_GamePersonManager::GetPrevPerson(XC_GamePerson* pNext, XC_GamePerson** ppPrev) const
+{
+    *ppPrev = nullptr;
+    auto it = pNext != nullptr ? m_mapGamePerson.lower_bound(pNext->GetTeamIndex()) : m_mapGamePerson.end();
+    if (it == m_mapGamePerson.begin())
+        return FALSE;
+    *ppPrev = (--it)->second;
+    return TRUE;
+}
+
 DWORD XC_GamePersonManager::GetPersonCount() const
 {
     return GetRenderingObjectCount();

@@ -40,6 +40,8 @@ public:
     virtual BOOL GetNextPerson(XC_GamePerson* pPrev, XC_GamePerson** ppNext) const;
     virtual BOOL GetNextPersonInList(XC_GamePerson* pPrev, XC_GamePerson** ppNext) const;
     virtual BOOL GetNextPerson(XC_GamePerson* pPrev, XC_GamePerson** ppNext, BOOL bByTeamIndex) const;
+    // The walk of GetNextPerson backwards: from the last when pNext is null.
+    virtual BOOL GetPrevPerson(XC_GamePerson* pNext, XC_GamePerson** ppPrev) const;
     virtual DWORD GetPersonCount() const;
     virtual BOOL PickPerson(const D3DXVECTOR3* pvOrigin, const D3DXVECTOR3* pvDirection, XC_GamePerson** ppPerson,
                             float* pfDistance);

@@ -1,0 +1,256 @@
+#include "Code/Battle/ControlCamp/XC_ControlCampPlayer.h"
+
+#include "Code/Battle/XC_BattleSceneController.h"
+#include "Code/Menu/BattleMenu/XC_BattleMenuMenager.h"
+#include "Code/Menu/BattleMenu/XC_PersonCommandMenu.h"
+#include "Code/XC_GameTime.h"
+#include "GameProgram/CameraMan/XC_CameraMan.h"
+#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
+#include "GameProgram/Input/XC_MouseState.h"
+#include "GameProgram/Scene/XC_Floorer.h"
+
+#include "tests/Code/Battle/BattleProcedureFixture.h"
+#include "tests/Support/FakeKeyboard.h"
+
+#include <d3dx9math.h>
+
+#include <initializer_list>
+
+namespace {
+
+const DWORD HERO = 0;
+const DWORD FIGHTER = 1;
+const DWORD HEALER = 2;
+const DWORD BANDIT = 300;
+
+} // namespace
+
+// The sample battle resumed in the player's camp turn, with the ring open
+// on the hero. Each step of the controller runs directly, with the keys of
+// a fake keyboard and the mouse state's flags as one frame would see them.
+class ControlCampPlayerTest : public BattleProcedureTest
+{
+protected:
+    void SetUp() override
+    {
+        BattleProcedureTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        m_SavedTime = *g_pGameTime;
+        g_pGameTime->fPersonActionBegin = 0.0f;
+        g_pGameTime->fPersonActionInterval = 0.0f;
+        g_pGameTime->fPersonActionEnd = 0.0f;
+        g_pGameTime->fCameraMoveSpeed = 1000.0f;
+        Save({1, XE_ROUND_CAMP, 0});
+        ASSERT_EQ(Enter(), S_OK);
+        for (const DWORD dwTeamIndex : {HERO, FIGHTER, HEALER}) {
+            JC_ControlPersonPower* const pPower = Person(dwTeamIndex)->GetControlPersonPower();
+            pPower->SetRAP(pPower->GetMaxRAP());
+        }
+        ASSERT_TRUE(FramesUntil([&] {
+            return Player() != nullptr && Player()->GetState() == PCS_CommandRing && Player()->GetStep() == 1;
+        }));
+        m_pGameKeyboard = g_pInputOfKeyboardObj;
+        g_pInputOfKeyboardObj = &m_Keyboard;
+    }
+
+    void TearDown() override
+    {
+        if (m_pGameKeyboard != nullptr)
+            g_pInputOfKeyboardObj = m_pGameKeyboard;
+        *g_pGameTime = m_SavedTime;
+        BattleProcedureTest::TearDown();
+    }
+
+    XC_ControlCampPlayer* Player() const
+    {
+        return Battle() != nullptr ? dynamic_cast<XC_ControlCampPlayer*>(Battle()->GetCampObject()) : nullptr;
+    }
+
+    static XC_GamePerson* Person(DWORD dwTeamIndex) { return g_pPersonManager->GetPersonFromTeamIndex(dwTeamIndex); }
+
+    // One step of the controller with these keys held down for it.
+    void Step(std::initializer_list<BYTE> keys = {})
+    {
+        for (const BYTE byKey : keys)
+            m_Device.keys[byKey] = 0x80;
+        m_Keyboard.Update();
+        Player()->ProceedCamp(0.01f);
+        g_pMouseStateObj->Clear();
+        for (const BYTE byKey : keys)
+            m_Device.keys[byKey] = 0;
+        m_Keyboard.Update();
+    }
+
+    void Click(UINT uMessage) { g_pMouseStateObj->OnWindowMessage(uMessage, 0, 0); }
+
+    // The cursor over a point of the world, as the camera shows it now.
+    static void PointAt(const D3DXVECTOR3& vWorld)
+    {
+        g_pWorldCameraMan->UpdateViewMatrix();
+        const D3DVIEWPORT9 viewport = {0, 0, 800, 600, 0.0f, 1.0f};
+        D3DXMATRIX matIdentity;
+        D3DXMatrixIdentity(&matIdentity);
+        D3DXVECTOR3 vScreen;
+        D3DXVec3Project(&vScreen, &vWorld, &viewport, g_pWorldCameraMan->GetProjectionMatrix(),
+                        g_pWorldCameraMan->GetViewMatrix(), &matIdentity);
+        g_pMouseStateObj->SetPosition(vScreen.x, vScreen.y);
+        g_pMouseStateObj->SetMoved(1);
+    }
+
+    static void PointAtFloor(DWORD dwFloorIndex)
+    {
+        PointAt(g_pBattleSceneObj->GetFloorer()->GetFloorPosition(dwFloorIndex));
+    }
+
+    // A cell of the move scope other than the person's own.
+    DWORD ReachableCell() const
+    {
+        const LONG* const plTable = Player()->GetTableDistance();
+        const DWORD dwOwn = Player()->GetActionPerson()->GetFloorIndex();
+        for (DWORD i = 0; i < g_pBattleSceneObj->GetFloorer()->GetFloorsCount(); ++i)
+            if (plTable[i] > 0 && i != dwOwn)
+                return i;
+        return dwOwn;
+    }
+
+    XC_GameTime m_SavedTime;
+    FakeKeyboardDevice m_Device;
+    FakeKeyboard m_Keyboard{&m_Device};
+    XC_InputOfKeyboard* m_pGameKeyboard = nullptr;
+};
+
+TEST_F(ControlCampPlayerTest, TheRingMarksWhatTheRAPAllows)
+{
+    XC_PersonCommandMenu* const pMenu = g_pBattleMenuMenager->m_pPersonCommandMenu;
+    struct Case
+    {
+        int iRAP;
+        DWORD dwMove, dwAttack, dwSkill, dwTools;
+    };
+    const DWORD ON = XC_PersonCommandMenu::COMMAND_ENABLED;
+    const DWORD OFF = XC_PersonCommandMenu::COMMAND_DISABLED;
+    for (const Case& c : {Case{1, OFF, OFF, ON, ON}, Case{4, ON, ON, ON, ON}}) {
+        Person(HERO)->GetControlPersonPower()->SetRAP(c.iRAP);
+        Player()->SetState(PCS_CommandRing);
+        Step();
+        EXPECT_EQ(pMenu->GetCommandState(PCI_Move), c.dwMove) << "RAP " << c.iRAP;
+        EXPECT_EQ(pMenu->GetCommandState(PCI_Attack), c.dwAttack) << "RAP " << c.iRAP;
+        EXPECT_EQ(pMenu->GetCommandState(PCI_Skill), c.dwSkill) << "RAP " << c.iRAP;
+        EXPECT_EQ(pMenu->GetCommandState(PCI_Tools), c.dwTools) << "RAP " << c.iRAP;
+        EXPECT_EQ(pMenu->GetCommandState(PCI_Devolution), static_cast<DWORD>(XC_PersonCommandMenu::COMMAND_HIDDEN));
+        EXPECT_EQ(pMenu->GetCommandState(PCI_Wait), ON);
+    }
+}
+
+TEST_F(ControlCampPlayerTest, EscapeTabAndShiftTabWalkThePersons)
+{
+    Step({DIK_ESCAPE});
+    EXPECT_EQ(Player()->GetState(), static_cast<DWORD>(PCS_IdleCursor));
+    Step();
+    // Tab with Alt held does nothing.
+    Step({DIK_TAB, DIK_LMENU});
+    EXPECT_EQ(Player()->GetState(), static_cast<DWORD>(PCS_IdleCursor));
+    struct Case
+    {
+        std::initializer_list<BYTE> keys;
+        DWORD dwPerson;
+    };
+    const Case cases[] = {
+        {{DIK_TAB}, FIGHTER},
+        {{DIK_TAB}, HEALER},
+        {{DIK_TAB}, HERO},
+        {{DIK_TAB, DIK_LSHIFT}, HEALER},
+        {{DIK_TAB, DIK_RSHIFT}, FIGHTER},
+    };
+    for (const Case& c : cases) {
+        Step(c.keys);
+        EXPECT_EQ(Player()->GetState(), static_cast<DWORD>(PCS_ChooseNextPerson));
+        Step();
+        EXPECT_EQ(Player()->GetPersonTempIndex(), static_cast<LONG>(c.dwPerson));
+        ASSERT_EQ(Player()->GetState(), static_cast<DWORD>(PCS_CommandRing));
+        Step();
+    }
+    // A person without RAP is passed over.
+    Person(HERO)->GetControlPersonPower()->SetRAP(0);
+    for (int i = 0; i < 2; ++i) {
+        Step({DIK_TAB});
+        Step();
+        Step();
+    }
+    EXPECT_EQ(Player()->GetPersonTempIndex(), static_cast<LONG>(FIGHTER));
+}
+
+TEST_F(ControlCampPlayerTest, RightOnAnEnemyFallsThroughToTheSystemMenu)
+{
+    Step({DIK_ESCAPE});
+    Step();
+    PointAt(*Person(BANDIT)->QueryWorldPosition() + D3DXVECTOR3(0.0f, 0.5f, 0.0f));
+    Click(WM_RBUTTONDOWN);
+    Step();
+    EXPECT_EQ(Player()->GetState(), static_cast<DWORD>(PCS_SystemMenu));
+    Step({DIK_ESCAPE});
+    Step({DIK_ESCAPE});
+    EXPECT_EQ(Player()->GetState(), static_cast<DWORD>(PCS_IdleCursor));
+}
+
+TEST_F(ControlCampPlayerTest, APersonRemovedWhileHeldIsDroppedForTheNext)
+{
+    Step({DIK_ESCAPE});
+    Step();
+    ASSERT_EQ(g_pPersonManager->DelPersonFromTeamIndex(HERO), S_OK);
+    Player()->SetState(PCS_CommandRing);
+    Step();
+    EXPECT_EQ(Player()->GetState(), static_cast<DWORD>(PCS_ChooseNextPerson));
+    EXPECT_EQ(Player()->GetActionPerson(), nullptr);
+    Step();
+    EXPECT_EQ(Player()->GetPersonTempIndex(), static_cast<LONG>(FIGHTER));
+}
+
+TEST_F(ControlCampPlayerTest, AMoveIsUndoneFreeAndConfirmedForTwoRAP)
+{
+    XC_GamePerson* const pHero = Person(HERO);
+    JC_ControlPersonPower* const pPower = pHero->GetControlPersonPower();
+    const DWORD dwOrigin = pHero->GetFloorIndex();
+    const DWORD dwFacing = pHero->GetDirection();
+    const int iRAP = pPower->GetRAP();
+    for (const bool bConfirm : {false, true}) {
+        SCOPED_TRACE(bConfirm ? "confirmed" : "undone");
+        Player()->SetState(PCS_MoveChooseFloor);
+        Step();
+        const DWORD dwTarget = ReachableCell();
+        ASSERT_NE(dwTarget, dwOrigin);
+        PointAtFloor(dwTarget);
+        Click(WM_LBUTTONDOWN);
+        Step();
+        ASSERT_EQ(Player()->GetState(), static_cast<DWORD>(PCS_MoveChooseFacing));
+        EXPECT_EQ(pHero->GetFloorIndex(), dwTarget);
+        ASSERT_TRUE(FramesUntil([] { return !g_pBattleSceneController->IsBattleWorking(); }));
+        g_pMouseStateObj->Clear();
+        Step();
+        if (bConfirm) {
+            // A click on no arrow keeps the facing shown.
+            g_pMouseStateObj->SetPosition(0.0f, 0.0f);
+            Click(WM_LBUTTONDOWN);
+            Step();
+            EXPECT_EQ(pHero->GetFloorIndex(), dwTarget);
+            EXPECT_EQ(pPower->GetRAP(), iRAP - 2);
+        } else {
+            Step({DIK_ESCAPE});
+            EXPECT_EQ(pHero->GetFloorIndex(), dwOrigin);
+            EXPECT_EQ(pHero->GetDirection(), dwFacing);
+            EXPECT_EQ(pPower->GetRAP(), iRAP);
+        }
+        EXPECT_EQ(Player()->GetState(), static_cast<DWORD>(PCS_CommandRing));
+        Step();
+    }
+}
+
+TEST_F(ControlCampPlayerTest, ZInTheMiddleOfAMoveEndsTheTurn)
+{
+    Player()->SetState(PCS_MoveChooseFloor);
+    Step();
+    Step({DIK_Z});
+    EXPECT_EQ(Player()->GetCampPhase(), XC_ControlCampBase::PHASE_END);
+    ASSERT_TRUE(FramesUntil([&] { return Record().GetCampTurn() != 0; }));
+}
