@@ -617,7 +617,8 @@ HRESULT XC_ControlCampComputer::NormalAI_MoveToLeastHPEnemy(BOOL& rbActioned)
     }
     if (pTarget == nullptr)
         return S_OK;
-    WriteDebugLine(XF_FormatText("MoveToLeastHPEnemy , TargetPersonIndex %d\n", static_cast<int>(pTarget->GetTeamIndex())));
+    WriteDebugLine(
+        XF_FormatText("MoveToLeastHPEnemy , TargetPersonIndex %d\n", static_cast<int>(pTarget->GetTeamIndex())));
     return NormalAI_MoveToFloor(rbActioned, static_cast<LONG>(pTarget->GetFloorIndex()));
 }
 

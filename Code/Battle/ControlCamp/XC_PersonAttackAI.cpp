@@ -183,7 +183,8 @@ int XC_PersonAttackAI::ComputePassivePersonScore(XC_GamePerson* pPassivePerson)
 int XC_PersonAttackAI::ComputeAttackScore(XC_GamePerson* pPassivePerson)
 {
     JC_ControlPersonPower* const pPower = pPassivePerson->GetControlPersonPower();
-    if (pPower->GetLifeState() != static_cast<int>(DF_LifeState_Live) && 3 - pPower->GetDieTime() <= pPower->GetAIAssist(0))
+    if (pPower->GetLifeState() != static_cast<int>(DF_LifeState_Live)
+        && 3 - pPower->GetDieTime() <= pPower->GetAIAssist(0))
         return -1;
     if (m_pPersonBattle->IsTargetPerson(pPassivePerson) != 1)
         return -1;
@@ -239,7 +240,8 @@ HRESULT XC_PersonAttackAI::BuildTableAttackDistance(std::vector<LONG>& plTableAt
             continue;
         const float fHeight = FloorHeight(lStand);
         const LONG* const plScope = g_pSceneTableManager->BuildTableAttackScope(
-            lStand, 1, static_cast<DWORD>(iDirection), lNear, lFar, fHeight + info.fDistanceHeightHigh, fHeight + info.fDistanceHeightLow);
+            lStand, 1, static_cast<DWORD>(iDirection), lNear, lFar, fHeight + info.fDistanceHeightHigh,
+            fHeight + info.fDistanceHeightLow);
         if (plScope == nullptr)
             continue;
         for (LONG t = 0; t < lCount; ++t) {

@@ -285,3 +285,33 @@ TEST_F(ControlCampComputerTest, AIFieldsOutOfRangeAndSkillsWithoutTargetsStillEn
     Start();
     EXPECT_LT(PlayTurn(3000), 3000);
 }
+
+TEST_F(ControlCampComputerTest, ASkillMustBeatTheWeaponToBeCast)
+{
+    struct Case
+    {
+        int iMove;
+        int iHero;
+        const char* szChosen;
+        const char* szNotChosen;
+    };
+    // With no random bonus both score 1 next to the hero, and the tie goes
+    // to the weapon; a sorcerer that cannot move reaches three cells with its
+    // fire ball only.
+    const Case cases[] = {
+        {4, 1, "\t執行一般攻擊\n", "\t執行 技能"},
+        {0, 3, "\t執行 技能00010001 \n", "\t執行一般攻擊\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.iMove);
+        LayPlainFloor(8, 1);
+        JC_DataComponent* const pRecord = AddFightPerson(300, 22, 0);
+        Set(pRecord, "Move", c.iMove);
+        Heroes({c.iHero});
+        Start();
+        ActOnce();
+        EXPECT_TRUE(Traced(c.szChosen)) << m_strTrace;
+        EXPECT_FALSE(Traced(c.szNotChosen)) << m_strTrace;
+        Reset();
+    }
+}
