@@ -2,6 +2,7 @@
 
 #include "JC_Module/JC_Option/JC_OptionModuleDocument.h"
 #include "JC_Module/JC_State/JC_StateModuleDocument.h"
+#include "JC_Module/JC_Town/JC_TownModuleDocument.h"
 #include "JC_Module/JC_WorldMap/JC_WorldMapDocument.h"
 
 #include "tests/JC_Module/JC_WorldMap/WorldMapScreenFixture.h"
@@ -46,6 +47,9 @@ protected:
         EXPECT_EQ(m_Procedure.SetModuleManager(&m_Manager), S_OK);
         EXPECT_EQ(m_Procedure.Init(), S_OK);
         EXPECT_EQ(m_Procedure.GetCurrentScreen(), JC_WorldMapProcedure::SCREEN_NONE);
+        // The town has tests of its own; here a switch to it opens nothing.
+        delete g_pTownModuleDocumentObj;
+        g_pTownModuleDocumentObj = nullptr;
         delete g_pWorldMapDocumentObj;
         auto* const pMap = new EndingWorldMap;
         g_pWorldMapDocumentObj = pMap;
