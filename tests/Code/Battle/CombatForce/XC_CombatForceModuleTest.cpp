@@ -91,7 +91,7 @@ TEST(DeploymentPlay, PlaceTakeOffPlaceAgainAndGo)
             // no longer free.
             EXPECT_STREQ(g_pCombatForceModule->GetCountText(), " 1/ 5");
             EXPECT_EQ(g_pCombatForceModule->GetCoerceOutfallCount(), 1u);
-            EXPECT_EQ(g_pCombatForceModule->GetPersonOutfalInfo().size(), 3u);
+            EXPECT_EQ(g_pCombatForceModule->GetPersonOutfalInfo().size(), 5u);
             EXPECT_TRUE(Party(0).m_bIsCoerceOutfall);
             EXPECT_FALSE(Party(1).m_bIsCoerceOutfall);
             EXPECT_EQ(g_pCombatForceModule->GetStartingPointInfo().size(), 4u);
@@ -101,12 +101,13 @@ TEST(DeploymentPlay, PlaceTakeOffPlaceAgainAndGo)
     // The forced hero's cell is no starting point to take it off from.
     D::Append(actions, D::ClickCell(HERO_CELL));
     actions.push_back(ExpectMode(CF_Main));
-    // A free starting point lists the two others; a right click leaves.
+    // A free starting point lists the four others (two captured monsters among
+    // them); a right click leaves.
     D::Append(actions, D::ClickCell(FREE_CELL));
     actions.push_back(D::WaitFor([] { return g_pCombatForceModule->GetModeStep() == 1; }));
     actions.push_back(D::Check([](BattleHost&) {
         EXPECT_EQ(g_pCombatForceModule->GetCombatForceMode(), CF_Outfall);
-        EXPECT_EQ(g_pCombatForceModule->GetListMenu()->GetItemCount(), 2);
+        EXPECT_EQ(g_pCombatForceModule->GetListMenu()->GetItemCount(), 4);
     }));
     actions.push_back(Screenshot("DeploymentList.bmp"));
     D::Append(actions, D::Click([](BattleHost&) { return POINT{300, 200}; }, WM_RBUTTONDOWN));
