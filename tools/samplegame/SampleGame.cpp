@@ -17,6 +17,7 @@
 #include "tools/samplegame/SampleImage.h"
 #include "tools/samplegame/SampleOptionContent.h"
 #include "tools/samplegame/SampleShellContent.h"
+#include "tools/samplegame/SampleStateContent.h"
 
 #include <windows.h>
 
@@ -145,6 +146,7 @@ int main(int argc, char** argv)
         || !WriteSampleBattleScene(output / "GameData") || !WriteSampleBattleContent(output)
         || !WriteSampleShellContent(output)
         || !WriteSampleOptionContent(output)
+        || !WriteSampleStateContent(output)
         || !WriteGlyphTexts(output))
         return 1;
     std::printf("samplegame: wrote %s\n", output.string().c_str());
