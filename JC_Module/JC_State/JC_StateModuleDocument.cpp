@@ -8,6 +8,16 @@
 #include "JC_Module/JC_State/View/JC_StateModuleView1.h"
 #include "JC_Module/JC_State/View/JC_StateModuleView2.h"
 #include "JC_Module/JC_State/View/JC_StateModuleView3.h"
+#include "JC_Module/JC_State/View/JC_StateModuleView4.h"
+#include "JC_Module/JC_State/View/JC_StateModuleView5.h"
+#include "JC_Module/JC_State/View/JC_StateModuleView6.h"
+#include "JC_Module/JC_State/View/JC_StateModuleView7.h"
+#include "JC_Module/JC_State/View/JC_StateModuleView8.h"
+#include "JC_Module/JC_State/View/JC_StateModuleView9.h"
+#include "JC_Module/JC_State/View/JC_StateModuleViewA.h"
+#include "JC_Module/JC_State/View/JC_StateModuleViewB.h"
+#include "JC_Module/JC_State/View/JC_StateModuleViewC.h"
+#include "JC_Module/JC_State/JC_StateEquipmentChange.h"
 #include "JC_Script/JC_ScriptManager.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
@@ -26,11 +36,9 @@ const int JC_StateModuleDocument::INPUT_VIEWS[MODE_COUNT][COLUMN_COUNT] = {
 
 namespace {
 
-// Views 0 to 3 are built; the modes' later views are skipped while missing.
-const int BUILT_VIEW_COUNT = 4;
 const JS_DocumentRouting ROUTING = {
     "StateModuleDocument",
-    BUILT_VIEW_COUNT,
+    JC_StateModuleDocument::VIEW_COUNT,
     JC_StateModuleDocument::MODE_COUNT,
     JC_StateModuleDocument::COLUMN_COUNT,
     &JC_StateModuleDocument::SHOWN_VIEWS[0][0],
@@ -71,8 +79,26 @@ JC_ModuleViewBase* JC_StateModuleDocument::NewView(int iViewIndex)
         return new JC_StateModuleView1;
     case VIEW_TAB:
         return new JC_StateModuleView2;
-    default:
+    case VIEW_ATTRIBUTE:
         return new JC_StateModuleView3;
+    case VIEW_EQUIPMENT:
+        return new JC_StateModuleView4;
+    case VIEW_CANDIDATE:
+        return new JC_StateModuleView5;
+    case VIEW_EXPLANATION:
+        return new JC_StateModuleView6;
+    case VIEW_THING:
+        return new JC_StateModuleView7;
+    case VIEW_QUANTITY:
+        return new JC_StateModuleView8;
+    case VIEW_SELECTION:
+        return new JC_StateModuleView9;
+    case VIEW_INLAY:
+        return new JC_StateModuleViewA;
+    case VIEW_INLAY_CONFIRM:
+        return new JC_StateModuleViewB;
+    default:
+        return new JC_StateModuleViewC;
     }
 }
 
@@ -93,6 +119,9 @@ DWORD JC_StateModuleDocument::GiveChildViews()
         if (pView != nullptr)
             pView->SetControlPerson(&m_ControlPersonObj);
     }
+    ThingView()->SetChildView(static_cast<JC_StateModuleView8*>(GetView(VIEW_QUANTITY)),
+                              static_cast<JC_StateModuleView9*>(GetView(VIEW_SELECTION)));
+    InlayView()->SetChildView(static_cast<JC_StateModuleViewB*>(GetView(VIEW_INLAY_CONFIRM)));
     return 0;
 }
 
@@ -216,6 +245,8 @@ DWORD JC_StateModuleDocument::BackDocumentMode(int iMode)
         break;
     case MODE_EQUIPMENT:
         SetDocumentMode(MODE_MAIN);
+        if (EquipmentView() != nullptr)
+            EquipmentView()->ClearSelection();
         break;
     case MODE_THING:
     case MODE_SKILL:
@@ -386,7 +417,197 @@ DWORD JC_StateModuleDocument::DealViewEvent(int iViewIndex, DWORD dwViewEvent)
             SetDocumentMode(MODE_SKILL);
         UpdateView(UPDATE_SHOWN_VIEWS);
         return 0;
+    case VIEW_EQUIPMENT:
+        return DealEquipmentEvent(dwViewEvent);
+    case VIEW_CANDIDATE:
+        return DealCandidateEvent(dwViewEvent);
+    case VIEW_THING:
+        DealThingEvent(dwViewEvent);
+        return 0;
+    case VIEW_INLAY:
+        DealInlayEvent(dwViewEvent);
+        return 0;
+    case VIEW_SKILL:
+        ShowExplanation();
+        return 0;
     default:
         return 0;
     }
+}
+
+JC_StateModuleView4* JC_StateModuleDocument::EquipmentView() const
+{
+    return static_cast<JC_StateModuleView4*>(GetView(VIEW_EQUIPMENT));
+}
+
+JC_StateModuleView5* JC_StateModuleDocument::CandidateView() const
+{
+    return static_cast<JC_StateModuleView5*>(GetView(VIEW_CANDIDATE));
+}
+
+JC_StateModuleView6* JC_StateModuleDocument::ExplanationView() const
+{
+    return static_cast<JC_StateModuleView6*>(GetView(VIEW_EXPLANATION));
+}
+
+DWORD JC_StateModuleDocument::DealEquipmentEvent(DWORD dwViewEvent)
+{
+    switch (dwViewEvent) {
+    case JC_StateModuleView4::EVENT_TAKEN_OFF:
+        UpdateView(UPDATE_SHOWN_VIEWS);
+        break;
+    case JC_StateModuleView4::EVENT_SLOT_CHOSEN: {
+        int iWarehouse = 0;
+        int iWearPosition = 0;
+        if (EquipmentView()->GetSelectedSlot(iWarehouse, iWearPosition) == 1) {
+            CandidateView()->SetCandidateFilter(iWarehouse, 1, 0, iWearPosition);
+            CandidateView()->SetViewMode(JC_StateModuleView5::MODE_ROWS);
+        }
+        SetDocumentMode(MODE_EQUIPMENT);
+        UpdateView(UPDATE_SHOWN_VIEWS);
+        break;
+    }
+    case JC_StateModuleView4::EVENT_SELECTION_CHANGED:
+        ShowExplanation();
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+DWORD JC_StateModuleDocument::PutOnCandidate()
+{
+    int iWarehouse = 0;
+    int iDrawerIndex = 0;
+    int iWearPosition = 0;
+    if (CandidateView()->GetSelectedThing(iWarehouse, iDrawerIndex, iWearPosition) != 1)
+        return 0;
+    JC_StateEquipmentChange change(m_ControlPersonObj, *m_Controls.pControlWarehouse, *m_Controls.pDataManager,
+                                   *m_Controls.pErrorLog);
+    const DWORD dwResult = change.PutOn(iWarehouse, iDrawerIndex, iWearPosition);
+    if (dwResult != 0)
+        m_Controls.pErrorLog->PrintAt(s_szSourceFile, __LINE__,
+                                      " StateModuleDocument DealViewEvent PutOnEquipment Fail. \r\n "
+                                      "WearPosition:0x%08x \r\n HRESULT:0x%08x \r\n",
+                                      static_cast<unsigned>(iWearPosition), static_cast<unsigned>(dwResult));
+    return dwResult;
+}
+
+DWORD JC_StateModuleDocument::DealCandidateEvent(DWORD dwViewEvent)
+{
+    if (dwViewEvent == JC_StateModuleView5::EVENT_SELECTION_CHANGED) {
+        ShowExplanation();
+        return 0;
+    }
+    if (dwViewEvent != JC_StateModuleView5::EVENT_CHOSEN)
+        return 0;
+    const DWORD dwResult = PutOnCandidate();
+    if (dwResult != 0)
+        return dwResult;
+    SetDocumentMode(MODE_MAIN);
+    EquipmentView()->ClearSelection();
+    CandidateView()->ClearSelection();
+    UpdateView(UPDATE_SHOWN_VIEWS);
+    return 0;
+}
+
+void JC_StateModuleDocument::ShowExplanation()
+{
+    JC_StateModuleView6* const pExplanation = ExplanationView();
+    if (pExplanation == nullptr)
+        return;
+    int iWarehouse = 0;
+    int iIndex = 0;
+    int iWearPosition = 0;
+    switch (GetDocumentMode()) {
+    case MODE_MAIN:
+        if (EquipmentView() != nullptr && EquipmentView()->GetSelectedSlot(iWarehouse, iWearPosition) == 1) {
+            pExplanation->SetViewMode(JC_StateModuleView6::MODE_EQUIPMENT);
+            pExplanation->UpdateEquipment(iWearPosition);
+            return;
+        }
+        break;
+    case MODE_EQUIPMENT:
+        if (CandidateView() != nullptr && CandidateView()->GetSelectedThing(iWarehouse, iIndex, iWearPosition) == 1) {
+            pExplanation->SetViewMode(JC_StateModuleView6::MODE_THING);
+            pExplanation->UpdateThing(iWarehouse, iIndex);
+            return;
+        }
+        break;
+    case MODE_THING:
+        if (ThingView() != nullptr && ThingView()->GetSelectedThing(iWarehouse, iIndex) == 1) {
+            pExplanation->SetViewMode(JC_StateModuleView6::MODE_THING);
+            pExplanation->UpdateThing(iWarehouse, iIndex);
+            return;
+        }
+        break;
+    case MODE_INLAY:
+        if (InlayView() != nullptr && InlayView()->GetSelectInfo(iWarehouse, iIndex) == 1) {
+            pExplanation->SetViewMode(JC_StateModuleView6::MODE_THING);
+            pExplanation->UpdateThing(iWarehouse, iIndex);
+            return;
+        }
+        break;
+    case MODE_SKILL: {
+        DWORD dwSkillID = 0;
+        DWORD dwLevel = 0;
+        if (SkillView() != nullptr && SkillView()->GetSelectedSkill(dwSkillID, dwLevel) == 1) {
+            pExplanation->SetViewMode(JC_StateModuleView6::MODE_SKILL);
+            pExplanation->UpdateSkill(dwSkillID, dwLevel);
+            return;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    pExplanation->SetViewMode(JC_StateModuleView6::MODE_EMPTY);
+}
+
+JC_StateModuleView7* JC_StateModuleDocument::ThingView() const
+{
+    return static_cast<JC_StateModuleView7*>(GetView(VIEW_THING));
+}
+
+JC_StateModuleViewA* JC_StateModuleDocument::InlayView() const
+{
+    return static_cast<JC_StateModuleViewA*>(GetView(VIEW_INLAY));
+}
+
+JC_StateModuleViewC* JC_StateModuleDocument::SkillView() const
+{
+    return static_cast<JC_StateModuleViewC*>(GetView(VIEW_SKILL));
+}
+
+void JC_StateModuleDocument::DealThingEvent(DWORD dwViewEvent)
+{
+    if (dwViewEvent == JC_StateModuleView7::EVENT_SELECTION_CHANGED) {
+        ShowExplanation();
+        return;
+    }
+    if (dwViewEvent != JC_StateModuleView7::EVENT_INLAY || InlayView() == nullptr)
+        return;
+    ThingView()->SetViewMode(JC_StateModuleView7::MODE_LIST);
+    int iWarehouse = 0;
+    int iDrawerIndex = 0;
+    if (ThingView()->GetSelectedThing(iWarehouse, iDrawerIndex) != 1)
+        return;
+    SetDocumentMode(MODE_INLAY);
+    InlayView()->SetViewMode(JC_StateModuleViewA::MODE_LIST);
+    InlayView()->SetFilterCondition(iDrawerIndex);
+    UpdateView(VIEW_INLAY);
+}
+
+void JC_StateModuleDocument::DealInlayEvent(DWORD dwViewEvent)
+{
+    if (dwViewEvent == JC_StateModuleViewA::EVENT_SELECTION_CHANGED) {
+        ShowExplanation();
+        return;
+    }
+    if (dwViewEvent != JC_StateModuleViewA::EVENT_DONE)
+        return;
+    InlayView()->SetViewMode(JC_StateModuleViewA::MODE_LIST);
+    SetDocumentMode(MODE_THING);
+    ThingView()->ShowPage();
 }

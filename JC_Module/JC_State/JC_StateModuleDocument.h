@@ -6,6 +6,12 @@
 
 class JC_DataComponent;
 class JC_StateModuleViewBase;
+class JC_StateModuleView4;
+class JC_StateModuleView5;
+class JC_StateModuleView6;
+class JC_StateModuleView7;
+class JC_StateModuleViewA;
+class JC_StateModuleViewC;
 
 constexpr DWORD JE_STATEMODULEDOCUMENT_NOT_INITIATED = 0x8a000031;
 constexpr DWORD JE_STATEMODULEDOCUMENT_TEAM_NOT_SUPPORT = 0x8a000032;
@@ -65,6 +71,8 @@ public:
     // The right button: one step back to the main page, or out of the screen.
     virtual DWORD BackDocumentMode(int iMode);
     DWORD DealViewEvent(int iViewIndex, DWORD dwViewEvent) override;
+    // Fills the explanation box from the selection of the mode's list.
+    virtual void ShowExplanation();
     DWORD GetOperateTeam() const { return m_dwOperateTeam; }
     int GetOperateTeamIndex() const { return m_iOperateTeamIndex; }
     BOOL IsOperatePersonCapturePet() const { return m_bCapturePet; }
@@ -86,6 +94,18 @@ private:
     void SetPersonViewModes();
     DWORD ReleaseCapturePet();
     DWORD DealFrameEvent(DWORD dwViewEvent);
+    DWORD DealEquipmentEvent(DWORD dwViewEvent);
+    DWORD DealCandidateEvent(DWORD dwViewEvent);
+    // The candidate chosen in view 5 put on at its slot.
+    DWORD PutOnCandidate();
+    JC_StateModuleView4* EquipmentView() const;
+    JC_StateModuleView5* CandidateView() const;
+    JC_StateModuleView6* ExplanationView() const;
+    JC_StateModuleView7* ThingView() const;
+    JC_StateModuleViewA* InlayView() const;
+    JC_StateModuleViewC* SkillView() const;
+    void DealThingEvent(DWORD dwViewEvent);
+    void DealInlayEvent(DWORD dwViewEvent);
     // The designers' keys; a failing level-up is the message's result.
     DWORD DealDesignerKey(WPARAM wParam);
     void ReloadLayout();

@@ -20,6 +20,7 @@
 #include "tools/samplegame/SampleShellContent.h"
 #include "tools/samplegame/SampleWorldMapContent.h"
 #include "tools/samplegame/SampleTownContent.h"
+#include "tools/samplegame/SampleStateContent.h"
 
 #include <windows.h>
 
@@ -151,6 +152,7 @@ int main(int argc, char** argv)
         || !WriteSampleBattleMenuContent(output)
         || !WriteSampleWorldMapContent(output)
         || !WriteSampleTownContent(output)
+        || !WriteSampleStateContent(output)
         || !WriteGlyphTexts(output))
         return 1;
     std::printf("samplegame: wrote %s\n", output.string().c_str());

@@ -2,6 +2,7 @@
 
 #include "GameProgram/Common/XF_SourceFile.h"
 #include "GameProgram/RenderingObject/XC_RenderAnimation.h"
+#include "GameProgram/RenderingObject/XC_RenderPic.h"
 #include "GameProgram/RenderingObject/XC_RenderString.h"
 #include "JC_DataManager/Control/JC_ControlModuleState.h"
 #include "JC_Module/JC_ModuleMouse.h"
@@ -59,9 +60,20 @@ XC_RenderString* JC_StateModuleViewBase::GetString(int iItem) const
     return static_cast<XC_RenderString*>(m_Items[iItem].get());
 }
 
+XC_RenderPic* JC_StateModuleViewBase::GetPicture(int iItem) const
+{
+    return static_cast<XC_RenderPic*>(m_Items[iItem].get());
+}
+
+const char* JC_StateModuleViewBase::ViewName() const
+{
+    static const char* const s_aszNames[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C"};
+    return s_aszNames[m_iViewNumber];
+}
+
 std::string JC_StateModuleViewBase::ItemKey(const char* szItem, const char* szSuffix) const
 {
-    return "View" + std::to_string(m_iViewNumber) + "_" + szItem + szSuffix;
+    return std::string("View") + ViewName() + "_" + szItem + szSuffix;
 }
 
 void JC_StateModuleViewBase::PlaceView()
@@ -75,9 +87,9 @@ void JC_StateModuleViewBase::ReportBuildFail(float fX, float fY, float fZ, const
 {
     m_Controls.pErrorLog->PrintAt(
         s_szSourceFile, __LINE__,
-        " StateModuleView%d Build Fail. \r\n ItemX:%f , ItemY:%f , ItemZ:%f , ItemF:%s , ItemT:%s \r\n "
+        " StateModuleView%s Build Fail. \r\n ItemX:%f , ItemY:%f , ItemZ:%f , ItemF:%s , ItemT:%s \r\n "
         "HRESULT:0x%08x \r\n",
-        m_iViewNumber, fX, fY, fZ, strFile.c_str(), strText.c_str(), static_cast<unsigned>(dwResult));
+        ViewName(), fX, fY, fZ, strFile.c_str(), strText.c_str(), static_cast<unsigned>(dwResult));
 }
 
 DWORD JC_StateModuleViewBase::BuildAnimationItem(int iItem, const char* szItem, BOOL bFileKey)
@@ -116,8 +128,8 @@ DWORD JC_StateModuleViewBase::BuildStringItem(int iItem, const char* szItem, con
 DWORD JC_StateModuleViewBase::RefuseViewMode(int iMode, DWORD dwCode) const
 {
     m_Controls.pErrorLog->PrintAt(s_szSourceFile, __LINE__,
-                                  " StateModuleView%d SetViewMode ViewMode NotSupport. \r\n ViewMode:0x%08x \r\n ",
-                                  m_iViewNumber, static_cast<unsigned>(iMode));
+                                  " StateModuleView%s SetViewMode ViewMode NotSupport. \r\n ViewMode:0x%08x \r\n ",
+                                  ViewName(), static_cast<unsigned>(iMode));
     return dwCode;
 }
 
@@ -185,4 +197,100 @@ int JC_StateModuleViewBase::ReleaseButton(const int* piItems)
     const int iButton = m_iPressedButton;
     PlayRenderItem(GetAnimation(piItems[iButton]), 0, 0, 0);
     return HitItem(piItems + iButton, 1) == 0 ? iButton : -1;
+}
+
+void JC_StateModuleViewBase::ClearSelectedBar()
+{
+    if (m_iSelectedBar >= 0)
+        PlayRenderItem(GetAnimation(m_iSelectedBar), 0, 0, 0);
+    m_iSelectedBar = -1;
+}
+
+DWORD JC_StateModuleViewBase::HoverBars(const int* piBars, int iCount, DWORD dwChanged)
+{
+    const int iHit = HitItem(piBars, iCount);
+    if (iHit < 0) {
+        if (m_iSelectedBar < 0)
+            return 0;
+        ClearSelectedBar();
+        m_dwViewEvent = dwChanged;
+        return 1;
+    }
+    if (piBars[iHit] == m_iSelectedBar)
+        return 0;
+    ClearSelectedBar();
+    m_iSelectedBar = piBars[iHit];
+    PlayRenderItem(GetAnimation(m_iSelectedBar), 0, 1, 0);
+    m_dwViewEvent = dwChanged;
+    return 1;
+}
+
+DWORD JC_StateModuleViewBase::ClickSelectedBar(DWORD dwClicked, DWORD dwChanged)
+{
+    if (m_iSelectedBar < 0)
+        return 0;
+    const int iSelected = m_iSelectedBar;
+    if (HitItem(&iSelected, 1) == 0) {
+        m_dwViewEvent = dwClicked;
+        return 1;
+    }
+    m_Controls.pErrorLog->PrintAt(s_szSourceFile, __LINE__, " StateModuleView%s Fail. \r\n SelectDisplay Fail. \r\n",
+                                  ViewName());
+    ClearSelectedBar();
+    m_dwViewEvent = dwChanged;
+    return 1;
+}
+
+DWORD JC_StateModuleViewBase::BuildRowItems(int iFirstItem, int iRowCount, const char* szItem, JE_RowItemKind eKind)
+{
+    const float fX = Layout()->GetItemDataFloat(ItemKey(szItem, "X"));
+    const float fY = Layout()->GetItemDataFloat(ItemKey(szItem, "Y"));
+    const float fZ = Layout()->GetItemDataFloat(ItemKey(szItem, "Z"));
+    const float fDY = Layout()->GetItemDataFloat(ItemKey(szItem, "DY"));
+    const std::string strFile = eKind == ROW_ANIMATION ? Layout()->GetItemDataString(ItemKey(szItem, "F")) : "";
+    const std::string strPath = strFile.empty() ? std::string() : m_strPathAni + strFile;
+    for (int i = 0; i < iRowCount; ++i) {
+        const float fRowY = fY + static_cast<float>(i) * fDY;
+        DWORD dwResult = 0;
+        if (eKind == ROW_ANIMATION) {
+            auto pItem = std::make_unique<XC_RenderAnimation>();
+            dwResult = m_pModuleResource->BuildScreenAnimation(pItem.get(), strPath.c_str(), fX, fRowY, fZ,
+                                                               &m_RenderNode);
+            m_Items[iFirstItem + i] = std::move(pItem);
+        } else if (eKind == ROW_PICTURE) {
+            auto pItem = std::make_unique<XC_RenderPic>();
+            dwResult = m_pModuleResource->BuildScreenPicture(pItem.get(), "", fX, fRowY, fZ, &m_RenderNode);
+            m_Items[iFirstItem + i] = std::move(pItem);
+        } else {
+            auto pItem = std::make_unique<XC_RenderString>();
+            dwResult = m_pModuleResource->BuildScreenString(pItem.get(), WHITE, fX, fRowY, fZ, &m_RenderNode);
+            m_Items[iFirstItem + i] = std::move(pItem);
+        }
+        if (dwResult != 0) {
+            ReportBuildFail(fX, fRowY, fZ, strFile, "", dwResult);
+            return dwResult;
+        }
+    }
+    return 0;
+}
+
+int JC_StateModuleViewBase::PlayPageButtons(int iPrevItem, int iNextItem)
+{
+    const int piButtons[] = {iPrevItem, iNextItem};
+    const int iHit = HitItem(piButtons, 2);
+    PlayRenderItem(GetAnimation(iPrevItem), iHit == 0 ? 1 : 0, 0, 0);
+    PlayRenderItem(GetAnimation(iNextItem), iHit == 1 ? 1 : 0, 0, 0);
+    return iHit;
+}
+
+DWORD JC_StateModuleViewBase::HoverPagedRows(int iPrevItem, int iNextItem, const int* piBars, int iCount,
+                                             DWORD dwChanged)
+{
+    if (PlayPageButtons(iPrevItem, iNextItem) < 0)
+        return HoverBars(piBars, iCount, dwChanged);
+    if (m_iSelectedBar < 0)
+        return 0;
+    ClearSelectedBar();
+    m_dwViewEvent = dwChanged;
+    return 1;
 }

@@ -84,8 +84,9 @@ TEST_F(StateScreen, TheRightButtonStepsBackPerMode)
         BOOL bStillOpen;
         int iModeAfter;
     } cases[] = {
+        // The inlay page itself answers the right button: back to the inventory.
         {Mode::MODE_MAIN, FALSE, Mode::MODE_NONE},    {Mode::MODE_EQUIPMENT, TRUE, Mode::MODE_MAIN},
-        {Mode::MODE_THING, TRUE, Mode::MODE_MAIN},    {Mode::MODE_INLAY, TRUE, Mode::MODE_INLAY},
+        {Mode::MODE_THING, TRUE, Mode::MODE_MAIN},    {Mode::MODE_INLAY, TRUE, Mode::MODE_THING},
         {Mode::MODE_SKILL, TRUE, Mode::MODE_MAIN},
     };
     for (const auto& c : cases) {

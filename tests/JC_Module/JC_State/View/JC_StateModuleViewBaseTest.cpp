@@ -61,6 +61,6 @@ TEST_F(StateScreen, AMissingFaceEndsTheFrameUpdateWithTheUpdateStillPending)
     pFrame->Update();
     ASSERT_EQ(document.SetDocumentMode(1), 0u);
     EXPECT_EQ(pFrame->IsUpdatePending(), TRUE);
-    EXPECT_TRUE(Logged(" StateModuleView0 Update Fail.. \r\n FaceFilePathName:F000b")) << LogText();
+    EXPECT_TRUE(Logged(" StateModuleView0 Update Fail.. \r\n FaceFilePathName:face\\F000b")) << LogText();
     document.Close();
 }
