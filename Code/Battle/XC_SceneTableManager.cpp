@@ -359,27 +359,28 @@ LONG* XC_SceneTableManager::BuildTableAroundPersons(LONG* plTablePerson, LONG lI
     }
     LONG* const plPersons = CloneTable(plTablePerson);
     LONG* const plResult = CloneTable(GetNewTable(lInitValue));
+    // The distance table of each person merged in place, as MergeTable would
+    // merge it: a camp's AI builds these for every action of every person.
+    const CompareOp compare = SelectCompare(dwCompareType);
+    const MergeOp merge = SelectMerge(dwMergeType);
+    const LONG lRange = static_cast<LONG>(m_dwMaxDistance);
+    const LONG lWidth = static_cast<LONG>(m_dwWidth);
+    const LONG lLength = static_cast<LONG>(m_dwLength);
     for (DWORD i = 0; i < m_dwFloorCount; ++i) {
         if (plPersons[i] == -1)
             continue;
-        LONG* const plOneDistance = BuildTableDistance(static_cast<LONG>(i), static_cast<LONG>(m_dwMaxDistance), bDistance);
-        if (plOneDistance == nullptr) {
-            XM_REPORT_FAILED("pOneEnemyDistance");
-            continue;
+        const LONG lX0 = static_cast<LONG>(i) % lWidth;
+        const LONG lZ0 = static_cast<LONG>(i) / lWidth;
+        for (LONG lZ = 0; lZ < lLength; ++lZ) {
+            LONG* const plRow = plResult + lZ * lWidth;
+            const LONG lDZ = std::labs(lZ - lZ0);
+            for (LONG lX = 0; lX < lWidth; ++lX) {
+                const LONG lDistance = std::labs(lX - lX0) + lDZ;
+                const LONG lValue = lDistance > lRange ? -1 : bDistance ? lDistance : lRange - lDistance;
+                if (compare(plRow[lX], lValue))
+                    merge(&plRow[lX], plRow[lX], lValue);
+            }
         }
-        sMergeTableInfo info;
-        info.plTableTarget = plResult;
-        info.plTable1 = plResult;
-        info.plTable2 = plOneDistance;
-        info.dwCompareValue1 = 1;
-        info.dwCompareValue2 = 2;
-        info.dwCompareType = dwCompareType;
-        info.dwSuccessValue1 = 1;
-        info.dwSuccessValue2 = 2;
-        info.dwSuccessMergeType = dwMergeType;
-        const HRESULT hr = MergeTable(&info);
-        if (FAILED(hr))
-            XM_REPORT_FAILED_HR("MergeTable( &sMergeTableInfo )", hr);
     }
     delete[] plPersons;
     return plResult;

@@ -43,6 +43,16 @@ HRESULT XC_ScriptResource::AddRenderObjToResource(XC_RenderingObject* pRenderObj
     return S_OK;
 }
 
+HRESULT XC_ScriptResource::SetRenderObjOfResource(XC_RenderingObject* pRenderObj, const char* lpctstrObjectName)
+{
+    if (pRenderObj == nullptr || lpctstrObjectName == nullptr) {
+        XM_REPORT_FAILED("pRenderObj && lpctstrObjectName");
+        return E_FAIL;
+    }
+    m_mapRenderObj[XC_String(lpctstrObjectName)] = pRenderObj;
+    return S_OK;
+}
+
 HRESULT XC_ScriptResource::AddRenderNodeToResource(XC_RenderNode* pRenderNode, const char* lpctstrObjectName)
 {
     if (pRenderNode == nullptr) {

@@ -24,6 +24,8 @@ public:
     virtual XC_ScriptResource* GetParent();
     // A null name takes the object's own.
     virtual HRESULT AddRenderObjToResource(XC_RenderingObject* pRenderObj, const char* lpctstrObjectName);
+    // Registers the object under the name, replacing what the name had.
+    virtual HRESULT SetRenderObjOfResource(XC_RenderingObject* pRenderObj, const char* lpctstrObjectName);
     virtual HRESULT AddRenderNodeToResource(XC_RenderNode* pRenderNode, const char* lpctstrObjectName);
     virtual XC_RenderingObject* GetRenderObj(const char* lpctstrObjectName);
     // Render nodes first, then rendering objects, in each store of the chain.

@@ -9,20 +9,17 @@
 #include "Code/Battle/XC_SceneFunction.h"
 #include "Code/Battle/XC_SceneTableManager.h"
 #include "GameProgram/CameraMan/XC_CameraMan.h"
-#include "GameProgram/Common/XC_TextTree.h"
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "GameProgram/LightMan/XC_LightMan.h"
 #include "GameProgram/Painter/XC_EnvironmentOfRender.h"
 #include "GameProgram/Painter/XC_Painter.h"
-#include "GameProgram/Resource/Music/XI_MusicManager.h"
-#include "GameProgram/Resource/PackFile/XI_PackFile.h"
-#include "GameProgram/Resource/PackFile/XS_FileData.h"
 #include "GameProgram/Resource/XC_2DTextureManager.h"
 #include "GameProgram/Resource/XC_AnimationManager.h"
 #include "GameProgram/Scene/XC_Floorer.h"
 #include "GameProgram/Scene/XC_Scene.h"
 #include "JC_DataManager/Control/JC_ControlManager.h"
 #include "JC_DataManager/JF_Game.h"
+#include "bench/Support/BenchBattleFloor.h"
 #include "bench/Support/BenchGameData.h"
 #include "bench/Support/BenchTiming.h"
 #include "bench/Support/WindowedDevice.h"
@@ -31,9 +28,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
-#include <queue>
 #include <string>
 #include <vector>
 
@@ -43,127 +38,6 @@ const DWORD SIDES[] = {16, 32, 64, 128};
 const DWORD PERSONS[] = {8, 16, 32, 64};
 const LONG JUMP = 50;
 const int RUNS = 5;
-
-// A pack of one file: every person animation falls back to "error.ant".
-class OneAnimationPack : public XI_PackFile
-{
-public:
-    const char* GetPath() override { return ""; }
-    XS_FileData* GetData(const char* szFileName) override
-    {
-        if (_stricmp(szFileName, "error.ant") != 0)
-            return nullptr;
-        static const char s_szAnt[] = "1\nheader\n100 0 0 -1 1 0 0 0 50\n"
-                                      "pic.bmp 1 1 0 0 0 1 0 0 0 1 0 0 0 4 4 0 0 0 ffffffff\n";
-        XS_FileData* const pFileData = new XS_FileData;
-        pFileData->dwSize = sizeof(s_szAnt) - 1;
-        pFileData->pData = new BYTE[sizeof(s_szAnt)];
-        std::memcpy(pFileData->pData, s_szAnt, sizeof(s_szAnt));
-        return pFileData;
-    }
-};
-
-class SilentMusic : public XI_MusicManager
-{
-public:
-    XI_MusicObj* GetMusic(const char*) override { return nullptr; }
-    HRESULT SetVolume(DWORD) override { return S_OK; }
-    HRESULT Init(HWND, const char*) override { return S_OK; }
-    HRESULT Fini() override { return S_OK; }
-    HRESULT CreateMusic(const char*, XI_MusicObj*) override { return S_OK; }
-    HRESULT CreateObjct(const char*, XC_Resource**) override { return E_FAIL; }
-    HRESULT DeleteResource(XC_Resource*) override { return S_OK; }
-};
-
-// Landforms of the sample game: 0 plain (1), 2 forest (2), 3 hill (3), 4 water.
-int RandomLandform()
-{
-    const int iRoll = std::rand() % 10;
-    return iRoll == 0 ? 4 : iRoll < 4 ? 0 : iRoll < 7 ? 2 : 3;
-}
-
-bool LayFloor(XC_Scene& scene, DWORD dwSide)
-{
-    std::string strText = "[Floorer+]\n{\ndwWidth = " + std::to_string(dwSide) + "\ndwLength = " +
-                          std::to_string(dwSide) + "\n";
-    for (DWORD i = 0; i < dwSide * dwSide; ++i) {
-        const char* const szHeight = std::rand() % 5 == 0 ? "0.6" : "0";
-        strText += "[F" + std::to_string(i) + "]\n{\nvec = " + szHeight + " " + szHeight + " " + szHeight + " " +
-                   szHeight + " " + szHeight + "\n}\n";
-    }
-    strText += "}\n";
-    XC_TextTree tree;
-    tree.LoadMem(strText.data(), static_cast<DWORD>(strText.size()));
-    if (FAILED(scene.GetFloorer()->LoadFloorFromNode(tree.FindChildNode("[Floorer+]"))))
-        return false;
-    JC_ControlScene& controlScene = gp_ControlManagerObj->m_ControlSceneObj;
-    if (controlScene.BuildFloors(static_cast<int>(dwSide), static_cast<int>(dwSide)) != 0)
-        return false;
-    for (DWORD i = 0; i < dwSide * dwSide; ++i)
-        controlScene.SetLandformID(static_cast<int>(i), static_cast<DWORD>(RandomLandform()));
-    return true;
-}
-
-// Half the persons the hero's camp, half the computer's, on distinct cells.
-void PlacePersons(DWORD dwSide, DWORD dwCount)
-{
-    JC_ControlTeam& team = gp_ControlManagerObj->m_ControlTeamObj;
-    team.EmptyTeam(TeamID::TEAMID_FIGHT);
-    std::vector<bool> taken(dwSide * dwSide, false);
-    for (DWORD i = 0; i < dwCount; ++i) {
-        DWORD dwFloor = 0;
-        do
-            dwFloor = static_cast<DWORD>(std::rand()) % (dwSide * dwSide);
-        while (taken[dwFloor]);
-        taken[dwFloor] = true;
-        const int iTeamIndex = static_cast<int>(300 + i);
-        team.AddPersonToTeamFromFixedData(TeamID::TEAMID_FIGHT, iTeamIndex, i % 2 == 0 ? 1 : 11);
-        JC_DataComponent* pRecord = nullptr;
-        team.GetPersonFromTeam(TeamID::TEAMID_FIGHT, iTeamIndex, pRecord);
-        JC_ControlPersonPower power;
-        power.Initiation(gp_DataManagerObj, gp_BehaviorAnalyserObj);
-        power.SetControlPerson(pRecord);
-        power.SetSceneFloorIndex(static_cast<int>(dwFloor));
-    }
-}
-
-// The least total cost from the source with the fill's rules: entering a
-// cell costs its landform, leaving a hostile zone one more, hostile cells
-// are never entered, and a cell inside a zone reads one more at the end.
-std::vector<LONG> PlainDijkstra(LONG lSource, LONG lPower, DWORD dwCamp)
-{
-    const DWORD dwCount = g_pSceneTableManager->GetFloorCount();
-    const LONG* const plZones = g_pSceneTableManager->BuildTableZOC(dwCamp);
-    const std::vector<LONG> zones(plZones, plZones + dwCount);
-    const LONG* const plHostile = g_pSceneTableManager->BuildTableHostilePerson(dwCamp, 1);
-    const std::vector<LONG> hostile(plHostile, plHostile + dwCount);
-    std::vector<LONG> best(dwCount, -1);
-    using Entry = std::pair<LONG, LONG>;
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
-    open.push({0, lSource});
-    while (!open.empty()) {
-        const auto [lCost, lFloor] = open.top();
-        open.pop();
-        if (best[lFloor] != -1)
-            continue;
-        best[lFloor] = lCost;
-        const LONG lLeave = zones[lFloor] != -1 ? zones[lFloor] : 0;
-        for (DWORD dwDirection = 0; dwDirection < 4; ++dwDirection) {
-            const LONG lNext = g_pSceneFunctionObj->GetNeighborFloor(lFloor, dwDirection);
-            if (lNext < 0 || best[lNext] != -1 || hostile[lNext] != -1)
-                continue;
-            const LONG lBudget = lPower - lCost - lLeave;
-            if (lBudget < 1 || g_pSceneFunctionObj->CheckFloorStep(lFloor, lNext, lBudget, JUMP, JUMP, FALSE) != 4)
-                continue;
-            open.push({lCost + lLeave + g_pSceneFunctionObj->GetFloorWalkConsume(lNext), lNext});
-        }
-    }
-    for (DWORD i = 0; i < dwCount; ++i) {
-        if (best[i] >= 0 && zones[i] > 0)
-            ++best[i];
-    }
-    return best;
-}
 
 std::vector<LONG> Fill(LONG lSource, LONG lPower, DWORD dwCamp)
 {
@@ -195,7 +69,8 @@ bool BenchOneFloor(XC_Scene& scene, XC_GamePersonManager& persons, XC_SceneTable
     g_pSceneFunctionObj->ClearCellCache();
     if (!LayFloor(scene, dwSide))
         return false;
-    PlacePersons(dwSide, dwPersons);
+    // Half the persons the hero's camp, half the computer's.
+    PlacePersons(dwSide, dwPersons, 1, 11);
     persons.Init(&scene, &gp_ControlManagerObj->m_ControlTeamObj);
     tables.Init();
     const LONG lSource = FindSource(dwSide);
@@ -203,10 +78,10 @@ bool BenchOneFloor(XC_Scene& scene, XC_GamePersonManager& persons, XC_SceneTable
 
     std::vector<LONG> fillRecord, fillCache, dijkstraRecord, dijkstraCache;
     const double dFillRecord = Milliseconds([&] { fillRecord = Fill(lSource, lPower, 0); });
-    const double dDijkstraRecord = Milliseconds([&] { dijkstraRecord = PlainDijkstra(lSource, lPower, 0); });
+    const double dDijkstraRecord = Milliseconds([&] { dijkstraRecord = PlainDijkstra(lSource, lPower, 0, JUMP); });
     g_pSceneFunctionObj->RefreshCellCache();
     const double dFillCache = Milliseconds([&] { fillCache = Fill(lSource, lPower, 0); });
-    const double dDijkstraCache = Milliseconds([&] { dijkstraCache = PlainDijkstra(lSource, lPower, 0); });
+    const double dDijkstraCache = Milliseconds([&] { dijkstraCache = PlainDijkstra(lSource, lPower, 0, JUMP); });
     const bool bEqual = fillRecord == dijkstraRecord && fillCache == dijkstraCache && fillCache == fillRecord;
     DWORD dwReached = 0;
     for (const LONG lValue : fillCache)

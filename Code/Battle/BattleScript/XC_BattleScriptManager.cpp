@@ -96,6 +96,16 @@ void XC_BattleScriptManager::PublishTargetFloor()
     SetPosition("xyzTargetFloorPos", *m_RenderNodeTargetFloor.GetPosition());
 }
 
+HRESULT XC_BattleScriptManager::Clear()
+{
+    // The shared tables fall back to a script that is about to go.
+    if (m_pScriptParameter != nullptr)
+        m_pScriptParameter->SetParent(nullptr);
+    if (m_pScriptResourceObj != nullptr)
+        m_pScriptResourceObj->SetParent(nullptr);
+    return XC_ScriptSet::Clear();
+}
+
 HRESULT XC_BattleScriptManager::CreateScript(XC_TextNode* pTNodeScript)
 {
     const char* const szName = pTNodeScript != nullptr ? pTNodeScript->GetName() : nullptr;
@@ -166,7 +176,8 @@ XC_TextNode* XC_BattleScriptManager::FindTemplate(const char* szName) const
 
 void XC_BattleScriptManager::AddResource(XC_RenderingObject* pRenderObj, const char* szName)
 {
-    const HRESULT hr = m_pScriptResourceObj->AddRenderObjToResource(pRenderObj, szName);
+    // A later person of a kind takes the name over.
+    const HRESULT hr = m_pScriptResourceObj->SetRenderObjOfResource(pRenderObj, szName);
     if (FAILED(hr))
         XM_REPORT_FAILED_HR(XF_FormatText("m_pScriptResourceObj->AddRenderObjToResource( pPersonObj , \"%s\" )", szName), hr);
 }
@@ -189,7 +200,8 @@ XC_TextNode* XC_BattleScriptManager::PublishActivePerson(const XS_BattleResultPe
         SetPosition(bFirst ? "xyzActivePersonPos" : "xyzActivePersonPos2", *pPersonObj->GetWorldPosition());
     if (bFirst)
         return FindTemplate("[ActivePerson]");
-    if (XC_TextNode* const pTNodeScript = m_pTNodeScriptSet->FindChildNode("[ActivePerson2]"))
+    if (XC_TextNode* const pTNodeScript =
+            m_pTNodeScriptSet != nullptr ? m_pTNodeScriptSet->FindChildNode("[ActivePerson2]") : nullptr)
         return pTNodeScript;
     XF_ReportError(s_szSourceFile, __LINE__, "Can,t fine [ActivePerson2] , Use [ActivePerson]");
     return FindTemplate("[ActivePerson]");

@@ -23,6 +23,7 @@ public:
     HRESULT LoadBattleScript(const XC_BattleResultInfo& rBattleResultInfoObj);
     // The file, a script per result person, then the shared names.
     HRESULT Load(const char* szFileName);
+    HRESULT Clear() override;
     HRESULT CreateScript(XC_TextNode* pTNodeScript) override;
     HRESULT AddBattleResultPerson(const XS_BattleResultPerson& rcBattleResultPerson);
 

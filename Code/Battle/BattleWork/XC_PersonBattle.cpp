@@ -609,9 +609,13 @@ void XC_PersonBattle::SettleResultPersons(XC_GamePerson* pActor)
                 g_pBattleSceneController->ExecutePersonDieNoBodyScript(pPersonObj);
             vecLeaving.push_back(psBattleResultPerson->dwTeamIndex);
         } else {
+            // A body stays where it fell, facing as it fell, and strikes back no more.
             if (bDead)
                 pPower->SetFace(static_cast<int>(pPersonObj->GetDirection()));
-            bCountered |= SettleLivingPerson(pPersonObj, *psBattleResultPerson, pActor, bCountered);
+            pPersonObj->RestorePersonState();
+            pPersonObj->UpdatePersonStateFromData();
+            if (!bDead && !bCountered)
+                bCountered = TryCounter(pPersonObj, *psBattleResultPerson, pActor);
         }
         JumpStrings(pPersonObj, *psBattleResultPerson);
     }
@@ -622,12 +626,9 @@ void XC_PersonBattle::SettleResultPersons(XC_GamePerson* pActor)
     }
 }
 
-bool XC_PersonBattle::SettleLivingPerson(XC_GamePerson* pPersonObj, const XS_BattleResultPerson& record,
-                                         XC_GamePerson* pActor, bool bCountered)
+bool XC_PersonBattle::TryCounter(XC_GamePerson* pPersonObj, const XS_BattleResultPerson& record, XC_GamePerson* pActor)
 {
-    pPersonObj->RestorePersonState();
-    pPersonObj->UpdatePersonStateFromData();
-    if (record.lIsCounter == 0 || bCountered || pActor == nullptr || g_pSceneFunctionObj == nullptr)
+    if (record.lIsCounter == 0 || pActor == nullptr || g_pSceneFunctionObj == nullptr)
         return false;
     if (g_pSceneFunctionObj->GetFloorDistance(static_cast<LONG>(pPersonObj->GetFloorIndex()),
                                               static_cast<LONG>(pActor->GetFloorIndex())) != 1)

@@ -90,6 +90,8 @@ public:
     XC_GamePerson* GetPassivePerson(DWORD dwIndex) const;
     const std::vector<DWORD>& GetPassiveFloors() const { return m_vecPassiveFloor; }
     const XS_BattleTargetInfo* GetBattleTargetInfo() const { return &m_sBattleTargetInfo; }
+    // The computer's AI aims the action itself: it sets the actor and target floors and their heights.
+    XS_BattleTargetInfo* GetBattleTargetInfo() { return &m_sBattleTargetInfo; }
     DWORD GetActionType() const { return m_dwActionType; }
     DWORD GetEffect() const { return m_dwEffect; }
     const XC_BattleResultInfo& GetBattleResultInfo() const { return m_BattleResultInfoObj; }
@@ -128,9 +130,8 @@ private:
     void KeepActorAlive(XC_GamePerson* pActor);
     void RaiseLevels(XC_GamePerson* pActor);
     void SettleResultPersons(XC_GamePerson* pActor);
-    // Restores one living person; true when it started the counter-attack.
-    bool SettleLivingPerson(XC_GamePerson* pPersonObj, const XS_BattleResultPerson& record, XC_GamePerson* pActor,
-                            bool bCountered);
+    // Starts the counter-attack of a person next to the actor that may strike back.
+    bool TryCounter(XC_GamePerson* pPersonObj, const XS_BattleResultPerson& record, XC_GamePerson* pActor);
     void StartCounter(XC_GamePerson* pPersonObj, XC_GamePerson* pActor);
     void JumpStrings(XC_GamePerson* pPersonObj, const XS_BattleResultPerson& record);
     void ShowFoundItems(const XS_BattleResultMain& sBattleResultMain);

@@ -15,7 +15,9 @@ void XC_ControlCampBase::WriteDebugLine(const char* szLine)
 {
     if (szLine == nullptr)
         return;
-    OutputDebugStringA(szLine);
+    // Without a debugger the lines would only cost time.
+    if (IsDebuggerPresent())
+        OutputDebugStringA(szLine);
     if (s_pstrDebugTrace != nullptr)
         s_pstrDebugTrace->append(szLine);
 }

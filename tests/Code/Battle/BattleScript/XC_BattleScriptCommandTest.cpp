@@ -106,7 +106,7 @@ TEST_F(BattleScriptCommandTest, ReferenceFloorHeightTruncatesTowardZeroAndKeepsT
     const Case cases[] = {
         {"#ReferenceFloorHeight 2.7 5 -1.2 99", 12.0f},  {"#ReferenceFloorHeight -0.5 5 -0.5 99", 0.0f},
         {"#ReferenceFloorHeight 3.9 5 -2.9 99", 23.0f},  {"#ReferenceFloorHeight 4.1 5 -1 99", 99.0f},
-        {"#ReferenceFloorHeight -1.5 5 -1 99", 99.0f},   {"#ReferenceFloorHeight 1 5 0.5 99", 0.0f},
+        {"#ReferenceFloorHeight -1.5 5 -1 99", 99.0f},   {"#ReferenceFloorHeight 1 5 0.5 99", 1.0f},
         {"#ReferenceFloorHeight 1 5 3.5 99", 99.0f},     {"#ReferenceFloorHeight 1e30 5 -1 99", 99.0f},
         {"#ReferenceFloorHeight -1e30 5 -1e30 99", 99.0f},
     };

@@ -139,7 +139,7 @@ TEST_F(BattleScriptManagerTest, EveryPersonGetsAScriptAndTheFirstOfEachKindIsSha
     // Names published by the manager, and the system script's, reach every script.
     XC_Script* const pEffect = m_Manager.FindScript("[Effect]");
     ASSERT_NE(pEffect, nullptr);
-    const D3DXVECTOR3 vTarget = *Shared("TargetFloor")->GetWorldPosition();
+    const D3DXVECTOR3 vTarget = *m_Manager.GetScriptResource()->GetRenderNode("TargetFloor")->GetWorldPosition();
     EXPECT_EQ(Parameter(pEffect, "xyzTargetFloorPos"),
               std::string(XF_FormatText("%f , %f , %f", double(vTarget.x), double(vTarget.y), double(vTarget.z))));
     EXPECT_NE(Parameter(pEffect, "xyzTargetFloorPos").find("00000 , "), std::string::npos);

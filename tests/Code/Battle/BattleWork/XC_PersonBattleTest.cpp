@@ -68,17 +68,24 @@ protected:
 
 } // namespace
 
-TEST_F(PersonBattleTest, ExperienceBecomesLevelsAndTheActorNeverStaysDead)
+TEST_F(PersonBattleTest, TheActorNeverStaysDeadAndExperienceBecomesLevels)
 {
     AddFightPerson(0, 1, 0);
     Start();
     JC_ControlPersonPower* const pPower = Power(0);
+    pPower->SetHP(0);
+    pPower->SetLifeState(static_cast<int>(DF_LifeState_Dead));
+    TestPersonBattle fatal;
+    fatal.InitAttack(Person(0));
+    fatal.End();
+    EXPECT_EQ(pPower->GetLifeState(), static_cast<int>(DF_LifeState_Live));
+    EXPECT_EQ(pPower->GetHP(), 1);
+    EXPECT_EQ(Person(0)->GetLifeState(), DF_LifeState_Live);
+
     const int iLevel = pPower->GetLevel();
     const int iJobLevel = pPower->GetJobLevel();
     pPower->SetExp(1250);
     pPower->SetJobExp(499);
-    pPower->SetHP(0);
-    pPower->SetLifeState(static_cast<int>(DF_LifeState_Dead));
     TestPersonBattle work;
     work.InitAttack(Person(0));
     work.End();
@@ -86,9 +93,6 @@ TEST_F(PersonBattleTest, ExperienceBecomesLevelsAndTheActorNeverStaysDead)
     EXPECT_EQ(pPower->GetExp(), 250);
     EXPECT_EQ(pPower->GetJobLevel(), iJobLevel);
     EXPECT_EQ(pPower->GetJobExp(), 499);
-    EXPECT_EQ(pPower->GetLifeState(), static_cast<int>(DF_LifeState_Live));
-    EXPECT_EQ(pPower->GetHP(), 1);
-    EXPECT_EQ(Person(0)->GetLifeState(), DF_LifeState_Live);
 }
 
 TEST_F(PersonBattleTest, OnlyTheFirstAdjacentPersonWithTheCounterFlagCounters)
