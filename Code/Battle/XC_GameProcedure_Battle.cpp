@@ -1,6 +1,7 @@
 #include "Code/Battle/XC_GameProcedure_Battle.h"
 
 #include "Code/Battle/CombatForce/XC_CombatForceModule.h"
+#include "Code/Battle/ControlCamp/XC_ControlCampComputer.h"
 #include "Code/Battle/ControlCamp/XC_ControlCampPlayer.h"
 #include "Code/Battle/GamePerson/XC_GamePerson.h"
 #include "Code/Battle/XC_SceneFunction.h"
@@ -502,7 +503,7 @@ void XC_GameProcedure_Battle::CreateCampObject(DWORD dwCamp)
     if (IsPlayerCamp(dwCamp))
         m_pCampObject = new XC_ControlCampPlayer;
     else
-        m_pCampObject = new XC_ControlCampBase;
+        m_pCampObject = new XC_ControlCampComputer;
     if (m_pCampObject == nullptr) {
         XM_REPORT_FAILED("m_pCampObject");
         return;

@@ -254,3 +254,17 @@ TEST_F(ControlCampPlayerTest, ZInTheMiddleOfAMoveEndsTheTurn)
     EXPECT_EQ(Player()->GetCampPhase(), XC_ControlCampBase::PHASE_END);
     ASSERT_TRUE(FramesUntil([&] { return Record().GetCampTurn() != 0; }));
 }
+
+TEST_F(ControlCampPlayerTest, CancellingATargetChoiceSpendsNothing)
+{
+    JC_ControlPersonPower* const pPower = Person(HERO)->GetControlPersonPower();
+    const int iRAP = pPower->GetRAP();
+    Player()->SetState(PCS_Attack);
+    Step();
+    ASSERT_EQ(Player()->GetState(), static_cast<DWORD>(PCS_ChooseTarget));
+    Step();
+    Step({DIK_ESCAPE});
+    EXPECT_EQ(Player()->GetState(), static_cast<DWORD>(PCS_CommandRing));
+    EXPECT_EQ(pPower->GetRAP(), iRAP);
+    EXPECT_FALSE(g_pBattleSceneController->IsBattleWorking());
+}
