@@ -49,6 +49,7 @@ protected:
         };
         KeepLines(GamePath("Template\\TemplateData\\ModuleData_WorldMap.DATA"), noViewFile);
         KeepLines(GamePath("Template\\TemplateData\\ModuleData_Option.DATA"), noViewFile);
+        KeepLines(GamePath("Template\\TemplateData\\ModuleData_State.DATA"), noViewFile);
         KeepLines(GamePath("Template\\TemplateDataIrregular\\00\\UnfixedData_WorldMap0.DATA"),
                   [](const std::string& strLine) { return strLine.compare(0, 13, "MapSceneName\"") != 0; });
         EXPECT_EQ(JF_Build(GamePath("")), 0u) << LogText();
