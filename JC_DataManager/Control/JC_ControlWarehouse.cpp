@@ -28,10 +28,24 @@ bool IsPieceWarehouse(int iWarehouse)
     return iWarehouse == JC_ControlWarehouse::WAREHOUSE_WEAPON || iWarehouse == JC_ControlWarehouse::WAREHOUSE_WEARING;
 }
 
-// The drawer's ThingID without a report; false when it cannot be read.
-bool PeekThingID(JC_DataComponent* pDrawer, DWORD& dwThingID)
+// The ThingID item of the last drawer's template: a search over thousands of
+// drawers of one template looks the name up once.
+struct ThingIDItem
 {
-    return pDrawer != nullptr && pDrawer->GetItemValueAt("ThingID", 0, &dwThingID) == 0;
+    const JC_Template* pTemplate = nullptr;
+    const JC_TemplateItem* pItem = nullptr;
+};
+
+// The drawer's ThingID without a report; false when it cannot be read.
+bool PeekThingID(JC_DataComponent* pDrawer, ThingIDItem& item, DWORD& dwThingID)
+{
+    if (pDrawer == nullptr)
+        return false;
+    if (pDrawer->GetTemplate() != item.pTemplate) {
+        item.pTemplate = pDrawer->GetTemplate();
+        item.pItem = pDrawer->GetItem("ThingID");
+    }
+    return pDrawer->GetItemValueAt(item.pItem, 0, &dwThingID) == 0;
 }
 
 // A 32-bit field of a drawer; 0 after logging the read's failure.
@@ -334,7 +348,10 @@ void JC_ControlWarehouse::SetDrawerObjInfo_Thing(JC_DataComponent* pDrawer, JC_D
         return;
     JC_DataComponent* pCopy = nullptr;
     DWORD dwResult = pDrawer->GetItemValue("Thing", &pCopy);
-    if (dwResult == 0)
+    // A drawer read with Thing "NULL" has no copy yet: it gets one.
+    if (dwResult == 0 && pCopy == nullptr)
+        dwResult = pDrawer->SetItemValue("Thing", static_cast<const JC_DataComponent*>(pThing));
+    else if (dwResult == 0)
         dwResult = pCopy->Copy(pThing, JC_DataComponent::ADOPT_LAYOUT);
     if (dwResult != 0) {
         ErrorLog().PrintAt(s_szSourceFile, __LINE__,
@@ -381,13 +398,14 @@ int JC_ControlWarehouse::FindFirstDrawerFrom(int iWarehouse, DWORD dwThingID, bo
     // The drawers are sorted by ThingID: halving keeps a fill of thousands
     // of drawers far from quadratic; one order serves every probe.
     JC_DataOrder order = OrderOf(0);
+    ThingIDItem thingID;
     int iLow = 0;
     int iHigh = iCount;
     while (iLow < iHigh) {
         const int iMiddle = iLow + (iHigh - iLow) / 2;
         order[1] = static_cast<DWORD>(iMiddle);
         DWORD dwMiddleID = 0;
-        if (!PeekThingID(pWarehouse->GetValidComponent(order), dwMiddleID))
+        if (!PeekThingID(pWarehouse->GetValidComponent(order), thingID, dwMiddleID))
             return -2;
         const bool bBefore = bOrEqual ? dwMiddleID < dwThingID : dwMiddleID <= dwThingID;
         if (bBefore)
@@ -409,8 +427,9 @@ int JC_ControlWarehouse::FindThingInsertIndex(int iWarehouse, DWORD dwThingID) c
         if (iFirst < 0)
             return -2;
         DWORD dwFirstID = 0;
+        ThingIDItem thingID;
         if (iFirst < HowManyDrawerInWarehouse(iWarehouse)
-            && PeekThingID(GetWarehouseObj(iWarehouse)->GetValidComponent(OrderOf(iFirst)), dwFirstID)
+            && PeekThingID(GetWarehouseObj(iWarehouse)->GetValidComponent(OrderOf(iFirst)), thingID, dwFirstID)
             && dwFirstID == dwThingID)
             return -1;
     }
