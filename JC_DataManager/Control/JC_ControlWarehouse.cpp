@@ -13,11 +13,6 @@ namespace {
 
 const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
-JC_DataOrder OrderOf(int iDrawerIndex)
-{
-    return {0, static_cast<DWORD>(iDrawerIndex)};
-}
-
 bool IsStackingWarehouse(int iWarehouse)
 {
     return iWarehouse == JC_ControlWarehouse::WAREHOUSE_GEM || iWarehouse == JC_ControlWarehouse::WAREHOUSE_TOOL;
@@ -101,6 +96,12 @@ JC_DataComponent* JC_ControlWarehouse::GetFixedThingObj(DWORD dwThingKind, DWORD
     }
 }
 
+const JC_DataOrder& JC_ControlWarehouse::OrderAt(int iDrawerIndex) const
+{
+    m_Order.assign({0, static_cast<DWORD>(iDrawerIndex)});
+    return m_Order;
+}
+
 JC_DataComponentMaker* JC_ControlWarehouse::GetWarehouseObj(int iWarehouse) const
 {
     const int iKind = TransformWarehouseToUnfixedDataKind(iWarehouse);
@@ -142,7 +143,7 @@ JC_DataComponent* JC_ControlWarehouse::GetDrawerObj(int iWarehouse, int iDrawerI
         return nullptr;
     }
     JC_DataComponent* pDrawer = nullptr;
-    const DWORD dwResult = pWarehouse->GetComponentOrFail(OrderOf(iDrawerIndex), pDrawer);
+    const DWORD dwResult = pWarehouse->GetComponentOrFail(OrderAt(iDrawerIndex), pDrawer);
     if (dwResult != 0) {
         ErrorLog().PrintAt(s_szSourceFile, __LINE__,
                            " ControlWarehouse GetDrawerObj GetDataComponent Fail. \r\n DrawerIndex:%d \r\n "
@@ -378,7 +379,7 @@ int JC_ControlWarehouse::FindDrawer(int iWarehouse, DWORD dwThingID, int iStartF
     if (drawerOperator.Initiation(m_pDataManager) != 0)
         return -2;
     for (int i = iStartFindIndex; i < iCount; ++i) {
-        if (drawerOperator.SetDataConponent(pWarehouse->GetValidComponent(OrderOf(i))) != 0) {
+        if (drawerOperator.SetDataConponent(pWarehouse->GetValidComponent(OrderAt(i))) != 0) {
             ErrorLog().PrintAt(s_szSourceFile, __LINE__,
                                " ControlWarehouse FindDrawer SetDataConponent Fail. \r\n DrawerIndex:%d \r\n ", i);
             return -2;
@@ -396,16 +397,14 @@ int JC_ControlWarehouse::FindFirstDrawerFrom(int iWarehouse, DWORD dwThingID, bo
     if (pWarehouse == nullptr || iCount < 0)
         return -2;
     // The drawers are sorted by ThingID: halving keeps a fill of thousands
-    // of drawers far from quadratic; one order serves every probe.
-    JC_DataOrder order = OrderOf(0);
+    // of drawers far from quadratic.
     ThingIDItem thingID;
     int iLow = 0;
     int iHigh = iCount;
     while (iLow < iHigh) {
         const int iMiddle = iLow + (iHigh - iLow) / 2;
-        order[1] = static_cast<DWORD>(iMiddle);
         DWORD dwMiddleID = 0;
-        if (!PeekThingID(pWarehouse->GetValidComponent(order), thingID, dwMiddleID))
+        if (!PeekThingID(pWarehouse->GetValidComponent(OrderAt(iMiddle)), thingID, dwMiddleID))
             return -2;
         const bool bBefore = bOrEqual ? dwMiddleID < dwThingID : dwMiddleID <= dwThingID;
         if (bBefore)
@@ -429,7 +428,7 @@ int JC_ControlWarehouse::FindThingInsertIndex(int iWarehouse, DWORD dwThingID) c
         DWORD dwFirstID = 0;
         ThingIDItem thingID;
         if (iFirst < HowManyDrawerInWarehouse(iWarehouse)
-            && PeekThingID(GetWarehouseObj(iWarehouse)->GetValidComponent(OrderOf(iFirst)), thingID, dwFirstID)
+            && PeekThingID(GetWarehouseObj(iWarehouse)->GetValidComponent(OrderAt(iFirst)), thingID, dwFirstID)
             && dwFirstID == dwThingID)
             return -1;
     }
@@ -473,7 +472,7 @@ DWORD JC_ControlWarehouse::InsertNewDrawer(int iWarehouse, int iPosition, DWORD 
     // Drawers live in array warehouses (HowManyDrawerInWarehouse found one):
     // the new drawer moves in whole rather than being copied again.
     dwResult = static_cast<JC_DataArrayManager*>(GetWarehouseObj(iWarehouse))
-                   ->AdoptComponent(OrderOf(iPosition), std::move(pDrawer));
+                   ->AdoptComponent(OrderAt(iPosition), std::move(pDrawer));
     if (dwResult != 0) {
         ErrorLog().PrintAt(s_szSourceFile, __LINE__,
                            " ControlWarehouse AddThing InsDataComponent Fail. \r\n FindInsertIndex:%d \r\n "
@@ -575,7 +574,7 @@ DWORD JC_ControlWarehouse::DelThing(int iWarehouse, int iDrawerIndex, DWORD dwCo
         SetDrawerObjInfo_ThingCount(pDrawer, dwLeft);
         return 0;
     }
-    const DWORD dwResult = GetWarehouseObj(iWarehouse)->RemoveComponent(OrderOf(iDrawerIndex), nullptr);
+    const DWORD dwResult = GetWarehouseObj(iWarehouse)->RemoveComponent(OrderAt(iDrawerIndex), nullptr);
     if (dwResult != 0) {
         ErrorLog().PrintAt(s_szSourceFile, __LINE__,
                            " ControlWarehouse DelThing MovDataComponent Fail. \r\n DrawerIndex:%d \r\n "
