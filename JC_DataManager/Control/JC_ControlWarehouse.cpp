@@ -13,11 +13,6 @@ namespace {
 
 const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_DOT_PATH);
 
-JC_DataOrder OrderOf(int iDrawerIndex)
-{
-    return {0, static_cast<DWORD>(iDrawerIndex)};
-}
-
 bool IsStackingWarehouse(int iWarehouse)
 {
     return iWarehouse == JC_ControlWarehouse::WAREHOUSE_GEM || iWarehouse == JC_ControlWarehouse::WAREHOUSE_TOOL;
@@ -28,10 +23,24 @@ bool IsPieceWarehouse(int iWarehouse)
     return iWarehouse == JC_ControlWarehouse::WAREHOUSE_WEAPON || iWarehouse == JC_ControlWarehouse::WAREHOUSE_WEARING;
 }
 
-// The drawer's ThingID without a report; false when it cannot be read.
-bool PeekThingID(JC_DataComponent* pDrawer, DWORD& dwThingID)
+// The ThingID item of the last drawer's template: a search over thousands of
+// drawers of one template looks the name up once.
+struct ThingIDItem
 {
-    return pDrawer != nullptr && pDrawer->GetItemValueAt("ThingID", 0, &dwThingID) == 0;
+    const JC_Template* pTemplate = nullptr;
+    const JC_TemplateItem* pItem = nullptr;
+};
+
+// The drawer's ThingID without a report; false when it cannot be read.
+bool PeekThingID(JC_DataComponent* pDrawer, ThingIDItem& item, DWORD& dwThingID)
+{
+    if (pDrawer == nullptr)
+        return false;
+    if (pDrawer->GetTemplate() != item.pTemplate) {
+        item.pTemplate = pDrawer->GetTemplate();
+        item.pItem = pDrawer->GetItem("ThingID");
+    }
+    return pDrawer->GetItemValueAt(item.pItem, 0, &dwThingID) == 0;
 }
 
 // A 32-bit field of a drawer; 0 after logging the read's failure.
@@ -87,6 +96,12 @@ JC_DataComponent* JC_ControlWarehouse::GetFixedThingObj(DWORD dwThingKind, DWORD
     }
 }
 
+const JC_DataOrder& JC_ControlWarehouse::OrderAt(int iDrawerIndex) const
+{
+    m_Order.assign({0, static_cast<DWORD>(iDrawerIndex)});
+    return m_Order;
+}
+
 JC_DataComponentMaker* JC_ControlWarehouse::GetWarehouseObj(int iWarehouse) const
 {
     const int iKind = TransformWarehouseToUnfixedDataKind(iWarehouse);
@@ -128,7 +143,7 @@ JC_DataComponent* JC_ControlWarehouse::GetDrawerObj(int iWarehouse, int iDrawerI
         return nullptr;
     }
     JC_DataComponent* pDrawer = nullptr;
-    const DWORD dwResult = pWarehouse->GetComponentOrFail(OrderOf(iDrawerIndex), pDrawer);
+    const DWORD dwResult = pWarehouse->GetComponentOrFail(OrderAt(iDrawerIndex), pDrawer);
     if (dwResult != 0) {
         ErrorLog().PrintAt(s_szSourceFile, __LINE__,
                            " ControlWarehouse GetDrawerObj GetDataComponent Fail. \r\n DrawerIndex:%d \r\n "
@@ -334,7 +349,10 @@ void JC_ControlWarehouse::SetDrawerObjInfo_Thing(JC_DataComponent* pDrawer, JC_D
         return;
     JC_DataComponent* pCopy = nullptr;
     DWORD dwResult = pDrawer->GetItemValue("Thing", &pCopy);
-    if (dwResult == 0)
+    // A drawer read with Thing "NULL" has no copy yet: it gets one.
+    if (dwResult == 0 && pCopy == nullptr)
+        dwResult = pDrawer->SetItemValue("Thing", static_cast<const JC_DataComponent*>(pThing));
+    else if (dwResult == 0)
         dwResult = pCopy->Copy(pThing, JC_DataComponent::ADOPT_LAYOUT);
     if (dwResult != 0) {
         ErrorLog().PrintAt(s_szSourceFile, __LINE__,
@@ -361,7 +379,7 @@ int JC_ControlWarehouse::FindDrawer(int iWarehouse, DWORD dwThingID, int iStartF
     if (drawerOperator.Initiation(m_pDataManager) != 0)
         return -2;
     for (int i = iStartFindIndex; i < iCount; ++i) {
-        if (drawerOperator.SetDataConponent(pWarehouse->GetValidComponent(OrderOf(i))) != 0) {
+        if (drawerOperator.SetDataConponent(pWarehouse->GetValidComponent(OrderAt(i))) != 0) {
             ErrorLog().PrintAt(s_szSourceFile, __LINE__,
                                " ControlWarehouse FindDrawer SetDataConponent Fail. \r\n DrawerIndex:%d \r\n ", i);
             return -2;
@@ -379,15 +397,14 @@ int JC_ControlWarehouse::FindFirstDrawerFrom(int iWarehouse, DWORD dwThingID, bo
     if (pWarehouse == nullptr || iCount < 0)
         return -2;
     // The drawers are sorted by ThingID: halving keeps a fill of thousands
-    // of drawers far from quadratic; one order serves every probe.
-    JC_DataOrder order = OrderOf(0);
+    // of drawers far from quadratic.
+    ThingIDItem thingID;
     int iLow = 0;
     int iHigh = iCount;
     while (iLow < iHigh) {
         const int iMiddle = iLow + (iHigh - iLow) / 2;
-        order[1] = static_cast<DWORD>(iMiddle);
         DWORD dwMiddleID = 0;
-        if (!PeekThingID(pWarehouse->GetValidComponent(order), dwMiddleID))
+        if (!PeekThingID(pWarehouse->GetValidComponent(OrderAt(iMiddle)), thingID, dwMiddleID))
             return -2;
         const bool bBefore = bOrEqual ? dwMiddleID < dwThingID : dwMiddleID <= dwThingID;
         if (bBefore)
@@ -409,8 +426,9 @@ int JC_ControlWarehouse::FindThingInsertIndex(int iWarehouse, DWORD dwThingID) c
         if (iFirst < 0)
             return -2;
         DWORD dwFirstID = 0;
+        ThingIDItem thingID;
         if (iFirst < HowManyDrawerInWarehouse(iWarehouse)
-            && PeekThingID(GetWarehouseObj(iWarehouse)->GetValidComponent(OrderOf(iFirst)), dwFirstID)
+            && PeekThingID(GetWarehouseObj(iWarehouse)->GetValidComponent(OrderAt(iFirst)), thingID, dwFirstID)
             && dwFirstID == dwThingID)
             return -1;
     }
@@ -454,7 +472,7 @@ DWORD JC_ControlWarehouse::InsertNewDrawer(int iWarehouse, int iPosition, DWORD 
     // Drawers live in array warehouses (HowManyDrawerInWarehouse found one):
     // the new drawer moves in whole rather than being copied again.
     dwResult = static_cast<JC_DataArrayManager*>(GetWarehouseObj(iWarehouse))
-                   ->AdoptComponent(OrderOf(iPosition), std::move(pDrawer));
+                   ->AdoptComponent(OrderAt(iPosition), std::move(pDrawer));
     if (dwResult != 0) {
         ErrorLog().PrintAt(s_szSourceFile, __LINE__,
                            " ControlWarehouse AddThing InsDataComponent Fail. \r\n FindInsertIndex:%d \r\n "
@@ -556,7 +574,7 @@ DWORD JC_ControlWarehouse::DelThing(int iWarehouse, int iDrawerIndex, DWORD dwCo
         SetDrawerObjInfo_ThingCount(pDrawer, dwLeft);
         return 0;
     }
-    const DWORD dwResult = GetWarehouseObj(iWarehouse)->RemoveComponent(OrderOf(iDrawerIndex), nullptr);
+    const DWORD dwResult = GetWarehouseObj(iWarehouse)->RemoveComponent(OrderAt(iDrawerIndex), nullptr);
     if (dwResult != 0) {
         ErrorLog().PrintAt(s_szSourceFile, __LINE__,
                            " ControlWarehouse DelThing MovDataComponent Fail. \r\n DrawerIndex:%d \r\n "

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JC_DataManager/Control/JC_ControlBase.h"
+#include "TemplateSystem/JC_DataComponentMaker.h"
 
 class JC_DataComponent;
 class JC_DataComponentMaker;
@@ -87,6 +88,9 @@ public:
     int HowManyThingInWarehouse(int iWarehouse, DWORD dwThingID, int iStartFindIndex) const;
 
 private:
+    // The order of a drawer, in storage kept between calls: a fill of
+    // thousands of drawers allocates no order per probe or insert.
+    const JC_DataOrder& OrderAt(int iDrawerIndex) const;
     JC_DataComponentMaker* GetWarehouseObj(int iWarehouse) const;
     // The first drawer whose ID is above the given one (bOrEqual: not
     // below it), by halving the sorted drawers; -2 when a drawer cannot be
@@ -96,4 +100,6 @@ private:
     DWORD InsertNewDrawer(int iWarehouse, int iPosition, DWORD dwThingID, JC_DataComponent* pThing) const;
     DWORD ReadFixedText(JC_DataComponent* pDrawer, const char* szItem, const char* szMethod, DWORD dwNullDrawer,
                         std::string& strText) const;
+
+    mutable JC_DataOrder m_Order;
 };

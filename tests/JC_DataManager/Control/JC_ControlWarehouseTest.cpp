@@ -108,6 +108,22 @@ TEST_F(ControlWarehouse, WeaponsTakeADrawerEachWithTheirOwnCopy)
     EXPECT_EQ(Drawers(WEARING), (std::vector<Drawer>{{4, 1}}));
 }
 
+// A drawer read from a save with Thing "NULL" holds no copy until one is set.
+TEST_F(ControlWarehouse, SettingTheThingOfADrawerWithoutACopyMakesOne)
+{
+    ASSERT_EQ(m_Warehouse.AddThing(WEAPON, 7, 1), 0u);
+    JC_DataComponent* pDrawer = m_Warehouse.GetDrawerObj(WEAPON, 0);
+    ASSERT_NE(pDrawer, nullptr);
+    ASSERT_EQ(pDrawer->SetItemValueText("Thing", "NULL"), 0u);
+    ASSERT_EQ(m_Warehouse.GetDrawerObjInfo_Thing(pDrawer), nullptr);
+
+    m_Warehouse.SetDrawerObjInfo_Thing(pDrawer, m_DataManager.GetWeaponObj(7));
+    std::string strText;
+    ASSERT_EQ(m_Warehouse.GetDrawerObjInfo_ThingName(pDrawer, strText), 0u);
+    EXPECT_EQ(strText, "鐵劍");
+    EXPECT_NE(m_Warehouse.GetDrawerObjInfo_Thing(pDrawer), m_DataManager.GetWeaponObj(7));
+}
+
 TEST_F(ControlWarehouse, DelClosesTheGapAndFindDrawerKnowsItsEnds)
 {
     ASSERT_EQ(m_Warehouse.AddThing(TOOL, 1, 5), 0u);
