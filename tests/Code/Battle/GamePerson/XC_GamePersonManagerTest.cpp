@@ -138,30 +138,3 @@ TEST(GamePersonStateScripts, TheLaterNodeOfAnIdWinsAndNamelessNodesAreReported)
     EXPECT_EQ(XC_GamePerson::FindStateScriptName(41), nullptr);
 }
 
-// Two persons on one cell are hit at the same distance by any ray: the lower
-// team index is picked, by the person pick and by the pick with the floor.
-TEST_F(GamePersonManagerTest, PickTiesGoToTheLowerTeamIndex)
-{
-    AddFightPerson(7, 2, 5);
-    AddFightPerson(3, 1, 5);
-    StartBattle();
-    XC_GamePerson* const pLower = m_Persons.GetPersonFromTeamIndex(3);
-    ASSERT_NE(pLower, nullptr);
-    const D3DXVECTOR3 vTarget = *pLower->GetPosition() + D3DXVECTOR3(0.0f, 0.01f, 0.0f);
-    int iHits = 0;
-    for (const D3DXVECTOR3& vFrom : {D3DXVECTOR3(0.0f, 0.0f, 10.0f), D3DXVECTOR3(0.0f, 0.0f, -10.0f),
-                                     D3DXVECTOR3(10.0f, 0.0f, 0.0f), D3DXVECTOR3(-10.0f, 0.0f, 0.0f),
-                                     D3DXVECTOR3(7.0f, 7.0f, 7.0f), D3DXVECTOR3(-7.0f, 7.0f, -7.0f)}) {
-        const D3DXVECTOR3 vOrigin = vTarget + vFrom;
-        const D3DXVECTOR3 vDirection = -vFrom / D3DXVec3Length(&vFrom);
-        XC_GamePerson* pPicked = nullptr;
-        if (!m_Persons.PickPersonByRay(&vOrigin, &vDirection, &pPicked, nullptr))
-            continue;
-        ++iHits;
-        EXPECT_EQ(pPicked, pLower);
-        pPicked = nullptr;
-        ASSERT_TRUE(m_Persons.PickPerson(&vOrigin, &vDirection, &pPicked, nullptr));
-        EXPECT_EQ(pPicked, pLower);
-    }
-    EXPECT_GT(iHits, 0) << "no ray hit the persons";
-}
