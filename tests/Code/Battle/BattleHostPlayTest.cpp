@@ -3,6 +3,7 @@
 #include "Code/Battle/BattleWork/XC_PersonMove.h"
 #include "Code/Battle/GamePerson/XC_GamePerson.h"
 #include "Code/Battle/XC_SceneFunction.h"
+#include "GameProgram/CameraMan/XC_CameraMan.h"
 #include "GameProgram/Scene/XC_Floorer.h"
 
 #include "tests/Support/BitmapFile.h"
@@ -185,4 +186,33 @@ TEST(BattlePlay, HPNumbersJumpOverThePerson)
         return false;
     });
     EXPECT_GT(BrightestNear(Picture("BattlePlayHP.bmp"), head, 60), 200);
+}
+
+// Two persons drawn on one cell are hit at the same distance by a ray from
+// the camera: the lower team index is picked, alone and against the floor.
+TEST(BattlePlay, PickTiesGoToTheLowerTeamIndex)
+{
+    Play([](BattleHost& host) {
+        XC_GamePerson* const pHero = host.Persons().GetPersonFromTeamIndex(0);
+        XC_GamePerson* const pFighter = host.Persons().GetPersonFromTeamIndex(1);
+        if (host.Frames() == 4) {
+            EXPECT_EQ(pFighter->SetFloorIndex(pHero->GetFloorIndex(), TRUE), S_OK);
+            pFighter->SetRotation(pHero->GetRotation());
+            return true;
+        }
+        if (host.Frames() < 8)
+            return true;
+        const POINT point = host.ScreenPoint(Above(*pHero->GetPosition(), 0.5f));
+        D3DXVECTOR3 vOrigin;
+        D3DXVECTOR3 vDirection;
+        g_pWorldCameraMan->GetPickRay(static_cast<float>(point.x), static_cast<float>(point.y), &vOrigin, &vDirection);
+        XC_GamePerson* pPicked = nullptr;
+        float fDistance = 0.0f;
+        EXPECT_TRUE(host.Persons().PickPersonByRay(&vOrigin, &vDirection, &pPicked, &fDistance));
+        EXPECT_EQ(pPicked, pHero);
+        pPicked = nullptr;
+        EXPECT_TRUE(host.Persons().PickPerson(&vOrigin, &vDirection, &pPicked, nullptr));
+        EXPECT_EQ(pPicked, pHero);
+        return false;
+    });
 }

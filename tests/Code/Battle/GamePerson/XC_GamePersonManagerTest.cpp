@@ -50,14 +50,6 @@ TEST_F(GamePersonManagerTest, PersonsComeFromTheFightTeamInTeamIndexOrder)
     XC_GamePerson* pNone = pSecond;
     EXPECT_FALSE(m_Persons.GetNextPerson(pSecond, &pNone, TRUE));
     EXPECT_EQ(pNone, nullptr);
-    // Backwards: from the last, then down to the first.
-    XC_GamePerson* pBack = nullptr;
-    ASSERT_TRUE(m_Persons.GetPrevPerson(nullptr, &pBack));
-    EXPECT_EQ(pBack, pSecond);
-    ASSERT_TRUE(m_Persons.GetPrevPerson(pBack, &pBack));
-    EXPECT_EQ(pBack, pFirst);
-    EXPECT_FALSE(m_Persons.GetPrevPerson(pFirst, &pBack));
-    EXPECT_EQ(pBack, nullptr);
 
     // A second person under a held index is refused, not added as a ghost.
     ErrorLogCapture log;
@@ -145,3 +137,4 @@ TEST(GamePersonStateScripts, TheLaterNodeOfAnIdWinsAndNamelessNodesAreReported)
     EXPECT_EQ(XC_GamePerson::LoadStateScriptName(ParseTree("garbage {{{")->FindChildNode("[List]")), E_FAIL);
     EXPECT_EQ(XC_GamePerson::FindStateScriptName(41), nullptr);
 }
+
