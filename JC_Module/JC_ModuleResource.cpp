@@ -120,25 +120,25 @@ DWORD JC_ModuleResource::SetText(XC_RenderString* pItem, const char* szText, DWO
     return 0;
 }
 
-void JC_ModuleResource::Place(XC_RenderingObject* pItem, DWORD dwCoordinateSystem, float fX, float fY, float fZ,
-                              XC_RenderNode* pParent) const
+DWORD JC_ModuleResource::PlaceLoaded(DWORD dwLoaded, XC_RenderingObject* pItem, DWORD dwCoordinateSystem, float fX,
+                                     float fY, float fZ, XC_RenderNode* pParent) const
 {
+    if (dwLoaded != 0)
+        return dwLoaded;
     pItem->SetEnvironmentOfRender(m_pEnvironment);
     pItem->SetCoordinateSystem(dwCoordinateSystem);
     pItem->SetParent(pParent);
     pItem->SetPositionX(fX);
     pItem->SetPositionY(fY);
     pItem->SetPositionZ(fZ);
+    return 0;
 }
 
 DWORD JC_ModuleResource::BuildScreenStringWithText(XC_RenderString* pItem, const char* szText, DWORD dwColor,
                                                    float fX, float fY, float fZ, XC_RenderNode* pParent)
 {
-    const DWORD dwResult = SetText(pItem, szText, dwColor, JE_MODULERESOURCE_SCREEN_STRING);
-    if (dwResult != 0)
-        return dwResult;
-    Place(pItem, FRAME_SCREEN, fX, fY, fZ, pParent);
-    return 0;
+    return PlaceLoaded(SetText(pItem, szText, dwColor, JE_MODULERESOURCE_SCREEN_STRING), pItem, FRAME_SCREEN, fX, fY, fZ,
+                       pParent);
 }
 
 DWORD JC_ModuleResource::BuildScreenString(XC_RenderString* pItem, DWORD dwColor, float fX, float fY, float fZ,
@@ -162,11 +162,7 @@ DWORD JC_ModuleResource::ChangeScreenPicture(XC_RenderPic* pItem, const char* sz
 DWORD JC_ModuleResource::BuildScreenPicture(XC_RenderPic* pItem, const char* szFile, float fX, float fY, float fZ,
                                             XC_RenderNode* pParent)
 {
-    const DWORD dwResult = ChangeScreenPicture(pItem, szFile);
-    if (dwResult != 0)
-        return dwResult;
-    Place(pItem, FRAME_SCREEN, fX, fY, fZ, pParent);
-    return 0;
+    return PlaceLoaded(ChangeScreenPicture(pItem, szFile), pItem, FRAME_SCREEN, fX, fY, fZ, pParent);
 }
 
 DWORD JC_ModuleResource::ChangeScreenAnimationOrDefault(XC_RenderAnimation* pItem, const char* szFile,
@@ -184,11 +180,7 @@ DWORD JC_ModuleResource::ChangeScreenAnimation(XC_RenderAnimation* pItem, const 
 DWORD JC_ModuleResource::BuildScreenAnimation(XC_RenderAnimation* pItem, const char* szFile, float fX, float fY,
                                               float fZ, XC_RenderNode* pParent)
 {
-    const DWORD dwResult = ChangeScreenAnimation(pItem, szFile);
-    if (dwResult != 0)
-        return dwResult;
-    Place(pItem, FRAME_SCREEN, fX, fY, fZ, pParent);
-    return 0;
+    return PlaceLoaded(ChangeScreenAnimation(pItem, szFile), pItem, FRAME_SCREEN, fX, fY, fZ, pParent);
 }
 
 DWORD JC_ModuleResource::ChangeWorldMesh(XC_RenderXFile* pItem, const char* szFile)
@@ -199,21 +191,14 @@ DWORD JC_ModuleResource::ChangeWorldMesh(XC_RenderXFile* pItem, const char* szFi
 DWORD JC_ModuleResource::BuildWorldMesh(XC_RenderXFile* pItem, const char* szFile, float fX, float fY, float fZ,
                                         XC_RenderNode* pParent)
 {
-    const DWORD dwResult = LoadMesh(pItem, szFile);
-    if (dwResult != 0)
-        return dwResult;
-    Place(pItem, FRAME_WORLD, fX, fY, fZ, pParent);
-    return 0;
+    return PlaceLoaded(LoadMesh(pItem, szFile), pItem, FRAME_WORLD, fX, fY, fZ, pParent);
 }
 
 DWORD JC_ModuleResource::BuildWorldStringWithText(XC_RenderString* pItem, const char* szText, DWORD dwColor,
                                                   float fX, float fY, float fZ, XC_RenderNode* pParent)
 {
-    const DWORD dwResult = SetText(pItem, szText, dwColor, JE_MODULERESOURCE_WORLD_STRING);
-    if (dwResult != 0)
-        return dwResult;
-    Place(pItem, FRAME_WORLD, fX, fY, fZ, pParent);
-    return 0;
+    return PlaceLoaded(SetText(pItem, szText, dwColor, JE_MODULERESOURCE_WORLD_STRING), pItem, FRAME_WORLD, fX, fY, fZ,
+                       pParent);
 }
 
 DWORD JC_ModuleResource::BuildWorldString(XC_RenderString* pItem, DWORD dwColor, float fX, float fY, float fZ,
@@ -230,11 +215,7 @@ DWORD JC_ModuleResource::ChangeWorldPicture(XC_RenderPic* pItem, const char* szF
 DWORD JC_ModuleResource::BuildWorldPicture(XC_RenderPic* pItem, const char* szFile, float fX, float fY, float fZ,
                                            XC_RenderNode* pParent)
 {
-    const DWORD dwResult = ChangeWorldPicture(pItem, szFile);
-    if (dwResult != 0)
-        return dwResult;
-    Place(pItem, FRAME_WORLD, fX, fY, fZ, pParent);
-    return 0;
+    return PlaceLoaded(ChangeWorldPicture(pItem, szFile), pItem, FRAME_WORLD, fX, fY, fZ, pParent);
 }
 
 DWORD JC_ModuleResource::ChangeWorldAnimation(XC_RenderAnimation* pItem, const char* szFile)
@@ -245,11 +226,7 @@ DWORD JC_ModuleResource::ChangeWorldAnimation(XC_RenderAnimation* pItem, const c
 DWORD JC_ModuleResource::BuildWorldAnimation(XC_RenderAnimation* pItem, const char* szFile, float fX, float fY,
                                              float fZ, XC_RenderNode* pParent)
 {
-    const DWORD dwResult = ChangeWorldAnimation(pItem, szFile);
-    if (dwResult != 0)
-        return dwResult;
-    Place(pItem, FRAME_WORLD, fX, fY, fZ, pParent);
-    return 0;
+    return PlaceLoaded(ChangeWorldAnimation(pItem, szFile), pItem, FRAME_WORLD, fX, fY, fZ, pParent);
 }
 
 DWORD JC_ModuleResource::BuildScene(XC_Scene* pScene, const char* szSceneFile)
@@ -274,9 +251,5 @@ DWORD JC_ModuleResource::ChangeScreenGamePicture(XC_RenderPic* pItem, const char
 DWORD JC_ModuleResource::BuildScreenGamePicture(XC_RenderPic* pItem, const char* szFile, float fX, float fY, float fZ,
                                                 XC_RenderNode* pParent)
 {
-    const DWORD dwResult = LoadGamePicture(pItem, szFile);
-    if (dwResult != 0)
-        return dwResult;
-    Place(pItem, FRAME_SCREEN, fX, fY, fZ, pParent);
-    return 0;
+    return PlaceLoaded(LoadGamePicture(pItem, szFile), pItem, FRAME_SCREEN, fX, fY, fZ, pParent);
 }

@@ -91,9 +91,10 @@ private:
     DWORD LoadGamePicture(XC_RenderPic* pItem, const char* szFile) const;
     DWORD LoadMesh(XC_RenderXFile* pItem, const char* szFile) const;
     DWORD SetText(XC_RenderString* pItem, const char* szText, DWORD dwColor, JE_ModuleResourceKind eKind) const;
-    // Steps 3 to 6 of every build: environment, frame, parent, place.
-    void Place(XC_RenderingObject* pItem, DWORD dwCoordinateSystem, float fX, float fY, float fZ,
-               XC_RenderNode* pParent) const;
+    // Steps 3 to 6 of every build once its load (dwLoaded) succeeded:
+    // environment, frame, parent, place; the load's code when it failed.
+    DWORD PlaceLoaded(DWORD dwLoaded, XC_RenderingObject* pItem, DWORD dwCoordinateSystem, float fX, float fY,
+                      float fZ, XC_RenderNode* pParent) const;
 
     XC_EnvironmentOfRender* m_pEnvironment = nullptr;
 };

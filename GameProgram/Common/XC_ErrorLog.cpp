@@ -1,5 +1,6 @@
 #include "GameProgram/Common/XC_ErrorLog.h"
 
+#include "GameProgram/Common/XC_ReportFileScope.h"
 #include "GameProgram/Common/XF_InitOrder.h"
 
 #include <cstdio>
@@ -63,8 +64,14 @@ void XC_ErrorLog::Report(const char* szFile, int iLine, const char* szText)
     std::snprintf(szLine, sizeof(szLine), " (%d)\r\n", iLine);
     XC_String strReport(szFile != nullptr ? szFile : "");
     strReport += szLine;
-    if (szText != nullptr)
+    if (szText != nullptr) {
         strReport += szText;
+        const char* const szReadFile = XC_ReportFileScope::GetFileName();
+        if (szReadFile != nullptr) {
+            strReport += ", in ";
+            strReport += szReadFile;
+        }
+    }
     Write(strReport.c_str());
 }
 

@@ -288,6 +288,11 @@ int XC_LightMan::LoadFromNode(const XC_TextNode* pTNode)
 
     // Bulbs are the child nodes by position; a node with fewer children
     // leaves the rest as new bulbs.
+    if (static_cast<DWORD>(pTNode->GetChildNodeCount()) > SAVED_BULB_COUNT) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("[LightMan] holds %d bulbs , those past %lu are ignored", pTNode->GetChildNodeCount(),
+                                     static_cast<unsigned long>(SAVED_BULB_COUNT)));
+    }
     for (DWORD i = 0; i < SAVED_BULB_COUNT; ++i) {
         XC_LightBulb LightBulb;
         const XC_TextNode* const pBulbNode = pTNode->FindChildNode(static_cast<int>(i));

@@ -1,5 +1,6 @@
 #include "GameProgram/RenderingObject/XC_ParticleEmitter.h"
 
+#include "GameProgram/Common/XC_ReportFileScope.h"
 #include "GameProgram/Common/XC_TextNode.h"
 #include "GameProgram/Common/XC_TextTree.h"
 #include "GameProgram/Common/XF_Common.h"
@@ -206,6 +207,7 @@ BOOL XC_ParticleEmitter::LoadFromFile(const char* lpctstrFileName)
                        XF_FormatText("XC_ParticleEmitter::LoadFromFile\n\t讀取檔案失敗 %s", lpctstrFileName));
         return FALSE;
     }
+    const XC_ReportFileScope fileScope(lpctstrFileName);
     XC_TextTree TTree;
     const HRESULT hr = TTree.LoadMem(pFileData->pData, pFileData->dwSize);
     if (FAILED(hr)) {

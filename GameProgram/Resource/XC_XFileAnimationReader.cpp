@@ -17,6 +17,10 @@ namespace {
 
 // Ticks per second when the file does not say, as D3DX assumes.
 const DWORD DEFAULT_TICKS_PER_SECOND = 4800;
+// Ticks per second outside these are most likely a slip of the pen: a key
+// a tick apart would be seconds or microseconds apart.
+const DWORD FEWEST_TICKS_PER_SECOND = 10;
+const DWORD MOST_TICKS_PER_SECOND = 1000000;
 const size_t HEADER_SIZE = XC_XFileTokenizer::HEADER_SIZE;
 
 enum KeyType { KEY_ROTATION = 0, KEY_SCALE = 1, KEY_POSITION = 2, KEY_MATRIX = 3, KEY_MATRIX_TOO = 4 };
@@ -94,8 +98,8 @@ bool XC_XFileAnimationReader::IsText(const BYTE* pData, DWORD dwSize)
 HRESULT XC_XFileAnimationReader::Fail(const char* szWhat)
 {
     XF_ReportError(s_szSourceFile, __LINE__,
-                   XF_FormatText("Load XFile Error , animation : %s , at byte %u", szWhat,
-                                 static_cast<unsigned>(m_Tokenizer.GetPosition())));
+                   XF_FormatText("Load XFile Error , animation : %s , at byte %u , in %s", szWhat,
+                                 static_cast<unsigned>(m_Tokenizer.GetPosition()), m_strShownName.c_str()));
     return D3DXFERR_PARSEERROR;
 }
 
@@ -157,6 +161,11 @@ HRESULT XC_XFileAnimationReader::ReadTicksPerSecond()
         return hr;
     if (dwTicks == 0)
         return Fail("AnimTicksPerSecond is 0");
+    if (dwTicks < FEWEST_TICKS_PER_SECOND || dwTicks > MOST_TICKS_PER_SECOND) {
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("Load XFile %s , AnimTicksPerSecond %lu is outside %lu to %lu",
+                                     m_strShownName.c_str(), dwTicks, FEWEST_TICKS_PER_SECOND, MOST_TICKS_PER_SECOND));
+    }
     m_dwTicksPerSecond = dwTicks;
     return SkipBody();
 }

@@ -1,5 +1,6 @@
 #include "GameProgram/Resource/XC_XFileManager.h"
 
+#include "GameProgram/Common/XC_ReportFileScope.h"
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "GameProgram/Resource/PackFile/XI_PackFile.h"
@@ -8,6 +9,7 @@
 #include "GameProgram/Resource/XC_TextureManager.h"
 #include "GameProgram/Resource/XC_XFileAnimationReader.h"
 #include "GameProgram/Resource/XC_XFileHierarchyCheck.h"
+#include "GameProgram/Resource/XC_XFileMeshCheck.h"
 
 #include <d3dx9mesh.h>
 
@@ -182,11 +184,16 @@ HRESULT XC_XFileManager::LoadHierarchyFromData(const XS_FileData& fileData, cons
                        XF_FormatText("載入XFile %s ,  發生錯誤  \n %s", szShownName, strWhat.c_str()));
         return E_FAIL;
     }
+    for (const std::string& strFault : XC_XFileMeshCheck::Check(fileData.pData, fileData.dwSize))
+        XF_ReportError(s_szSourceFile, __LINE__, XF_FormatText("Load XFile %s , %s", szShownName, strFault.c_str()));
     const std::string strFile = WithExtensionTemplates(fileData);
     D3DXFRAME* pFrameRoot = nullptr;
-    hr = D3DXLoadMeshHierarchyFromXInMemory(strFile.data(), static_cast<DWORD>(strFile.size()),
-                                                    D3DXMESH_MANAGED, g_pVar->g_pD3DDevice, this, nullptr,
-                                                    &pFrameRoot, ppAnimationController);
+    {
+        const XC_ReportFileScope fileScope(szShownName);
+        hr = D3DXLoadMeshHierarchyFromXInMemory(strFile.data(), static_cast<DWORD>(strFile.size()),
+                                                D3DXMESH_MANAGED, g_pVar->g_pD3DDevice, this, nullptr, &pFrameRoot,
+                                                ppAnimationController);
+    }
     if (SUCCEEDED(hr) && pFrameRoot == nullptr)
         hr = E_FAIL;
     if (FAILED(hr)) {

@@ -19,6 +19,9 @@ const DWORD MAX_SIDE = 2048;
 // Cells of one floor: a full 2048 × 2048 floor would take half a gigabyte of
 // vertices, copied again by the device, for a battle that shows a few hundred.
 const DWORD MAX_CELLS = 256 * 256;
+// A side of through value 2 is closed, 1 is crossed by the second kind of
+// step; the battle knows no greater value, which leaves the side open.
+const DWORD MAX_THROUGH = 2;
 const float CELL_SIZE = 1.0f;
 const float FLOOR_LIFT = 0.05f;
 const float NO_HIT_DISTANCE = 1000.0f;
@@ -131,15 +134,13 @@ HRESULT XC_Floorer::Fini()
 HRESULT XC_Floorer::CreateFloor(DWORD dwWidth, DWORD dwLength)
 {
     if (dwWidth < 1 || dwWidth > MAX_SIDE || dwLength < 1 || dwLength > MAX_SIDE) {
-        XF_ReportError(s_szSourceFile, __LINE__,
-                       XF_FormatText("地板建立錯誤%s%s", SourceSeparator(), m_strSourceName.c_str()));
+        XF_ReportError(s_szSourceFile, __LINE__, "地板建立錯誤");
         return E_FAIL;
     }
     if (dwWidth * dwLength > MAX_CELLS) {
         XF_ReportError(s_szSourceFile, __LINE__,
-                       XF_FormatText("地板建立錯誤 \r\n%lu x %lu cells , at most %lu%s%s", static_cast<unsigned long>(dwWidth),
-                                     static_cast<unsigned long>(dwLength), static_cast<unsigned long>(MAX_CELLS),
-                                     SourceSeparator(), m_strSourceName.c_str()));
+                       XF_FormatText("地板建立錯誤 \r\n%lu x %lu cells , at most %lu", static_cast<unsigned long>(dwWidth),
+                                     static_cast<unsigned long>(dwLength), static_cast<unsigned long>(MAX_CELLS)));
         return E_FAIL;
     }
     const HRESULT hrClear = ClearFloor();
@@ -603,16 +604,6 @@ HRESULT XC_Floorer::SaveFloorToNode(XC_TextNode* pTNode)
     return S_OK;
 }
 
-void XC_Floorer::SetSourceName(const char* szSourceName)
-{
-    m_strSourceName = szSourceName != nullptr ? szSourceName : "";
-}
-
-const char* XC_Floorer::SourceSeparator() const
-{
-    return m_strSourceName.empty() ? "" : " , ";
-}
-
 void XC_Floorer::ReportNonWholeLeaves(const XC_TextNode* pCellNode, DWORD dwFloorIdx) const
 {
     static const char* const WHOLE_LEAVES[] = {"dwPropertyID", "dwThrough_SOUTH", "dwThrough_EAST", "dwThrough_NORTH",
@@ -624,12 +615,30 @@ void XC_Floorer::ReportNonWholeLeaves(const XC_TextNode* pCellNode, DWORD dwFloo
     }
 }
 
+void XC_Floorer::ReportThroughOutOfRange(const XS_FloorCell& cell, DWORD dwFloorIdx) const
+{
+    const struct
+    {
+        const char* szName;
+        DWORD dwValue;
+    } sides[] = {{"dwThrough_SOUTH", cell.dwThrough_SOUTH},
+                 {"dwThrough_EAST", cell.dwThrough_EAST},
+                 {"dwThrough_NORTH", cell.dwThrough_NORTH},
+                 {"dwThrough_WEST", cell.dwThrough_WEST}};
+    for (const auto& side : sides) {
+        if (side.dwValue > MAX_THROUGH) {
+            ReportCell(XF_FormatText("%s %lu is outside 0 to %lu", side.szName, static_cast<unsigned long>(side.dwValue),
+                                     static_cast<unsigned long>(MAX_THROUGH)),
+                       dwFloorIdx);
+        }
+    }
+}
+
 void XC_Floorer::ReportCell(const char* szWhat, DWORD dwFloorIdx) const
 {
     XF_ReportError(s_szSourceFile, __LINE__,
-                   XF_FormatText("%s \r\ncell %lu%s%s", szWhat != nullptr ? szWhat : "(too long to show)",
-                                 static_cast<unsigned long>(dwFloorIdx),
-                                 SourceSeparator(), m_strSourceName.c_str()));
+                   XF_FormatText("%s \r\ncell %lu", szWhat != nullptr ? szWhat : "(too long to show)",
+                                 static_cast<unsigned long>(dwFloorIdx)));
 }
 
 HRESULT XC_Floorer::LoadFloorFromNode(const XC_TextNode* pTNode)
@@ -660,9 +669,8 @@ HRESULT XC_Floorer::LoadCells(const XC_TextNode* pTNode, CellLoader pLoadCell)
         // The cells the file lacks keep their defaults: one report for all.
         if (pCellNode == nullptr) {
             XF_ReportError(s_szSourceFile, __LINE__,
-                           XF_FormatText("( pChildNode ) failed \r\ncells %lu to %lu missing%s%s",
-                                         static_cast<unsigned long>(i), static_cast<unsigned long>(m_dwFloorCount - 1),
-                                         SourceSeparator(), m_strSourceName.c_str()));
+                           XF_FormatText("( pChildNode ) failed \r\ncells %lu to %lu missing",
+                                         static_cast<unsigned long>(i), static_cast<unsigned long>(m_dwFloorCount - 1)));
             break;
         }
         (this->*pLoadCell)(pCellNode, i, pVertices + i * VERTICES_PER_CELL);
@@ -670,9 +678,8 @@ HRESULT XC_Floorer::LoadCells(const XC_TextNode* pTNode, CellLoader pLoadCell)
     m_pFloorVB->Unlock();
     if (static_cast<DWORD>(pTNode->GetChildNodeCount()) > m_dwFloorCount) {
         XF_ReportError(s_szSourceFile, __LINE__,
-                       XF_FormatText("%d cell nodes for %lu cells , the rest are ignored%s%s",
-                                     pTNode->GetChildNodeCount(), static_cast<unsigned long>(m_dwFloorCount),
-                                     SourceSeparator(), m_strSourceName.c_str()));
+                       XF_FormatText("%d cell nodes for %lu cells , the rest are ignored",
+                                     pTNode->GetChildNodeCount(), static_cast<unsigned long>(m_dwFloorCount)));
     }
     return S_OK;
 }
@@ -683,6 +690,7 @@ HRESULT XC_Floorer::LoadCell(const XC_TextNode* pCellNode, DWORD dwFloorIdx, VER
     ReportNonWholeLeaves(pCellNode, dwFloorIdx);
     cell.lPropertyID = static_cast<LONG>(pCellNode->GetDword("dwPropertyID", 0));
     LoadThrough(pCellNode, &cell);
+    ReportThroughOutOfRange(cell, dwFloorIdx);
     const char* const lpctstrGetStr = pCellNode->GetStr("vec", nullptr);
     if (lpctstrGetStr == nullptr) {
         ReportCell("( lpctstrGetStr ) failed", dwFloorIdx);
@@ -722,6 +730,7 @@ HRESULT XC_Floorer::LoadOldCell(const XC_TextNode* pCellNode, DWORD dwFloorIdx, 
     cell.fHeight = pCellNode->GetFloat("fHeight", 0.0f);
     cell.lPropertyID = pCellNode->GetInt("lPropertyID", 0);
     LoadThrough(pCellNode, &cell);
+    ReportThroughOutOfRange(cell, dwFloorIdx);
     pCellVertices[0].y = cell.fHeight;
     const char* const lpctstrGetStr = pCellNode->GetStr("vec", nullptr);
     if (lpctstrGetStr == nullptr) {

@@ -9,7 +9,6 @@
 #include <d3d9.h>
 #include <d3dx9math.h>
 
-#include <string>
 #include <vector>
 
 class XC_Frustum;
@@ -73,8 +72,6 @@ public:
 
     // The scene file's floor nodes.
     virtual HRESULT SaveFloorToNode(XC_TextNode* pTNode);
-    // The file the floor is read from, named after the floor's reports.
-    void SetSourceName(const char* szSourceName);
     virtual HRESULT LoadFloorFromNode(const XC_TextNode* pTNode);
     virtual HRESULT LoadOldFloorFromNode(const XC_TextNode* pTNode);
 
@@ -105,9 +102,9 @@ private:
     void BuildCursor(const VERTEX_XYZ_TEX1* pCellVertices, VERTEX_XYZ_DIFFUSE* pCursorVertices) const;
     void DrawCells() const;
     void DrawCursor() const;
-    // " , " before a source name in reports, or nothing without one.
-    const char* SourceSeparator() const;
     void ReportCell(const char* szWhat, DWORD dwFloorIdx) const;
+    // A side's passability past the largest kind the battle knows.
+    void ReportThroughOutOfRange(const XS_FloorCell& cell, DWORD dwFloorIdx) const;
     // The cell's number leaves written as words or below 0 read as numbers in silence.
     void ReportNonWholeLeaves(const XC_TextNode* pCellNode, DWORD dwFloorIdx) const;
     using CellLoader = HRESULT (XC_Floorer::*)(const XC_TextNode*, DWORD, VERTEX_XYZ_TEX1*);
@@ -119,7 +116,6 @@ private:
     DWORD m_dwWidth = 0;
     DWORD m_dwLength = 0;
     DWORD m_dwFloorCount = 0;
-    std::string m_strSourceName;
     std::vector<XS_FloorCell> m_FloorList;
     XC_Texture* m_pTextureObj = nullptr;
     DWORD m_dwLineColor = 0x2FFFFFFF;

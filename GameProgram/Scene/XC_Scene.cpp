@@ -1,5 +1,6 @@
 #include "GameProgram/Scene/XC_Scene.h"
 
+#include "GameProgram/Common/XC_ReportFileScope.h"
 #include "GameProgram/Common/XC_TextTree.h"
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/LightMan/XC_LightMan.h"
@@ -173,11 +174,10 @@ HRESULT XC_Scene::LoadScene(const char* szSceneFileName)
     static const char* const SECTIONS[] = {"[SceneElement+]", "[SceneElement]", "[Earth]",
                                            "[LightMan]",      "[Floorer+]",     "[Floorer]"};
     TTree.ReportUnknownChildren(SECTIONS, sizeof(SECTIONS) / sizeof(SECTIONS[0]), szSceneFileName);
-    if (m_pFloorer != nullptr)
-        m_pFloorer->SetSourceName(szSceneFileName);
-    hr = _LoadSceneFromTextTree(&TTree);
-    if (m_pFloorer != nullptr)
-        m_pFloorer->SetSourceName(nullptr);
+    {
+        const XC_ReportFileScope fileScope(szSceneFileName);
+        hr = _LoadSceneFromTextTree(&TTree);
+    }
     if (FAILED(hr))
         XM_REPORT_FAILED_HR("_LoadSceneFromTextTree( &TTree )", hr);
     SetShow(1);

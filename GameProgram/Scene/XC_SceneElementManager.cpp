@@ -1,5 +1,6 @@
 #include "GameProgram/Scene/XC_SceneElementManager.h"
 
+#include "GameProgram/Common/XC_ReportFileScope.h"
 #include "GameProgram/Common/XC_TextNode.h"
 #include "GameProgram/Common/XC_TextTree.h"
 #include "GameProgram/Common/XF_Common.h"
@@ -99,6 +100,7 @@ std::unique_ptr<XC_TextTree> XC_SceneElementManager::ReadElementFile(const char*
 
 HRESULT XC_SceneElementManager::AddElementTree(const char* szFileName, XC_TextTree* pTree)
 {
+    const XC_ReportFileScope fileScope(szFileName);
     if (FAILED(LoadFromTextNode(pTree))) {
         XF_ReportError(s_szSourceFile, __LINE__, nullptr);
         return E_FAIL;

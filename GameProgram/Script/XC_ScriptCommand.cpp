@@ -59,10 +59,12 @@ HRESULT XC_ScriptCommand::AnalyzeCommand(XC_Script* pScriptObj, XC_TextNode* pTN
 
     Select(pScriptObj, pTNodeCommand);
     const HRESULT hr = Dispatch(rpSpriteWorkObj);
-    if (SUCCEEDED(hr) && *rpSpriteWorkObj != nullptr) {
+    if (SUCCEEDED(hr)) {
         Select(pScriptObj, pTNodeCommand);
-        SetCommonFields(*rpSpriteWorkObj);
+        ReportUnsentConditions(*rpSpriteWorkObj);
     }
+    if (SUCCEEDED(hr) && *rpSpriteWorkObj != nullptr)
+        SetCommonFields(*rpSpriteWorkObj);
 
     m_pScriptObj = pOuterScript;
     m_pTextNodeObj = pOuterNode;
@@ -124,6 +126,29 @@ float XC_ScriptCommand::ReadTime(const char* szName)
                    XF_FormatText("\"%s\" %s = %g : not a time of 0 to %g seconds; 0 is used", strPath.c_str(), szName,
                                  static_cast<double>(fTime), static_cast<double>(MAX_TIME)));
     return 0.0f;
+}
+
+void XC_ScriptCommand::ReportUnsentConditions(const XC_SpriteWorkBase* pWork)
+{
+    for (int i = 0; i < m_pTextNodeObj->GetChildNodeCount(); ++i) {
+        const XC_TextNode* const pTNodeChild = m_pTextNodeObj->FindChildNode(i);
+        const DWORD dwCondition = pTNodeChild->GetDword("dwConditionOfStart", 0);
+        if (dwCondition == 0 || CanSendMessage(pWork, dwCondition))
+            continue;
+        XC_String strPath;
+        XC_Script::BuildNodePath(pTNodeChild, &strPath);
+        XF_ReportError(s_szSourceFile, __LINE__,
+                       XF_FormatText("\"%s\" dwConditionOfStart = %lu : its command \"%s\" never sends that message",
+                                     strPath.c_str(), dwCondition, GetStringParameter("Type", "").c_str()));
+    }
+}
+
+bool XC_ScriptCommand::CanSendMessage(const XC_SpriteWorkBase* pWork, DWORD dwMessage)
+{
+    if (pWork != nullptr)
+        return pWork->CanSendMessage(dwMessage);
+    // "If" starts its followers itself, by its branch.
+    return GetStringParameter("Type", "") == "If" && (dwMessage == XF_CONDITION_THEN || dwMessage == XF_CONDITION_ELSE);
 }
 
 static XC_ScriptCommand s_ScriptCommandObj XM_INIT_ORDER(XE_INIT_SCRIPT_COMMAND);

@@ -36,6 +36,10 @@ protected:
     // A delay or work time of the node, or 0 with a report when it is not a
     // finite time of 0 to MAX_TIME.
     float ReadTime(const char* szName);
+    // Reports the followers of the node that wait for a
+    // message its command never sends: they would never start.
+    void ReportUnsentConditions(const XC_SpriteWorkBase* pWork);
+    bool CanSendMessage(const XC_SpriteWorkBase* pWork, DWORD dwMessage);
 
     XC_Script* m_pScriptObj = nullptr;
     XF_AnalyzeCommand m_fpAnalyzeCommand = nullptr;

@@ -1,5 +1,6 @@
 #include "GameProgram/Script/XC_ScriptSet.h"
 
+#include "GameProgram/Common/XC_ReportFileScope.h"
 #include "GameProgram/Common/XF_Common.h"
 #include "GameProgram/Resource/PackFile/XI_PackFile.h"
 #include "GameProgram/Resource/PackFile/XS_FileData.h"
@@ -192,7 +193,11 @@ HRESULT XC_ScriptSet::LoadScript(const char* szFileName)
         XF_ReportError(s_szSourceFile, __LINE__,
                        XF_FormatText("%s : starts with a UTF-8 byte-order mark; script files are CP950 text", szFileName));
     }
-    const HRESULT hr = LoadScriptText(pFileData->pData, pFileData->dwSize, szFileName);
+    HRESULT hr = S_OK;
+    {
+        const XC_ReportFileScope fileScope(szFileName);
+        hr = LoadScriptText(pFileData->pData, pFileData->dwSize, szFileName);
+    }
     if (FAILED(hr)) {
         XF_ReportError(s_szSourceFile, __LINE__, nullptr);
         return hr;

@@ -17,8 +17,6 @@ static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
 namespace {
 
-const DWORD CONDITION_THEN = 1;
-const DWORD CONDITION_ELSE = 2;
 // More messages than this from one "While" would keep a frame busy for ever.
 const DWORD MAX_WHILE_COUNT = 65536;
 
@@ -96,7 +94,7 @@ HRESULT If(XC_ScriptCommand* pCommandObj, XC_SpriteWorkBase**)
         return E_FAIL;
     }
     const BOOL bExpression = pCommandObj->GetBoolParameter("bExpression", FALSE);
-    pScriptObj->CheckStart(pTNode, bExpression ? CONDITION_THEN : CONDITION_ELSE);
+    pScriptObj->CheckStart(pTNode, bExpression ? XF_CONDITION_THEN : XF_CONDITION_ELSE);
     return S_OK;
 }
 

@@ -81,3 +81,8 @@ BOOL XC_SpriteWorkBase::Advance(float fElapsedTime)
     }
     return FALSE;
 }
+
+bool XC_SpriteWorkBase::CanSendMessage(DWORD) const
+{
+    return false;
+}

@@ -28,6 +28,9 @@ public:
     virtual void End();
     // Nonzero when the work has finished.
     virtual BOOL Step(float fElapsedTime);
+    // Whether the work may send the message (other than 0, its end) to what
+    // it is linked to.
+    virtual bool CanSendMessage(DWORD dwMessage) const;
 
     BOOL IsWaiting() const { return m_bWaiting; }
     void SetWaiting(BOOL bWaiting) { m_bWaiting = bWaiting; }

@@ -11,3 +11,8 @@ BOOL XC_PageWorkBase::StepPages(XC_RenderAnimation* pAniObj, float fElapsedTime)
         return TRUE;
     return Advance(fElapsedTime);
 }
+
+bool XC_PageWorkBase::CanSendMessage(DWORD) const
+{
+    return true;
+}

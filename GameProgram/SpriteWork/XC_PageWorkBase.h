@@ -12,6 +12,9 @@ public:
     BOOL m_bRestoreWhenFinishWork = FALSE;
     BOOL m_bLastPageEnd = FALSE;
 
+    // Any page of the animation may carry a message.
+    bool CanSendMessage(DWORD dwMessage) const override;
+
 protected:
     // Sends the message of a page entered in this frame; finished with the
     // last page when asked to, otherwise with the work time.

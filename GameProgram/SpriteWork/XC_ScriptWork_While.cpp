@@ -37,3 +37,12 @@ void XC_ScriptWork_While::End()
     SendUntil(m_dwCount);
     ++m_dwCount;
 }
+
+bool XC_ScriptWork_While::CanSendMessage(DWORD dwMessage) const
+{
+    if (m_dwCount == 0)
+        return false;
+    if (!m_bIncrease)
+        return dwMessage == m_dwMsg;
+    return dwMessage >= m_dwMsg && dwMessage - m_dwMsg < m_dwCount;
+}

@@ -11,6 +11,8 @@ public:
     void Begin() override;
     void End() override;
     BOOL Step(float fElapsedTime) override;
+    // Before it begins: the message is one of the row it will send.
+    bool CanSendMessage(DWORD dwMessage) const override;
 
     DWORD m_dwCount = 0;
     DWORD m_dwMsg = 0;

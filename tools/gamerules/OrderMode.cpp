@@ -75,7 +75,9 @@ void PrintActive(const std::string& strWhere, const JC_OrderFinalResultActive& r
     PRINT_FIELD(strWhere, result, m_Morale);
 }
 
-void PrintPassive(const std::string& strWhere, const JC_OrderFinalResultPassive& result)
+// What a target's final result and its share in the order's lists both hold.
+template <class Result>
+void PrintPassiveFields(const std::string& strWhere, const Result& result)
 {
     PRINT_FIELD(strWhere, result, m_TeamIndex);
     PRINT_FIELD(strWhere, result, m_ResultKind);
@@ -99,23 +101,7 @@ void PrintPassive(const std::string& strWhere, const JC_OrderFinalResultPassive&
 // One target's share of the order, as the order's result lists hold it.
 void PrintTargetResult(const std::string& strWhere, const JC_OrderResultPassive& result)
 {
-    PRINT_FIELD(strWhere, result, m_TeamIndex);
-    PRINT_FIELD(strWhere, result, m_ResultKind);
-    PRINT_FIELD(strWhere, result, m_HitRate);
-    PRINT_FIELD(strWhere, result, m_ShowAttack);
-    PRINT_FIELD(strWhere, result, m_ShowDamage);
-    PRINT_FIELD(strWhere, result, m_IsHit);
-    PRINT_FIELD(strWhere, result, m_IsCritical);
-    PRINT_FIELD(strWhere, result, m_IsCounter);
-    PRINT_FIELD(strWhere, result, m_LifeOutcome);
-    PRINT_FIELD(strWhere, result, m_IsHPChange);
-    PRINT_FIELD(strWhere, result, m_IsSPChange);
-    PRINT_FIELD(strWhere, result, m_HPChange);
-    PRINT_FIELD(strWhere, result, m_HPChangeReal);
-    PRINT_FIELD(strWhere, result, m_SPChange);
-    PRINT_FIELD(strWhere, result, m_SPChangeReal);
-    PRINT_FIELD(strWhere, result, m_StateAddArray);
-    PRINT_FIELD(strWhere, result, m_StateDelArray);
+    PrintPassiveFields(strWhere, result);
     PRINT_FIELD(strWhere, result, m_LegacyThingKindArray);
     PRINT_FIELD(strWhere, result, m_LegacyThingIDArray);
     PRINT_FIELD(strWhere, result, m_LegacyThingNameArray);
@@ -180,7 +166,7 @@ void PrintFinalResults(JC_OrderResultManager& results)
     for (DWORD i = 0; i < results.GetFinalActiveResultCount(); ++i)
         PrintActive("active[" + std::to_string(i) + "]", *results.GetFinalActiveResult(i));
     for (DWORD i = 0; i < results.GetFinalPassiveResultCount(); ++i)
-        PrintPassive("passive[" + std::to_string(i) + "]", *results.GetFinalPassiveResult(i));
+        PrintPassiveFields("passive[" + std::to_string(i) + "]", *results.GetFinalPassiveResult(i));
     PrintOther(*results.GetFinalOtherResult());
 }
 

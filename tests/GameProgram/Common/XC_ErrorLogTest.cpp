@@ -1,4 +1,5 @@
 #include "GameProgram/Common/XC_ErrorLog.h"
+#include "GameProgram/Common/XC_ReportFileScope.h"
 #include "GameProgram/Common/XF_Common.h"
 
 #include "tests/Support/ErrorLogCapture.h"
@@ -63,6 +64,25 @@ TEST_F(ErrorLogFile, FailedSystemCallAddsTheSystemText)
     const std::string logged = Logged();
     EXPECT_EQ(logged.rfind("\r\nF (3)\r\nmissing\r\nWindows Last Error = ", 0), 0u) << logged;
     EXPECT_GT(logged.size(), std::string("\r\nF (3)\r\nmissing\r\nWindows Last Error = ").size());
+}
+
+TEST_F(ErrorLogFile, ReportsWithinAFileScopeNameTheInnermostFile)
+{
+    SetLastError(0);
+    {
+        const XC_ReportFileScope outer("Scene.scn");
+        XF_ReportError("F", 1, "a");
+        {
+            const XC_ReportFileScope inner("Tree.se");
+            XF_ReportError("F", 2, "b");
+            XF_ReportError("F", 3, nullptr);
+        }
+        XF_ReportError("F", 4, "c");
+    }
+    XF_ReportError("F", 5, "d");
+    EXPECT_EQ(Logged(), "\r\nF (1)\r\na, in Scene.scn\r\n\r\nF (2)\r\nb, in Tree.se\r\n\r\nF (3)\r\n\r\n"
+                        "\r\nF (4)\r\nc, in Scene.scn\r\n\r\nF (5)\r\nd\r\n");
+    EXPECT_EQ(XC_ReportFileScope::GetFileName(), nullptr);
 }
 
 TEST_F(ErrorLogFile, MessagesAreWrittenAsTheyStandAndOnce)

@@ -191,6 +191,46 @@ TEST_F(XFileManagerTest, FilesThatCannotBeLoadedAreReported)
     EXPECT_EQ(m_XFiles.GetResourceCount(), 0u);
 }
 
+TEST_F(XFileManagerTest, MistakesTheLoaderTakesInSilenceAreReportedWithTheFile)
+{
+    const auto replaced = [](std::string strText, const std::string& strOld, const std::string& strNew) {
+        return strText.replace(strText.find(strOld), strOld.size(), strNew);
+    };
+    struct Case
+    {
+        const char* szName;
+        std::string text;
+        const char* szReport;
+    };
+    const Case cases[] = {
+        {"nomaterials.x", replaced(QuadText(), "3; 3; 2, 0, 2;;", "0; 3; 0, 0, 0;;"),
+         "nomaterials.x , mesh QuadMesh : MeshMaterialList holds 0 materials"},
+        {"twohips.x", StripText("Hip"), "twohips.x , mesh Strip : two SkinWeights for bone Hip"},
+        {"slowticks.x", replaced(StripText(), "{ 100; }", "{ 1; }"), "slowticks.x , AnimTicksPerSecond 1 is outside 10 to 1000000"},
+        {"fastticks.x", replaced(StripText(), "{ 100; }", "{ 4294967295; }"),
+         "fastticks.x , AnimTicksPerSecond 4294967295 is outside 10 to 1000000"},
+    };
+    for (const Case& c : cases) {
+        m_Pack.Add(c.szName, c.text);
+        XC_XFileObject* const pXFileObj = m_XFiles.GetXFile(c.szName);
+        if (pXFileObj != nullptr)
+            pXFileObj->Release();
+        EXPECT_TRUE(m_Log.Contains(c.szReport)) << c.szName << "\n" << m_Log.Text();
+    }
+    // Sound files give none of these.
+    const std::string sound[] = {QuadText(), StripText()};
+    for (size_t i = 0; i < 2; ++i) {
+        ErrorLogCapture log;
+        const std::string strName = "sound" + std::to_string(i) + ".x";
+        m_Pack.Add(strName, sound[i]);
+        XC_XFileObject* const pXFileObj = m_XFiles.GetXFile(strName.c_str());
+        ASSERT_NE(pXFileObj, nullptr) << log.Text();
+        pXFileObj->Release();
+        EXPECT_FALSE(log.Contains("mesh ")) << log.Text();
+        EXPECT_FALSE(log.Contains("AnimTicksPerSecond")) << log.Text();
+    }
+}
+
 // Reloading puts the file's present content in place of the old hierarchy;
 // a reload that fails leaves the object empty and says which file.
 TEST_F(XFileManagerTest, ReloadReplacesTheHierarchy)

@@ -68,6 +68,13 @@ TEST_F(SceneElementManagerTest, AddDeleteAndDuplicateNames)
     EXPECT_EQ(FileNames() + ObjectNames(), "");
 }
 
+TEST_F(SceneElementManagerTest, ReportsOfAnElementFileNameIt)
+{
+    ErrorLogCapture log;
+    EXPECT_EQ(m_Elements.AddSceneElement("Bad.txt"), E_FAIL);
+    EXPECT_TRUE(log.Contains(", in Bad.txt\r\n")) << log.Text();
+}
+
 TEST_F(SceneElementManagerTest, NodeStopsAtTheFirstFailureAndSavesByPosition)
 {
     const auto pTree = ParseTree("[SceneElement+]\n{\nX = B.txt\nY = Missing.txt\nZ = A.txt\n}\n");

@@ -216,6 +216,35 @@ TEST_F(CommandTest, FlowCommands)
     EXPECT_TRUE(m_Log.Contains("讀取檔案失敗 Script\\Missing.txt"));
 }
 
+TEST_F(CommandTest, FollowersWaitingForAMessageTheirCommandNeverSendsAreReported)
+{
+    struct Case { Leaves leaves; const char* szCondition; bool bReported; };
+    const std::vector<Case> cases = {
+        {{{"Type", "SetParameter"}, {"ParameterName", "x"}, {"ParameterData", "1"}}, "1", true},
+        {{{"Type", "Nothing"}}, "1", true},
+        {{{"Type", "Nothing"}}, "0", false},
+        {{{"Type", "If"}, {"bExpression", "1"}}, "2", false},
+        {{{"Type", "If"}}, "3", true},
+        {{{"Type", "While"}, {"dwCount", "3"}, {"dwMsg", "5"}, {"bIncrease", "1"}}, "7", false},
+        {{{"Type", "While"}, {"dwCount", "3"}, {"dwMsg", "5"}, {"bIncrease", "1"}}, "8", true},
+        {{{"Type", "While"}, {"dwCount", "3"}, {"dwMsg", "5"}}, "5", false},
+        {{{"Type", "While"}, {"dwCount", "3"}, {"dwMsg", "5"}}, "6", true},
+        {{{"Type", "While"}, {"dwCount", "0"}, {"dwMsg", "5"}}, "5", true},
+    };
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        m_Nodes.push_back(MakeNode("[Cmd]", c.leaves));
+        const std::string strFollower = "[N" + std::to_string(i) + "]";
+        AddChild(m_Nodes.back().get(), strFollower.c_str(), {{"dwConditionOfStart", c.szCondition}});
+        XC_SpriteWorkBase* pWork = nullptr;
+        EXPECT_EQ(g_pScriptCommandObj->AnalyzeCommand(m_pScript, m_Nodes.back().get(), &pWork), S_OK);
+        delete pWork;
+        const std::string strReport = "\"[Cmd] " + strFollower + " \" dwConditionOfStart = " + c.szCondition
+                                    + " : its command \"" + c.leaves[0].second + "\" never sends that message";
+        EXPECT_EQ(m_Log.Contains(strReport), c.bReported) << strReport << "\n" << m_Log.Text();
+    }
+}
+
 TEST_F(CommandTest, CallScriptPlacesTheCalledSetAndNamesItsScript)
 {
     m_Pack.files["Script\\Called.txt"] = "[Inner]\n{\n}\n";
