@@ -1,6 +1,10 @@
 #include "Code/Battle/XC_GameProcedure_Battle.h"
+#include "Code/DialogueScript/XC_DialogueController.h"
 
+#include "Code/Battle/CombatForce/XC_CombatForceModule.h"
 #include "Code/Battle/ControlCamp/XC_ControlCampBase.h"
+#include "Code/Battle/ControlCamp/XC_ControlCampComputer.h"
+#include "Code/XC_GameCamp.h"
 #include "Code/Battle/GamePerson/XC_GamePerson.h"
 #include "Code/Menu/BattleMenu/XC_DisplayCampAndTurn.h"
 #include "GameProgram/Common/XC_Register.h"
@@ -8,6 +12,7 @@
 #include "JC_DataManager/Control/JC_ControlManager.h"
 #include "JC_Module/JC_Option/JC_OptionModuleDocument.h"
 #include "JC_Module/JC_State/JC_StateModuleDocument.h"
+#include "JC_Script/JC_ScriptManager.h"
 
 #include "tests/Code/Battle/BattleProcedureFixture.h"
 #include "tests/Support/ErrorLogCapture.h"
@@ -15,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -246,4 +253,76 @@ TEST_F(BattleProcedureTest, F5FlipsThePersonStrokeInTheRegistry)
         EXPECT_EQ(dwStored, static_cast<DWORD>(bExpected));
     }
     g_pInputOfKeyboardObj = pGameKeyboard;
+}
+
+// The computer commands every camp: the script deploys the forced hero and
+// clicks Go, and the battle plays itself through the sample's all-die events. A turn that never ends would stall the battle; each must
+// end within a bounded number of frames.
+TEST_F(BattleProcedureTest, AnAllComputerBattleEndsEveryCampTurnWithinBoundedFrames)
+{
+    const int MAX_FRAMES_PER_CAMP_TURN = 3000;
+    // The whole battle takes minutes; its first rounds show every camp turn ending.
+    const int ROUNDS = 2;
+    XC_GameCamp allComputer;
+    allComputer.bControlCampPlayer = 0;
+    XC_GameCamp* const pGameCamp = g_pGameCamp;
+    g_pGameCamp = &allComputer;
+
+    for (const char* szLine : {"EventManager,EventGroupPerson,EventClsAll_IsAllDie",
+                               "EventManager,EventGroupPerson,EventAdd_IsAllDie,EnemiesDown,DF_Camp_Computer,BattleWon.txt",
+                               "EventManager,EventGroupPerson,EventAdd_IsAllDie,PartyDown,DF_Camp_Player,BattleLost.txt"})
+        ASSERT_EQ(gp_ScriptManagerObj->RealTimeScript(szLine), 0u) << szLine;
+
+    // The battle's waits are timed; eight times the speed keeps the run short.
+    m_Game.SetGameSpeed(8.0f);
+    Save({0, 0, 0});
+    ASSERT_EQ(Enter(), S_OK);
+    ASSERT_TRUE(FramesUntil([] { return g_pCombatForceModule->IsActive() != FALSE; }));
+    EXPECT_GE(g_pCombatForceModule->GetCoerceOutfallCount(), 1u);
+    g_pCombatForceModule->SetCombatForceMode(CF_Go);
+    // Dialogues in the battle wait for a player; Ctrl skips them.
+    FakeKeyboardDevice device;
+    FakeKeyboard keyboard(&device);
+    XC_InputOfKeyboard* const pGameKeyboard = g_pInputOfKeyboardObj;
+    g_pInputOfKeyboardObj = &keyboard;
+
+    int iFrames = 0;
+    int iWorstTurnFrames = 0;
+    int iCampTurns = 0;
+    bool bPartyByComputer = false;
+    bool bFinished = false;
+    bool bVictory = false;
+    const XC_ControlCampBase* pTurn = nullptr;
+    const bool bEnded = FramesUntil([&] {
+        device.keys[DIK_LCONTROL] = g_pDialogueController->IsDialogueActive() ? 0x80 : 0;
+        keyboard.Update();
+        XC_GameProcedure_Battle* const pBattle = Battle();
+        if (pBattle == nullptr || pBattle->IsBattleFinished() || Record().GetTurn() > ROUNDS) {
+            bFinished = true;
+            bVictory = pBattle == nullptr || pBattle->IsVictory();
+            return true;
+        }
+        const XC_ControlCampBase* const pCamp = pBattle->GetCampObject();
+        if (pCamp != pTurn) {
+            iFrames = 0;
+            pTurn = pCamp;
+            if (pCamp != nullptr) {
+                ++iCampTurns;
+                bPartyByComputer |= Record().GetCampTurn() == 0
+                    && dynamic_cast<const XC_ControlCampComputer*>(pCamp) != nullptr;
+            }
+        }
+        if (pCamp != nullptr)
+            iWorstTurnFrames = std::max(iWorstTurnFrames, ++iFrames);
+        return iFrames > MAX_FRAMES_PER_CAMP_TURN;
+    }, 400000);
+    g_pGameCamp = pGameCamp;
+    g_pInputOfKeyboardObj = pGameKeyboard;
+
+    ASSERT_TRUE(bEnded) << "turn " << Record().GetTurn() << " camp " << Record().GetCampTurn();
+    EXPECT_LE(iWorstTurnFrames, MAX_FRAMES_PER_CAMP_TURN) << "turn " << Record().GetTurn() << " camp " << Record().GetCampTurn();
+    EXPECT_TRUE(bPartyByComputer);
+    EXPECT_GT(iCampTurns, 2);
+    std::printf("all-computer battle: %d rounds, %d camp turns, worst turn %d frames, %s\n", Record().GetTurn(),
+                iCampTurns, iWorstTurnFrames, bVictory ? "won" : "lost");
 }
