@@ -356,6 +356,9 @@ void XC_GameProcedure_Battle::FrameMove(float fElapsedTime)
 {
     if (m_dwBattleType == XE_BATTLE_DIALOGUE)
         return;
+    // Scripts and states change persons behind the person manager's back:
+    // the tables read the persons' facts again once a frame.
+    g_pSceneFunctionObj->NotePersonChange();
     DealFunctionKeys();
     switch (m_dwRoundStep) {
     case XE_ROUND_DEPLOY:
