@@ -72,6 +72,15 @@ TEST_F(StateCandidates, TheFilterTakesWarehouseJobHolesAndWearPosition)
     ASSERT_EQ(pView->SetCandidateFilter(3, 0, 0, 4), 0u);
     ASSERT_EQ(pView->CollectCandidates(), 0u);
     EXPECT_EQ(pView->GetCandidates().size(), 3u);
+    // The job: the hero's job may not wear the staff. The view takes the person's job when it refreshes on
+    // the candidates page, not on a bare collect.
+    ASSERT_EQ(document.GetControlPerson()->GetPersonPowerObj()->GetJobID(), 1u);
+    const int iRefused = 0;
+    ASSERT_EQ(ThingOfDrawer(3, 2)->SetItemValue("EquipJob_Monk", &iRefused), 0u);
+    ASSERT_EQ(pView->SetCandidateFilter(3, 1, 0, 4), 0u);
+    ASSERT_EQ(document.SetDocumentMode(2), 0u);
+    ASSERT_EQ(document.UpdateView(-2), 0u);
+    EXPECT_EQ(pView->GetCandidates().size(), 2u) << LogText();
     // Filters the view cannot list keep the one before.
     EXPECT_EQ(pView->SetCandidateFilter(1, 1, 0, 4), JE_STATEMODULEVIEW5_WAREHOUSE_NOT_SUPPORT);
     EXPECT_EQ(pView->SetCandidateFilter(3, 1, 0, 8), JE_STATEMODULEVIEW5_WEAR_POSITION_NOT_SUPPORT);
