@@ -157,10 +157,12 @@ TEST_F(TownShop, TheQuantityLimitsNeverGoBelowZeroOrAboveAStack)
         m_Document.DealViewEvent(View::VIEW_MENU, JC_TownModuleView0::EVENT_SHOP);
         const DWORD dwThingID = GoodsList()->GetControlShop().GetSaleThingID(c.iTab == TAB_TOOLS ? 1 : c.iTab + 1, 0);
         const bool bOneADrawer = c.iWarehouse != 2;
-        for (int i = 0; i < (bOneADrawer ? c.iHeldStacks : 1); ++i)
+        for (int i = 0; i < (bOneADrawer ? c.iHeldStacks : 1); ++i) {
             ASSERT_EQ(Warehouse().AddThing(c.iWarehouse, dwThingID, bOneADrawer ? 1 : std::min(c.iHeldStacks, 99)), 0u);
-        if (!bOneADrawer && c.iHeldStacks > 99)
+        }
+        if (!bOneADrawer && c.iHeldStacks > 99) {
             ASSERT_EQ(Warehouse().AddThing(c.iWarehouse, dwThingID, c.iHeldStacks - 99), 0u);
+        }
         ChooseFirstRow(c.iTab, c.iListMode == Goods::MODE_BUY_QUANTITY ? Goods::MODE_BUY : Goods::MODE_SELL);
         EXPECT_EQ(GoodsList()->GetViewMode(), c.iListMode);
         EXPECT_EQ(QuantityDialog()->IsOpen(), TRUE);
