@@ -2,168 +2,21 @@
 
 #include "GameProgram/Common/XF_SourceFile.h"
 
-#include "GameProgram/RenderingObject/XC_RenderAnimation.h"
-#include "GameProgram/RenderingObject/XC_RenderString.h"
 #include "JC_DataManager/Control/JC_ControlModuleOption.h"
-#include "JC_Module/JC_ModuleMouse.h"
-#include "JC_Module/JC_ModuleResource.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
 static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
-namespace {
-
-const DWORD TEXT_COLOR = 0xFFFFFFFF;
-
-std::string Key(const char* szName, const char* szSuffix)
+JC_OptionModuleView2::JC_OptionModuleView2()
+    : JC_ModuleConfirmView(
+          [](const JS_ModuleControls& controls) -> JC_ControlModuleBase* { return controls.pControlModuleOption; },
+          "View2_")
 {
-    return std::string("View2_") + szName + szSuffix;
 }
 
-} // namespace
-
-JC_OptionModuleView2::~JC_OptionModuleView2()
+DWORD JC_OptionModuleView2::RefuseViewMode(int iMode) const
 {
-    UnbuildView();
-}
-
-XC_RenderAnimation* JC_OptionModuleView2::GetButton(JE_ViewEvent eButton) const
-{
-    return eButton == EVENT_OK ? m_pOK.get() : m_pCancel.get();
-}
-
-void JC_OptionModuleView2::ReportBuild(int iLine, const char* szName, const std::string& strFile,
-                                       const std::string& strText, DWORD dwResult) const
-{
-    JC_ControlModuleOption* const pLayout = m_Controls.pControlModuleOption;
-    m_Controls.pErrorLog->Print("View2 在建立 視窗元件時 發生錯誤 \nItemX:%f , ItemY:%f , ItemZ:%f , ItemF:%s , ItemT:%s "
-                                "\n錯誤代碼:0x%08x \n錯誤檔案:%s(Line:%d) \n\n",
-                                pLayout->GetItemDataFloat(Key(szName, "X")), pLayout->GetItemDataFloat(Key(szName, "Y")),
-                                pLayout->GetItemDataFloat(Key(szName, "Z")), strFile.c_str(), strText.c_str(),
-                                static_cast<unsigned>(dwResult), s_szSourceFile, iLine);
-}
-
-DWORD JC_OptionModuleView2::BuildButton(std::unique_ptr<XC_RenderAnimation>& pItem, const char* szName)
-{
-    JC_ControlModuleOption* const pLayout = m_Controls.pControlModuleOption;
-    const std::string strFile = pLayout->GetItemDataString(Key(szName, "F"));
-    pItem = std::make_unique<XC_RenderAnimation>();
-    const DWORD dwResult = m_pModuleResource->BuildScreenAnimation(
-        pItem.get(), strFile.empty() ? "" : AnimationFile(strFile).c_str(), pLayout->GetItemDataFloat(Key(szName, "X")),
-        pLayout->GetItemDataFloat(Key(szName, "Y")), pLayout->GetItemDataFloat(Key(szName, "Z")), &m_RenderNode);
-    if (dwResult != 0)
-        ReportBuild(__LINE__, szName, strFile, "", dwResult);
-    return dwResult;
-}
-
-DWORD JC_OptionModuleView2::BuildView()
-{
-    UnbuildView();
-    JC_ControlModuleOption* const pLayout = m_Controls.pControlModuleOption;
-    SetPosition(pLayout->GetItemDataFloat("View2_X"), pLayout->GetItemDataFloat("View2_Y"),
-                pLayout->GetItemDataFloat("View2_Z"));
-    DWORD dwResult = BuildButton(m_pBk, "Bk");
-    if (dwResult == 0)
-        dwResult = BuildButton(m_pOK, "OK");
-    if (dwResult == 0)
-        dwResult = BuildButton(m_pCancel, "Cancel");
-    if (dwResult != 0)
-        return dwResult;
-    const std::string strText = pLayout->GetItemDataString("View2_Line1T");
-    m_pLine1 = std::make_unique<XC_RenderString>();
-    dwResult = m_pModuleResource->BuildScreenStringWithText(
-        m_pLine1.get(), strText.c_str(), TEXT_COLOR, pLayout->GetItemDataFloat("View2_Line1X"),
-        pLayout->GetItemDataFloat("View2_Line1Y"), pLayout->GetItemDataFloat("View2_Line1Z"), &m_RenderNode);
-    if (dwResult != 0) {
-        ReportBuild(__LINE__, "Line1", "", strText, dwResult);
-        return dwResult;
-    }
-    m_bBuilt = 1;
-    return 0;
-}
-
-DWORD JC_OptionModuleView2::UnbuildView()
-{
-    m_pBk.reset();
-    m_pOK.reset();
-    m_pCancel.reset();
-    m_pLine1.reset();
-    m_bBuilt = 0;
-    return 0;
-}
-
-DWORD JC_OptionModuleView2::OpenView()
-{
-    if (!m_bBuilt)
-        return 0;
-    ShowRenderItemPage(m_pBk.get(), 1, 0);
-    ShowRenderItemPage(m_pOK.get(), 1, 0);
-    ShowRenderItemPage(m_pCancel.get(), 1, 0);
-    ShowRenderItem(m_pLine1.get(), 1);
-    m_bOpen = 1;
-    SetViewMode(m_iViewMode);
-    if (m_bUpdatePending)
-        Update();
-    return 0;
-}
-
-DWORD JC_OptionModuleView2::CloseView()
-{
-    for (XC_RenderingObject* const pItem :
-         {static_cast<XC_RenderingObject*>(m_pBk.get()), static_cast<XC_RenderingObject*>(m_pOK.get()),
-          static_cast<XC_RenderingObject*>(m_pCancel.get()), static_cast<XC_RenderingObject*>(m_pLine1.get())}) {
-        if (pItem != nullptr)
-            pItem->SetShow(0);
-    }
-    m_bOpen = 0;
-    return 0;
-}
-
-DWORD JC_OptionModuleView2::SetViewMode(int iMode)
-{
-    if (iMode != 0) {
-        m_Controls.pErrorLog->Print("View 2 在設定顯示模式時 發生錯誤(不支援指定的顯示模式) \nViewMode:%d \n錯誤檔案:%s(Line:%d) \n\n",
-                                    iMode, s_szSourceFile, __LINE__);
-        return JE_OPTIONMODULEVIEW2_VIEW_MODE_NOT_SUPPORT;
-    }
-    m_iViewMode = iMode;
-    return 0;
-}
-
-int JC_OptionModuleView2::HitButton() const
-{
-    D3DXVECTOR3 vOrigin, vDirection;
-    if (m_pModuleMouse->GetScreenPickRay(&vOrigin, &vDirection) != 0)
-        return -1;
-    if (IsRenderItemHit(m_pOK.get(), &vOrigin, &vDirection))
-        return EVENT_OK;
-    if (IsRenderItemHit(m_pCancel.get(), &vOrigin, &vDirection))
-        return EVENT_CANCEL;
-    return -1;
-}
-
-DWORD JC_OptionModuleView2::MsgProc(UINT uMsg, WPARAM /*wParam*/, LPARAM /*lParam*/)
-{
-    if (!m_bActive || !m_bBuilt)
-        return 0;
-    if (uMsg == WM_LBUTTONDOWN) {
-        m_Press.Press(HitButton());
-        if (m_Press.IsPressing())
-            PlayRenderItem(GetButton(static_cast<JE_ViewEvent>(m_Press.GetPressedButton())), 0, 1, 0);
-        return 0;
-    }
-    if (uMsg == WM_LBUTTONUP && m_Press.IsPressing()) {
-        const int iPressed = m_Press.GetPressedButton();
-        const int iTaken = m_Press.Release(HitButton());
-        PlayRenderItem(GetButton(static_cast<JE_ViewEvent>(iPressed)), 0, 0, 0);
-        if (iTaken == -1)
-            return 0;
-        m_dwViewEvent = static_cast<DWORD>(iTaken);
-        return 1;
-    }
-    if (uMsg == WM_RBUTTONUP) {
-        m_dwViewEvent = EVENT_CANCEL;
-        return 1;
-    }
-    return 0;
+    m_Controls.pErrorLog->Print("View 2 在設定顯示模式時 發生錯誤(不支援指定的顯示模式) \nViewMode:%d \n錯誤檔案:%s(Line:%d) \n\n",
+                                iMode, s_szSourceFile, __LINE__);
+    return JE_OPTIONMODULEVIEW2_VIEW_MODE_NOT_SUPPORT;
 }

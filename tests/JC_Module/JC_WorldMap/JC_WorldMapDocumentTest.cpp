@@ -5,8 +5,12 @@
 #include "JC_Module/JC_WorldMap/View/JC_WorldMapView2.h"
 
 #include "tests/JC_Module/JC_WorldMap/WorldMapScreenFixture.h"
+#include "tests/Support/TextMutations.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -149,4 +153,35 @@ TEST_F(WorldMapScreen, ViewEventsSwitchModesAndEndTheScreen)
     document.DealViewEvent(0, JC_WorldMapView0::EVENT_STATE);
     ASSERT_EQ(document.Enable(), S_OK);
     EXPECT_EQ(document.GetDocumentEvent(), 0u);
+}
+
+// The layout record cut short and mutated, reread through F5 each time: the
+// screen rebuilds or reports, keeps its places and its mode, and the whole
+// record read again builds every view.
+TEST_F(WorldMapScreen, ADamagedLayoutRecordIsReportedAndTheWholeOneReadsAgain)
+{
+    const std::string strLayout = GamePath("Template\\TemplateData\\ModuleData_WorldMap.DATA");
+    const std::string strSeed = ReadTestFile(strLayout);
+    ASSERT_FALSE(strSeed.empty());
+    std::vector<std::string> cases;
+    AddTruncations(strSeed, &cases);
+    AddMutations(strSeed, 300, &cases);
+    JC_WorldMapDocument document;
+    ASSERT_EQ(Initiate(document), 0u);
+    ASSERT_EQ(document.Enable(), S_OK);
+    Flags().SetFlagSystem(26, 1);
+    int iReady = 0;
+    for (const std::string& strCase : cases) {
+        ASSERT_TRUE(WriteTestFile(strLayout, strCase));
+        EXPECT_EQ(document.MsgProc(nullptr, WM_KEYUP, VK_F5, 0), 1);
+        EXPECT_EQ(document.GetPlaceCount(), 3u);
+        EXPECT_EQ(document.GetDocumentMode(), Mode::MODE_MAP);
+        iReady += document.IsViewsReady() ? 1 : 0;
+    }
+    EXPECT_FALSE(LogText().empty());
+    ASSERT_TRUE(WriteTestFile(strLayout, strSeed));
+    EXPECT_EQ(document.MsgProc(nullptr, WM_KEYUP, VK_F5, 0), 1);
+    EXPECT_EQ(document.IsViewsReady(), TRUE) << LogText();
+    EXPECT_GT(iReady, 0);
+    document.Close();
 }
