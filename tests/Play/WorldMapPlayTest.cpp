@@ -1,38 +1,95 @@
 #include "tests/Play/PlayedGame.h"
 
+#include "tests/Support/BitmapFile.h"
 #include "tests/Support/SampleGameApplication.h"
 #include "tests/Support/TestOutput.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <string>
 
 namespace {
 
 const char* const CLEAN_LOG = "Version 0.00 \r\nEngine 2.00\r\n";
 
-// Game pixels: the title's new-game and level buttons.
+// Game pixels: the title's new-game, level and exit buttons, the map's state
+// button, the option panel's Title button.
 const POINT NEW_GAME = {400, 360};
 const POINT LEVEL = {400, 360};
+const POINT EXIT_GAME = {400, 460};
+const POINT STATE_BUTTON = {660, 560};
+const POINT OPTION_TITLE = {200, 230};
+const POINT CENTRE = {400, 300};
+// Open ground of the map left of the party's place, under the option panel.
+const POINT GROUND = {200, 300};
+
+struct Rgb
+{
+    int r, g, b;
+};
+
+Rgb PixelOf(const std::string& strShot, POINT at)
+{
+    BitmapFile bitmap;
+    if (!bitmap.Load(strShot))
+        return {-1, -1, -1};
+    const std::uint32_t dwPixel = bitmap.Pixel(at.x, at.y);
+    return {static_cast<int>((dwPixel >> 16) & 0xFF), static_cast<int>((dwPixel >> 8) & 0xFF),
+            static_cast<int>(dwPixel & 0xFF)};
+}
+
+bool IsGround(const Rgb& rgb)
+{
+    return rgb.g > rgb.r + 0x30 && rgb.g > rgb.b + 0x30;
+}
 
 // A screenshot kept among the test outputs under a name of its own.
 std::string Shot(const PlayedGame& game, const std::string& strName)
 {
     const std::string strShot = game.Screenshot();
-    if (!strShot.empty()) {
-        std::error_code ignored;
-        std::filesystem::copy_file(strShot, TestOutputFile("WorldMapPlay" + strName + ".bmp"),
-                                   std::filesystem::copy_options::overwrite_existing, ignored);
-    }
+    if (!strShot.empty())
+        CopyFileA(strShot.c_str(), TestOutputFile("WorldMapPlay" + strName + ".bmp").c_str(), FALSE);
     return strShot;
 }
 
-} // namespace
-
-TEST(WorldMapPlay, TheGamePlaysFromTheTitleToTheMap)
+// The game's cursor follows a move of at most 200 pixels: farther targets
+// are reached in hops.
+bool ClickAt(PlayedGame& game, POINT from, POINT to, int iButton = 1)
 {
-    PlayedGame game(SampleGameFolder());
+    const int iSteps = 1 + std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)) / 150;
+    for (int i = 1; i < iSteps; ++i) {
+        if (!game.MoveTo(from.x + (to.x - from.x) * i / iSteps, from.y + (to.y - from.y) * i / iSteps))
+            return false;
+        Sleep(100);
+    }
+    return game.Click(to.x, to.y, iButton);
+}
+
+size_t Count(const std::string& strText, const std::string& strPart)
+{
+    size_t nCount = 0;
+    for (size_t at = strText.find(strPart); at != std::string::npos; at = strText.find(strPart, at + 1))
+        ++nCount;
+    return nCount;
+}
+
+bool WaitForSecond(const PlayedGame& game, const std::string& strText, DWORD dwMilliseconds)
+{
+    for (DWORD dwWaited = 0; dwWaited < dwMilliseconds; dwWaited += 100) {
+        if (Count(game.Output(), strText) >= 2)
+            return true;
+        Sleep(100);
+    }
+    return false;
+}
+
+// From the title through a new game to the map; the map puts the game's
+// cursor at the centre when it selects the party's place.
+void ReachMap(PlayedGame& game)
+{
     ASSERT_TRUE(game.Started());
     ASSERT_TRUE(game.WaitForOutput("ChangeProcedure 10\n", 60000)) << game.Output();
     Sleep(2500);
@@ -44,9 +101,53 @@ TEST(WorldMapPlay, TheGamePlaysFromTheTitleToTheMap)
     ASSERT_TRUE(game.Click(LEVEL.x, LEVEL.y));
     ASSERT_TRUE(game.WaitForOutput("ChangeProcedure 20\n", 20000)) << game.Output() << game.Log();
     Sleep(3000);
+    game.GameCursorAtCentre();
+}
+
+} // namespace
+
+// The map, its option screen by Escape and its state screen by the button,
+// each closed back to the map; the option screen's Title returns to the
+// title, whose Exit ends the program normally; nothing is reported.
+TEST(WorldMapPlay, TheMapOpensItsScreensAndTheOptionScreenLeadsToTheTitle)
+{
+    PlayedGame game(SampleGameFolder());
+    ReachMap(game);
+    if (HasFatalFailure())
+        return;
     const std::string strMap = Shot(game, "Map");
     ASSERT_FALSE(strMap.empty()) << game.Output() << game.Log();
-    EXPECT_EQ(game.Log(), CLEAN_LOG);
-    ASSERT_TRUE(game.Key("shift+Escape"));
+    EXPECT_TRUE(IsGround(PixelOf(strMap, GROUND)));
+    EXPECT_EQ(game.Log(), CLEAN_LOG) << "on the map";
+
+    ASSERT_TRUE(game.Key("Escape"));
+    Sleep(1500);
+    const std::string strOption = Shot(game, "Option");
+    EXPECT_FALSE(IsGround(PixelOf(strOption, GROUND))) << "the option panel covers the ground";
+    ASSERT_TRUE(game.Key("Escape"));
+    Sleep(1500);
+    EXPECT_TRUE(IsGround(PixelOf(Shot(game, "MapAfterOption"), GROUND)));
+    EXPECT_EQ(game.Log(), CLEAN_LOG) << "after the option screen";
+
+    ASSERT_TRUE(ClickAt(game, CENTRE, STATE_BUTTON));
+    Sleep(2000);
+    const std::string strState = Shot(game, "State");
+    EXPECT_FALSE(IsGround(PixelOf(strState, GROUND))) << "the state screen covers the map";
+    ASSERT_TRUE(game.Click(STATE_BUTTON.x, STATE_BUTTON.y, 3));
+    Sleep(2000);
+    EXPECT_TRUE(IsGround(PixelOf(Shot(game, "MapAfterState"), GROUND)));
+    EXPECT_EQ(game.Log(), CLEAN_LOG) << "after the state screen";
+
+    // The map opened again has put the cursor at the centre.
+    game.GameCursorAtCentre();
+    ASSERT_TRUE(game.Key("Escape"));
+    Sleep(1500);
+    ASSERT_TRUE(ClickAt(game, CENTRE, OPTION_TITLE));
+    ASSERT_TRUE(WaitForSecond(game, "ChangeProcedure 10\n", 20000)) << game.Output() << game.Log();
+    Sleep(2500);
+    game.GameCursorAtCentre();
+    ASSERT_TRUE(game.Click(EXIT_GAME.x, EXIT_GAME.y));
     ASSERT_TRUE(game.WaitForExit(20000)) << game.Output();
+    EXPECT_EQ(game.ExitCode(), 0u);
+    EXPECT_EQ(game.Log(), CLEAN_LOG);
 }
