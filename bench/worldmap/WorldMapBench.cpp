@@ -2,12 +2,16 @@
 // breadth-first search over the same place graphs (a chain, grids, complete
 // graphs and random graphs of a tenth closed places), the same start and
 // destination pairs, the route lengths checked equal. Prints microseconds per
-// route and their ratio; it is no test.
+// route and their ratio. Then the map's frame (update and render) on the
+// game started on a game folder (the sample game by default) with 2, 50 and
+// 300 places against the empty map, in the same run. It is no test.
 //
-//   worldmap-bench
+//   worldmap-bench [GAME_FOLDER\]
 
 #include "JC_Module/JC_WorldMap/JC_PlaceTree.h"
+#include "bench/Support/BenchGameData.h"
 #include "bench/Support/BenchTiming.h"
+#include "bench/worldmap/MapFrameBench.h"
 
 #include <windows.h>
 
@@ -199,7 +203,7 @@ bool BenchGraph(const JS_PlaceGraph& graph, std::mt19937& dice)
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     std::mt19937 dice(SEED);
     std::vector<JS_PlaceGraph> graphs = {Chain(100), Grid(5), Grid(8)};
@@ -211,5 +215,10 @@ int main()
         if (!BenchGraph(graph, dice))
             return 1;
     }
-    return 0;
+    const std::string strFolder = BenchGameFolder(argc, argv);
+    if (strFolder.empty()) {
+        std::printf("no game folder for the map's frames: worldmap-bench GAME_FOLDER\\\n");
+        return 1;
+    }
+    return BenchMapFrames(strFolder);
 }
