@@ -1,13 +1,24 @@
 #pragma once
 
 // What the battle benchmarks share: a pack and a music manager that give
-// every person the same animation, a random floor of the sample game's
-// landforms, persons of two camps on it and a plain Dijkstra over the walking
-// flood's rules to measure the battle's tables against.
+// every person the same animation, the stage a battle is played on (device,
+// data layer, render environment, scene, persons and tables), a random floor
+// of the sample game's landforms, persons of two camps on it and a plain
+// Dijkstra over the walking flood's rules to measure the battle's tables
+// against.
 
+#include "Code/Battle/GamePerson/XC_GamePersonManager.h"
+#include "Code/Battle/XC_BattleSceneController.h"
 #include "Code/Battle/XC_SceneFunction.h"
 #include "Code/Battle/XC_SceneTableManager.h"
+#include "GameProgram/CameraMan/XC_CameraMan.h"
 #include "GameProgram/Common/XC_TextTree.h"
+#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
+#include "GameProgram/LightMan/XC_LightMan.h"
+#include "GameProgram/Painter/XC_EnvironmentOfRender.h"
+#include "GameProgram/Painter/XC_Painter.h"
+#include "GameProgram/Resource/XC_2DTextureManager.h"
+#include "GameProgram/Resource/XC_AnimationManager.h"
 #include "GameProgram/Resource/Music/XI_MusicManager.h"
 #include "GameProgram/Resource/PackFile/XI_PackFile.h"
 #include "GameProgram/Resource/PackFile/XS_FileData.h"
@@ -15,13 +26,17 @@
 #include "GameProgram/Scene/XC_Scene.h"
 #include "JC_DataManager/Behavior/JC_BehaviorAnalyser.h"
 #include "JC_DataManager/Control/JC_ControlManager.h"
+#include "JC_DataManager/JF_Game.h"
 #include "JC_DataManager/Manager/JC_DataManager.h"
+#include "bench/Support/WindowedDevice.h"
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <queue>
 #include <string>
 #include <vector>
@@ -55,6 +70,96 @@ public:
     HRESULT CreateMusic(const char*, XI_MusicObj*) override { return S_OK; }
     HRESULT CreateObjct(const char*, XC_Resource**) override { return E_FAIL; }
     HRESULT DeleteResource(XC_Resource*) override { return S_OK; }
+};
+
+// A window and device, the data layer built on the game folder, animations
+// read through the pack, the render environment and an empty scene with its
+// persons, tables and scene controller published. IsReady() is false when a
+// step failed; the reason is printed.
+class BenchBattleStage
+{
+public:
+    BenchBattleStage(const char* szName, const std::string& strFolder, XI_PackFile& pack)
+        : m_strFolder(strFolder), m_Device(szName)
+    {
+        if (!m_Device.IsReady()) {
+            std::printf("no device: %s\n", m_Device.Error().c_str());
+            return;
+        }
+        g_pVar->g_pD3DDevice = m_Device.Device();
+        g_pVar->g_szGamePath = m_strFolder.data();
+        const DWORD dwBuild = JF_Build(m_strFolder);
+        if (dwBuild != 0) {
+            std::printf("cannot build the data layer on %s: 0x%08lx\n", strFolder.c_str(), dwBuild);
+            return;
+        }
+        m_bBuilt = true;
+        m_Animations.Init(&pack, &m_Textures, &m_Music);
+        g_pAnimationManager = &m_Animations;
+        m_Environment.SetPainter(&m_Painter);
+        m_Environment.SetWorldCameraMan(&m_WorldCamera);
+        m_Environment.SetScreenCameraMan(&m_ScreenCamera);
+        m_Environment.SetWorldLightMan(&m_WorldLight);
+        m_Environment.SetScreenLightMan(&m_ScreenLight);
+        m_pScene = std::make_unique<XC_Scene>();
+        m_pScene->Init(&m_Environment, &pack);
+        g_pSceneFunctionObj->SetSceneObj(m_pScene.get());
+        g_pPersonManager = &m_Persons;
+        g_pSceneTableManager = &m_Tables;
+        g_pBattleSceneController = &m_Controller;
+    }
+
+    ~BenchBattleStage()
+    {
+        if (m_pScene != nullptr) {
+            m_Controller.Fini();
+            g_pSceneFunctionObj->ClearCellCache();
+            m_Tables.Fini();
+            m_Persons.Fini();
+            g_pBattleSceneController = nullptr;
+            g_pSceneTableManager = nullptr;
+            g_pPersonManager = nullptr;
+            m_pScene.reset();
+            g_pAnimationManager = nullptr;
+            m_Animations.Fini();
+        }
+        if (m_bBuilt)
+            JF_Destroy();
+        g_pVar->g_szGamePath = nullptr;
+        g_pVar->g_pD3DDevice = nullptr;
+    }
+
+    BenchBattleStage(const BenchBattleStage&) = delete;
+    BenchBattleStage& operator=(const BenchBattleStage&) = delete;
+
+    bool IsReady() const { return m_pScene != nullptr; }
+    IDirect3DDevice9* Device() const { return m_Device.Device(); }
+    XC_EnvironmentOfRender& Environment() { return m_Environment; }
+    XC_Painter& Painter() { return m_Painter; }
+    XC_CameraMan& WorldCamera() { return m_WorldCamera; }
+    XC_CameraMan& ScreenCamera() { return m_ScreenCamera; }
+    XC_Scene& Scene() { return *m_pScene; }
+    XC_GamePersonManager& Persons() { return m_Persons; }
+    XC_SceneTableManager& Tables() { return m_Tables; }
+    XC_BattleSceneController& Controller() { return m_Controller; }
+
+private:
+    std::string m_strFolder;
+    WindowedDevice m_Device;
+    bool m_bBuilt = false;
+    XC_2DTextureManager m_Textures;
+    SilentMusic m_Music;
+    XC_AnimationManager m_Animations;
+    XC_Painter m_Painter;
+    XC_CameraMan m_WorldCamera;
+    XC_CameraMan m_ScreenCamera;
+    XC_LightMan m_WorldLight;
+    XC_LightMan m_ScreenLight;
+    XC_EnvironmentOfRender m_Environment;
+    std::unique_ptr<XC_Scene> m_pScene;
+    XC_GamePersonManager m_Persons;
+    XC_SceneTableManager m_Tables;
+    XC_BattleSceneController m_Controller;
 };
 
 // Landforms of the sample game: 0 plain (1), 2 forest (2), 3 hill (3), 4 water.

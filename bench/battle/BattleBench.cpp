@@ -8,21 +8,12 @@
 #include "Code/Battle/GamePerson/XC_GamePersonManager.h"
 #include "Code/Battle/XC_SceneFunction.h"
 #include "Code/Battle/XC_SceneTableManager.h"
-#include "GameProgram/CameraMan/XC_CameraMan.h"
-#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
-#include "GameProgram/LightMan/XC_LightMan.h"
-#include "GameProgram/Painter/XC_EnvironmentOfRender.h"
-#include "GameProgram/Painter/XC_Painter.h"
-#include "GameProgram/Resource/XC_2DTextureManager.h"
-#include "GameProgram/Resource/XC_AnimationManager.h"
 #include "GameProgram/Scene/XC_Floorer.h"
 #include "GameProgram/Scene/XC_Scene.h"
 #include "JC_DataManager/Control/JC_ControlManager.h"
-#include "JC_DataManager/JF_Game.h"
 #include "bench/Support/BenchBattleFloor.h"
 #include "bench/Support/BenchGameData.h"
 #include "bench/Support/BenchTiming.h"
-#include "bench/Support/WindowedDevice.h"
 
 #include <windows.h>
 
@@ -138,63 +129,21 @@ void BenchMerge(XC_SceneTableManager& tables)
 
 int main(int argc, char** argv)
 {
-    std::string strFolder = BenchGameFolder(argc, argv);
+    const std::string strFolder = BenchGameFolder(argc, argv);
     if (strFolder.empty()) {
         std::printf("usage: battle-bench GAME_FOLDER\\\n");
         return 1;
     }
-    WindowedDevice device("BattleBench");
-    if (!device.IsReady()) {
-        std::printf("no device: %s\n", device.Error().c_str());
-        return 1;
-    }
-    g_pVar->g_pD3DDevice = device.Device();
-    g_pVar->g_szGamePath = strFolder.data();
-    const DWORD dwBuild = JF_Build(strFolder);
-    if (dwBuild != 0) {
-        std::printf("cannot build the data layer on %s: 0x%08lx\n", strFolder.c_str(), dwBuild);
-        return 1;
-    }
     OneAnimationPack pack;
-    XC_2DTextureManager textures;
-    SilentMusic music;
-    XC_AnimationManager animations;
-    animations.Init(&pack, &textures, &music);
-    g_pAnimationManager = &animations;
-
-    XC_Painter painter;
-    XC_CameraMan worldCamera, screenCamera;
-    XC_LightMan worldLight, screenLight;
-    XC_EnvironmentOfRender environment;
-    environment.SetPainter(&painter);
-    environment.SetWorldCameraMan(&worldCamera);
-    environment.SetScreenCameraMan(&screenCamera);
-    environment.SetWorldLightMan(&worldLight);
-    environment.SetScreenLightMan(&screenLight);
+    BenchBattleStage stage("BattleBench", strFolder, pack);
+    if (!stage.IsReady())
+        return 1;
+    std::srand(7);
     int iResult = 0;
-    {
-        XC_Scene scene;
-        scene.Init(&environment, &pack);
-        g_pSceneFunctionObj->SetSceneObj(&scene);
-        XC_GamePersonManager persons;
-        XC_SceneTableManager tables;
-        g_pPersonManager = &persons;
-        g_pSceneTableManager = &tables;
-        std::srand(7);
-        for (size_t i = 0; i < std::size(SIDES); ++i) {
-            if (!BenchOneFloor(scene, persons, tables, SIDES[i], PERSONS[i]))
-                iResult = 1;
-        }
-        BenchMerge(tables);
-        g_pSceneFunctionObj->ClearCellCache();
-        tables.Fini();
-        persons.Fini();
-        g_pSceneTableManager = nullptr;
-        g_pPersonManager = nullptr;
+    for (size_t i = 0; i < std::size(SIDES); ++i) {
+        if (!BenchOneFloor(stage.Scene(), stage.Persons(), stage.Tables(), SIDES[i], PERSONS[i]))
+            iResult = 1;
     }
-    g_pAnimationManager = nullptr;
-    animations.Fini();
-    JF_Destroy();
-    g_pVar->g_pD3DDevice = nullptr;
+    BenchMerge(stage.Tables());
     return iResult;
 }

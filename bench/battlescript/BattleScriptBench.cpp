@@ -7,26 +7,17 @@
 #include "Code/Battle/BattleScript/XC_BattleScriptManager.h"
 #include "Code/Battle/GamePerson/XC_GamePersonManager.h"
 #include "Code/Battle/XC_SceneFunction.h"
-#include "GameProgram/CameraMan/XC_CameraMan.h"
 #include "GameProgram/Common/XC_TextTree.h"
-#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
-#include "GameProgram/LightMan/XC_LightMan.h"
-#include "GameProgram/Painter/XC_EnvironmentOfRender.h"
-#include "GameProgram/Painter/XC_Painter.h"
-#include "GameProgram/Resource/Music/XI_MusicManager.h"
 #include "GameProgram/Resource/PackFile/XI_PackFile.h"
 #include "GameProgram/Resource/PackFile/XS_FileData.h"
-#include "GameProgram/Resource/XC_2DTextureManager.h"
-#include "GameProgram/Resource/XC_AnimationManager.h"
 #include "GameProgram/Scene/XC_Floorer.h"
 #include "GameProgram/Scene/XC_Scene.h"
 #include "GameProgram/Script/XC_ScriptSet.h"
 #include "JC_DataManager/Behavior/JC_BehaviorAnalyser.h"
 #include "JC_DataManager/Control/JC_ControlManager.h"
-#include "JC_DataManager/JF_Game.h"
+#include "bench/Support/BenchBattleFloor.h"
 #include "bench/Support/BenchGameData.h"
 #include "bench/Support/BenchTiming.h"
-#include "bench/Support/WindowedDevice.h"
 
 #include <windows.h>
 
@@ -70,18 +61,6 @@ private:
     std::map<std::string, std::string> m_Files;
 };
 
-class SilentMusic : public XI_MusicManager
-{
-public:
-    XI_MusicObj* GetMusic(const char*) override { return nullptr; }
-    HRESULT SetVolume(DWORD) override { return S_OK; }
-    HRESULT Init(HWND, const char*) override { return S_OK; }
-    HRESULT Fini() override { return S_OK; }
-    HRESULT CreateMusic(const char*, XI_MusicObj*) override { return S_OK; }
-    HRESULT CreateObjct(const char*, XC_Resource**) override { return E_FAIL; }
-    HRESULT DeleteResource(XC_Resource*) override { return S_OK; }
-};
-
 bool ReadFile(const std::string& strPath, std::string& strBytes)
 {
     std::ifstream file(strPath, std::ios::binary);
@@ -89,7 +68,7 @@ bool ReadFile(const std::string& strPath, std::string& strBytes)
     return file.good() || file.eof();
 }
 
-bool LayFloor(XC_Scene& scene)
+bool LayFlatFloor(XC_Scene& scene)
 {
     std::ostringstream text;
     text << "[Floorer+]\n{\ndwWidth = " << SIDE << "\ndwLength = " << SIDE << "\n";
@@ -104,7 +83,7 @@ bool LayFloor(XC_Scene& scene)
 }
 
 // The actor at index 0 and the most targets the bench needs, each on its own cell.
-bool PlacePersons(XC_Scene& scene, XC_GamePersonManager& persons)
+bool PlaceTargets(XC_Scene& scene, XC_GamePersonManager& persons)
 {
     JC_ControlTeam& team = gp_ControlManagerObj->m_ControlTeamObj;
     team.EmptyTeam(TeamID::TEAMID_FIGHT);
@@ -183,6 +162,15 @@ int Bench(XI_EnvironmentOfRender* pEnvironment, XC_GamePersonManager& persons)
     return iResult;
 }
 
+int BenchOnStage(BenchBattleStage& stage)
+{
+    if (!LayFlatFloor(stage.Scene()) || !PlaceTargets(stage.Scene(), stage.Persons())) {
+        std::printf("cannot lay the floor or place the persons\n");
+        return 1;
+    }
+    return Bench(&stage.Environment(), stage.Persons());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -193,56 +181,17 @@ int main(int argc, char** argv)
         std::printf("usage: battlescript-bench GAME_FOLDER\\ (a game folder with GameData\\%s)\n", SCRIPT_FILE);
         return 1;
     }
-    WindowedDevice device("BattleScriptBench");
-    if (!device.IsReady()) {
-        std::printf("no device: %s\n", device.Error().c_str());
-        return 1;
-    }
-    g_pVar->g_pD3DDevice = device.Device();
-    g_pVar->g_szGamePath = strFolder.data();
-    const DWORD dwBuild = JF_Build(strFolder);
-    if (dwBuild != 0) {
-        std::printf("cannot build the data layer on %s: 0x%08lx\n", strFolder.c_str(), dwBuild);
-        return 1;
-    }
     MemoryPack pack;
     pack.Add("error.ant", "1\nheader\n100 0 0 -1 1 0 0 0 50\npic.bmp 1 1 0 0 0 1 0 0 0 1 0 0 0 4 4 0 0 0 ffffffff\n");
     pack.Add(SCRIPT_FILE, strScript);
     XI_PackFile* const pOldPack = g_pPackFile_Data;
     g_pPackFile_Data = &pack;
-    XC_2DTextureManager textures;
-    SilentMusic music;
-    XC_AnimationManager animations;
-    animations.Init(&pack, &textures, &music);
-    g_pAnimationManager = &animations;
-
-    XC_Painter painter;
-    XC_CameraMan worldCamera, screenCamera;
-    XC_LightMan worldLight, screenLight;
-    XC_EnvironmentOfRender environment;
-    environment.SetPainter(&painter);
-    environment.SetWorldCameraMan(&worldCamera);
-    environment.SetScreenCameraMan(&screenCamera);
-    environment.SetWorldLightMan(&worldLight);
-    environment.SetScreenLightMan(&screenLight);
     int iResult = 1;
     {
-        XC_Scene scene;
-        scene.Init(&environment, &pack);
-        g_pSceneFunctionObj->SetSceneObj(&scene);
-        XC_GamePersonManager persons;
-        g_pPersonManager = &persons;
-        if (LayFloor(scene) && PlacePersons(scene, persons))
-            iResult = Bench(&environment, persons);
-        else
-            std::printf("cannot lay the floor or place the persons\n");
-        persons.Fini();
-        g_pPersonManager = nullptr;
+        BenchBattleStage stage("BattleScriptBench", strFolder, pack);
+        if (stage.IsReady())
+            iResult = BenchOnStage(stage);
     }
-    g_pAnimationManager = nullptr;
-    animations.Fini();
     g_pPackFile_Data = pOldPack;
-    JF_Destroy();
-    g_pVar->g_pD3DDevice = nullptr;
     return iResult;
 }

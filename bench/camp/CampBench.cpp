@@ -13,18 +13,9 @@
 #include "Code/Battle/XC_SceneTableManager.h"
 #include "Code/XC_GameAI.h"
 #include "Code/XC_GameTime.h"
-#include "GameProgram/CameraMan/XC_CameraMan.h"
-#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
-#include "GameProgram/LightMan/XC_LightMan.h"
-#include "GameProgram/Painter/XC_EnvironmentOfRender.h"
-#include "GameProgram/Painter/XC_Painter.h"
-#include "GameProgram/Resource/XC_2DTextureManager.h"
-#include "GameProgram/Resource/XC_AnimationManager.h"
-#include "JC_DataManager/JF_Game.h"
 #include "bench/Support/BenchBattleFloor.h"
 #include "bench/Support/BenchGameData.h"
 #include "bench/Support/BenchTiming.h"
-#include "bench/Support/WindowedDevice.h"
 #include "bench/personpower/AttackValueReads.h"
 
 #include <windows.h>
@@ -233,63 +224,16 @@ int BenchCampTurn(XC_Scene& scene, XC_GamePersonManager& persons, XC_BattleScene
 
 int main(int argc, char** argv)
 {
-    std::string strFolder = BenchGameFolder(argc, argv);
+    const std::string strFolder = BenchGameFolder(argc, argv);
     if (strFolder.empty()) {
         std::printf("usage: camp-bench GAME_FOLDER\\\n");
         return 1;
     }
-    WindowedDevice device("CampBench");
-    if (!device.IsReady()) {
-        std::printf("no device: %s\n", device.Error().c_str());
-        return 1;
-    }
-    g_pVar->g_pD3DDevice = device.Device();
-    g_pVar->g_szGamePath = strFolder.data();
-    const DWORD dwBuild = JF_Build(strFolder);
-    if (dwBuild != 0) {
-        std::printf("cannot build the data layer on %s: 0x%08lx\n", strFolder.c_str(), dwBuild);
-        return 1;
-    }
-    g_pGameAI->lRandomScore = 0;
     OneAnimationPack pack;
-    XC_2DTextureManager textures;
-    SilentMusic music;
-    XC_AnimationManager animations;
-    animations.Init(&pack, &textures, &music);
-    g_pAnimationManager = &animations;
-
-    XC_Painter painter;
-    XC_CameraMan worldCamera, screenCamera;
-    XC_LightMan worldLight, screenLight;
-    XC_EnvironmentOfRender environment;
-    environment.SetPainter(&painter);
-    environment.SetWorldCameraMan(&worldCamera);
-    environment.SetScreenCameraMan(&screenCamera);
-    environment.SetWorldLightMan(&worldLight);
-    environment.SetScreenLightMan(&screenLight);
-    int iResult = 0;
-    {
-        XC_Scene scene;
-        scene.Init(&environment, &pack);
-        g_pSceneFunctionObj->SetSceneObj(&scene);
-        XC_GamePersonManager persons;
-        XC_SceneTableManager tables;
-        XC_BattleSceneController controller;
-        g_pPersonManager = &persons;
-        g_pSceneTableManager = &tables;
-        g_pBattleSceneController = &controller;
-        std::srand(7);
-        iResult = BenchCampTurn(scene, persons, controller);
-        g_pSceneFunctionObj->ClearCellCache();
-        tables.Fini();
-        persons.Fini();
-        g_pBattleSceneController = nullptr;
-        g_pSceneTableManager = nullptr;
-        g_pPersonManager = nullptr;
-    }
-    g_pAnimationManager = nullptr;
-    animations.Fini();
-    JF_Destroy();
-    g_pVar->g_pD3DDevice = nullptr;
-    return iResult;
+    BenchBattleStage stage("CampBench", strFolder, pack);
+    if (!stage.IsReady())
+        return 1;
+    g_pGameAI->lRandomScore = 0;
+    std::srand(7);
+    return BenchCampTurn(stage.Scene(), stage.Persons(), stage.Controller());
 }
