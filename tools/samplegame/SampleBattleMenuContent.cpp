@@ -34,6 +34,15 @@ SampleImage Box(int iWidth, int iHeight, std::uint32_t dwFill, std::uint32_t dwE
     return image;
 }
 
+// A band to the picture's edges, with no clear margin: the deployment's top
+// band, scaled to the screen's width, covers the field behind it.
+SampleImage Band(int iWidth, int iHeight, std::uint32_t dwFill, std::uint32_t dwEdge)
+{
+    SampleImage image(iWidth, iHeight, dwFill);
+    image.DrawOutline(0, 0, iWidth, iHeight, dwEdge);
+    return image;
+}
+
 SampleImage Disc(int iSize, std::uint32_t dwFill)
 {
     SampleImage image(iSize, iSize, COLOR_KEY);
@@ -108,7 +117,7 @@ std::vector<JS_Picture> Pictures()
         {"RingLabel.bmp", Box(28, 12, WHITE, WHITE)},
         {"GoIcon0.bmp", Box(64, 40, 0x603020, 0xA0A0A0)},
         {"GoIcon1.bmp", Box(64, 40, 0xE06020, WHITE)},
-        {"GoMenu.bmp", Box(200, 24, NAVY, GOLD)},
+        {"GoMenu.bmp", Band(200, 24, NAVY, GOLD)},
         {"IconYes.bmp", Answer(true, 0x30A040)},
         {"IconNo.bmp", Answer(false, 0xB03030)},
         {"MessageBox.bmp", Box(208, 128, 0x202830, GOLD)},
