@@ -4,9 +4,11 @@
 #include "tests/Support/SampleGameApplication.h"
 #include "tests/Support/TestOutput.h"
 
+#include <d3dx9.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -44,6 +46,25 @@ Rgb PixelOf(const std::string& strShot, POINT at)
 bool IsGround(const Rgb& rgb)
 {
     return rgb.g > rgb.r + 0x30 && rgb.g > rgb.b + 0x30;
+}
+
+// The game pixel of a map point, as the sample layout places the camera at
+// the opening: looking at the town (-10, 0, 5) from 110 units, 50 degrees
+// down, through the game's 15-degree lens.
+POINT Projected(const D3DXVECTOR3& vPoint)
+{
+    const D3DXVECTOR3 vLookAt(-10.0f, 0.0f, 5.0f);
+    const float fPitch = D3DXToRadian(50.0f);
+    const D3DXVECTOR3 vEye = vLookAt + D3DXVECTOR3(0.0f, 110.0f * std::sin(fPitch), -110.0f * std::cos(fPitch));
+    const D3DXVECTOR3 vUp(0.0f, 1.0f, 0.0f);
+    D3DXMATRIX matView, matProjection, matWorld;
+    D3DXMatrixLookAtLH(&matView, &vEye, &vLookAt, &vUp);
+    D3DXMatrixPerspectiveFovLH(&matProjection, 0.2617994f, 800.0f / 600.0f, 1.0f, 1000.0f);
+    D3DXMatrixIdentity(&matWorld);
+    const D3DVIEWPORT9 viewport = {0, 0, 800, 600, 0.0f, 1.0f};
+    D3DXVECTOR3 vScreen;
+    D3DXVec3Project(&vScreen, &vPoint, &viewport, &matProjection, &matView, &matWorld);
+    return {static_cast<LONG>(vScreen.x + 0.5f), static_cast<LONG>(vScreen.y + 0.5f)};
 }
 
 // A screenshot kept among the test outputs under a name of its own.
@@ -118,6 +139,14 @@ TEST(WorldMapPlay, TheMapOpensItsScreensAndTheOptionScreenLeadsToTheTitle)
     const std::string strMap = Shot(game, "Map");
     ASSERT_FALSE(strMap.empty()) << game.Output() << game.Log();
     EXPECT_TRUE(IsGround(PixelOf(strMap, GROUND)));
+    // The party's town: its red model and, above it, its photo in place of
+    // its plate; the crossroads' navy name plate 4 units above the ground.
+    const Rgb town = PixelOf(strMap, Projected({-10.0f, 0.5f, 5.0f}));
+    EXPECT_GT(town.r, town.g + 0x40) << "the town's model";
+    EXPECT_FALSE(IsGround(PixelOf(strMap, Projected({-10.0f, 7.6f, 5.0f})))) << "the town's photo";
+    const Rgb plate = PixelOf(strMap, Projected({0.0f, 4.0f, 0.0f}));
+    EXPECT_GT(plate.b, plate.r + 0x20) << "the crossroads' plate";
+    EXPECT_GT(plate.b, plate.g + 0x10) << "the crossroads' plate";
     EXPECT_EQ(game.Log(), CLEAN_LOG) << "on the map";
 
     ASSERT_TRUE(game.Key("Escape"));
