@@ -4,9 +4,11 @@
 #include "tests/Support/SampleGameApplication.h"
 #include "tests/Support/TestOutput.h"
 
+#include <d3dx9.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -44,6 +46,27 @@ Rgb PixelOf(const std::string& strShot, POINT at)
 bool IsGround(const Rgb& rgb)
 {
     return rgb.g > rgb.r + 0x30 && rgb.g > rgb.b + 0x30;
+}
+
+const D3DXVECTOR3 TOWN(-10.0f, 0.0f, 5.0f);
+const D3DXVECTOR3 CROSSROADS(0.0f, 0.0f, 0.0f);
+
+// The game pixel of a map point, with the camera as the sample layout places
+// it: looking at a point (at the opening the town) from 110 units, 50
+// degrees down, through the game's 15-degree lens.
+POINT Projected(const D3DXVECTOR3& vPoint, const D3DXVECTOR3& vLookAt = TOWN)
+{
+    const float fPitch = D3DXToRadian(50.0f);
+    const D3DXVECTOR3 vEye = vLookAt + D3DXVECTOR3(0.0f, 110.0f * std::sin(fPitch), -110.0f * std::cos(fPitch));
+    const D3DXVECTOR3 vUp(0.0f, 1.0f, 0.0f);
+    D3DXMATRIX matView, matProjection, matWorld;
+    D3DXMatrixLookAtLH(&matView, &vEye, &vLookAt, &vUp);
+    D3DXMatrixPerspectiveFovLH(&matProjection, 0.2617994f, 800.0f / 600.0f, 1.0f, 1000.0f);
+    D3DXMatrixIdentity(&matWorld);
+    const D3DVIEWPORT9 viewport = {0, 0, 800, 600, 0.0f, 1.0f};
+    D3DXVECTOR3 vScreen;
+    D3DXVec3Project(&vScreen, &vPoint, &viewport, &matProjection, &matView, &matWorld);
+    return {static_cast<LONG>(vScreen.x + 0.5f), static_cast<LONG>(vScreen.y + 0.5f)};
 }
 
 // A screenshot kept among the test outputs under a name of its own.
@@ -118,6 +141,14 @@ TEST(WorldMapPlay, TheMapOpensItsScreensAndTheOptionScreenLeadsToTheTitle)
     const std::string strMap = Shot(game, "Map");
     ASSERT_FALSE(strMap.empty()) << game.Output() << game.Log();
     EXPECT_TRUE(IsGround(PixelOf(strMap, GROUND)));
+    // The party's town: its red model and, above it, its photo in place of
+    // its plate; the crossroads' navy name plate 4 units above the ground.
+    const Rgb town = PixelOf(strMap, Projected(TOWN + D3DXVECTOR3(0.0f, 0.5f, 0.0f)));
+    EXPECT_GT(town.r, town.g + 0x40) << "the town's model";
+    EXPECT_FALSE(IsGround(PixelOf(strMap, Projected(TOWN + D3DXVECTOR3(0.0f, 7.6f, 0.0f))))) << "the town's photo";
+    const Rgb plate = PixelOf(strMap, Projected(CROSSROADS + D3DXVECTOR3(0.0f, 4.0f, 0.0f)));
+    EXPECT_GT(plate.b, plate.r + 0x20) << "the crossroads' plate";
+    EXPECT_GT(plate.b, plate.g + 0x10) << "the crossroads' plate";
     EXPECT_EQ(game.Log(), CLEAN_LOG) << "on the map";
 
     ASSERT_TRUE(game.Key("Escape"));
@@ -140,8 +171,10 @@ TEST(WorldMapPlay, TheMapOpensItsScreensAndTheOptionScreenLeadsToTheTitle)
 
     // The map opened again has put the cursor at the centre.
     game.GameCursorAtCentre();
+    Sleep(1000);
     ASSERT_TRUE(game.Key("Escape"));
-    Sleep(1500);
+    Sleep(2000);
+    ASSERT_FALSE(IsGround(PixelOf(Shot(game, "OptionAgain"), GROUND))) << "the option screen opens again";
     ASSERT_TRUE(ClickAt(game, CENTRE, OPTION_TITLE));
     ASSERT_TRUE(WaitForSecond(game, "ChangeProcedure 10\n", 20000)) << game.Output() << game.Log();
     Sleep(2500);
@@ -150,4 +183,32 @@ TEST(WorldMapPlay, TheMapOpensItsScreensAndTheOptionScreenLeadsToTheTitle)
     ASSERT_TRUE(game.WaitForExit(20000)) << game.Output();
     EXPECT_EQ(game.ExitCode(), 0u);
     EXPECT_EQ(game.Log(), CLEAN_LOG);
+}
+
+// A click on the crossroads selects it and the camera turns to it, bringing
+// it to the centre; a second click there walks the hero from the town to it,
+// the camera following: at the end the crossroads' plate stands where the
+// camera looking at the crossroads shows it.
+TEST(WorldMapPlay, TwoClicksOnTheCrossroadsWalkTheHeroThere)
+{
+    PlayedGame game(SampleGameFolder());
+    ReachMap(game);
+    if (HasFatalFailure())
+        return;
+    ASSERT_TRUE(ClickAt(game, CENTRE, Projected(CROSSROADS + D3DXVECTOR3(0.0f, 1.0f, 0.0f))));
+    Sleep(3000);
+    game.GameCursorAtCentre();
+    Shot(game, "Selected");
+    // The crossroads' ground at the centre, just above the cursor's tip.
+    const POINT crossroads = {400, 293};
+    ASSERT_TRUE(game.Click(crossroads.x, crossroads.y));
+    Sleep(300);
+    const POINT plate = Projected(CROSSROADS + D3DXVECTOR3(0.0f, 4.0f, 0.0f), CROSSROADS);
+    EXPECT_TRUE(IsGround(PixelOf(Shot(game, "WalkStart"), plate))) << "the hero is still on the way";
+    Sleep(4000);
+    const Rgb end = PixelOf(Shot(game, "WalkEnd"), plate);
+    EXPECT_GT(end.b, end.r + 0x20) << "the hero stands at the crossroads";
+    EXPECT_EQ(game.Log(), CLEAN_LOG);
+    ASSERT_TRUE(game.Key("shift+Escape"));
+    ASSERT_TRUE(game.WaitForExit(20000)) << game.Output();
 }
