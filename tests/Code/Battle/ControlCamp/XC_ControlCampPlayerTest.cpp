@@ -1,6 +1,9 @@
 #include "Code/Battle/ControlCamp/XC_ControlCampPlayer.h"
 
+#include "Code/Battle/BattleWork/XC_PersonBattle.h"
 #include "Code/Battle/XC_BattleSceneController.h"
+#include "Code/Battle/XC_SceneFunction.h"
+#include "Code/Menu/BattleMenu/XC_BattleSkillMenu.h"
 #include "Code/Menu/BattleMenu/XC_BattleMenuMenager.h"
 #include "Code/Menu/BattleMenu/XC_PersonCommandMenu.h"
 #include "Code/XC_GameTime.h"
@@ -8,6 +11,7 @@
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "GameProgram/Input/XC_MouseState.h"
 #include "GameProgram/Scene/XC_Floorer.h"
+#include "JC_DataManager/Manager/JC_DataManager.h"
 
 #include "tests/Code/Battle/BattleProcedureFixture.h"
 #include "tests/Support/FakeKeyboard.h"
@@ -15,6 +19,8 @@
 #include <d3dx9math.h>
 
 #include <initializer_list>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -22,6 +28,9 @@ const DWORD HERO = 0;
 const DWORD FIGHTER = 1;
 const DWORD HEALER = 2;
 const DWORD BANDIT = 300;
+const DWORD SECOND_BANDIT = 301;
+// The hero's first skill, power strike at level 1.
+const DWORD STRIKE_POWER = 0x00030001;
 
 } // namespace
 
@@ -112,6 +121,48 @@ protected:
             if (plTable[i] > 0 && i != dwOwn)
                 return i;
         return dwOwn;
+    }
+
+    // The hero's power strike reshaped: its shape, reach and scope level.
+    static void ShapeStrike(int iShape, int iDistanceFar, int iScopeLV)
+    {
+        JC_DataComponent* const pPower = gp_DataManagerObj->GetSkillPowerObj(STRIKE_POWER);
+        ASSERT_NE(pPower, nullptr);
+        for (const auto& [szName, iValue] :
+             {std::pair<const char*, int>{"ScopeShape", iShape}, {"DistanceFar", iDistanceFar}, {"ScopeLV", iScopeLV}})
+            ASSERT_EQ(pPower->SetItemValueAt(szName, 0, &iValue), 0u) << szName;
+    }
+
+    // The skill menu open on the hero with the row focused, then a left click.
+    void ChooseSkillRow(int iRow)
+    {
+        Player()->SetState(PCS_Skill);
+        Step();
+        XC_BattleSkillMenu* const pMenu = g_pBattleMenuMenager->m_pBattleSkillMenu;
+        ASSERT_GT(pMenu->GetItemCount(), iRow);
+        ASSERT_EQ(pMenu->SetFocusItem(iRow), S_OK);
+        Click(WM_LBUTTONDOWN);
+        Step();
+    }
+
+    // A line of free cells from the hero in some direction, nearest first;
+    // empty when the hero has none that long.
+    std::vector<DWORD> FreeLineFromHero(DWORD dwLength) const
+    {
+        const LONG* const plPersons = g_pSceneTableManager->BuildTableAllPerson();
+        for (DWORD dwDirection = 0; dwDirection < 4; ++dwDirection) {
+            std::vector<DWORD> line;
+            LONG lFloor = static_cast<LONG>(Person(HERO)->GetFloorIndex());
+            while (line.size() < dwLength) {
+                lFloor = g_pSceneFunctionObj->GetNeighborFloor(lFloor, dwDirection);
+                if (lFloor < 0 || plPersons[lFloor] >= 0)
+                    break;
+                line.push_back(static_cast<DWORD>(lFloor));
+            }
+            if (line.size() == dwLength)
+                return line;
+        }
+        return {};
     }
 
     XC_GameTime m_SavedTime;
@@ -267,4 +318,88 @@ TEST_F(ControlCampPlayerTest, CancellingATargetChoiceSpendsNothing)
     EXPECT_EQ(Player()->GetState(), static_cast<DWORD>(PCS_CommandRing));
     EXPECT_EQ(pPower->GetRAP(), iRAP);
     EXPECT_FALSE(g_pBattleSceneController->IsBattleWorking());
+}
+
+TEST_F(ControlCampPlayerTest, ADisabledSkillIsIgnoredAndAnEnabledOneAimed)
+{
+    JC_ControlPersonPower* const pPower = Person(HERO)->GetControlPersonPower();
+    const int iRAP = pPower->GetRAP();
+    struct Case
+    {
+        int iSP;
+        DWORD dwState;
+    };
+    // Power strike wants 3 SP.
+    for (const Case& c : {Case{0, PCS_Skill}, Case{30, PCS_ChooseTarget}}) {
+        pPower->SetSP(c.iSP);
+        ChooseSkillRow(0);
+        EXPECT_EQ(Player()->GetState(), c.dwState) << "SP " << c.iSP;
+        EXPECT_EQ(pPower->GetRAP(), iRAP) << "SP " << c.iSP;
+    }
+    // Right leaves the target choice free.
+    Step();
+    Click(WM_RBUTTONDOWN);
+    Step();
+    EXPECT_EQ(Player()->GetState(), static_cast<DWORD>(PCS_CommandRing));
+    EXPECT_EQ(pPower->GetRAP(), iRAP);
+    EXPECT_FALSE(g_pBattleSceneController->IsBattleWorking());
+}
+
+TEST_F(ControlCampPlayerTest, TheNearestShapeStrikesTheFirstPersonOnTheLine)
+{
+    ShapeStrike(XE_SCOPE_NEAREST, 400, 0);
+    const std::vector<DWORD> line = FreeLineFromHero(3);
+    ASSERT_EQ(line.size(), 3u);
+    // Bandits on the second and third cells; the click is on the third.
+    ASSERT_EQ(Person(BANDIT)->SetFloorIndex(line[1], TRUE), S_OK);
+    ASSERT_EQ(Person(SECOND_BANDIT)->SetFloorIndex(line[2], TRUE), S_OK);
+    g_pSceneFunctionObj->NotePersonChange();
+    JC_ControlPersonPower* const pNear = Person(BANDIT)->GetControlPersonPower();
+    JC_ControlPersonPower* const pFar = Person(SECOND_BANDIT)->GetControlPersonPower();
+    const int iNearHP = pNear->GetHP();
+    const int iFarHP = pFar->GetHP();
+    Person(HERO)->GetControlPersonPower()->SetSP(30);
+    XC_PersonBattle::SetResultOverride(1);
+    ChooseSkillRow(0);
+    ASSERT_EQ(Player()->GetState(), static_cast<DWORD>(PCS_ChooseTarget));
+    Step();
+    PointAtFloor(line[2]);
+    Click(WM_LBUTTONDOWN);
+    Step();
+    XC_PersonBattle::SetResultOverride(0);
+    EXPECT_EQ(Player()->GetState(), static_cast<DWORD>(PCS_CommandRing));
+    ASSERT_TRUE(FramesUntil([] { return !g_pBattleSceneController->IsBattleWorking(); }));
+    EXPECT_LT(pNear->GetHP(), iNearHP);
+    EXPECT_EQ(pFar->GetHP(), iFarHP);
+}
+
+TEST_F(ControlCampPlayerTest, ARelocationNeverLandsOnAnOccupiedCell)
+{
+    // A self relocation within three cells.
+    ShapeStrike(9, 0, 3);
+    const std::vector<DWORD> line = FreeLineFromHero(2);
+    ASSERT_EQ(line.size(), 2u);
+    ASSERT_EQ(Person(FIGHTER)->SetFloorIndex(line[0], TRUE), S_OK);
+    g_pSceneFunctionObj->NotePersonChange();
+    XC_GamePerson* const pHero = Person(HERO);
+    const DWORD dwOrigin = pHero->GetFloorIndex();
+    pHero->GetControlPersonPower()->SetSP(30);
+    ChooseSkillRow(0);
+    ASSERT_EQ(Player()->GetState(), static_cast<DWORD>(PCS_ChooseTarget));
+    Step();
+    struct Case
+    {
+        DWORD dwCell;
+        DWORD dwState;
+        DWORD dwHeroCell;
+    };
+    for (const Case& c : {Case{line[0], PCS_ChooseTarget, dwOrigin}, Case{line[1], PCS_CommandRing, line[1]}}) {
+        PointAtFloor(c.dwCell);
+        Step();
+        Click(WM_LBUTTONDOWN);
+        Step();
+        EXPECT_EQ(Player()->GetState(), c.dwState) << "cell " << c.dwCell;
+        EXPECT_EQ(pHero->GetFloorIndex(), c.dwHeroCell) << "cell " << c.dwCell;
+    }
+    EXPECT_EQ(Person(FIGHTER)->GetFloorIndex(), line[0]);
 }
