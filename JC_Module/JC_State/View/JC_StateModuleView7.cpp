@@ -356,12 +356,14 @@ DWORD JC_StateModuleView7::ThrowAway(int iWarehouse, int iDrawerIndex, int iCoun
 {
     const JC_ControlWarehouse& warehouse = *m_Controls.pControlWarehouse;
     JC_DataComponent* const pDrawer = warehouse.GetDrawerObj(iWarehouse, iDrawerIndex);
-    const int iHeld = pDrawer != nullptr ? static_cast<int>(warehouse.GetDrawerObjInfo_ThingCount(pDrawer)) : 0;
-    if (iCount < 0 || iCount > iHeld) {
+    // Counted unsigned, as the drawer holds it: a damaged record may hold more than an int.
+    const DWORD dwHeld = pDrawer != nullptr ? warehouse.GetDrawerObjInfo_ThingCount(pDrawer) : 0;
+    if (iCount < 0 || static_cast<DWORD>(iCount) > dwHeld) {
         m_Controls.pErrorLog->PrintAt(s_szSourceFile, __LINE__,
                                       " StateModuleView7 ThrowAway CountNotHeld. \r\n Warehouse:0x%08x DrawerIndex:%d "
-                                      "Count:%d ThingCount:%d \r\n",
-                                      static_cast<unsigned>(iWarehouse), iDrawerIndex, iCount, iHeld);
+                                      "Count:%d ThingCount:%u \r\n",
+                                      static_cast<unsigned>(iWarehouse), iDrawerIndex, iCount,
+                                      static_cast<unsigned>(dwHeld));
         return JE_STATEMODULEVIEW7_COUNT_NOT_HELD;
     }
     if (iCount == 0)

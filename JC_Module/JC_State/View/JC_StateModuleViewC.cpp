@@ -8,6 +8,7 @@
 #include "JC_DataManager/Control/JC_ControlModuleState.h"
 #include "JC_DataManager/Control/JC_ControlPerson.h"
 #include "JC_DataManager/Manager/JC_DataManager.h"
+#include "JC_DataManager/Manager/JE_DataKind.h"
 #include "JC_DataManager/Operator/JC_OperatorPerson.h"
 #include "JC_Module/JC_ModuleResource.h"
 #include "TemplateSystem/JC_DebugLog.h"
@@ -15,7 +16,6 @@
 #include "TemplateSystem/JC_StrNumSwitch.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
@@ -339,7 +339,18 @@ DWORD JC_StateModuleViewC::ReadFieldChanges(JC_ControlSkill& skill, std::vector<
                                           strParameter.c_str());
             return JE_STATEMODULEVIEWC_BEHAVIOR_FORMAT;
         }
-        const DWORD dwIndex = static_cast<DWORD>(std::atoi(parts[1].c_str()));
+        // The field must exist at its index, or the raise would spend the point and change nothing.
+        DWORD dwIndex = 0;
+        int iCurrent = 0;
+        const bool bDigits = !parts[1].empty() && parts[1].find_first_not_of("0123456789") == std::string::npos;
+        if (!bDigits || JC_StrNumSwitch::StrToUInt(parts[1], dwIndex) != 0
+            || m_pPerson->GetItemData(parts[0], dwIndex, &iCurrent) != 0) {
+            m_Controls.pErrorLog->PrintAt(s_szSourceFile, __LINE__,
+                                          " StateModuleViewC DealAddButton MergeOrderField Fail. \r\n "
+                                          "BehaviorParameter:%s \r\n ",
+                                          strParameter.c_str());
+            return JE_STATEMODULEVIEWC_BEHAVIOR_FORMAT;
+        }
         changes.push_back({dwType == BEHAVIOR_SET, parts[0], dwIndex, analyser.GetDefineInfo(parts[2]), parts[2]});
     }
     return 0;
@@ -369,6 +380,14 @@ DWORD JC_StateModuleViewC::DealAddButton(int iRow)
     const JS_Row& row = m_Rows[iRow];
     if (row.dwSkillID == 0 || !row.bCanRaise || m_pPerson->GetNotUseJobPoint() <= 0)
         return JE_STATEMODULEVIEWC_CANNOT_RAISE;
+    // The data layer answers an unknown skill power with a stand-in; a point is never spent on that.
+    const DWORD dwPowerID = row.dwSkillID | (row.dwLevel + 1);
+    if (m_Controls.pDataManager->GetFixedDataObj(FIXEDDATAKIND_SKILL, dwPowerID) == nullptr) {
+        m_Controls.pErrorLog->PrintAt(s_szSourceFile, __LINE__,
+                                      " StateModuleViewC DealAddButton SkillPower NotFound. \r\n SkillPowerID:0x%08x \r\n",
+                                      static_cast<unsigned>(dwPowerID));
+        return JE_STATEMODULEVIEWC_NO_SKILL_POWER;
+    }
     JC_ControlSkill skill;
     skill.Initiation(m_Controls.pDataManager, m_Controls.pBehaviorAnalyser);
     DWORD dwResult = skill.SetDataConponent(row.dwSkillID, row.dwLevel + 1);

@@ -14,6 +14,8 @@ constexpr DWORD JE_STATEMODULEVIEWC_VIEW_MODE_NOT_SUPPORT = 0x8a02c091;
 constexpr DWORD JE_STATEMODULEVIEWC_BEHAVIOR_FORMAT = 0x8a02c0a1;
 // A raise without a spare job point or beyond the job's maximum.
 constexpr DWORD JE_STATEMODULEVIEWC_CANNOT_RAISE = 0x8a02c0a2;
+// The next level of a learnt skill is not in the data: no point is spent on it.
+constexpr DWORD JE_STATEMODULEVIEWC_NO_SKILL_POWER = 0x8a02c0a3;
 
 class JC_ControlPersonPower;
 class JC_OperatorPerson;
