@@ -37,7 +37,7 @@ std::string Formatted(const char* szFormat, const std::string& strText, int iVal
 
 } // namespace
 
-JC_StateModuleViewC::JC_StateModuleViewC() : JC_StateModuleViewBase(12, ITEM_COUNT)
+JC_StateModuleViewC::JC_StateModuleViewC() : JC_StateModuleViewBase(12, ITEM_COUNT), m_PagedList(ROW_COUNT)
 {
 }
 
@@ -157,8 +157,7 @@ DWORD JC_StateModuleViewC::Update()
         return 0;
     }
     m_iLearntCount = static_cast<int>(m_pPerson->GetLearnSkillCount());
-    m_iPageCount = (m_iLearntCount + ROW_COUNT - 1) / ROW_COUNT;
-    m_iPage = 0;
+    m_PagedList.SetEntryCount(m_iLearntCount);
     const DWORD dwJobID = m_pPower->GetJobID();
     JC_DataComponent* const pJob = m_Controls.pDataManager->GetJobObj(dwJobID);
     if (pJob == nullptr) {
@@ -197,8 +196,8 @@ void JC_StateModuleViewC::FillRow(int iRow)
 {
     JS_Row& row = m_Rows[iRow];
     row = JS_Row();
-    const int iIndex = m_iPage * ROW_COUNT + iRow;
-    if (iIndex >= m_iLearntCount)
+    const int iIndex = m_PagedList.EntryAt(iRow);
+    if (iIndex < 0)
         return;
     row.dwSkillID = m_pPerson->GetLearnSkillID(static_cast<DWORD>(iIndex));
     const int iLevel = m_pPerson->GetLearnSkillLV(static_cast<DWORD>(iIndex));
@@ -402,7 +401,7 @@ DWORD JC_StateModuleViewC::DealAddButton(int iRow)
     }
     m_pPerson->SetNotUseJobPoint(m_pPerson->GetNotUseJobPoint() - 1);
     ShowPoints();
-    m_pPerson->SetLearnSkillLV(static_cast<DWORD>(m_iPage * ROW_COUNT + iRow), static_cast<int>(row.dwLevel + 1));
+    m_pPerson->SetLearnSkillLV(static_cast<DWORD>(m_PagedList.EntryAt(iRow)), static_cast<int>(row.dwLevel + 1));
     for (const JS_FieldChange& change : changes)
         ApplyFieldChange(change);
     return 0;
@@ -410,22 +409,12 @@ DWORD JC_StateModuleViewC::DealAddButton(int iRow)
 
 DWORD JC_StateModuleViewC::PrevPage()
 {
-    if (m_iPageCount == 0) {
-        m_iPage = 0;
-        return 0;
-    }
-    m_iPage = (m_iPage + m_iPageCount - 1) % m_iPageCount;
-    return 1;
+    return m_PagedList.PrevPage() ? 1 : 0;
 }
 
 DWORD JC_StateModuleViewC::NextPage()
 {
-    if (m_iPageCount == 0) {
-        m_iPage = 0;
-        return 0;
-    }
-    m_iPage = (m_iPage + 1) % m_iPageCount;
-    return 1;
+    return m_PagedList.NextPage() ? 1 : 0;
 }
 
 void JC_StateModuleViewC::ClearSelectedSkill()
@@ -452,13 +441,9 @@ DWORD JC_StateModuleViewC::MsgProc(UINT uMsg, WPARAM /*wParam*/, LPARAM /*lParam
         return HoverBars(SKILL_BARS, ROW_COUNT, EVENT_SKILL_CHANGED);
     }
     if (uMsg == WM_LBUTTONDOWN) {
-        const int iPageButtons[] = {ITEM_PREV, ITEM_NEXT};
-        const int iButton = HitItem(iPageButtons, 2);
-        if (iButton >= 0) {
-            if ((iButton == 0 ? PrevPage() : NextPage()) == 1) {
-                UpdateList();
-                UpdateAddButton();
-            }
+        if (TurnPageAtClick(m_PagedList, ITEM_PREV, ITEM_NEXT)) {
+            UpdateList();
+            UpdateAddButton();
             return 0;
         }
         PressButton(ADD_BUTTONS, ROW_COUNT);

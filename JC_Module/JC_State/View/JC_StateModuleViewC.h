@@ -3,6 +3,7 @@
 #include "JC_DataManager/Control/JC_ControlSkill.h"
 #include "JC_DataManager/Operator/JC_OperatorJob.h"
 #include "JC_Module/JC_State/View/JC_StateModuleViewBase.h"
+#include "JC_Module/JC_State/View/JC_StatePagedList.h"
 
 #include <string>
 #include <vector>
@@ -81,8 +82,8 @@ public:
 
     const JS_Row& GetRow(int iRow) const { return m_Rows[iRow]; }
     int GetLearntCount() const { return m_iLearntCount; }
-    int GetPageCount() const { return m_iPageCount; }
-    int GetPage() const { return m_iPage; }
+    int GetPageCount() const { return m_PagedList.GetPageCount(); }
+    int GetPage() const { return m_PagedList.GetPage(); }
 
 private:
     struct JS_FieldChange
@@ -108,8 +109,7 @@ private:
     JC_ControlPersonPower* m_pPower = nullptr;
     JC_OperatorPerson* m_pPerson = nullptr;
     int m_iLearntCount = 0;
-    int m_iPageCount = 0;
-    int m_iPage = 0;
+    JC_StatePagedList m_PagedList;
     JS_Row m_Rows[ROW_COUNT];
     JC_ControlSkill m_ControlSkillObj;
     JC_OperatorJob m_OperatorJobObj;
