@@ -11,11 +11,15 @@ set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all)
 # The checkout's path stays out of the programs: its length moves the data the
 # code under test orders by address, and so a fixed-seed run's path.
 set(CMAKE_CXX_COMPILER_LAUNCHER ${root}/fuzz/relative-paths)
+# The debug information names the build folder "." for the same reason: the
+# functions libFuzzer reports as newly covered are named with their source
+# paths, and the lengths of those texts move its allocations.
+set(debug_paths -fdebug-compilation-dir=.)
 
 add_library(FuzzFlags INTERFACE)
 target_include_directories(FuzzFlags INTERFACE ${root})
 target_compile_options(FuzzFlags INTERFACE -Wall -Wextra -Wshadow -g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer-no-link
-                       ${sanitizers})
+                       ${sanitizers} ${debug_paths})
 target_link_options(FuzzFlags INTERFACE ${sanitizers})
 
 # The template system on the shim, as TemplateSystemNative; the registry
