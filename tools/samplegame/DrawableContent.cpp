@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <string>
 #include <system_error>
-#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -26,57 +25,16 @@ bool WriteBytes(const fs::path& path, const std::string& bytes)
     return true;
 }
 
-void Put32(std::string& out, std::uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-// An uncompressed A8R8G8B8 ".dds" of the ARGB pixels, rows from the top.
-std::string Dds(int iWidth, int iHeight, const std::vector<std::uint32_t>& pixels)
-{
-    std::string out("DDS ");
-    Put32(out, 124);
-    Put32(out, 0x100F);  // caps, height, width, pitch, pixel format
-    Put32(out, static_cast<std::uint32_t>(iHeight));
-    Put32(out, static_cast<std::uint32_t>(iWidth));
-    Put32(out, static_cast<std::uint32_t>(iWidth * 4));
-    for (int i = 0; i < 13; ++i)
-        Put32(out, 0);  // depth, mipmaps, reserved
-    Put32(out, 32);
-    Put32(out, 0x41);  // RGB with alpha
-    Put32(out, 0);
-    Put32(out, 32);
-    for (const std::uint32_t mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u})
-        Put32(out, mask);
-    Put32(out, 0x1000);  // texture
-    for (int i = 0; i < 4; ++i)
-        Put32(out, 0);
-    for (const std::uint32_t pixel : pixels)
-        Put32(out, pixel);
-    return out;
-}
-
 // The bar's foreground: opaque on the left, fading to clear on the right, so
 // an alpha reference cuts it at the fraction.
 std::string BarForeground()
 {
-    const int iWidth = 128, iHeight = 16;
-    std::vector<std::uint32_t> pixels;
-    for (int y = 0; y < iHeight; ++y) {
-        for (int x = 0; x < iWidth; ++x) {
-            const std::uint32_t dwAlpha = 255 - static_cast<std::uint32_t>(x * 255 / (iWidth - 1));
-            pixels.push_back((dwAlpha << 24) | 0xE02020);
-        }
-    }
-    return Dds(iWidth, iHeight, pixels);
+    return SampleImage(128, 16, 0xE02020).ToDds(SampleImage::Alpha::FadingRight);
 }
 
 std::string BarBackground()
 {
-    const int iWidth = 128, iHeight = 16;
-    std::vector<std::uint32_t> pixels(iWidth * iHeight, 0xFF303040);
-    return Dds(iWidth, iHeight, pixels);
+    return SampleImage(128, 16, 0x303040).ToDds(SampleImage::Alpha::Opaque);
 }
 
 // A figure on the colour key: head, shirt and legs; the arm swings with the page.

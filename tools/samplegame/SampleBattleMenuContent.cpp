@@ -34,6 +34,15 @@ SampleImage Box(int iWidth, int iHeight, std::uint32_t dwFill, std::uint32_t dwE
     return image;
 }
 
+// A band to the picture's edges, with no clear margin: the deployment's top
+// band, scaled to the screen's width, covers the field behind it.
+SampleImage Band(int iWidth, int iHeight, std::uint32_t dwFill, std::uint32_t dwEdge)
+{
+    SampleImage image(iWidth, iHeight, dwFill);
+    image.DrawOutline(0, 0, iWidth, iHeight, dwEdge);
+    return image;
+}
+
 SampleImage Disc(int iSize, std::uint32_t dwFill)
 {
     SampleImage image(iSize, iSize, COLOR_KEY);
@@ -68,6 +77,21 @@ SampleImage Answer(bool bYes, std::uint32_t dwFill)
     return image;
 }
 
+// The state windows' gauges: a foreground each, whose alpha falls from the
+// left to the right so the bar's alpha test shows the part of its fraction,
+// over one background.
+const int GAUGE_WIDTH = 64;
+const struct
+{
+    const char* szKey;
+    std::uint32_t dwFill;
+} GAUGES[] = {{"RAP", 0xE0C040}, {"HP", 0xD03030}, {"MP", 0x3060D0}, {"MOR", 0x30B040}};
+
+std::string GaugeForeground(const char* szKey)
+{
+    return std::string("Gauge") + szKey + ".dds";
+}
+
 std::vector<JS_Picture> Pictures()
 {
     return {
@@ -84,11 +108,7 @@ std::vector<JS_Picture> Pictures()
         {"HitDmgArrow.bmp", Arrow(false)},
         {"Condition.bmp", Box(256, 200, NAVY, GOLD)},
         {"StateWindow.bmp", Box(256, 96, NAVY, GOLD)},
-        {"GaugeBack.bmp", Box(96, 8, 0x202020, 0x606060)},
-        {"GaugeRAP.bmp", Box(96, 8, 0xE0C040, 0xE0C040)},
-        {"GaugeHP.bmp", Box(96, 8, 0xD03030, 0xD03030)},
-        {"GaugeMP.bmp", Box(96, 8, 0x3060D0, 0x3060D0)},
-        {"GaugeMOR.bmp", Box(96, 8, 0x30B040, 0x30B040)},
+        {"GaugeBack.bmp", Box(GAUGE_WIDTH, 8, 0x202020, 0x606060)},
         {"LevelUp.bmp", Box(32, 12, 0xF0E040, WHITE)},
         {"RingArc.bmp", Disc(48, 0x304060)},
         {"RingEnable.bmp", Disc(40, 0x3070C0)},
@@ -97,7 +117,7 @@ std::vector<JS_Picture> Pictures()
         {"RingLabel.bmp", Box(28, 12, WHITE, WHITE)},
         {"GoIcon0.bmp", Box(64, 40, 0x603020, 0xA0A0A0)},
         {"GoIcon1.bmp", Box(64, 40, 0xE06020, WHITE)},
-        {"GoMenu.bmp", Box(200, 24, NAVY, GOLD)},
+        {"GoMenu.bmp", Band(200, 24, NAVY, GOLD)},
         {"IconYes.bmp", Answer(true, 0x30A040)},
         {"IconNo.bmp", Answer(false, 0xB03030)},
         {"MessageBox.bmp", Box(208, 128, 0x202830, GOLD)},
@@ -183,45 +203,59 @@ std::string PersonCommandMenuLayout()
     return text + "}\r\n";
 }
 
-std::string Node(const std::string& strName, const std::string& strLeaves, float fX, float fY)
+// The window's frame stands behind everything else on it.
+const float FRAME_Z = -90.0f;
+const float ITEM_Z = -100.0f;
+
+std::string Node(const std::string& strName, const std::string& strLeaves, float fX, float fY, float fZ = ITEM_Z)
 {
     char szMatrix[128];
     std::snprintf(szMatrix, sizeof(szMatrix), "\t\t[Matrix]\r\n\t\t{\r\n\t\t\tfPosX = %.0f\r\n\t\t\tfPosY = %.0f\r\n"
-                  "\t\t\tfPosZ = -100\r\n\t\t}\r\n", fX, fY);
+                  "\t\t\tfPosZ = %.0f\r\n\t\t}\r\n", fX, fY, fZ);
     return "\t" + strName + "\r\n\t{\r\n\t\tCoordinateSystem = Screen\r\n" + strLeaves + szMatrix + "\t}\r\n";
 }
 
-std::string Gauge(const std::string& strName, const char* szForeground, float fY)
+// A gauge, centred on its position, draws the pixels of its foreground whose
+// alpha reaches the reference (alpha test on, compared greater or equal).
+std::string Gauge(const char* szKey, float fX, float fY)
 {
-    return Node(strName,
-                "\t\tBackground = BattleMenu\\GaugeBack.bmp\r\n\t\tForeground = BattleMenu\\" + std::string(szForeground)
-                    + "\r\n",
-                152.0f, fY);
+    return Node(std::string("[PB_") + szKey + "]",
+                "\t\tBackground = BattleMenu\\GaugeBack.bmp\r\n\t\tForeground = BattleMenu\\" + GaugeForeground(szKey)
+                    + "\r\n\t\t[RenderState]\r\n\t\t{\r\n\t\t\t[SetRenderState]\r\n\t\t\t{\r\n"
+                      "\t\t\t\tAlphaTest = 15 , 1\r\n\t\t\t\tAlphaFunc = 25 , 7\r\n\t\t\t}\r\n\t\t}\r\n",
+                fX, fY);
 }
 
-std::string Text(const std::string& strName, float fX, float fY)
+// A text stands on its position: the row given is the bottom of its glyphs.
+std::string Text(const std::string& strName, float fX, float fY, const char* szData = "-")
 {
-    return Node(strName, "\t\tData = \" \"\r\n", fX, fY);
+    return Node(strName, std::string("\t\tData = ") + szData + "\r\n", fX, fY);
 }
 
-// A state window: the frame, the portrait, the name and job, the levels and
-// four gauges with their numbers, its top left corner at the given point.
+// A state window, its top left corner at the given point: the frame, the
+// portrait on the left; on the right the name and job, the levels with their
+// marks and four rows of a label, a gauge and the numbers.
 std::string PersonStateLayout(float fX, float fY)
 {
     char szCenter[64];
     std::snprintf(szCenter, sizeof(szCenter), "\txyzSysCenter = %.0f , %.0f , 0\r\n", fX, fY);
-    return "[Sys]\r\n{\r\n" + std::string(szCenter)
-         + Node("[Ani_BaseMap]", "\t\tAniName = Menu\\BattleMenu\\StateWindow.ant\r\n", 0.0f, 0.0f)
-         + Node("[Ani_Portrait]", "\t\tAniName = error.ant\r\n", 40.0f, -88.0f)
-         + Node("[Ani_LevelUP]", "\t\tAniName = Menu\\BattleMenu\\LevelUp.ant\r\n", 84.0f, -30.0f)
-         + Node("[Ani_JLevelUP]", "\t\tAniName = Menu\\BattleMenu\\LevelUp.ant\r\n", 84.0f, -50.0f)
-         + Gauge("[PB_RAP]", "GaugeRAP.bmp", -14.0f) + Gauge("[PB_HP]", "GaugeHP.bmp", -34.0f)
-         + Gauge("[PB_MP]", "GaugeMP.bmp", -54.0f) + Gauge("[PB_MOR]", "GaugeMOR.bmp", -74.0f)
-         + Text("[Str_Name]", 84.0f, -6.0f) + Text("[Str_JobName]", 84.0f, -70.0f) + Text("[Str_LV]", 8.0f, -74.0f)
-         + Text("[Str_JLV]", 8.0f, -90.0f) + Text("[Str_RAP]", 124.0f, -6.0f) + Text("[Str_RAP_State]", 200.0f, -6.0f)
-         + Text("[Str_HP]", 124.0f, -26.0f) + Text("[Str_HP_State]", 200.0f, -26.0f) + Text("[Str_MP]", 124.0f, -46.0f)
-         + Text("[Str_MP_State]", 200.0f, -46.0f) + Text("[Str_MOR]", 124.0f, -66.0f)
-         + Text("[Str_MOR_State]", 200.0f, -66.0f) + "}\r\n";
+    std::string strLayout =
+        "[Sys]\r\n{\r\n" + std::string(szCenter)
+        + Node("[Ani_BaseMap]", "\t\tAniName = Menu\\BattleMenu\\StateWindow.ant\r\n", 0.0f, 0.0f, FRAME_Z)
+        + Node("[Ani_Portrait]", "\t\tAniName = error.ant\r\n", 40.0f, -88.0f)
+        + Text("[Str_Name]", 84.0f, -20.0f) + Text("[Str_JobName]", 180.0f, -20.0f) + Text("[Str_LV]", 84.0f, -38.0f)
+        + Node("[Ani_LevelUP]", "\t\tAniName = Menu\\BattleMenu\\LevelUp.ant\r\n", 122.0f, -26.0f)
+        + Text("[Str_JLV]", 160.0f, -38.0f)
+        + Node("[Ani_JLevelUP]", "\t\tAniName = Menu\\BattleMenu\\LevelUp.ant\r\n", 212.0f, -26.0f);
+    float fRow = -52.0f;
+    for (const auto& gauge : GAUGES) {
+        const std::string strKey = gauge.szKey;
+        strLayout += Text("[Str_" + strKey + "]", 84.0f, fRow, gauge.szKey)
+                   + Gauge(gauge.szKey, 112.0f + GAUGE_WIDTH / 2, fRow + 8.0f)
+                   + Text("[Str_" + strKey + "_State]", 180.0f, fRow);
+        fRow -= 14.0f;
+    }
+    return strLayout + "}\r\n";
 }
 
 // One colour change of the person over a third of a second.
@@ -247,6 +281,11 @@ bool WriteSampleBattleMenuContent(const fs::path& output)
 {
     for (const JS_Picture& picture : Pictures()) {
         if (!WriteGameFile(output / "AniTexture" / "BattleMenu" / picture.szName, picture.image.ToBmp()))
+            return false;
+    }
+    for (const auto& gauge : GAUGES) {
+        const std::string strBytes = SampleImage(GAUGE_WIDTH, 8, gauge.dwFill).ToDds(SampleImage::Alpha::FadingRight);
+        if (!WriteGameFile(output / "AniTexture" / "BattleMenu" / GaugeForeground(gauge.szKey), strBytes))
             return false;
     }
     for (const JS_Animation& animation : Animations()) {

@@ -96,3 +96,33 @@ std::string SampleImage::ToBmp() const
     }
     return out;
 }
+
+std::string SampleImage::ToDds(Alpha alpha) const
+{
+    std::string out("DDS ");
+    Put(out, 124, 4);
+    Put(out, 0x100F, 4);  // caps, height, width, pitch, pixel format
+    Put(out, m_iHeight, 4);
+    Put(out, m_iWidth, 4);
+    Put(out, m_iWidth * 4, 4);
+    for (int i = 0; i < 13; ++i)
+        Put(out, 0, 4);  // depth, mipmaps, reserved
+    Put(out, 32, 4);
+    Put(out, 0x41, 4);  // RGB with alpha
+    Put(out, 0, 4);
+    Put(out, 32, 4);
+    for (const std::uint32_t mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u})
+        Put(out, mask, 4);
+    Put(out, 0x1000, 4);  // texture
+    for (int i = 0; i < 4; ++i)
+        Put(out, 0, 4);
+    const int iLastColumn = m_iWidth > 1 ? m_iWidth - 1 : 1;
+    for (int y = 0; y < m_iHeight; ++y) {
+        for (int x = 0; x < m_iWidth; ++x) {
+            const std::uint32_t dwAlpha =
+                alpha == Alpha::Opaque ? 255 : 255 - static_cast<std::uint32_t>(x * 255 / iLastColumn);
+            Put(out, (dwAlpha << 24) | (m_Pixels[static_cast<size_t>(y) * m_iWidth + x] & 0xFFFFFF), 4);
+        }
+    }
+    return out;
+}

@@ -5,7 +5,7 @@
 #include <vector>
 
 // A picture drawn by the sample-game generator: simple shapes, gradients and
-// outlines on a 24-bit canvas, saved as an uncompressed ".bmp".
+// outlines on a 24-bit canvas, saved as an uncompressed ".bmp" or ".dds".
 class SampleImage
 {
 public:
@@ -20,6 +20,11 @@ public:
 
     // The ".bmp" file's bytes.
     std::string ToBmp() const;
+    // An uncompressed A8R8G8B8 ".dds": opaque, or with its alpha falling from
+    // 255 at the left column to 0 at the right, so an alpha test cuts it at a
+    // fraction of its width.
+    enum class Alpha { Opaque, FadingRight };
+    std::string ToDds(Alpha alpha) const;
 
 private:
     void Set(int x, int y, std::uint32_t dwColor);

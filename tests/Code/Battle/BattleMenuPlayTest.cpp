@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -48,6 +49,15 @@ int ChangedPixels(const std::string& strBefore, const std::string& strAfter, con
             iChanged += before.Pixel(x, y) != after.Pixel(x, y) ? 1 : 0;
     }
     return iChanged;
+}
+
+int Red(std::uint32_t dwPixel)
+{
+    return static_cast<int>((dwPixel >> 16) & 0xFF);
+}
+int Green(std::uint32_t dwPixel)
+{
+    return static_cast<int>((dwPixel >> 8) & 0xFF);
 }
 
 void Play(const BattleHost::HostStep& step)
@@ -104,6 +114,15 @@ TEST(BattleMenuPlay, EveryMenuAndDisplayShows)
     // The two state windows along the bottom.
     EXPECT_GT(ChangedPixels("BattleMenuBare.bmp", "BattleMenuWindows.bmp", {8, 488, 264, 584}), 2000);
     EXPECT_GT(ChangedPixels("BattleMenuBare.bmp", "BattleMenuWindows.bmp", {536, 488, 792, 584}), 2000);
+    // Their texts stand inside them, nothing above.
+    EXPECT_EQ(ChangedPixels("BattleMenuBare.bmp", "BattleMenuWindows.bmp", {8, 468, 264, 488}), 0);
+    // The hero's morale gauge (60 of 100, row 574, columns 120 to 183) is
+    // filled at its left end only.
+    const BitmapFile windows = Picture("BattleMenuWindows.bmp");
+    const std::uint32_t dwFilled = windows.Pixel(124, 574);
+    const std::uint32_t dwEmpty = windows.Pixel(179, 574);
+    EXPECT_GT(Green(dwFilled), 2 * Red(dwFilled)) << std::hex << dwFilled;
+    EXPECT_LT(Green(dwEmpty), 0x80) << std::hex << dwEmpty;
     // The skill list at its corner, right of the middle.
     EXPECT_GT(ChangedPixels("BattleMenuBare.bmp", "BattleMenuWindows.bmp", {500, 200, 700, 400}), 2000);
     // The ring, the system menu and the condition box.

@@ -45,6 +45,19 @@ POINT AddButton(int iRow)
 // The game's cursor moves at most this far a step.
 const int HOP = 200;
 
+// Pixels of white text in the rectangle (left, top, right, bottom).
+int TextPixels(const BitmapFile& bitmap, const RECT& rect)
+{
+    int iCount = 0;
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) {
+            const std::uint32_t dwPixel = bitmap.Pixel(x, y);
+            iCount += Red(dwPixel) > 200 && Blue(dwPixel) > 200 && ((dwPixel >> 8) & 0xFF) > 200 ? 1 : 0;
+        }
+    }
+    return iCount;
+}
+
 // The game started in this process on the sample game, running the procedure
 // that owns the state screen, with the hero in the party; the test drives the
 // game's mouse and keys by window messages.
@@ -159,6 +172,9 @@ TEST_F(StateScreenPlayed, StateScreenShowsItsPagesAndPutsOnAWeapon)
     const std::uint32_t dwStatus = main.Pixel(STATUS_PANEL.x, STATUS_PANEL.y);
     EXPECT_GT(Blue(dwStatus), Red(dwStatus)) << std::hex << dwStatus;
     EXPECT_NE(main.Pixel(Row(0).x, Row(0).y), StateScreenOwner::BACKGROUND_COLOR & 0xFFFFFF);
+    // The first slot's name stands on its line (rows 106 to 143), not above it.
+    EXPECT_GT(TextPixels(main, {540, 106, 740, 144}), 20);
+    EXPECT_EQ(TextPixels(main, {540, 98, 740, 106}), 0);
 
     HoverAndClick(Row(0));
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 2) << Log();

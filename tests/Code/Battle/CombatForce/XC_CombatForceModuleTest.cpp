@@ -162,6 +162,16 @@ TEST(DeploymentPlay, PlaceTakeOffPlaceAgainAndGo)
     EXPECT_GT((dwLit >> 16) & 0xFF, 180u) << std::hex << dwLit;
     EXPECT_LT(dwLit & 0xFF, 90u) << std::hex << dwLit;
     EXPECT_NE(PixelOf("DeploymentClosed.bmp", POINT{695, 544}), dwLit);
+    // The top band reaches the screen's top edge: no part of the field shows above it.
+    BitmapFile screen;
+    ASSERT_TRUE(screen.Load(TestOutputFile("DeploymentScreen.bmp")));
+    const std::uint32_t dwEdge = screen.Pixel(400, 0);
+    int iOther = 0;
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 4; x < 796; ++x)
+            iOther += screen.Pixel(x, y) != dwEdge ? 1 : 0;
+    }
+    EXPECT_EQ(iOther, 0) << std::hex << dwEdge;
     EXPECT_NE(output.Text().find("PersonIndex   0 "), std::string::npos) << output.Text();
     EXPECT_NE(output.Text().find("PersonIndex   1 "), std::string::npos);
     EXPECT_NE(output.Text().find("PersonIndex 300 "), std::string::npos);

@@ -42,6 +42,17 @@ protected:
         g_pBattleSceneController = &m_Controller;
     }
 
+    // Persons, tables and the controller off the field, for the next case
+    // of a table.
+    void ClearField()
+    {
+        m_Controller.Fini();
+        g_pBattleSceneController = nullptr;
+        m_Tables.Fini();
+        m_Persons.Fini();
+        gp_ControlManagerObj->m_ControlTeamObj.EmptyTeam(TeamID::TEAMID_FIGHT);
+    }
+
     JC_ControlPersonPower* Power(DWORD dwTeamIndex)
     {
         XC_GamePerson* const pPersonObj = m_Persons.GetPersonFromTeamIndex(dwTeamIndex);

@@ -77,11 +77,7 @@ protected:
     void Reset()
     {
         m_Camp.reset(new XC_ControlCampComputer);
-        m_Controller.Fini();
-        g_pBattleSceneController = nullptr;
-        m_Tables.Fini();
-        m_Persons.Fini();
-        gp_ControlManagerObj->m_ControlTeamObj.EmptyTeam(TeamID::TEAMID_FIGHT);
+        ClearField();
         m_strTrace.clear();
     }
 

@@ -1,75 +1,26 @@
 #include "Code/Battle/ControlCamp/XC_PersonAttackAI.h"
 
-#include "Code/Battle/ControlCamp/sTableResource.h"
-
-#include "tests/Code/Battle/ControlCamp/CampFixture.h"
+#include "tests/Code/Battle/ControlCamp/PersonAIFixture.h"
 #include "tests/Support/ErrorLogCapture.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <string>
 
 namespace {
 
-constexpr DWORD HERO = 1;
-constexpr DWORD GOBLIN = 11;
-
-// The goblin at team index 300 aims at heroes on a row of cells.
-class PersonAttackAITest : public CampFixture
+// The goblin aims at heroes on a row of cells.
+class PersonAttackAITest : public PersonAIFixture
 {
 protected:
-    void TearDown() override
-    {
-        FreeTables();
-        CampFixture::TearDown();
-    }
-
-    static void Set(JC_DataComponent* pRecord, const std::string& strName, int iValue)
-    {
-        ASSERT_EQ(pRecord->SetItemValueAt(strName, 0, &iValue), 0u) << strName;
-    }
-
     JC_DataComponent* Goblin(int iFloor, int iRAP)
     {
-        JC_DataComponent* const pRecord = AddFightPerson(300, GOBLIN, iFloor);
+        JC_DataComponent* const pRecord = AddFightPerson(ACTOR, GOBLIN, iFloor);
         Set(pRecord, "RAP", iRAP);
         return pRecord;
     }
 
-    JC_DataComponent* Hero(int iTeamIndex, int iFloor, int iHP)
-    {
-        JC_DataComponent* const pRecord = AddFightPerson(iTeamIndex, HERO, iFloor);
-        Set(pRecord, "MaxHP", 120);
-        Set(pRecord, "HP", iHP);
-        return pRecord;
-    }
-
-    // The goblin's tables as its camp would build them.
-    void BuildTables()
-    {
-        FreeTables();
-        XC_GamePerson* const pGoblin = m_Persons.GetPersonFromTeamIndex(300);
-        XC_SceneTableManager& tables = m_Tables;
-        m_Resource.plTableMoveScope = tables.CloneTable(tables.BuildTableMoveScope(pGoblin, -1));
-        m_Resource.plTableAllMoveScope = tables.CloneTable(tables.BuildTableMovePower(pGoblin, 1000));
-        m_Resource.plTableAllPerson = tables.CloneTable(tables.BuildTableAllPerson());
-        m_Resource.plTableAlliedForces = tables.CloneTable(tables.BuildTableAlliedPerson(XE_CAMP_COMPUTER, 3));
-        m_Resource.plTableHostileForces = tables.CloneTable(tables.BuildTableHostilePerson(XE_CAMP_COMPUTER, 3));
-        m_Resource.plTableEnemyDistance = tables.BuildTableEnemyDistance(XE_CAMP_COMPUTER);
-        m_Resource.plTableAlliedStrength = tables.BuildTableForces(XE_CAMP_COMPUTER, TRUE);
-        m_Resource.plTableHostileStrength = tables.BuildTableForces(XE_CAMP_COMPUTER, FALSE);
-    }
-
-    void FreeTables()
-    {
-        for (LONG* plTable : {m_Resource.plTableMoveScope, m_Resource.plTableAllMoveScope, m_Resource.plTableAllPerson,
-                              m_Resource.plTableAlliedForces, m_Resource.plTableHostileForces,
-                              m_Resource.plTableEnemyDistance, m_Resource.plTableAlliedStrength,
-                              m_Resource.plTableHostileStrength})
-            delete[] plTable;
-        m_Resource = sTableResource();
-    }
+    JC_DataComponent* Hero(int iTeamIndex, int iFloor, int iHP) { return Person(iTeamIndex, HERO, iFloor, 120, iHP); }
 
     // Starts the battle and scores the goblin's attack.
     void Score(XC_PersonAttackAI& ai)
@@ -81,21 +32,9 @@ protected:
     void ScoreStarted(XC_PersonAttackAI& ai)
     {
         BuildTables();
-        ASSERT_EQ(ai.Init(m_Persons.GetPersonFromTeamIndex(300), &m_Resource), S_OK);
+        ASSERT_EQ(ai.Init(Actor(), &m_Resource), S_OK);
         ai.ComputeScore();
     }
-
-    void Reset()
-    {
-        FreeTables();
-        m_Controller.Fini();
-        g_pBattleSceneController = nullptr;
-        m_Tables.Fini();
-        m_Persons.Fini();
-        gp_ControlManagerObj->m_ControlTeamObj.EmptyTeam(TeamID::TEAMID_FIGHT);
-    }
-
-    sTableResource m_Resource;
 };
 
 } // namespace
@@ -204,7 +143,7 @@ TEST_F(PersonAttackAITest, FloorTargetsAndSomeShapesAreNeverScored)
         Goblin(0, 10);
         Hero(0, 1, 120);
         Start();
-        JC_DataComponent* const pWeapon = Power(300)->GetHandRight();
+        JC_DataComponent* const pWeapon = Power(ACTOR)->GetHandRight();
         ASSERT_NE(pWeapon, nullptr);
         Set(pWeapon, c.szField, c.iValue);
         XC_PersonAttackAI ai;
@@ -223,7 +162,7 @@ TEST_F(PersonAttackAITest, MissingPersonOrTablesAreReported)
     LayPlainFloor(2, 1);
     Goblin(0, 10);
     Start();
-    EXPECT_EQ(ai.Init(m_Persons.GetPersonFromTeamIndex(300), nullptr), E_FAIL);
+    EXPECT_EQ(ai.Init(Actor(), nullptr), E_FAIL);
     EXPECT_TRUE(errors.Contains("pTableResource")) << errors.Text();
     EXPECT_EQ(ai.DoAction(), E_FAIL);
 }

@@ -1,42 +1,26 @@
 #include "Code/Battle/ControlCamp/XC_PersonSkillAI.h"
 
-#include "Code/Battle/ControlCamp/sTableResource.h"
 #include "JC_DataManager/Behavior/JC_BehaviorAnalyser.h"
 
-#include "tests/Code/Battle/ControlCamp/CampFixture.h"
+#include "tests/Code/Battle/ControlCamp/PersonAIFixture.h"
 #include "tests/Support/ErrorLogCapture.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <string>
 
 namespace {
 
-constexpr DWORD HERO = 1;
-constexpr DWORD GOBLIN = 11;
 // The sample's fire ball (hostile persons, 1 to 3 cells) and heal (allied
 // persons, 0 to 2 cells), both at level 1.
 constexpr DWORD FIREBALL = 0x00010000;
 constexpr DWORD HEAL = 0x00020000;
 
-// The goblin at team index 300 scores one skill of the sample's data, whose
-// records the test changes first.
-class PersonSkillAITest : public CampFixture
+// The goblin scores one skill of the sample's data, whose records the test
+// changes first.
+class PersonSkillAITest : public PersonAIFixture
 {
 protected:
-    void TearDown() override
-    {
-        FreeTables();
-        CampFixture::TearDown();
-    }
-
-    static void Set(JC_DataComponent* pRecord, const std::string& strName, int iValue)
-    {
-        ASSERT_NE(pRecord, nullptr) << strName;
-        ASSERT_EQ(pRecord->SetItemValueAt(strName, 0, &iValue), 0u) << strName;
-    }
-
     static JC_DataComponent* SkillPower(DWORD dwSkillID)
     {
         return gp_DataManagerObj->GetSkillPowerObj(dwSkillID, 1);
@@ -44,60 +28,20 @@ protected:
 
     JC_DataComponent* Person(int iTeamIndex, DWORD dwPersonID, int iFloor, int iHP)
     {
-        JC_DataComponent* const pRecord = AddFightPerson(iTeamIndex, dwPersonID, iFloor);
-        Set(pRecord, "MaxHP", 70);
-        Set(pRecord, "HP", iHP);
-        return pRecord;
-    }
-
-    void BuildTables()
-    {
-        FreeTables();
-        XC_GamePerson* const pGoblin = m_Persons.GetPersonFromTeamIndex(300);
-        XC_SceneTableManager& tables = m_Tables;
-        m_Resource.plTableMoveScope = tables.CloneTable(tables.BuildTableMoveScope(pGoblin, -1));
-        m_Resource.plTableAllMoveScope = tables.CloneTable(tables.BuildTableMovePower(pGoblin, 1000));
-        m_Resource.plTableAllPerson = tables.CloneTable(tables.BuildTableAllPerson());
-        m_Resource.plTableAlliedForces = tables.CloneTable(tables.BuildTableAlliedPerson(XE_CAMP_COMPUTER, 3));
-        m_Resource.plTableHostileForces = tables.CloneTable(tables.BuildTableHostilePerson(XE_CAMP_COMPUTER, 3));
-        m_Resource.plTableEnemyDistance = tables.BuildTableEnemyDistance(XE_CAMP_COMPUTER);
-        m_Resource.plTableAlliedStrength = tables.BuildTableForces(XE_CAMP_COMPUTER, TRUE);
-        m_Resource.plTableHostileStrength = tables.BuildTableForces(XE_CAMP_COMPUTER, FALSE);
-    }
-
-    void FreeTables()
-    {
-        for (LONG* plTable : {m_Resource.plTableMoveScope, m_Resource.plTableAllMoveScope, m_Resource.plTableAllPerson,
-                              m_Resource.plTableAlliedForces, m_Resource.plTableHostileForces,
-                              m_Resource.plTableEnemyDistance, m_Resource.plTableAlliedStrength,
-                              m_Resource.plTableHostileStrength})
-            delete[] plTable;
-        m_Resource = sTableResource();
+        return PersonAIFixture::Person(iTeamIndex, dwPersonID, iFloor, 70, iHP);
     }
 
     void Score(XC_PersonSkillAI& ai, DWORD dwSkillID)
     {
         BuildTables();
-        ASSERT_EQ(ai.Init(m_Persons.GetPersonFromTeamIndex(300), &m_Resource, dwSkillID, 1), S_OK);
+        ASSERT_EQ(ai.Init(Actor(), &m_Resource, dwSkillID, 1), S_OK);
         ai.ComputeScore();
-    }
-
-    void Reset()
-    {
-        FreeTables();
-        m_Controller.Fini();
-        g_pBattleSceneController = nullptr;
-        m_Tables.Fini();
-        m_Persons.Fini();
-        gp_ControlManagerObj->m_ControlTeamObj.EmptyTeam(TeamID::TEAMID_FIGHT);
     }
 
     int FirstTargetScore(const XC_PersonSkillAI& ai) const
     {
         return ai.GetPassivePersonScores().empty() ? 0 : ai.GetPassivePersonScores().front().iScore;
     }
-
-    sTableResource m_Resource;
 };
 
 } // namespace
@@ -115,7 +59,7 @@ TEST_F(PersonSkillAITest, AttackSkillsScoreAsTheWeaponAndNeedTheirTargetCount)
         SCOPED_TRACE(c.iMustTargetCount);
         Set(SkillPower(FIREBALL), "MustTargetCount", c.iMustTargetCount);
         LayPlainFloor(8, 1);
-        Person(300, GOBLIN, 0, 70);
+        Person(ACTOR, GOBLIN, 0, 70);
         Person(0, HERO, 2, 70);
         Start();
         XC_PersonSkillAI ai;
@@ -141,7 +85,7 @@ TEST_F(PersonSkillAITest, ReviveSkillsNeedTwoTargetsWorthWhenTheyMust)
         Set(SkillPower(HEAL), "MustTargetCount", c.iMustTargetCount);
         Set(gp_DataManagerObj->GetSkillObj(HEAL), "UseLifeState", 2);
         LayPlainFloor(8, 1);
-        Person(300, GOBLIN, 0, 70);
+        Person(ACTOR, GOBLIN, 0, 70);
         JC_DataComponent* const pFallen = Person(301, GOBLIN, 1, 0);
         Set(pFallen, "Level", 1);
         Set(pFallen, "LifeState", 2);
@@ -170,7 +114,7 @@ TEST_F(PersonSkillAITest, RestoreSkillsCountTheLimitsInclusively)
         SCOPED_TRACE(c.iHP);
         Set(SkillPower(HEAL), "SkillType", 4);
         LayPlainFloor(8, 1);
-        Person(300, GOBLIN, 0, 70);
+        Person(ACTOR, GOBLIN, 0, 70);
         Person(301, GOBLIN, 1, c.iHP);
         Person(0, HERO, 7, 70);
         Start();
@@ -206,7 +150,7 @@ TEST_F(PersonSkillAITest, StateSkillsScoreOnlyWhereTheStateWouldChange)
         const DWORD dwPoison = 41;
         ASSERT_EQ(SkillPower(FIREBALL)->SetVectorElement("EffectState", 0, &dwPoison), 0u);
         LayPlainFloor(8, 1);
-        Person(300, GOBLIN, 0, 70);
+        Person(ACTOR, GOBLIN, 0, 70);
         JC_DataComponent* const pHero = Person(0, HERO, 2, 70);
         if (c.bHeld)
             gp_BehaviorAnalyserObj->GetBehaviorGroupItems(pHero, 0)->push_back(
@@ -223,7 +167,7 @@ TEST_F(PersonSkillAITest, OtherSkillTypesAreReportedAndNeverUsed)
 {
     Set(SkillPower(FIREBALL), "SkillType", 16);
     LayPlainFloor(8, 1);
-    Person(300, GOBLIN, 0, 70);
+    Person(ACTOR, GOBLIN, 0, 70);
     Person(0, HERO, 2, 70);
     Start();
     ErrorLogCapture errors;
