@@ -1,20 +1,15 @@
 #include "JC_Module/JC_State/JC_StateModuleDocument.h"
 
-#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "JC_DataManager/Control/JC_ControlGame.h"
 #include "JC_DataManager/Control/JC_ControlWarehouse.h"
 #include "JC_DataManager/Operator/JC_OperatorPerson.h"
 #include "JC_Script/JC_ScriptManager.h"
-#include "TemplateSystem/JC_DebugLog.h"
 
 #include "bench/Support/StateScreenOwner.h"
+#include "tests/Code/PlayedScreenSupport.h"
 #include "tests/Code/StartedGameFixture.h"
-#include "tests/Support/BitmapFile.h"
 #include "tests/Support/ErrorLogCapture.h"
-#include "tests/Support/ScopedTempFolder.h"
-#include "tests/Support/TestOutput.h"
 
-#include <d3dx9.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -49,29 +44,6 @@ POINT AddButton(int iRow)
 
 // The game's cursor moves at most this far a step.
 const int HOP = 200;
-
-class DebugLogCapture
-{
-public:
-    DebugLogCapture() { gp_DebugInfoObj->OpenLogFile(m_Folder.File("log.txt").c_str(), 1, FILE_SHARE_READ); }
-    ~DebugLogCapture() { gp_DebugInfoObj->OpenLogFile(nullptr, 1, 0); }
-    DebugLogCapture(const DebugLogCapture&) = delete;
-    DebugLogCapture& operator=(const DebugLogCapture&) = delete;
-
-    std::string Text() const { return ReadTestFile(m_Folder.File("log.txt")); }
-
-private:
-    ScopedTempFolder m_Folder;
-};
-
-int Red(std::uint32_t dwPixel)
-{
-    return static_cast<int>((dwPixel >> 16) & 0xFF);
-}
-int Blue(std::uint32_t dwPixel)
-{
-    return static_cast<int>(dwPixel & 0xFF);
-}
 
 // Pixels of white text in the rectangle (left, top, right, bottom).
 int TextPixels(const BitmapFile& bitmap, const RECT& rect)
@@ -172,19 +144,6 @@ protected:
         m_Game.Frame();
     }
 
-    static BitmapFile Screenshot(const std::string& strName)
-    {
-        BitmapFile bitmap;
-        IDirect3DSurface9* pBackBuffer = nullptr;
-        if (FAILED(g_pVar->g_pD3DDevice->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &pBackBuffer)))
-            return bitmap;
-        const std::string strFile = TestOutputFile(strName);
-        D3DXSaveSurfaceToFileA(strFile.c_str(), D3DXIFF_BMP, pBackBuffer, nullptr, nullptr);
-        pBackBuffer->Release();
-        bitmap.Load(strFile);
-        return bitmap;
-    }
-
     std::string Log() const { return m_pDebugLog->Text() + m_pErrorLog->Text(); }
     JC_ControlPersonPower& Hero() { return *g_pStateModuleDocumentObj->GetControlPerson()->GetPersonPowerObj(); }
     static std::string NameOf(JC_DataComponent* pThing)
@@ -209,7 +168,7 @@ TEST_F(StateScreenPlayed, StateScreenShowsItsPagesAndPutsOnAWeapon)
     ASSERT_EQ(Warehouse().AddThing(3, 1, 1), 0u);
     Open();
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 1);
-    const BitmapFile main = Screenshot("StateMain.bmp");
+    const BitmapFile main = PlayedScreenshot("StateMain.bmp");
     const std::uint32_t dwStatus = main.Pixel(STATUS_PANEL.x, STATUS_PANEL.y);
     EXPECT_GT(Blue(dwStatus), Red(dwStatus)) << std::hex << dwStatus;
     EXPECT_NE(main.Pixel(Row(0).x, Row(0).y), StateScreenOwner::BACKGROUND_COLOR & 0xFFFFFF);
@@ -219,7 +178,7 @@ TEST_F(StateScreenPlayed, StateScreenShowsItsPagesAndPutsOnAWeapon)
 
     HoverAndClick(Row(0));
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 2) << Log();
-    const std::uint32_t dwCandidate = Screenshot("StateCandidates.bmp").Pixel(Row(0).x - 100, Row(0).y);
+    const std::uint32_t dwCandidate = PlayedScreenshot("StateCandidates.bmp").Pixel(Row(0).x - 100, Row(0).y);
     EXPECT_NE(dwCandidate, StateScreenOwner::BACKGROUND_COLOR & 0xFFFFFF) << std::hex << dwCandidate;
     HoverAndClick(Row(0));
     EXPECT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 1) << Log();
@@ -249,13 +208,13 @@ TEST_F(StateScreenPlayed, StateScreenInlaysAGemAndRaisesASkill)
     Click(THING_TAB);
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 3) << Log();
     Click(GEM_TAB);
-    const std::uint32_t dwRow = Screenshot("StateInventory.bmp").Pixel(ThingRow(0).x, ThingRow(0).y);
+    const std::uint32_t dwRow = PlayedScreenshot("StateInventory.bmp").Pixel(ThingRow(0).x, ThingRow(0).y);
     EXPECT_NE(dwRow, StateScreenOwner::BACKGROUND_COLOR & 0xFFFFFF) << std::hex << dwRow;
     HoverAndClick(ThingRow(0));
     Click(INLAY_CHOICE);
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 4) << Log();
     HoverAndClick(Row(0));
-    const std::uint32_t dwBox = Screenshot("StateInlayConfirm.bmp").Pixel(400, 240);
+    const std::uint32_t dwBox = PlayedScreenshot("StateInlayConfirm.bmp").Pixel(400, 240);
     EXPECT_GT(Red(dwBox), Blue(dwBox)) << std::hex << dwBox;
     Click(CONFIRM_OK);
     EXPECT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 3) << Log();
@@ -271,7 +230,7 @@ TEST_F(StateScreenPlayed, StateScreenInlaysAGemAndRaisesASkill)
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 1);
     Click(SKILL_TAB);
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 5) << Log();
-    const std::uint32_t dwSkill = Screenshot("StateSkills.bmp").Pixel(Row(0).x, Row(0).y);
+    const std::uint32_t dwSkill = PlayedScreenshot("StateSkills.bmp").Pixel(Row(0).x, Row(0).y);
     EXPECT_NE(dwSkill, StateScreenOwner::BACKGROUND_COLOR & 0xFFFFFF) << std::hex << dwSkill;
     JC_OperatorPerson& person = *Hero().GetOperatorPerson();
     const int iPoints = person.GetNotUseJobPoint();
