@@ -17,14 +17,24 @@ namespace {
 const char* const CLEAN_LOG = "Version 0.00 \r\nEngine 2.00\r\n";
 
 // Game pixels: the title's new-game and level buttons; the map centres the
-// party's place and puts the cursor there, and the next place on the route
-// to the battlefield lies right of it and below; the place photo's middle.
+// selected place and puts the cursor there, the next place on the route to
+// the battlefield lying right of it and below, the previous one up left; the
+// place photo's middle; open ground.
 const POINT NEW_GAME = {400, 360};
 const POINT LEVEL = {400, 360};
 const POINT CENTRE = {400, 300};
 const POINT NEXT_PLACE = {615, 368};
 const POINT PHOTO = {400, 200};
+const POINT PREVIOUS_PLACE = {185, 232};
 const POINT GROUND = {200, 300};
+// The box asking to enter a place; the deployment's Go.
+const POINT BOX_OK = {330, 340};
+const POINT GO = {695, 544};
+// On the battlefield: grass below the pond and the knoll, the deployment's
+// banner at the top and the state window at the bottom left.
+const POINT FLOOR = {430, 480};
+const POINT BANNER = {100, 50};
+const POINT STATE_WINDOW = {240, 570};
 
 std::uint32_t PixelOf(const std::string& strShot, POINT at)
 {
@@ -36,8 +46,9 @@ int Red(std::uint32_t dwPixel) { return static_cast<int>((dwPixel >> 16) & 0xFF)
 int Green(std::uint32_t dwPixel) { return static_cast<int>((dwPixel >> 8) & 0xFF); }
 int Blue(std::uint32_t dwPixel) { return static_cast<int>(dwPixel & 0xFF); }
 
-// The map's open ground; the red disc of the battlefield's photo.
+// Open ground or grass; a dark blue panel; the red disc of the battlefield's photo.
 bool IsGround(std::uint32_t dwPixel) { return Green(dwPixel) > Red(dwPixel) + 0x30 && Green(dwPixel) > Blue(dwPixel) + 0x30; }
+bool IsPanel(std::uint32_t dwPixel) { return Blue(dwPixel) > Red(dwPixel) + 0x20 && Blue(dwPixel) > Green(dwPixel) + 0x10; }
 bool IsBattlefieldPhoto(std::uint32_t dwPixel) { return Red(dwPixel) > Green(dwPixel) + 0x60 && Red(dwPixel) > Blue(dwPixel) + 0x60; }
 
 // A screenshot kept among the test outputs under a name of its own.
@@ -65,23 +76,27 @@ bool ClickAt(PlayedGame& game, POINT from, POINT to)
     return game.Click(to.x, to.y);
 }
 
-// A click on the next place of the route; the party walks there and the map
-// centres it, with the cursor.
-std::string WalkToNextPlace(PlayedGame& game, const std::string& strName)
+// A click selects a place and centres it with the cursor; a click on the
+// selected place walks the party there.
+bool WalkTo(PlayedGame& game, POINT place)
 {
     game.GameCursorAtCentre();
-    if (!ClickAt(game, CENTRE, NEXT_PLACE))
-        return {};
-    Sleep(6000);
+    if (!ClickAt(game, CENTRE, place))
+        return false;
+    Sleep(2500);
     game.GameCursorAtCentre();
-    return Shot(game, strName);
+    if (!game.Click(CENTRE.x, CENTRE.y))
+        return false;
+    Sleep(9000);
+    return true;
 }
 
 } // namespace
 
-// From the title over the map's crossroads to the battlefield's place, whose
-// photo the map then shows; nothing is reported on the way.
-TEST(BattlefieldPlay, ThePartyWalksFromTheTownToTheBattlefield)
+// From the title over the map to the battlefield: its first arrival runs
+// its over-script, the second asks to enter; the sage's dialogue closed with
+// Ctrl, the deployment and Go, and the hero's turn with its state window.
+TEST(BattlefieldPlay, TheGameGoesFromTheMapIntoTheBattle)
 {
     PlayedGame game(SampleGameFolder());
     ASSERT_TRUE(game.Started());
@@ -100,14 +115,43 @@ TEST(BattlefieldPlay, ThePartyWalksFromTheTownToTheBattlefield)
     EXPECT_TRUE(IsGround(PixelOf(strMap, GROUND)));
     EXPECT_FALSE(IsBattlefieldPhoto(PixelOf(strMap, PHOTO))) << "the town's photo first";
 
-    const std::string strCrossroads = WalkToNextPlace(game, "Crossroads");
-    ASSERT_FALSE(strCrossroads.empty()) << game.Output() << game.Log();
-    EXPECT_FALSE(IsBattlefieldPhoto(PixelOf(strCrossroads, PHOTO)));
-    const std::string strBattlefield = WalkToNextPlace(game, "Battlefield");
-    ASSERT_FALSE(strBattlefield.empty()) << game.Output() << game.Log();
-    EXPECT_TRUE(IsBattlefieldPhoto(PixelOf(strBattlefield, PHOTO))) << std::hex << PixelOf(strBattlefield, PHOTO);
-    EXPECT_TRUE(IsGround(PixelOf(strBattlefield, GROUND)));
-    EXPECT_EQ(game.Log(), CLEAN_LOG);
+    // Crossroads, battlefield, back to the crossroads and to the battlefield.
+    for (const POINT& place : {NEXT_PLACE, NEXT_PLACE, PREVIOUS_PLACE, NEXT_PLACE})
+        ASSERT_TRUE(WalkTo(game, place));
+    const std::string strBox = Shot(game, "EnterBox");
+    ASSERT_FALSE(strBox.empty()) << game.Output() << game.Log();
+    EXPECT_FALSE(IsGround(PixelOf(strBox, CENTRE))) << "the box asks to enter";
+    EXPECT_EQ(game.Log(), CLEAN_LOG) << "on the map";
+    game.GameCursorAtCentre();
+    ASSERT_TRUE(ClickAt(game, CENTRE, BOX_OK));
+    ASSERT_TRUE(game.WaitForOutput("ChangeProcedure 30\n", 20000)) << game.Output() << game.Log();
+
+    // Ctrl hurries the dialogue through its lines and closes it.
+    Sleep(2000);
+    for (int i = 0; i < 16; ++i) {
+        ASSERT_TRUE(game.Key("ctrl"));
+        Sleep(250);
+    }
+    Sleep(1500);
+    const std::string strDeployment = Shot(game, "Deployment");
+    ASSERT_FALSE(strDeployment.empty()) << game.Output() << game.Log();
+    EXPECT_TRUE(IsGround(PixelOf(strDeployment, FLOOR))) << std::hex << PixelOf(strDeployment, FLOOR);
+    EXPECT_TRUE(IsPanel(PixelOf(strDeployment, BANNER))) << "the deployment's banner";
+    EXPECT_FALSE(IsPanel(PixelOf(strDeployment, STATE_WINDOW)));
+
+    // The battle centres the game's cursor.
+    game.GameCursorAtCentre();
+    ASSERT_TRUE(ClickAt(game, CENTRE, GO));
+    Sleep(3000);
+    const std::string strTurn = Shot(game, "HeroTurn");
+    ASSERT_FALSE(strTurn.empty()) << game.Output() << game.Log();
+    EXPECT_TRUE(IsGround(PixelOf(strTurn, FLOOR)));
+    EXPECT_TRUE(IsPanel(PixelOf(strTurn, STATE_WINDOW))) << "the hero's state window";
+
+    const std::string strLog = game.Log();
+    EXPECT_EQ(strLog.find("Battle LoadScene Error"), std::string::npos) << strLog;
+    // Nothing is reported frame after frame.
+    EXPECT_LT(strLog.size(), 2000u) << strLog;
 
     ASSERT_TRUE(game.Key("shift+Escape"));
     ASSERT_TRUE(game.WaitForExit(20000)) << game.Output();
