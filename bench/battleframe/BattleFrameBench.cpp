@@ -82,16 +82,12 @@ void IdleFrames(BenchBattleStage& stage, std::vector<double>& idle)
 bool TurnFrames(BenchBattleStage& stage, DWORD dwCamp, std::vector<double>& turn)
 {
     XC_ControlCampComputer camp;
-    static std::string s_strTrace;
-    XC_ControlCampBase::SetDebugTrace(&s_strTrace);
     camp.Init(dwCamp);
     for (int i = 0; i < MAX_TURN_FRAMES; ++i) {
         turn.push_back(FrameSeconds(stage, &camp));
         if (camp.IsCampFinish())
             return true;
     }
-    std::printf("DEBUG phase %lu state %lu working %d\n", camp.GetCampPhase(), camp.GetState(), (int)g_pBattleSceneController->IsBattleWorking());
-    std::printf("%s\n", s_strTrace.substr(s_strTrace.size() > 3000 ? s_strTrace.size() - 3000 : 0).c_str());
     return false;
 }
 
