@@ -148,9 +148,10 @@ protected:
         m_Game.Frame();
     }
 
-    // The last frame, kept in the bench's output folder.
-    static BitmapFile Screenshot(const std::string& strName)
+    // The last frame, drawn again and kept in the bench's output folder.
+    BitmapFile Screenshot(const std::string& strName)
     {
+        m_Game.Redraw();
         BitmapFile bitmap;
         IDirect3DSurface9* pBackBuffer = nullptr;
         if (FAILED(g_pVar->g_pD3DDevice->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &pBackBuffer)))

@@ -172,8 +172,10 @@ protected:
         m_Game.Frame();
     }
 
-    static BitmapFile Screenshot(const std::string& strName)
+    // The last frame, drawn again and kept in the bench's output folder.
+    BitmapFile Screenshot(const std::string& strName)
     {
+        m_Game.Redraw();
         BitmapFile bitmap;
         IDirect3DSurface9* pBackBuffer = nullptr;
         if (FAILED(g_pVar->g_pD3DDevice->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &pBackBuffer)))
@@ -271,8 +273,15 @@ TEST_F(StateScreenPlayed, StateScreenInlaysAGemAndRaisesASkill)
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 1);
     Click(SKILL_TAB);
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 5) << Log();
-    const std::uint32_t dwSkill = Screenshot("StateSkills.bmp").Pixel(Row(0).x, Row(0).y);
+    const BitmapFile skills = Screenshot("StateSkills.bmp");
+    const std::uint32_t dwSkill = skills.Pixel(Row(0).x, Row(0).y);
     EXPECT_NE(dwSkill, StateScreenOwner::BACKGROUND_COLOR & 0xFFFFFF) << std::hex << dwSkill;
+    // The skills page: strike's grey icon on the first row, where the main
+    // page has the weapon's; the tabs are gone.
+    const std::uint32_t dwIcon = skills.Pixel(516, 125);
+    EXPECT_EQ(Red(dwIcon), Blue(dwIcon)) << std::hex << dwIcon;
+    EXPECT_GT(Red(dwIcon), 0x60) << std::hex << dwIcon;
+    EXPECT_LT(Blue(skills.Pixel(THING_TAB.x - 30, THING_TAB.y - 5)), 0x60);
     JC_OperatorPerson& person = *Hero().GetOperatorPerson();
     const int iPoints = person.GetNotUseJobPoint();
     ASSERT_GT(iPoints, 0);
