@@ -2,9 +2,9 @@
 
 #include <random>
 
-void AddTruncations(const std::string& strSeed, std::vector<std::string>* pCases)
+void AddTruncations(const std::string& strSeed, std::vector<std::string>* pCases, size_t uStep)
 {
-    for (size_t length = 0; length < strSeed.size(); length += 3)
+    for (size_t length = 0; length < strSeed.size(); length += uStep)
         pCases->push_back(strSeed.substr(0, length));
 }
 

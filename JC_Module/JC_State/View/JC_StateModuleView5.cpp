@@ -16,7 +16,6 @@ namespace {
 
 const DWORD WHITE = 0xFFFFFFFF;
 const int ROW_BARS[JC_StateModuleView5::ROW_COUNT] = {5, 6, 7, 8, 9, 10};
-const int PAGE_BUTTONS[] = {JC_StateModuleView5::ITEM_PREV, JC_StateModuleView5::ITEM_NEXT};
 const int FILTER_POSITIONS[] = {0,
                                 JD_WEARPOSITION_BODY,
                                 JD_WEARPOSITION_HANDLEFT,
@@ -213,12 +212,7 @@ DWORD JC_StateModuleView5::MsgProc(UINT uMsg, WPARAM /*wParam*/, LPARAM /*lParam
         return HoverPagedRows(ITEM_PREV, ITEM_NEXT, ROW_BARS, ROW_COUNT, EVENT_SELECTION_CHANGED);
     if (uMsg != WM_LBUTTONDOWN)
         return 0;
-    const int iButton = HitItem(PAGE_BUTTONS, 2);
-    if (iButton >= 0) {
-        if (iButton == 0)
-            PrevPage();
-        else
-            NextPage();
+    if (TurnPageAtClick(m_PagedList, ITEM_PREV, ITEM_NEXT)) {
         ShowPage();
         return 0;
     }

@@ -40,12 +40,11 @@ const JS_Tab TABS[JC_StateModuleView7::TAB_COUNT] = {
 };
 
 const int TAB_ITEMS[JC_StateModuleView7::TAB_COUNT] = {2, 3, 4, 5};
-const int PAGE_BUTTONS[] = {JC_StateModuleView7::ITEM_PREV, JC_StateModuleView7::ITEM_NEXT};
 const int ROW_BARS[JC_StateModuleView7::ROW_COUNT] = {13, 14, 15, 16, 17, 18, 19, 20, 21, 22};
 
 } // namespace
 
-JC_StateModuleView7::JC_StateModuleView7() : JC_StateModuleViewBase(7, ITEM_COUNT)
+JC_StateModuleView7::JC_StateModuleView7() : JC_StateModuleViewBase(7, ITEM_COUNT), m_PagedList(ROW_COUNT)
 {
 }
 
@@ -244,44 +243,33 @@ DWORD JC_StateModuleView7::SelectTab(int iTab)
     }
     m_iTab = iTab;
     m_iWarehouse = TABS[iTab - ITEM_FIRST_TAB].iWarehouse;
-    m_iPage = 0;
+    m_PagedList.SetEntryCount(DrawerCount());
     return 0;
 }
 
-int JC_StateModuleView7::PageCount() const
+int JC_StateModuleView7::DrawerCount() const
 {
-    const int iDrawers = m_Controls.pControlWarehouse->HowManyDrawerInWarehouse(m_iWarehouse);
-    return iDrawers > 0 ? (iDrawers + ROW_COUNT - 1) / ROW_COUNT : 0;
+    return m_Controls.pControlWarehouse->HowManyDrawerInWarehouse(m_iWarehouse);
 }
 
 DWORD JC_StateModuleView7::PrevPage()
 {
-    const int iPages = PageCount();
-    if (iPages == 0) {
-        m_iPage = 0;
-        return 0;
-    }
-    m_iPage = (m_iPage + iPages - 1) % iPages;
-    return 1;
+    m_PagedList.ResizeEntries(DrawerCount());
+    return m_PagedList.PrevPage() ? 1 : 0;
 }
 
 DWORD JC_StateModuleView7::NextPage()
 {
-    const int iPages = PageCount();
-    if (iPages == 0) {
-        m_iPage = 0;
-        return 0;
-    }
-    m_iPage = (m_iPage + 1) % iPages;
-    return 1;
+    m_PagedList.ResizeEntries(DrawerCount());
+    return m_PagedList.NextPage() ? 1 : 0;
 }
 
-DWORD JC_StateModuleView7::ShowRow(int iRow, int iDrawerIndex, int iLastDrawer, const std::string& strDefaultIcon)
+DWORD JC_StateModuleView7::ShowRow(int iRow, int iDrawerIndex, const std::string& strDefaultIcon)
 {
     std::string strIcon;
     std::string strName;
     m_RowThings[iRow] = nullptr;
-    if (iDrawerIndex <= iLastDrawer) {
+    if (iDrawerIndex >= 0) {
         const JC_ControlWarehouse& warehouse = *m_Controls.pControlWarehouse;
         JC_DataComponent* const pDrawer = warehouse.GetDrawerObj(m_iWarehouse, iDrawerIndex);
         JC_DataComponent* const pThing = pDrawer != nullptr ? warehouse.GetDrawerObjInfo_Thing(pDrawer) : nullptr;
@@ -308,13 +296,11 @@ DWORD JC_StateModuleView7::ShowRow(int iRow, int iDrawerIndex, int iLastDrawer, 
 
 DWORD JC_StateModuleView7::ShowPage()
 {
-    const int iDrawers = m_Controls.pControlWarehouse->HowManyDrawerInWarehouse(m_iWarehouse);
-    const int iFirst = m_iPage * ROW_COUNT;
-    const int iLast = iDrawers <= iFirst + ROW_COUNT - 1 ? iDrawers - 1 : iFirst + ROW_COUNT - 1;
+    m_PagedList.ResizeEntries(DrawerCount());
     const std::string strDefaultIcon =
         GetPathThingIcon() + Layout()->GetItemDataString(TABS[m_iTab - ITEM_FIRST_TAB].szDefaultIconKey);
     for (int r = 0; r < ROW_COUNT; ++r) {
-        const DWORD dwResult = ShowRow(r, iFirst + r, iLast, strDefaultIcon);
+        const DWORD dwResult = ShowRow(r, m_PagedList.EntryAt(r), strDefaultIcon);
         if (dwResult != 0)
             return dwResult;
     }
@@ -348,7 +334,7 @@ DWORD JC_StateModuleView7::GetSelectedThing(int& iWarehouse, int& iDrawerIndex) 
     if (!IsThingSelected())
         return 0;
     iWarehouse = m_iWarehouse;
-    iDrawerIndex = m_iPage * ROW_COUNT + m_iSelectedBar - ITEM_FIRST_ROW_BAR;
+    iDrawerIndex = m_PagedList.EntryAt(m_iSelectedBar - ITEM_FIRST_ROW_BAR);
     return 1;
 }
 
@@ -356,12 +342,14 @@ DWORD JC_StateModuleView7::ThrowAway(int iWarehouse, int iDrawerIndex, int iCoun
 {
     const JC_ControlWarehouse& warehouse = *m_Controls.pControlWarehouse;
     JC_DataComponent* const pDrawer = warehouse.GetDrawerObj(iWarehouse, iDrawerIndex);
-    const int iHeld = pDrawer != nullptr ? static_cast<int>(warehouse.GetDrawerObjInfo_ThingCount(pDrawer)) : 0;
-    if (iCount < 0 || iCount > iHeld) {
+    // Counted unsigned, as the drawer holds it: a damaged record may hold more than an int.
+    const DWORD dwHeld = pDrawer != nullptr ? warehouse.GetDrawerObjInfo_ThingCount(pDrawer) : 0;
+    if (iCount < 0 || static_cast<DWORD>(iCount) > dwHeld) {
         m_Controls.pErrorLog->PrintAt(s_szSourceFile, __LINE__,
                                       " StateModuleView7 ThrowAway CountNotHeld. \r\n Warehouse:0x%08x DrawerIndex:%d "
-                                      "Count:%d ThingCount:%d \r\n",
-                                      static_cast<unsigned>(iWarehouse), iDrawerIndex, iCount, iHeld);
+                                      "Count:%d ThingCount:%u \r\n",
+                                      static_cast<unsigned>(iWarehouse), iDrawerIndex, iCount,
+                                      static_cast<unsigned>(dwHeld));
         return JE_STATEMODULEVIEW7_COUNT_NOT_HELD;
     }
     if (iCount == 0)
@@ -406,12 +394,8 @@ DWORD JC_StateModuleView7::DealSelectionMessage(UINT uMsg, WPARAM wParam, LPARAM
 
 BOOL JC_StateModuleView7::ClickPageOrTab()
 {
-    const int iButton = HitItem(PAGE_BUTTONS, 2);
-    if (iButton >= 0) {
-        if (iButton == 0)
-            PrevPage();
-        else
-            NextPage();
+    m_PagedList.ResizeEntries(DrawerCount());
+    if (TurnPageAtClick(m_PagedList, ITEM_PREV, ITEM_NEXT)) {
         ShowPage();
         return 1;
     }

@@ -2,6 +2,7 @@
 
 #include "JC_DataManager/Operator/JC_OperatorThingBase.h"
 #include "JC_Module/JC_State/View/JC_StateModuleViewBase.h"
+#include "JC_Module/JC_State/View/JC_StatePagedList.h"
 
 #include <string>
 
@@ -80,13 +81,14 @@ public:
     // eleven places and followed by its count.
     static std::string RowName(const std::string& strName, DWORD dwCount);
     int GetWarehouse() const { return m_iWarehouse; }
-    int GetPage() const { return m_iPage; }
+    int GetPage() const { return m_PagedList.GetPage(); }
     const std::string& GetRowName(int iRow) const { return m_RowNames[iRow]; }
     const std::string& GetGoldText() const { return m_strGold; }
 
 private:
-    int PageCount() const;
-    DWORD ShowRow(int iRow, int iDrawerIndex, int iLastDrawer, const std::string& strDefaultIcon);
+    // The shown warehouse's drawers, read each time: throwing away changes them.
+    int DrawerCount() const;
+    DWORD ShowRow(int iRow, int iDrawerIndex, const std::string& strDefaultIcon);
     DWORD BuildSideBySide(int iFirstItem, int iCount, const char* szItem, const char* szStepKey, BOOL bAnimation);
     void ShowTab(int iTab, BOOL bCurrent);
     DWORD DealQuantityMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
@@ -97,7 +99,7 @@ private:
 
     int m_iTab = ITEM_FIRST_TAB;
     int m_iWarehouse = 2;
-    int m_iPage = 0;
+    JC_StatePagedList m_PagedList;
     JC_DataComponent* m_RowThings[ROW_COUNT] = {};
     std::string m_RowNames[ROW_COUNT];
     std::string m_strGold;

@@ -6,6 +6,8 @@
 #include "JC_DataManager/Control/JC_ControlWarehouse.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
 static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
@@ -101,7 +103,9 @@ DWORD JC_StateModuleView8::SetThingInfo(int iWarehouse, int iDrawerIndex)
     const JC_ControlWarehouse& warehouse = *m_Controls.pControlWarehouse;
     JC_DataComponent* const pDrawer = warehouse.GetDrawerObj(iWarehouse, iDrawerIndex);
     // A drawer that is not there holds nothing to choose from.
-    m_iMaximumCount = pDrawer != nullptr ? static_cast<int>(warehouse.GetDrawerObjInfo_ThingCount(pDrawer)) : 0;
+    // A damaged record may hold more than an int: the box never offers more than it can count.
+    const DWORD dwHeld = pDrawer != nullptr ? warehouse.GetDrawerObjInfo_ThingCount(pDrawer) : 0;
+    m_iMaximumCount = static_cast<int>(std::min<DWORD>(dwHeld, INT_MAX));
     std::string strName;
     if (pDrawer != nullptr)
         warehouse.GetDrawerObjInfo_ThingName(pDrawer, strName);

@@ -21,7 +21,6 @@ namespace {
 const DWORD WHITE = 0xFFFFFFFF;
 const char* const UNKNOWN_GEM = "不明";
 const int ROW_BARS[JC_StateModuleViewA::ROW_COUNT] = {5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
-const int PAGE_BUTTONS[] = {JC_StateModuleViewA::ITEM_PREV, JC_StateModuleViewA::ITEM_NEXT};
 
 } // namespace
 
@@ -256,12 +255,7 @@ DWORD JC_StateModuleViewA::DealListMessage(UINT uMsg)
         return HoverPagedRows(ITEM_PREV, ITEM_NEXT, ROW_BARS, ROW_COUNT, EVENT_SELECTION_CHANGED);
     if (uMsg != WM_LBUTTONDOWN)
         return 0;
-    const int iButton = HitItem(PAGE_BUTTONS, 2);
-    if (iButton >= 0) {
-        if (iButton == 0)
-            PrevPage();
-        else
-            NextPage();
+    if (TurnPageAtClick(m_PagedList, ITEM_PREV, ITEM_NEXT)) {
         UpdatePage();
         return 0;
     }

@@ -7,6 +7,7 @@
 #include "JC_DataManager/Control/JC_ControlModuleState.h"
 #include "JC_Module/JC_ModuleMouse.h"
 #include "JC_Module/JC_ModuleResource.h"
+#include "JC_Module/JC_State/View/JC_StatePagedList.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
 static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
@@ -292,5 +293,18 @@ DWORD JC_StateModuleViewBase::HoverPagedRows(int iPrevItem, int iNextItem, const
         return 0;
     ClearSelectedBar();
     m_dwViewEvent = dwChanged;
+    return 1;
+}
+
+BOOL JC_StateModuleViewBase::TurnPageAtClick(JC_StatePagedList& list, int iPrevItem, int iNextItem) const
+{
+    const int iButtons[] = {iPrevItem, iNextItem};
+    const int iButton = HitItem(iButtons, 2);
+    if (iButton < 0)
+        return 0;
+    if (iButton == 0)
+        list.PrevPage();
+    else
+        list.NextPage();
     return 1;
 }

@@ -8,6 +8,7 @@
 
 class JC_ControlModuleState;
 class JC_ControlPerson;
+class JC_StatePagedList;
 class XC_RenderPic;
 class XC_RenderString;
 
@@ -88,6 +89,9 @@ protected:
     // Over a page button the selection drops (raising dwChanged), else the
     // rows take the hover.
     DWORD HoverPagedRows(int iPrevItem, int iNextItem, const int* piBars, int iCount, DWORD dwChanged);
+    // A click on the previous or next page button turns the list's page: 1
+    // when one of them was hit, whether or not there were pages to turn.
+    BOOL TurnPageAtClick(JC_StatePagedList& list, int iPrevItem, int iNextItem) const;
 
     JC_ControlPerson* m_pControlPerson = nullptr;
     std::vector<std::unique_ptr<XC_RenderingObject>> m_Items;

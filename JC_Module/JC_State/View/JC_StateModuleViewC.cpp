@@ -8,6 +8,7 @@
 #include "JC_DataManager/Control/JC_ControlModuleState.h"
 #include "JC_DataManager/Control/JC_ControlPerson.h"
 #include "JC_DataManager/Manager/JC_DataManager.h"
+#include "JC_DataManager/Manager/JE_DataKind.h"
 #include "JC_DataManager/Operator/JC_OperatorPerson.h"
 #include "JC_Module/JC_ModuleResource.h"
 #include "TemplateSystem/JC_DebugLog.h"
@@ -15,7 +16,6 @@
 #include "TemplateSystem/JC_StrNumSwitch.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 static const char* const s_szSourceFile = XM_SOURCE_FILE(SOURCE_PATH);
 
@@ -37,7 +37,7 @@ std::string Formatted(const char* szFormat, const std::string& strText, int iVal
 
 } // namespace
 
-JC_StateModuleViewC::JC_StateModuleViewC() : JC_StateModuleViewBase(12, ITEM_COUNT)
+JC_StateModuleViewC::JC_StateModuleViewC() : JC_StateModuleViewBase(12, ITEM_COUNT), m_PagedList(ROW_COUNT)
 {
 }
 
@@ -157,8 +157,7 @@ DWORD JC_StateModuleViewC::Update()
         return 0;
     }
     m_iLearntCount = static_cast<int>(m_pPerson->GetLearnSkillCount());
-    m_iPageCount = (m_iLearntCount + ROW_COUNT - 1) / ROW_COUNT;
-    m_iPage = 0;
+    m_PagedList.SetEntryCount(m_iLearntCount);
     const DWORD dwJobID = m_pPower->GetJobID();
     JC_DataComponent* const pJob = m_Controls.pDataManager->GetJobObj(dwJobID);
     if (pJob == nullptr) {
@@ -197,8 +196,8 @@ void JC_StateModuleViewC::FillRow(int iRow)
 {
     JS_Row& row = m_Rows[iRow];
     row = JS_Row();
-    const int iIndex = m_iPage * ROW_COUNT + iRow;
-    if (iIndex >= m_iLearntCount)
+    const int iIndex = m_PagedList.EntryAt(iRow);
+    if (iIndex < 0)
         return;
     row.dwSkillID = m_pPerson->GetLearnSkillID(static_cast<DWORD>(iIndex));
     const int iLevel = m_pPerson->GetLearnSkillLV(static_cast<DWORD>(iIndex));
@@ -339,7 +338,18 @@ DWORD JC_StateModuleViewC::ReadFieldChanges(JC_ControlSkill& skill, std::vector<
                                           strParameter.c_str());
             return JE_STATEMODULEVIEWC_BEHAVIOR_FORMAT;
         }
-        const DWORD dwIndex = static_cast<DWORD>(std::atoi(parts[1].c_str()));
+        // The field must exist at its index, or the raise would spend the point and change nothing.
+        DWORD dwIndex = 0;
+        int iCurrent = 0;
+        const bool bDigits = !parts[1].empty() && parts[1].find_first_not_of("0123456789") == std::string::npos;
+        if (!bDigits || JC_StrNumSwitch::StrToUInt(parts[1], dwIndex) != 0
+            || m_pPerson->GetItemData(parts[0], dwIndex, &iCurrent) != 0) {
+            m_Controls.pErrorLog->PrintAt(s_szSourceFile, __LINE__,
+                                          " StateModuleViewC DealAddButton MergeOrderField Fail. \r\n "
+                                          "BehaviorParameter:%s \r\n ",
+                                          strParameter.c_str());
+            return JE_STATEMODULEVIEWC_BEHAVIOR_FORMAT;
+        }
         changes.push_back({dwType == BEHAVIOR_SET, parts[0], dwIndex, analyser.GetDefineInfo(parts[2]), parts[2]});
     }
     return 0;
@@ -369,6 +379,14 @@ DWORD JC_StateModuleViewC::DealAddButton(int iRow)
     const JS_Row& row = m_Rows[iRow];
     if (row.dwSkillID == 0 || !row.bCanRaise || m_pPerson->GetNotUseJobPoint() <= 0)
         return JE_STATEMODULEVIEWC_CANNOT_RAISE;
+    // The data layer answers an unknown skill power with a stand-in; a point is never spent on that.
+    const DWORD dwPowerID = row.dwSkillID | (row.dwLevel + 1);
+    if (m_Controls.pDataManager->GetFixedDataObj(FIXEDDATAKIND_SKILL, dwPowerID) == nullptr) {
+        m_Controls.pErrorLog->PrintAt(s_szSourceFile, __LINE__,
+                                      " StateModuleViewC DealAddButton SkillPower NotFound. \r\n SkillPowerID:0x%08x \r\n",
+                                      static_cast<unsigned>(dwPowerID));
+        return JE_STATEMODULEVIEWC_NO_SKILL_POWER;
+    }
     JC_ControlSkill skill;
     skill.Initiation(m_Controls.pDataManager, m_Controls.pBehaviorAnalyser);
     DWORD dwResult = skill.SetDataConponent(row.dwSkillID, row.dwLevel + 1);
@@ -383,7 +401,7 @@ DWORD JC_StateModuleViewC::DealAddButton(int iRow)
     }
     m_pPerson->SetNotUseJobPoint(m_pPerson->GetNotUseJobPoint() - 1);
     ShowPoints();
-    m_pPerson->SetLearnSkillLV(static_cast<DWORD>(m_iPage * ROW_COUNT + iRow), static_cast<int>(row.dwLevel + 1));
+    m_pPerson->SetLearnSkillLV(static_cast<DWORD>(m_PagedList.EntryAt(iRow)), static_cast<int>(row.dwLevel + 1));
     for (const JS_FieldChange& change : changes)
         ApplyFieldChange(change);
     return 0;
@@ -391,22 +409,12 @@ DWORD JC_StateModuleViewC::DealAddButton(int iRow)
 
 DWORD JC_StateModuleViewC::PrevPage()
 {
-    if (m_iPageCount == 0) {
-        m_iPage = 0;
-        return 0;
-    }
-    m_iPage = (m_iPage + m_iPageCount - 1) % m_iPageCount;
-    return 1;
+    return m_PagedList.PrevPage() ? 1 : 0;
 }
 
 DWORD JC_StateModuleViewC::NextPage()
 {
-    if (m_iPageCount == 0) {
-        m_iPage = 0;
-        return 0;
-    }
-    m_iPage = (m_iPage + 1) % m_iPageCount;
-    return 1;
+    return m_PagedList.NextPage() ? 1 : 0;
 }
 
 void JC_StateModuleViewC::ClearSelectedSkill()
@@ -433,13 +441,9 @@ DWORD JC_StateModuleViewC::MsgProc(UINT uMsg, WPARAM /*wParam*/, LPARAM /*lParam
         return HoverBars(SKILL_BARS, ROW_COUNT, EVENT_SKILL_CHANGED);
     }
     if (uMsg == WM_LBUTTONDOWN) {
-        const int iPageButtons[] = {ITEM_PREV, ITEM_NEXT};
-        const int iButton = HitItem(iPageButtons, 2);
-        if (iButton >= 0) {
-            if ((iButton == 0 ? PrevPage() : NextPage()) == 1) {
-                UpdateList();
-                UpdateAddButton();
-            }
+        if (TurnPageAtClick(m_PagedList, ITEM_PREV, ITEM_NEXT)) {
+            UpdateList();
+            UpdateAddButton();
             return 0;
         }
         PressButton(ADD_BUTTONS, ROW_COUNT);

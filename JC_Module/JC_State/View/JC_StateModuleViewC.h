@@ -3,6 +3,7 @@
 #include "JC_DataManager/Control/JC_ControlSkill.h"
 #include "JC_DataManager/Operator/JC_OperatorJob.h"
 #include "JC_Module/JC_State/View/JC_StateModuleViewBase.h"
+#include "JC_Module/JC_State/View/JC_StatePagedList.h"
 
 #include <string>
 #include <vector>
@@ -14,6 +15,8 @@ constexpr DWORD JE_STATEMODULEVIEWC_VIEW_MODE_NOT_SUPPORT = 0x8a02c091;
 constexpr DWORD JE_STATEMODULEVIEWC_BEHAVIOR_FORMAT = 0x8a02c0a1;
 // A raise without a spare job point or beyond the job's maximum.
 constexpr DWORD JE_STATEMODULEVIEWC_CANNOT_RAISE = 0x8a02c0a2;
+// The next level of a learnt skill is not in the data: no point is spent on it.
+constexpr DWORD JE_STATEMODULEVIEWC_NO_SKILL_POWER = 0x8a02c0a3;
 
 class JC_ControlPersonPower;
 class JC_OperatorPerson;
@@ -79,8 +82,8 @@ public:
 
     const JS_Row& GetRow(int iRow) const { return m_Rows[iRow]; }
     int GetLearntCount() const { return m_iLearntCount; }
-    int GetPageCount() const { return m_iPageCount; }
-    int GetPage() const { return m_iPage; }
+    int GetPageCount() const { return m_PagedList.GetPageCount(); }
+    int GetPage() const { return m_PagedList.GetPage(); }
 
 private:
     struct JS_FieldChange
@@ -106,8 +109,7 @@ private:
     JC_ControlPersonPower* m_pPower = nullptr;
     JC_OperatorPerson* m_pPerson = nullptr;
     int m_iLearntCount = 0;
-    int m_iPageCount = 0;
-    int m_iPage = 0;
+    JC_StatePagedList m_PagedList;
     JS_Row m_Rows[ROW_COUNT];
     JC_ControlSkill m_ControlSkillObj;
     JC_OperatorJob m_OperatorJobObj;

@@ -2,21 +2,16 @@
 
 #include "Code/Begin/XC_GameProcedure_Begin.h"
 #include "Code/XC_Setting.h"
-#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "JC_Module/JC_Option/View/JC_OptionModuleView1.h"
 #include "JC_Script/JC_ScriptManager.h"
 #include "JC_Script/JI_ScriptNotify.h"
-#include "TemplateSystem/JC_DebugLog.h"
 
 #include "bench/Support/OptionScreenOwner.h"
+#include "tests/Code/PlayedScreenSupport.h"
 #include "tests/Code/StartedGameFixture.h"
-#include "tests/Support/BitmapFile.h"
 #include "tests/Support/ErrorLogCapture.h"
 #include "tests/Support/ScopedRegistryKey.h"
-#include "tests/Support/ScopedTempFolder.h"
-#include "tests/Support/TestOutput.h"
 
-#include <d3dx9.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -45,21 +40,6 @@ POINT Row(int iRow)
 {
     return {600, 185 + 84 * iRow};
 }
-
-// Sends the data layer's debug log to a file of the test's own while it lives.
-class DebugLogCapture
-{
-public:
-    DebugLogCapture() { gp_DebugInfoObj->OpenLogFile(m_Folder.File("log.txt").c_str(), 1, FILE_SHARE_READ); }
-    ~DebugLogCapture() { gp_DebugInfoObj->OpenLogFile(nullptr, 1, 0); }
-    DebugLogCapture(const DebugLogCapture&) = delete;
-    DebugLogCapture& operator=(const DebugLogCapture&) = delete;
-
-    std::string Text() const { return ReadTestFile(m_Folder.File("log.txt")); }
-
-private:
-    ScopedTempFolder m_Folder;
-};
 
 // Keeps the record numbers handed to one script function.
 class ScriptCalls : public JI_ScriptNotify
@@ -148,21 +128,6 @@ protected:
         m_Game.Frame();
     }
 
-    // The last frame, drawn again and kept in the bench's output folder.
-    BitmapFile Screenshot(const std::string& strName)
-    {
-        m_Game.Redraw();
-        BitmapFile bitmap;
-        IDirect3DSurface9* pBackBuffer = nullptr;
-        if (FAILED(g_pVar->g_pD3DDevice->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &pBackBuffer)))
-            return bitmap;
-        const std::string strFile = TestOutputFile(strName);
-        D3DXSaveSurfaceToFileA(strFile.c_str(), D3DXIFF_BMP, pBackBuffer, nullptr, nullptr);
-        pBackBuffer->Release();
-        bitmap.Load(strFile);
-        return bitmap;
-    }
-
     // What the data layer and the engine reported since the game started.
     std::string Log() const { return m_pDebugLog->Text() + m_pErrorLog->Text(); }
 
@@ -178,24 +143,15 @@ protected:
     ScopedRegistryKey m_SettingsKey{"OptionScreenPlayed"};
 };
 
-int Red(std::uint32_t dwPixel)
-{
-    return static_cast<int>((dwPixel >> 16) & 0xFF);
-}
-int Blue(std::uint32_t dwPixel)
-{
-    return static_cast<int>(dwPixel & 0xFF);
-}
-
 } // namespace
 
 // Every view opens on the sample layout without a report, and the panel
 // and the list are drawn over the procedure's frame.
 TEST_F(OptionScreenPlayed, EveryViewOpensWithoutAReportAndIsDrawn)
 {
-    const std::uint32_t dwBelow = Screenshot("OptionBelow.bmp").Pixel(PANEL.x, PANEL.y);
+    const std::uint32_t dwBelow = PlayedScreenshot(m_Game, "OptionBelow.bmp").Pixel(PANEL.x, PANEL.y);
     Open();
-    const BitmapFile panel = Screenshot("OptionPanel.bmp");
+    const BitmapFile panel = PlayedScreenshot(m_Game, "OptionPanel.bmp");
     const std::uint32_t dwPanel = panel.Pixel(PANEL.x, PANEL.y);
     EXPECT_NE(dwPanel, dwBelow);
     EXPECT_GT(Blue(dwPanel), Red(dwPanel)) << std::hex << dwPanel;
@@ -210,12 +166,17 @@ TEST_F(OptionScreenPlayed, EveryViewOpensWithoutAReportAndIsDrawn)
     EXPECT_EQ(RecordList()->GetPage(), 0);
     EXPECT_EQ(RecordList()->GetRow(0).pic.GetShow(), TRUE);
     EXPECT_EQ(RecordList()->GetRow(1).pic.GetShow(), FALSE);
-    const std::uint32_t dwBar = Screenshot("OptionSaveList.bmp").Pixel(FIRST_ROW.x, FIRST_ROW.y);
+    const BitmapFile list = PlayedScreenshot(m_Game, "OptionSaveList.bmp");
+    const std::uint32_t dwBar = list.Pixel(FIRST_ROW.x, FIRST_ROW.y);
     EXPECT_GT(Blue(dwBar), Red(dwBar)) << std::hex << dwBar;
+    // The row's three lines of text stand inside its bar (rows 149 to 218),
+    // clear of the top border.
+    EXPECT_GT(TextPixels(list, {556, 153, 770, 219}), 100);
+    EXPECT_EQ(TextPixels(list, {556, 140, 770, 153}), 0);
     // The box over a used record.
     Click(Row(0));
     EXPECT_EQ(g_pOptionModuleDocument->GetView(2)->IsOpen(), TRUE);
-    const std::uint32_t dwBox = Screenshot("OptionBox.bmp").Pixel(400, 320);
+    const std::uint32_t dwBox = PlayedScreenshot(m_Game, "OptionBox.bmp").Pixel(400, 320);
     EXPECT_GT(Red(dwBox), Blue(dwBox) + 0x20) << std::hex << dwBox;
     KeyUp(VK_ESCAPE);
     KeyUp(VK_ESCAPE);

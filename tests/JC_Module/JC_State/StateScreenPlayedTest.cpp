@@ -1,20 +1,15 @@
 #include "JC_Module/JC_State/JC_StateModuleDocument.h"
 
-#include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "JC_DataManager/Control/JC_ControlGame.h"
 #include "JC_DataManager/Control/JC_ControlWarehouse.h"
 #include "JC_DataManager/Operator/JC_OperatorPerson.h"
 #include "JC_Script/JC_ScriptManager.h"
-#include "TemplateSystem/JC_DebugLog.h"
 
 #include "bench/Support/StateScreenOwner.h"
+#include "tests/Code/PlayedScreenSupport.h"
 #include "tests/Code/StartedGameFixture.h"
-#include "tests/Support/BitmapFile.h"
 #include "tests/Support/ErrorLogCapture.h"
-#include "tests/Support/ScopedTempFolder.h"
-#include "tests/Support/TestOutput.h"
 
-#include <d3dx9.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -49,42 +44,6 @@ POINT AddButton(int iRow)
 
 // The game's cursor moves at most this far a step.
 const int HOP = 200;
-
-class DebugLogCapture
-{
-public:
-    DebugLogCapture() { gp_DebugInfoObj->OpenLogFile(m_Folder.File("log.txt").c_str(), 1, FILE_SHARE_READ); }
-    ~DebugLogCapture() { gp_DebugInfoObj->OpenLogFile(nullptr, 1, 0); }
-    DebugLogCapture(const DebugLogCapture&) = delete;
-    DebugLogCapture& operator=(const DebugLogCapture&) = delete;
-
-    std::string Text() const { return ReadTestFile(m_Folder.File("log.txt")); }
-
-private:
-    ScopedTempFolder m_Folder;
-};
-
-int Red(std::uint32_t dwPixel)
-{
-    return static_cast<int>((dwPixel >> 16) & 0xFF);
-}
-int Blue(std::uint32_t dwPixel)
-{
-    return static_cast<int>(dwPixel & 0xFF);
-}
-
-// Pixels of white text in the rectangle (left, top, right, bottom).
-int TextPixels(const BitmapFile& bitmap, const RECT& rect)
-{
-    int iCount = 0;
-    for (int y = rect.top; y < rect.bottom; ++y) {
-        for (int x = rect.left; x < rect.right; ++x) {
-            const std::uint32_t dwPixel = bitmap.Pixel(x, y);
-            iCount += Red(dwPixel) > 200 && Blue(dwPixel) > 200 && ((dwPixel >> 8) & 0xFF) > 200 ? 1 : 0;
-        }
-    }
-    return iCount;
-}
 
 // The game started in this process on the sample game, running the procedure
 // that owns the state screen, with the hero in the party; the test drives the
@@ -172,21 +131,6 @@ protected:
         m_Game.Frame();
     }
 
-    // The last frame, drawn again and kept in the bench's output folder.
-    BitmapFile Screenshot(const std::string& strName)
-    {
-        m_Game.Redraw();
-        BitmapFile bitmap;
-        IDirect3DSurface9* pBackBuffer = nullptr;
-        if (FAILED(g_pVar->g_pD3DDevice->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &pBackBuffer)))
-            return bitmap;
-        const std::string strFile = TestOutputFile(strName);
-        D3DXSaveSurfaceToFileA(strFile.c_str(), D3DXIFF_BMP, pBackBuffer, nullptr, nullptr);
-        pBackBuffer->Release();
-        bitmap.Load(strFile);
-        return bitmap;
-    }
-
     std::string Log() const { return m_pDebugLog->Text() + m_pErrorLog->Text(); }
     JC_ControlPersonPower& Hero() { return *g_pStateModuleDocumentObj->GetControlPerson()->GetPersonPowerObj(); }
     static std::string NameOf(JC_DataComponent* pThing)
@@ -211,7 +155,7 @@ TEST_F(StateScreenPlayed, StateScreenShowsItsPagesAndPutsOnAWeapon)
     ASSERT_EQ(Warehouse().AddThing(3, 1, 1), 0u);
     Open();
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 1);
-    const BitmapFile main = Screenshot("StateMain.bmp");
+    const BitmapFile main = PlayedScreenshot(m_Game, "StateMain.bmp");
     const std::uint32_t dwStatus = main.Pixel(STATUS_PANEL.x, STATUS_PANEL.y);
     EXPECT_GT(Blue(dwStatus), Red(dwStatus)) << std::hex << dwStatus;
     EXPECT_NE(main.Pixel(Row(0).x, Row(0).y), StateScreenOwner::BACKGROUND_COLOR & 0xFFFFFF);
@@ -221,7 +165,8 @@ TEST_F(StateScreenPlayed, StateScreenShowsItsPagesAndPutsOnAWeapon)
 
     HoverAndClick(Row(0));
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 2) << Log();
-    const std::uint32_t dwCandidate = Screenshot("StateCandidates.bmp").Pixel(Row(0).x - 100, Row(0).y);
+    const std::uint32_t dwCandidate =
+        PlayedScreenshot(m_Game, "StateCandidates.bmp").Pixel(Row(0).x - 100, Row(0).y);
     EXPECT_NE(dwCandidate, StateScreenOwner::BACKGROUND_COLOR & 0xFFFFFF) << std::hex << dwCandidate;
     HoverAndClick(Row(0));
     EXPECT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 1) << Log();
@@ -251,13 +196,13 @@ TEST_F(StateScreenPlayed, StateScreenInlaysAGemAndRaisesASkill)
     Click(THING_TAB);
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 3) << Log();
     Click(GEM_TAB);
-    const std::uint32_t dwRow = Screenshot("StateInventory.bmp").Pixel(ThingRow(0).x, ThingRow(0).y);
+    const std::uint32_t dwRow = PlayedScreenshot(m_Game, "StateInventory.bmp").Pixel(ThingRow(0).x, ThingRow(0).y);
     EXPECT_NE(dwRow, StateScreenOwner::BACKGROUND_COLOR & 0xFFFFFF) << std::hex << dwRow;
     HoverAndClick(ThingRow(0));
     Click(INLAY_CHOICE);
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 4) << Log();
     HoverAndClick(Row(0));
-    const std::uint32_t dwBox = Screenshot("StateInlayConfirm.bmp").Pixel(400, 240);
+    const std::uint32_t dwBox = PlayedScreenshot(m_Game, "StateInlayConfirm.bmp").Pixel(400, 240);
     EXPECT_GT(Red(dwBox), Blue(dwBox)) << std::hex << dwBox;
     Click(CONFIRM_OK);
     EXPECT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 3) << Log();
@@ -273,7 +218,7 @@ TEST_F(StateScreenPlayed, StateScreenInlaysAGemAndRaisesASkill)
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 1);
     Click(SKILL_TAB);
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 5) << Log();
-    const BitmapFile skills = Screenshot("StateSkills.bmp");
+    const BitmapFile skills = PlayedScreenshot(m_Game, "StateSkills.bmp");
     const std::uint32_t dwSkill = skills.Pixel(Row(0).x, Row(0).y);
     EXPECT_NE(dwSkill, StateScreenOwner::BACKGROUND_COLOR & 0xFFFFFF) << std::hex << dwSkill;
     // The skills page: strike's grey icon on the first row, where the main
@@ -282,6 +227,9 @@ TEST_F(StateScreenPlayed, StateScreenInlaysAGemAndRaisesASkill)
     EXPECT_EQ(Red(dwIcon), Blue(dwIcon)) << std::hex << dwIcon;
     EXPECT_GT(Red(dwIcon), 0x60) << std::hex << dwIcon;
     EXPECT_LT(Blue(skills.Pixel(THING_TAB.x - 30, THING_TAB.y - 5)), 0x60);
+    // The unused job points stand below the tenth row, not over the eighth.
+    EXPECT_EQ(TextPixels(skills, {505, 402, 640, 436}), 0);
+    EXPECT_GT(TextPixels(skills, {505, 560, 700, 590}), 20);
     JC_OperatorPerson& person = *Hero().GetOperatorPerson();
     const int iPoints = person.GetNotUseJobPoint();
     ASSERT_GT(iPoints, 0);

@@ -103,6 +103,42 @@ TEST_F(StateInventory, TheGoldShowsNinePlaces)
         EXPECT_EQ(m_pView->GetGoldText(), c.szShown) << c.iMoney;
         EXPECT_EQ(Game().GetMoney(), c.iMoneyAfter) << c.iMoney;
     }
+    // The game's own add path stops at the limit.
+    Game().SetMoney(99999990);
+    Game().AddMoney(10000);
+    ASSERT_EQ(m_pView->ShowGold(), 0u);
+    EXPECT_EQ(m_pView->GetGoldText(), " 99999999");
+    document.Close();
+}
+
+// A game whose template leaves the money's range open can hold more than the
+// box shows, or less than nothing: the money is reset and the box shows what
+// the record holds after the reset.
+TEST_F(StateInventory, TheGoldShowsTheMoneyAfterItsReset)
+{
+    JF_Destroy();
+    const std::string strTemplate = GamePath("Template\\Template\\Game.temp");
+    std::string strText = ReadTestFile(strTemplate);
+    const std::string strRange = "@MinMax \"0~99999999\"";
+    const size_t uRange = strText.find(strRange);
+    ASSERT_NE(uRange, std::string::npos);
+    ASSERT_TRUE(WriteTestFile(strTemplate, strText.replace(uRange, strRange.size(), "@MinMax \"\"")));
+    ASSERT_EQ(JF_Build(GamePath("")), 0u) << LogText();
+    ASSERT_EQ(Team().EmptyTeam(TeamID::TEAMID_OUR), 0u);
+    AddToParty(0, HERO);
+    JC_StateModuleDocument document;
+    OpenInventory(document);
+    for (const int iMoney : {100000000, 0x7FFFFFFF, -5}) {
+        ASSERT_EQ(gp_DataManagerObj->GetGameDataComponent()->SetItemValueAt("Money", 0, &iMoney), 0u) << iMoney;
+        ASSERT_EQ(m_pView->ShowGold(), 0u);
+        EXPECT_EQ(m_pView->GetGoldText(), "        0") << iMoney;
+        EXPECT_EQ(RecordedMoney(), 0) << iMoney;
+    }
+    // Within the limit nothing is reset.
+    const int iMoney = 5000;
+    ASSERT_EQ(gp_DataManagerObj->GetGameDataComponent()->SetItemValueAt("Money", 0, &iMoney), 0u);
+    ASSERT_EQ(m_pView->ShowGold(), 0u);
+    EXPECT_EQ(m_pView->GetGoldText(), "     5000");
     document.Close();
 }
 

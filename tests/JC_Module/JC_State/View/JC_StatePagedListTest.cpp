@@ -37,3 +37,21 @@ TEST(JC_StatePagedList, AnEmptyListHasNoPagesToTurn)
         EXPECT_EQ(list.EntryAt(0), -1);
     }
 }
+
+TEST(JC_StatePagedList, AResizedListKeepsItsPageWhileThePageLasts)
+{
+    const struct
+    {
+        int iEntries;
+        int iPage;
+    } cases[] = {{30, 2}, {21, 2}, {20, 1}, {5, 0}, {0, 0}};
+    for (const auto& c : cases) {
+        JC_StatePagedList list(10);
+        list.SetEntryCount(25);
+        list.PrevPage();
+        ASSERT_EQ(list.GetPage(), 2);
+        list.ResizeEntries(c.iEntries);
+        EXPECT_EQ(list.GetPage(), c.iPage) << c.iEntries;
+        EXPECT_EQ(list.NextPage(), c.iEntries > 0) << c.iEntries;
+    }
+}
