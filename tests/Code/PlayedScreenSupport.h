@@ -3,6 +3,7 @@
 #include "GameProgram/D3DCommon/XC_GlobalVariable.h"
 #include "TemplateSystem/JC_DebugLog.h"
 
+#include "tests/Code/StartedGameFixture.h"
 #include "tests/Support/BitmapFile.h"
 #include "tests/Support/ScopedTempFolder.h"
 #include "tests/Support/TestOutput.h"
@@ -31,9 +32,11 @@ private:
     ScopedTempFolder m_Folder;
 };
 
-// The game's last frame, kept in the bench's output folder under the name.
-inline BitmapFile PlayedScreenshot(const std::string& strName)
+// The game's last frame, drawn again and kept in the bench's output folder
+// under the name.
+inline BitmapFile PlayedScreenshot(StartedGame& game, const std::string& strName)
 {
+    game.Redraw();
     BitmapFile bitmap;
     IDirect3DSurface9* pBackBuffer = nullptr;
     if (FAILED(g_pVar->g_pD3DDevice->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &pBackBuffer)))
@@ -53,4 +56,17 @@ inline int Red(std::uint32_t dwPixel)
 inline int Blue(std::uint32_t dwPixel)
 {
     return static_cast<int>(dwPixel & 0xFF);
+}
+
+// Pixels of white text in the rectangle (left, top, right, bottom).
+inline int TextPixels(const BitmapFile& bitmap, const RECT& rect)
+{
+    int iCount = 0;
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) {
+            const std::uint32_t dwPixel = bitmap.Pixel(x, y);
+            iCount += Red(dwPixel) > 200 && Blue(dwPixel) > 200 && ((dwPixel >> 8) & 0xFF) > 200 ? 1 : 0;
+        }
+    }
+    return iCount;
 }

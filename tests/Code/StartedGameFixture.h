@@ -43,6 +43,9 @@ public:
         for (int i = 0; i < iCount; ++i)
             Frame();
     }
+    // The last frame drawn again into the back buffer, neither stepped nor
+    // presented: after a present the back buffer holds an earlier frame.
+    void Redraw() { Render(); }
     // The game's mouse follows moves away from the window's centre.
     void MoveMouseBy(int iDX, int iDY) { MsgProc(m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(400 + iDX, 300 + iDY)); }
     void Press(UINT uButtonDown) { MsgProc(m_hWnd, uButtonDown, 0, MAKELPARAM(400, 300)); }

@@ -149,9 +149,9 @@ protected:
 // and the list are drawn over the procedure's frame.
 TEST_F(OptionScreenPlayed, EveryViewOpensWithoutAReportAndIsDrawn)
 {
-    const std::uint32_t dwBelow = PlayedScreenshot("OptionBelow.bmp").Pixel(PANEL.x, PANEL.y);
+    const std::uint32_t dwBelow = PlayedScreenshot(m_Game, "OptionBelow.bmp").Pixel(PANEL.x, PANEL.y);
     Open();
-    const BitmapFile panel = PlayedScreenshot("OptionPanel.bmp");
+    const BitmapFile panel = PlayedScreenshot(m_Game, "OptionPanel.bmp");
     const std::uint32_t dwPanel = panel.Pixel(PANEL.x, PANEL.y);
     EXPECT_NE(dwPanel, dwBelow);
     EXPECT_GT(Blue(dwPanel), Red(dwPanel)) << std::hex << dwPanel;
@@ -166,12 +166,17 @@ TEST_F(OptionScreenPlayed, EveryViewOpensWithoutAReportAndIsDrawn)
     EXPECT_EQ(RecordList()->GetPage(), 0);
     EXPECT_EQ(RecordList()->GetRow(0).pic.GetShow(), TRUE);
     EXPECT_EQ(RecordList()->GetRow(1).pic.GetShow(), FALSE);
-    const std::uint32_t dwBar = PlayedScreenshot("OptionSaveList.bmp").Pixel(FIRST_ROW.x, FIRST_ROW.y);
+    const BitmapFile list = PlayedScreenshot(m_Game, "OptionSaveList.bmp");
+    const std::uint32_t dwBar = list.Pixel(FIRST_ROW.x, FIRST_ROW.y);
     EXPECT_GT(Blue(dwBar), Red(dwBar)) << std::hex << dwBar;
+    // The row's three lines of text stand inside its bar (rows 149 to 218),
+    // clear of the top border.
+    EXPECT_GT(TextPixels(list, {556, 153, 770, 219}), 100);
+    EXPECT_EQ(TextPixels(list, {556, 140, 770, 153}), 0);
     // The box over a used record.
     Click(Row(0));
     EXPECT_EQ(g_pOptionModuleDocument->GetView(2)->IsOpen(), TRUE);
-    const std::uint32_t dwBox = PlayedScreenshot("OptionBox.bmp").Pixel(400, 320);
+    const std::uint32_t dwBox = PlayedScreenshot(m_Game, "OptionBox.bmp").Pixel(400, 320);
     EXPECT_GT(Red(dwBox), Blue(dwBox) + 0x20) << std::hex << dwBox;
     KeyUp(VK_ESCAPE);
     KeyUp(VK_ESCAPE);

@@ -45,19 +45,6 @@ POINT AddButton(int iRow)
 // The game's cursor moves at most this far a step.
 const int HOP = 200;
 
-// Pixels of white text in the rectangle (left, top, right, bottom).
-int TextPixels(const BitmapFile& bitmap, const RECT& rect)
-{
-    int iCount = 0;
-    for (int y = rect.top; y < rect.bottom; ++y) {
-        for (int x = rect.left; x < rect.right; ++x) {
-            const std::uint32_t dwPixel = bitmap.Pixel(x, y);
-            iCount += Red(dwPixel) > 200 && Blue(dwPixel) > 200 && ((dwPixel >> 8) & 0xFF) > 200 ? 1 : 0;
-        }
-    }
-    return iCount;
-}
-
 // The game started in this process on the sample game, running the procedure
 // that owns the state screen, with the hero in the party; the test drives the
 // game's mouse and keys by window messages.
@@ -168,7 +155,7 @@ TEST_F(StateScreenPlayed, StateScreenShowsItsPagesAndPutsOnAWeapon)
     ASSERT_EQ(Warehouse().AddThing(3, 1, 1), 0u);
     Open();
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 1);
-    const BitmapFile main = PlayedScreenshot("StateMain.bmp");
+    const BitmapFile main = PlayedScreenshot(m_Game, "StateMain.bmp");
     const std::uint32_t dwStatus = main.Pixel(STATUS_PANEL.x, STATUS_PANEL.y);
     EXPECT_GT(Blue(dwStatus), Red(dwStatus)) << std::hex << dwStatus;
     EXPECT_NE(main.Pixel(Row(0).x, Row(0).y), StateScreenOwner::BACKGROUND_COLOR & 0xFFFFFF);
@@ -178,7 +165,8 @@ TEST_F(StateScreenPlayed, StateScreenShowsItsPagesAndPutsOnAWeapon)
 
     HoverAndClick(Row(0));
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 2) << Log();
-    const std::uint32_t dwCandidate = PlayedScreenshot("StateCandidates.bmp").Pixel(Row(0).x - 100, Row(0).y);
+    const std::uint32_t dwCandidate =
+        PlayedScreenshot(m_Game, "StateCandidates.bmp").Pixel(Row(0).x - 100, Row(0).y);
     EXPECT_NE(dwCandidate, StateScreenOwner::BACKGROUND_COLOR & 0xFFFFFF) << std::hex << dwCandidate;
     HoverAndClick(Row(0));
     EXPECT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 1) << Log();
@@ -208,13 +196,13 @@ TEST_F(StateScreenPlayed, StateScreenInlaysAGemAndRaisesASkill)
     Click(THING_TAB);
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 3) << Log();
     Click(GEM_TAB);
-    const std::uint32_t dwRow = PlayedScreenshot("StateInventory.bmp").Pixel(ThingRow(0).x, ThingRow(0).y);
+    const std::uint32_t dwRow = PlayedScreenshot(m_Game, "StateInventory.bmp").Pixel(ThingRow(0).x, ThingRow(0).y);
     EXPECT_NE(dwRow, StateScreenOwner::BACKGROUND_COLOR & 0xFFFFFF) << std::hex << dwRow;
     HoverAndClick(ThingRow(0));
     Click(INLAY_CHOICE);
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 4) << Log();
     HoverAndClick(Row(0));
-    const std::uint32_t dwBox = PlayedScreenshot("StateInlayConfirm.bmp").Pixel(400, 240);
+    const std::uint32_t dwBox = PlayedScreenshot(m_Game, "StateInlayConfirm.bmp").Pixel(400, 240);
     EXPECT_GT(Red(dwBox), Blue(dwBox)) << std::hex << dwBox;
     Click(CONFIRM_OK);
     EXPECT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 3) << Log();
@@ -230,8 +218,18 @@ TEST_F(StateScreenPlayed, StateScreenInlaysAGemAndRaisesASkill)
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 1);
     Click(SKILL_TAB);
     ASSERT_EQ(g_pStateModuleDocumentObj->GetDocumentMode(), 5) << Log();
-    const std::uint32_t dwSkill = PlayedScreenshot("StateSkills.bmp").Pixel(Row(0).x, Row(0).y);
+    const BitmapFile skills = PlayedScreenshot(m_Game, "StateSkills.bmp");
+    const std::uint32_t dwSkill = skills.Pixel(Row(0).x, Row(0).y);
     EXPECT_NE(dwSkill, StateScreenOwner::BACKGROUND_COLOR & 0xFFFFFF) << std::hex << dwSkill;
+    // The skills page: strike's grey icon on the first row, where the main
+    // page has the weapon's; the tabs are gone.
+    const std::uint32_t dwIcon = skills.Pixel(516, 125);
+    EXPECT_EQ(Red(dwIcon), Blue(dwIcon)) << std::hex << dwIcon;
+    EXPECT_GT(Red(dwIcon), 0x60) << std::hex << dwIcon;
+    EXPECT_LT(Blue(skills.Pixel(THING_TAB.x - 30, THING_TAB.y - 5)), 0x60);
+    // The unused job points stand below the tenth row, not over the eighth.
+    EXPECT_EQ(TextPixels(skills, {505, 402, 640, 436}), 0);
+    EXPECT_GT(TextPixels(skills, {505, 560, 700, 590}), 20);
     JC_OperatorPerson& person = *Hero().GetOperatorPerson();
     const int iPoints = person.GetNotUseJobPoint();
     ASSERT_GT(iPoints, 0);
