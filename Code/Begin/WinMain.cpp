@@ -1,6 +1,7 @@
 #include "Code/Battle/GamePerson/XC_GamePerson.h"
 #include "Code/Battle/XC_GameProcedure_Battle.h"
 #include "Code/Begin/XC_DirectXVersion.h"
+#include "Code/Begin/XF_MakeGame.h"
 #include "Code/XC_Game.h"
 #include "Code/XC_GameListFile.h"
 #include "Code/XC_GameProcedureFactory.h"
@@ -24,8 +25,8 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR szCommandLine, int)
     JC_WorldMapProcedure::Register();
     XC_GameListFile::SetStateScriptLoader(&XC_GamePerson::LoadStateScriptName);
 
-    XC_Game game;
-    if (FAILED(game.Create(hInstance)))
+    const std::unique_ptr<XC_Game> pGame = XF_MakeGame();
+    if (FAILED(pGame->Create(hInstance)))
         return 0;
-    return static_cast<int>(game.Run());
+    return static_cast<int>(pGame->Run());
 }

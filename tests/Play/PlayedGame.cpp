@@ -3,6 +3,7 @@
 #include "tests/Support/InputWindow.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -57,11 +58,12 @@ std::string NewestBitmap(const std::string& strFolder)
 
 } // namespace
 
-PlayedGame::PlayedGame(const std::string& strFolder, const std::string& strArguments) : m_strFolder(strFolder)
+PlayedGame::PlayedGame(const std::string& strFolder, const std::string& strArguments, const std::string& strProgram)
+    : m_strFolder(strFolder)
 {
     SetWindowedSettings();
     m_hReady = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    const std::string strCommandLine = "\"" + strFolder + "Oskel4_trial.exe\" " + strArguments;
+    const std::string strCommandLine = "\"" + strFolder + strProgram + "\" " + strArguments;
     m_Debugger = std::thread([this, strCommandLine] { Run(strCommandLine); });
     WaitForSingleObject(m_hReady, 30000);
 }
@@ -228,4 +230,31 @@ std::string PlayedGame::Screenshot() const
 std::string PlayedGame::Log() const
 {
     return ReadFileText(m_strFolder + "Debug\\ErrorMessage.txt");
+}
+
+bool PlayedGame::HopTo(int iX, int iY)
+{
+    const int iHop = 150;
+    for (;;) {
+        const int iDX = iX - m_GameCursor.x;
+        const int iDY = iY - m_GameCursor.y;
+        const int iSteps = (std::max(std::abs(iDX), std::abs(iDY)) + iHop - 1) / iHop;
+        if (iSteps <= 1)
+            return MoveTo(iX, iY);
+        if (!MoveTo(m_GameCursor.x + iDX / iSteps, m_GameCursor.y + iDY / iSteps))
+            return false;
+        Sleep(100);
+    }
+}
+
+bool PlayedGame::PinCursorToCorner()
+{
+    for (int i = 0; i < 6; ++i) {
+        m_GameCursor = {400, 300};
+        if (!MoveTo(250, 150))
+            return false;
+        Sleep(60);
+    }
+    m_GameCursor = {0, 0};
+    return true;
 }

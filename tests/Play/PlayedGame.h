@@ -15,8 +15,10 @@
 class PlayedGame
 {
 public:
-    // Sets the windowed settings and starts the program with the arguments.
-    PlayedGame(const std::string& strFolder, const std::string& strArguments = "-unattended 1");
+    // Sets the windowed settings and starts the program of the folder with
+    // the arguments.
+    PlayedGame(const std::string& strFolder, const std::string& strArguments = "-unattended 1",
+               const std::string& strProgram = "Oskel4_trial.exe");
     // Ends a program still running.
     ~PlayedGame();
     PlayedGame(const PlayedGame&) = delete;
@@ -49,6 +51,13 @@ public:
 
     // The game folder's error log as it is now.
     std::string Log() const;
+
+    // MoveTo in hops: the game takes at most 200 pixels of one move.
+    bool HopTo(int iX, int iY);
+    // Pushes the game's cursor into the top-left corner, where the game
+    // holds it however far it is pushed: a known place, whatever moves the
+    // game lost or screens that opened reset.
+    bool PinCursorToCorner();
 
 private:
     void Run(const std::string& strCommandLine);

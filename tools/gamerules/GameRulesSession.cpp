@@ -1,10 +1,9 @@
 #include "GameRulesSession.h"
 
 #include "JC_DataManager/JF_Game.h"
-#include "JC_DataManager/Manager/JE_DataKind.h"
 #include "JC_Order/JC_OrderBehavior.h"
 #include "JC_Script/JC_ScriptManager.h"
-#include "TemplateSystem/JC_DataComponentMaker.h"
+#include "tools/gamerules/SaveStateFiles.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -74,16 +73,7 @@ void GameRulesSession::NoteArchiveLibrary()
 
 DWORD GameRulesSession::WriteSaveState() const
 {
-    for (DWORD dwKind = 0; dwKind < UNFIXEDDATAKIND_LIMIT; ++dwKind) {
-        const JC_DataComponentMaker* pMaker =
-            gp_DataManagerObj != nullptr ? gp_DataManagerObj->GetUnfixedDataObj(dwKind) : nullptr;
-        if (pMaker == nullptr)
-            return 1;
-        const DWORD dwResult = pMaker->WriteDataFile(m_strOutFolder + g_aszUnfixedDataFileNames[dwKind], false, false);
-        if (dwResult != 0)
-            return dwResult;
-    }
-    return 0;
+    return JF_WriteSaveState(m_strOutFolder);
 }
 
 int GameRulesSession::Fail(const char* szWhat, DWORD dwResult) const

@@ -161,8 +161,8 @@ std::vector<JS_Picture> Pictures()
         {"Next1.bmp", Button(32, 24, 0x60A0E0, GOLD)},
         {"ThingBar0.bmp", Button(160, 21, 0x182848, 0x808080)},
         {"ThingBar1.bmp", Button(160, 21, 0x304878, GOLD)},
-        {"Explain.bmp", Panel(135, 100, 0x182848, 0x101830)},
-        {"Compare.bmp", Panel(135, 80, 0x182848, 0x101830)},
+        {"Explain.bmp", Panel(120, 100, 0x182848, 0x101830)},
+        {"Compare.bmp", Panel(120, 80, 0x182848, 0x101830)},
         {"Dialog.bmp", Panel(110, 90, 0x402818, 0x201008)},
         {"Up0.bmp", Button(28, 20, 0x305080, WHITE)},
         {"Up1.bmp", Button(28, 20, 0x60A0E0, GOLD)},
@@ -179,7 +179,7 @@ std::vector<JS_Picture> Pictures()
         {"ListBk.bmp", Panel(110, 180, 0x182848, 0x101830)},
         {"ListBar0.bmp", Button(180, 36, 0x182848, 0x808080)},
         {"ListBar1.bmp", Button(180, 36, 0x304878, GOLD)},
-        {"Card.bmp", Panel(110, 180, 0x203020, 0x101810)},
+        {"Card.bmp", Panel(90, 180, 0x203020, 0x101810)},
         {"FaceDefault0.bmp", Face(0x808080, 0xC0C0C0)},
         {"FaceDefault1.bmp", MarkedFace(0x808080, 0xC0C0C0)},
     };
@@ -297,6 +297,10 @@ bool WriteIcons(const fs::path& output)
         && WriteGameFile(folder / "Wearing.bmp", Icon(0x406080, 0).ToBmp());
 }
 
+// The texts the town's views make themselves (row padding and price mark,
+// held count, quantity and cost), for the glyph file.
+const char* const DRAWN_TEXTS = "\u3000\uFF33 持有數量： X 0123456789 G\r\n";
+
 } // namespace
 
 bool WriteSampleTownContent(const fs::path& output)
@@ -310,5 +314,6 @@ bool WriteSampleTownContent(const fs::path& output)
             return false;
     }
     return WriteParty(output) && WriteMonsters(output) && WriteIcons(output)
-        && WriteGameFile(output / "Music" / "Town.wav", SampleTone(523.25, 2.0));
+        && WriteGameFile(output / "Music" / "Town.wav", SampleTone(523.25, 2.0))
+        && WriteGameFile(output / "Font" / "TownTexts.txt", std::string(DRAWN_TEXTS));
 }
