@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <utility>
 
 namespace {
@@ -348,25 +347,6 @@ DWORD PlaceElement(const JC_TemplateItem& item, DWORD dwIndex, std::vector<T>& e
     return 0;
 }
 
-// Whether two holders of one type hold the same value; floats compare by
-// their bits, so a frozen copy keeps -0.0 and NaN as they are.
-template <typename T>
-bool SameHolder(const T& first, const T& second)
-{
-    return first == second;
-}
-
-bool SameHolder(float fFirst, float fSecond)
-{
-    return std::memcmp(&fFirst, &fSecond, sizeof(float)) == 0;
-}
-
-bool SameHolder(const JC_FloatArray& first, const JC_FloatArray& second)
-{
-    return first.size() == second.size()
-        && (first.empty() || std::memcmp(first.data(), second.data(), first.size() * sizeof(float)) == 0);
-}
-
 } // namespace
 
 JC_DataComponent::JC_DataComponent() = default;
@@ -375,8 +355,7 @@ JC_DataComponent::~JC_DataComponent() = default;
 
 DWORD JC_DataComponent::ResetToDefaults()
 {
-    const DWORD dwResult = OwnValues();
-    return dwResult != 0 ? dwResult : ResetValues(0);
+    return ResetValues(0);
 }
 
 DWORD JC_DataComponent::Create(const JC_TemplateList* pList, const JC_Template* pTemplate)
@@ -441,17 +420,12 @@ int JC_DataComponent::GetItemIndex(const std::string& strName) const
 
 DWORD JC_DataComponent::GetValueSlot(DWORD dwIndex, JC_ItemValue** ppValue, const JC_TemplateItem** ppItem)
 {
-    const DWORD dwOwned = OwnValues();
-    if (dwOwned != 0)
-        return dwOwned;
     if (dwIndex >= m_Values.size())
         return JE_COMPONENT_SLOT_OUTSIDE;
     if (ppItem != nullptr)
         *ppItem = m_pTemplate != nullptr ? m_pTemplate->GetPlainItemAt(dwIndex) : nullptr;
-    if (ppValue != nullptr) {
+    if (ppValue != nullptr)
         *ppValue = HasValue(m_Values[dwIndex]) ? &m_Values[dwIndex] : nullptr;
-        m_bLent = true;
-    }
     return 0;
 }
 
@@ -461,9 +435,6 @@ DWORD JC_DataComponent::SetValueSlot(DWORD dwIndex, std::unique_ptr<JC_ItemValue
     // without bound.
     if (m_pTemplate == nullptr || dwIndex >= m_pTemplate->GetPlainItemCount())
         return JE_COMPONENT_SLOT_OUTSIDE;
-    const DWORD dwOwned = OwnValues();
-    if (dwOwned != 0)
-        return dwOwned;
     if (dwIndex >= m_Values.size())
         m_Values.resize(dwIndex + 1);
     if (pValue != nullptr)
@@ -493,7 +464,7 @@ DWORD JC_DataComponent::SetItemValue(const JC_TemplateItem* pItem, JC_ValueIn va
         return JE_COMPONENT_SET_NO_ITEM;
     if (pItem->m_dwType == ITEMTYPE_VECTOR && !JF_IsVectorElementType(pItem->m_dwTypeEx))
         return JE_COMPONENT_SET_ELEMENT_TYPE;
-    JC_ItemValue* pValue = WritableValueOf(*pItem);
+    JC_ItemValue* pValue = ValueOf(*pItem);
     if (pValue == nullptr)
         return JE_COMPONENT_SET_NO_ITEM;
     const JC_TemplateItemType* pType = JF_GetItemTypeHandler(pItem->m_dwType);
@@ -538,7 +509,7 @@ DWORD JC_DataComponent::ClearVectorElement(const std::string& strName, DWORD dwI
         return JE_COMPONENT_CLEAR_NO_ITEM;
     if (pItem->m_dwType != ITEMTYPE_VECTOR)
         return JE_COMPONENT_CLEAR_NOT_VECTOR;
-    JC_ItemValue* pValue = WritableValueOf(*pItem);
+    JC_ItemValue* pValue = ValueOf(*pItem);
     if (pValue == nullptr)
         return JE_COMPONENT_CLEAR_OUTSIDE;
     return std::visit([&](auto& holder) { return ClearElement(holder, dwIndex); }, *pValue);
@@ -551,7 +522,7 @@ DWORD JC_DataComponent::RemoveVectorElement(const std::string& strName, DWORD dw
         return JE_COMPONENT_REMOVE_NO_ITEM;
     if (pItem->m_dwType != ITEMTYPE_VECTOR)
         return JE_COMPONENT_REMOVE_NOT_VECTOR;
-    JC_ItemValue* pValue = WritableValueOf(*pItem);
+    JC_ItemValue* pValue = ValueOf(*pItem);
     if (pValue == nullptr)
         return JE_COMPONENT_REMOVE_OUTSIDE;
     return std::visit([&](auto& holder) { return RemoveElement(holder, dwIndex); }, *pValue);
@@ -585,7 +556,7 @@ DWORD JC_DataComponent::SetItemValueTextByPath(const std::string& strLine)
         return JE_COMPONENT_TEXT_NO_ITEM;
     if (pItem->m_dwType != ITEMTYPE_TEMPLATE)
         return JE_COMPONENT_TEXT_PATH_NOT_TEMPLATE;
-    const auto* pHolder = std::get_if<std::unique_ptr<JC_DataComponent>>(WritableValueOf(*pItem));
+    const auto* pHolder = std::get_if<std::unique_ptr<JC_DataComponent>>(ValueOf(*pItem));
     if (pHolder == nullptr || *pHolder == nullptr)
         return JE_COMPONENT_TEXT_NO_ITEM;
     return (*pHolder)->SetItemValueTextByPath(strLine.substr(dot + 1));
@@ -597,12 +568,7 @@ DWORD JC_DataComponent::GetItemValue(const JC_TemplateItem* pItem, JC_ValueOut v
         return JE_COMPONENT_GET_NO_ITEM;
     if (pItem->m_dwType == ITEMTYPE_VECTOR && !JF_IsVectorElementType(pItem->m_dwTypeEx))
         return JE_COMPONENT_GET_ELEMENT_TYPE;
-    // Arrays and sub-components are handed out by pointer, to be written
-    // through: only they need values of this component's own. Every other
-    // type is copied out of the held value and never written.
-    const bool bHandsOutPointer = pItem->m_dwType == ITEMTYPE_VECTOR || pItem->m_dwType == ITEMTYPE_TEMPLATE;
-    JC_ItemValue* pValue =
-        bHandsOutPointer ? ValueOf(*pItem) : const_cast<JC_ItemValue*>(std::as_const(*this).ValueOf(*pItem));
+    JC_ItemValue* pValue = ValueOf(*pItem);
     if (pValue == nullptr)
         return JE_COMPONENT_GET_NO_ITEM;
     const JC_TemplateItemType* pType = JF_GetItemTypeHandler(pItem->m_dwType);
@@ -623,7 +589,7 @@ DWORD JC_DataComponent::GetItemValueAt(const JC_TemplateItem* pItem, DWORD dwInd
         return GetItemValue(pItem, value);
     if (!JF_IsVectorElementType(pItem->m_dwTypeEx))
         return JE_COMPONENT_GET_ELEMENT_TYPE;
-    const JC_ItemValue* pValue = std::as_const(*this).ValueOf(*pItem);
+    JC_ItemValue* pValue = ValueOf(*pItem);
     if (pValue == nullptr)
         return JE_COMPONENT_GET_NO_ITEM;
     return std::visit([&](const auto& holder) { return HandOutElement(holder, dwIndex, value); }, *pValue);
@@ -755,24 +721,6 @@ DWORD JC_DataComponent::Copy(const JC_DataComponent* pSource, DWORD dwMode)
     return CopyValues(*pSource);
 }
 
-DWORD JC_DataComponent::ShareCopy(const JC_DataComponent* pSource)
-{
-    // Values handed out by pointer stay where they are: such a component
-    // copies in place.
-    if (pSource == nullptr || pSource->HasNoLayout() || m_bLent)
-        return Copy(pSource, ADOPT_LAYOUT);
-    std::shared_ptr<const JC_DataComponent> pFrozen;
-    const DWORD dwResult = pSource->Freeze(pFrozen);
-    if (dwResult != 0)
-        return dwResult;
-    ReleaseValues();
-    std::vector<JC_ItemValue>().swap(m_Values);
-    m_pTemplateList = pSource->m_pTemplateList;
-    m_pTemplate = pSource->m_pTemplate;
-    m_pShared = std::move(pFrozen);
-    return 0;
-}
-
 DWORD JC_DataComponent::WriteComponent(std::string& strFile, bool bSub, const std::string& strOrderText,
                                        bool bSimplifyDefault, bool bSimplifyDefine) const
 {
@@ -801,29 +749,23 @@ DWORD JC_DataComponent::LayOut(const JC_TemplateList* pList, const JC_Template* 
         ReleaseValues();
         return 0;
     }
-    if (pTemplate == m_pTemplate && m_pShared == nullptr) {
+    if (pTemplate == m_pTemplate) {
         m_pTemplateList = pList;
         return ResetValues(dwNesting);
     }
     ReleaseValues();
     m_pTemplateList = pList;
     m_pTemplate = pTemplate;
-    const DWORD dwResult = MakeValues();
-    return dwResult != 0 ? dwResult : ResetValues(dwNesting);
-}
-
-DWORD JC_DataComponent::MakeValues()
-{
-    const DWORD dwCount = m_pTemplate->GetPlainItemCount();
+    const DWORD dwCount = pTemplate->GetPlainItemCount();
     m_Values.reserve(dwCount);
     for (DWORD i = 0; i < dwCount; ++i) {
-        const JC_TemplateItem& item = *m_pTemplate->GetPlainItemAt(i);
+        const JC_TemplateItem& item = *pTemplate->GetPlainItemAt(i);
         const JC_TemplateItemType* pType = JF_GetItemTypeHandler(item.m_dwType);
         if (pType == nullptr)
             return JE_COMPONENT_TYPE_UNKNOWN;
         m_Values.push_back(pType->MakeValue(item));
     }
-    return 0;
+    return ResetValues(dwNesting);
 }
 
 DWORD JC_DataComponent::ResetValues(DWORD dwNesting)
@@ -873,9 +815,6 @@ DWORD JC_DataComponent::LayOutSubComponent(const JC_TemplateItem& item, std::uni
 void JC_DataComponent::ReleaseValues()
 {
     m_Values.clear();
-    m_pShared.reset();
-    m_pFrozen.reset();
-    m_bLent = false;
     m_pTemplateList = nullptr;
     m_pTemplate = nullptr;
 }
@@ -885,98 +824,21 @@ const JC_ItemValue* JC_DataComponent::ValueOf(const JC_TemplateItem& item) const
     const JC_TemplateItem* pPlain =
         item.IsRefer() ? static_cast<const JC_TemplateReferItem&>(item).m_pReferredItem : &item;
     // An item of another template has no value here.
-    const std::vector<JC_ItemValue>& values = Values();
-    if (pPlain == nullptr || m_pTemplate == nullptr || pPlain->m_dwIndex >= values.size()
+    if (pPlain == nullptr || m_pTemplate == nullptr || pPlain->m_dwIndex >= m_Values.size()
         || m_pTemplate->GetPlainItemAt(pPlain->m_dwIndex) != pPlain)
         return nullptr;
-    const JC_ItemValue& value = values[pPlain->m_dwIndex];
+    const JC_ItemValue& value = m_Values[pPlain->m_dwIndex];
     return HasValue(value) ? &value : nullptr;
 }
 
 JC_ItemValue* JC_DataComponent::ValueOf(const JC_TemplateItem& item)
 {
-    JC_ItemValue* pValue = WritableValueOf(item);
-    m_bLent = m_bLent || pValue != nullptr;
-    return pValue;
-}
-
-JC_ItemValue* JC_DataComponent::WritableValueOf(const JC_TemplateItem& item)
-{
-    if (OwnValues() != 0)
-        return nullptr;
     return const_cast<JC_ItemValue*>(std::as_const(*this).ValueOf(item));
-}
-
-const std::vector<JC_ItemValue>& JC_DataComponent::Values() const
-{
-    return m_pShared != nullptr ? m_pShared->Values() : m_Values;
-}
-
-DWORD JC_DataComponent::OwnValues()
-{
-    if (m_pShared == nullptr)
-        return 0;
-    std::shared_ptr<const JC_DataComponent> pShared = std::move(m_pShared);
-    DWORD dwResult = MakeValues();
-    if (dwResult == 0)
-        dwResult = CopyValues(*pShared);
-    if (dwResult != 0) {
-        m_Values.clear();
-        m_pShared = std::move(pShared);
-    }
-    return dwResult;
-}
-
-DWORD JC_DataComponent::Freeze(std::shared_ptr<const JC_DataComponent>& pFrozen) const
-{
-    if (m_pShared != nullptr) {
-        pFrozen = m_pShared;
-        return 0;
-    }
-    if (m_pFrozen == nullptr || !m_pFrozen->HoldsSameValues(*this)) {
-        auto pCopy = std::make_shared<JC_DataComponent>();
-        DWORD dwResult = pCopy->LayOut(m_pTemplateList, m_pTemplate, 0);
-        if (dwResult == 0)
-            dwResult = pCopy->CopyValues(*this);
-        if (dwResult != 0)
-            return dwResult;
-        m_pFrozen = std::move(pCopy);
-    }
-    pFrozen = m_pFrozen;
-    return 0;
-}
-
-bool JC_DataComponent::HoldsSameValues(const JC_DataComponent& other) const
-{
-    if (m_pTemplate != other.m_pTemplate || m_pTemplateList != other.m_pTemplateList)
-        return false;
-    const std::vector<JC_ItemValue>& mine = Values();
-    const std::vector<JC_ItemValue>& theirs = other.Values();
-    if (mine.size() != theirs.size())
-        return false;
-    for (size_t i = 0; i < mine.size(); ++i) {
-        if (mine[i].index() != theirs[i].index())
-            return false;
-        const bool bSame = std::visit(
-            [&](const auto& holder) {
-                using T = std::decay_t<decltype(holder)>;
-                const T& theirHolder = *std::get_if<T>(&theirs[i]);
-                if constexpr (std::is_same_v<T, std::unique_ptr<JC_DataComponent>>)
-                    return holder == nullptr || theirHolder == nullptr ? holder == theirHolder
-                                                                       : holder->HoldsSameValues(*theirHolder);
-                else
-                    return SameHolder(holder, theirHolder);
-            },
-            mine[i]);
-        if (!bSame)
-            return false;
-    }
-    return true;
 }
 
 DWORD JC_DataComponent::SetNumber32(const JC_TemplateItem& item, DWORD dwBits)
 {
-    JC_ItemValue* pValue = WritableValueOf(item);
+    JC_ItemValue* pValue = ValueOf(item);
     if (pValue == nullptr)
         return JE_COMPONENT_SET_NO_ITEM;
     if (int* pInt = std::get_if<int>(pValue)) {
@@ -1008,7 +870,7 @@ DWORD JC_DataComponent::SetNumber32(const JC_TemplateItem& item, DWORD dwBits)
 
 DWORD JC_DataComponent::SetVector(const JC_TemplateItem& item, JC_ValueIn value)
 {
-    JC_ItemValue* pValue = WritableValueOf(item);
+    JC_ItemValue* pValue = ValueOf(item);
     switch (item.m_dwTypeEx) {
     case ITEMTYPE_INT32:
     case ITEMTYPE_UINT32:
@@ -1024,7 +886,7 @@ DWORD JC_DataComponent::SetVector(const JC_TemplateItem& item, JC_ValueIn value)
 
 DWORD JC_DataComponent::SetSubComponent(const JC_TemplateItem& item, const JC_DataComponent* pSource)
 {
-    auto* pHolder = std::get_if<std::unique_ptr<JC_DataComponent>>(WritableValueOf(item));
+    auto* pHolder = std::get_if<std::unique_ptr<JC_DataComponent>>(ValueOf(item));
     if (pHolder == nullptr)
         return JE_COMPONENT_SET_NO_ITEM;
     if (pSource == nullptr) {
@@ -1041,7 +903,7 @@ DWORD JC_DataComponent::SetSubComponent(const JC_TemplateItem& item, const JC_Da
 
 DWORD JC_DataComponent::SetElement(const JC_TemplateItem& item, DWORD dwIndex, JC_ValueIn value)
 {
-    JC_ItemValue* pValue = WritableValueOf(item);
+    JC_ItemValue* pValue = ValueOf(item);
     switch (item.m_dwTypeEx) {
     case ITEMTYPE_INT32:
     case ITEMTYPE_UINT32: {
@@ -1106,7 +968,7 @@ bool JC_DataComponent::ReadNumber32(const JC_TemplateItem& item, DWORD& dwBits) 
 
 DWORD JC_DataComponent::SetString(const JC_TemplateItem& item, const std::string_view& strText)
 {
-    std::string* pHolder = std::get_if<std::string>(WritableValueOf(item));
+    std::string* pHolder = std::get_if<std::string>(ValueOf(item));
     if (pHolder == nullptr)
         return JE_COMPONENT_SET_WRONG_VARIABLE;
     pHolder->assign(strText);
@@ -1184,19 +1046,19 @@ DWORD JC_DataComponent::FormatHeldValue(const JC_TemplateItem& item, const JC_It
 
 DWORD JC_DataComponent::CopyValues(const JC_DataComponent& source)
 {
-    const std::vector<JC_ItemValue>& from = source.Values();
     for (size_t i = 0; i < m_Values.size(); ++i) {
         const JC_TemplateItem* pItem = m_pTemplate->GetPlainItemAt(static_cast<DWORD>(i));
         if (pItem == nullptr)
             return JE_COMPONENT_COPY_OTHER_TEMPLATE;
         if (pItem->m_dwType == ITEMTYPE_VECTOR && !JF_IsVectorElementType(pItem->m_dwTypeEx))
             return JE_COMPONENT_COPY_ELEMENT_TYPE;
-        if (i >= from.size() || !HasValue(m_Values[i]) || !HasValue(from[i]))
+        if (i >= source.m_Values.size() || !HasValue(m_Values[i]) || !HasValue(source.m_Values[i]))
             return JE_COMPONENT_COPY_OTHER_TEMPLATE;
+        const JC_ItemValue& from = source.m_Values[i];
         const DWORD dwResult = std::visit(
             [&](auto& holder) -> DWORD {
                 using T = std::decay_t<decltype(holder)>;
-                const T* pFrom = std::get_if<T>(&from[i]);
+                const T* pFrom = std::get_if<T>(&from);
                 if (pFrom == nullptr)
                     return JE_COMPONENT_COPY_OTHER_TEMPLATE;
                 if constexpr (std::is_same_v<T, std::unique_ptr<JC_DataComponent>>)

@@ -3,7 +3,6 @@
 #include "TemplateSystem/JC_ItemValue.h"
 #include "TemplateSystem/JC_TemplateList.h"
 
-#include <memory>
 #include <string_view>
 
 constexpr DWORD JE_COMPONENT_TYPE_UNKNOWN = 0x88132001;
@@ -135,21 +134,15 @@ public:
     DWORD FormatItemValueByPath(const std::string& strPath, std::string& strText, DWORD dwRadix,
                                 bool bUseNumbers) const;
     // Copies every value of another component: ADOPT_LAYOUT takes its layout,
-    // SAME_LAYOUT requires the same template. A copy of a component of the
-    // same template shares a frozen copy of its values until its first write.
+    // SAME_LAYOUT requires the same template.
     DWORD Copy(const JC_DataComponent* pSource, DWORD dwMode);
-    // Copy with ADOPT_LAYOUT whose values stay a frozen copy of the source's,
-    // shared by every such copy of it, until the copy's first write: a record
-    // copied thousands of times allocates nothing per value.
-    DWORD ShareCopy(const JC_DataComponent* pSource);
     // Appends this component's block of a data file to strFile.
     DWORD WriteComponent(std::string& strFile, bool bSub, const std::string& strOrderText, bool bSimplifyDefault,
                          bool bSimplifyDefine) const;
 
     // What the item type handlers (JC_TemplateItemType) do a value with.
     // The item's value here (a refer item's: its SPACE item's); null for an
-    // item of another template or one without a holder. The writable value
-    // stays this component's: later copies into it copy in place.
+    // item of another template or one without a holder.
     const JC_ItemValue* ValueOf(const JC_TemplateItem& item) const;
     JC_ItemValue* ValueOf(const JC_TemplateItem& item);
     // A 32-bit number within the item's bounds; a refer item's bits in its
@@ -181,20 +174,6 @@ private:
     DWORD LayOutSubComponent(const JC_TemplateItem& item, std::unique_ptr<JC_DataComponent>& pSub,
                              DWORD dwNesting) const;
     void ReleaseValues();
-    // ValueOf for this component's own writes, handing nothing out.
-    JC_ItemValue* WritableValueOf(const JC_TemplateItem& item);
-    // One empty holder per plain item of the template.
-    DWORD MakeValues();
-    // The values reads see: the shared frozen values while this copy has
-    // none of its own.
-    const std::vector<JC_ItemValue>& Values() const;
-    // Values of its own for a copy that shares, before a write or a pointer
-    // handed out.
-    DWORD OwnValues();
-    // A frozen copy of the current values, made again only when they changed
-    // since the last one.
-    DWORD Freeze(std::shared_ptr<const JC_DataComponent>& pFrozen) const;
-    bool HoldsSameValues(const JC_DataComponent& other) const;
 
     DWORD SetElement(const JC_TemplateItem& item, DWORD dwIndex, JC_ValueIn value);
     DWORD FormatValue(const JC_TemplateItem& item, DWORD dwIndex, std::string& strText, DWORD dwRadix,
@@ -210,15 +189,6 @@ private:
     // In place, one entry per plain item: a layout costs one allocation, not
     // one per value. An entry is empty where the item's type has no holder.
     std::vector<JC_ItemValue> m_Values;
-    // While set, the values are this frozen component's and m_Values is
-    // empty: a copy of a record allocates nothing per value until written.
-    std::shared_ptr<const JC_DataComponent> m_pShared;
-    // The frozen copy last handed to copies of this component. Arrays and
-    // sub-components handed out by pointer change without a call here, so it
-    // is compared with the values before each use.
-    mutable std::shared_ptr<const JC_DataComponent> m_pFrozen;
-    // A value was handed out by pointer since the layout.
-    bool m_bLent = false;
     // Links of a node of the TREE manager; the manager owns the nodes.
     DWORD m_dwChildCount = 0;
     JC_DataComponent* m_pPrevSibling = nullptr;

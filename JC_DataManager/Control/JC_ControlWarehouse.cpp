@@ -336,9 +336,7 @@ void JC_ControlWarehouse::SetDrawerObjInfo_Thing(JC_DataComponent* pDrawer, JC_D
     if (pDrawer == nullptr || thingOperator.Initiation(m_pDataManager) != 0
         || thingOperator.SetDataConponent(pThing) != 0)
         return;
-    // Read straight from the record: the operator's item cache would
-    // allocate for each drawer filled.
-    const DWORD dwThingKind = GetDrawerObjInfo_ThingKind(pThing);
+    const DWORD dwThingKind = thingOperator.GetThingKind();
     const DWORD dwDrawerThingKind = GetDrawerObjInfo_ThingKind(pDrawer);
     if (dwThingKind != dwDrawerThingKind) {
         ErrorLog().PrintAt(s_szSourceFile, __LINE__,
@@ -355,7 +353,7 @@ void JC_ControlWarehouse::SetDrawerObjInfo_Thing(JC_DataComponent* pDrawer, JC_D
     if (dwResult == 0 && pCopy == nullptr)
         dwResult = pDrawer->SetItemValue("Thing", static_cast<const JC_DataComponent*>(pThing));
     else if (dwResult == 0)
-        dwResult = pCopy->ShareCopy(pThing);
+        dwResult = pCopy->Copy(pThing, JC_DataComponent::ADOPT_LAYOUT);
     if (dwResult != 0) {
         ErrorLog().PrintAt(s_szSourceFile, __LINE__,
                            " ControlWarehouse SetDrawerObjInfo_Thing DataComponentObj Copy Fail. \r\n "

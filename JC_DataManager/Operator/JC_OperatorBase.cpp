@@ -34,8 +34,7 @@ DWORD JC_OperatorBase::Initiation(JC_DataManager* pDataManager)
 DWORD JC_OperatorBase::ReadRecordKind(JC_DataComponent* pRecord, DWORD& dwKind)
 {
     dwKind = 0;
-    // By item: the name is longer than a short string and would allocate.
-    return pRecord->GetItemValueAt(pRecord->GetItem(s_szKindItemName), 0, &dwKind);
+    return pRecord->GetItemValueAt(s_szKindItemName, 0, &dwKind);
 }
 
 void JC_OperatorBase::Bind(JC_DataComponent* pRecord)

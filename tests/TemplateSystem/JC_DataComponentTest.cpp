@@ -2,8 +2,6 @@
 
 #include "tests/TemplateSystem/TemplateFixture.h"
 
-#include <cmath>
-
 namespace {
 
 class DataComponent : public testing::Test
@@ -292,95 +290,6 @@ TEST_F(DataComponent, CopiesValuesAndSubComponents)
     EXPECT_EQ(copy.IsItemDefault("HP", 0), 1u);
     EXPECT_EQ(copy.IsItemDefault("稱號", 3), 0u);
     EXPECT_EQ(copy.IsItemDefault("稱號", 0), 1u);
-}
-
-// A shared copy saves as a copy made value by value, and a write to it, or to
-// its source, is seen by the next read of that record alone, whichever way
-// the write goes in.
-TEST_F(DataComponent, ASharedCopyReadsAndWritesAsACopyOfItsOwn)
-{
-    using Write = void (*)(JC_DataComponent&);
-    const struct
-    {
-        const char* szWrite;
-        Write write;
-    } writes[] = {
-        {"number", [](JC_DataComponent& record) { record.SetItemValueText("HP", "77"); }},
-        {"text", [](JC_DataComponent& record) { record.SetItemValueText("名字", "阿明"); }},
-        {"bits of a space", [](JC_DataComponent& record) { record.SetItemValueText("Rank", "7"); }},
-        {"array element", [](JC_DataComponent& record) { record.SetItemValueText("稱號", "[2],將"); }},
-        {"array by pointer",
-         [](JC_DataComponent& record) {
-             JC_DWordArray* pSkills = nullptr;
-             ASSERT_EQ(record.GetItemValue("Skills", &pSkills), 0u);
-             pSkills->push_back(9);
-         }},
-        {"sub-component by path", [](JC_DataComponent& record) { record.SetItemValueTextByPath("Weapon.Power\"9\""); }},
-        {"sub-component by pointer",
-         [](JC_DataComponent& record) {
-             JC_DataComponent* pWeapon = nullptr;
-             ASSERT_EQ(record.GetItemValue("Weapon", &pWeapon), 0u);
-             pWeapon->SetItemValueText("Power", "8");
-         }},
-        {"defaults", [](JC_DataComponent& record) { record.ResetToDefaults(); }},
-    };
-    const auto saved = [](const JC_DataComponent& record) {
-        std::string strFile;
-        EXPECT_EQ(record.WriteComponent(strFile, false, "0", false, false), 0u);
-        return strFile;
-    };
-    m_Person.SetItemValueText("HP", "70");
-    m_Person.SetItemValueText("稱號", "[3],王");
-    m_Person.SetItemValueTextByPath("Weapon.Power\"12\"");
-    for (const auto& row : writes) {
-        SCOPED_TRACE(row.szWrite);
-        JC_DataComponent source;
-        ASSERT_EQ(source.Copy(&m_Person, JC_DataComponent::ADOPT_LAYOUT), 0u);
-        const std::string strBefore = saved(source);
-        JC_DataComponent shared;
-        JC_DataComponent other;
-        JC_DataComponent expected;
-        ASSERT_EQ(shared.ShareCopy(&source), 0u);
-        ASSERT_EQ(other.ShareCopy(&source), 0u);
-        ASSERT_EQ(expected.Copy(&source, JC_DataComponent::ADOPT_LAYOUT), 0u);
-        EXPECT_EQ(saved(shared), strBefore);
-
-        row.write(shared);
-        row.write(expected);
-        EXPECT_EQ(saved(shared), saved(expected));
-        EXPECT_NE(saved(shared), strBefore);
-        EXPECT_EQ(saved(source), strBefore);
-        EXPECT_EQ(saved(other), strBefore);
-
-        row.write(source);
-        EXPECT_EQ(saved(other), strBefore);
-        JC_DataComponent later;
-        ASSERT_EQ(later.ShareCopy(&source), 0u);
-        EXPECT_EQ(saved(later), saved(source));
-    }
-
-    // A float keeps its sign bit through a copy made after the source changed.
-    float fSpeed = 0.0f;
-    m_Person.SetItemValue("Speed", &fSpeed);
-    JC_DataComponent first;
-    ASSERT_EQ(first.ShareCopy(&m_Person), 0u);
-    fSpeed = -0.0f;
-    m_Person.SetItemValue("Speed", &fSpeed);
-    JC_DataComponent second;
-    ASSERT_EQ(second.ShareCopy(&m_Person), 0u);
-    float fRead = 1.0f;
-    ASSERT_EQ(second.GetItemValue("Speed", &fRead), 0u);
-    EXPECT_TRUE(std::signbit(fRead));
-
-    // An array handed out stays where it is and shows what a later copy brought.
-    JC_DWordArray* pSkills = nullptr;
-    ASSERT_EQ(first.GetItemValue("Skills", &pSkills), 0u);
-    m_Person.SetItemValueText("Skills", "[1],33");
-    ASSERT_EQ(first.ShareCopy(&m_Person), 0u);
-    JC_DWordArray* pAfter = nullptr;
-    ASSERT_EQ(first.GetItemValue("Skills", &pAfter), 0u);
-    EXPECT_EQ(pAfter, pSkills);
-    EXPECT_EQ(*pSkills, (JC_DWordArray{7, 33}));
 }
 
 TEST(JC_DataComponent, ATemplateThatHoldsItselfIsRefusedNotFollowedForEver)

@@ -108,40 +108,6 @@ TEST_F(ControlWarehouse, WeaponsTakeADrawerEachWithTheirOwnCopy)
     EXPECT_EQ(Drawers(WEARING), (std::vector<Drawer>{{4, 1}}));
 }
 
-// Each drawer's weapon reads as a copy made when it was added: a later write
-// to the fixed record reaches only drawers added after it, and a write to one
-// drawer's copy reaches neither the record nor the other drawers.
-TEST_F(ControlWarehouse, DrawerCopiesAndTheFixedRecordKeepTheirWritesApart)
-{
-    JC_DataComponent* pFixed = m_DataManager.GetWeaponObj(7);
-    ASSERT_NE(pFixed, nullptr);
-    ASSERT_EQ(m_Warehouse.AddThing(WEAPON, 7, 2), 0u);
-    const std::string strForged = "鍛鐵劍";
-    ASSERT_EQ(pFixed->SetItemValue("Name", &strForged), 0u);
-    ASSERT_EQ(m_Warehouse.AddThing(WEAPON, 7, 1), 0u);
-    JC_DWordArray* pGems = nullptr;
-    ASSERT_EQ(m_Warehouse.GetDrawerObjInfo_Thing(m_Warehouse.GetDrawerObj(WEAPON, 0))->GetItemValue("Gem", &pGems), 0u);
-    pGems->assign({3});
-
-    std::vector<std::string> names;
-    std::vector<DWORD> gemCounts;
-    for (int i = 0; i < 3; ++i) {
-        JC_DataComponent* pDrawer = m_Warehouse.GetDrawerObj(WEAPON, i);
-        std::string strName;
-        ASSERT_EQ(m_Warehouse.GetDrawerObjInfo_ThingName(pDrawer, strName), 0u);
-        names.push_back(strName);
-        DWORD dwLargest = 0;
-        DWORD dwSmallest = 0;
-        DWORD dwCount = 0;
-        m_Warehouse.GetDrawerObjInfo_Thing(pDrawer)->GetItemVectorInfo("Gem", dwLargest, dwSmallest, dwCount);
-        gemCounts.push_back(dwCount);
-    }
-    EXPECT_EQ(names, (std::vector<std::string>{"鐵劍", "鐵劍", "鍛鐵劍"}));
-    EXPECT_EQ(gemCounts, (std::vector<DWORD>{1, 0, 0}));
-    DWORD dwGem = 0;
-    EXPECT_NE(pFixed->GetItemValueAt("Gem", 0, &dwGem), 0u);
-}
-
 // A drawer read from a save with Thing "NULL" holds no copy until one is set.
 TEST_F(ControlWarehouse, SettingTheThingOfADrawerWithoutACopyMakesOne)
 {
