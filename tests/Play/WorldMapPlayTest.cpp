@@ -33,14 +33,19 @@ struct Rgb
     int r, g, b;
 };
 
+Rgb RgbOf(const BitmapFile& bitmap, int x, int y)
+{
+    const std::uint32_t dwPixel = bitmap.Pixel(x, y);
+    return {static_cast<int>((dwPixel >> 16) & 0xFF), static_cast<int>((dwPixel >> 8) & 0xFF),
+            static_cast<int>(dwPixel & 0xFF)};
+}
+
 Rgb PixelOf(const std::string& strShot, POINT at)
 {
     BitmapFile bitmap;
     if (!bitmap.Load(strShot))
         return {-1, -1, -1};
-    const std::uint32_t dwPixel = bitmap.Pixel(at.x, at.y);
-    return {static_cast<int>((dwPixel >> 16) & 0xFF), static_cast<int>((dwPixel >> 8) & 0xFF),
-            static_cast<int>(dwPixel & 0xFF)};
+    return RgbOf(bitmap, at.x, at.y);
 }
 
 bool IsGround(const Rgb& rgb)
@@ -48,8 +53,53 @@ bool IsGround(const Rgb& rgb)
     return rgb.g > rgb.r + 0x30 && rgb.g > rgb.b + 0x30;
 }
 
+bool IsPlate(const Rgb& rgb)
+{
+    return rgb.b > rgb.r + 0x20 && rgb.b > rgb.g + 0x10;
+}
+
+bool IsNameInk(const Rgb& rgb)
+{
+    return rgb.r > 0xA0 && rgb.g > 0xA0 && rgb.b > 0xA0;
+}
+
+// The name's light pixels in a band of rows across the plate's width.
+int NameInkIn(const BitmapFile& bitmap, int iLeft, int iRight, int iTop, int iBottom)
+{
+    int iCount = 0;
+    for (int y = iTop; y <= iBottom; ++y)
+        for (int x = iLeft; x <= iRight; ++x)
+            iCount += IsNameInk(RgbOf(bitmap, x, y)) ? 1 : 0;
+    return iCount;
+}
+
+// A plate's name is drawn inside it: its borders are found from a point on
+// the plate left of the name, and the name's pixels lie between them, none
+// in the rows just above or below.
+void ExpectNameInsidePlate(const std::string& strShot, POINT plateLeft, POINT plateCentre)
+{
+    BitmapFile bitmap;
+    ASSERT_TRUE(bitmap.Load(strShot));
+    ASSERT_TRUE(IsPlate(RgbOf(bitmap, plateLeft.x, plateLeft.y))) << "the plate left of the name";
+    int iTop = plateLeft.y;
+    while (iTop > 0 && IsPlate(RgbOf(bitmap, plateLeft.x, iTop - 1)))
+        --iTop;
+    int iBottom = plateLeft.y;
+    while (iBottom + 1 < bitmap.Height() && IsPlate(RgbOf(bitmap, plateLeft.x, iBottom + 1)))
+        ++iBottom;
+    const int iLeft = plateLeft.x;
+    const int iRight = 2 * plateCentre.x - plateLeft.x;
+    EXPECT_GT(NameInkIn(bitmap, iLeft, iRight, iTop, iBottom), 0) << "the name on its plate";
+    EXPECT_EQ(NameInkIn(bitmap, iLeft, iRight, std::max(0, iTop - 10), iTop - 1), 0) << "above the plate";
+    EXPECT_EQ(NameInkIn(bitmap, iLeft, iRight, iBottom + 1, std::min(bitmap.Height() - 1, iBottom + 10)), 0)
+        << "below the plate";
+}
+
 const D3DXVECTOR3 TOWN(-10.0f, 0.0f, 5.0f);
 const D3DXVECTOR3 CROSSROADS(0.0f, 0.0f, 0.0f);
+// A place's name plate: its centre and a point on it left of the name.
+const D3DXVECTOR3 PLATE_CENTRE(0.0f, 4.0f, 0.0f);
+const D3DXVECTOR3 PLATE_LEFT(-1.9f, 4.0f, 0.0f);
 
 // The game pixel of a map point, with the camera as the sample layout places
 // it: looking at a point (at the opening the town) from 110 units, 50
@@ -146,9 +196,8 @@ TEST(WorldMapPlay, TheMapOpensItsScreensAndTheOptionScreenLeadsToTheTitle)
     const Rgb town = PixelOf(strMap, Projected(TOWN + D3DXVECTOR3(0.0f, 0.5f, 0.0f)));
     EXPECT_GT(town.r, town.g + 0x40) << "the town's model";
     EXPECT_FALSE(IsGround(PixelOf(strMap, Projected(TOWN + D3DXVECTOR3(0.0f, 7.6f, 0.0f))))) << "the town's photo";
-    const Rgb plate = PixelOf(strMap, Projected(CROSSROADS + D3DXVECTOR3(0.0f, 4.0f, 0.0f)));
-    EXPECT_GT(plate.b, plate.r + 0x20) << "the crossroads' plate";
-    EXPECT_GT(plate.b, plate.g + 0x10) << "the crossroads' plate";
+    // Its name stands inside the plate, not through its top border.
+    ExpectNameInsidePlate(strMap, Projected(CROSSROADS + PLATE_LEFT), Projected(CROSSROADS + PLATE_CENTRE));
     EXPECT_EQ(game.Log(), CLEAN_LOG) << "on the map";
 
     ASSERT_TRUE(game.Key("Escape"));
@@ -203,11 +252,10 @@ TEST(WorldMapPlay, TwoClicksOnTheCrossroadsWalkTheHeroThere)
     const POINT crossroads = {400, 293};
     ASSERT_TRUE(game.Click(crossroads.x, crossroads.y));
     Sleep(300);
-    const POINT plate = Projected(CROSSROADS + D3DXVECTOR3(0.0f, 4.0f, 0.0f), CROSSROADS);
+    const POINT plate = Projected(CROSSROADS + PLATE_LEFT, CROSSROADS);
     EXPECT_TRUE(IsGround(PixelOf(Shot(game, "WalkStart"), plate))) << "the hero is still on the way";
     Sleep(4000);
-    const Rgb end = PixelOf(Shot(game, "WalkEnd"), plate);
-    EXPECT_GT(end.b, end.r + 0x20) << "the hero stands at the crossroads";
+    EXPECT_TRUE(IsPlate(PixelOf(Shot(game, "WalkEnd"), plate))) << "the hero stands at the crossroads";
     EXPECT_EQ(game.Log(), CLEAN_LOG);
     ASSERT_TRUE(game.Key("shift+Escape"));
     ASSERT_TRUE(game.WaitForExit(20000)) << game.Output();

@@ -3,18 +3,29 @@
 #include "Code/Battle/GamePerson/XC_GamePerson.h"
 #include "Code/Menu/BattleMenu/XC_ListMenu.h"
 #include "GameProgram/Resource/PackFile/XI_PackFile.h"
+#include "GameProgram/Resource/PackFile/XI_PackFileManager.h"
+#include "GameProgram/Resource/PackFile/XS_FileData.h"
+#include "GameProgram/Resource/Music/XI_MusicManager.h"
+#include "GameProgram/Resource/XC_2DTextureManager.h"
+#include "GameProgram/Resource/XC_AnimationManager.h"
 
 #include "tests/Code/Battle/CombatForce/DeploymentDriver.h"
 #include "tests/Support/BitmapFile.h"
 #include "tests/Support/DebuggerOutput.h"
 #include "tests/Support/ErrorLogCapture.h"
+#include "tests/Support/MemoryPackFile.h"
 #include "tests/Support/TestOutput.h"
+#include "tests/Support/TextMutations.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -65,6 +76,41 @@ private:
     XI_PackFile* m_pBase;
     const char* m_szMissing;
 };
+
+// The animation pack with the deployment screen's layout files served from
+// memory, the rest read from the game's own pack.
+class LayoutPack : public XI_PackFile
+{
+public:
+    explicit LayoutPack(XI_PackFile* pBase) : m_pBase(pBase) {}
+    void Set(const std::string& strName, const std::string& strText) { m_Layouts.Add(strName, strText); }
+    const char* GetPath() override { return m_pBase->GetPath(); }
+    XS_FileData* GetData(const char* szFileName) override
+    {
+        XS_FileData* const pData = m_Layouts.GetData(szFileName);
+        return pData != nullptr ? pData : m_pBase->GetData(szFileName);
+    }
+
+private:
+    XI_PackFile* m_pBase;
+    MemoryPackFile m_Layouts;
+};
+
+std::string PackText(XI_PackFile* pPack, const char* szName)
+{
+    const std::unique_ptr<XS_FileData> pData(pPack->GetData(szName));
+    return pData != nullptr ? std::string(reinterpret_cast<const char*>(pData->pData), pData->dwSize) : std::string();
+}
+
+DWORD GoIconPages()
+{
+    XC_AnimationObject* pAni = nullptr;
+    if (FAILED(g_pCombatForceModule->GetGoIcon()->GetAnimationObject(&pAni)))
+        return 0;
+    const DWORD dwPages = pAni->GetPageCount();
+    pAni->Release();
+    return dwPages;
+}
 
 Action Screenshot(const char* szName)
 {
@@ -214,4 +260,76 @@ TEST(CombatForce, FailedOutfallScriptKeepsThePersonPlaced)
     actions.push_back(ExpectMode(CF_Cancel));
     ASSERT_TRUE(D::Play(actions));
     EXPECT_TRUE(log.Contains("ExecuteOutfallScript")) << log.Text();
+}
+
+// Damaged copies of the screen's two layout files, each read anew by an
+// animation manager that keeps nothing released, drawn for a frame with the
+// mouse on the Go icon: reports, never a crash; the intact files read after.
+TEST(CombatForce, DamagedLayoutFilesOnlyReport)
+{
+    const char* const LAYOUTS[] = {"Menu\\Go\\GoIcon.ant", "Menu\\Go\\GoMenu.ant"};
+    const ErrorLogCapture log;
+    std::unique_ptr<LayoutPack> pPack;
+    std::unique_ptr<XC_AnimationManager> pManager;
+    XC_AnimationManager* pGameManager = nullptr;
+    std::string seeds[2];
+    std::vector<std::pair<int, std::string>> cases;
+    std::vector<Action> actions = {D::Open(), D::Check([&](BattleHost&) {
+                                       XI_PackFile* const pAniPack = g_pPackFileManager->OpenPackFile("Ani");
+                                       ASSERT_NE(pAniPack, nullptr);
+                                       pPack = std::make_unique<LayoutPack>(pAniPack);
+                                       for (int i = 0; i < 2; ++i) {
+                                           seeds[i] = PackText(pPack.get(), LAYOUTS[i]);
+                                           ASSERT_FALSE(seeds[i].empty()) << LAYOUTS[i];
+                                           pPack->Set(LAYOUTS[i], seeds[i]);
+                                           std::vector<std::string> texts;
+                                           AddTruncations(seeds[i], &texts);
+                                           AddMutations(seeds[i], 150, &texts);
+                                           for (std::string& strText : texts)
+                                               cases.emplace_back(i, std::move(strText));
+                                       }
+                                       pManager = std::make_unique<XC_AnimationManager>();
+                                       ASSERT_EQ(pManager->Init(pPack.get(), g_p2DTextureManager, g_pMusicManager), S_OK);
+                                       pGameManager = g_pAnimationManager;
+                                       g_pAnimationManager = pManager.get();
+                                   })};
+    size_t uCase = 0;
+    int iIconCases = 0;
+    int iIconsRead = 0;
+    const Action nextCase = [&](BattleHost& host) {
+        if (pPack == nullptr)
+            return true;
+        if (uCase > 0)
+            pPack->Set(LAYOUTS[cases[uCase - 1].first], seeds[cases[uCase - 1].first]);
+        if (uCase == cases.size())
+            return true;
+        pPack->Set(LAYOUTS[cases[uCase].first], cases[uCase].second);
+        EXPECT_EQ(g_pCombatForceModule->BuildResource(), S_OK) << uCase;
+        if (cases[uCase].first == 0) {
+            ++iIconCases;
+            iIconsRead += GoIconPages() == 2 ? 1 : 0;
+        }
+        D::MoveTo(host, POINT{695, 544});
+        ++uCase;
+        return false;
+    };
+    actions.push_back(nextCase);
+    actions.push_back(D::Check([&](BattleHost&) {
+        if (pGameManager == nullptr)
+            return;
+        // The game's own manager reads the intact files again.
+        g_pAnimationManager = pGameManager;
+        EXPECT_EQ(g_pCombatForceModule->BuildResource(), S_OK);
+        EXPECT_EQ(GoIconPages(), 2u);
+        // Nothing of the batch is held any more.
+        EXPECT_EQ(pManager->GetResourceCount(), 0u);
+        EXPECT_EQ(pManager->Fini(), S_OK);
+    }));
+    ASSERT_TRUE(D::Play(actions));
+    // Each copy was read anew: some damaged icons still read whole, not all.
+    EXPECT_GT(cases.size(), 400u);
+    EXPECT_GT(iIconsRead, 0);
+    EXPECT_LT(iIconsRead, iIconCases);
+    std::printf("%d of %d damaged icon layouts read whole\n", iIconsRead, iIconCases);
+    EXPECT_TRUE(log.Contains("LoadAnimation")) << log.Text();
 }
