@@ -16,6 +16,7 @@
 #include "JC_Module/JC_Option/JC_OptionModuleDocument.h"
 #include "JC_Module/JC_Option/View/JC_OptionModuleView0.h"
 #include "bench/Support/BenchGameData.h"
+#include "bench/Support/BenchGame.h"
 #include "bench/Support/BenchTiming.h"
 #include "bench/Support/OptionScreenOwner.h"
 
@@ -32,28 +33,6 @@ const int RUNS = 5;
 const char* const SETTINGS_KEY = "Oskel4_Trial_OptionBench";
 const JC_OptionModuleView0::JE_Item BUTTONS[] = {JC_OptionModuleView0::ITEM_SAVE, JC_OptionModuleView0::ITEM_LOAD,
                                                  JC_OptionModuleView0::ITEM_TITLE};
-
-class BenchGame : public XC_Game
-{
-public:
-    explicit BenchGame(const std::string& strFolder)
-    {
-        lstrcpynA(m_szGamePath, strFolder.c_str(), MAX_PATH);
-        m_bWindowed = TRUE;
-    }
-    ~BenchGame() override
-    {
-        if (m_hWnd != nullptr)
-            Shutdown(m_hWnd);
-    }
-    bool Start()
-    {
-        if (FAILED(Create(GetModuleHandleA(nullptr))))
-            return false;
-        Pause(TRUE);
-        return _ChangeProcedure(OptionScreenOwner::PROCEDURE_ID) == S_OK;
-    }
-};
 
 // The cursor of move i: a sweep over the panel and the screen beside it, so
 // some moves hit a button and most miss.
@@ -133,7 +112,7 @@ int main(int argc, char** argv)
     int iResult = 1;
     {
         BenchGame game(strFolder);
-        if (!game.Start()) {
+        if (!game.Start() || !game.Open(OptionScreenOwner::PROCEDURE_ID)) {
             std::printf("the game did not start on %s\n", strFolder.c_str());
         } else {
             g_pSetting->SetRegisterKey(HKEY_CURRENT_USER, SETTINGS_KEY);

@@ -19,6 +19,7 @@
 #include "JC_Module/JC_State/View/JC_StateModuleView7.h"
 #include "TemplateSystem/JC_DataComponent.h"
 #include "bench/Support/BenchGameData.h"
+#include "bench/Support/BenchGame.h"
 #include "bench/Support/BenchTiming.h"
 #include "bench/Support/StateScreenOwner.h"
 
@@ -34,28 +35,6 @@ const DWORD WEAPON_KINDS = 5;
 const int RUNS = 5;
 const int WEAPON_TAB = JC_StateModuleView7::ITEM_FIRST_TAB + 1;
 const DWORD HERO = 1;
-
-class BenchGame : public XC_Game
-{
-public:
-    explicit BenchGame(const std::string& strFolder)
-    {
-        lstrcpynA(m_szGamePath, strFolder.c_str(), MAX_PATH);
-        m_bWindowed = TRUE;
-    }
-    ~BenchGame() override
-    {
-        if (m_hWnd != nullptr)
-            Shutdown(m_hWnd);
-    }
-    bool Start()
-    {
-        if (FAILED(Create(GetModuleHandleA(nullptr))))
-            return false;
-        Pause(TRUE);
-        return _ChangeProcedure(StateScreenOwner::PROCEDURE_ID) == S_OK;
-    }
-};
 
 const JC_ControlWarehouse& Warehouse()
 {
@@ -174,7 +153,7 @@ int main(int argc, char** argv)
     XC_GameProcedureFactory::RegisterShellProcedures();
     XC_GameProcedureFactory::Register(StateScreenOwner::PROCEDURE_ID, &StateScreenOwner::Create);
     BenchGame game(strFolder);
-    if (!game.Start()) {
+    if (!game.Start() || !game.Open(StateScreenOwner::PROCEDURE_ID)) {
         std::printf("the game did not start on %s\n", strFolder.c_str());
         return 1;
     }

@@ -25,6 +25,7 @@
 #include "JC_Module/JC_Town/View/JC_TownModuleView6.h"
 #include "TemplateSystem/JC_DataComponent.h"
 #include "bench/Support/BenchGameData.h"
+#include "bench/Support/BenchGame.h"
 #include "bench/Support/BenchTiming.h"
 
 #include <windows.h>
@@ -64,28 +65,6 @@ public:
         delete g_pTownModuleDocumentObj;
         g_pTownModuleDocumentObj = nullptr;
         return S_OK;
-    }
-};
-
-class BenchGame : public XC_Game
-{
-public:
-    explicit BenchGame(const std::string& strFolder)
-    {
-        lstrcpynA(m_szGamePath, strFolder.c_str(), MAX_PATH);
-        m_bWindowed = TRUE;
-    }
-    ~BenchGame() override
-    {
-        if (m_hWnd != nullptr)
-            Shutdown(m_hWnd);
-    }
-    bool Start()
-    {
-        if (FAILED(Create(GetModuleHandleA(nullptr))))
-            return false;
-        Pause(TRUE);
-        return _ChangeProcedure(TownScreenOwner::PROCEDURE_ID) == S_OK;
     }
 };
 
@@ -211,7 +190,7 @@ int main(int argc, char** argv)
     XC_GameProcedureFactory::RegisterShellProcedures();
     XC_GameProcedureFactory::Register(TownScreenOwner::PROCEDURE_ID, &TownScreenOwner::Create);
     BenchGame game(strFolder);
-    if (!game.Start()) {
+    if (!game.Start() || !game.Open(TownScreenOwner::PROCEDURE_ID)) {
         std::printf("the game did not start on %s\n", strFolder.c_str());
         return 1;
     }

@@ -9,6 +9,7 @@
 #include "JC_Module/JC_WorldMap/JC_WorldMapProcedure.h"
 #include "TemplateSystem/JC_DataComponent.h"
 #include "TemplateSystem/JC_DataComponentMaker.h"
+#include "bench/Support/BenchGame.h"
 #include "bench/Support/BenchTiming.h"
 
 #include <windows.h>
@@ -26,31 +27,6 @@ const DWORD PATTERN_PLACE = 2;
 // Generated places stand on a grid of this many columns, this far apart.
 const int COLUMNS = 20;
 const float SPACING = 3.0f;
-
-class FrameGame : public XC_Game
-{
-public:
-    explicit FrameGame(const std::string& strFolder)
-    {
-        lstrcpynA(m_szGamePath, strFolder.c_str(), MAX_PATH);
-        m_bWindowed = TRUE;
-    }
-    ~FrameGame() override
-    {
-        if (m_hWnd != nullptr)
-            Shutdown(m_hWnd);
-    }
-    bool Start()
-    {
-        if (FAILED(Create(GetModuleHandleA(nullptr))))
-            return false;
-        Pause(TRUE);
-        return true;
-    }
-    bool OpenMap() { return _ChangeProcedure(GP_WorldMap) == S_OK; }
-    void CloseMap() { _ChangeProcedure(GP_None); }
-    void Frame() { Render3DEnvironment(); }
-};
 
 // Places 3 to n copied from the pattern onto a grid, each linked to the one
 // before; the map's count set to n and its site to the first place.
@@ -81,7 +57,7 @@ bool GeneratePlaces(DWORD dwCount)
 }
 
 // The best of RUNS times of FRAMES frames of the open map, in seconds a frame.
-double FrameSeconds(FrameGame& game)
+double FrameSeconds(BenchGame& game)
 {
     for (int i = 0; i < WARM_FRAMES; ++i)
         game.Frame();
@@ -95,12 +71,12 @@ double FrameSeconds(FrameGame& game)
 }
 
 // The map opened on dwCount places; a negative time when it did not open.
-double MapFrameSeconds(FrameGame& game, DWORD dwCount)
+double MapFrameSeconds(BenchGame& game, DWORD dwCount)
 {
-    if (!GeneratePlaces(dwCount) || !game.OpenMap())
+    if (!GeneratePlaces(dwCount) || !game.Open(GP_WorldMap))
         return -1.0;
     const double dSeconds = FrameSeconds(game);
-    game.CloseMap();
+    game.Open(GP_None);
     return dSeconds;
 }
 
@@ -111,7 +87,7 @@ int BenchMapFrames(const std::string& strFolder)
     XC_UnattendedRun::Set(true, 1);
     XC_GameProcedureFactory::RegisterShellProcedures();
     JC_WorldMapProcedure::Register();
-    FrameGame game(strFolder);
+    BenchGame game(strFolder);
     if (!game.Start()) {
         std::printf("the game did not start on %s\n", strFolder.c_str());
         return 1;
